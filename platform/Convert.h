@@ -1,0 +1,11 @@
+#pragma once
+// Integer conversions with the class library's rules: StrToInt accepts optional blanks
+// around a decimal (or "$"/"0x" hexadecimal) integer and raises EConvertError otherwise.
+#include <cstdint>
+#include <string>
+
+int32_t StrToInt(const std::string& text);
+int64_t StrToInt64(const std::string& text);
+// StrToInt without raising: false (and `out` untouched) when the text is no integer.
+bool TryStrToInt(const std::string& text, int32_t& out);
+std::string IntToStr(int64_t value);
