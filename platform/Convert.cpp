@@ -102,7 +102,7 @@ std::string FloatToStr(double value) {
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
     std::string out;
-    if (exponent >= 15 || exponent < -5) {
+    if (exponent >= 15 || exponent < -4) {
         out = digits.substr(0, 1);
         if (digits.size() > 1)
             out += "." + digits.substr(1);

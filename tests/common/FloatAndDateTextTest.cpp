@@ -15,8 +15,9 @@ TEST(FloatToStr, ShortestTextOfFifteenDigits) {
     EXPECT_EQ(FloatToStr(123456789012345.0), "123456789012345");
     EXPECT_EQ(FloatToStr(1e15), "1E15");
     EXPECT_EQ(FloatToStr(1.5e20), "1.5E20");
-    EXPECT_EQ(FloatToStr(0.00001), "0.00001");
-    EXPECT_EQ(FloatToStr(0.000001), "1E-6");
+    EXPECT_EQ(FloatToStr(0.0001), "0.0001");
+    EXPECT_EQ(FloatToStr(0.00001), "1E-5");
+    EXPECT_EQ(FloatToStr(-0.000015), "-1.5E-5");
     EXPECT_EQ(FloatToStr(39000.5), "39000.5");
 }
 
