@@ -9,3 +9,7 @@ int64_t StrToInt64(const std::string& text);
 // StrToInt without raising: false (and `out` untouched) when the text is no integer.
 bool TryStrToInt(const std::string& text, int32_t& out);
 std::string IntToStr(int64_t value);
+
+// The class library's shortest float text: up to 15 significant digits, no trailing zeros,
+// "1E20" style when the number is too large or too small for plain digits.
+std::string FloatToStr(double value);

@@ -21,17 +21,43 @@ struct VarDef {
 
 // Syntax codes.
 enum : int32_t {
-    SYN_BOOLEAN = 1, SYN_INTEGER = 2, SYN_BITSTR = 3, SYN_OCTETSTR = 4, SYN_NULL = 5, SYN_OBJECTID = 6,
-    SYN_IPADDRESS = 64, SYN_COUNTER = 65, SYN_GAUGE = 66, SYN_TIMETICKS = 67, SYN_OPAQUE = 68,
-    SYN_NSAPADDR = 69, SYN_COUNTER64 = 70, SYN_UINTEGER = 71, SYN_DOUBLE = 72, SYN_MACADDRESS = 73,
-    SYN_DATETIME = 74, SYN_BCDATETIME = 75, SYN_DISPLAYSTR = 76,
-    SYN_BOOL8 = 193, SYN_INT8 = 194, SYN_UINT8 = 195, SYN_BOOL16 = 196, SYN_INT16 = 197, SYN_UINT16 = 198
+    SYN_BOOLEAN = 1,
+    SYN_INTEGER = 2,
+    SYN_BITSTR = 3,
+    SYN_OCTETSTR = 4,
+    SYN_NULL = 5,
+    SYN_OBJECTID = 6,
+    SYN_IPADDRESS = 64,
+    SYN_COUNTER = 65,
+    SYN_GAUGE = 66,
+    SYN_TIMETICKS = 67,
+    SYN_OPAQUE = 68,
+    SYN_NSAPADDR = 69,
+    SYN_COUNTER64 = 70,
+    SYN_UINTEGER = 71,
+    SYN_DOUBLE = 72,
+    SYN_MACADDRESS = 73,
+    SYN_DATETIME = 74,
+    SYN_BCDATETIME = 75,
+    SYN_DISPLAYSTR = 76,
+    SYN_BOOL8 = 193,
+    SYN_INT8 = 194,
+    SYN_UINT8 = 195,
+    SYN_BOOL16 = 196,
+    SYN_INT16 = 197,
+    SYN_UINT16 = 198
 };
 
 // Access flags.
 enum : uint32_t {
-    ACC_NOTACCESS = 1, ACC_READONLY = 2, ACC_WRITEONLY = 4, ACC_READWRITE = 6, ACC_DERIVED = 8,
-    ACC_HIDDEN = 16, ACC_INVALID = 32, ACC_IMPLIED = 64
+    ACC_NOTACCESS = 1,
+    ACC_READONLY = 2,
+    ACC_WRITEONLY = 4,
+    ACC_READWRITE = 6,
+    ACC_DERIVED = 8,
+    ACC_HIDDEN = 16,
+    ACC_INVALID = 32,
+    ACC_IMPLIED = 64
 };
 
 // Item types of a variable list.
@@ -42,4 +68,6 @@ inline constexpr VarDef Row(const char* oid, const char* name, int32_t syntax, u
                             NxOptionList* options = nullptr) {
     return VarDef{oid, name, syntax, access, options, nullptr, nullptr, nullptr, nullptr, nullptr};
 }
-inline constexpr VarDef EndOfRows() { return Row(nullptr, nullptr, 0, 0); }
+inline constexpr VarDef EndOfRows() {
+    return Row(nullptr, nullptr, 0, 0);
+}

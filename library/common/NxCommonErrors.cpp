@@ -1,0 +1,42 @@
+#include "library/common/NxCommonErrors.h"
+
+#include "platform/Exception.h"
+
+namespace {
+
+const char* const kCommonErrTable[] = {
+    "(NxCommon) Ok!",
+    "(NxCommon) Bad logic operand!",
+    "(NxCommon) Bad format specifier of edit's constraint!",
+    "(NxCommon) Empty value is not allowed!",
+    "(NxCommon) Please enter a string whose length is less than [MAXLEN]!",
+    "(NxCommon) Please enter a string whose length is [LEN]!",
+    "(NxCommon) Please enter a hex string whose length is less than [MAXLEN]!",
+    "(NxCommon) Please enter a hex string whose length is [LEN]!",
+    "(NxCommon) Please enter a number between [MIN] and [MAX]!",
+    "(NxCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the "
+    "number is less than [MAXCOUNT]!",
+    "(NxCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the "
+    "number is equal to [COUNT]!",
+    "(NxCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,each number is "
+    "between [MIN] and [MAX]!",
+    "(NxCommon) Out of range at index of array or list!",
+    "(NxCommon) Destination buffer is undersize!",
+    "(NxCommon) The source to dncrypt is not encrypted!",
+    "(NxCommon) Fail to read data from file([FILENAME])!",
+    "(NxCommon) Fail to write data to file([FILENAME])!",
+    "(NxCommon) Fail to write value in ini file([FILENAME])!",
+    "(NxCommon) Fail to read option data from file([FILENAME])!",
+};
+
+} // namespace
+
+constinit NxMessageTable CommonErrTable(kCommonErrTable, sizeof kCommonErrTable / sizeof *kCommonErrTable);
+
+std::string CommonMessage(int32_t code) {
+    return code <= 0 ? CommonErrTable.Text(-code) : std::string();
+}
+
+void RaiseCommonError(int32_t code) {
+    throw Exception(CommonMessage(code), code);
+}

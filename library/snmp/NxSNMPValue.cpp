@@ -1,0 +1,294 @@
+#include "library/snmp/NxSNMPValue.h"
+
+#include "library/common/NxOptionList.h"
+#include "library/snmp/NxSNMPStatus.h"
+#include "platform/Convert.h"
+#include "platform/DateTime.h"
+
+#include <cctype>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kNull = "(NULL)";
+
+std::string Octets8(double value) {
+    std::string out(8, '\0');
+    std::memcpy(out.data(), &value, 8);
+    return out;
+}
+
+double DoubleOf(const std::string& octets) {
+    double value = 0;
+    std::memcpy(&value, octets.data(), 8);
+    return value;
+}
+
+bool IsOctetKind(int32_t syntax) {
+    return syntax == SYN_BITSTR || syntax == SYN_OCTETSTR || syntax == SYN_OPAQUE || syntax == SYN_MACADDRESS;
+}
+
+// The text of a binding of the row's syntax, or empty when the binding carries no such value.
+std::string Printable(int32_t syntax, const NxSNMPValue& v) {
+    const bool number = v.Type == NxSNMPValue::Kind::Number;
+    const bool bytes = v.Type == NxSNMPValue::Kind::Bytes;
+    switch (syntax) {
+    case SYN_BOOLEAN:
+        return number ? (v.Number != 0 ? "true" : "false") : "";
+    case SYN_INTEGER:
+        return number ? std::to_string(static_cast<int32_t>(static_cast<uint32_t>(v.Number))) : "";
+    case SYN_COUNTER:
+    case SYN_GAUGE:
+    case SYN_UINTEGER:
+        return number ? std::to_string(static_cast<uint32_t>(v.Number)) : "";
+    case SYN_COUNTER64:
+        return number ? std::to_string(v.Number) : "";
+    case SYN_TIMETICKS:
+        return number ? TimeTicksText(static_cast<uint32_t>(v.Number)) : "";
+    case SYN_IPADDRESS:
+    case SYN_NSAPADDR:
+        return bytes ? DottedOctets(v.Octets) : "";
+    case SYN_OBJECTID:
+        return v.Type == NxSNMPValue::Kind::Ids ? DottedIds(v.Oid) : "";
+    case SYN_BITSTR:
+    case SYN_OCTETSTR:
+    case SYN_OPAQUE:
+    case SYN_MACADDRESS:
+        return bytes ? HexText(v.Octets) : "";
+    case SYN_DISPLAYSTR:
+        return bytes ? v.Octets : "";
+    case SYN_DOUBLE:
+        return bytes && v.Octets.size() >= 8 ? FloatToStr(DoubleOf(v.Octets)) : "";
+    case SYN_DATETIME:
+        return bytes && !v.Octets.empty() ? DateAndTimeText(v.Octets) : "";
+    case SYN_BCDATETIME:
+        return bytes && v.Octets.size() >= 8 ? DateTimeToText(DoubleOf(v.Octets)) : "";
+    case SYN_NULL:
+        return "";
+    default:
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    }
+}
+
+} // namespace
+
+std::string ValueToText(const VarDef& row, const NxSNMPValue& value) {
+    std::string text = Printable(row.Syntax, value);
+    if (text.empty() && !IsOctetKind(row.Syntax) && row.Syntax != SYN_DISPLAYSTR)
+        text = kNull;
+    if (row.Options)
+        text = row.Options->KeyToText(text);
+    return text;
+}
+
+NxSNMPValue TextToValue(const VarDef& row) {
+    const std::string text = RowKeyText(row);
+    NxSNMPValue v;
+    v.Syntax = row.Syntax;
+    if (row.Syntax == SYN_NULL || text == kNull)
+        return v;
+    auto number = [&v](uint64_t n) {
+        v.Type = NxSNMPValue::Kind::Number;
+        v.Number = n;
+    };
+    auto bytes = [&v](std::string octets) {
+        v.Type = NxSNMPValue::Kind::Bytes;
+        v.Octets = std::move(octets);
+    };
+    switch (row.Syntax) {
+    case SYN_BOOLEAN:
+        number(text == "true" ? 1 : 0);
+        break;
+    case SYN_INTEGER:
+        number(static_cast<uint32_t>(static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10))));
+        break;
+    case SYN_COUNTER:
+    case SYN_GAUGE:
+    case SYN_UINTEGER:
+        number(static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10)));
+        break;
+    case SYN_COUNTER64:
+        number(std::strtoull(text.c_str(), nullptr, 10));
+        break;
+    case SYN_TIMETICKS:
+        number(TimeTicksFromText(text));
+        break;
+    case SYN_IPADDRESS:
+    case SYN_NSAPADDR: {
+        std::vector<uint32_t> parts = ParseDottedIds(text);
+        parts.resize(4);
+        std::string octets;
+        for (uint32_t p : parts)
+            octets += static_cast<char>(p & 0xFF);
+        bytes(octets);
+        break;
+    }
+    case SYN_OBJECTID:
+        v.Type = NxSNMPValue::Kind::Ids;
+        v.Oid = ParseDottedIds(text);
+        break;
+    case SYN_BITSTR:
+    case SYN_OCTETSTR:
+    case SYN_OPAQUE:
+    case SYN_MACADDRESS:
+        bytes(HexToOctets(text));
+        break;
+    case SYN_DISPLAYSTR:
+        bytes(text);
+        break;
+    case SYN_DOUBLE:
+        bytes(Octets8(std::strtod(text.c_str(), nullptr)));
+        break;
+    case SYN_DATETIME:
+        bytes(DateAndTimeOctets(text));
+        break;
+    case SYN_BCDATETIME:
+        bytes(Octets8(TextToDateTime(text)));
+        break;
+    default:
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    }
+    return v;
+}
+
+std::string HexText(const std::string& octets) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(octets.size() * 2);
+    for (unsigned char c : octets) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+std::string HexToOctets(const std::string& text) {
+    std::string out;
+    int high = -1;
+    for (unsigned char c : text) {
+        if (!std::isxdigit(c))
+            continue;
+        const int d = std::isdigit(c) ? c - '0' : std::toupper(c) - 'A' + 10;
+        if (high < 0) {
+            high = d;
+        } else {
+            out += static_cast<char>(high * 16 + d);
+            high = -1;
+        }
+    }
+    return out;
+}
+
+std::string TimeTicksText(uint32_t ticks) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%" PRIu32 " days, %02" PRIu32 ":%02" PRIu32 ":%02" PRIu32 ".%02" PRIu32,
+                  ticks / 8640000, ticks % 8640000 / 360000, ticks % 360000 / 6000, ticks % 6000 / 100,
+                  ticks % 100);
+    return buf;
+}
+
+uint32_t TimeTicksFromText(const std::string& text) {
+    unsigned long d = 0, h = 0, m = 0, s = 0, c = 0;
+    if (std::sscanf(text.c_str(), "%lu days, %lu:%lu:%lu.%lu", &d, &h, &m, &s, &c) == 5)
+        return static_cast<uint32_t>(d * 8640000 + h * 360000 + m * 6000 + s * 100 + c);
+    return static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
+std::string DottedOctets(const std::string& octets) {
+    std::string out;
+    for (unsigned char c : octets) {
+        if (!out.empty())
+            out += '.';
+        out += std::to_string(c);
+    }
+    return out;
+}
+
+std::string DottedIds(const std::vector<uint32_t>& ids) {
+    std::string out;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        if (i)
+            out += '.';
+        out += std::to_string(ids[i]);
+    }
+    return out;
+}
+
+std::vector<uint32_t> ParseDottedIds(const std::string& text) {
+    std::vector<uint32_t> ids;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t dot = text.find('.', at);
+        if (dot == std::string::npos)
+            dot = text.size();
+        if (dot > at)
+            ids.push_back(
+                static_cast<uint32_t>(std::strtoull(text.substr(at, dot - at).c_str(), nullptr, 10)));
+        at = dot + 1;
+    }
+    return ids;
+}
+
+std::string DateAndTimeText(const std::string& octets) {
+    std::string o = octets.substr(0, 11);
+    o.resize(11, '\0'); // the short form has no zone
+    auto u = [&o](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(o[i])); };
+    char buf[96];
+    const char direction = o[8];
+    if ((u(9) || u(10)) && (direction == '+' || direction == '-'))
+        std::snprintf(buf, sizeof buf, "%u-%u-%u,%u:%u:%u.%u,%c%u:%u", u(0) << 8 | u(1), u(2), u(3), u(4),
+                      u(5), u(6), u(7), direction, u(9), u(10));
+    else
+        std::snprintf(buf, sizeof buf, "%u-%u-%u,%u:%u:%u.%u", u(0) << 8 | u(1), u(2), u(3), u(4), u(5), u(6),
+                      u(7));
+    return buf;
+}
+
+std::string DateAndTimeOctets(const std::string& text) {
+    int f[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    char direction = '+';
+    const char* t = text.c_str();
+    if (std::sscanf(t, "%d-%d-%d,%d:%d:%d.%d,+%d:%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7],
+                    &f[8]) != 9) {
+        int g[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+        if (std::sscanf(t, "%d-%d-%d,%d:%d:%d.%d,-%d:%d", &g[0], &g[1], &g[2], &g[3], &g[4], &g[5], &g[6],
+                        &g[7], &g[8]) == 9) {
+            std::memcpy(f, g, sizeof f);
+            direction = '-';
+        } else {
+            std::memset(f, 0, sizeof f);
+            std::sscanf(t, "%d-%d-%d,%d:%d:%d.%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6]);
+        }
+    }
+    std::string o(11, '\0');
+    o[0] = static_cast<char>((f[0] >> 8) & 0xFF);
+    o[1] = static_cast<char>(f[0] & 0xFF);
+    for (int i = 1; i < 7; ++i)
+        o[static_cast<size_t>(i) + 1] = static_cast<char>(f[i] & 0xFF);
+    o[8] = direction;
+    o[9] = static_cast<char>(f[7] & 0xFF);
+    o[10] = static_cast<char>(f[8] & 0xFF);
+    return o;
+}
+
+std::string RowText(const VarDef& row) {
+    return row.Value ? *row.Value : std::string();
+}
+
+std::string RowKeyText(const VarDef& row) {
+    return row.Options ? row.Options->TextToKey(RowText(row)) : RowText(row);
+}
+
+void SetRowText(VarDef& row, const std::string& text) {
+    if (row.Value)
+        *row.Value = text;
+    else
+        row.Value = new std::string(text);
+}
+
+void SetRowValue(VarDef& row, const std::string& raw) {
+    SetRowText(row, row.Options ? row.Options->KeyToText(raw) : raw);
+}
