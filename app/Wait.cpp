@@ -1,0 +1,129 @@
+#include "app/Wait.h"
+
+#include "ui_Wait.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+#include <exception>
+#include <limits>
+
+const char* const TFM_Waiting::kReadyText = "Ready. ";
+
+namespace {
+
+struct MainWindowHooks {
+    TFM_Waiting::PanelReader readPanel0;
+    TFM_Waiting::MainEnabler enableMain;
+    TFM_Waiting::MainFormFinder mainForm;
+};
+
+MainWindowHooks& Hooks() {
+    static MainWindowHooks hooks;
+    return hooks;
+}
+
+// The hooks run inside event handlers, so nothing they throw may travel further.
+bool MainPanelReady() {
+    try {
+        const auto& read = Hooks().readPanel0;
+        return !read || read() == TFM_Waiting::kReadyText;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void EnableMainWindow() {
+    try {
+        if (Hooks().enableMain)
+            Hooks().enableMain();
+    } catch (const std::exception&) {
+    }
+}
+
+QWidget* MainForm() {
+    try {
+        return Hooks().mainForm ? Hooks().mainForm() : nullptr;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void TFM_Waiting::SetMainWindowHooks(PanelReader readPanel0, MainEnabler enableMain,
+                                     MainFormFinder mainForm) {
+    Hooks() = MainWindowHooks{std::move(readPanel0), std::move(enableMain), std::move(mainForm)};
+}
+
+TFM_Waiting::TFM_Waiting(QWidget* owner, int tickMilliseconds)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TFM_Waiting>()) {
+    ui_->setupUi(this);
+    setFixedSize(249, 70);
+    Label1 = ui_->Label1;
+    Label2 = ui_->Label2;
+    Label3 = ui_->Label3;
+    La_Time = ui_->La_Time;
+    seconds = ui_->seconds;
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(tickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &TFM_Waiting::Timer1Timer);
+    Timer1->start();
+}
+
+TFM_Waiting::~TFM_Waiting() = default;
+
+void TFM_Waiting::Timer1Timer() {
+    const bool ready = MainPanelReady();
+    if (Countdown == 1 && !ready) {
+        ++ExtraTicks;
+    } else {
+        La_Time->setText(QString::number(Countdown));
+        if (Countdown > std::numeric_limits<int32_t>::min())
+            --Countdown;
+    }
+    if (Countdown <= 0 && ready) {
+        close();
+        return;
+    }
+    if (ExtraTicks >= kHoldTicks)
+        close();
+}
+
+bool TFM_Waiting::FormCloseQuery() {
+    if (ExtraTicks > kUserCloseAfterHold)
+        Countdown = 0;
+    return Countdown <= 0;
+}
+
+void TFM_Waiting::FormClose() {
+    EnableMainWindow();
+}
+
+void TFM_Waiting::reject() {
+    close();
+}
+
+void TFM_Waiting::closeEvent(QCloseEvent* event) {
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    // A closed dialog is only hidden until its creator deletes it; it stops counting so that it
+    // does not close, and re-enable the main window, again on every later tick.
+    Timer1->stop();
+    setResult(QDialog::Rejected);
+    event->accept();
+}
+
+void TFM_Waiting::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QWidget* main = MainForm())
+        move(main->frameGeometry().center() -
+             QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    if (!Timer1->isActive())
+        Timer1->start();
+}
