@@ -3,7 +3,9 @@
 
 #include "library/tftp/TFTPStatus.h"
 
+#include <QProcess>
 #include <QStandardPaths>
+#include <cstdlib>
 
 namespace {
 
@@ -137,6 +139,38 @@ TEST_F(ClientPeerTest, CurlGetsAnErrorForMissingAndEscapingNames) {
     EXPECT_EQ(CountStatus(TFTP_NOT_FOUND), 1);
     EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 1);
     EXPECT_NE(ReadFileBytes(TempPath("o2")), "outside the root");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ClientPeerTest, ToolServesAFolderAndPrintsEachReport) {
+    RequireClient("tftp");
+    const char* binDir = std::getenv("KTX_BIN_DIR");
+    const QString program = binDir ? QString(binDir) + "/ktx-tftpd" : QString(KTX_TFTPD_PATH);
+    WriteFileBytes(RootPath("hello.txt"), "hello from the tool");
+    const int port = FreeUdpPort();
+    QProcess tool;
+    tool.start(program, {"--root", QString::fromStdString(m_root), "--port", QString::number(port)});
+    ASSERT_TRUE(tool.waitForReadyRead(5000));
+    EXPECT_TRUE(tool.readLine().startsWith("listening on 127.0.0.1:"));
+    const std::string out = TempPath("hello.out");
+    ClientResult r = RunClient("tftp", {"-m", "octet", "127.0.0.1", QString::number(port), "-c", "get",
+                                        "hello.txt", QString::fromStdString(out)});
+    EXPECT_TRUE(r.Finished);
+    EXPECT_EQ(ReadFileBytes(out), "hello from the tool");
+    PumpFor(100); // the tick removes the ended session and it reports 0
+    tool.terminate();
+    ASSERT_TRUE(tool.waitForFinished(5000));
+    EXPECT_EQ(tool.exitCode(), 0);
+    const QStringList lines = QString::fromLatin1(tool.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("status=1 text=\"(NxTFTP) A TFTP session is connected...\" request=1"));
+    EXPECT_TRUE(lines[1].startsWith("status=2 ")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains("file=\"hello.txt\" bytes=19 last=19 session=0"));
+    EXPECT_TRUE(lines[2].startsWith("status=3 text=\"(NxTFTP) Success to transfer file.\""));
+    EXPECT_TRUE(lines[3].startsWith("status=0 "));
 }
 
 } // namespace
