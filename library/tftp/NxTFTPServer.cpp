@@ -61,8 +61,12 @@ void NxTFTPServer::Start(const std::string& root, int port) {
 }
 
 void NxTFTPServer::Stop() {
-    delete m_notifier;
-    m_notifier = nullptr;
+    if (m_notifier) {
+        // Stop may run from a status handler inside this notifier's own signal.
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
     m_socket.Close();
     const uint32_t started = GetTickCount();
     while (!m_sessions.empty() && GetTickCount() - started < kStopWaitMs) {
