@@ -1,0 +1,141 @@
+#include "library/tftp/NxTFTPServer.h"
+
+#include "library/tftp/LocalHostAddress.h"
+#include "library/tftp/TFTPSession.h"
+#include "library/tftp/TFTPStatus.h"
+#include "platform/Clock.h"
+#include "platform/Exception.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+#include <utility>
+
+using namespace tftp;
+
+namespace {
+constexpr int kTickMs = 20;
+constexpr uint32_t kStopWaitMs = 10000;
+
+[[noreturn]] void RaiseSocketFailure() {
+    throw Exception(TFTPStatusText(TFTP_SOCKET_OPEN_FAILED), TFTP_SOCKET_OPEN_FAILED);
+}
+} // namespace
+
+NxTFTPServer::NxTFTPServer(QObject* owner) : QObject(owner) {
+    m_msg.StatusText = TFTPStatusText(m_msg.Status);
+    m_msg.LocalAddress = LocalHostAddress();
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kTickMs);
+    connect(m_timer, &QTimer::timeout, this, [this] { OnTick(); });
+}
+
+NxTFTPServer::~NxTFTPServer() {
+    Stop();
+    std::vector<_TFTPSession*> left;
+    left.swap(m_sessions);
+    for (_TFTPSession* session : left)
+        delete session;
+}
+
+void NxTFTPServer::SetTimeout(int timeout, int retries) {
+    m_msg.Timeout = timeout;
+    m_retries = retries;
+}
+
+void NxTFTPServer::SetOnStatus(NxTFTPStatusHandler handler) {
+    OnStatus = std::move(handler);
+}
+
+void NxTFTPServer::Start(const std::string& root, int port) {
+    m_root = root;
+    if (!m_root.empty() && m_root.back() != '/' && m_root.back() != '\\')
+        m_root += '/';
+    m_msg.ServerPort = port;
+    if (m_socket.IsOpen())
+        return;
+    if (port < 0 || port > 65535 || !m_socket.Open(m_bindAddress, static_cast<uint16_t>(port), true))
+        RaiseSocketFailure();
+    m_notifier = new QSocketNotifier(m_socket.Fd(), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnRequest(); });
+    m_timer->start();
+}
+
+void NxTFTPServer::Stop() {
+    if (m_notifier) {
+        // Stop may run from a status handler inside this notifier's own signal.
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
+    m_socket.Close();
+    const uint32_t started = GetTickCount();
+    while (!m_sessions.empty() && GetTickCount() - started < kStopWaitMs) {
+        ProcessMessages();
+        Sleep(1); // the 20 ms tick does the work; do not spin the processor meanwhile
+    }
+    m_timer->stop();
+}
+
+void NxTFTPServer::OnRequest() {
+    sockaddr_in from{};
+    long n = m_socket.Receive(m_receiveBuffer, sizeof m_receiveBuffer, from);
+    if (n < static_cast<long>(kHeaderSize))
+        return;
+    std::unique_lock lock(m_lock);
+    m_msg.Status = TFTP_CONNECTED;
+    m_msg.StatusText = TFTPStatusText(TFTP_CONNECTED);
+    Request request;
+    if (!ParseRequest(m_receiveBuffer, static_cast<size_t>(n), request))
+        return;
+    if (request.Opcode != OP_RRQ && request.Opcode != OP_WRQ)
+        return;
+    m_msg.RequestMode = request.Opcode;
+    m_msg.FileName = request.FileName;
+    m_msg.TransferMode = request.TransferMode;
+    m_msg.PeerAddress = AddressText(from);
+    m_msg.PeerPort = PortOf(from);
+    if (IsRetransmission())
+        return;
+    m_msg.SendCount = 0;
+    ++m_msg.SessionNumber;
+    auto* session = new _TFTPSession(this, m_msg, OnStatus, m_root, from, m_bindAddress);
+    m_sessions.push_back(session);
+    lock.unlock();
+    session->Begin();
+}
+
+bool NxTFTPServer::IsRetransmission() const {
+    for (const _TFTPSession* session : m_sessions)
+        if (session->IsSameRequest(m_msg))
+            return true;
+    return false;
+}
+
+void NxTFTPServer::RemoveAt(size_t index) {
+    m_sessions.erase(m_sessions.begin() + static_cast<long>(index));
+}
+
+void NxTFTPServer::OnTick() {
+    const uint32_t now = GetTickCount();
+    // A status handler may pump messages and re-enter here, so the list is re-read at every step.
+    for (size_t i = 0; i < m_sessions.size(); ++i) {
+        _TFTPSession* session = m_sessions[i];
+        if (session->InHandler())
+            continue;
+        if (session->State() != _TFTPSession::Running) {
+            RemoveAt(i);
+            delete session;
+            return;
+        }
+        if (!session->DeadlinePassed(now))
+            continue;
+        if (session->CanResend(m_retries)) {
+            session->Resend();
+            continue;
+        }
+        RemoveAt(i);
+        session->TimeOut();
+        delete session;
+        return;
+    }
+}

@@ -1,0 +1,62 @@
+#pragma once
+// The station's TFTP server: listens on a UDP port, turns each new read or write request into a
+// _TFTPSession and drives resends and time-outs from a 20 ms tick, all on Qt's event loop.
+#include "library/tftp/NxTFTPMsg.h"
+#include "library/tftp/TFTPPacket.h"
+#include "library/tftp/TFTPSocket.h"
+#include "library/tftp/TFTPStatusHandler.h"
+
+#include <QObject>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class QSocketNotifier;
+class QTimer;
+class _TFTPSession;
+
+class NxTFTPServer : public QObject {
+    Q_OBJECT
+  public:
+    explicit NxTFTPServer(QObject* owner);
+    // Stops, then destroys the sessions still listed (each reports status 0).
+    ~NxTFTPServer() override;
+
+    // Time-out of each packet in 10 ms units, and how often a DATA block goes out at most.
+    void SetTimeout(int timeout, int retries);
+    // Sessions created afterwards report through `handler`.
+    void SetOnStatus(NxTFTPStatusHandler handler);
+    // Sets the root folder (a separator is appended) and the port; opens the listening socket unless
+    // it is open already. Raises Exception with the -1109 text when the socket cannot be opened.
+    void Start(const std::string& root, int port = 69);
+    // Closes the listening socket and pumps messages for up to 10 s while sessions remain.
+    void Stop();
+    // Local address the sockets bind to, "0.0.0.0" by default; tests and tools keep to loopback.
+    void SetBindAddress(const std::string& address) { m_bindAddress = address; }
+
+    bool IsListening() const { return m_socket.IsOpen(); }
+    const NxTFTPMsg& Msg() const { return m_msg; }
+    const std::string& Root() const { return m_root; }
+    int Retries() const { return m_retries; }
+    size_t SessionCount() const { return m_sessions.size(); }
+
+    NxTFTPStatusHandler OnStatus;
+
+  private:
+    void OnRequest();
+    void OnTick();
+    bool IsRetransmission() const;
+    void RemoveAt(size_t index);
+
+    int m_retries = 3;
+    NxTFTPMsg m_msg;
+    std::string m_root;
+    std::string m_bindAddress = "0.0.0.0";
+    TFTPSocket m_socket;
+    QSocketNotifier* m_notifier = nullptr;
+    std::vector<_TFTPSession*> m_sessions;
+    QTimer* m_timer = nullptr;
+    // A status handler may pump messages while a request becomes a session, so the lock re-enters.
+    std::recursive_mutex m_lock;
+    uint8_t m_receiveBuffer[tftp::kBufferSize] = {};
+};

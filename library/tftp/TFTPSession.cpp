@@ -1,0 +1,251 @@
+#include "library/tftp/TFTPSession.h"
+
+#include "library/tftp/TFTPStatus.h"
+#include "platform/Clock.h"
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+using namespace tftp;
+
+namespace {
+// Reads until `size` bytes or the end of the file; -1 on a read error.
+long ReadFull(int fd, uint8_t* buffer, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::read(fd, buffer + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return static_cast<long>(done);
+}
+
+bool WriteFull(int fd, const uint8_t* data, size_t size) {
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+} // namespace
+
+_TFTPSession::_TFTPSession(QObject* parent, const NxTFTPMsg& request, NxTFTPStatusHandler onStatus,
+                           std::string root, const sockaddr_in& peer, const std::string& bindAddress)
+    : QObject(parent), m_peer(peer), m_msg(request), m_onStatus(std::move(onStatus)),
+      m_root(std::move(root)) {
+    m_msg.BytesTransferred = 0;
+    m_msg.LastBlockLength = -1;
+    SetStatus(TFTP_CONNECTED);
+    if (!m_socket.Open(bindAddress, 0, false)) {
+        // Begin still runs; its first send fails and ends the session.
+        SetStatus(TFTP_SOCKET_OPEN_FAILED);
+        return;
+    }
+    m_notifier = new QSocketNotifier(m_socket.Fd(), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnReadable(); });
+}
+
+_TFTPSession::~_TFTPSession() {
+    delete m_notifier;
+    m_notifier = nullptr;
+    m_socket.Close();
+    SetStatus(TFTP_DISCONNECTED);
+    CloseFile();
+}
+
+void _TFTPSession::Begin() {
+    if (m_cancel) {
+        SetStatus(TFTP_CANCELED);
+        return;
+    }
+    if (!m_socket.IsOpen()) {
+        // Nothing can reach the peer; leave the file system untouched.
+        SetStatus(TFTP_SOCKET_IO_FAILED);
+        return;
+    }
+    const std::string path = m_root + m_msg.FileName;
+    switch (m_msg.RequestMode) {
+    case OP_RRQ:
+        if (!IsPlainFileName(m_msg.FileName))
+            return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+        if (!OpenForRead(path))
+            return Refuse(ERR_NOT_FOUND, TFTP_NOT_FOUND);
+        SendBlock(1);
+        return;
+    case OP_WRQ:
+        if (!IsPlainFileName(m_msg.FileName) || !OpenForWrite(path))
+            return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+        PutHeader(m_sendBuffer, OP_ACK, 0);
+        m_sendLength = kHeaderSize;
+        m_expectedBlock = 1;
+        ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
+        return;
+    default:
+        Refuse(ERR_ILLEGAL_OP, TFTP_BAD_OPERATION);
+    }
+}
+
+bool _TFTPSession::OpenForRead(const std::string& path) {
+    // Non-blocking so that a FIFO cannot stall the loop; only regular files are served.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    m_file = fd;
+    return true;
+}
+
+bool _TFTPSession::OpenForWrite(const std::string& path) {
+    m_file = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return m_file >= 0;
+}
+
+void _TFTPSession::SendBlock(int block) {
+    long count = ReadFull(m_file, m_sendBuffer + kHeaderSize, kBlockSize);
+    if (count < 0)
+        count = 0;
+    m_msg.LastBlockLength = static_cast<int32_t>(count);
+    m_msg.BytesTransferred += static_cast<int32_t>(count);
+    PutHeader(m_sendBuffer, OP_DATA, block);
+    m_sendLength = kHeaderSize + static_cast<size_t>(count);
+    m_expectedBlock = block;
+    m_msg.SendCount = 1;
+    ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
+}
+
+void _TFTPSession::ReportSent(bool sent) {
+    if (!sent)
+        return SetStatus(TFTP_SOCKET_IO_FAILED);
+    ArmDeadline();
+    SetStatus(TFTP_TRANSFERRING);
+}
+
+void _TFTPSession::Refuse(int errorCode, int status) {
+    size_t length = PutError(m_sendBuffer, errorCode);
+    SetStatus(m_socket.SendTo(m_sendBuffer, length, m_peer) ? status : TFTP_SOCKET_IO_FAILED);
+}
+
+void _TFTPSession::OnReadable() {
+    sockaddr_in from{};
+    long n = m_socket.Receive(m_receiveBuffer, sizeof m_receiveBuffer, from);
+    if (n < static_cast<long>(kHeaderSize) || m_file < 0 || m_state != Running)
+        return;
+    // Only the requesting peer's port may steer the transfer.
+    if (from.sin_addr.s_addr != m_peer.sin_addr.s_addr || from.sin_port != m_peer.sin_port)
+        return;
+    const int opcode = Word(m_receiveBuffer, 0);
+    const int block = Word(m_receiveBuffer, 2);
+    const int wanted = m_msg.RequestMode == OP_RRQ ? OP_ACK : OP_DATA;
+    if (opcode != wanted || block <= m_highestBlock || block != m_expectedBlock)
+        return;
+    m_deadline = 0;
+    m_msg.PeerPort = PortOf(from);
+    m_highestBlock = block;
+    if (m_cancel)
+        return SetStatus(TFTP_CANCELED);
+    if (opcode == OP_ACK)
+        HandleAck(block);
+    else
+        HandleData(m_receiveBuffer + kHeaderSize, static_cast<size_t>(n) - kHeaderSize, block);
+}
+
+void _TFTPSession::HandleAck(int block) {
+    if (m_msg.LastBlockLength < static_cast<int32_t>(kBlockSize)) {
+        SetStatus(TFTP_SUCCESS);
+        return;
+    }
+    SendBlock(block + 1);
+}
+
+void _TFTPSession::HandleData(const uint8_t* data, size_t length, int block) {
+    if (!WriteFull(m_file, data, length))
+        return Refuse(ERR_DISK_FULL, TFTP_DISK_FULL);
+    m_msg.LastBlockLength = static_cast<int32_t>(length);
+    m_msg.BytesTransferred += static_cast<int32_t>(length);
+    PutHeader(m_sendBuffer, OP_ACK, block);
+    m_sendLength = kHeaderSize;
+    m_expectedBlock = block + 1;
+    if (!m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer))
+        return SetStatus(TFTP_SOCKET_IO_FAILED);
+    if (length >= kBlockSize) {
+        ArmDeadline();
+        SetStatus(TFTP_TRANSFERRING);
+    } else {
+        SetStatus(TFTP_SUCCESS);
+    }
+}
+
+bool _TFTPSession::IsSameRequest(const NxTFTPMsg& request) const {
+    return m_msg.RequestMode == request.RequestMode && m_msg.TransferMode == request.TransferMode &&
+           m_msg.PeerAddress == request.PeerAddress && m_msg.PeerPort == request.PeerPort &&
+           m_msg.FileName == request.FileName;
+}
+
+bool _TFTPSession::DeadlinePassed(uint32_t now) const {
+    return m_deadline != 0 && static_cast<int32_t>(now - m_deadline) >= 0;
+}
+
+bool _TFTPSession::CanResend(int retries) const {
+    return m_msg.RequestMode == OP_RRQ && m_msg.SendCount < retries;
+}
+
+void _TFTPSession::Resend() {
+    ++m_msg.SendCount;
+    ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
+}
+
+void _TFTPSession::TimeOut() {
+    m_deadline = 0;
+    SetStatus(TFTP_TIMEOUT);
+}
+
+void _TFTPSession::SetStatus(int code) {
+    m_msg.Status = code;
+    m_msg.StatusText = TFTPStatusText(code);
+    if (m_onStatus) {
+        ++m_handlerDepth;
+        try {
+            m_onStatus(&m_msg, &m_cancel);
+        } catch (...) {
+            // A handler's failure must not tear down the event loop; the transfer goes on.
+        }
+        --m_handlerDepth;
+    }
+    if (code == TFTP_SUCCESS) {
+        CloseFile();
+        m_state = Succeeded;
+    } else if (code < 0) {
+        CloseFile();
+        m_state = Failed;
+    }
+}
+
+void _TFTPSession::ArmDeadline() {
+    m_deadline = GetTickCount() + static_cast<uint32_t>(m_msg.Timeout) * 10u;
+    if (m_deadline == 0)
+        m_deadline = 1; // 0 means "no deadline"
+}
+
+void _TFTPSession::CloseFile() {
+    if (m_file >= 0)
+        ::close(m_file);
+    m_file = -1;
+}

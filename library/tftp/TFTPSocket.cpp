@@ -1,0 +1,68 @@
+#include "library/tftp/TFTPSocket.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+bool TFTPSocket::Open(const std::string& address, uint16_t port, bool reuseAddress) {
+    Close();
+    int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    int on = 1;
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(port);
+    bool ok = (!reuseAddress || ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0) &&
+              ::inet_pton(AF_INET, address.c_str(), &local.sin_addr) == 1 &&
+              ::bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0;
+    if (!ok) {
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    return true;
+}
+
+void TFTPSocket::Close() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+long TFTPSocket::Receive(uint8_t* buffer, size_t size, sockaddr_in& from) {
+    if (m_fd < 0)
+        return -1;
+    socklen_t fromLength = sizeof from;
+    ssize_t n;
+    do {
+        fromLength = sizeof from;
+        n = ::recvfrom(m_fd, buffer, size, MSG_TRUNC, reinterpret_cast<sockaddr*>(&from), &fromLength);
+    } while (n < 0 && errno == EINTR);
+    if (n < 0 || static_cast<size_t>(n) > size || fromLength < sizeof from || from.sin_family != AF_INET)
+        return -1;
+    return static_cast<long>(n);
+}
+
+bool TFTPSocket::SendTo(const uint8_t* data, size_t length, const sockaddr_in& to) {
+    if (m_fd < 0)
+        return false;
+    ssize_t n;
+    do {
+        n = ::sendto(m_fd, data, length, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    } while (n < 0 && errno == EINTR);
+    return n == static_cast<ssize_t>(length);
+}
+
+std::string AddressText(const sockaddr_in& address) {
+    char text[INET_ADDRSTRLEN] = {};
+    if (!::inet_ntop(AF_INET, &address.sin_addr, text, sizeof text))
+        return "0.0.0.0";
+    return text;
+}
+
+int PortOf(const sockaddr_in& address) {
+    return ntohs(address.sin_port);
+}

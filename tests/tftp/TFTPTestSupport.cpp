@@ -1,0 +1,196 @@
+#include "TFTPTestSupport.h"
+
+#include "library/tftp/TFTPPacket.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <arpa/inet.h>
+#include <fstream>
+#include <poll.h>
+#include <random>
+#include <sstream>
+#include <sys/socket.h>
+#include <unistd.h>
+
+int FreeUdpPort() {
+    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    socklen_t len = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+    ::close(fd);
+    return ntohs(a.sin_port);
+}
+
+void PumpFor(int milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() >= milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        ::usleep(500);
+    }
+    return true;
+}
+
+Bytes RandomBytes(size_t size, unsigned seed) {
+    std::mt19937 generator(seed);
+    Bytes bytes(size);
+    for (auto& b : bytes)
+        b = static_cast<uint8_t>(generator());
+    return bytes;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& data) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+std::string ToString(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+Bytes RequestPacket(int opcode, const std::string& name, const std::string& mode) {
+    Bytes p = {0, static_cast<uint8_t>(opcode)};
+    p.insert(p.end(), name.begin(), name.end());
+    p.push_back(0);
+    p.insert(p.end(), mode.begin(), mode.end());
+    p.push_back(0);
+    return p;
+}
+
+Bytes AckPacket(int block) {
+    return {0, tftp::OP_ACK, static_cast<uint8_t>(block >> 8), static_cast<uint8_t>(block)};
+}
+
+Bytes DataPacket(int block, const std::string& data) {
+    Bytes p = {0, tftp::OP_DATA, static_cast<uint8_t>(block >> 8), static_cast<uint8_t>(block)};
+    p.insert(p.end(), data.begin(), data.end());
+    return p;
+}
+
+TestPeer::TestPeer() {
+    m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+}
+
+TestPeer::~TestPeer() {
+    ::close(m_fd);
+}
+
+void TestPeer::SendTo(int port, const Bytes& packet) {
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(static_cast<uint16_t>(port));
+    ::sendto(m_fd, packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&a), sizeof a);
+}
+
+bool TestPeer::Receive(Bytes& packet, int timeoutMs) {
+    bool got = false;
+    PumpUntil(
+        [&] {
+            pollfd p{m_fd, POLLIN, 0};
+            if (::poll(&p, 1, 0) <= 0)
+                return false;
+            uint8_t buffer[4096];
+            sockaddr_in from{};
+            socklen_t len = sizeof from;
+            ssize_t n = ::recvfrom(m_fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &len);
+            if (n < 0)
+                return false;
+            packet.assign(buffer, buffer + n);
+            m_lastPort = ntohs(from.sin_port);
+            got = true;
+            return true;
+        },
+        timeoutMs);
+    return got;
+}
+
+ClientResult RunClient(const QString& program, const QStringList& arguments, int timeoutMs) {
+    ClientResult result;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec(); // the server's sockets and tick run in here
+    result.ElapsedMs = clock.elapsed();
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(2000);
+        return result;
+    }
+    result.Finished =
+        process.exitStatus() == QProcess::NormalExit && process.error() != QProcess::FailedToStart;
+    result.ExitCode = process.exitCode();
+    return result;
+}
+
+void TFTPServerTest::SetUp() {
+    ASSERT_TRUE(m_tempDir.isValid());
+    m_root = m_tempDir.path().toStdString() + "/root";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(m_root)));
+}
+
+void TFTPServerTest::TearDown() {
+    m_server.reset();
+}
+
+void TFTPServerTest::StartServer(int timeout, int retries) {
+    m_server = std::make_unique<NxTFTPServer>(nullptr);
+    m_server->SetBindAddress("127.0.0.1");
+    m_server->SetTimeout(timeout, retries);
+    m_server->SetOnStatus([this](NxTFTPMsg* msg, bool* cancel) {
+        m_reports.push_back(*msg);
+        if (m_extraHandler)
+            m_extraHandler(msg, cancel);
+    });
+    m_port = FreeUdpPort();
+    m_server->Start(m_root, m_port);
+}
+
+std::vector<int> TFTPServerTest::Statuses() const {
+    std::vector<int> codes;
+    for (const auto& r : m_reports)
+        codes.push_back(r.Status);
+    return codes;
+}
+
+int TFTPServerTest::CountStatus(int code) const {
+    int n = 0;
+    for (const auto& r : m_reports)
+        n += r.Status == code;
+    return n;
+}
+
+bool TFTPServerTest::WaitForSessionsEnded(int count, int timeoutMs) {
+    return PumpUntil([&] { return CountStatus(0) >= count; }, timeoutMs);
+}
