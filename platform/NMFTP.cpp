@@ -1,0 +1,56 @@
+#include "platform/NMFTP.h"
+
+#include "platform/Exception.h"
+
+#include <curl/curl.h>
+#include <mutex>
+
+namespace {
+
+void InitCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+} // namespace
+
+TNMFTP::TNMFTP(QObject* owner) : QObject(owner) {}
+
+TNMFTP::~TNMFTP() {
+    Disconnect();
+}
+
+void TNMFTP::Connect() {
+    Disconnect();
+    InitCurlOnce();
+    CURL* curl = curl_easy_init();
+    if (curl == nullptr)
+        throw Exception("FTP: cannot create a connection");
+    char error[CURL_ERROR_SIZE] = "";
+    const std::string url = "ftp://" + Host + ":" + std::to_string(Port) + "/";
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_USERNAME, UserID.c_str());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, Password.c_str());
+    // Log in and stop: no directory listing, no data connection.
+    curl_easy_setopt(curl, CURLOPT_CONNECT_ONLY, 1L);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(TimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(TimeoutMs));
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
+    const CURLcode rc = curl_easy_perform(curl);
+    if (rc != CURLE_OK) {
+        curl_easy_cleanup(curl);
+        const std::string reason = error[0] ? error : curl_easy_strerror(rc);
+        throw Exception("FTP: " + reason);
+    }
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, nullptr);
+    Handle_ = curl;
+}
+
+void TNMFTP::Disconnect() {
+    if (Handle_ == nullptr)
+        return;
+    // Cleaning up a logged-in FTP handle sends QUIT.
+    curl_easy_cleanup(static_cast<CURL*>(Handle_));
+    Handle_ = nullptr;
+}
