@@ -48,6 +48,17 @@ bool Resolve(const std::string& host, uint32_t& address) {
 
 } // namespace
 
+void BuildEchoRequest(uint8_t* request, uint16_t identifier, uint16_t sequence, uint32_t data) {
+    request[0] = 8;
+    request[1] = 0;
+    PutLittle16(request + 2, 0);
+    PutLittle16(request + 4, identifier);
+    PutLittle16(request + 6, sequence);
+    PutLittle16(request + 8, static_cast<uint16_t>(data));
+    PutLittle16(request + 10, static_cast<uint16_t>(data >> 16));
+    PutLittle16(request + 2, InternetChecksum(request, 12));
+}
+
 bool Ping(const std::string& host) {
     uint32_t address = 0;
     if (!Resolve(host, address)) {
@@ -60,15 +71,9 @@ bool Ping(const std::string& host) {
     const uint16_t identifier = static_cast<uint16_t>(getpid());
     bool answered = false;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        uint8_t request[12] = {};
+        uint8_t request[12];
         const uint16_t sequence = NextSequence.fetch_add(1);
-        const uint32_t tick = GetTickCount();
-        request[0] = 8; // echo request, code 0
-        PutLittle16(request + 4, identifier);
-        PutLittle16(request + 6, sequence);
-        PutLittle16(request + 8, static_cast<uint16_t>(tick));
-        PutLittle16(request + 10, static_cast<uint16_t>(tick >> 16));
-        PutLittle16(request + 2, InternetChecksum(request, sizeof request));
+        BuildEchoRequest(request, identifier, sequence, GetTickCount());
         if (socket.Send(address, request, sizeof request) && socket.WaitEchoReply(identifier, sequence, 1000))
             answered = true;
     }
