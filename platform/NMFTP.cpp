@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 #include <mutex>
+#include <poll.h>
 
 namespace {
 
@@ -50,7 +51,19 @@ void TNMFTP::Connect() {
 void TNMFTP::Disconnect() {
     if (Handle_ == nullptr)
         return;
-    // Cleaning up a logged-in FTP handle sends QUIT.
-    curl_easy_cleanup(static_cast<CURL*>(Handle_));
+    // A connect-only handle does not say QUIT by itself; say it and wait briefly for the answer.
+    CURL* curl = static_cast<CURL*>(Handle_);
+    static const char quit[] = "QUIT\r\n";
+    size_t sent = 0;
+    curl_socket_t fd = CURL_SOCKET_BAD;
+    if (curl_easy_send(curl, quit, sizeof quit - 1, &sent) == CURLE_OK &&
+        curl_easy_getinfo(curl, CURLINFO_ACTIVESOCKET, &fd) == CURLE_OK && fd != CURL_SOCKET_BAD) {
+        pollfd p{fd, POLLIN, 0};
+        char reply[256];
+        size_t got = 0;
+        if (poll(&p, 1, 1000) > 0)
+            curl_easy_recv(curl, reply, sizeof reply, &got);
+    }
+    curl_easy_cleanup(curl);
     Handle_ = nullptr;
 }

@@ -22,8 +22,8 @@ struct MutexHandle {
 
 // Handles live until the process ends, like the lock they stand for.
 std::vector<MutexHandle*>& Handles() {
-    static std::vector<MutexHandle*> handles;
-    return handles;
+    static auto* handles = new std::vector<MutexHandle*>; // never destroyed: the locks outlive exit handlers
+    return *handles;
 }
 std::mutex HandlesLock;
 

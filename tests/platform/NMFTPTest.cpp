@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <chrono>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <signal.h>
@@ -47,11 +48,14 @@ class FtpLoginTest : public ::testing::Test {
         const std::string portText = std::to_string(port);
         server = fork();
         if (server == 0) {
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, 1);
-            dup2(null, 2);
-            execl("/usr/bin/python3", "python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", portText.c_str(),
-                  "-u", "admin", "-P", "s3cret", "-d", dir->Path().c_str(), static_cast<char*>(nullptr));
+            // The debug log records every command, which shows the QUIT.
+            const int log = open(dir->File("server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+            dup2(log, 1);
+            dup2(log, 2);
+            setenv("PYTHONUNBUFFERED", "1", 1);
+            execl("/usr/bin/python3", "python3", "-m", "pyftpdlib", "-D", "-i", "127.0.0.1", "-p",
+                  portText.c_str(), "-u", "admin", "-P", "s3cret", "-d", dir->Path().c_str(),
+                  static_cast<char*>(nullptr));
             _exit(127);
         }
         for (int i = 0; i < 100 && !Accepts(port); ++i)
@@ -87,6 +91,16 @@ TEST_F(FtpLoginTest, AcceptedLoginConnectsUntilDisconnect) {
     EXPECT_TRUE(ftp.Connected());
     ftp.Disconnect();
     EXPECT_FALSE(ftp.Connected());
+    bool quit = false;
+    for (int i = 0; i < 40 && !quit; ++i) {
+        std::ifstream in(dir->File("server.log"));
+        quit = std::string(std::istreambuf_iterator<char>(in), {}).find("<- QUIT") != std::string::npos;
+        if (!quit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    std::ifstream in(dir->File("server.log"));
+    EXPECT_TRUE(quit) << "the session ended without QUIT: "
+                      << std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 TEST_F(FtpLoginTest, RefusedLoginRaisesAndStaysDisconnected) {
