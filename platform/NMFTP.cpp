@@ -30,6 +30,7 @@ void TNMFTP::Connect() {
     char error[CURL_ERROR_SIZE] = "";
     const std::string url = "ftp://" + Host + ":" + std::to_string(Port) + "/";
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
     curl_easy_setopt(curl, CURLOPT_USERNAME, UserID.c_str());
     curl_easy_setopt(curl, CURLOPT_PASSWORD, Password.c_str());
     // Log in and stop: no directory listing, no data connection.

@@ -1,7 +1,6 @@
 #include "library/common/NxDateTime.h"
 
 #include <cstring>
-#include <ctime>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,19 +79,6 @@ TEST(NxDateTime, OctetsKeepWireOrderUntilTheYearIsSwapped) {
     NxDateTime s(shortForm);
     s.SwapYear();
     EXPECT_EQ(s.ToText(), "2007-3-5,9:4:0.0");
-}
-
-TEST(NxDateTime, NowIsTheLocalClockWithoutZone) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    const NxDateTime t;
-    EXPECT_EQ(t.Year, local.tm_year + 1900);
-    EXPECT_EQ(t.Month, local.tm_mon + 1);
-    EXPECT_EQ(t.DeciSeconds, 0);
-    EXPECT_EQ(t.Direction, '+');
-    EXPECT_EQ(t.UtcHours, 0);
-    EXPECT_EQ(t.UtcMinutes, 0);
 }
 
 } // namespace

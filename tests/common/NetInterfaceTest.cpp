@@ -80,13 +80,4 @@ TEST(LocalInterfaces, MoreThanTenGiveTheFirstTenAndOtherFamiliesAreSkipped) {
     EXPECT_EQ(list[9].Loopback, 0);
 }
 
-TEST(LocalInterfaces, EmptyChainClearsTheRecords) {
-    NxNetInterface list[MaxLocalInterfaces];
-    list[0].Address = "1.2.3.4";
-    list[0].Up = 1;
-    EXPECT_EQ(FillLocalInterfaces(nullptr, list), 0);
-    EXPECT_TRUE(list[0].Address.empty());
-    EXPECT_EQ(list[0].Up, 0);
-}
-
 } // namespace
