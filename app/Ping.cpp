@@ -1,0 +1,81 @@
+#include "app/Ping.h"
+
+#include "app/PlainNotice.h"
+#include "platform/Clock.h"
+#include "platform/IcmpSocket.h"
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <netdb.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<uint16_t> NextSequence{0};
+
+uint16_t InternetChecksum(const uint8_t* data, size_t length) {
+    uint32_t sum = 0;
+    for (size_t i = 0; i + 1 < length; i += 2)
+        sum += static_cast<uint32_t>(data[i] | (data[i + 1] << 8));
+    if (length & 1)
+        sum += data[length - 1];
+    while (sum >> 16)
+        sum = (sum & 0xFFFF) + (sum >> 16);
+    return static_cast<uint16_t>(~sum);
+}
+
+void PutLittle16(uint8_t* at, uint16_t v) {
+    at[0] = static_cast<uint8_t>(v);
+    at[1] = static_cast<uint8_t>(v >> 8);
+}
+
+bool Resolve(const std::string& host, uint32_t& address) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &found) == 0 && found) {
+        address = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr;
+        freeaddrinfo(found);
+        return true;
+    }
+    in_addr parsed{};
+    if (inet_pton(AF_INET, host.c_str(), &parsed) == 1) {
+        address = parsed.s_addr;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void BuildEchoRequest(uint8_t* request, uint16_t identifier, uint16_t sequence, uint32_t data) {
+    request[0] = 8;
+    request[1] = 0;
+    PutLittle16(request + 2, 0);
+    PutLittle16(request + 4, identifier);
+    PutLittle16(request + 6, sequence);
+    PutLittle16(request + 8, static_cast<uint16_t>(data));
+    PutLittle16(request + 10, static_cast<uint16_t>(data >> 16));
+    PutLittle16(request + 2, InternetChecksum(request, 12));
+}
+
+bool Ping(const std::string& host) {
+    uint32_t address = 0;
+    if (!Resolve(host, address)) {
+        ShowPlainNotice("Unable to resolve ");
+        return false;
+    }
+    IcmpSocket socket;
+    if (!socket.Open())
+        return false;
+    const uint16_t identifier = static_cast<uint16_t>(getpid());
+    bool answered = false;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        uint8_t request[12];
+        const uint16_t sequence = NextSequence.fetch_add(1);
+        BuildEchoRequest(request, identifier, sequence, GetTickCount());
+        if (socket.Send(address, request, sizeof request) && socket.WaitEchoReply(identifier, sequence, 1000))
+            answered = true;
+    }
+    return answered;
+}

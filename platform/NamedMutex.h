@@ -1,0 +1,13 @@
+#pragma once
+// A named mutex that keeps one instance per name: an exclusive flock on a lock file in
+// $XDG_RUNTIME_DIR (else /tmp). The lock is held until the process ends; the kernel frees it
+// after a crash. When another holder has it, the call still returns a handle and GetLastError()
+// reports ERROR_ALREADY_EXISTS; a null handle means the lock file could not be opened.
+#include <string>
+
+using HANDLE = void*;
+
+HANDLE CreateMutexA(void* securityAttributes, bool initialOwner, const char* name);
+
+// The lock file a name maps to (for tests and diagnostics).
+std::string NamedMutexLockPath(const std::string& name);
