@@ -76,4 +76,6 @@ bool TryStrToInt(const std::string& text, int32_t& out) {
     return true;
 }
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+    return std::to_string(value);
+}

@@ -4,7 +4,9 @@
 #include <QString>
 #include <string>
 
-inline QString ToQ(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+inline QString ToQ(const std::string& s) {
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
 inline std::string FromQ(const QString& s) {
     const QByteArray b = s.toLatin1();
     return std::string(b.constData(), size_t(b.size()));
