@@ -18,7 +18,9 @@ NxOptionList::NxOptionList(const OptionDef* pairs, int32_t kind, bool caseSensit
     Append(pairs);
 }
 
-NxOptionList::~NxOptionList() { Clear(); }
+NxOptionList::~NxOptionList() {
+    Clear();
+}
 
 void NxOptionList::Append(const OptionDef* pairs) {
     const int n = CountOptionDefs(pairs);
@@ -34,7 +36,9 @@ void NxOptionList::Append(const OptionDef* pairs) {
     }
 }
 
-void NxOptionList::Clear() { Items_.clear(); }
+void NxOptionList::Clear() {
+    Items_.clear();
+}
 
 bool NxOptionList::TextEquals(const std::string& a, const std::string& b) const {
     return CaseSensitive_ ? a == b : strcasecmp(a.c_str(), b.c_str()) == 0;
@@ -116,7 +120,9 @@ void NxOptionList::FillComboBox(NxItemControl& combo) const {
         combo.AddItem(item.Text);
 }
 
-void NxOptionList::FillRadioGroup(NxItemControl& group) const { FillComboBox(group); }
+void NxOptionList::FillRadioGroup(NxItemControl& group) const {
+    FillComboBox(group);
+}
 
 int NxOptionList::SelectIndex(const std::string& value) const {
     int i = IndexOfText(value);

@@ -14,9 +14,15 @@ struct OptionDef {
     const char* Text;
 };
 
-inline constexpr OptionDef IntOption(int32_t key, const char* text) { return OptionDef{key, nullptr, text}; }
-inline constexpr OptionDef TextOption(const char* key, const char* text) { return OptionDef{0, key, text}; }
-inline constexpr OptionDef EndOfOptions() { return OptionDef{0, nullptr, nullptr}; }
+inline constexpr OptionDef IntOption(int32_t key, const char* text) {
+    return OptionDef{key, nullptr, text};
+}
+inline constexpr OptionDef TextOption(const char* key, const char* text) {
+    return OptionDef{0, key, text};
+}
+inline constexpr OptionDef EndOfOptions() {
+    return OptionDef{0, nullptr, nullptr};
+}
 
 int CountOptionDefs(const OptionDef* pairs);
 
