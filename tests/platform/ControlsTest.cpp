@@ -6,6 +6,7 @@
 #include "platform/ListView.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
+#include "platform/Timer.h"
 #include "tests/support/ActiveWindow.h"
 
 #include <QRadioButton>
@@ -225,6 +226,21 @@ TEST(Edit, ThrowingHandlerDoesNotUnwindThroughQt) {
     edit.OnChange = [](QObject*) { throw std::runtime_error("handler fault"); };
     edit.SetText("a");
     EXPECT_EQ(edit.Text(), "a");
+}
+
+TEST(Timer, EnablingARunningTimerDoesNotRestartIt) {
+    TTimer timer;
+    int fired = 0;
+    timer.SetInterval(300);
+    EXPECT_FALSE(timer.Running()); // no handler yet
+    timer.SetOnTimer([&](QObject*) { ++fired; });
+    EXPECT_TRUE(timer.Running());
+    QTest::qWait(150);
+    timer.SetEnabled(true);
+    QTest::qWait(220); // fires at 300 ms, not at 450
+    EXPECT_GE(fired, 1);
+    timer.SetEnabled(false);
+    EXPECT_FALSE(timer.Running());
 }
 
 TEST(ControlClass, TellsTheControlsApart) {
