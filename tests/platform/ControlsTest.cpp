@@ -4,6 +4,7 @@
 #include "platform/ControlClass.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
+#include "platform/Memo.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
@@ -226,6 +227,16 @@ TEST(Edit, ThrowingHandlerDoesNotUnwindThroughQt) {
     edit.OnChange = [](QObject*) { throw std::runtime_error("handler fault"); };
     edit.SetText("a");
     EXPECT_EQ(edit.Text(), "a");
+}
+
+TEST(Memo, AddedLinesGoAtTheEnd) {
+    TMemo memo;
+    EXPECT_EQ(memo.LineCount(), 0);
+    memo.AddLine("Get: failed. Receive at 09:05:07 PM.");
+    memo.AddLine("second");
+    EXPECT_EQ(memo.LineCount(), 2);
+    EXPECT_EQ(memo.Line(0), "Get: failed. Receive at 09:05:07 PM.");
+    EXPECT_EQ(memo.Text(), "Get: failed. Receive at 09:05:07 PM.\nsecond");
 }
 
 TEST(Timer, EnablingARunningTimerDoesNotRestartIt) {
