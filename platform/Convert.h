@@ -2,6 +2,8 @@
 // Integer conversions with the class library's rules: StrToInt accepts optional blanks
 // around a decimal (or "$"/"0x" hexadecimal) integer and raises EConvertError otherwise.
 #include <cstdint>
+#include "platform/FloatText.h"
+
 #include <string>
 
 int32_t StrToInt(const std::string& text);
@@ -12,4 +14,3 @@ std::string IntToStr(int64_t value);
 
 // The class library's shortest float text: up to 15 significant digits, no trailing zeros,
 // "1E20" style when the number is too large or too small for plain digits.
-std::string FloatToStr(double value);

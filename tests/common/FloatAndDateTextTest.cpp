@@ -19,6 +19,16 @@ TEST(FloatToStr, ShortestTextOfFifteenDigits) {
     EXPECT_EQ(FloatToStr(0.00001), "1E-5");
     EXPECT_EQ(FloatToStr(-0.000015), "-1.5E-5");
     EXPECT_EQ(FloatToStr(39000.5), "39000.5");
+    EXPECT_EQ(FloatToStr(300), "300");
+    EXPECT_EQ(FloatToStr(18000), "18000");
+    EXPECT_EQ(FloatToStr(4294967295.0), "4294967295");
+    EXPECT_EQ(FloatToStr(-2147483648.0), "-2147483648");
+    EXPECT_EQ(FloatToStr(1.5), "1.5");
+    EXPECT_EQ(FloatToStr(0.0000015), "1.5E-6");
+    EXPECT_EQ(FloatToStr(999999999999999.0), "999999999999999");
+    EXPECT_EQ(FloatToStr(1.7976931348623157e308), "1.79769313486232E308");
+    EXPECT_EQ(FloatToStr(2.2250738585072014e-308), "2.2250738585072E-308");
+    EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.3");
 }
 
 TEST(DateTimeText, FormatsAndReadsTheTwelveHourForm) {

@@ -1,0 +1,37 @@
+#include "platform/ComboBox.h"
+
+#include "platform/Text.h"
+
+#include <QLineEdit>
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::activated, this, [this](int) { FireEvent(OnChange, this); });
+}
+
+void TComboBox::ClearItems() {
+    clear();
+}
+void TComboBox::AddItem(const std::string& text) {
+    addItem(ToQ(text));
+}
+
+void TComboBox::SetItemIndex(int index) {
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
+}
+
+std::string TComboBox::ItemText(int index) const {
+    return FromQ(itemText(index));
+}
+std::string TComboBox::Text() const {
+    return FromQ(currentText());
+}
+
+void TComboBox::SetStyle(Style style) {
+    const bool editable = style == csDropDown;
+    if (editable == isEditable())
+        return;
+    setEditable(editable);
+    if (editable)
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { FireEvent(OnChange, this); });
+}

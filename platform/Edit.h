@@ -1,0 +1,38 @@
+#pragma once
+// A single-line edit with the class library's meaning: OnChange on every text change, OnExit
+// when the focus moves to another control of the window, a maximum length where 0 means no
+// limit and that never cuts the present text, read-only state with its own colour, and a tag.
+#include "platform/Colors.h"
+#include "platform/Events.h"
+
+#include <QLineEdit>
+#include <string>
+
+class TEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit TEdit(QWidget* parent = nullptr);
+
+    std::string Text() const;
+    void SetText(const std::string& text); // longer than MaxLength is kept, as the class library did
+
+    int MaxLength() const { return MaxLength_; }
+    void SetMaxLength(int length); // 0: no limit; the user cannot type beyond it
+
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
+    TColor Color() const { return Color_; }
+    void SetColor(TColor color);
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnExit;
+    int Tag = 0;
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    void FitQtLimit(int textLength);
+    int MaxLength_ = 0;
+    TColor Color_ = clWindow;
+};
