@@ -3,8 +3,9 @@
 #include "tools/devsim/Device.h"
 #include "tools/devsim/ObjectHandler.h"
 
-#include <net-snmp/agent/net-snmp-agent-includes.h>
 #include <net-snmp/net-snmp-config.h>
+
+#include <net-snmp/agent/net-snmp-agent-includes.h>
 #include <net-snmp/net-snmp-includes.h>
 
 #include <sys/select.h>

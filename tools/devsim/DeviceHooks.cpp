@@ -1,6 +1,7 @@
 #include "tools/devsim/Device.h"
 
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
 
 #include <initializer_list>

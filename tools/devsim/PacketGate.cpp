@@ -1,6 +1,7 @@
 #include "tools/devsim/PacketGate.h"
 
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
 
 #include <cstdlib>

@@ -4,6 +4,7 @@
 #include "tools/devsim/Value.h"
 
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
 
 #include <unistd.h>
