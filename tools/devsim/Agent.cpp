@@ -5,8 +5,9 @@
 
 #include <net-snmp/net-snmp-config.h>
 
-#include <net-snmp/agent/net-snmp-agent-includes.h>
 #include <net-snmp/net-snmp-includes.h>
+
+#include <net-snmp/agent/net-snmp-agent-includes.h>
 
 #include <sys/select.h>
 
