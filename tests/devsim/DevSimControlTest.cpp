@@ -114,6 +114,12 @@ TEST(DevSimControl, SaveAndActivateRestartsTheDevice) {
     // "nothing" is accepted and restarts nothing.
     RunPeer("snmpset", "-v2c -c private -t 0.5 -r 0 " + sim.Target() + " " + kSaveActivate + " i 0");
     EXPECT_FALSE(TimedOut(RunPeer("snmpget", Get(sim, kStLed))));
+    // Discard Changes answers, reads back as "nothing" and keeps the device up.
+    const std::string discard = kDev + ".5.2.0";
+    auto d = RunPeer("snmpset", "-v2c -c private -t 0.5 -r 0 " + sim.Target() + " " + discard + " i 1");
+    EXPECT_EQ(d.exitCode, 0) << d.output;
+    EXPECT_THAT(RunPeer("snmpget", Get(sim, discard)).output, HasSubstr("INTEGER: 0"));
+    EXPECT_EQ(sim.Stop(), 0);
 }
 
 TEST(DevSimControl, OmittedGroupIsAbsentUntilRestored) {

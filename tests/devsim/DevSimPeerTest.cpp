@@ -6,6 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -159,6 +162,30 @@ TEST(DevSimPeer, V3AuthPrivWithBothProtocolPairs) {
     auto authOnly = RunPeer("snmpget", "-v3 -u bob -l authNoPriv -a SHA -A bobpass12 -On -t 1 -r 0 " +
                                            sim.Target() + " " + kStLed);
     EXPECT_THAT(authOnly.output, Not(HasSubstr("INTEGER: 21")));
+    EXPECT_EQ(sim.Stop(), 0);
+}
+
+TEST(DevSimPeer, OwnDataFileWithWriteOnlyAndSizedObjects) {
+    std::string path = ::testing::TempDir() + "/devsim-own-data.txt";
+    std::ofstream(path) << "1.3.6.1.4.1.9999.1.0 displaystr wo \"default\"\n"
+                           "1.3.6.1.4.1.9999.2.0 macaddress rw 001122334455\n"
+                           "1.3.6.1.4.1.9999.3.0 counter64 ro 5000000000\n";
+    DevSimOptions o;
+    o.dataFile = path;
+    DevSim sim(o);
+    const std::string w = V2(sim, "private") + " ";
+    EXPECT_EQ(RunPeer("snmpset", w + "1.3.6.1.4.1.9999.1.0 s secret").exitCode, 0);
+    // What was written is never read back.
+    EXPECT_THAT(RunPeer("snmpget", V2(sim) + " 1.3.6.1.4.1.9999.1.0").output, HasSubstr("\"default\""));
+    EXPECT_THAT(RunPeer("snmpset", w + "1.3.6.1.4.1.9999.2.0 x 0011223344").output, HasSubstr("wrongLength"));
+    EXPECT_EQ(RunPeer("snmpset", w + "1.3.6.1.4.1.9999.2.0 x 0A0B0C0D0E0F").exitCode, 0);
+    EXPECT_EQ(sim.Command("get 1.3.6.1.4.1.9999.2.0"), "value macaddress 0A0B0C0D0E0F\n");
+    EXPECT_THAT(RunPeer("snmpget", V2(sim) + " 1.3.6.1.4.1.9999.3.0").output,
+                HasSubstr("Counter64: 5000000000"));
+    // Only the file's objects exist.
+    EXPECT_THAT(RunPeer("snmpget", V2(sim) + " " + kStLed).output, HasSubstr("No Such Object"));
+    EXPECT_EQ(sim.Stop(), 0);
+    std::remove(path.c_str());
 }
 
 } // namespace

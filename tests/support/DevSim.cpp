@@ -50,12 +50,17 @@ std::string BinDir() {
     return env && *env ? env : KTX_DEFAULT_BIN_DIR;
 }
 
-bool WaitExit(pid_t pid, int millis) {
+// True when the process has ended; its exit code, or -1 after a signal, goes to code.
+bool WaitExit(pid_t pid, int millis, int& code) {
     long end = NowMillis() + millis;
     while (true) {
         int status = 0;
         pid_t r = waitpid(pid, &status, WNOHANG);
-        if (r == pid || r < 0)
+        if (r == pid) {
+            code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            return true;
+        }
+        if (r < 0)
             return true;
         if (NowMillis() >= end)
             return false;
@@ -185,15 +190,17 @@ std::vector<DevSimLogLine> DevSim::Log() const {
     return lines;
 }
 
-void DevSim::Stop() {
+int DevSim::Stop() {
+    int code = -1;
     if (toChild_ >= 0)
         close(toChild_);
     toChild_ = -1;
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
-        if (!WaitExit(pid_, 3000)) {
+        if (!WaitExit(pid_, 3000, code)) {
             kill(pid_, SIGKILL);
-            WaitExit(pid_, 3000);
+            WaitExit(pid_, 3000, code);
+            code = -1;
         }
     }
     pid_ = -1;
@@ -201,4 +208,5 @@ void DevSim::Stop() {
         close(fromChild_);
     fromChild_ = -1;
     pending_.clear();
+    return code;
 }

@@ -45,13 +45,16 @@ class DevSim {
     std::vector<DevSimLogLine> Log() const;
     void ClearLog() { Command("clearlog"); }
 
+    // Stops the simulator (the destructor does it too): its exit status, 0 after a clean
+    // shutdown, -1 when it had to be killed or was gone already.
+    int Stop();
+
     const std::string& LogPath() const { return logPath_; }
     const std::string& WorkDir() const { return workDir_; }
 
   private:
     bool Launch(const DevSimOptions& options, int port);
     bool ReadLine(std::string& line, int timeoutMillis);
-    void Stop();
 
     std::string workDir_;
     std::string logPath_;
