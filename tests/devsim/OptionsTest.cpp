@@ -13,7 +13,7 @@ namespace {
 
 Options Parse(const std::vector<std::string>& args) {
     std::vector<std::string> all = {"ktx-devsim"};
-    all.insert(all.end(), args);
+    all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& a : all)
         argv.push_back(a.data());
