@@ -124,6 +124,11 @@ TEST(DevSimPeer, MultiBindingSetIsAllOrNothing) {
     auto r1 = RunPeer("snmpset", V1(sim, "private") + " " + kIp + " a 10.9.9.9 " + kStLed + " i 1");
     EXPECT_THAT(r1.output, HasSubstr("noSuchName"));
     EXPECT_EQ(sim.Command("get " + kIp), "value ipaddress 192.168.1.1\n");
+    // The same object twice, then a refusal: nothing changes.
+    auto twice = RunPeer("snmpset", V2(sim, "private") + " " + kIp + " a 10.0.0.1 " + kIp + " a 10.0.0.2 " +
+                                        kStLed + " i 1");
+    EXPECT_THAT(twice.output, HasSubstr("notWritable"));
+    EXPECT_EQ(sim.Command("get " + kIp), "value ipaddress 192.168.1.1\n");
 }
 
 TEST(DevSimPeer, ReadsOfMissingObjects) {

@@ -156,6 +156,18 @@ void ReadNext(Device& device, netsnmp_agent_request_info* info, netsnmp_request_
 int Handle(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_request_info* info,
            netsnmp_request_info* requests) {
     Device& device = *gDevice;
+    if (info->mode == MODE_SET_UNDO) {
+        // Backwards, so that an object named twice in one SET ends with its value from before.
+        std::vector<netsnmp_request_info*> all;
+        for (netsnmp_request_info* r = requests; r; r = r->next)
+            all.push_back(r);
+        for (auto it = all.rbegin(); it != all.rend(); ++it) {
+            Object* object = device.Store().Find(OidOf((*it)->requestvb));
+            if (const Value* old = Kept(*it, kOldValue); object && old)
+                object->value = *old;
+        }
+        return SNMP_ERR_NOERROR;
+    }
     for (netsnmp_request_info* r = requests; r; r = r->next) {
         if (r->processed)
             continue;
@@ -184,12 +196,6 @@ int Handle(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_re
                 Keep(r, kOldValue, object->value);
                 object->value = *next;
             }
-            break;
-        }
-        case MODE_SET_UNDO: {
-            Object* object = device.Store().Find(OidOf(vb));
-            if (const Value* old = Kept(r, kOldValue); object && old)
-                object->value = *old;
             break;
         }
         case MODE_SET_COMMIT: {
