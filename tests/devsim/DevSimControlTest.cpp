@@ -153,3 +153,18 @@ TEST(DevSimControl, ClearLogRestartsNumbering) {
 }
 
 } // namespace
+
+TEST(DevSimHarness, SideBySideAndAfterTheEnd) {
+    DevSim a;
+    DevSim b;
+    EXPECT_NE(a.Port(), b.Port());
+    a.Command("set " + kStLed + " 1");
+    EXPECT_THAT(RunPeer("snmpget", Get(b, kStLed)).output, HasSubstr("INTEGER: 21"));
+    EXPECT_TRUE(a.Log().empty());
+    ASSERT_EQ(b.Log().size(), 1u);
+
+    // A simulator that is gone fails commands instead of hanging or killing the test.
+    EXPECT_EQ(a.Stop(), 0);
+    EXPECT_THROW(a.Command("get " + kStLed), std::runtime_error);
+    EXPECT_TRUE(TimedOut(RunPeer("snmpget", Get(a, kStLed, "0.2"))));
+}

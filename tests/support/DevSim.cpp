@@ -71,6 +71,8 @@ bool WaitExit(pid_t pid, int millis, int& code) {
 } // namespace
 
 DevSim::DevSim(const DevSimOptions& options) {
+    // A simulator that died must show as a failed command, not end the test by SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     char pattern[] = "/tmp/ktx-devsim-test.XXXXXX";
     if (!mkdtemp(pattern))
         throw std::runtime_error("DevSim: cannot create a temporary folder");
@@ -129,6 +131,8 @@ bool DevSim::Launch(const DevSimOptions& options, int port) {
     if (pid_ == 0) {
         dup2(in[0], STDIN_FILENO);
         dup2(out[1], STDOUT_FILENO);
+        // Sockets of the test (an engine's session, say) must not stay open in the simulator.
+        close_range(3, ~0U, 0);
         execv(argv[0], argv.data());
         _exit(127);
     }
