@@ -1,5 +1,7 @@
 #include "tools/devsim/DataFile.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -129,6 +131,25 @@ std::vector<ObjectDef> ReadDataFile(const std::string& path) {
     std::ostringstream all;
     all << in.rdbuf();
     return ParseData(all.str(), path);
+}
+
+std::vector<ObjectDef> ReadDataPath(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec))
+        return ReadDataFile(path);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(path, ec))
+        if (entry.path().extension() == ".txt")
+            files.push_back(entry.path().string());
+    if (ec || files.empty())
+        throw DataFileError("no data files in " + path);
+    std::sort(files.begin(), files.end());
+    std::vector<ObjectDef> all;
+    for (const auto& f : files) {
+        auto defs = ReadDataFile(f);
+        all.insert(all.end(), defs.begin(), defs.end());
+    }
+    return all;
 }
 
 } // namespace devsim

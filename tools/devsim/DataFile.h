@@ -25,6 +25,8 @@ class DataFileError : public std::runtime_error {
 
 // Throws DataFileError naming the file and line.
 std::vector<ObjectDef> ReadDataFile(const std::string& path);
+// A file, or a folder whose *.txt files are read in name order (each object once in all of them).
+std::vector<ObjectDef> ReadDataPath(const std::string& path);
 std::vector<ObjectDef> ParseData(const std::string& text, const std::string& sourceName);
 
 // The value part of a line (quotes and trailing comment handled), as used by the control channel too.

@@ -84,7 +84,7 @@ V3User ParseV3User(const std::string& text) {
 }
 
 const char* UsageText() {
-    return "usage: ktx-devsim [--listen 127.0.0.1:PORT] [--data FILE] [--state-dir DIR] [--log FILE]\n"
+    return "usage: ktx-devsim [--listen 127.0.0.1:PORT] [--data FILE|DIR] [--state-dir DIR] [--log FILE]\n"
            "                  [--community-ro NAME] [--community-rw NAME]\n"
            "                  [--v3-user NAME:MD5|SHA|none:AUTHPASS:DES|AES|none:PRIVPASS]...\n"
            "                  [--restart-seconds N] [--omit OID]... [--fail OID=STATUS]...\n"

@@ -32,9 +32,9 @@ std::string ExecutableFolder() {
     return ec ? std::string() : exe.parent_path().string();
 }
 
-// The bundled data lies beside the executable (copied there by the build), else in the sources.
+// The bundled data folder lies beside the executable (copied there by the build), else in the sources.
 std::string DefaultDataFile() {
-    std::string beside = ExecutableFolder() + "/devsim/ktx7593ap.txt";
+    std::string beside = ExecutableFolder() + "/devsim";
     if (!ExecutableFolder().empty() && std::filesystem::exists(beside))
         return beside;
     return KTX_DEVSIM_SOURCE_DATA;
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
 
     devsim::Device device(options);
     try {
-        device.Store().Load(devsim::ReadDataFile(options.dataFile));
+        device.Store().Load(devsim::ReadDataPath(options.dataFile));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "ktx-devsim: %s\n", e.what());
         return 2;
