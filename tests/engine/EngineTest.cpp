@@ -59,7 +59,7 @@ void pumpUntil(Snmp& session, const Completed& seen, int calls = 1) {
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(agent.Running());
+
         ASSERT_EQ(status, SnmpStatus::Success);
         ASSERT_EQ(mpInit(session, "EngineTests", 1), SnmpStatus::MpOk);
         ASSERT_EQ(
@@ -83,7 +83,7 @@ class EngineTest : public ::testing::Test {
         return target;
     }
 
-    EngineAgent agent;
+    DevSim agent{EngineAgentOptions()};
     int status = -99;
     Snmp session{status};
 };
@@ -201,7 +201,7 @@ TEST_F(EngineTest, FailuresMapOntoEngineStatuses) {
     EXPECT_EQ(pdu.get_vb(0).get_printable_oid(), Descr); // the request's bindings stay
 
     CTarget dead = community(version2c);
-    dead.set_address(UdpAddress("127.0.0.1/" + std::to_string(EngineAgent::FreePort())));
+    dead.set_address(UdpAddress("127.0.0.1/" + std::to_string(FreeUdpPort())));
     pdu = pduOf({Descr});
     EXPECT_EQ(session.get(pdu, dead), SnmpStatus::Timeout);
 
@@ -224,7 +224,9 @@ TEST_F(EngineTest, FailuresMapOntoEngineStatuses) {
     EXPECT_EQ(usmAddUserName("dave", AuthProtocol::HmacMd5, 3, "davepass12", "davepriv12"),
               SnmpStatus::UsmUnsupportedPrivProtocol);
     pdu = pduOf({Descr}, SecurityLevel::AuthPriv);
+    const size_t logged = agent.Log().size();
     EXPECT_EQ(session.get(pdu, user("dave")), SnmpStatus::UsmUnsupportedPrivProtocol);
+    EXPECT_EQ(agent.Log().size(), logged);
 
     pdu = pduOf({Descr}, SecurityLevel::AuthPriv);
     UTarget model = user("alice");
@@ -340,7 +342,7 @@ TEST_F(EngineTest, CancelledAndClosedRequestsAreNeverAnswered) {
 TEST_F(EngineTest, FirstV3RequestToADeadAgentTimesOutThroughThePump) {
     Completed seen;
     Pdu pdu = pduOf({Descr}, SecurityLevel::AuthPriv);
-    ASSERT_EQ(session.get(pdu, user("alice", EngineAgent::FreePort()), record, &seen), SnmpStatus::Success);
+    ASSERT_EQ(session.get(pdu, user("alice", FreeUdpPort()), record, &seen), SnmpStatus::Success);
     EXPECT_EQ(seen.calls, 0); // engine discovery failed inside the send, the report waits
     pumpUntil(session, seen);
     EXPECT_EQ(seen.calls, 1);

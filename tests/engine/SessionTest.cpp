@@ -97,8 +97,7 @@ struct Seen {
 };
 
 TEST_F(SessionTest, ThePumpCompletesRequestsFromTheEventLoop) {
-    EngineAgent agent;
-    ASSERT_TRUE(agent.Running());
+    DevSim agent{EngineAgentOptions()};
     ASSERT_EQ(raisedBy(folder), 0) << message;
     CTarget target(UdpAddress("127.0.0.1/" + std::to_string(agent.Port())), "public", "private");
     target.set_version(version2c);
