@@ -402,11 +402,14 @@ int Snmp::send(uint8_t type, Pdu& pdu, const SnmpTarget& target, SnmpCompletion 
     session->inFlight++;
     pdu.set_request_id(id);
     // An unknown SNMPv3 engine ID is discovered inside this call; when that fails, Net-SNMP reports
-    // the time-out to the callback from here, which counts as sent.
+    // the time-out to the callback from here (queued like any other), which counts as sent.
     if (snmp_sess_async_send(session->handle, request, netSnmpCallback, reinterpret_cast<void*>(id)) != 0)
         return SnmpStatus::Success;
-    if (!impl_->inFlight.count(id))
+    // A failed send leaves the PDU with us, also when the callback already ran.
+    if (!impl_->inFlight.count(id)) {
+        snmp_free_pdu(request);
         return SnmpStatus::Success;
+    }
     status = netSnmpErrorStatus(snmp_sess_session(session->handle)->s_snmp_errno);
     if (status == SnmpStatus::Success)
         status = SnmpStatus::GeneralError;
