@@ -1,5 +1,7 @@
 #include "library/snmp/NxSNMPSession.h"
 
+#include "library/common/JoinPath.h"
+#include "library/snmp/NxSNMPStatus.h"
 #include "library/snmp/SnmpEventProcessor.h"
 #include "platform/Exception.h"
 #include "snmpengine/BootCounter.h"
@@ -12,28 +14,9 @@ NxSNMPSecurity DefaultSNMPSecurity;
 uint32_t DefaultSNMPTimeout = 0;
 
 namespace {
-// Library codes of this step (their texts belong to the library's message table).
-constexpr int NoSession = -506;
-constexpr int BootsLoad = -507;
-constexpr int BootsSave = -508;
-
-[[noreturn]] void raise(int code) {
-    switch (code) {
-    case NoSession:
-        throw Exception("(NxSNMP++) Cannot create the global NxSNMP++ session!", code);
-    case BootsLoad:
-        throw Exception("(NxSNMP++) Error when loading SNMP engine boots counter!", code);
-    default:
-        throw Exception("(NxSNMP++) Error when saving SNMP engine boots counter!", code);
-    }
-}
-
-std::string joinFolder(const std::string& folder, const std::string& name) {
-    if (folder.empty())
-        return name;
-    const char last = folder.back();
-    return last == '/' || last == '\\' ? folder + name : folder + "/" + name;
-}
+constexpr int NoSession = NXSNMP_NO_SESSION;
+constexpr int BootsLoad = NXSNMP_BOOTS_LOAD;
+constexpr int BootsSave = NXSNMP_BOOTS_SAVE;
 
 void loadDefaults() {
     DefaultSNMPDevice.Address = "127.0.0.1";
@@ -56,17 +39,17 @@ void OpenGlobalSession(const std::string& folder) {
     if (!GlobalSnmpSession)
         GlobalSnmpSession = new Snmp(sessionStatus, 0); // kept even when unusable
     if (sessionStatus != 0)
-        raise(NoSession);
+        RaiseSnmpError(NoSession);
     const OctetStr engineId(SnmpLocalEngineId);
-    const std::string counterFile = joinFolder(folder, SnmpBootCounterFile);
+    const std::string counterFile = JoinPath(folder, SnmpBootCounterFile);
     unsigned int boots = 0;
     const int loaded = getBootCounter(counterFile, engineId, boots);
     if (loaded != BootCounterResult::Ok && loaded != BootCounterResult::NoEntry &&
         loaded != BootCounterResult::FileError)
-        raise(BootsLoad);
+        RaiseSnmpError(BootsLoad);
     ++boots;
     if (saveBootCounter(counterFile, engineId, boots) != BootCounterResult::Ok)
-        raise(BootsSave);
+        RaiseSnmpError(BootsSave);
     mpInit(*GlobalSnmpSession, engineId, boots);
     loadDefaults();
     SnmpEventPump().Start();
