@@ -1,0 +1,56 @@
+#include "tests/support/FormTestFixture.h"
+
+#include "library/snmp/NxSNMPSession.h"
+#include "platform/Clock.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+namespace {
+
+// One session for the whole process, as in the program; its boot counter lives in a private folder.
+void EnsureGlobalSession() {
+    static TempDir* counterFolder = nullptr;
+    if (GlobalSnmpSession)
+        return;
+    counterFolder = new TempDir; // kept to the end of the process with the session
+    OpenGlobalSession(counterFolder->Path());
+}
+
+} // namespace
+
+SimulatedDeviceSession::SimulatedDeviceSession(const DevSimOptions& options)
+    : Sim_(std::make_unique<DevSim>(options)) {
+    EnsureGlobalSession();
+    UseDevice();
+}
+
+SimulatedDeviceSession::~SimulatedDeviceSession() = default;
+
+void SimulatedDeviceSession::UseDevice() {
+    DefaultSNMPDevice.Address = Sim_->Address();
+    DefaultSNMPDevice.Port = static_cast<uint16_t>(Sim_->Port());
+    DefaultSNMPSecurity.Version = 1;
+    DefaultSNMPSecurity.ReadCommunity = "public";
+    DefaultSNMPSecurity.WriteCommunity = "private";
+}
+
+std::vector<DevSimLogLine> SimulatedDeviceSession::Received(const std::string& pduType) const {
+    std::vector<DevSimLogLine> out;
+    for (const auto& line : Sim_->Log())
+        if (line.pdu == pduType)
+            out.push_back(line);
+    return out;
+}
+
+bool PumpUntil(const std::function<bool()>& done, int timeoutMillis) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMillis)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        Sleep(2);
+    }
+    return true;
+}
