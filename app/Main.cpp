@@ -23,6 +23,7 @@
 #include "ui_Main.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,6 +76,11 @@ TMainForm::TMainForm(QWidget* owner)
     for (Lamp* lamp : {Sh_11g, Sh_11a, Sh_Lan, Sh_power})
         lamp->raise();
     MainStatusBar->AddPanel(kPanel0Width);
+    // All eight titles fit on one line across the picture's width; Qt's bar does not wrap.
+    QFont menuFont = MainMenu1->font();
+    menuFont.setPointSizeF(8);
+    MainMenu1->setFont(menuFont);
+    MainMenu1->setStyleSheet("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
     // Bound to requests and read by other forms; never shown.
     for (QWidget* hidden : std::vector<QWidget*>{IPAddressEdit, SubMaskEdit, Edt_LBSSupport, Cb_DhcpSupport,
                                                  CB_Active, CB_Discard})
@@ -102,6 +108,7 @@ TMainForm::TMainForm(QWidget* owner)
 }
 
 TMainForm::~TMainForm() {
+    delete FM_Waiting;
     if (MainForm == this) {
         MainForm = nullptr;
         SetDeviceAddressEdits(nullptr, nullptr);

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -24,9 +25,11 @@ void SetPlusOne(int32_t& target, const std::string& text) {
         target = value + 1;
 }
 
+// A number that does not fit its setting (a port above 65535, say) is no more usable than one
+// that does not convert: the setting stays.
 template <typename T> void SetNumber(T& target, const std::string& text) {
     int32_t value = 0;
-    if (TryStrToInt(text, value))
+    if (TryStrToInt(text, value) && std::in_range<T>(value))
         target = static_cast<T>(value);
 }
 
@@ -65,7 +68,7 @@ void StartupParameters::ReadConfigFile() {
     SetNumber(Device_.Port, read("AgentPort"));
     const std::string version = read("Version");
     int32_t versionValue = 0;
-    if (TryStrToInt(version, versionValue)) {
+    if (TryStrToInt(version, versionValue) && std::in_range<uint8_t>(versionValue)) {
         Security_.Version = static_cast<uint8_t>(versionValue);
         VersionText = version;
     }
