@@ -240,27 +240,34 @@ bool TMainForm::IsValidSubnetMask(const std::string& text) {
     return ::IsValidSubnetMask(text);
 }
 
-// ---- Waiting for the request driver (NxSNMPRequest2Edits and its bindings) ----
+// ---- To be completed with the request driver (NxSNMPRequest2Edits and its bindings) ----
 
-// Start-up step 10: the lamp, address, save-and-activate, LBS and DHCP-support requests.
+// Creates the five requests, all single values under the device tree, owned by this window:
+// LedRequest (stLED, results on panel 0, get ended -> OnLedStatus, time-out 600, no retries);
+// AddressRequest (bGetIPFrom..bDefaultGateway, rows 1 and 2 bound to IPAddressEdit and
+// SubMaskEdit with "%s", read once without waiting); SaveActivateRequest (cSaveActivate ->
+// CB_Active, cDiscardChanges -> CB_Discard, set ended -> OnSaveActivateDone); LbsProbeRequest
+// (lbssupport -> Edt_LBSSupport "%s", read once without waiting); DhcpSupportRequest
+// (adDyFunction -> Cb_DhcpSupport, blocking, read once: its success is DhcpSupport).
 void TMainForm::CreateRequests() {
     WaitAfterSet = false;
     DhcpSupport = false;
 }
 
-// Starts a lamp read without waiting; its completion is OnLedStatus.
+// Starts a lamp read without waiting.
 void TMainForm::Timer1Timer(QObject*) {}
 
-// Starts an address read without waiting; it refreshes IPAddressEdit and SubMaskEdit.
+// Starts an address read without waiting; the bindings refresh IPAddressEdit and SubMaskEdit.
 void TMainForm::Timer4Timer(QObject*) {}
 
-// The lamp read's completion: the result and the value text of stLED.
+// The lamp read's end: passes the value text of stLED on.
 void TMainForm::OnLedStatus(QObject*, NxSNMPError* result) {
     if (result)
         ShowLedStatus(*result, std::string());
 }
 
-// Sends cSaveActivate (activate) or cDiscardChanges alone, refresh-after and take-from-controls set.
+// Sends cSaveActivate alone (activate) or cDiscardChanges alone: the other row at access 32 for
+// this SET, then Set(true, true, "", nullptr) without waiting.
 void TMainForm::SendSaveActivate(bool activate) {
     (activate ? CB_Active : CB_Discard)->SetItemIndex(1);
     WaitAfterSet = activate;
