@@ -270,5 +270,6 @@ void TMainForm::OnLedStatus(QObject*, NxSNMPError* result) {
 // this SET, then Set(true, true, "", nullptr) without waiting.
 void TMainForm::SendSaveActivate(bool activate) {
     (activate ? CB_Active : CB_Discard)->SetItemIndex(1);
-    WaitAfterSet = activate;
+    if (activate)
+        WaitAfterSet = true;
 }

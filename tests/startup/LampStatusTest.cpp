@@ -33,14 +33,6 @@ TEST(LampStatus, EachLampHasAnOnBitAndABlinkBitAboveIt) {
     }
 }
 
-TEST(LampStatus, ATextThatIsNoNumberReadsAsAllLampsOff) {
-    EXPECT_EQ(LampStatusFromText("21"), 21);
-    EXPECT_EQ(LampStatusFromText(" 3 "), 3);
-    EXPECT_EQ(LampStatusFromText("lamp"), 0);
-    EXPECT_EQ(LampStatusFromText(""), 0);
-    EXPECT_EQ(LampStatusFromText("(NULL)"), 0);
-}
-
 TEST(LampStatus, OnlyABlinkingLampChangesOnABlinkStep) {
     Lamp steady, blinking;
     ShowLamp(steady, {true, false});

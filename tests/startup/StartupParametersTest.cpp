@@ -141,7 +141,7 @@ TEST_F(Startup, NumbersThatDoNotConvertKeepTheirSetting) {
     security.SecurityLevel = 2;
     security.AuthProtocol = 2;
     security.PrivProtocol = 2;
-    Config("10.0.0.5", "AgentPort=port\r\nVersion=three\r\nSecurityModel=\r\nSecurityLevel=high\r\n"
+    Config("10.0.0.5", "AgentPort=port\r\nVersion=three\r\nSecurityLevel=high\r\n"
                        "AuthProtocol=md5\r\nPrivProtocol=\r\nSecurityName=after\r\n");
     Run({"/I10.0.0.5", "/vx", "/tport", "/mm", "/lhigh", "/ax", "/p", "/nlast"});
     EXPECT_EQ(device.Port, 161);
@@ -152,17 +152,6 @@ TEST_F(Startup, NumbersThatDoNotConvertKeepTheirSetting) {
     EXPECT_EQ(security.AuthProtocol, 2);
     EXPECT_EQ(security.PrivProtocol, 2);
     EXPECT_EQ(security.SecurityName, "last") << "start-up went on to the last parameter";
-}
-
-TEST_F(Startup, MissingKeysKeepTheirSetting) {
-    security.Version = 1;
-    Config("10.0.0.5", "SecurityName=n\r\n");
-    Run({"/I10.0.0.5", "x"});
-    EXPECT_EQ(device.Port, 161);
-    EXPECT_EQ(security.Version, 1);
-    EXPECT_EQ(security.SecurityModel, 1);
-    EXPECT_EQ(security.SecurityLevel, 1);
-    EXPECT_EQ(security.AuthProtocol, 1);
 }
 
 TEST_F(Startup, WithoutAnAddressTheFileIsNamedJustCfg) {
