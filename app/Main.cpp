@@ -208,7 +208,7 @@ void TMainForm::Advanced1Click(QObject*) {
     DHCPServer1->setVisible(DhcpSupport);
 }
 
-void TMainForm::OnSaveActivateDone(QObject*, NxSNMPError*) {
+void TMainForm::OnSaveActivateDone(NxSNMPRequest2Controls*, NxSNMPError*) {
     if (!WaitAfterSet)
         return;
     delete FM_Waiting;
@@ -261,7 +261,7 @@ void TMainForm::Timer1Timer(QObject*) {}
 void TMainForm::Timer4Timer(QObject*) {}
 
 // The lamp read's end: passes the value text of stLED on.
-void TMainForm::OnLedStatus(QObject*, NxSNMPError* result) {
+void TMainForm::OnLedStatus(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (result)
         ShowLedStatus(*result, std::string());
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class Lamp;
+class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
 class QAction;
 class QLabel;
@@ -45,8 +46,8 @@ class TMainForm : public QMainWindow {
     void cfDiscardChanges1Click(QObject* sender);
     void Exit1Click(QObject* sender);
 
-    void OnLedStatus(QObject* sender, NxSNMPError* result);
-    void OnSaveActivateDone(QObject* sender, NxSNMPError* result);
+    void OnLedStatus(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    void OnSaveActivateDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     // The lamp poll's outcome on the panel and the lamps; OnLedStatus passes the status value text.
     void ShowLedStatus(const NxSNMPError& result, const std::string& statusText);
 

@@ -203,13 +203,13 @@ TEST_F(MainWindow, PowerBlinksOnTheSlowTimerAndLanOnTheFastOne) {
 
 TEST_F(MainWindow, EachSaveAndActivateGetsAFreshWaitingDialog) {
     TMainForm form;
-    form.OnSaveActivateDone(&form, nullptr);
+    form.OnSaveActivateDone(nullptr, nullptr);
     EXPECT_EQ(form.FM_Waiting, nullptr) << "no wait was asked for";
 
     form.cfSaveandActivate1Click(form.cfSaveandActivate1);
     EXPECT_TRUE(boxes.Boxes.empty()) << "no question before saving";
     EXPECT_TRUE(form.WaitAfterSet);
-    form.OnSaveActivateDone(&form, nullptr);
+    form.OnSaveActivateDone(nullptr, nullptr);
     QPointer<TFM_Waiting> first = form.FM_Waiting;
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
@@ -217,7 +217,7 @@ TEST_F(MainWindow, EachSaveAndActivateGetsAFreshWaitingDialog) {
     EXPECT_FALSE(form.WaitAfterSet);
 
     form.cfSaveandActivate1Click(form.cfSaveandActivate1);
-    form.OnSaveActivateDone(&form, nullptr);
+    form.OnSaveActivateDone(nullptr, nullptr);
     EXPECT_TRUE(first.isNull());
     ASSERT_NE(form.FM_Waiting, nullptr);
     EXPECT_TRUE(form.FM_Waiting->isVisible());
@@ -237,7 +237,7 @@ TEST_F(MainWindow, DiscardAsksFirstAndNeverWaits) {
 
     form.cfDiscardChanges1Click(form.cfDiscardChanges1);
     EXPECT_FALSE(form.WaitAfterSet);
-    form.OnSaveActivateDone(&form, nullptr);
+    form.OnSaveActivateDone(nullptr, nullptr);
     EXPECT_EQ(form.FM_Waiting, nullptr);
 }
 
