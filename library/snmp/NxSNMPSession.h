@@ -1,0 +1,25 @@
+#pragma once
+// The process's one SNMP session, the default target settings that every request copies, and
+// opening it all at start-up.
+#include "library/snmp/NxSNMPDevice.h"
+#include "library/snmp/NxSNMPSettings.h"
+
+#include <cstdint>
+#include <string>
+
+class Snmp;
+
+extern Snmp* GlobalSnmpSession; // null until OpenGlobalSession; never closed
+extern NxSNMPDevice DefaultSNMPDevice;
+extern NxSNMPScope DefaultSNMPScope;
+extern NxSNMPSecurity DefaultSNMPSecurity;
+extern uint32_t DefaultSNMPTimeout; // hundredths of a second
+
+inline constexpr char SnmpLocalEngineId[] = "NxSNMP_PP_Application";
+inline constexpr char SnmpBootCounterFile[] = "NxSNMP_PP_BootCounter";
+
+// Creates the session (once), counts this start in the boot counter file in folder (the working
+// folder when empty), initialises SNMPv3 message processing, sets the defaults and starts the
+// event pump. Raises Exception with -506 (no session), -507 (counter unreadable) or -508 (counter
+// not saved); a failure leaves the later steps undone.
+void OpenGlobalSession(const std::string& folder);

@@ -1,0 +1,117 @@
+#include "snmpengine/BootCounter.h"
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+namespace {
+constexpr size_t MaxEngineIdLength = 32;
+
+std::string upper(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The line's engine ID (first word, upper case) and the rest after the blanks.
+void splitLine(const std::string& line, std::string& id, std::string& rest) {
+    size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos) {
+        id.clear();
+        rest.clear();
+        return;
+    }
+    size_t end = line.find_first_of(" \t", start);
+    id = upper(line.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    rest.clear();
+    if (end != std::string::npos) {
+        size_t restStart = line.find_first_not_of(" \t", end);
+        if (restStart != std::string::npos)
+            rest = line.substr(restStart);
+    }
+    while (!rest.empty() && (rest.back() == '\r' || rest.back() == ' ' || rest.back() == '\t'))
+        rest.pop_back();
+}
+
+bool parseCount(const std::string& text, unsigned int& count) {
+    if (text.empty() || text.size() > 10)
+        return false;
+    unsigned long long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > 0xFFFFFFFFull)
+        return false;
+    count = static_cast<unsigned int>(value);
+    return true;
+}
+} // namespace
+
+int getBootCounter(const std::string& fileName, const OctetStr& engineId, unsigned int& boots) {
+    boots = 0;
+    if (engineId.len() > MaxEngineIdLength)
+        return BootCounterResult::EngineIdTooLong;
+    std::ifstream file(fileName);
+    if (!file)
+        return BootCounterResult::FileError;
+    const std::string wanted = engineId.get_printable_hex();
+    std::string line, id, rest;
+    while (std::getline(file, line)) {
+        splitLine(line, id, rest);
+        if (id != wanted)
+            continue;
+        return parseCount(rest, boots) ? BootCounterResult::Ok : BootCounterResult::Malformed;
+    }
+    if (file.bad())
+        return BootCounterResult::FileError;
+    return BootCounterResult::NoEntry;
+}
+
+int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsigned int boots) {
+    if (engineId.len() > MaxEngineIdLength)
+        return BootCounterResult::EngineIdTooLong;
+    const std::string wanted = engineId.get_printable_hex();
+    const std::string ownLine = wanted + " " + std::to_string(boots);
+
+    std::vector<std::string> lines;
+    bool replaced = false;
+    {
+        std::ifstream old(fileName);
+        std::string line, id, rest;
+        while (old && std::getline(old, line)) {
+            splitLine(line, id, rest);
+            if (id == wanted) {
+                if (!replaced)
+                    lines.push_back(ownLine);
+                replaced = true;
+            } else if (!id.empty()) {
+                lines.push_back(line);
+            }
+        }
+    }
+    if (!replaced)
+        lines.push_back(ownLine);
+
+    const std::string temporary = fileName + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        if (!out)
+            return BootCounterResult::FileError;
+        for (const std::string& line : lines)
+            out << line << '\n';
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temporary.c_str());
+            return BootCounterResult::FileError;
+        }
+    }
+    if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return BootCounterResult::FileError;
+    }
+    return BootCounterResult::Ok;
+}

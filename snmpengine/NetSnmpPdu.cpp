@@ -1,0 +1,149 @@
+#include "snmpengine/NetSnmpBridge.h"
+
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+std::vector<oid> netOid(const Oid& from) {
+    return std::vector<oid>(from.ids().begin(), from.ids().end());
+}
+
+Oid ourOid(const oid* ids, size_t count) {
+    std::vector<uint32_t> copy(ids, ids + count);
+    return Oid(copy.data(), copy.size());
+}
+
+bool addBinding(netsnmp_pdu* target, const Vb& vb) {
+    const std::vector<oid> name = netOid(vb.get_oid());
+    if (name.empty())
+        return false;
+    const uint8_t syntax = vb.get_syntax();
+    switch (syntax) {
+    case VbSyntax::Integer: {
+        int32_t value = 0;
+        vb.get_value(value);
+        long wide = value;
+        return snmp_pdu_add_variable(target, name.data(), name.size(), ASN_INTEGER, &wide, sizeof wide);
+    }
+    case VbSyntax::Counter32:
+    case VbSyntax::Gauge32:
+    case VbSyntax::TimeTicks:
+    case VbSyntax::UInteger32: {
+        uint32_t value = 0;
+        vb.get_value(value);
+        u_long wide = value;
+        return snmp_pdu_add_variable(target, name.data(), name.size(), syntax, &wide, sizeof wide);
+    }
+    case VbSyntax::Counter64: {
+        Counter64 value;
+        vb.get_value(value);
+        counter64 wire{value.high(), value.low()};
+        return snmp_pdu_add_variable(target, name.data(), name.size(), ASN_COUNTER64, &wire, sizeof wire);
+    }
+    case VbSyntax::OctetString:
+    case VbSyntax::BitString:
+    case VbSyntax::Opaque:
+    case VbSyntax::IpAddress:
+    case VbSyntax::NsapAddress: {
+        OctetStr value;
+        vb.get_value(value);
+        return snmp_pdu_add_variable(target, name.data(), name.size(), syntax, value.data(), value.len());
+    }
+    case VbSyntax::ObjectId: {
+        Oid value;
+        vb.get_value(value);
+        const std::vector<oid> ids = netOid(value);
+        return snmp_pdu_add_variable(target, name.data(), name.size(), ASN_OBJECT_ID, ids.data(),
+                                     ids.size() * sizeof(oid));
+    }
+    default: // null, and exceptions that a caller echoes back: sent as null
+        return snmp_pdu_add_variable(target, name.data(), name.size(), ASN_NULL, nullptr, 0);
+    }
+}
+
+Vb ourBinding(const netsnmp_variable_list* var) {
+    Vb vb(ourOid(var->name, var->name_length));
+    switch (var->type) {
+    case ASN_INTEGER:
+        vb.set_value(static_cast<int32_t>(*var->val.integer));
+        break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+    case ASN_UINTEGER:
+        vb.set_value(static_cast<uint32_t>(*var->val.integer), var->type);
+        break;
+    case ASN_COUNTER64:
+        vb.set_value(Counter64(static_cast<uint32_t>(var->val.counter64->high),
+                               static_cast<uint32_t>(var->val.counter64->low)));
+        break;
+    case ASN_OCTET_STR:
+    case ASN_BIT_STR:
+    case ASN_OPAQUE:
+    case ASN_NSAP:
+    case ASN_IPADDRESS:
+        vb.set_value(OctetStr(var->val.string, var->val_len));
+        if (!vb.set_syntax(var->type))
+            vb.set_syntax(VbSyntax::OctetString);
+        break;
+    case ASN_OBJECT_ID:
+        vb.set_value(ourOid(var->val.objid, var->val_len / sizeof(oid)));
+        break;
+    case SNMP_NOSUCHOBJECT:
+    case SNMP_NOSUCHINSTANCE:
+    case SNMP_ENDOFMIBVIEW:
+        vb.set_null();
+        vb.set_syntax(var->type);
+        break;
+    default:
+        vb.set_null();
+        break;
+    }
+    return vb;
+}
+} // namespace
+
+snmp_pdu* netSnmpBuildPdu(uint8_t type, const Pdu& pdu) {
+    netsnmp_pdu* built = snmp_pdu_create(type);
+    if (!built)
+        return nullptr;
+    for (const Vb& vb : pdu.vbs()) {
+        if (!addBinding(built, vb)) {
+            snmp_free_pdu(built);
+            return nullptr;
+        }
+    }
+    if (pdu.get_context_name().len()) {
+        built->contextName =
+            static_cast<char*>(netsnmp_memdup(pdu.get_context_name().data(), pdu.get_context_name().len()));
+        built->contextNameLen = pdu.get_context_name().len();
+    }
+    if (pdu.get_context_engine_id().len()) {
+        built->contextEngineID = static_cast<u_char*>(
+            netsnmp_memdup(pdu.get_context_engine_id().data(), pdu.get_context_engine_id().len()));
+        built->contextEngineIDLen = pdu.get_context_engine_id().len();
+    }
+    return built;
+}
+
+void netSnmpTakeAnswer(const snmp_pdu* answer, Pdu& pdu) {
+    pdu.clear_vbs();
+    int firstException = 0;
+    int position = 0;
+    for (const netsnmp_variable_list* var = answer->variables; var; var = var->next_variable) {
+        ++position;
+        pdu += ourBinding(var);
+        if (!firstException && pdu.get_vb(position - 1).is_exception())
+            firstException = position;
+    }
+    pdu.set_type(static_cast<uint8_t>(answer->command));
+    pdu.set_error_status(static_cast<int>(answer->errstat));
+    pdu.set_error_index(static_cast<int>(answer->errindex));
+    if (answer->errstat == SNMP_ERR_NOERROR && firstException) {
+        pdu.set_error_status(SNMP_ERR_NOSUCHNAME);
+        pdu.set_error_index(firstException);
+    }
+}
