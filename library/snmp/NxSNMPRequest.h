@@ -85,21 +85,24 @@ class NxSNMPRequest {
   private:
     struct CallbackRecord;
     friend void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
-
-    void OnAsyncResponse(int reason, Pdu& pdu, NxSNMPCompletionHandler handler, void* context, bool read,
-                         SnmpTarget& target, CallbackRecord* record);
-    void Report(int32_t code, const std::string& message);
     // Outcome of taking an answer's bindings into the rows.
     enum class Taken { Row, WalkEnded, NoSuchName };
-    Taken TakeAnswer(const Pdu& pdu, int32_t status, bool async);
+
+    void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
+    void Report(int32_t code, const std::string& message, int32_t errorIndex);
+    void ClearResult();
+    Taken TakeAnswer(const Pdu& pdu, const std::vector<int>& rows, int32_t code, bool async);
     bool FinishRead(bool ended);
-    void PrepareWrite(const std::string& rowList, const std::vector<std::string>* values);
+    // Marks and fills the rows of one write, builds its target and PDU, and puts the rows back.
+    SnmpTarget& BuildWrite(Pdu& pdu, const std::string& rowList, const std::vector<std::string>* values);
+    uint8_t ReadType() const; // 0 for an item type without a read
     void SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler handler, void* context, bool read);
     void FailAsync(int32_t code, const std::string& message, NxSNMPCompletionHandler handler, void* context);
 
     std::unique_ptr<CTarget> CommunityTarget_;
     std::unique_ptr<UTarget> UserTarget_;
     std::string WalkIndex_; // index suffix of the table row being read
+    std::vector<int> Sent_; // the rows whose bindings the last PDU built holds, in order
     std::vector<CallbackRecord*> Pending_;
-    std::shared_ptr<bool> Alive_;
+    std::shared_ptr<bool> Alive_; // lets a deferred completion see that the request is gone
 };
