@@ -215,6 +215,10 @@ TEST_F(ScalarFormTest, ValuesTheControlsCannotShow) {
     req->ValuesToControls(4);
     EXPECT_EQ(ip[0]->Text(), "192"); // a value the device did not give leaves the edits alone
 
+    SetRowText(*req->Request.VarList.GetRow(2), "7"); // not in the two-entry list
+    req->ValuesToControls(2);
+    EXPECT_FALSE(enable->Checked());
+
     // A check box without an option list on a row that is no boolean.
     TCheckBox plain(&form);
     req->BindCheckBox(6, &plain);
