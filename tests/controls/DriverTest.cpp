@@ -9,8 +9,8 @@
 #include "platform/StatusBar.h"
 #include "tests/controls/DeviceFixture.h"
 
+#include <QRegularExpression>
 #include <QTest>
-#include <regex>
 
 namespace {
 
@@ -62,12 +62,12 @@ TEST_F(DriverTest, StatusLineFromTheTemplates) {
     TStatusBar bar(&form);
     req->SetStatusBar(&bar);
     req->ShowStatus("(SNMPClass) SNMP request timed out!");
-    const std::regex line(
-        R"(Get: \(SNMPClass\) SNMP request timed out!\. Receive at (\d\d):\d\d:\d\d (AM|PM)\.)");
-    std::smatch m;
+    const QRegularExpression line(
+        R"(^Get: \(SNMPClass\) SNMP request timed out!\. Receive at (\d\d):\d\d:\d\d (AM|PM)\.$)");
     const std::string text = bar.SimpleText();
-    ASSERT_TRUE(std::regex_match(text, m, line)) << text;
-    const int hour = std::stoi(m[1]);
+    const QRegularExpressionMatch m = line.match(QString::fromStdString(text));
+    ASSERT_TRUE(m.hasMatch()) << text;
+    const int hour = m.captured(1).toInt();
     EXPECT_GE(hour, 1);
     EXPECT_LE(hour, 12);
 
