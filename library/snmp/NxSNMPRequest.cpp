@@ -219,8 +219,8 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
     // The table row being read is the first one in index order that any column answered from;
     // a column answering from a later row has no entry in this one.
     WalkIndex_.clear();
-    Oid lowest;
-    bool found = false;
+    const Answer* lowest = nullptr;
+    size_t lowestLength = 0; // sub-identifiers of lowest's column
     for (size_t k = 0; k < count; ++k) {
         const int i = rows[k].Row;
         if (i >= VarList.RowCount())
@@ -229,16 +229,22 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         a.Column = &rows[k].Column;
         a.Oid = pdu.get_vb(static_cast<int>(k)).get_printable_oid();
         a.InColumn = !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
-        if (table && a.InColumn) {
-            const Oid index(a.Oid.c_str() + a.Column->size() + 1);
-            if (!found || index < lowest) {
-                lowest = index;
-                found = true;
-            }
+        if (!table || !a.InColumn)
+            continue;
+        // Index order is the order of the sub-identifiers after the column's.
+        const size_t length = static_cast<size_t>(std::count(a.Column->begin(), a.Column->end(), '.')) + 1;
+        const auto& ids = pdu.get_vb(static_cast<int>(k)).get_oid().ids();
+        if (lowest) {
+            const auto& best = pdu.get_vb(static_cast<int>(lowest - answers.data())).get_oid().ids();
+            if (!std::lexicographical_compare(ids.begin() + static_cast<long>(length), ids.end(),
+                                              best.begin() + static_cast<long>(lowestLength), best.end()))
+                continue;
         }
+        lowest = &a;
+        lowestLength = length;
     }
-    if (found)
-        WalkIndex_ = lowest.get_printable();
+    if (lowest)
+        WalkIndex_ = lowest->Oid.substr(lowest->Column->size() + 1);
 
     bool anyDone = false;
     bool reported = false;
