@@ -111,3 +111,18 @@ TEST_F(RequestTest, RefusedWriteIsReportedAndChangesNothing) {
     EXPECT_EQ(request->VarList.GetRow(3)->Access, static_cast<uint32_t>(ACC_READWRITE));
     EXPECT_EQ(Logged("SET").size(), 2u);
 }
+
+TEST_F(RequestTest, DateAndTimeTravelsAsItsElevenOctets) {
+    static const VarDef when[] = {Row("1.11", "when", SYN_DATETIME, ACC_READWRITE), EndOfRows()};
+    auto request = Request(when, SVT_SV, 0, V2c);
+    bool ok = true;
+    request->Get(ok, true);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(*request->VarList.GetRow(0)->Value, "2026-12-9,5:10:30.0,+5:30");
+
+    const std::vector<std::string> values = {"2027-1-2,3:4:5.6,-1:0"};
+    EXPECT_FALSE(request->Set(ok, false, "0", &values));
+    EXPECT_TRUE(ok);
+    ASSERT_EQ(Logged("SET").size(), 1u);
+    EXPECT_EQ(Logged("SET")[0].value, std::string("\x07\xEB\x01\x02\x03\x04\x05\x06-\x01\x00", 11));
+}
