@@ -79,7 +79,7 @@ struct NxSNMPRequest::CallbackRecord {
     bool Read;
     NxSNMPCompletionHandler Handler;
     void* Context;
-    std::vector<int> Rows; // the rows the sent bindings belong to
+    std::vector<SentRow> Rows; // the rows the sent bindings belong to
 };
 
 NxSNMPRequest::NxSNMPRequest() : Alive_(std::make_shared<bool>(true)) {
@@ -154,41 +154,41 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
     pdu.set_context_name(OctetStr(Scope.ContextName));
     pdu.set_context_engine_id(OctetStr(Scope.ContextEngineID));
     Sent_.clear();
+    pdu.vbs().reserve(static_cast<size_t>(VarList.RowCount()));
     const uint8_t itemType = VarList.ItemType;
+    std::string index; // of the table row written, built once
     for (int i = 0; i < VarList.RowCount(); ++i) {
         VarDef& row = *VarList.GetRow(i);
-        std::string oid;
         if (mode == Write) {
-            if (IsTable(itemType) && i < VarList.KeyCount)
+            if ((IsTable(itemType) && i < VarList.KeyCount) || !VarList.IsSettable(i))
                 continue;
-            if (!VarList.IsSettable(i))
-                continue;
-            if (itemType == SVT_SV)
-                oid = VarList.ColumnOID(i) + ".0";
-            else if (itemType == MVT_SV)
-                oid = VarList.ColumnOID(i);
-            else if (IsTable(itemType))
-                oid = VarList.ColumnOID(i) + "." + BuildIndexSuffix();
-            else
-                RaiseSnmpError(NXSNMP_BAD_ITEM_TYPE);
-            Vb vb{Oid(oid)};
-            StringToVb(i, vb);
-            pdu += vb;
-            Sent_.push_back(i);
+        } else if (!VarList.IsReadable(i)) {
             continue;
         }
-        if (!VarList.IsReadable(i))
-            continue;
-        if (mode == ReadFirst) {
+        std::string column = VarList.ColumnOID(i);
+        Vb vb;
+        if (mode == Write) {
+            if (itemType == SVT_SV)
+                vb.set_oid(Oid(column + ".0"));
+            else if (itemType == MVT_SV)
+                vb.set_oid(Oid(column));
+            else if (IsTable(itemType)) {
+                if (index.empty())
+                    index = BuildIndexSuffix();
+                vb.set_oid(Oid(column + "." + index));
+            } else
+                RaiseSnmpError(NXSNMP_BAD_ITEM_TYPE);
+            StringToVb(i, vb);
+        } else if (mode == ReadFirst) {
             row.Cursor->clear();
-            oid = itemType == SVT_SV ? VarList.ColumnOID(i) + ".0" : VarList.ColumnOID(i);
+            vb.set_oid(Oid(itemType == SVT_SV ? column + ".0" : column));
         } else {
             if (itemType == SVT_SV || itemType == MVT_SV)
                 RaiseSnmpError(NXSNMP_GETNEXT_SINGLE);
-            oid = *row.Cursor;
+            vb.set_oid(Oid(*row.Cursor));
         }
-        pdu += Vb(Oid(oid));
-        Sent_.push_back(i);
+        pdu.vbs().push_back(std::move(vb));
+        Sent_.push_back({i, std::move(column)});
     }
 }
 
@@ -206,44 +206,56 @@ uint8_t NxSNMPRequest::ReadType() const {
     }
 }
 
-NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector<int>& rows, int32_t code,
+NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code,
                                                bool async) {
     const bool table = IsTable(VarList.ItemType);
     const size_t count = std::min(rows.size(), static_cast<size_t>(pdu.get_vb_count()));
+    struct Answer {
+        const std::string* Column = nullptr;
+        std::string Oid;
+        bool InColumn;
+    };
+    std::vector<Answer> answers(count);
     // The table row being read is the first one in index order that any column answered from;
     // a column answering from a later row has no entry in this one.
     WalkIndex_.clear();
-    if (table) {
-        Oid lowest;
-        bool found = false;
-        for (size_t k = 0; k < count; ++k) {
-            const int i = rows[k];
-            if (i >= VarList.RowCount())
+    const Answer* lowest = nullptr;
+    size_t lowestLength = 0; // sub-identifiers of lowest's column
+    for (size_t k = 0; k < count; ++k) {
+        const int i = rows[k].Row;
+        if (i >= VarList.RowCount())
+            continue;
+        Answer& a = answers[k];
+        a.Column = &rows[k].Column;
+        a.Oid = pdu.get_vb(static_cast<int>(k)).get_printable_oid();
+        a.InColumn = !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
+        if (!table || !a.InColumn)
+            continue;
+        // Index order is the order of the sub-identifiers after the column's.
+        const size_t length = static_cast<size_t>(std::count(a.Column->begin(), a.Column->end(), '.')) + 1;
+        const auto& ids = pdu.get_vb(static_cast<int>(k)).get_oid().ids();
+        if (lowest) {
+            const auto& best = pdu.get_vb(static_cast<int>(lowest - answers.data())).get_oid().ids();
+            if (!std::lexicographical_compare(ids.begin() + static_cast<long>(length), ids.end(),
+                                              best.begin() + static_cast<long>(lowestLength), best.end()))
                 continue;
-            const std::string column = VarList.ColumnOID(i);
-            const std::string answered = pdu.get_vb(static_cast<int>(k)).get_printable_oid();
-            if (IsOutOfColumn(column, answered, *VarList.GetRow(i)->Cursor))
-                continue;
-            const Oid index(answered.substr(column.size() + 1));
-            if (!found || index < lowest) {
-                lowest = index;
-                found = true;
-            }
         }
-        if (found)
-            WalkIndex_ = lowest.get_printable();
+        lowest = &a;
+        lowestLength = length;
     }
+    if (lowest)
+        WalkIndex_ = lowest->Oid.substr(lowest->Column->size() + 1);
+
     bool anyDone = false;
     bool reported = false;
     for (size_t k = 0; k < count; ++k) {
-        const int i = rows[k];
+        const int i = rows[k].Row;
         if (i >= VarList.RowCount())
             continue;
         VarDef& row = *VarList.GetRow(i);
-        const Vb& vb = pdu.get_vb(static_cast<int>(k));
-        const std::string answered = vb.get_printable_oid();
+        const Answer& a = answers[k];
         if (code == SNMP_ERR_NO_SUCH_NAME && table) {
-            if (*row.Cursor == answered)
+            if (*row.Cursor == a.Oid)
                 return Taken::WalkEnded;
             if (async)
                 return Taken::NoSuchName;
@@ -251,14 +263,13 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
                 Report(code, SnmpMessage(code), pdu.get_error_index());
             reported = true;
         }
-        const std::string column = VarList.ColumnOID(i);
-        const bool outside = IsOutOfColumn(column, answered, *row.Cursor);
-        if (outside || (table && answered.substr(column.size() + 1) != WalkIndex_)) {
+        if (!a.InColumn ||
+            (table && a.Oid.compare(a.Column->size() + 1, std::string::npos, WalkIndex_) != 0)) {
             *row.Value = kNotDone;
-            *row.Cursor = column + "." + (WalkIndex_.empty() ? BuildIndexSuffix() : WalkIndex_);
+            *row.Cursor = *a.Column + "." + (WalkIndex_.empty() ? BuildIndexSuffix() : WalkIndex_);
         } else {
-            VbToString(i, vb);
-            *row.Cursor = answered;
+            VbToString(i, pdu.get_vb(static_cast<int>(k)));
+            *row.Cursor = a.Oid;
             anyDone = true;
         }
     }
@@ -300,7 +311,7 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
         ok = false;
         Report(code, message, pdu.get_error_index());
     }
-    const std::vector<int> rows = Sent_;
+    const std::vector<SentRow> rows = std::move(Sent_);
     const size_t before = static_cast<size_t>(ErrorCount);
     const Taken taken = TakeAnswer(pdu, rows, code, false);
     if (static_cast<size_t>(ErrorCount) != before)
@@ -343,7 +354,7 @@ bool NxSNMPRequest::Set(bool& ok, bool readBack, const std::string& rowList,
     }
     Pdu pdu;
     SnmpTarget& target = BuildWrite(pdu, rowList, values);
-    const std::vector<int> rows = Sent_;
+    const std::vector<SentRow> rows = std::move(Sent_);
     const int status = Session().set(pdu, target);
     int32_t code = 0;
     std::string message;
@@ -388,7 +399,7 @@ void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler ha
     Snmp& session = Session();
     SnmpTarget& target = Security.Version == version3 ? static_cast<SnmpTarget&>(*UserTarget_)
                                                       : static_cast<SnmpTarget&>(*CommunityTarget_);
-    auto* record = new CallbackRecord{this, read, handler, context, Sent_};
+    auto* record = new CallbackRecord{this, read, handler, context, std::move(Sent_)};
     // Counted before the send so that a completion can never find the count short.
     Pending_.push_back(record);
     ++Outstanding;

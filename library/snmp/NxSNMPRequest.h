@@ -84,6 +84,10 @@ class NxSNMPRequest {
 
   private:
     struct CallbackRecord;
+    struct SentRow {
+        int Row;
+        std::string Column; // the row's column OID when the PDU was built
+    };
     friend void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
     // Outcome of taking an answer's bindings into the rows.
     enum class Taken { Row, WalkEnded, NoSuchName };
@@ -91,7 +95,7 @@ class NxSNMPRequest {
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
     void ClearResult();
-    Taken TakeAnswer(const Pdu& pdu, const std::vector<int>& rows, int32_t code, bool async);
+    Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code, bool async);
     bool FinishRead(bool ended);
     // Marks and fills the rows of one write, builds its target and PDU, and puts the rows back.
     SnmpTarget& BuildWrite(Pdu& pdu, const std::string& rowList, const std::vector<std::string>* values);
@@ -101,8 +105,8 @@ class NxSNMPRequest {
 
     std::unique_ptr<CTarget> CommunityTarget_;
     std::unique_ptr<UTarget> UserTarget_;
-    std::string WalkIndex_; // index suffix of the table row being read
-    std::vector<int> Sent_; // the rows whose bindings the last PDU built holds, in order
+    std::string WalkIndex_;     // index suffix of the table row being read
+    std::vector<SentRow> Sent_; // the rows whose bindings the last PDU built holds, in order
     std::vector<CallbackRecord*> Pending_;
     std::shared_ptr<bool> Alive_; // lets a deferred completion see that the request is gone
 };

@@ -88,7 +88,7 @@ const char* UsageText() {
            "                  [--community-ro NAME] [--community-rw NAME]\n"
            "                  [--v3-user NAME:MD5|SHA|none:AUTHPASS:DES|AES|none:PRIVPASS]...\n"
            "                  [--restart-seconds N] [--omit OID]... [--fail OID=STATUS]...\n"
-           "                  [--no-control] [--verbose]\n";
+           "                  [--no-control] [--verbose] [--help]\n";
 }
 
 Options ParseOptions(int argc, char** argv) {

@@ -44,6 +44,12 @@ std::string DefaultDataFile() {
 
 int main(int argc, char** argv) {
     devsim::Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--help") {
+            std::fputs(devsim::UsageText(), stdout);
+            return 0;
+        }
+    }
     try {
         options = devsim::ParseOptions(argc, argv);
     } catch (const devsim::UsageError& e) {
