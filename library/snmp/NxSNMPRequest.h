@@ -92,6 +92,8 @@ class NxSNMPRequest {
     // Outcome of taking an answer's bindings into the rows.
     enum class Taken { Row, WalkEnded, NoSuchName };
 
+    static bool IsTable(uint8_t itemType);
+    static Snmp& Session(); // raises -506 while there is none
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
     void ClearResult();
