@@ -18,6 +18,14 @@ namespace {
 constexpr size_t MaxEngineIdLength = 32;
 constexpr size_t MinPassphraseLength = 8; // key generation refuses shorter pass phrases
 
+// Net-SNMP may call back more than once for a request (a report, then its end); the callback's
+// magic is therefore a request ID looked up here, never a pointer that could dangle.
+std::map<unsigned long, struct Record*>& liveRecords() {
+    static std::map<unsigned long, Record*> records;
+    return records;
+}
+unsigned long lastRequestId = 0;
+
 std::vector<Snmp*>& openSessions() {
     static std::vector<Snmp*> sessions;
     return sessions;
@@ -62,7 +70,6 @@ struct Snmp::Impl {
     std::vector<std::unique_ptr<NetSession>> sessions;
     std::map<unsigned long, std::unique_ptr<Record>> inFlight;
     std::deque<Completion> ready;
-    unsigned long lastId = 0;
     bool mpInitialized = false;
     OctetStr engineId;
     unsigned int boots = 0;
@@ -96,7 +103,10 @@ void forgetLocalisedUser(const std::string& name) {
 }
 
 int netSnmpCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
-    auto* record = static_cast<Record*>(magic);
+    const auto live = liveRecords().find(reinterpret_cast<uintptr_t>(magic));
+    if (live == liveRecords().end())
+        return 1;
+    Record* record = live->second;
     // A retry is going out: the request is still open.
     if (operation == NETSNMP_CALLBACK_OP_RESEND || operation == NETSNMP_CALLBACK_OP_CONNECT)
         return 1;
@@ -118,7 +128,9 @@ int netSnmpCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* p
         reason = SnmpStatus::Timeout;
         break;
     default: {
-        reason = netSnmpErrorStatus(session ? session->s_snmp_errno : SNMPERR_GENERR);
+        // A security failure carries the agent's report when there was one.
+        reason = netSnmpIsReport(pdu) ? netSnmpReportStatus(pdu)
+                                      : netSnmpErrorStatus(session ? session->s_snmp_errno : SNMPERR_GENERR);
         if (reason == SnmpStatus::Success)
             reason =
                 operation == NETSNMP_CALLBACK_OP_SEC_ERROR ? SnmpStatus::UsmError : SnmpStatus::GeneralError;
@@ -144,7 +156,8 @@ void Snmp::Impl::finish(Record* record, int reason, Pdu&& pdu) {
         completion.data = record->data;
         ready.push_back(std::move(completion));
     }
-    inFlight.erase(record->id); // Net-SNMP does not touch the magic after a final call
+    liveRecords().erase(record->id);
+    inFlight.erase(record->id);
 }
 
 int Snmp::Impl::sessionFor(uint8_t type, const SnmpTarget& target, int securityLevel, NetSession*& found) {
@@ -318,6 +331,8 @@ Snmp::~Snmp() {
         completion.data = record->data;
         owed.push_back(std::move(completion));
     }
+    for (auto& [id, record] : impl_->inFlight)
+        liveRecords().erase(id);
     impl_->inFlight.clear();
     for (auto& completion : impl_->ready)
         owed.push_back(std::move(completion));
@@ -371,7 +386,7 @@ int Snmp::send(uint8_t type, Pdu& pdu, const SnmpTarget& target, SnmpCompletion 
     netsnmp_pdu* request = netSnmpBuildPdu(type, pdu);
     if (!request)
         return SnmpStatus::InvalidPdu;
-    const unsigned long id = ++impl_->lastId;
+    const unsigned long id = ++lastRequestId;
     auto record = std::make_unique<Record>();
     record->owner = impl_.get();
     record->session = session;
@@ -382,20 +397,24 @@ int Snmp::send(uint8_t type, Pdu& pdu, const SnmpTarget& target, SnmpCompletion 
     record->target = target.clone();
     record->callback = callback;
     record->data = callbackData;
-    Record* sent = record.get();
+    liveRecords()[id] = record.get();
     impl_->inFlight[id] = std::move(record);
     session->inFlight++;
     pdu.set_request_id(id);
     // An unknown SNMPv3 engine ID is discovered inside this call; when that fails, Net-SNMP reports
-    // the time-out to the callback from here, which counts as sent.
-    if (snmp_sess_async_send(session->handle, request, netSnmpCallback, sent) != 0)
+    // the time-out to the callback from here (queued like any other), which counts as sent.
+    if (snmp_sess_async_send(session->handle, request, netSnmpCallback, reinterpret_cast<void*>(id)) != 0)
         return SnmpStatus::Success;
-    if (!impl_->inFlight.count(id))
+    // A failed send leaves the PDU with us, also when the callback already ran.
+    if (!impl_->inFlight.count(id)) {
+        snmp_free_pdu(request);
         return SnmpStatus::Success;
+    }
     status = netSnmpErrorStatus(snmp_sess_session(session->handle)->s_snmp_errno);
     if (status == SnmpStatus::Success)
         status = SnmpStatus::GeneralError;
     session->inFlight--;
+    liveRecords().erase(id);
     impl_->inFlight.erase(id);
     snmp_free_pdu(request);
     return status;
