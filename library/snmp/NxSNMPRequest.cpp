@@ -136,27 +136,44 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
         Vb vb;
         if (mode == Write) {
             if (itemType == SVT_SV)
-                vb.set_oid(Oid(column + ".0"));
+                SetVbOid(vb, i, column + ".0");
             else if (itemType == MVT_SV)
-                vb.set_oid(Oid(column));
+                SetVbOid(vb, i, column);
             else if (IsTable(itemType)) {
                 if (index.empty())
                     index = BuildIndexSuffix();
-                vb.set_oid(Oid(column + "." + index));
+                SetVbOid(vb, i, column + "." + index);
             } else
                 RaiseSnmpError(NXSNMP_BAD_ITEM_TYPE);
             StringToVb(i, vb);
         } else if (mode == ReadFirst) {
             row.Cursor->clear();
-            vb.set_oid(Oid(itemType == SVT_SV ? column + ".0" : column));
+            SetVbOid(vb, i, itemType == SVT_SV ? column + ".0" : column);
         } else {
             if (itemType == SVT_SV || itemType == MVT_SV)
                 RaiseSnmpError(NXSNMP_GETNEXT_SINGLE);
-            vb.set_oid(Oid(*row.Cursor));
+            SetVbOid(vb, i, *row.Cursor);
         }
         pdu.vbs().push_back(std::move(vb));
         Sent_.push_back({i, std::move(column)});
     }
+}
+
+void NxSNMPRequest::SetVbOid(Vb& vb, int row, std::string text) {
+    if (OidCache_.size() < static_cast<size_t>(VarList.RowCount()))
+        OidCache_.resize(static_cast<size_t>(VarList.RowCount()));
+    auto& slot = OidCache_[static_cast<size_t>(row)];
+    if (slot.first != text || slot.second.empty()) {
+        const Oid parsed(text);
+        if (!parsed.valid() || parsed.len() == 0) {
+            slot = {};
+            vb.set_oid(parsed); // the engine refuses it as it stands
+            return;
+        }
+        slot.second = parsed.ids();
+        slot.first = std::move(text);
+    }
+    vb.set_oid(Oid(slot.second.data(), slot.second.size()));
 }
 
 uint8_t NxSNMPRequest::ReadType() const {
@@ -194,7 +211,11 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
             continue;
         Answer& a = answers[k];
         a.Column = &rows[k].Column;
-        a.Oid = pdu.get_vb(static_cast<int>(k)).get_printable_oid();
+        // An answer at the OID asked for (every GET) needs no printing.
+        const Oid& answered = pdu.get_vb(static_cast<int>(k)).get_oid();
+        const bool asked = static_cast<size_t>(i) < OidCache_.size() &&
+                           OidCache_[static_cast<size_t>(i)].second == answered.ids();
+        a.Oid = asked ? OidCache_[static_cast<size_t>(i)].first : answered.get_printable();
         a.InColumn = !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
         if (!table || !a.InColumn)
             continue;
