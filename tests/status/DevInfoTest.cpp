@@ -91,6 +91,7 @@ TEST_F(DevInfoTest, FailedReadsGoToTheStatusBarWithoutMacWarnings) {
     EXPECT_FALSE(IsMacAddressText(TextOf(form, "Lab_Lan1Mac")));
     EXPECT_TRUE(TextOf(form, "Lab_Lan1MacEnd").empty());
     EXPECT_TRUE(Device->Messages().Boxes.empty());
+    SavePicture(form, "devinfo-failed");
 }
 
 TEST_F(DevInfoTest, RefreshReadsTheBandAgain) {
