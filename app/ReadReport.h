@@ -3,6 +3,8 @@
 // status bar (the library itself writes nothing there for a failed read).
 #include "library/snmp/NxSNMPStatus.h"
 
+#include <exception>
+
 class NxSNMPRequest2Controls;
 class TStatusBar;
 
@@ -13,14 +15,10 @@ bool ReadAndReport(NxSNMPRequest2Controls& request);
 // Completion for reads with callbacks: a failure goes on the sender's status target.
 void ReportFailedRead(NxSNMPRequest2Controls* sender, NxSNMPError* result);
 
-// Runs a form's creation or refresh steps; an exception that ends them becomes the status bar's
-// result text, so none leaves the event handler.
-template <typename Steps> void RunReporting(TStatusBar* bar, Steps&& steps);
-
 void ShowExceptionText(TStatusBar* bar, const char* text);
 
-#include <exception>
-
+// Runs a form's creation or refresh steps; an exception that ends them becomes the status bar's
+// result text, so none leaves the event handler.
 template <typename Steps> void RunReporting(TStatusBar* bar, Steps&& steps) {
     try {
         steps();
