@@ -10,11 +10,11 @@ namespace {
 
 // One session for the whole process, as in the program; its boot counter lives in a private folder.
 void EnsureGlobalSession() {
-    static TempDir* counterFolder = nullptr;
     if (GlobalSnmpSession)
         return;
-    counterFolder = new TempDir; // kept to the end of the process with the session
-    OpenGlobalSession(counterFolder->Path());
+    // The counter is written only while opening; the folder goes when the process ends.
+    static TempDir counterFolder;
+    OpenGlobalSession(counterFolder.Path());
 }
 
 } // namespace
