@@ -32,7 +32,7 @@ const VarDef kDnsServer2[] = {
 
 constexpr int kIndexStatic = 0;
 constexpr int kIndexDhcp = 1;
-constexpr uint32_t kTimeOut = 1000; // 10 s: the device may be busy taking a new address
+constexpr uint32_t kTimeOut = 1000; // hundredths: 10 s
 constexpr int kMaxInput = 15;       // "255.255.255.255"
 // How the device reads and writes "no server".
 constexpr char kNoServer[] = "0.0.0.0";
