@@ -107,7 +107,7 @@ TEST_F(StationFormsTest, RefreshWhileWalkingStartsNoSecondWalk) {
 }
 
 TEST_F(StationFormsTest, ClosingWhileBusyIsRefusedAndNeverCrashes) {
-    Device->Sim().Command("delay 100");
+    Device->Sim().Command("delay 40");
     auto* form = new TClientInformation(nullptr, 100, 100);
     form->show();
     EXPECT_EQ(form->Busy, 1);
@@ -131,7 +131,7 @@ TEST_F(StationFormsTest, ClosingWhileBusyIsRefusedAndNeverCrashes) {
     form->Bt_RfrshClick(); // the walk goes out, the gathering write is refused
     ASSERT_TRUE(PumpUntil([&] { return Idle(*form); }));
     int secondCloses = 0;
-    QTimer::singleShot(20, form, [&] {
+    QTimer::singleShot(0, form, [&] {
         ++secondCloses;
         form->close();
         EXPECT_FALSE(form->FormCloseQuery()); // the teardown is under way

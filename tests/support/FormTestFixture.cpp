@@ -9,12 +9,12 @@
 namespace {
 
 // One session for the whole process, as in the program; its boot counter lives in a private folder.
+// The folder lives to the end of the process, as the session does (which never writes at exit).
 void EnsureGlobalSession() {
-    static TempDir* counterFolder = nullptr;
+    static TempDir counterFolder;
     if (GlobalSnmpSession)
         return;
-    counterFolder = new TempDir; // kept to the end of the process with the session
-    OpenGlobalSession(counterFolder->Path());
+    OpenGlobalSession(counterFolder.Path());
 }
 
 } // namespace
