@@ -43,12 +43,12 @@ TClientInformation::TClientInformation(QWidget* owner, int refreshMilliseconds, 
                 ui_->StatusBar},
                {MibRows::stClientNum(), MibRows::stGetClient(), MibRows::stClientIndex_to_stClientPSM()},
                {{"Index", 0},
-                {"SSID", 80},
-                {"MAC", 95},
+                {"SSID", 75},
+                {"MAC", 110},
                 {"Band", 40},
-                {"Authentication", 105},
+                {"Authentication", 100},
                 {"Signal", 50},
-                {"Power Saving Mode", 125}});
+                {"Power Saving Mode", 120}});
     SupportCountdown = 2;
 }
 

@@ -12,7 +12,7 @@ TFM_WdsInfo::TFM_WdsInfo(QWidget* owner, int refreshMilliseconds)
         {MibRows::wdsClientNum(), MibRows::wdsClientinfoGet(), MibRows::Index_to_wdsClientinfoChannel()},
         {{"Index", 45},
          {"SSID", 90},
-         {"MAC ", 100},
+         {"MAC ", 110},
          {"Band", 45},
          {"Authentication", 110},
          {"Signal", 55},

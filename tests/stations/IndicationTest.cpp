@@ -89,6 +89,7 @@ TEST_F(IndicationTest, MissingTemperatureShowsFiftyAndTheFailure) {
     EXPECT_EQ(form->LA_Tempteration->Caption(), "50");
     EXPECT_EQ(form->LA_TemperationH->Caption(), "122");
     EXPECT_EQ(form->ProgressBar1->value(), 50);
+    EXPECT_FALSE(form->StatusBar1->Panel(0)->Text().empty()); // the failed read
 }
 
 TEST_F(IndicationTest, ClosingWaitsForTheTemperature) {
