@@ -146,13 +146,18 @@ void _TFTPSession::Refuse(int errorCode, int status) {
 void _TFTPSession::OnReadable() {
     sockaddr_in from{};
     long n = m_socket.Receive(m_receiveBuffer, sizeof m_receiveBuffer, from);
-    if (n < static_cast<long>(kHeaderSize) || m_file < 0 || m_state != Running)
+    if (n >= 0)
+        HandleDatagram(m_receiveBuffer, static_cast<size_t>(n), from);
+}
+
+void _TFTPSession::HandleDatagram(const uint8_t* data, size_t length, const sockaddr_in& from) {
+    if (length < kHeaderSize || m_file < 0 || m_state != Running)
         return;
     // Only the requesting peer's port may steer the transfer.
     if (from.sin_addr.s_addr != m_peer.sin_addr.s_addr || from.sin_port != m_peer.sin_port)
         return;
-    const int opcode = Word(m_receiveBuffer, 0);
-    const int block = Word(m_receiveBuffer, 2);
+    const int opcode = Word(data, 0);
+    const int block = Word(data, 2);
     const int wanted = m_msg.RequestMode == OP_RRQ ? OP_ACK : OP_DATA;
     if (opcode != wanted || block <= m_highestBlock || block != m_expectedBlock)
         return;
@@ -164,7 +169,7 @@ void _TFTPSession::OnReadable() {
     if (opcode == OP_ACK)
         HandleAck(block);
     else
-        HandleData(m_receiveBuffer + kHeaderSize, static_cast<size_t>(n) - kHeaderSize, block);
+        HandleData(data + kHeaderSize, length - kHeaderSize, block);
 }
 
 void _TFTPSession::HandleAck(int block) {

@@ -37,6 +37,8 @@ class _TFTPSession : public QObject {
     bool CanResend(int retries) const;
     void Resend();
     void TimeOut();
+    // One datagram of `length` octets from `from`, as the session's socket delivered it.
+    void HandleDatagram(const uint8_t* data, size_t length, const sockaddr_in& from);
 
   private:
     void OnReadable();
