@@ -5,6 +5,7 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,6 +56,7 @@ _TFTPSession::_TFTPSession(QObject* parent, const NxTFTPMsg& request, NxTFTPStat
         SetStatus(TFTP_SOCKET_OPEN_FAILED);
         return;
     }
+    m_socket.Connect(m_peer); // an unconnected socket works too, only a little slower
     m_notifier = new QSocketNotifier(m_socket.Fd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnReadable(); });
 }
@@ -119,7 +121,10 @@ bool _TFTPSession::OpenForWrite(const std::string& path) {
 }
 
 void _TFTPSession::SendBlock(int block) {
-    long count = ReadFull(m_file, m_sendBuffer + kHeaderSize, kBlockSize);
+    long count = m_aheadHeld ? m_aheadLength : ReadFull(m_file, m_sendBuffer + kHeaderSize, kBlockSize);
+    if (m_aheadHeld && count > 0)
+        std::memcpy(m_sendBuffer + kHeaderSize, m_aheadBuffer, static_cast<size_t>(count));
+    m_aheadHeld = false;
     if (count < 0)
         count = 0;
     m_msg.LastBlockLength = static_cast<int32_t>(count);
@@ -129,6 +134,11 @@ void _TFTPSession::SendBlock(int block) {
     m_expectedBlock = block;
     m_msg.SendCount = 1;
     ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
+    // Read the next block while the peer handles this one, so that its ACK finds the reply ready.
+    if (count == static_cast<long>(kBlockSize) && m_file >= 0 && m_state == Running) {
+        m_aheadLength = ReadFull(m_file, m_aheadBuffer, kBlockSize);
+        m_aheadHeld = true;
+    }
 }
 
 void _TFTPSession::ReportSent(bool sent) {

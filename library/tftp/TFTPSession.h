@@ -63,6 +63,10 @@ class _TFTPSession : public QObject {
     bool m_cancel = false;
     uint8_t m_sendBuffer[tftp::kBufferSize] = {};
     size_t m_sendLength = 0;
+    // The block after the one in flight, read ahead (length -1: the read failed, sent as empty).
+    uint8_t m_aheadBuffer[tftp::kBlockSize] = {};
+    long m_aheadLength = 0;
+    bool m_aheadHeld = false;
     uint8_t m_receiveBuffer[tftp::kBufferSize] = {};
     TFTPSocket m_socket;
     QSocketNotifier* m_notifier = nullptr;
