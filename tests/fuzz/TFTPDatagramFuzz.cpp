@@ -92,6 +92,13 @@ void AfterWrite(const std::string& name, const NxTFTPMsg& last, bool diskFull) {
         ::unlink(path.c_str());
 }
 
+void RemoveSandbox() {
+    for (const std::string& name : Entries(g_root))
+        ::unlink((g_root + name).c_str());
+    ::rmdir(g_root.c_str());
+    ::rmdir(g_sandbox.c_str());
+}
+
 size_t TakeWord(const uint8_t*& data, size_t& size) {
     if (size < 2) {
         size = 0;
@@ -119,6 +126,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         Fail("cannot create the root");
     for (const Fixture& f : kFixtures)
         WriteFixture(f);
+    std::atexit(RemoveSandbox);
 
     // The peer: a bound socket that nobody reads, so the session's sends go somewhere real.
     g_peerFd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
