@@ -13,3 +13,5 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$top/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$top/build-asan" && ctest --output-on-failure -j"$(nproc)" --timeout 600 --repeat until-pass:2)
+# Bounded fuzzing of the TFTP datagram handling (clang, libFuzzer, ASan+UBSan).
+"$top/scripts/fuzz.sh" 30
