@@ -1,5 +1,6 @@
 #include "library/snmp/NxSNMPValue.h"
 
+#include "library/common/NxDateTime.h"
 #include "library/common/NxOptionList.h"
 #include "library/snmp/NxSNMPStatus.h"
 #include "platform/Convert.h"
@@ -235,42 +236,17 @@ std::vector<uint32_t> ParseDottedIds(const std::string& text) {
 std::string DateAndTimeText(const std::string& octets) {
     std::string o = octets.substr(0, 11);
     o.resize(11, '\0'); // the short form has no zone
-    auto u = [&o](size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(o[i])); };
-    char buf[96];
-    const char direction = o[8];
-    if ((u(9) || u(10)) && (direction == '+' || direction == '-'))
-        std::snprintf(buf, sizeof buf, "%u-%u-%u,%u:%u:%u.%u,%c%u:%u", u(0) << 8 | u(1), u(2), u(3), u(4),
-                      u(5), u(6), u(7), direction, u(9), u(10));
-    else
-        std::snprintf(buf, sizeof buf, "%u-%u-%u,%u:%u:%u.%u", u(0) << 8 | u(1), u(2), u(3), u(4), u(5), u(6),
-                      u(7));
-    return buf;
+    NxDateTime value(reinterpret_cast<const uint8_t*>(o.data()));
+    value.SwapYear(); // the wire holds the year high octet first
+    return value.ToText();
 }
 
 std::string DateAndTimeOctets(const std::string& text) {
-    int f[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
-    char direction = '+';
-    const char* t = text.c_str();
-    if (std::sscanf(t, "%d-%d-%d,%d:%d:%d.%d,+%d:%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7],
-                    &f[8]) != 9) {
-        int g[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
-        if (std::sscanf(t, "%d-%d-%d,%d:%d:%d.%d,-%d:%d", &g[0], &g[1], &g[2], &g[3], &g[4], &g[5], &g[6],
-                        &g[7], &g[8]) == 9) {
-            std::memcpy(f, g, sizeof f);
-            direction = '-';
-        } else {
-            std::memset(f, 0, sizeof f);
-            std::sscanf(t, "%d-%d-%d,%d:%d:%d.%d", &f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6]);
-        }
-    }
+    NxDateTime value;
+    value.FromText(text);
+    value.SwapYear();
     std::string o(11, '\0');
-    o[0] = static_cast<char>((f[0] >> 8) & 0xFF);
-    o[1] = static_cast<char>(f[0] & 0xFF);
-    for (int i = 1; i < 7; ++i)
-        o[static_cast<size_t>(i) + 1] = static_cast<char>(f[i] & 0xFF);
-    o[8] = direction;
-    o[9] = static_cast<char>(f[7] & 0xFF);
-    o[10] = static_cast<char>(f[8] & 0xFF);
+    value.CopyTo(reinterpret_cast<uint8_t*>(o.data()));
     return o;
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// One binding of a row (item) of a request's variable list to one or more controls of a form.
+#include "platform/Events.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+class NxOptionList;
+
+struct NxSNMPBinding {
+    int32_t Item = 0;
+    int32_t ByteOffset = 0; // where the bound part starts in the row's value bytes
+    int32_t Syntax = 0;     // the syntax the part is converted under
+    NxOptionList* Options = nullptr;
+    int32_t ControlCount = 0;
+    std::vector<int32_t> Bits; // bit numbers of check boxes bound to single bits; empty: none
+    std::vector<QPointer<QWidget>> Controls;
+    std::vector<TNotifyEvent> SavedHandlers; // the handler each control had before it was chained
+
+    bool UsesWholeValue(int32_t rowSyntax) const { return ByteOffset == 0 && Syntax == rowSyntax; }
+};

@@ -1,0 +1,527 @@
+#include "library/snmp/NxSNMPRequest.h"
+
+#include "library/common/NxNumList.h"
+#include "library/snmp/NxSNMPSession.h"
+#include "platform/Clock.h"
+#include "platform/Exception.h"
+#include "snmpengine/Pdu.h"
+#include "snmpengine/Snmp.h"
+#include "snmpengine/SnmpStatus.h"
+#include "snmpengine/Target.h"
+#include "snmpengine/Usm.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kNotDone = "(NOTDONE)";
+constexpr uint32_t kCloseWaitMillis = 6000;
+
+bool IsTable(uint8_t itemType) {
+    return itemType == MVT_FMV || itemType == MVT_UMV;
+}
+
+// The flags and values that a write changes for one send.
+struct SavedRow {
+    uint32_t Access;
+    std::string Value;
+};
+
+std::vector<SavedRow> SaveRows(const NxSNMPVarList& list) {
+    std::vector<SavedRow> saved;
+    saved.reserve(static_cast<size_t>(list.RowCount()));
+    for (int i = 0; i < list.RowCount(); ++i)
+        saved.push_back({list.GetRow(i)->Access, *list.GetRow(i)->Value});
+    return saved;
+}
+
+void RestoreRows(NxSNMPVarList& list, const std::vector<SavedRow>& saved) {
+    for (int i = 0; i < list.RowCount() && static_cast<size_t>(i) < saved.size(); ++i) {
+        list.GetRow(i)->Access = saved[static_cast<size_t>(i)].Access;
+        *list.GetRow(i)->Value = saved[static_cast<size_t>(i)].Value;
+    }
+}
+
+// Puts the list back however the write ends, also when building it raised.
+class RowRestorer {
+  public:
+    explicit RowRestorer(NxSNMPVarList& list) : List_(list), Saved_(SaveRows(list)) {}
+    ~RowRestorer() { Restore(); }
+    RowRestorer(const RowRestorer&) = delete;
+    RowRestorer& operator=(const RowRestorer&) = delete;
+    void Restore() {
+        if (!Done_)
+            RestoreRows(List_, Saved_);
+        Done_ = true;
+    }
+
+  private:
+    NxSNMPVarList& List_;
+    std::vector<SavedRow> Saved_;
+    bool Done_ = false;
+};
+
+Snmp& Session() {
+    if (!GlobalSnmpSession)
+        RaiseSnmpError(NXSNMP_NO_SESSION);
+    return *GlobalSnmpSession;
+}
+
+} // namespace
+
+// Hands an asynchronous answer to the request that sent it.
+void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
+
+struct NxSNMPRequest::CallbackRecord {
+    NxSNMPRequest* Request;
+    bool Read;
+    NxSNMPCompletionHandler Handler;
+    void* Context;
+    std::vector<SentRow> Rows; // the rows the sent bindings belong to
+};
+
+NxSNMPRequest::NxSNMPRequest() : Alive_(std::make_shared<bool>(true)) {
+    LoadDefaults();
+    ClearResult();
+}
+
+NxSNMPRequest::~NxSNMPRequest() {
+    Enabled = false;
+    const uint32_t start = GetTickCount();
+    while (Outstanding >= 1 && GetTickCount() - start < kCloseWaitMillis) {
+        ProcessMessages();
+        if (Outstanding >= 1)
+            Sleep(1);
+    }
+    // Answers later than the wait must never find this request.
+    for (CallbackRecord* record : Pending_) {
+        if (GlobalSnmpSession)
+            GlobalSnmpSession->cancel_all(record);
+        delete record;
+    }
+    Pending_.clear();
+}
+
+void NxSNMPRequest::LoadDefaults() {
+    Device = DefaultSNMPDevice;
+    Scope = DefaultSNMPScope;
+    Security = DefaultSNMPSecurity;
+    TimeOut = DefaultSNMPTimeout;
+}
+
+void NxSNMPRequest::ClearResult() {
+    Result = NxSNMPError{};
+    Result.Message = SnmpMessage(NXSNMP_OK);
+    Result.ErrorCount = ErrorCount;
+}
+
+void NxSNMPRequest::Report(int32_t code, const std::string& message, int32_t errorIndex) {
+    ++ErrorCount;
+    Result.Code = code;
+    Result.Message = message;
+    Result.ErrorIndex = errorIndex;
+    Result.ErrorCount = ErrorCount;
+    if (OnResult)
+        OnResult(&Result);
+}
+
+SnmpTarget& NxSNMPRequest::BuildTargets() {
+    const UdpAddress address(IpAddress(Device.Address), Device.Port);
+    if (!address.valid())
+        RaiseSnmpError(NXSNMP_BAD_ADDRESS);
+    if (Security.Version == version3) {
+        UserTarget_ =
+            std::make_unique<UTarget>(address, OctetStr(Security.SecurityName), Security.SecurityModel);
+        UserTarget_->set_version(version3);
+        UserTarget_->set_retry(Retries);
+        UserTarget_->set_timeout(TimeOut);
+        usmAddUserName(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
+                       Security.AuthPassword, Security.PrivPassword);
+        return *UserTarget_;
+    }
+    CommunityTarget_ = std::make_unique<CTarget>(address, OctetStr(Security.ReadCommunity),
+                                                 OctetStr(Security.WriteCommunity));
+    CommunityTarget_->set_version(static_cast<SnmpVersion>(Security.Version));
+    CommunityTarget_->set_retry(Retries);
+    CommunityTarget_->set_timeout(TimeOut);
+    return *CommunityTarget_;
+}
+
+void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
+    pdu.set_security_level(Security.SecurityLevel);
+    pdu.set_context_name(OctetStr(Scope.ContextName));
+    pdu.set_context_engine_id(OctetStr(Scope.ContextEngineID));
+    Sent_.clear();
+    pdu.vbs().reserve(static_cast<size_t>(VarList.RowCount()));
+    const uint8_t itemType = VarList.ItemType;
+    std::string index; // of the table row written, built once
+    for (int i = 0; i < VarList.RowCount(); ++i) {
+        VarDef& row = *VarList.GetRow(i);
+        if (mode == Write) {
+            if ((IsTable(itemType) && i < VarList.KeyCount) || !VarList.IsSettable(i))
+                continue;
+        } else if (!VarList.IsReadable(i)) {
+            continue;
+        }
+        std::string column = VarList.ColumnOID(i);
+        Vb vb;
+        if (mode == Write) {
+            if (itemType == SVT_SV)
+                vb.set_oid(Oid(column + ".0"));
+            else if (itemType == MVT_SV)
+                vb.set_oid(Oid(column));
+            else if (IsTable(itemType)) {
+                if (index.empty())
+                    index = BuildIndexSuffix();
+                vb.set_oid(Oid(column + "." + index));
+            } else
+                RaiseSnmpError(NXSNMP_BAD_ITEM_TYPE);
+            StringToVb(i, vb);
+        } else if (mode == ReadFirst) {
+            row.Cursor->clear();
+            vb.set_oid(Oid(itemType == SVT_SV ? column + ".0" : column));
+        } else {
+            if (itemType == SVT_SV || itemType == MVT_SV)
+                RaiseSnmpError(NXSNMP_GETNEXT_SINGLE);
+            vb.set_oid(Oid(*row.Cursor));
+        }
+        pdu.vbs().push_back(std::move(vb));
+        Sent_.push_back({i, std::move(column)});
+    }
+}
+
+uint8_t NxSNMPRequest::ReadType() const {
+    switch (VarList.ItemType) {
+    case SVT_SV:
+        return PduType::GetRequest;
+    case MVT_SV:
+        return GetNext ? PduType::GetNextRequest : PduType::GetRequest;
+    case MVT_FMV:
+    case MVT_UMV:
+        return PduType::GetNextRequest;
+    default:
+        return 0;
+    }
+}
+
+NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code,
+                                               bool async) {
+    const bool table = IsTable(VarList.ItemType);
+    const size_t count = std::min(rows.size(), static_cast<size_t>(pdu.get_vb_count()));
+    struct Answer {
+        const std::string* Column = nullptr;
+        std::string Oid;
+        bool InColumn;
+    };
+    std::vector<Answer> answers(count);
+    // The table row being read is the first one in index order that any column answered from;
+    // a column answering from a later row has no entry in this one.
+    WalkIndex_.clear();
+    const Answer* lowest = nullptr;
+    size_t lowestLength = 0; // sub-identifiers of lowest's column
+    for (size_t k = 0; k < count; ++k) {
+        const int i = rows[k].Row;
+        if (i >= VarList.RowCount())
+            continue;
+        Answer& a = answers[k];
+        a.Column = &rows[k].Column;
+        a.Oid = pdu.get_vb(static_cast<int>(k)).get_printable_oid();
+        a.InColumn = !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
+        if (!table || !a.InColumn)
+            continue;
+        // Index order is the order of the sub-identifiers after the column's.
+        const size_t length = static_cast<size_t>(std::count(a.Column->begin(), a.Column->end(), '.')) + 1;
+        const auto& ids = pdu.get_vb(static_cast<int>(k)).get_oid().ids();
+        if (lowest) {
+            const auto& best = pdu.get_vb(static_cast<int>(lowest - answers.data())).get_oid().ids();
+            if (!std::lexicographical_compare(ids.begin() + static_cast<long>(length), ids.end(),
+                                              best.begin() + static_cast<long>(lowestLength), best.end()))
+                continue;
+        }
+        lowest = &a;
+        lowestLength = length;
+    }
+    if (lowest)
+        WalkIndex_ = lowest->Oid.substr(lowest->Column->size() + 1);
+
+    bool anyDone = false;
+    bool reported = false;
+    for (size_t k = 0; k < count; ++k) {
+        const int i = rows[k].Row;
+        if (i >= VarList.RowCount())
+            continue;
+        VarDef& row = *VarList.GetRow(i);
+        const Answer& a = answers[k];
+        if (code == SNMP_ERR_NO_SUCH_NAME && table) {
+            if (*row.Cursor == a.Oid)
+                return Taken::WalkEnded;
+            if (async)
+                return Taken::NoSuchName;
+            if (!reported)
+                Report(code, SnmpMessage(code), pdu.get_error_index());
+            reported = true;
+        }
+        if (!a.InColumn ||
+            (table && a.Oid.compare(a.Column->size() + 1, std::string::npos, WalkIndex_) != 0)) {
+            *row.Value = kNotDone;
+            *row.Cursor = *a.Column + "." + (WalkIndex_.empty() ? BuildIndexSuffix() : WalkIndex_);
+        } else {
+            VbToString(i, pdu.get_vb(static_cast<int>(k)));
+            *row.Cursor = a.Oid;
+            anyDone = true;
+        }
+    }
+    return anyDone ? Taken::Row : Taken::WalkEnded;
+}
+
+bool NxSNMPRequest::FinishRead(bool ended) {
+    if (ended)
+        return false;
+    const bool table = IsTable(VarList.ItemType);
+    if (table)
+        SetKeysFromIndex(WalkIndex_);
+    for (int i = 0; i < VarList.RowCount(); ++i)
+        ApplyExpression(i, true);
+    return table;
+}
+
+bool NxSNMPRequest::Get(bool& ok, bool first) {
+    ClearResult();
+    if (!Enabled) {
+        ok = false;
+        return false;
+    }
+    SnmpTarget& target = BuildTargets();
+    Pdu pdu;
+    BuildPdu(first ? ReadFirst : ReadNext, pdu);
+    const uint8_t type = ReadType();
+    if (type == 0) {
+        ok = false;
+        Report(NXSNMP_BAD_ITEM_TYPE, SnmpMessage(NXSNMP_BAD_ITEM_TYPE), 0);
+        return false;
+    }
+    Snmp& session = Session();
+    const int status = type == PduType::GetRequest ? session.get(pdu, target) : session.get_next(pdu, target);
+    int32_t code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    if (code != NXSNMP_OK && !(code == SNMP_ERR_NO_SUCH_NAME && IsTable(VarList.ItemType))) {
+        ok = false;
+        Report(code, message, pdu.get_error_index());
+    }
+    const std::vector<SentRow> rows = std::move(Sent_);
+    const size_t before = static_cast<size_t>(ErrorCount);
+    const Taken taken = TakeAnswer(pdu, rows, code, false);
+    if (static_cast<size_t>(ErrorCount) != before)
+        ok = false;
+    return FinishRead(taken != Taken::Row);
+}
+
+SnmpTarget& NxSNMPRequest::BuildWrite(Pdu& pdu, const std::string& rowList,
+                                      const std::vector<std::string>* values) {
+    RowRestorer restorer(VarList);
+    if (!rowList.empty()) {
+        NxNumList<int> listed;
+        listed.Separator = ',';
+        listed.Parse(rowList.c_str());
+        for (int i = 0; i < VarList.RowCount(); ++i) {
+            VarDef& row = *VarList.GetRow(i);
+            const int p = listed.IndexOf(i);
+            if (p < 0) {
+                row.Access |= ACC_INVALID;
+                continue;
+            }
+            row.Access &= ~static_cast<uint32_t>(ACC_INVALID);
+            if (values && static_cast<size_t>(p) < values->size())
+                *row.Value = (*values)[static_cast<size_t>(p)];
+        }
+    }
+    for (int i = 0; i < VarList.RowCount(); ++i)
+        ApplyExpression(i, false);
+    SnmpTarget& target = BuildTargets();
+    BuildPdu(Write, pdu);
+    return target;
+}
+
+bool NxSNMPRequest::Set(bool& ok, bool readBack, const std::string& rowList,
+                        const std::vector<std::string>* values) {
+    ClearResult();
+    if (!Enabled) {
+        ok = false;
+        return false;
+    }
+    Pdu pdu;
+    SnmpTarget& target = BuildWrite(pdu, rowList, values);
+    const std::vector<SentRow> rows = std::move(Sent_);
+    const int status = Session().set(pdu, target);
+    int32_t code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    if (code != NXSNMP_OK) {
+        ok = false;
+        Report(code, message, pdu.get_error_index());
+    }
+    if (!readBack)
+        return false;
+    const Taken taken = TakeAnswer(pdu, rows, code, false);
+    return FinishRead(taken != Taken::Row);
+}
+
+void NxSNMPRequest::GetAsync(NxSNMPCompletionHandler handler, void* context, bool first) {
+    if (!Enabled)
+        return;
+    ClearResult();
+    BuildTargets();
+    Pdu pdu;
+    BuildPdu(first ? ReadFirst : ReadNext, pdu);
+    const uint8_t type = ReadType();
+    if (type == 0) {
+        FailAsync(NXSNMP_BAD_ITEM_TYPE, SnmpMessage(NXSNMP_BAD_ITEM_TYPE), handler, context);
+        return;
+    }
+    SendAsync(type, pdu, handler, context, true);
+}
+
+void NxSNMPRequest::SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack,
+                             const std::string& rowList, const std::vector<std::string>* values) {
+    if (!Enabled)
+        return;
+    ClearResult();
+    Pdu pdu;
+    BuildWrite(pdu, rowList, values);
+    SendAsync(PduType::SetRequest, pdu, handler, context, readBack);
+}
+
+void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler handler, void* context,
+                              bool read) {
+    Snmp& session = Session();
+    SnmpTarget& target = Security.Version == version3 ? static_cast<SnmpTarget&>(*UserTarget_)
+                                                      : static_cast<SnmpTarget&>(*CommunityTarget_);
+    auto* record = new CallbackRecord{this, read, handler, context, std::move(Sent_)};
+    // Counted before the send so that a completion can never find the count short.
+    Pending_.push_back(record);
+    ++Outstanding;
+    int status;
+    if (type == PduType::GetRequest)
+        status = session.get(pdu, target, SnmpCallback, record);
+    else if (type == PduType::GetNextRequest)
+        status = session.get_next(pdu, target, SnmpCallback, record);
+    else
+        status = session.set(pdu, target, SnmpCallback, record);
+    if (status == SnmpStatus::Success)
+        return;
+    // Nothing went out: no answer will come, so nobody may wait for one.
+    Pending_.erase(std::remove(Pending_.begin(), Pending_.end(), record), Pending_.end());
+    delete record;
+    --Outstanding;
+    int32_t code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    FailAsync(code, message, handler, context);
+}
+
+void NxSNMPRequest::FailAsync(int32_t code, const std::string& message, NxSNMPCompletionHandler handler,
+                              void* context) {
+    Report(code, message, 0);
+    if (!handler)
+        return;
+    // The caller learns the end from the event loop, as of any other completion.
+    NxSNMPError result = Result;
+    result.EndOfWalk = 1;
+    std::weak_ptr<bool> alive = Alive_;
+    QTimer::singleShot(0, [this, alive, handler, context, result]() {
+        if (alive.expired())
+            return;
+        Result = result;
+        try {
+            handler(context, &Result, &VarList);
+        } catch (...) {
+        }
+    });
+}
+
+void SnmpCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data) {
+    auto* record = static_cast<NxSNMPRequest::CallbackRecord*>(data);
+    record->Request->OnAsyncResponse(reason, pdu, target, record);
+}
+
+void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record) {
+    // Detached first: the handler may destroy this request, which must not wait for this answer.
+    const CallbackRecord taken = *record;
+    Pending_.erase(std::remove(Pending_.begin(), Pending_.end(), record), Pending_.end());
+    delete record;
+    --Outstanding;
+    if (reason == SnmpStatus::SessionClosing)
+        return;
+
+    ClearResult();
+    MapSnmpStatus(reason == SnmpStatus::Timeout ? SnmpStatus::Timeout : pdu.get_error_status(), Result.Code,
+                  Result.Message);
+    Result.ErrorIndex = pdu.get_error_index();
+    const std::string from = target.get_address().get_printable();
+    const size_t slash = from.find('/');
+    Result.Device.Address = from.substr(0, slash);
+    Result.Device.Port = slash == std::string::npos
+                             ? 0
+                             : static_cast<uint16_t>(std::strtoul(from.c_str() + slash + 1, nullptr, 10));
+
+    const bool table = IsTable(VarList.ItemType);
+    try {
+        if ((Result.Code == NXSNMP_OK && taken.Read) || (Result.Code == SNMP_ERR_NO_SUCH_NAME && table)) {
+            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true);
+            if (outcome == Taken::WalkEnded) {
+                if (Result.Code == SNMP_ERR_NO_SUCH_NAME) {
+                    Result.Code = NXSNMP_OK;
+                    Result.Message = SnmpMessage(NXSNMP_OK);
+                }
+                Result.EndOfWalk = 1;
+            } else if (outcome == Taken::NoSuchName) {
+                Result.EndOfWalk = 1;
+            } else {
+                FinishRead(false);
+                if (!table)
+                    Result.EndOfWalk = 1;
+            }
+        } else {
+            Result.EndOfWalk = 1;
+        }
+    } catch (const Exception& failure) {
+        // Raised while taking the answer: the caller still hears of the end.
+        Result.Code = failure.HelpContext;
+        Result.Message = failure.Message;
+        Result.EndOfWalk = 1;
+    }
+    if (taken.Handler)
+        taken.Handler(taken.Context, &Result, &VarList);
+}
+
+bool NxSNMPRequest::TestCondition(const std::string& condition) {
+    return EvaluateCondition(condition);
+}
+
+bool NxSNMPRequest::TestOwnCondition() {
+    return EvaluateCondition(Condition);
+}
+
+void NxSNMPRequest::SetKeysFromIndex(const std::string& suffix) {
+    std::string rest = suffix;
+    for (int i = 0; i < VarList.KeyCount; ++i) {
+        if (rest.empty())
+            RaiseSnmpError(NXSNMP_BAD_KEY_COUNT);
+        if (!VarList.IsReadable(i))
+            *VarList.GetRow(i)->Cursor = VarList.ColumnOID(i) + "." + suffix;
+        rest = DecodeIndex(i, rest);
+    }
+}
+
+std::string NxSNMPRequest::BuildIndexSuffix() {
+    std::string suffix;
+    for (int i = 0; i < VarList.KeyCount; ++i) {
+        if (i > 0)
+            suffix += ".";
+        suffix += EncodeIndex(i);
+    }
+    return suffix;
+}

@@ -1,0 +1,112 @@
+#pragma once
+// One SNMP operation set over one variable list: GET of single values, a table walk with GET-NEXT
+// one table row per step, and SET, each blocking or asynchronous through the global session.
+#include "library/snmp/NxSNMPDevice.h"
+#include "library/snmp/NxSNMPSettings.h"
+#include "library/snmp/NxSNMPStatus.h"
+#include "library/snmp/NxSNMPVarList.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Vb;
+class Pdu;
+class Snmp;
+class SnmpTarget;
+class CTarget;
+class UTarget;
+
+// Called on each failure that a request reports (blocking or at send time).
+using NxSNMPResultCallback = void (*)(NxSNMPError* result);
+// Called from the event pump when an asynchronous operation has ended (also when its send failed).
+using NxSNMPCompletionHandler = void (*)(void* context, NxSNMPError* result, NxSNMPVarList* list);
+
+class NxSNMPRequest {
+  public:
+    NxSNMPRequest();
+    // Disables the request, waits up to 6000 ms (processing messages) for outstanding answers,
+    // then drops whatever is still owed so that no late answer reaches it.
+    virtual ~NxSNMPRequest();
+    NxSNMPRequest(const NxSNMPRequest&) = delete;
+    NxSNMPRequest& operator=(const NxSNMPRequest&) = delete;
+
+    NxSNMPResultCallback OnResult = nullptr;
+    bool GetNext = false;   // item type 1 reads with GET-NEXT
+    uint32_t TimeOut = 100; // hundredths of a second
+    int32_t Retries = 1;
+    NxSNMPDevice Device;
+    NxSNMPScope Scope;
+    NxSNMPSecurity Security;
+    NxSNMPVarList VarList;
+    std::string Condition;   // tested on each answer by the controls driver
+    bool Enabled = true;     // cleared only by the destructor
+    int32_t Outstanding = 0; // asynchronous sends not yet completed
+    int64_t ErrorCount = 0;  // failures reported so far
+    NxSNMPError Result;      // the record handed to callbacks and completion handlers
+
+    // Copies the default device, scope, security and time-out (not the retries).
+    void LoadDefaults();
+
+    // Blocking read (first: from the start) or one walk step. True when a table walk delivered a
+    // row and may go on. ok is cleared on failure and left alone otherwise.
+    bool Get(bool& ok, bool first);
+    void GetAsync(NxSNMPCompletionHandler handler, void* context, bool first);
+    // Blocking write of the rows in rowList ("," separated row numbers; empty: every settable
+    // row), the p-th listed row taking values[p] when values is given. Rows keep their old
+    // values and flags afterwards. True only when a read-back of a table delivered a row.
+    bool Set(bool& ok, bool readBack, const std::string& rowList, const std::vector<std::string>* values);
+    void SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack, const std::string& rowList,
+                  const std::vector<std::string>* values);
+
+    bool TestCondition(const std::string& condition);
+    bool TestOwnCondition();
+
+    // Conversions, index coding and expression hooks; a subclass may replace any of them.
+    virtual std::string ExpandTemplate(const std::string& marker, bool quote, const std::string& text);
+    virtual std::string DecodeIndex(int row, const std::string& suffix);
+    virtual std::string EncodeIndex(int row);
+    virtual void VbToString(int row, const Vb& vb);
+    virtual void StringToVb(int row, Vb& vb);
+    virtual void ApplyExpression(int row, bool afterGet);
+    virtual bool EvaluateCondition(const std::string& condition);
+    virtual bool IsOutOfColumn(const std::string& column, const std::string& answered,
+                               const std::string& cursor);
+
+  protected:
+    enum PduMode { ReadFirst = 0, ReadNext = 1, Write = 2 };
+    // The target to send to: a user target for version 3, a community target otherwise.
+    SnmpTarget& BuildTargets();
+    void BuildPdu(int mode, Pdu& pdu);
+    void SetKeysFromIndex(const std::string& suffix);
+    std::string BuildIndexSuffix();
+
+  private:
+    struct CallbackRecord;
+    struct SentRow {
+        int Row;
+        std::string Column; // the row's column OID when the PDU was built
+    };
+    friend void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
+    // Outcome of taking an answer's bindings into the rows.
+    enum class Taken { Row, WalkEnded, NoSuchName };
+
+    void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
+    void Report(int32_t code, const std::string& message, int32_t errorIndex);
+    void ClearResult();
+    Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code, bool async);
+    bool FinishRead(bool ended);
+    // Marks and fills the rows of one write, builds its target and PDU, and puts the rows back.
+    SnmpTarget& BuildWrite(Pdu& pdu, const std::string& rowList, const std::vector<std::string>* values);
+    uint8_t ReadType() const; // 0 for an item type without a read
+    void SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler handler, void* context, bool read);
+    void FailAsync(int32_t code, const std::string& message, NxSNMPCompletionHandler handler, void* context);
+
+    std::unique_ptr<CTarget> CommunityTarget_;
+    std::unique_ptr<UTarget> UserTarget_;
+    std::string WalkIndex_;     // index suffix of the table row being read
+    std::vector<SentRow> Sent_; // the rows whose bindings the last PDU built holds, in order
+    std::vector<CallbackRecord*> Pending_;
+    std::shared_ptr<bool> Alive_; // lets a deferred completion see that the request is gone
+};

@@ -1,0 +1,266 @@
+#include "library/snmp/NxSNMPRequest2Controls.h"
+
+#include "library/common/ReplaceAll.h"
+#include "platform/ControlClass.h"
+#include "platform/Exception.h"
+#include "platform/MessageBox.h"
+
+#include <QLocale>
+#include <QTime>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+// The local time as "hh:nn:ss ampm": 12-hour clock and the locale's AM or PM designator.
+std::string TimeText() {
+    const QTime now = QTime::currentTime();
+    const int hour = now.hour() % 12 == 0 ? 12 : now.hour() % 12;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d ", hour, now.minute(), now.second());
+    const QLocale locale;
+    const QString designator = now.hour() < 12 ? locale.amText() : locale.pmText();
+    return buf + designator.toStdString();
+}
+
+std::string MessageOf(const std::exception& e) {
+    if (const auto* ex = dynamic_cast<const Exception*>(&e))
+        return ex->Message;
+    return e.what();
+}
+
+int HelpContextOf(const std::exception& e) {
+    if (const auto* ex = dynamic_cast<const Exception*>(&e))
+        return ex->HelpContext;
+    return 0;
+}
+
+bool IsTable(uint8_t itemType) {
+    return itemType == MVT_FMV || itemType == MVT_UMV;
+}
+
+} // namespace
+
+NxSNMPRequest2Controls::NxSNMPRequest2Controls(QWidget* owner) : Owner_(owner) {}
+
+NxSNMPRequest2Controls::~NxSNMPRequest2Controls() {
+    Closing_ = true;
+    Busy = 0;
+    FilterTemplate.clear();
+}
+
+void NxSNMPRequest2Controls::SetStatusTarget(QObject* target) {
+    StatusTarget_ = target;
+}
+void NxSNMPRequest2Controls::SetStatusBar(TStatusBar* bar) {
+    SetStatusTarget(bar);
+}
+void NxSNMPRequest2Controls::SetStatusPanel(TStatusPanel* panel) {
+    SetStatusTarget(panel);
+}
+void NxSNMPRequest2Controls::SetStatusMemo(TMemo* memo) {
+    SetStatusTarget(memo);
+}
+
+std::string NxSNMPRequest2Controls::FilterText() {
+    if (!AssociatedRequest || FilterTemplate.empty())
+        return {};
+    return AssociatedRequest->ExpandTemplate(FilterTemplate, true, std::string());
+}
+
+void NxSNMPRequest2Controls::ShowAnswer(const std::string& filter) {
+    if (Request.TestCondition(filter) && Request.TestOwnCondition()) {
+        ShowValues();
+        ++RowCount;
+    }
+}
+
+void NxSNMPRequest2Controls::ReportSuccess(int64_t count) {
+    if (!Request.OnResult)
+        return;
+    NxSNMPError success;
+    success.Code = 0;
+    success.Message = SnmpMessage(0);
+    success.ErrorCount = count;
+    Request.OnResult(&success);
+}
+
+bool NxSNMPRequest2Controls::Get() {
+    bool ok = true;
+    LastOperation = OperationGet;
+    BeforeGet();
+    const std::string filter = FilterText();
+    RowCount = 0;
+    try {
+        if (Mode == ModeBlocking) {
+            Busy = 1;
+            if (IsTable(Request.VarList.ItemType)) {
+                for (bool more = Request.Get(ok, true); more; more = Request.Get(ok, false))
+                    ShowAnswer(filter);
+            } else {
+                Request.Get(ok, true);
+                // after a failure the controls show what the rows then hold
+                if (Request.VarList.ItemType == SVT_SV || Request.VarList.ItemType == MVT_SV)
+                    ShowAnswer(filter);
+            }
+            AfterGet();
+            Busy = 0;
+            if (ok)
+                ReportSuccess(0);
+        } else if (Mode == ModeCallback) {
+            Busy = 1;
+            if (Request.Enabled)
+                Request.GetAsync(&NxSNMPRequest2Controls::AsyncGetDone, this, true);
+            else
+                Busy = 0;
+        }
+    } catch (const std::exception& e) {
+        Busy = 0;
+        throw Exception(MessageOf(e), HelpContextOf(e));
+    }
+    return ok;
+}
+
+bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& rowList,
+                                 const std::vector<std::string>* values) {
+    bool ok = true;
+    LastOperation = OperationSet;
+    RefreshAfterWrite = refresh;
+    BeforeSet();
+    if (collect)
+        CollectValues();
+    try {
+        if (Mode == ModeBlocking) {
+            Busy = 1;
+            Request.Set(ok, false, rowList, values);
+            AfterSet();
+            Busy = 0;
+            if (ok)
+                ReportSuccess(0);
+        } else if (Mode == ModeCallback) {
+            Busy = 1;
+            if (Request.Enabled)
+                Request.SetAsync(&NxSNMPRequest2Controls::AsyncSetDone, this, false, rowList, values);
+            else
+                Busy = 0;
+        }
+    } catch (const std::exception& e) {
+        Busy = 0;
+        throw Exception(MessageOf(e), HelpContextOf(e));
+    }
+    // a blocking write of a table is read back whether it succeeded or not
+    if (Mode == ModeBlocking && IsTable(Request.VarList.ItemType) && RefreshAfterWrite)
+        Get();
+    return ok;
+}
+
+void NxSNMPRequest2Controls::AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList*) {
+    auto* self = static_cast<NxSNMPRequest2Controls*>(context);
+    if (self->Closing_)
+        return;
+    try {
+        self->OnAsyncGetDone(result);
+    } catch (const std::exception& e) {
+        // the read ends here: nothing escapes into the event pump, and the form is not left busy
+        self->Busy = 0;
+        self->LastOperation = OperationGet;
+        self->ShowStatusOrBox(MessageOf(e));
+    }
+}
+
+void NxSNMPRequest2Controls::AsyncSetDone(void* context, NxSNMPError* result, NxSNMPVarList*) {
+    auto* self = static_cast<NxSNMPRequest2Controls*>(context);
+    if (self->Closing_)
+        return;
+    try {
+        self->OnAsyncSetDone(result);
+    } catch (const std::exception& e) {
+        self->Busy = 0;
+        self->ShowStatusOrBox(MessageOf(e));
+    }
+}
+
+void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
+    if (result->Code != 0) {
+        Busy = 0;
+        LastOperation = OperationGet;
+        if (OnEndingGet)
+            OnEndingGet(this, result);
+        return;
+    }
+    const std::string filter = FilterText();
+    if (!IsTable(Request.VarList.ItemType)) {
+        ShowAnswer(filter);
+    } else if (!result->EndOfWalk) {
+        ShowAnswer(filter);
+        if (Request.Enabled) {
+            Request.GetAsync(&NxSNMPRequest2Controls::AsyncGetDone, this, false);
+            return;
+        }
+    }
+    AfterGet();
+    Busy = 0;
+    LastOperation = OperationGet;
+    ReportSuccess(0);
+    if (OnEndingGet)
+        OnEndingGet(this, result);
+}
+
+void NxSNMPRequest2Controls::OnAsyncSetDone(NxSNMPError* result) {
+    if (result->Code != 0) {
+        Busy = 0;
+        LastOperation = OperationSet;
+        if (OnEndingSet)
+            OnEndingSet(this, result);
+        return;
+    }
+    AfterSet();
+    Busy = 0;
+    LastOperation = OperationSet;
+    ReportSuccess(-1);
+    if (OnEndingSet)
+        OnEndingSet(this, result);
+    if (IsTable(Request.VarList.ItemType) && RefreshAfterWrite)
+        Get();
+}
+
+void NxSNMPRequest2Controls::OnGetError(NxSNMPError* result) {
+    LastOperation = OperationGet;
+    ShowStatusOrBox(result->Message);
+}
+
+void NxSNMPRequest2Controls::OnSetError(NxSNMPError* result) {
+    LastOperation = OperationSet;
+    ShowStatusOrBox(result->Message);
+}
+
+void NxSNMPRequest2Controls::ShowStatusOrBox(const std::string& text) {
+    if (StatusTarget_)
+        ShowStatus(text);
+    else
+        LibraryMessageBox(Owner_.data(), text);
+}
+
+void NxSNMPRequest2Controls::ShowStatus(const std::string& errorText) {
+    QObject* target = StatusTarget_.data();
+    if (!target)
+        return;
+    std::string line = SnmpMsgTable.Text(LastOperation == OperationSet ? 1 : 0);
+    const size_t error = line.find("[ERROR]");
+    const size_t varList = line.find("[VARLIST]");
+    const std::string& listText = Request.VarList.ListText;
+    if (listText.empty()) {
+        if (error != std::string::npos && varList != std::string::npos && error < varList)
+            line.erase(error + 7, varList + 9 - (error + 7));
+    } else {
+        line = ReplaceAll(line, "[VARLIST]", listText);
+    }
+    line = ReplaceAll(line, "[ERROR]", errorText);
+    line = ReplaceAll(line, "[TIME]", TimeText());
+    if (TMemo* memo = AsMemo(target))
+        memo->AddLine(line);
+    else if (TStatusBar* bar = AsStatusBar(target))
+        bar->SetSimpleText(line);
+    else if (TStatusPanel* panel = AsStatusPanel(target))
+        panel->SetText(line);
+}

@@ -1,0 +1,87 @@
+#pragma once
+// Drives one request for a form: runs a read or a write blocking or with completions, hands each
+// answer (one set of values or one walked table row) to ShowValues, and tells the form through
+// OnEndingGet / OnEndingSet that an operation ended. Knows one status target (a status bar, one
+// of its panels or a memo) for its one-line failure report.
+#include "library/snmp/NxSNMPRequest.h"
+
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QObject;
+class QWidget;
+class TMemo;
+class TStatusBar;
+class TStatusPanel;
+
+class NxSNMPRequest2Controls {
+    // Declared first so that it outlives the request: completions that arrive while the request
+    // is torn down (it waits for them) are dropped.
+    bool Closing_ = false;
+
+  public:
+    using TEndingEvent = std::function<void(NxSNMPRequest2Controls* sender, NxSNMPError* result)>;
+    enum : uint8_t { ModeBlocking = 0, ModeCallback = 1 };
+    enum : int32_t { OperationGet = 0, OperationSet = 1 };
+
+    explicit NxSNMPRequest2Controls(QWidget* owner);
+    virtual ~NxSNMPRequest2Controls();
+    NxSNMPRequest2Controls(const NxSNMPRequest2Controls&) = delete;
+    NxSNMPRequest2Controls& operator=(const NxSNMPRequest2Controls&) = delete;
+
+    void SetStatusBar(TStatusBar* bar);
+    void SetStatusPanel(TStatusPanel* panel);
+    void SetStatusMemo(TMemo* memo);
+    QObject* StatusTarget() const { return StatusTarget_.data(); }
+
+    // False only when a blocking read failed. Exceptions of the blocking paths reach the caller.
+    bool Get();
+    // refresh: re-read a table after the write; collect: take the values from the controls.
+    bool Set(bool refresh, bool collect, const std::string& rowList = {},
+             const std::vector<std::string>* values = nullptr);
+
+    // Writes the failure line of the last operation on the status target.
+    void ShowStatus(const std::string& errorText);
+
+    NxSNMPRequest Request;
+    TEndingEvent OnEndingGet;
+    TEndingEvent OnEndingSet;
+    uint8_t Mode = ModeCallback; // other values run only the before-steps and send nothing
+    uint8_t Busy = 0;
+    int32_t RowCount = 0; // answers shown by the last read
+    int32_t LastOperation = OperationGet;
+    uint8_t RefreshAfterWrite = 1;
+    NxSNMPRequest* AssociatedRequest = nullptr;
+    std::string FilterTemplate;
+
+  protected:
+    virtual void BeforeGet() {}
+    virtual void BeforeSet() {}
+    virtual void ShowValues() = 0;
+    virtual void CollectValues() {}
+    virtual void OnGetError(NxSNMPError* result);
+    virtual void OnSetError(NxSNMPError* result);
+    virtual void AfterGet() {}
+    virtual void AfterSet() {}
+
+    QWidget* Owner() const { return Owner_.data(); }
+    // The status line on the target, or without one the library's box on the owner's window.
+    void ShowStatusOrBox(const std::string& text);
+
+  private:
+    static void AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList* list);
+    static void AsyncSetDone(void* context, NxSNMPError* result, NxSNMPVarList* list);
+    void OnAsyncGetDone(NxSNMPError* result);
+    void OnAsyncSetDone(NxSNMPError* result);
+    std::string FilterText();
+    // Shows the present answer when it passes the filter and the request's own condition.
+    void ShowAnswer(const std::string& filter);
+    void ReportSuccess(int64_t count);
+    void SetStatusTarget(QObject* target);
+
+    QPointer<QWidget> Owner_;
+    QPointer<QObject> StatusTarget_;
+};

@@ -1,0 +1,96 @@
+#pragma once
+// The request every form creates: binds rows of its variable list to labels, edits, combo
+// boxes, check boxes and radio groups (and a table to one list view), writes answers into them
+// after a read and reads them back before a write.
+#include "library/common/NxEditConstraint.h"
+#include "library/snmp/NxSNMPBinding.h"
+#include "library/snmp/NxSNMPRequest2Controls.h"
+#include "platform/ListView.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class NxOptionList;
+class TCheckBox;
+class TComboBox;
+class TLabel;
+class TRadioGroup;
+
+class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
+  public:
+    explicit NxSNMPRequest2Edits(QWidget* owner);
+    ~NxSNMPRequest2Edits() override;
+
+    // Each raises Exception with a library code when the row and the control do not fit.
+    void BindLabel(int item, TLabel* label);
+    void BindCheckBox(int item, TCheckBox* box);
+    // Drop-down list style, filled from the row's option list; a prefix-keyed (kind 3) list needs
+    // the second control, which shows the rest of the value after the option's text.
+    void BindComboBox(int item, TComboBox* combo, QWidget* second = nullptr);
+    void BindRadioGroup(int item, TRadioGroup* group, int number);
+    // One edit per conversion of the format ("%u{n300x18000}", "%u%u%u%u" ...), each given the
+    // format's input constraint.
+    template <typename... More>
+    void BindEdits(int item, const std::string& format, QWidget* first, More*... more) {
+        BindEditList(item, format, std::vector<QWidget*>{first, more...});
+    }
+    void BindEditList(int item, const std::string& format, const std::vector<QWidget*>& controls);
+
+    void AddBinding(int item, int32_t byteOffset, int32_t syntax, NxOptionList* options, QWidget* control,
+                    QWidget* second, int number);
+    void AddFormatBinding(int item, int32_t byteOffset, int32_t syntax, NxOptionList* options,
+                          const std::string& format, const std::vector<QWidget*>& controls);
+
+    // Read-only report-style view whose rows are the walked table rows; selecting one fills the
+    // bound controls (and enables them with auto-enable).
+    void AttachListView(TListView* view, bool autoEnable);
+    TListView* ListView() const { return ListView_.data(); }
+    void BuildColumns();
+    virtual void AddListRow();
+    void ListRowToValues();
+
+    // item -1: every row; else only that row's bindings.
+    void ValuesToControls(int item);
+    void ControlsToValues(int item);
+    void SetControlsEnabled(bool enabled);
+
+    int BindingCount() const { return int(Bindings_.size()); }
+    const NxSNMPBinding& Binding(int index) const { return *Bindings_.at(size_t(index)); }
+    NxEditConstraint& Constraints() { return Constraints_; }
+
+    // Run at the end of the matching hooks.
+    std::function<void()> OnBeforeGet;
+    std::function<void()> OnBeforeSet;
+    std::function<void()> OnAfterGet;
+    std::function<void()> OnAfterSet;
+
+    uint8_t Changed = 0; // set when a bound combo box, check box or radio group changes
+    uint8_t AutoEnable = 1;
+
+  protected:
+    void BeforeGet() override;
+    void BeforeSet() override;
+    void ShowValues() override;
+    void CollectValues() override;
+    void AfterGet() override;
+    void AfterSet() override;
+    virtual void OnListSelect(QObject* sender, int item, bool selected);
+    void OnBoundControlChange(QObject* sender);
+
+  private:
+    void ChainEvents(NxSNMPBinding& binding);
+    void ShowBinding(const NxSNMPBinding& binding);
+    // The binding's part of the row's value as text, or false when the binding adds nothing.
+    std::string ReadBinding(const NxSNMPBinding& binding, const VarDef& row, std::string& bytes);
+    NxOptionList* OptionsFor(const NxSNMPBinding& binding, const VarDef& row) const;
+    VarDef& RowOf(int item) const;
+
+    TListView::TSelectItemEvent SavedSelect_;
+    QPointer<TListView> ListView_;
+    std::vector<std::unique_ptr<NxSNMPBinding>> Bindings_;
+    NxEditConstraint Constraints_;
+    // The controls keep the handlers chained here after this object is gone; they check it.
+    std::shared_ptr<NxSNMPRequest2Edits*> Self_;
+};

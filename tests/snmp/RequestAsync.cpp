@@ -1,0 +1,187 @@
+// Asynchronous reads and writes completing from the event pump, failed sends, and the
+// request's end while answers are outstanding.
+#include "snmpengine/SnmpStatus.h"
+#include "tests/snmp/RequestFixture.h"
+
+using namespace requesttest;
+
+namespace {
+
+class AsyncTest : public VersionTest {};
+
+struct Completions {
+    int Count = 0;
+    int32_t Code = 1;
+    std::string Message;
+    bool EndOfWalk = false;
+    NxSNMPDevice From;
+    std::vector<std::string> Rows;
+    NxSNMPRequest* Next = nullptr; // walks on from the completion when set
+};
+
+void Record(void* context, NxSNMPError* result, NxSNMPVarList* list) {
+    auto& seen = *static_cast<Completions*>(context);
+    ++seen.Count;
+    seen.Code = result->Code;
+    seen.Message = result->Message;
+    seen.EndOfWalk = result->EndOfWalk != 0;
+    seen.From = result->Device;
+    if (!result->EndOfWalk || list->ItemType == SVT_SV)
+        seen.Rows.push_back(RowsText(*list));
+    if (seen.Next && !result->EndOfWalk && result->Code == 0)
+        seen.Next->GetAsync(Record, context, false);
+}
+
+} // namespace
+
+TEST_P(AsyncTest, GetAndWalkCompleteFromThePump) {
+    auto request = Request(Scalars, SVT_SV, 0, GetParam());
+    Completions seen;
+    request->GetAsync(Record, &seen, true);
+    EXPECT_EQ(seen.Count, 0);
+    EXPECT_EQ(request->Outstanding, 1);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+    EXPECT_EQ(seen.Code, 0);
+    EXPECT_TRUE(seen.EndOfWalk);
+    EXPECT_EQ(seen.From.Address, "127.0.0.1");
+    EXPECT_EQ(seen.From.Port, sim->Port());
+    EXPECT_EQ(RowsText(request->VarList).substr(0, 13), "alpha -42 10.");
+    EXPECT_EQ(request->Outstanding, 0);
+
+    auto walk = Request(TableRows, MVT_FMV, 2, GetParam());
+    Completions steps;
+    steps.Next = walk.get();
+    walk->GetAsync(Record, &steps, true);
+    ASSERT_TRUE(PumpUntil([&] { return steps.EndOfWalk; }));
+    EXPECT_EQ(steps.Code, 0);
+    EXPECT_EQ(steps.Rows, TableText);
+    EXPECT_EQ(steps.Count, 5);
+    EXPECT_EQ(walk->Outstanding, 0);
+}
+
+TEST_P(AsyncTest, WalkIntoTheEndOfTheViewEndsWithSuccess) {
+    auto walk = Request(LastRows, MVT_FMV, 1, GetParam(), "");
+    Completions steps;
+    steps.Next = walk.get();
+    walk->GetAsync(Record, &steps, true);
+    ASSERT_TRUE(PumpUntil([&] { return steps.EndOfWalk; }));
+    EXPECT_EQ(steps.Code, 0) << steps.Message;
+    EXPECT_EQ(steps.Message, "(NxSNMP++) Ok!");
+    EXPECT_EQ(steps.Rows, (std::vector<std::string>{"1 7", "2 8"}));
+}
+
+TEST_P(AsyncTest, SetSendsAtOnceAndCompletesLater) {
+    auto request = Request(Scalars, SVT_SV, 0, GetParam());
+    Completions seen;
+    const std::vector<std::string> values = {"31"};
+    request->SetAsync(Record, &seen, false, "1", &values);
+    // The rows are back as they were before the answer comes.
+    EXPECT_EQ(*request->VarList.GetRow(1)->Value, "");
+    EXPECT_EQ(request->VarList.GetRow(0)->Access, static_cast<uint32_t>(ACC_READWRITE));
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+    EXPECT_EQ(seen.Code, 0);
+    EXPECT_TRUE(seen.EndOfWalk);
+    EXPECT_EQ(*request->VarList.GetRow(1)->Value, "");
+    ASSERT_EQ(Logged("SET").size(), 1u);
+    EXPECT_EQ(Logged("SET")[0].value, "31");
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, AsyncTest, ::testing::Values(V1, V2c, V3ShaAes), VersionName);
+
+TEST_F(RequestTest, AsyncTimeOutEndsTheOperation) {
+    auto request = Request(Scalars, SVT_SV, 0, V2c);
+    request->TimeOut = 20;
+    request->Retries = 0;
+    sim->Command("silent 2");
+    Completions seen;
+    request->GetAsync(Record, &seen, true);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+    EXPECT_EQ(seen.Code, -405);
+    EXPECT_TRUE(seen.EndOfWalk);
+    EXPECT_EQ(request->Outstanding, 0);
+}
+
+TEST_F(RequestTest, SendThatFailsAtOnceStillCompletesAndIsNotOutstanding) {
+    auto request = Request(Scalars, SVT_SV, 0, V3Md5Des);
+    request->Security.PrivProtocol = 3; // no such protocol: nothing may go out
+    static int reports;
+    reports = 0;
+    request->OnResult = [](NxSNMPError*) { ++reports; };
+    Completions seen;
+    request->GetAsync(Record, &seen, true);
+    EXPECT_EQ(seen.Count, 0); // never from inside the call
+    EXPECT_EQ(request->Outstanding, 0);
+    EXPECT_EQ(request->ErrorCount, 1);
+    EXPECT_EQ(reports, 1);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+    int32_t code = 0;
+    std::string message;
+    MapSnmpStatus(SnmpStatus::UsmUnsupportedPrivProtocol, code, message);
+    EXPECT_EQ(seen.Code, code);
+    EXPECT_EQ(seen.Message, message);
+    EXPECT_TRUE(seen.EndOfWalk);
+
+    Completions write;
+    request->SetAsync(Record, &write, false, "", nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return write.Count > 0; }));
+    EXPECT_EQ(write.Code, code);
+    EXPECT_TRUE(Logged("GET").empty() && Logged("SET").empty());
+
+    // A failed send left nothing to wait for, and its completion dies with the request.
+    Completions dropped;
+    request->GetAsync(Record, &dropped, true);
+    QElapsedTimer clock;
+    clock.start();
+    request.reset();
+    EXPECT_LT(clock.elapsed(), 500);
+    PumpFor(100);
+    EXPECT_EQ(dropped.Count, 0);
+}
+
+TEST_F(RequestTest, DestructorWaitsForAnOutstandingRead) {
+    auto request = Request(Scalars, SVT_SV, 0, V2c);
+    sim->Command("delay 400");
+    Completions seen;
+    request->GetAsync(Record, &seen, true);
+    QElapsedTimer clock;
+    clock.start();
+    request.reset();
+    EXPECT_GE(clock.elapsed(), 300);
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(seen.Count, 1);
+    EXPECT_EQ(seen.Code, 0);
+}
+
+TEST_F(RequestTest, AnswerLaterThanTheDestructorsWaitIsDropped) {
+    auto request = Request(Scalars, SVT_SV, 0, V2c);
+    request->TimeOut = 1500; // the engine keeps waiting after the request is gone
+    sim->Command("delay 6600");
+    Completions seen;
+    request->GetAsync(Record, &seen, true);
+    QElapsedTimer clock;
+    clock.start();
+    request.reset();
+    EXPECT_GE(clock.elapsed(), 5900);
+    PumpFor(1200);
+    EXPECT_EQ(seen.Count, 0);
+}
+
+TEST_F(RequestTest, RequestDestroyedByItsOwnCompletionDoesNotWait) {
+    struct Owner {
+        std::unique_ptr<NxSNMPRequest> Request;
+        int Count = 0;
+    } owner;
+    owner.Request = Request(Scalars, SVT_SV, 0, V2c);
+    owner.Request->GetAsync(
+        [](void* context, NxSNMPError*, NxSNMPVarList*) {
+            auto& o = *static_cast<Owner*>(context);
+            ++o.Count;
+            o.Request.reset();
+        },
+        &owner, true);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(PumpUntil([&] { return owner.Count > 0; }));
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(owner.Request, nullptr);
+}
