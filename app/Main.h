@@ -1,0 +1,103 @@
+#pragma once
+// The main window: the device's front with its four lamps, the status bar the waiting dialog
+// watches, the menu that opens every other form, and start-up.
+#include "library/snmp/NxSNMPStatus.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+class Lamp;
+class NxSNMPRequest2Controls;
+class NxSNMPRequest2Edits;
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class TComboBox;
+class TEdit;
+class TFM_Waiting;
+class TStatusBar;
+class TTimer;
+namespace Ui {
+class TMainForm;
+}
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr char kReadyText[] = "Ready. ";
+    static constexpr char kNoHostMessage[] = "This module is only used in the Orbisk or HP-Openview.";
+    static constexpr char kDiscardQuestion[] = "All of your changes will be discarded! continue?";
+
+    // Loads the installed message files; FormCreate does the rest of start-up.
+    explicit TMainForm(QWidget* owner = nullptr);
+    ~TMainForm() override;
+
+    // The whole start-up road; the entry runs it right after construction.
+    void FormCreate(QObject* sender);
+
+    void Timer1Timer(QObject* sender);
+    void Timer2Timer(QObject* sender);
+    void Timer3Timer(QObject* sender);
+    void Timer4Timer(QObject* sender);
+    void Advanced1Click(QObject* sender);
+    void cfSaveandActivate1Click(QObject* sender);
+    void cfDiscardChanges1Click(QObject* sender);
+    void Exit1Click(QObject* sender);
+
+    void OnLedStatus(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    void OnSaveActivateDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    // The lamp poll's outcome on the panel and the lamps; OnLedStatus passes the status value text.
+    void ShowLedStatus(const NxSNMPError& result, const std::string& statusText);
+
+    static bool IsValidIPAddress(const std::string& text);
+    static bool IsValidSubnetMask(const std::string& text);
+
+    std::string Panel0Text() const;
+
+    // Layout
+    QLabel* Image1;
+    Lamp* Sh_11g;
+    Lamp* Sh_11a;
+    Lamp* Sh_Lan;
+    Lamp* Sh_power;
+    TStatusBar* MainStatusBar;
+    TEdit* IPAddressEdit;
+    TEdit* SubMaskEdit;
+    TEdit* Edt_LBSSupport;
+    TComboBox* Cb_DhcpSupport;
+    TComboBox* CB_Active;
+    TComboBox* CB_Discard;
+    QMenuBar* MainMenu1;
+    QMenu* Advanced1;
+    QAction* DHCPServer1;
+    QAction* cfSaveandActivate1;
+    QAction* cfDiscardChanges1;
+    TTimer* Timer1;
+    TTimer* Timer2;
+    TTimer* Timer3;
+    TTimer* Timer4;
+
+    // Start-up state
+    std::string AgentAddress;
+    std::string VersionText;
+    NxSNMPRequest2Edits* LedRequest = nullptr;
+    NxSNMPRequest2Edits* AddressRequest = nullptr;
+    NxSNMPRequest2Edits* SaveActivateRequest = nullptr;
+    NxSNMPRequest2Edits* LbsProbeRequest = nullptr;
+    NxSNMPRequest2Edits* DhcpSupportRequest = nullptr;
+    bool WaitAfterSet = false;
+    bool DhcpSupport = false;
+    TFM_Waiting* FM_Waiting = nullptr;
+
+  private:
+    void FitClientArea();
+    void CreateRequests();
+    void SendSaveActivate(bool activate);
+    void ConnectMenu();
+
+    std::unique_ptr<Ui::TMainForm> ui_;
+};
+
+extern TMainForm* MainForm;

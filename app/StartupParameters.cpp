@@ -1,0 +1,155 @@
+#include "app/StartupParameters.h"
+
+#include "app/StartupGlobals.h"
+#include "library/common/NxIni.h"
+#include "platform/Convert.h"
+#include "platform/Registry.h"
+
+#include <exception>
+#include <filesystem>
+#include <utility>
+
+namespace {
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// The host numbers security choices from 0, the library from 1. "0" keeps the setting: the
+// library's default already is the host's first choice.
+void SetPlusOne(int32_t& target, const std::string& text) {
+    if (text == "0")
+        return;
+    int32_t value = 0;
+    if (TryStrToInt(text, value))
+        target = value + 1;
+}
+
+// A number that does not fit its setting (a port above 65535, say) is no more usable than one
+// that does not convert: the setting stays.
+template <typename T> void SetNumber(T& target, const std::string& text) {
+    int32_t value = 0;
+    if (TryStrToInt(text, value) && std::in_range<T>(value))
+        target = static_cast<T>(value);
+}
+
+bool FileExists(const std::string& name) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(name, error);
+}
+
+} // namespace
+
+StartupParameters::StartupParameters(NxSNMPDevice& device, NxSNMPScope& scope, NxSNMPSecurity& security)
+    : Device_(device), Scope_(scope), Security_(security) {}
+
+void StartupParameters::ApplyParameters(const std::vector<std::string>& parameters) {
+    for (const std::string& parameter : parameters)
+        ApplyParameter(parameter);
+}
+
+void StartupParameters::ApplyParameter(const std::string& parameter) {
+    if (StartsWith(parameter, "/I")) {
+        AgentAddress = parameter.substr(2);
+        Device_.Address = AgentAddress;
+        return;
+    }
+    ReadConfigFile();
+    ApplySwitch(parameter);
+}
+
+void StartupParameters::ReadConfigFile() {
+    const std::string file = ConfigFileName();
+    if (!FileExists(file))
+        return;
+    const NxIni ini(file);
+    auto read = [&](const char* key) { return ini.ReadString(kConfigSection, key, ""); };
+
+    SetNumber(Device_.Port, read("AgentPort"));
+    const std::string version = read("Version");
+    int32_t versionValue = 0;
+    if (TryStrToInt(version, versionValue) && std::in_range<uint8_t>(versionValue)) {
+        Security_.Version = static_cast<uint8_t>(versionValue);
+        VersionText = version;
+    }
+    if (const std::string name = read("ContextName"); !name.empty())
+        Scope_.ContextName = name;
+    Scope_.ContextEngineID = read("ContextEngineID");
+    SetNumber(Security_.SecurityModel, read("SecurityModel"));
+    SetPlusOne(Security_.SecurityLevel, read("SecurityLevel"));
+    Security_.SecurityName = read("SecurityName");
+    SetPlusOne(Security_.AuthProtocol, read("AuthProtocol"));
+    SetPlusOne(Security_.PrivProtocol, read("PrivProtocol"));
+    if (const std::string password = read("AuthPassword"); !password.empty())
+        Security_.AuthPassword = password;
+    if (const std::string password = read("PrivPassword"); !password.empty())
+        Security_.PrivPassword = password;
+}
+
+bool StartupParameters::IsVersion3() const {
+    return Security_.Version == 3 || VersionText == "3";
+}
+
+void StartupParameters::ApplySwitch(const std::string& parameter) {
+    const std::string value = parameter.size() > 2 ? parameter.substr(2) : std::string();
+    if (StartsWith(parameter, "/R")) {
+        Security_.ReadCommunity = value;
+    } else if (StartsWith(parameter, "/W")) {
+        Security_.WriteCommunity = value;
+    } else if (StartsWith(parameter, "/v")) {
+        SetNumber(Security_.Version, value);
+    } else if (!IsVersion3()) {
+        return;
+    } else if (StartsWith(parameter, "/t")) {
+        SetNumber(Device_.Port, value);
+    } else if (StartsWith(parameter, "/c")) {
+        Scope_.ContextName = value;
+    } else if (StartsWith(parameter, "/d")) {
+        Scope_.ContextEngineID = value;
+    } else if (StartsWith(parameter, "/m")) {
+        SetNumber(Security_.SecurityModel, value);
+    } else if (StartsWith(parameter, "/l")) {
+        SetPlusOne(Security_.SecurityLevel, value);
+    } else if (StartsWith(parameter, "/n")) {
+        Security_.SecurityName = value;
+    } else if (StartsWith(parameter, "/A")) {
+        Security_.AuthPassword = value;
+    } else if (StartsWith(parameter, "/P")) {
+        Security_.PrivPassword = value;
+    } else if (StartsWith(parameter, "/a")) {
+        int32_t number = 0;
+        if (TryStrToInt(value, number))
+            Security_.AuthProtocol = number + 1;
+    } else if (StartsWith(parameter, "/p")) {
+        int32_t number = 0;
+        if (TryStrToInt(value, number))
+            Security_.PrivProtocol = number + 1;
+    }
+}
+
+std::string HelpPathBase() {
+    std::string helpPath;
+    try {
+        TRegistry registry;
+        registry.RootKey = HKEY_LOCAL_MACHINE;
+        if (registry.OpenKey(kHelpPathKey, true))
+            helpPath = registry.ReadString(ModuleObjectID);
+    } catch (const std::exception&) {
+        // A broken registry only costs the host's message files.
+    }
+    constexpr size_t kHelpFileNameLength = 12;
+    return helpPath.size() > kHelpFileNameLength ? helpPath.substr(0, helpPath.size() - kHelpFileNameLength)
+                                                 : std::string();
+}
+
+std::string ConfigurationFolder() {
+    std::string folder;
+    TRegistry registry;
+    registry.RootKey = HKEY_LOCAL_MACHINE;
+    if (registry.OpenKey(kExePathKey, false))
+        folder = registry.ReadString("Path") + "../Conf/MBF/";
+    registry.CloseKey();
+    if (registry.OpenKey(kMibFileKey, false))
+        folder = registry.ReadString("Path");
+    return folder;
+}
