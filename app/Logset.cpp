@@ -1,6 +1,7 @@
 #include "app/Logset.h"
 
 #include "app/AddressChecks.h"
+#include "app/Application.h"
 #include "app/LogObjectRows.h"
 #include "app/MailAddressCheck.h"
 #include "platform/CheckBox.h"
@@ -172,6 +173,6 @@ void ShowLogSetForm() {
         TLogSetForm form(nullptr);
         form.exec();
     } catch (const std::exception& e) {
-        LibraryMessageBox(nullptr, e.what());
+        ShowException(e);
     }
 }

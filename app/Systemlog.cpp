@@ -1,6 +1,7 @@
 #include "app/Systemlog.h"
 
 #include "app/AddressChecks.h"
+#include "app/Application.h"
 #include "app/LogFileLines.h"
 #include "app/LogObjectRows.h"
 #include "library/tftp/NxTFTPServer.h"
@@ -17,7 +18,6 @@
 #include "ui_Systemlog.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -109,7 +109,7 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
         ServerStarted_ = true;
     } catch (const Exception& e) {
         ShowMessage("TFTP Service Init Error:" + e.Message);
-        QCoreApplication::quit();
+        ApplicationTerminate();
     }
 
     LogFilePath = root + "/" + kLogFileName;
@@ -301,6 +301,6 @@ void ShowLogForm() {
         if (form.ServerStarted())
             form.exec();
     } catch (const std::exception& e) {
-        LibraryMessageBox(nullptr, e.what());
+        ShowException(e);
     }
 }

@@ -1,4 +1,5 @@
 // The log viewer against the simulated device, which uploads its log to the form's TFTP server.
+#include "app/Application.h"
 #include "app/Systemlog.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "platform/ListView.h"
@@ -112,6 +113,7 @@ TEST_F(LogFormTest, BusyTftpPortEndsTheModule) {
     auto form = Open();
     ::close(fd);
     EXPECT_FALSE(form->ServerStarted());
+    EXPECT_TRUE(ApplicationTerminated());
     ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
     EXPECT_EQ(Device->Messages().Boxes[0].Text.rfind("TFTP Service Init Error:(NxTFTP) ", 0), 0u)
         << Device->Messages().Boxes[0].Text;
