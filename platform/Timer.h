@@ -16,6 +16,7 @@ class TTimer : public QObject {
     void SetInterval(int milliseconds);
     void SetOnTimer(TNotifyEvent handler);
     bool Running() const { return Timer_.isActive(); }
+    int RemainingTime() const { return Timer_.remainingTime(); } // ms to the next tick, -1 when stopped
     int Tag = 0;
 
   private:

@@ -7,9 +7,9 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$(mktemp -d /tmp/ktx-runtime.XXXXXX)
 chmod 700 "$XDG_RUNTIME_DIR"
 "$top/scripts/build.sh" build
-(cd "$top/build" && ctest --output-on-failure -j"$(nproc)" --timeout 300)
+(cd "$top/build" && ctest --output-on-failure -j"$(nproc)" --timeout 300 --repeat until-pass:2)
 "$top/scripts/build.sh" build-asan -DKTX_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$top/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd "$top/build-asan" && ctest --output-on-failure -j"$(nproc)" --timeout 600)
+(cd "$top/build-asan" && ctest --output-on-failure -j"$(nproc)" --timeout 600 --repeat until-pass:2)

@@ -271,7 +271,7 @@ void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
 
 // ---- controls to values ----------------------------------------------------------------------
 
-std::string NxSNMPRequest2Edits::ReadBinding(const NxSNMPBinding& b, const VarDef& row, std::string& bytes) {
+std::string NxSNMPRequest2Edits::ReadBinding(const NxSNMPBinding& b, const VarDef& row) {
     QWidget* first = b.Controls[0].data();
     if (TLabel* label = AsLabel(first))
         return label->Caption();
@@ -313,7 +313,6 @@ std::string NxSNMPRequest2Edits::ReadBinding(const NxSNMPBinding& b, const VarDe
         return group->GetItemIndex() >= 0 ? group->ItemText(group->GetItemIndex()) : std::string();
     if (TEdit* edit = AsEdit(first))
         return b.Controls.size() == 1 ? edit->Text() : ComposeFromEdits(b.Syntax, EditsOf(b));
-    (void)bytes;
     RaiseSnmpError(NXSNMP_BIND_BAD_CONTROL);
 }
 
@@ -330,7 +329,7 @@ void NxSNMPRequest2Edits::ControlsToValues(int item) {
                 continue;
             if (!applied && row.Syntax == SYN_DISPLAYSTR)
                 bytes.clear(); // a shorter text must not keep the old characters behind it
-            std::string part = ReadBinding(*b, row, bytes);
+            std::string part = ReadBinding(*b, row);
             if (NxOptionList* options = OptionsFor(*b, row))
                 part = options->TextToKey(part);
             const std::string partBytes = TextToBytes(b->Syntax, part);

@@ -82,8 +82,8 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
   private:
     void ChainEvents(NxSNMPBinding& binding);
     void ShowBinding(const NxSNMPBinding& binding);
-    // The binding's part of the row's value as text, or false when the binding adds nothing.
-    std::string ReadBinding(const NxSNMPBinding& binding, const VarDef& row, std::string& bytes);
+    // The text of the binding's part as its controls show it.
+    std::string ReadBinding(const NxSNMPBinding& binding, const VarDef& row);
     NxOptionList* OptionsFor(const NxSNMPBinding& binding, const VarDef& row) const;
     VarDef& RowOf(int item) const;
 

@@ -132,7 +132,7 @@ TEST_F(ProtocolTest, NamesOutsideTheRootAreRefused) {
 // acknowledges again.
 TEST_F(ProtocolTest, UnansweredSessionsTimeOut) {
     WriteFileBytes(RootPath("slow"), std::string(1500, 's'));
-    StartServer(10, 3); // 100 ms
+    StartServer(25, 3); // 250 ms: wide enough for a loaded machine
     TestPeer peer;
     Bytes p;
     peer.SendTo(m_port, RequestPacket(OP_RRQ, "slow"));
@@ -140,15 +140,15 @@ TEST_F(ProtocolTest, UnansweredSessionsTimeOut) {
     std::vector<qint64> arrivals;
     clock.start();
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(peer.Receive(p, 1000)) << "send " << i + 1;
+        ASSERT_TRUE(peer.Receive(p, 2000)) << "send " << i + 1;
         EXPECT_TRUE(IsData(p, 1));
         EXPECT_EQ(p.size(), 516u);
         arrivals.push_back(clock.elapsed());
     }
-    EXPECT_FALSE(peer.Receive(p, 300));
+    EXPECT_FALSE(peer.Receive(p, 600));
     for (size_t i = 1; i < arrivals.size(); ++i) {
-        EXPECT_GE(arrivals[i] - arrivals[i - 1], 80);
-        EXPECT_LE(arrivals[i] - arrivals[i - 1], 400);
+        EXPECT_GE(arrivals[i] - arrivals[i - 1], 200);
+        EXPECT_LE(arrivals[i] - arrivals[i - 1], 1500);
     }
     ASSERT_TRUE(WaitForSessionsEnded(1));
     EXPECT_EQ(Statuses(), (std::vector<int>{1, 2, 2, 2, -1113, 0}));
@@ -160,7 +160,7 @@ TEST_F(ProtocolTest, UnansweredSessionsTimeOut) {
     writer.SendTo(m_port, RequestPacket(OP_WRQ, "never"));
     ASSERT_TRUE(writer.Receive(p, 1000));
     ASSERT_TRUE(IsAck(p, 0));
-    EXPECT_FALSE(writer.Receive(p, 300));
+    EXPECT_FALSE(writer.Receive(p, 600));
     ASSERT_TRUE(WaitForSessionsEnded(1));
     EXPECT_EQ(Statuses(), (std::vector<int>{1, 2, -1113, 0}));
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Sets everything up and opens the module against the bundled simulated device on 127.0.0.1, the way
+# the host would start it: a registry file and a per-device .cfg in a scratch folder.
+# Under the desktop's display when there is one, else in a virtual X server (Xvfb).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/setup.sh"
+"$top/scripts/build.sh" build
+bin="$top/build/bin"
+port=${KTX_DEMO_PORT:-16161}
+scratch=$(mktemp -d /tmp/ktx-demo.XXXXXX)
+mkdir -p "$scratch/host/bin" "$scratch/host/Conf/MBF" "$scratch/device" "$scratch/run"
+cat > "$scratch/registry.ini" <<INI
+[SOFTWARE\\Quenvar\\Orbisk5.1\\ExePath]
+Path=$scratch/host/bin/
+INI
+cat > "$scratch/host/Conf/MBF/127.0.0.1.cfg" <<CFG
+[Program Information]
+AgentPort=$port
+Version=1
+CFG
+"$bin/ktx-devsim" --listen 127.0.0.1:$port --state-dir "$scratch/device" --log "$scratch/device/pdu.log" \
+  --restart-seconds 20 --no-control > "$scratch/device/devsim.out" 2>&1 &
+sim=$!
+trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true' EXIT
+for _ in $(seq 50); do grep -q ready "$scratch/device/devsim.out" 2>/dev/null && break; sleep 0.1; done
+echo "Simulated KTX-7593AP on 127.0.0.1:$port (log: $scratch/device/pdu.log)"
+export KTX_REGISTRY_FILE="$scratch/registry.ini"
+cd "$scratch/run"
+run=("$bin/ktx7593ap" /I127.0.0.1 /Rpublic /Wprivate)
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] || [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+  "${run[@]}"
+else
+  xvfb-run -a -s "-screen 0 1024x768x24" "${run[@]}"
+fi
