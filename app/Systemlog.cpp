@@ -95,8 +95,8 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
             OnEndingClear(s, r);
         };
         ClearRequest->Get();
-    } catch (const Exception& e) {
-        ShowPanel(e.Message);
+    } catch (const std::exception& e) {
+        ShowPanel(e.what());
     }
 
     const std::string root = WithoutTrailingSlash(folder.empty() ? ProgramFolder() : folder);
@@ -107,8 +107,8 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
     try {
         TFTPServer->Start(root, TFTPServerPort());
         ServerStarted_ = true;
-    } catch (const Exception& e) {
-        ShowMessage("TFTP Service Init Error:" + e.Message);
+    } catch (const std::exception& e) {
+        ShowMessage(std::string("TFTP Service Init Error:") + e.what());
         ApplicationTerminate();
     }
 
@@ -133,7 +133,7 @@ void TLogForm::GetBtnClick() {
     FetchPending_ = true;
     try {
         LogRequest->Set(true, true);
-    } catch (const Exception&) {
+    } catch (const std::exception&) {
         FetchPending_ = false;
         FetchEnded_ = true;
         ShowPanel("Get file fail!");
@@ -227,8 +227,8 @@ void TLogForm::Clear_BtnClick() {
     Bt_Clear->SetItemIndex(1);
     try {
         ClearRequest->Set(true, true);
-    } catch (const Exception& e) {
-        ShowPanel(e.Message);
+    } catch (const std::exception& e) {
+        ShowPanel(e.what());
     }
 }
 
