@@ -40,5 +40,7 @@ class Device {
 
 // The behaviour of the device's own objects (action objects, computed values).
 void InstallDeviceHooks(Device& device);
+// The log's transfer and clear commands (LogHooks.cpp).
+void InstallLogHooks(Device& device);
 
 } // namespace devsim

@@ -56,6 +56,7 @@ void InstallDeviceHooks(Device& device) {
                       device.Restart();
               }));
     hooks.Add(DeviceOid({5, 2}), Command({0, 1}, nullptr));
+    InstallLogHooks(device);
 }
 
 } // namespace devsim

@@ -153,8 +153,32 @@ void ReadNext(Device& device, netsnmp_agent_request_info* info, netsnmp_request_
     PutValue(vb, device.ReadValue(*object));
 }
 
-int Handle(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_request_info* info,
-           netsnmp_request_info* requests) {
+// Hands each binding whose object answers later its work, and holds the answer until it ends.
+void StartDelayedAnswers(Device& device, netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
+                         netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    for (netsnmp_request_info* r = requests; r; r = r->next) {
+        if (r->processed || r->status != SNMP_ERR_NOERROR)
+            continue;
+        Object* object = device.Store().Find(OidOf(r->requestvb));
+        const ObjectHooks* h = object ? device.Hooks().Find(object->oid) : nullptr;
+        if (!h || !h->answerLater)
+            continue;
+        r->delegated = 1;
+        netsnmp_delegated_cache* cache = netsnmp_create_delegated_cache(handler, reginfo, info, r, nullptr);
+        h->answerLater(*object, [cache](int status) {
+            netsnmp_delegated_cache* held = netsnmp_handler_check_cache(cache);
+            if (!held)
+                return;
+            if (status != SNMP_ERR_NOERROR)
+                netsnmp_set_request_error(held->reqinfo, held->requests, status);
+            held->requests->delegated = 0;
+            netsnmp_free_delegated_cache(held);
+        });
+    }
+}
+
+int Handle(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
+           netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
     Device& device = *gDevice;
     if (info->mode == MODE_SET_UNDO) {
         // Backwards, so that an object named twice in one SET ends with its value from before.
@@ -210,6 +234,8 @@ int Handle(netsnmp_mib_handler*, netsnmp_handler_registration*, netsnmp_agent_re
             break;
         }
     }
+    if (info->mode == MODE_SET_ACTION)
+        StartDelayedAnswers(device, handler, reginfo, info, requests);
     return SNMP_ERR_NOERROR;
 }
 

@@ -13,6 +13,10 @@ struct ObjectHooks {
     std::function<int(const Object&, const Value&)> validate;
     // After every binding of a SET has been applied: side effects (restart, reset to "nothing").
     std::function<void(Object&)> commit;
+    // Work the SET's answer waits for, started once every binding of the SET took its value: it
+    // calls finish exactly once (at once or later from the agent loop) with 0, or with the error
+    // status the SET then fails with.
+    std::function<void(Object&, std::function<void(int status)> finish)> answerLater;
     // Computes the value a read returns.
     std::function<Value(const Object&)> read;
 };

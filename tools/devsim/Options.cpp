@@ -88,6 +88,7 @@ const char* UsageText() {
            "                  [--community-ro NAME] [--community-rw NAME]\n"
            "                  [--v3-user NAME:MD5|SHA|none:AUTHPASS:DES|AES|none:PRIVPASS]...\n"
            "                  [--restart-seconds N] [--omit OID]... [--fail OID=STATUS]...\n"
+           "                  [--device-log FILE] [--tftp-port N]\n"
            "                  [--no-control] [--verbose] [--help]\n";
 }
 
@@ -143,6 +144,15 @@ Options ParseOptions(int argc, char** argv) {
             if (f.status <= 0)
                 throw UsageError("--fail: unknown error status " + v.substr(eq + 1));
             o.failures.push_back(f);
+        } else if (arg == "--device-log") {
+            o.deviceLogFile = value();
+        } else if (arg == "--tftp-port") {
+            std::string v = value();
+            char* end = nullptr;
+            long port = std::strtol(v.c_str(), &end, 10);
+            if (v.empty() || *end != 0 || port < 1 || port > 65535)
+                throw UsageError("--tftp-port: bad port " + v);
+            o.tftpPort = static_cast<int>(port);
         } else if (arg == "--no-control") {
             o.control = false;
         } else if (arg == "--verbose") {

@@ -34,7 +34,9 @@ struct Options {
     double restartSeconds = 20;
     std::vector<Oid> omitted;
     std::vector<Failure> failures;
-    bool control = true; // read commands from stdin; end of input ends the simulator
+    std::string deviceLogFile; // the device's own log that get-log uploads; empty: a short sample
+    int tftpPort = 0;          // the station's TFTP port; 0: KTX_TFTP_PORT when valid, else 69
+    bool control = true;       // read commands from stdin; end of input ends the simulator
     bool verbose = false;
 };
 

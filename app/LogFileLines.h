@@ -1,0 +1,18 @@
+#pragma once
+// The device's log file as the log viewer shows it: text lines of a time, a TAB, "[" type "]"
+// and the message.
+#include <string>
+#include <vector>
+
+struct LogFileRow {
+    std::string Time;
+    std::string Type;
+    std::string Message;
+};
+
+// Splits one line into its row; false for an empty line, which gives no row. Without a TAB the
+// time is empty; without "[" ... "]" the type is empty and the message is the rest unchanged.
+bool SplitLogLine(const std::string& line, LogFileRow& row);
+
+// Every line of a text file, without its LF or CRLF. False when the file cannot be read.
+bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines);

@@ -1,0 +1,93 @@
+#pragma once
+// The device log viewer: the device uploads its log by TFTP to this form's own server, which
+// then shows the file's lines as time, type and message.
+#include "library/snmp/NxSNMPRequest2Edits.h"
+
+#include <QDialog>
+#include <memory>
+#include <string>
+#include <vector>
+
+class NxTFTPServer;
+struct NxTFTPMsg;
+class QPushButton;
+class TComboBox;
+class TEdit;
+class TListView;
+class TStatusBar;
+class TTimer;
+namespace Ui {
+class TLogForm;
+}
+
+// Full path of the last received log file ("D:\LogFile.RD" until a log form was opened).
+extern std::string LogFilePath;
+
+class TLogForm : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr const char* kLogFileName = "LogFile.RD";
+
+    // folder: where the server is rooted and the file lands, the program folder when empty;
+    // bindAddress: the server's local address. Both are for tests only.
+    explicit TLogForm(QWidget* owner = nullptr, const std::string& folder = {},
+                      const std::string& bindAddress = "0.0.0.0");
+    ~TLogForm() override;
+
+    TListView* ViewListView;
+    TStatusBar* StatusBar1;
+    QPushButton* Clear_Btn;
+    QPushButton* CloseBtn;
+    QPushButton* GetBtn;
+    TEdit* ServerEdit;
+    TEdit* FileNameEdit;
+    TComboBox* GetCoBox;
+    TComboBox* Bt_Clear;
+    TTimer* Timer1;
+
+    std::unique_ptr<NxSNMPRequest2Edits> LogRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> ClearRequest;
+    NxTFTPServer* TFTPServer = nullptr;
+    int TickCounter = 0;
+    std::vector<std::string> LBLog; // the lines of the last file read
+
+    // False when the TFTP server could not start (the module is then asked to end).
+    bool ServerStarted() const { return ServerStarted_; }
+    // True from the get-log write until the device answered it.
+    bool FetchPending() const { return FetchPending_; }
+
+    void GetBtnClick();
+    void Clear_BtnClick();
+    void CloseBtnClick();
+    void Timer1Timer();
+    bool FormCloseQuery();
+    void FormClose();
+    // Shows the file's rows; false (and the list kept) when it cannot be read.
+    bool LoadLogFile(const std::string& path);
+
+  public slots:
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void FormCreate(const std::string& folder, const std::string& bindAddress);
+    void FormResize();
+    void OnEndingGetLog(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    void OnEndingSetLog(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    void OnEndingClear(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    void OnTFTPStatus(NxTFTPMsg* msg, bool* cancel);
+    void ShowRows(const std::vector<std::string>& lines);
+    void ShowPanel(const std::string& text);
+
+    std::unique_ptr<Ui::TLogForm> ui_;
+    bool ServerStarted_ = false;
+    bool FetchPending_ = false;
+    bool FetchEnded_ = false;
+    bool TransferDone_ = false; // the server received the log since the fetch began
+};
+
+// The menu's Status \ Log \ View Log: the form, owned by the application, shown modally.
+void ShowLogForm();

@@ -1,0 +1,123 @@
+// The log viewer against the simulated device, which uploads its log to the form's TFTP server.
+#include "app/Application.h"
+#include "app/Systemlog.h"
+#include "library/tftp/NxTFTPServer.h"
+#include "platform/ListView.h"
+#include "platform/StatusBar.h"
+#include "tests/logforms/LogFormSupport.h"
+
+#include <QPushButton>
+#include <arpa/inet.h>
+#include <filesystem>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kLogOids[] = "1.3.6.1.4.1.48113.11.37.4.6.5";
+
+class LogFormTest : public LogDeviceTest {
+  protected:
+    std::string DeviceLog() const override {
+        return "Jan  1 00:00:01\t[System]System started\r\n"
+               "\r\n"
+               "a line without a tab\r\n"
+               "\r\n"
+               " Jan  1 00:01:10 \t[Notice] Administrator logged in\r\n";
+    }
+    std::unique_ptr<TLogForm> Open() {
+        return std::make_unique<TLogForm>(nullptr, Folder.Path(), "127.0.0.1");
+    }
+    static std::vector<std::string> Row(TListView* view, int item) {
+        return {view->ItemCaption(item), view->SubItem(item, 0), view->SubItem(item, 1)};
+    }
+};
+
+TEST_F(LogFormTest, FetchedLogShowsItsRows) {
+    auto form = Open();
+    ASSERT_TRUE(form->ServerStarted());
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
+    EXPECT_FALSE(form->FetchPending());
+
+    TListView* view = form->ViewListView;
+    ASSERT_EQ(view->ItemCount(), 3);
+    EXPECT_EQ(Row(view, 0), (std::vector<std::string>{"Jan  1 00:00:01", "System", "System started"}));
+    EXPECT_EQ(Row(view, 1), (std::vector<std::string>{"", "", "a line without a tab"}));
+    EXPECT_EQ(Row(view, 2),
+              (std::vector<std::string>{"Jan  1 00:01:10", "Notice", " Administrator logged in"}));
+    EXPECT_EQ(LogFilePath, Folder.File("LogFile.RD"));
+
+    // The device was told where to, what and to go, in one write.
+    const std::string o = kLogOids;
+    EXPECT_EQ(Sets(),
+              (std::vector<std::string>{o + ".1.1.0=127.0.0.1", o + ".1.2.0=LogFile.RD", o + ".1.3.0=1"}));
+
+    form->show();
+    EXPECT_TRUE(form->grab().save("/tmp/ktx-logform.png"));
+
+    // A file that has gone is reported; the rows stay.
+    std::filesystem::remove(LogFilePath);
+    EXPECT_FALSE(form->LoadLogFile(LogFilePath));
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get file fail!");
+    EXPECT_EQ(view->ItemCount(), 3);
+
+    // A confirmed clear empties the list and the device's log.
+    form->Clear_Btn->click();
+    ASSERT_TRUE(PumpUntil([&] { return view->ItemCount() == 0; }));
+    EXPECT_EQ(Sets().back(), o + ".2.6.0=1");
+    form->GetBtnClick();
+    ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending() && PanelText(form->StatusBar1) == "Get OK!"; }));
+    EXPECT_EQ(view->ItemCount(), 0);
+    EXPECT_EQ(std::filesystem::file_size(LogFilePath), 0u);
+}
+
+TEST_F(LogFormTest, ClearWithoutAnAnswerKeepsTheList) {
+    auto form = Open();
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
+    Device->Sim().Command("silent 4");
+    form->Clear_Btn->click();
+    ASSERT_TRUE(form->ClearRequest->Busy);
+    ASSERT_TRUE(PumpUntil([&] { return !form->ClearRequest->Busy; }, 6000));
+    EXPECT_EQ(form->ViewListView->ItemCount(), 3);
+    EXPECT_EQ(PanelText(form->StatusBar1).rfind("Set: ", 0), 0u) << PanelText(form->StatusBar1);
+}
+
+class RefusedLogFormTest : public LogFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions o = LogFormTest::Options();
+        o.extraArgs.push_back("--fail");
+        o.extraArgs.push_back(std::string(kLogOids) + ".1.3.0=genErr");
+        return o;
+    }
+};
+
+TEST_F(RefusedLogFormTest, RefusedFetchIsAFailureNotAnOldFile) {
+    Folder.Write("LogFile.RD", "old\t[System]from before\n");
+    auto form = Open();
+    ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending(); }));
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get file fail!");
+    PumpUntil([] { return false; }, 3300); // past the three ticks of a successful fetch
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get file fail!");
+    EXPECT_EQ(form->ViewListView->ItemCount(), 0);
+}
+
+TEST_F(LogFormTest, BusyTftpPortEndsTheModule) {
+    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(static_cast<uint16_t>(TftpPort));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    auto form = Open();
+    ::close(fd);
+    EXPECT_FALSE(form->ServerStarted());
+    EXPECT_TRUE(ApplicationTerminated());
+    ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+    EXPECT_EQ(Device->Messages().Boxes[0].Text.rfind("TFTP Service Init Error:(NxTFTP) ", 0), 0u)
+        << Device->Messages().Boxes[0].Text;
+    EXPECT_TRUE(Sets().empty()); // nobody is asked to upload to a server that is not there
+}
+
+} // namespace

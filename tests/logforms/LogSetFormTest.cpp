@@ -1,0 +1,103 @@
+// The log settings against the simulated device: what Apply sends, what it refuses to send.
+#include "app/Logset.h"
+#include "platform/CheckBox.h"
+#include "platform/Edit.h"
+#include "platform/StatusBar.h"
+#include "tests/logforms/LogFormSupport.h"
+#include "tests/support/ActiveWindow.h"
+
+#include <QPushButton>
+
+namespace {
+
+const std::string kLog = "1.3.6.1.4.1.48113.11.37.4.6.5";
+
+class LogSetFormTest : public LogDeviceTest {
+  protected:
+    void SetUp() override {
+        LogDeviceTest::SetUp();
+        form = std::make_unique<TLogSetForm>();
+        ASSERT_TRUE(ShowActive(*form));
+        Device->Sim().ClearLog();
+    }
+    void TearDown() override {
+        form.reset();
+        LogDeviceTest::TearDown();
+    }
+    void EnableSmtp(const char* server, const char* sender, const char* recipient) {
+        form->CB_SMTPStatus->SetChecked(true);
+        form->EDT_Server->SetText(server);
+        form->EDT_Sender->SetText(sender);
+        form->EDT_Recipient->SetText(recipient);
+    }
+    std::unique_ptr<TLogSetForm> form;
+};
+
+TEST_F(LogSetFormTest, EmptyServerSwitchesRemoteLoggingOffAndSmtpOffSendsOnlyItsState) {
+    EXPECT_EQ(form->LogServerEdit->Text(), ""); // the device's 0.0.0.0
+    EXPECT_TRUE(form->SysLevCeBox->Checked());
+    EXPECT_FALSE(form->NoticeLevCeBox->Checked());
+    EXPECT_FALSE(form->CB_SMTPStatus->Checked());
+    EXPECT_FALSE(form->EDT_Sender->isEnabled());
+    EXPECT_TRUE(form->grab().save("/tmp/ktx-logsetform.png"));
+
+    form->NoticeLevCeBox->SetChecked(true);
+    form->Bt_Apply->click();
+    EXPECT_EQ(PanelText(form->StatusBar1), "Set Success!");
+    const std::vector<std::string> expected = {
+        kLog + ".2.3.0=1", kLog + ".2.4.0=1",       kLog + ".2.5.0=1",
+        kLog + ".2.1.0=0", kLog + ".2.2.0=0.0.0.0", kLog + ".3.1.0=1",
+    };
+    EXPECT_EQ(Sets(), expected);
+    EXPECT_EQ(form->LogServerEdit->Text(), "");
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+TEST_F(LogSetFormTest, ValidSettingsAreWrittenAndReadBack) {
+    form->LogServerEdit->SetText("192.168.1.20");
+    EnableSmtp("192.168.1.30", "ap@example.com", "admin@mail.example.com");
+    form->Bt_Apply->click();
+    EXPECT_EQ(PanelText(form->StatusBar1), "Set Success!");
+    EXPECT_EQ(Device->Sim().Command("get " + kLog + ".2.1.0"), "value integer 1\n");
+    EXPECT_EQ(Device->Sim().Command("get " + kLog + ".3.1.0"), "value integer 2\n");
+    EXPECT_EQ(Device->Sim().Command("get " + kLog + ".3.3.0"), "value displaystr ap@example.com\n");
+    EXPECT_EQ(form->LogServerEdit->Text(), "192.168.1.20");
+    EXPECT_TRUE(form->EDT_Recipient->isEnabled());
+}
+
+TEST_F(LogSetFormTest, BadAddressesAreRefusedBeforeAnythingIsSent) {
+    form->LogServerEdit->SetText("127.0.0.1");
+    form->Bt_Apply->click();
+    ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+    EXPECT_EQ(Device->Messages().Boxes[0].Text, "Please input valid IP Address.");
+    EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Warning");
+    EXPECT_EQ(form->LogServerEdit->Text(), "");
+
+    EnableSmtp("192.168.1.30", "ap@-example.com", "admin@example.com");
+    form->Bt_Apply->click();
+    ASSERT_EQ(Device->Messages().Boxes.size(), 2u);
+    EXPECT_EQ(Device->Messages().Boxes[1].Text, "Wrong SMTP Sender format!");
+    EXPECT_EQ(Device->Messages().Boxes[1].Caption, "Warning");
+    EXPECT_EQ(form->EDT_Sender->Text(), "");
+    EXPECT_TRUE(form->EDT_Sender->hasFocus());
+    // The empty server stays empty, so that the next Apply does not refuse "0.0.0.0".
+    EXPECT_EQ(form->LogServerEdit->Text(), "");
+
+    form->EDT_Sender->SetText("ap@example.com");
+    form->EDT_Recipient->SetText("admin@localhost");
+    form->Bt_Apply->click();
+    ASSERT_EQ(Device->Messages().Boxes.size(), 3u);
+    EXPECT_EQ(Device->Messages().Boxes[2].Text, "Wrong SMTP Recipient format!");
+    EXPECT_TRUE(Sets().empty());
+}
+
+TEST_F(LogSetFormTest, RefusedSmtpWriteIsAnError) {
+    Device->Sim().Command("fail " + kLog + ".3.1.0 genErr");
+    form->Bt_Apply->click();
+    EXPECT_EQ(PanelText(form->StatusBar1), "Set Error!");
+    EXPECT_EQ(Device->Sim().Command("get " + kLog + ".2.2.0"), "value ipaddress 0.0.0.0\n");
+    ASSERT_FALSE(Sets().empty());
+    EXPECT_EQ(Sets().front(), kLog + ".2.3.0=1"); // the syslog write went first and arrived
+}
+
+} // namespace
