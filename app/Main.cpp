@@ -338,7 +338,9 @@ void TMainForm::CreateRequests() {
 }
 
 void TMainForm::Timer1Timer(QObject*) {
-    if (!LedRequest)
+    // One poll at a time: the time-out of a poll sent while the device was silent must not
+    // overwrite the answer to a later one.
+    if (!LedRequest || LedRequest->Busy)
         return;
     try {
         LedRequest->Get();
