@@ -15,3 +15,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo_cmd apt-get update -qq
   $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# tftpd-hpa is only for the benchmark, which starts its own server on a high port: no daemon on 69.
+if [ -e /etc/init.d/tftpd-hpa ] || [ -e /lib/systemd/system/tftpd-hpa.service ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  if command -v systemctl >/dev/null && [ -d /run/systemd/system ]; then
+    $sudo_cmd systemctl disable --now tftpd-hpa >/dev/null 2>&1 || true
+  else
+    $sudo_cmd service tftpd-hpa stop >/dev/null 2>&1 || true
+  fi
+fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs every test: once plain, once under ASan+UBSan.
+# Sets everything up, builds, and runs every test: a bounded fuzz run of the TFTP datagram handling,
+# then the suite plain and once more under ASan+UBSan (its summary is the run's last line).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
@@ -7,8 +8,11 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=$(mktemp -d /tmp/ktx-runtime.XXXXXX)
 chmod 700 "$XDG_RUNTIME_DIR"
 "$top/scripts/build.sh" build
-(cd "$top/build" && ctest --output-on-failure -j"$(nproc)" --timeout 300 --repeat until-pass:2)
 "$top/scripts/build.sh" build-asan -DKTX_SANITIZE=ON
+# Bounded fuzzing of the TFTP datagram handling (clang, libFuzzer, ASan+UBSan).
+"$top/scripts/fuzz.sh" 30
+# A timing-sensitive case gets one more try on a loaded machine; a real fault fails both.
+(cd "$top/build" && ctest --output-on-failure -j"$(nproc)" --timeout 300 --repeat until-pass:2)
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$top/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -2,26 +2,17 @@
 
 #include "library/common/NxNumList.h"
 #include "library/snmp/NxSNMPSession.h"
-#include "platform/Clock.h"
-#include "platform/Exception.h"
 #include "snmpengine/Pdu.h"
 #include "snmpengine/Snmp.h"
 #include "snmpengine/SnmpStatus.h"
 #include "snmpengine/Target.h"
 #include "snmpengine/Usm.h"
 
-#include <QTimer>
-
 #include <algorithm>
 
 namespace {
 
 constexpr const char* kNotDone = "(NOTDONE)";
-constexpr uint32_t kCloseWaitMillis = 6000;
-
-bool IsTable(uint8_t itemType) {
-    return itemType == MVT_FMV || itemType == MVT_UMV;
-}
 
 // The flags and values that a write changes for one send.
 struct SavedRow {
@@ -63,45 +54,21 @@ class RowRestorer {
     bool Done_ = false;
 };
 
-Snmp& Session() {
+} // namespace
+
+bool NxSNMPRequest::IsTable(uint8_t itemType) {
+    return itemType == MVT_FMV || itemType == MVT_UMV;
+}
+
+Snmp& NxSNMPRequest::Session() {
     if (!GlobalSnmpSession)
         RaiseSnmpError(NXSNMP_NO_SESSION);
     return *GlobalSnmpSession;
 }
 
-} // namespace
-
-// Hands an asynchronous answer to the request that sent it.
-void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
-
-struct NxSNMPRequest::CallbackRecord {
-    NxSNMPRequest* Request;
-    bool Read;
-    NxSNMPCompletionHandler Handler;
-    void* Context;
-    std::vector<SentRow> Rows; // the rows the sent bindings belong to
-};
-
 NxSNMPRequest::NxSNMPRequest() : Alive_(std::make_shared<bool>(true)) {
     LoadDefaults();
     ClearResult();
-}
-
-NxSNMPRequest::~NxSNMPRequest() {
-    Enabled = false;
-    const uint32_t start = GetTickCount();
-    while (Outstanding >= 1 && GetTickCount() - start < kCloseWaitMillis) {
-        ProcessMessages();
-        if (Outstanding >= 1)
-            Sleep(1);
-    }
-    // Answers later than the wait must never find this request.
-    for (CallbackRecord* record : Pending_) {
-        if (GlobalSnmpSession)
-            GlobalSnmpSession->cancel_all(record);
-        delete record;
-    }
-    Pending_.clear();
 }
 
 void NxSNMPRequest::LoadDefaults() {
@@ -169,27 +136,44 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
         Vb vb;
         if (mode == Write) {
             if (itemType == SVT_SV)
-                vb.set_oid(Oid(column + ".0"));
+                SetVbOid(vb, i, column + ".0");
             else if (itemType == MVT_SV)
-                vb.set_oid(Oid(column));
+                SetVbOid(vb, i, column);
             else if (IsTable(itemType)) {
                 if (index.empty())
                     index = BuildIndexSuffix();
-                vb.set_oid(Oid(column + "." + index));
+                SetVbOid(vb, i, column + "." + index);
             } else
                 RaiseSnmpError(NXSNMP_BAD_ITEM_TYPE);
             StringToVb(i, vb);
         } else if (mode == ReadFirst) {
             row.Cursor->clear();
-            vb.set_oid(Oid(itemType == SVT_SV ? column + ".0" : column));
+            SetVbOid(vb, i, itemType == SVT_SV ? column + ".0" : column);
         } else {
             if (itemType == SVT_SV || itemType == MVT_SV)
                 RaiseSnmpError(NXSNMP_GETNEXT_SINGLE);
-            vb.set_oid(Oid(*row.Cursor));
+            SetVbOid(vb, i, *row.Cursor);
         }
         pdu.vbs().push_back(std::move(vb));
         Sent_.push_back({i, std::move(column)});
     }
+}
+
+void NxSNMPRequest::SetVbOid(Vb& vb, int row, std::string text) {
+    if (OidCache_.size() < static_cast<size_t>(VarList.RowCount()))
+        OidCache_.resize(static_cast<size_t>(VarList.RowCount()));
+    auto& slot = OidCache_[static_cast<size_t>(row)];
+    if (slot.first != text || slot.second.empty()) {
+        const Oid parsed(text);
+        if (!parsed.valid() || parsed.len() == 0) {
+            slot = {};
+            vb.set_oid(parsed); // the engine refuses it as it stands
+            return;
+        }
+        slot.second = parsed.ids();
+        slot.first = std::move(text);
+    }
+    vb.set_oid(Oid(slot.second.data(), slot.second.size()));
 }
 
 uint8_t NxSNMPRequest::ReadType() const {
@@ -227,7 +211,11 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
             continue;
         Answer& a = answers[k];
         a.Column = &rows[k].Column;
-        a.Oid = pdu.get_vb(static_cast<int>(k)).get_printable_oid();
+        // An answer at the OID asked for (every GET) needs no printing.
+        const Oid& answered = pdu.get_vb(static_cast<int>(k)).get_oid();
+        const bool asked = static_cast<size_t>(i) < OidCache_.size() &&
+                           OidCache_[static_cast<size_t>(i)].second == answered.ids();
+        a.Oid = asked ? OidCache_[static_cast<size_t>(i)].first : answered.get_printable();
         a.InColumn = !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
         if (!table || !a.InColumn)
             continue;
@@ -367,134 +355,6 @@ bool NxSNMPRequest::Set(bool& ok, bool readBack, const std::string& rowList,
         return false;
     const Taken taken = TakeAnswer(pdu, rows, code, false);
     return FinishRead(taken != Taken::Row);
-}
-
-void NxSNMPRequest::GetAsync(NxSNMPCompletionHandler handler, void* context, bool first) {
-    if (!Enabled)
-        return;
-    ClearResult();
-    BuildTargets();
-    Pdu pdu;
-    BuildPdu(first ? ReadFirst : ReadNext, pdu);
-    const uint8_t type = ReadType();
-    if (type == 0) {
-        FailAsync(NXSNMP_BAD_ITEM_TYPE, SnmpMessage(NXSNMP_BAD_ITEM_TYPE), handler, context);
-        return;
-    }
-    SendAsync(type, pdu, handler, context, true);
-}
-
-void NxSNMPRequest::SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack,
-                             const std::string& rowList, const std::vector<std::string>* values) {
-    if (!Enabled)
-        return;
-    ClearResult();
-    Pdu pdu;
-    BuildWrite(pdu, rowList, values);
-    SendAsync(PduType::SetRequest, pdu, handler, context, readBack);
-}
-
-void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler handler, void* context,
-                              bool read) {
-    Snmp& session = Session();
-    SnmpTarget& target = Security.Version == version3 ? static_cast<SnmpTarget&>(*UserTarget_)
-                                                      : static_cast<SnmpTarget&>(*CommunityTarget_);
-    auto* record = new CallbackRecord{this, read, handler, context, std::move(Sent_)};
-    // Counted before the send so that a completion can never find the count short.
-    Pending_.push_back(record);
-    ++Outstanding;
-    int status;
-    if (type == PduType::GetRequest)
-        status = session.get(pdu, target, SnmpCallback, record);
-    else if (type == PduType::GetNextRequest)
-        status = session.get_next(pdu, target, SnmpCallback, record);
-    else
-        status = session.set(pdu, target, SnmpCallback, record);
-    if (status == SnmpStatus::Success)
-        return;
-    // Nothing went out: no answer will come, so nobody may wait for one.
-    Pending_.erase(std::remove(Pending_.begin(), Pending_.end(), record), Pending_.end());
-    delete record;
-    --Outstanding;
-    int32_t code = 0;
-    std::string message;
-    MapSnmpStatus(status, code, message);
-    FailAsync(code, message, handler, context);
-}
-
-void NxSNMPRequest::FailAsync(int32_t code, const std::string& message, NxSNMPCompletionHandler handler,
-                              void* context) {
-    Report(code, message, 0);
-    if (!handler)
-        return;
-    // The caller learns the end from the event loop, as of any other completion.
-    NxSNMPError result = Result;
-    result.EndOfWalk = 1;
-    std::weak_ptr<bool> alive = Alive_;
-    QTimer::singleShot(0, [this, alive, handler, context, result]() {
-        if (alive.expired())
-            return;
-        Result = result;
-        try {
-            handler(context, &Result, &VarList);
-        } catch (...) {
-        }
-    });
-}
-
-void SnmpCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data) {
-    auto* record = static_cast<NxSNMPRequest::CallbackRecord*>(data);
-    record->Request->OnAsyncResponse(reason, pdu, target, record);
-}
-
-void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record) {
-    // Detached first: the handler may destroy this request, which must not wait for this answer.
-    const CallbackRecord taken = *record;
-    Pending_.erase(std::remove(Pending_.begin(), Pending_.end(), record), Pending_.end());
-    delete record;
-    --Outstanding;
-    if (reason == SnmpStatus::SessionClosing)
-        return;
-
-    ClearResult();
-    MapSnmpStatus(reason == SnmpStatus::Timeout ? SnmpStatus::Timeout : pdu.get_error_status(), Result.Code,
-                  Result.Message);
-    Result.ErrorIndex = pdu.get_error_index();
-    const std::string from = target.get_address().get_printable();
-    const size_t slash = from.find('/');
-    Result.Device.Address = from.substr(0, slash);
-    Result.Device.Port = slash == std::string::npos
-                             ? 0
-                             : static_cast<uint16_t>(std::strtoul(from.c_str() + slash + 1, nullptr, 10));
-
-    const bool table = IsTable(VarList.ItemType);
-    try {
-        if ((Result.Code == NXSNMP_OK && taken.Read) || (Result.Code == SNMP_ERR_NO_SUCH_NAME && table)) {
-            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true);
-            if (outcome == Taken::WalkEnded) {
-                if (Result.Code == SNMP_ERR_NO_SUCH_NAME) {
-                    Result.Code = NXSNMP_OK;
-                    Result.Message = SnmpMessage(NXSNMP_OK);
-                }
-                Result.EndOfWalk = 1;
-            } else if (outcome == Taken::NoSuchName) {
-                Result.EndOfWalk = 1;
-            } else {
-                FinishRead(false);
-                if (!table)
-                    Result.EndOfWalk = 1;
-            }
-        } else {
-            Result.EndOfWalk = 1;
-        }
-    } catch (const Exception& failure) {
-        // Raised while taking the answer: the caller still hears of the end.
-        Result.Code = failure.HelpContext;
-        Result.Message = failure.Message;
-        Result.EndOfWalk = 1;
-    }
-    if (taken.Handler)
-        taken.Handler(taken.Context, &Result, &VarList);
 }
 
 bool NxSNMPRequest::TestCondition(const std::string& condition) {

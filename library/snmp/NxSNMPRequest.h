@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Vb;
@@ -92,6 +93,9 @@ class NxSNMPRequest {
     // Outcome of taking an answer's bindings into the rows.
     enum class Taken { Row, WalkEnded, NoSuchName };
 
+    static bool IsTable(uint8_t itemType);
+    void SetVbOid(Vb& vb, int row, std::string text);
+    static Snmp& Session(); // raises -506 while there is none
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
     void ClearResult();
@@ -107,6 +111,9 @@ class NxSNMPRequest {
     std::unique_ptr<UTarget> UserTarget_;
     std::string WalkIndex_;     // index suffix of the table row being read
     std::vector<SentRow> Sent_; // the rows whose bindings the last PDU built holds, in order
+    // Per row: the last OID text a PDU asked for and its sub-identifiers, so that an unchanged
+    // text is not parsed again on every send.
+    std::vector<std::pair<std::string, std::vector<uint32_t>>> OidCache_;
     std::vector<CallbackRecord*> Pending_;
     std::shared_ptr<bool> Alive_; // lets a deferred completion see that the request is gone
 };

@@ -5,6 +5,7 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,6 +56,7 @@ _TFTPSession::_TFTPSession(QObject* parent, const NxTFTPMsg& request, NxTFTPStat
         SetStatus(TFTP_SOCKET_OPEN_FAILED);
         return;
     }
+    m_socket.Connect(m_peer); // an unconnected socket works too, only a little slower
     m_notifier = new QSocketNotifier(m_socket.Fd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnReadable(); });
 }
@@ -119,7 +121,10 @@ bool _TFTPSession::OpenForWrite(const std::string& path) {
 }
 
 void _TFTPSession::SendBlock(int block) {
-    long count = ReadFull(m_file, m_sendBuffer + kHeaderSize, kBlockSize);
+    long count = m_aheadHeld ? m_aheadLength : ReadFull(m_file, m_sendBuffer + kHeaderSize, kBlockSize);
+    if (m_aheadHeld && count > 0)
+        std::memcpy(m_sendBuffer + kHeaderSize, m_aheadBuffer, static_cast<size_t>(count));
+    m_aheadHeld = false;
     if (count < 0)
         count = 0;
     m_msg.LastBlockLength = static_cast<int32_t>(count);
@@ -129,6 +134,11 @@ void _TFTPSession::SendBlock(int block) {
     m_expectedBlock = block;
     m_msg.SendCount = 1;
     ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
+    // Read the next block while the peer handles this one, so that its ACK finds the reply ready.
+    if (count == static_cast<long>(kBlockSize) && m_file >= 0 && m_state == Running) {
+        m_aheadLength = ReadFull(m_file, m_aheadBuffer, kBlockSize);
+        m_aheadHeld = true;
+    }
 }
 
 void _TFTPSession::ReportSent(bool sent) {
@@ -146,13 +156,18 @@ void _TFTPSession::Refuse(int errorCode, int status) {
 void _TFTPSession::OnReadable() {
     sockaddr_in from{};
     long n = m_socket.Receive(m_receiveBuffer, sizeof m_receiveBuffer, from);
-    if (n < static_cast<long>(kHeaderSize) || m_file < 0 || m_state != Running)
+    if (n >= 0)
+        HandleDatagram(m_receiveBuffer, static_cast<size_t>(n), from);
+}
+
+void _TFTPSession::HandleDatagram(const uint8_t* data, size_t length, const sockaddr_in& from) {
+    if (length < kHeaderSize || m_file < 0 || m_state != Running)
         return;
     // Only the requesting peer's port may steer the transfer.
     if (from.sin_addr.s_addr != m_peer.sin_addr.s_addr || from.sin_port != m_peer.sin_port)
         return;
-    const int opcode = Word(m_receiveBuffer, 0);
-    const int block = Word(m_receiveBuffer, 2);
+    const int opcode = Word(data, 0);
+    const int block = Word(data, 2);
     const int wanted = m_msg.RequestMode == OP_RRQ ? OP_ACK : OP_DATA;
     if (opcode != wanted || block <= m_highestBlock || block != m_expectedBlock)
         return;
@@ -164,7 +179,7 @@ void _TFTPSession::OnReadable() {
     if (opcode == OP_ACK)
         HandleAck(block);
     else
-        HandleData(m_receiveBuffer + kHeaderSize, static_cast<size_t>(n) - kHeaderSize, block);
+        HandleData(data + kHeaderSize, length - kHeaderSize, block);
 }
 
 void _TFTPSession::HandleAck(int block) {

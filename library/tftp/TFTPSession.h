@@ -37,6 +37,8 @@ class _TFTPSession : public QObject {
     bool CanResend(int retries) const;
     void Resend();
     void TimeOut();
+    // One datagram of `length` octets from `from`, as the session's socket delivered it.
+    void HandleDatagram(const uint8_t* data, size_t length, const sockaddr_in& from);
 
   private:
     void OnReadable();
@@ -61,6 +63,10 @@ class _TFTPSession : public QObject {
     bool m_cancel = false;
     uint8_t m_sendBuffer[tftp::kBufferSize] = {};
     size_t m_sendLength = 0;
+    // The block after the one in flight, read ahead (length -1: the read failed, sent as empty).
+    uint8_t m_aheadBuffer[tftp::kBlockSize] = {};
+    long m_aheadLength = 0;
+    bool m_aheadHeld = false;
     uint8_t m_receiveBuffer[tftp::kBufferSize] = {};
     TFTPSocket m_socket;
     QSocketNotifier* m_notifier = nullptr;

@@ -26,10 +26,19 @@ bool TFTPSocket::Open(const std::string& address, uint16_t port, bool reuseAddre
     return true;
 }
 
+bool TFTPSocket::Connect(const sockaddr_in& peer) {
+    if (m_fd < 0 || ::connect(m_fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0)
+        return false;
+    m_connected = true;
+    m_peer = peer;
+    return true;
+}
+
 void TFTPSocket::Close() {
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
+    m_connected = false;
 }
 
 long TFTPSocket::Receive(uint8_t* buffer, size_t size, sockaddr_in& from) {
@@ -49,10 +58,21 @@ long TFTPSocket::Receive(uint8_t* buffer, size_t size, sockaddr_in& from) {
 bool TFTPSocket::SendTo(const uint8_t* data, size_t length, const sockaddr_in& to) {
     if (m_fd < 0)
         return false;
+    const bool toPeer =
+        m_connected && to.sin_addr.s_addr == m_peer.sin_addr.s_addr && to.sin_port == m_peer.sin_port;
     ssize_t n;
-    do {
-        n = ::sendto(m_fd, data, length, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
-    } while (n < 0 && errno == EINTR);
+    int refusals = 0;
+    for (;;) {
+        n = toPeer ? ::send(m_fd, data, length, 0)
+                   : ::sendto(m_fd, data, length, 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+        if (n < 0 && errno == EINTR)
+            continue;
+        // A connected socket reports an earlier datagram's "port unreachable" here, and this one did
+        // not go out; an unconnected socket would have sent it, so send it once more.
+        if (n < 0 && errno == ECONNREFUSED && toPeer && refusals++ == 0)
+            continue;
+        break;
+    }
     return n == static_cast<ssize_t>(length);
 }
 

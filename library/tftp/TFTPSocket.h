@@ -15,6 +15,9 @@ class TFTPSocket {
     // Binds to `address` (dotted) and `port` (0: the system chooses). False, with nothing left open,
     // on any failure.
     bool Open(const std::string& address, uint16_t port, bool reuseAddress);
+    // Fixes the one peer: the system then drops other senders' datagrams and skips the route lookup
+    // on each send. False when it could not; the socket stays usable unconnected.
+    bool Connect(const sockaddr_in& peer);
     void Close();
     bool IsOpen() const { return m_fd >= 0; }
     int Fd() const { return m_fd; }
@@ -26,6 +29,8 @@ class TFTPSocket {
 
   private:
     int m_fd = -1;
+    bool m_connected = false;
+    sockaddr_in m_peer{};
 };
 
 std::string AddressText(const sockaddr_in& address);

@@ -1,5 +1,6 @@
 // Asynchronous reads and writes completing from the event pump, failed sends, and the
 // request's end while answers are outstanding.
+#include "platform/Exception.h"
 #include "snmpengine/SnmpStatus.h"
 #include "tests/snmp/RequestFixture.h"
 
@@ -184,4 +185,23 @@ TEST_F(RequestTest, RequestDestroyedByItsOwnCompletionDoesNotWait) {
     ASSERT_TRUE(PumpUntil([&] { return owner.Count > 0; }));
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_EQ(owner.Request, nullptr);
+}
+
+TEST_F(RequestTest, AnswerThatCannotBeTakenEndsWithItsFailure) {
+    // Two key columns but a one-part index: the keys cannot be decoded.
+    auto walk = Request(LastRows, MVT_FMV, 2, V2c, "");
+    bool ok = true;
+    try {
+        walk->Get(ok, true);
+        ADD_FAILURE() << "a short index was taken";
+    } catch (const Exception& raised) {
+        EXPECT_EQ(raised.HelpContext, -514);
+    }
+    Completions seen;
+    walk->GetAsync(Record, &seen, true);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+    EXPECT_EQ(seen.Code, -514);
+    EXPECT_EQ(seen.Message, "(NxSNMP++) Bad key count of SNMP variable list!");
+    EXPECT_TRUE(seen.EndOfWalk);
+    EXPECT_EQ(walk->Outstanding, 0);
 }

@@ -10,11 +10,11 @@ namespace {
 
 // One session for the whole process, as in the program; its boot counter lives in a private folder.
 void EnsureGlobalSession() {
-    static TempDir* counterFolder = nullptr;
     if (GlobalSnmpSession)
         return;
-    counterFolder = new TempDir; // kept to the end of the process with the session
-    OpenGlobalSession(counterFolder->Path());
+    // Lives to the end of the process with the session, then goes with the other statics.
+    static TempDir counterFolder;
+    OpenGlobalSession(counterFolder.Path());
 }
 
 } // namespace

@@ -165,6 +165,22 @@ TEST_F(ProtocolTest, UnansweredSessionsTimeOut) {
     EXPECT_EQ(Statuses(), (std::vector<int>{1, 2, -1113, 0}));
 }
 
+// The session's socket is bound to its peer, so a peer that went away comes back as "port
+// unreachable" on the next send; that must still read as an unanswered block, not a socket failure.
+TEST_F(ProtocolTest, VanishedPeerStillGetsResendsAndATimeOut) {
+    WriteFileBytes(RootPath("gone"), std::string(1500, 'g'));
+    StartServer(10, 3); // 100 ms
+    Bytes p;
+    {
+        TestPeer peer;
+        peer.SendTo(m_port, RequestPacket(OP_RRQ, "gone"));
+        ASSERT_TRUE(peer.Receive(p, 1000));
+        ASSERT_TRUE(IsData(p, 1));
+    }
+    ASSERT_TRUE(WaitForSessionsEnded(1));
+    EXPECT_EQ(Statuses(), (std::vector<int>{1, 2, 2, 2, -1113, 0}));
+}
+
 TEST_F(ProtocolTest, RepeatedRequestStartsNoSecondSession) {
     WriteFileBytes(RootPath("small"), "hello");
     StartServer();

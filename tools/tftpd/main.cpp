@@ -1,6 +1,7 @@
 // ktx-tftpd --root DIR --port N [--bind ADDRESS] [--timeout UNITS] [--retries N]
 // Runs the TFTP server on DIR and prints each status report as one line; SIGINT or SIGTERM stops it.
 #include "library/tftp/NxTFTPServer.h"
+#include "library/tftp/TFTPStatus.h"
 #include "platform/Convert.h"
 #include "platform/Exception.h"
 
@@ -27,7 +28,10 @@ void PrintRecord(const NxTFTPMsg& m) {
                 m.Status, m.StatusText.c_str(), m.RequestMode, m.TransferMode.c_str(), m.PeerAddress.c_str(),
                 m.PeerPort, m.LocalAddress.c_str(), m.ServerPort, m.FileName.c_str(), m.BytesTransferred,
                 m.LastBlockLength, m.SessionNumber, m.Timeout, m.SendCount);
-    std::fflush(stdout);
+    // Progress lines wait in the buffer for the session's next other report (every session ends
+    // with one): a write per block would cost the transfer about as much as the block's own send.
+    if (m.Status != TFTP_TRANSFERRING)
+        std::fflush(stdout);
 }
 
 int Usage() {

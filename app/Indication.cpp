@@ -1,0 +1,262 @@
+#include "app/Indication.h"
+
+#include "app/MibRowTables.h"
+#include "app/ModelCode.h"
+#include "app/StationRowTables.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Convert.h"
+#include "platform/Events.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "ui_Indication.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QProgressBar>
+#include <algorithm>
+#include <exception>
+
+namespace {
+
+constexpr char kAccessPoint[] = "Access Point";
+
+int WholeNumberOr(const std::string& text, int fallback) {
+    int value = fallback;
+    return TryStrToInt(text, value) ? value : fallback;
+}
+
+// The bar keeps to its range, as the class library's did; Qt would ignore the value instead.
+void SetBarPosition(QProgressBar* bar, int position) {
+    bar->setValue(std::clamp(position, bar->minimum(), bar->maximum()));
+}
+
+} // namespace
+
+TFM_Indication::TFM_Indication(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TFM_Indication>()) {
+    ui_->setupUi(this);
+    setObjectName("FM_Indication");
+    GroupBox1 = ui_->GroupBox1;
+    GroupBox2 = ui_->GroupBox2;
+    GroupBox3 = ui_->GroupBox3;
+    ProgressBar1 = ui_->ProgressBar1;
+    LA_Tempteration = ui_->LA_Tempteration;
+    LA_TemperationH = ui_->LA_TemperationH;
+    ED_APModeComboBox_a = ui_->ED_APModeComboBox_a;
+    ED_APModeComboBox_g = ui_->ED_APModeComboBox_g;
+    ED_wdsGetComboBoxa = ui_->ED_wdsGetComboBoxa;
+    ED_wdsGetComboBoxg = ui_->ED_wdsGetComboBoxg;
+    LV_Wds = ui_->LV_Wds;
+    StatusBar1 = ui_->StatusBar1;
+    StatusBar1->AddPanel(0);
+    for (int n = 0; n < 8; ++n) {
+        for (auto [table, band] : {std::pair{&SlotsA, "a"}, std::pair{&SlotsG, "g"}}) {
+            const QString s = QString(band) + QString::number(n + 1);
+            (*table)[size_t(n)] =
+                PeerSlot{findChild<QLabel*>("LA_MACCaption" + s), findChild<TLabel*>("LA_MAC" + s),
+                         findChild<QProgressBar*>("PB_RSSI" + s), findChild<QLabel*>("LA_Zero" + s),
+                         findChild<QLabel*>("LA_Hundred" + s),    findChild<TLabel*>("LA_RSSIIndication" + s),
+                         findChild<QLabel*>("LA_Percent" + s)};
+        }
+    }
+    Timer1 = new TTimer(this);
+    Timer1->SetEnabled(false);
+    setFixedWidth(width());
+    SetFormHeight(128);
+    GuardEvent([this] { FormCreate(); });
+}
+
+TFM_Indication::~TFM_Indication() {
+    Timer1->SetEnabled(false);
+    DestroyRequests();
+}
+
+void TFM_Indication::SetBandRows(NxSNMPRequest2Edits& request) {
+    NxSNMPVarList& rows = request.Request.VarList;
+    rows.GetRow(0)->Access = ACC_READWRITE;
+    rows.GetRow(1)->Access = SecondBandLive() ? ACC_READWRITE : ACC_INVALID;
+}
+
+void TFM_Indication::FormCreate() {
+    try {
+        TemperatureReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        TemperatureReq_->Request.VarList = NxSNMPVarList(MibRows::sysTemperature(), SVT_SV, 0);
+        TemperatureReq_->BindLabel(0, LA_Tempteration);
+        TemperatureReq_->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+            OnEndingGet(result);
+        };
+        TemperatureReq_->Get();
+        Ready = 0;
+
+        ApModeReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        ApModeReq_->Request.VarList = NxSNMPVarList(MibRows::bopMode(), MVT_SV, 0);
+        ApModeReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
+        SetBandRows(*ApModeReq_);
+        ApModeReq_->BindComboBox(0, ED_APModeComboBox_a);
+        ApModeReq_->BindComboBox(1, ED_APModeComboBox_g);
+        if (!ApModeReq_->Get())
+            StatusBar1->ShowResult(ApModeReq_->Request.Result.Message);
+
+        // Writing "Get" makes the device collect its WDS peer data.
+        WdsGetReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        WdsGetReq_->Request.VarList = NxSNMPVarList(MibRows::wdsGet(), MVT_SV, 0);
+        WdsGetReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
+        SetBandRows(*WdsGetReq_);
+        WdsGetReq_->BindComboBox(0, ED_wdsGetComboBoxa);
+        WdsGetReq_->BindComboBox(1, ED_wdsGetComboBoxg);
+        ED_wdsGetComboBoxa->SetItemIndex(1);
+        ED_wdsGetComboBoxg->SetItemIndex(1);
+        if (!WdsGetReq_->Set(true, true))
+            StatusBar1->ShowResult(WdsGetReq_->Request.Result.Message);
+
+        WdsTableReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        WdsTableReq_->Request.VarList = NxSNMPVarList(MibRows::ifIndex_to_wdsRSSI(), MVT_UMV, 2);
+        WdsTableReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
+        WdsTableReq_->AttachListView(LV_Wds, false);
+        if (!WdsTableReq_->Get())
+            StatusBar1->ShowResult(WdsTableReq_->Request.Result.Message);
+
+        ShowWdsRssi();
+        LayoutWdsGroups();
+    } catch (const std::exception& e) {
+        StatusBar1->ShowResult(e.what());
+        LayoutWdsGroups();
+    }
+}
+
+void TFM_Indication::OnEndingGet(NxSNMPError* result) {
+    Ready = 1;
+    const std::string* text = TemperatureReq_->Request.VarList.GetRow(0)->Value;
+    const std::string value = text ? *text : std::string();
+    const int t = WholeNumberOr(value, 50);
+    SetBarPosition(ProgressBar1, t);
+    LA_TemperationH->SetCaption(IntToStr(t * 9 / 5 + 32));
+    if (value == "(NULL)")
+        LA_Tempteration->SetCaption("50");
+    if (result->Code != 0)
+        StatusBar1->ShowResult(result->Message);
+}
+
+void TFM_Indication::FillSlot(const PeerSlot& slot, const std::string& mac, const std::string& rssi) {
+    slot.Mac->SetCaption(mac);
+    slot.Rssi->SetCaption(rssi);
+    SetBarPosition(slot.Bar, WholeNumberOr(rssi, 0));
+    for (QWidget* w : {static_cast<QWidget*>(slot.Caption), static_cast<QWidget*>(slot.Bar),
+                       static_cast<QWidget*>(slot.Zero), static_cast<QWidget*>(slot.Hundred),
+                       static_cast<QWidget*>(slot.Mac), static_cast<QWidget*>(slot.Rssi),
+                       static_cast<QWidget*>(slot.Percent)})
+        w->setVisible(true);
+}
+
+// LV_Wds columns: ifIndex (caption), wdsIndex, wdsBand, wdsMAC, wdsRSSI.
+void TFM_Indication::ShowWdsRssi() {
+    const std::string firstBandLetter = SecondBandLive() ? "A" : "G";
+    for (int i = 0; i < LV_Wds->ItemCount(); ++i) {
+        const std::string band = LV_Wds->ItemCaption(i);
+        const std::string letter = LV_Wds->SubItem(i, 1);
+        int slot = 0;
+        if (!TryStrToInt(LV_Wds->SubItem(i, 0), slot) || slot < 1 || slot > 8)
+            continue;
+        const std::string mac = LV_Wds->SubItem(i, 2);
+        const std::string rssi = LV_Wds->SubItem(i, 3);
+        if (band == "1" && letter == firstBandLetter)
+            FillSlot(SlotsA[size_t(slot - 1)], mac, rssi);
+        else if (band == "2" && letter == "G")
+            FillSlot(SlotsG[size_t(slot - 1)], mac, rssi);
+    }
+}
+
+int TFM_Indication::PeersOf(const std::string& band) const {
+    int peers = 0;
+    for (int i = 0; i < LV_Wds->ItemCount(); ++i)
+        if (LV_Wds->ItemCaption(i) == band)
+            ++peers;
+    return peers;
+}
+
+void TFM_Indication::SetFormHeight(int height) {
+    setFixedHeight(height);
+}
+
+void TFM_Indication::LayoutWdsGroups() {
+    const bool wds1 = ED_APModeComboBox_a->Text() != kAccessPoint;
+    const bool wds2 = SecondBandLive() && ED_APModeComboBox_g->Text() != kAccessPoint;
+    const int h1 = (PeersOf("1") + 1) / 2 * kLineHeight;
+    const int h2 = (PeersOf("2") + 1) / 2 * kLineHeight;
+    auto placeStatus = [this](int top, int formHeight) {
+        StatusBar1->move(0, top);
+        SetFormHeight(formHeight);
+    };
+    GroupBox2->setVisible(wds1);
+    GroupBox3->setVisible(wds2);
+    if (wds1 && wds2) {
+        GroupBox2->resize(GroupBox2->width(), h1 + 16);
+        GroupBox3->setGeometry(GroupBox3->x(), h1 + 105, GroupBox3->width(), h2 + 16);
+        placeStatus(h1 + h2 + 144, h1 + h2 + 163);
+    } else if (wds1) {
+        GroupBox2->resize(GroupBox2->width(), h1 + 16);
+        placeStatus(h1 + 138, h1 + 157);
+    } else if (wds2) {
+        GroupBox3->setGeometry(GroupBox3->x(), 88, GroupBox3->width(), h2 + 16);
+        placeStatus(h2 + 138, h2 + 157);
+    } else {
+        placeStatus(88, 128);
+    }
+}
+
+void TFM_Indication::FormShow() {
+    Timer1->SetEnabled(true);
+}
+
+bool TFM_Indication::FormCloseQuery() {
+    if (Ready == 0)
+        return false;
+    Timer1->SetEnabled(false);
+    return true;
+}
+
+void TFM_Indication::FormClose() {
+    DestroyRequests();
+}
+
+void TFM_Indication::DestroyRequests() {
+    if (TemperatureReq_)
+        TemperatureReq_->OnEndingGet = nullptr;
+    TemperatureReq_.reset();
+    ApModeReq_.reset();
+    WdsGetReq_.reset();
+    WdsTableReq_.reset();
+}
+
+void TFM_Indication::reject() {
+    close();
+}
+
+void TFM_Indication::closeEvent(QCloseEvent* event) {
+    bool accept = false;
+    GuardEvent([&] {
+        accept = FormCloseQuery();
+        if (accept)
+            FormClose();
+    });
+    if (!accept) {
+        event->ignore();
+        return;
+    }
+    setResult(QDialog::Rejected);
+    event->accept();
+}
+
+void TFM_Indication::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    GuardEvent([this] { FormShow(); });
+}
+
+void ShowIndication() {
+    TFM_Indication form(nullptr);
+    form.exec();
+}

@@ -1,0 +1,7 @@
+#pragma once
+// The model's band code: characters 5 to 8 of ModelName ("7593" single band, "6391" dual band).
+#include <string>
+
+std::string ModelCode();
+// The second radio's objects are live only on the dual-band model.
+bool SecondBandLive();

@@ -1,0 +1,285 @@
+#include "forms/network/Lan.h"
+
+#include "app/Main.h"
+#include "app/MibObjectDefs.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/Exception.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "ui_Lan.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <exception>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const VarDef kDnsServer1[] = {
+    Row("1.3.6.1.4.1.48113.11.37.4.2.2.5", "bDNSServer1", SYN_IPADDRESS, ACC_READWRITE),
+    EndOfRows(),
+};
+const VarDef kDnsServer2[] = {
+    Row("1.3.6.1.4.1.48113.11.37.4.2.2.6", "bDNSServer2", SYN_IPADDRESS, ACC_READWRITE),
+    EndOfRows(),
+};
+
+constexpr int kIndexStatic = 0;
+constexpr int kIndexDhcp = 1;
+constexpr uint32_t kTimeOut = 1000; // hundredths: 10 s
+constexpr int kMaxInput = 15;       // "255.255.255.255"
+// How the device reads and writes "no server".
+constexpr char kNoServer[] = "0.0.0.0";
+constexpr char kWarning[] = "Warning";
+constexpr char kNotice[] = "Wait for a moment,Please connect with new IP address!.";
+constexpr char kSetSuccess[] = "Set Success!";
+constexpr char kSetError[] = "Set Error!";
+
+// Rows 1-3 of the address request (address, mask, gateway) are left out of a DHCP write and put
+// back however the write ends, so that a later static Apply sends the whole group again.
+class AddressRowsLeftOut {
+  public:
+    explicit AddressRowsLeftOut(NxSNMPVarList& list) : List_(list) {
+        for (int row = 1; row <= 3; ++row) {
+            Saved_.push_back(List_.GetRow(row)->Access);
+            List_.GetRow(row)->Access = ACC_INVALID;
+        }
+    }
+    ~AddressRowsLeftOut() {
+        for (int row = 1; row <= 3; ++row)
+            List_.GetRow(row)->Access = Saved_[size_t(row - 1)];
+    }
+    AddressRowsLeftOut(const AddressRowsLeftOut&) = delete;
+    AddressRowsLeftOut& operator=(const AddressRowsLeftOut&) = delete;
+
+  private:
+    NxSNMPVarList& List_;
+    std::vector<uint32_t> Saved_;
+};
+
+} // namespace
+
+TFM_LanCfg::TFM_LanCfg(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_LanCfg>()) {
+    ui_->setupUi(this);
+    GetIPFrom = ui_->GetIPFrom;
+    LA_IPAddress = ui_->LA_IPAddress;
+    LA_SubnetMask = ui_->LA_SubnetMask;
+    LA_DefGW = ui_->LA_DefGW;
+    LA_DNS1 = ui_->LA_DNS1;
+    LA_DNS2 = ui_->LA_DNS2;
+    CB_IPFrom = ui_->CB_IPFrom;
+    ED_IpAddr = ui_->ED_IpAddr;
+    ED_SubMask = ui_->ED_SubMask;
+    ED_DefGw = ui_->ED_DefGw;
+    EDT_DNS1 = ui_->EDT_DNS1;
+    EDT_DNS2 = ui_->EDT_DNS2;
+    BT_LanCfgOk = ui_->BT_LanCfgOk;
+    BT_LanCfgCancel = ui_->BT_LanCfgCancel;
+    StatusBar = ui_->StatusBar;
+
+    // Single border, minimise and system menu only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(271, 281);
+
+    // Before the binding: it chains the combo box's own handler in front of its flag.
+    CB_IPFrom->OnChange = [this](QObject* sender) { CB_IPFromChange(sender); };
+    connect(BT_LanCfgOk, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { BT_LanCfgOkClick(BT_LanCfgOk); }); });
+    connect(BT_LanCfgCancel, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { BT_LanCfgCancelClick(BT_LanCfgCancel); }); });
+
+    FormCreate(this);
+}
+
+TFM_LanCfg::~TFM_LanCfg() {
+    FormClose();
+}
+
+std::unique_ptr<NxSNMPRequest2Edits> TFM_LanCfg::NewRequest(const VarDef* table) {
+    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
+    request->Request.VarList = NxSNMPVarList(table, SVT_SV, 0);
+    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
+    request->Request.TimeOut = kTimeOut;
+    // Every request reports a failed read here, the DNS requests too: a box per failed DNS read
+    // would come up before the form does, and nowhere at all would hide it.
+    request->SetStatusBar(StatusBar);
+    return request;
+}
+
+// A blocking read reports nothing of its own; the failure line is the form's to write.
+void TFM_LanCfg::Read(NxSNMPRequest2Edits& request) {
+    if (!request.Get())
+        request.ShowStatus(request.Request.Result.Message);
+}
+
+void TFM_LanCfg::FormCreate(QObject*) {
+    try {
+        AddressRequest = NewRequest(MibRows::bGetIPFrom_to_bDefaultGateway());
+        AddressRequest->BindComboBox(0, CB_IPFrom);
+        AddressRequest->BindEdits(1, "%s", ED_IpAddr);
+        AddressRequest->BindEdits(2, "%s", ED_SubMask);
+        AddressRequest->BindEdits(3, "%s", ED_DefGw);
+        Read(*AddressRequest);
+
+        Dns1Request = NewRequest(kDnsServer1);
+        Dns1Request->BindEdits(0, "%s", EDT_DNS1);
+        Read(*Dns1Request);
+
+        Dns2Request = NewRequest(kDnsServer2);
+        Dns2Request->BindEdits(0, "%s", EDT_DNS2);
+        Read(*Dns2Request);
+
+        ShowStaticFields();
+    } catch (const std::exception& e) {
+        StatusBar->SetSimpleText(e.what());
+    }
+    for (TEdit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw, EDT_DNS1, EDT_DNS2})
+        edit->SetMaxLength(kMaxInput);
+    for (TEdit* edit : {EDT_DNS1, EDT_DNS2})
+        if (edit->Text() == kNoServer)
+            edit->SetText("");
+}
+
+void TFM_LanCfg::ShowStaticFields() {
+    const bool shown = CB_IPFrom->GetItemIndex() != kIndexDhcp;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{LA_IPAddress, LA_SubnetMask, LA_DefGW, ED_IpAddr, ED_SubMask,
+                                         ED_DefGw, LA_DNS1, EDT_DNS1, LA_DNS2, EDT_DNS2})
+        w->setVisible(shown);
+}
+
+void TFM_LanCfg::CB_IPFromChange(QObject*) {
+    ShowStaticFields();
+}
+
+void TFM_LanCfg::BT_LanCfgOkClick(QObject*) {
+    // A request that could not be built at creation has nothing to write with.
+    if (!AddressRequest || !Dns1Request || !Dns2Request)
+        return;
+    try {
+        switch (CB_IPFrom->GetItemIndex()) {
+        case kIndexStatic:
+            ApplyStatic();
+            break;
+        case kIndexDhcp:
+            ApplyDhcp();
+            break;
+        default:
+            break;
+        }
+    } catch (const std::exception& e) {
+        ShowResult(e.what());
+    }
+}
+
+void TFM_LanCfg::Refuse(TEdit* edit, const char* text, bool focus) {
+    MessageBox(this, text, kWarning, MB_OK);
+    edit->SetText("");
+    if (focus)
+        edit->setFocus();
+}
+
+// An empty edit goes out as "0.0.0.0" and reads empty again afterwards.
+bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit) {
+    if (!edit->Text().empty())
+        return request.Set(true, true);
+    edit->SetText(kNoServer);
+    bool ok = false;
+    try {
+        ok = request.Set(true, true);
+    } catch (...) {
+        edit->SetText("");
+        throw;
+    }
+    edit->SetText("");
+    return ok;
+}
+
+void TFM_LanCfg::ApplyStatic() {
+    if (!TMainForm::IsValidIPAddress(ED_IpAddr->Text()))
+        return Refuse(ED_IpAddr, "Please input valid IP Address.", false);
+    if (!TMainForm::IsValidSubnetMask(ED_SubMask->Text()))
+        return Refuse(ED_SubMask, "Please input valid Subnet Mask.", false);
+    if (!TMainForm::IsValidIPAddress(ED_DefGw->Text()))
+        return Refuse(ED_DefGw, "Please input valid Gateway.", true);
+    const bool dns1Given = !EDT_DNS1->Text().empty();
+    const bool dns2Given = !EDT_DNS2->Text().empty();
+    // Both servers are checked before the first write, so that a refused DNS2 leaves the device
+    // untouched.
+    if (dns1Given && !TMainForm::IsValidIPAddress(EDT_DNS1->Text()))
+        return Refuse(EDT_DNS1, "Please input valid DNS.", true);
+    if (dns2Given && !TMainForm::IsValidIPAddress(EDT_DNS2->Text()))
+        return Refuse(EDT_DNS2, "Please input valid DNS.", true);
+
+    // One notice per run, whichever of the DNS fields are empty.
+    if (dns1Given && !dns2Given)
+        ShowMessage(kNotice);
+    const bool dns1Written = WriteDns(*Dns1Request, EDT_DNS1);
+    if (!dns1Given && !dns2Given)
+        ShowMessage(kNotice);
+    if (!dns1Written)
+        return ShowResult(kSetError);
+
+    if (dns2Given)
+        ShowMessage(kNotice);
+    if (!WriteDns(*Dns2Request, EDT_DNS2))
+        return ShowResult(kSetError);
+
+    ShowResult(AddressRequest->Set(true, true) ? kSetSuccess : kSetError);
+}
+
+void TFM_LanCfg::ApplyDhcp() {
+    if (MessageBox(this, "Device will reboot,continue?", kWarning, MB_OKCANCEL) != IDOK)
+        return;
+    bool ok = false;
+    {
+        AddressRowsLeftOut onlySource(AddressRequest->Request.VarList);
+        ok = AddressRequest->Set(true, true);
+    }
+    ShowResult(ok ? kSetSuccess : kSetError);
+}
+
+void TFM_LanCfg::ShowResult(const std::string& text) {
+    StatusBar->ShowResult(text);
+}
+
+void TFM_LanCfg::BT_LanCfgCancelClick(QObject*) {
+    close();
+}
+
+void TFM_LanCfg::FormClose() {
+    AddressRequest.reset();
+    Dns1Request.reset();
+    Dns2Request.reset();
+}
+
+void TFM_LanCfg::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TFM_LanCfg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (Centred_)
+        return;
+    Centred_ = true;
+    QRect area;
+    if (MainForm != nullptr)
+        area = MainForm->frameGeometry();
+    else if (screen() != nullptr)
+        area = screen()->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+}
+
+void ShowLanForm() {
+    auto form = std::make_unique<TFM_LanCfg>(nullptr);
+    form->exec();
+}

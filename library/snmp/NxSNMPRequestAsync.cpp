@@ -1,0 +1,176 @@
+// The asynchronous side of a request: sends, their completions from the event pump, and the
+// request's end while answers are owed.
+#include "library/snmp/NxSNMPRequest.h"
+
+#include "library/snmp/NxSNMPSession.h"
+#include "platform/Clock.h"
+#include "platform/Exception.h"
+#include "snmpengine/Pdu.h"
+#include "snmpengine/Snmp.h"
+#include "snmpengine/SnmpStatus.h"
+#include "snmpengine/Target.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr uint32_t kCloseWaitMillis = 6000;
+} // namespace
+
+// Hands an asynchronous answer to the request that sent it.
+void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
+
+struct NxSNMPRequest::CallbackRecord {
+    NxSNMPRequest* Request;
+    bool Read;
+    NxSNMPCompletionHandler Handler;
+    void* Context;
+    std::vector<SentRow> Rows; // the rows the sent bindings belong to
+};
+
+NxSNMPRequest::~NxSNMPRequest() {
+    Enabled = false;
+    const uint32_t start = GetTickCount();
+    while (Outstanding >= 1 && GetTickCount() - start < kCloseWaitMillis) {
+        ProcessMessages();
+        if (Outstanding >= 1)
+            Sleep(1);
+    }
+    // Answers later than the wait must never find this request.
+    for (CallbackRecord* record : Pending_) {
+        if (GlobalSnmpSession)
+            GlobalSnmpSession->cancel_all(record);
+        delete record;
+    }
+    Pending_.clear();
+}
+
+void NxSNMPRequest::GetAsync(NxSNMPCompletionHandler handler, void* context, bool first) {
+    if (!Enabled)
+        return;
+    ClearResult();
+    BuildTargets();
+    Pdu pdu;
+    BuildPdu(first ? ReadFirst : ReadNext, pdu);
+    const uint8_t type = ReadType();
+    if (type == 0) {
+        FailAsync(NXSNMP_BAD_ITEM_TYPE, SnmpMessage(NXSNMP_BAD_ITEM_TYPE), handler, context);
+        return;
+    }
+    SendAsync(type, pdu, handler, context, true);
+}
+
+void NxSNMPRequest::SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack,
+                             const std::string& rowList, const std::vector<std::string>* values) {
+    if (!Enabled)
+        return;
+    ClearResult();
+    Pdu pdu;
+    BuildWrite(pdu, rowList, values);
+    SendAsync(PduType::SetRequest, pdu, handler, context, readBack);
+}
+
+void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler handler, void* context,
+                              bool read) {
+    Snmp& session = Session();
+    SnmpTarget& target = Security.Version == version3 ? static_cast<SnmpTarget&>(*UserTarget_)
+                                                      : static_cast<SnmpTarget&>(*CommunityTarget_);
+    auto* record = new CallbackRecord{this, read, handler, context, std::move(Sent_)};
+    // Counted before the send so that a completion can never find the count short.
+    Pending_.push_back(record);
+    ++Outstanding;
+    int status;
+    if (type == PduType::GetRequest)
+        status = session.get(pdu, target, SnmpCallback, record);
+    else if (type == PduType::GetNextRequest)
+        status = session.get_next(pdu, target, SnmpCallback, record);
+    else
+        status = session.set(pdu, target, SnmpCallback, record);
+    if (status == SnmpStatus::Success)
+        return;
+    // Nothing went out: no answer will come, so nobody may wait for one.
+    Pending_.erase(std::remove(Pending_.begin(), Pending_.end(), record), Pending_.end());
+    delete record;
+    --Outstanding;
+    int32_t code = 0;
+    std::string message;
+    MapSnmpStatus(status, code, message);
+    FailAsync(code, message, handler, context);
+}
+
+void NxSNMPRequest::FailAsync(int32_t code, const std::string& message, NxSNMPCompletionHandler handler,
+                              void* context) {
+    Report(code, message, 0);
+    if (!handler)
+        return;
+    // The caller learns the end from the event loop, as of any other completion.
+    NxSNMPError result = Result;
+    result.EndOfWalk = 1;
+    std::weak_ptr<bool> alive = Alive_;
+    QTimer::singleShot(0, [this, alive, handler, context, result]() {
+        if (alive.expired())
+            return;
+        Result = result;
+        try {
+            handler(context, &Result, &VarList);
+        } catch (...) {
+        }
+    });
+}
+
+void SnmpCallback(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data) {
+    auto* record = static_cast<NxSNMPRequest::CallbackRecord*>(data);
+    record->Request->OnAsyncResponse(reason, pdu, target, record);
+}
+
+void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record) {
+    // Detached first: the handler may destroy this request, which must not wait for this answer.
+    const CallbackRecord taken = *record;
+    Pending_.erase(std::remove(Pending_.begin(), Pending_.end(), record), Pending_.end());
+    delete record;
+    --Outstanding;
+    if (reason == SnmpStatus::SessionClosing)
+        return;
+
+    ClearResult();
+    MapSnmpStatus(reason == SnmpStatus::Timeout ? SnmpStatus::Timeout : pdu.get_error_status(), Result.Code,
+                  Result.Message);
+    Result.ErrorIndex = pdu.get_error_index();
+    const std::string from = target.get_address().get_printable();
+    const size_t slash = from.find('/');
+    Result.Device.Address = from.substr(0, slash);
+    Result.Device.Port = slash == std::string::npos
+                             ? 0
+                             : static_cast<uint16_t>(std::strtoul(from.c_str() + slash + 1, nullptr, 10));
+
+    const bool table = IsTable(VarList.ItemType);
+    try {
+        if ((Result.Code == NXSNMP_OK && taken.Read) || (Result.Code == SNMP_ERR_NO_SUCH_NAME && table)) {
+            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true);
+            if (outcome == Taken::WalkEnded) {
+                if (Result.Code == SNMP_ERR_NO_SUCH_NAME) {
+                    Result.Code = NXSNMP_OK;
+                    Result.Message = SnmpMessage(NXSNMP_OK);
+                }
+                Result.EndOfWalk = 1;
+            } else if (outcome == Taken::NoSuchName) {
+                Result.EndOfWalk = 1;
+            } else {
+                FinishRead(false);
+                if (!table)
+                    Result.EndOfWalk = 1;
+            }
+        } else {
+            Result.EndOfWalk = 1;
+        }
+    } catch (const Exception& failure) {
+        // Raised while taking the answer: the caller still hears of the end.
+        Result.Code = failure.HelpContext;
+        Result.Message = failure.Message;
+        Result.EndOfWalk = 1;
+    }
+    if (taken.Handler)
+        taken.Handler(taken.Context, &Result, &VarList);
+}

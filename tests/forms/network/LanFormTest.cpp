@@ -1,0 +1,278 @@
+// The LAN form against the simulated device: what it shows, what it sends and in which order.
+#include "forms/network/Lan.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QPushButton>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kLan = "1.3.6.1.4.1.48113.11.37.4.2.2.";
+const std::string kGetIPFrom = kLan + "1.0";
+const std::string kIPAddress = kLan + "2.0";
+const std::string kSubnetMask = kLan + "3.0";
+const std::string kDefaultGateway = kLan + "4.0";
+const std::string kDNS1 = kLan + "5.0";
+const std::string kDNS2 = kLan + "6.0";
+const char kNotice[] = "Wait for a moment,Please connect with new IP address!.";
+
+class LanFormTest : public FormTest {
+  protected:
+    void Open() {
+        form = std::make_unique<TFM_LanCfg>();
+        ASSERT_TRUE(ShowActive(*form));
+        Device->Sim().ClearLog();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+
+    // As the user picks an item: the combo box's change event follows.
+    void Pick(int index) {
+        form->CB_IPFrom->setCurrentIndex(index);
+        emit form->CB_IPFrom->activated(index);
+    }
+    void Apply() {
+        Device->Messages().Boxes.clear();
+        Device->Sim().ClearLog();
+        form->BT_LanCfgOk->click();
+    }
+    // "OID=value" of every binding set, in the order the device received them.
+    std::vector<std::string> Sets() const {
+        std::vector<std::string> out;
+        for (const auto& line : Device->Received("SET"))
+            out.push_back(line.oid + "=" + line.value);
+        return out;
+    }
+    // Each PDU's OIDs, one text per PDU, to see what travelled together.
+    std::vector<std::string> SetPdus() const {
+        std::vector<std::string> out;
+        int last = -1;
+        for (const auto& line : Device->Received("SET")) {
+            if (line.pduNumber != last)
+                out.emplace_back();
+            last = line.pduNumber;
+            out.back() += (out.back().empty() ? "" : " ") + line.oid;
+        }
+        return out;
+    }
+    int Notices() const {
+        int n = 0;
+        for (const auto& box : Device->Messages().Boxes)
+            n += box.Text == kNotice && box.Caption.empty();
+        return n;
+    }
+    // What a manager would read now, e.g. "value integer 2".
+    std::string DeviceValue(const std::string& oid) {
+        std::string line = Device->Sim().Command("get " + oid);
+        while (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        return line;
+    }
+    std::string Status() const { return form->StatusBar->SimpleText(); }
+    bool StaticFieldsHidden() const {
+        for (QWidget* w : std::vector<QWidget*>{form->LA_IPAddress, form->ED_IpAddr, form->LA_SubnetMask,
+                                                form->ED_SubMask, form->LA_DefGW, form->ED_DefGw,
+                                                form->LA_DNS1, form->EDT_DNS1, form->LA_DNS2, form->EDT_DNS2})
+            if (!w->isHidden())
+                return false;
+        return true;
+    }
+    void Grab(const char* name) {
+        const auto png = std::filesystem::temp_directory_path() / name;
+        EXPECT_TRUE(form->grab().save(QString::fromStdString(png.string())));
+    }
+
+    std::unique_ptr<TFM_LanCfg> form;
+};
+
+TEST_F(LanFormTest, ShowsTheDeviceAndHidesTheStaticFieldsForDhcp) {
+    Open();
+    EXPECT_EQ(form->CB_IPFrom->ItemCount(), 2);
+    EXPECT_EQ(form->CB_IPFrom->Text(), "Static (Manual)");
+    EXPECT_EQ(form->ED_IpAddr->Text(), "192.168.1.1");
+    EXPECT_EQ(form->ED_SubMask->Text(), "255.255.255.0");
+    EXPECT_EQ(form->ED_DefGw->Text(), "192.168.1.254");
+    EXPECT_EQ(form->EDT_DNS1->Text(), "168.95.1.1");
+    EXPECT_EQ(form->EDT_DNS2->Text(), ""); // the device holds 0.0.0.0
+    EXPECT_EQ(Status(), "");
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+    EXPECT_FALSE(StaticFieldsHidden());
+    Grab("ktx-lan-static.png");
+
+    Pick(1);
+    EXPECT_TRUE(StaticFieldsHidden());
+    Grab("ktx-lan-dhcp.png");
+    Pick(0);
+    EXPECT_FALSE(StaticFieldsHidden());
+    EXPECT_TRUE(Sets().empty());
+}
+
+TEST_F(LanFormTest, StaticApplyWritesDnsFirstAndShowsOneNotice) {
+    Open();
+    const std::vector<std::string> group = {kGetIPFrom + "=1", kIPAddress + "=192.168.1.1",
+                                            kSubnetMask + "=255.255.255.0",
+                                            kDefaultGateway + "=192.168.1.254"};
+    struct Case {
+        const char* dns1;
+        const char* dns2;
+        const char* sent1;
+        const char* sent2;
+    };
+    for (const Case& c :
+         {Case{"168.95.1.1", "", "168.95.1.1", "0.0.0.0"}, Case{"", "", "0.0.0.0", "0.0.0.0"},
+          Case{"", "8.8.4.4", "0.0.0.0", "8.8.4.4"}, Case{"1.1.1.1", "8.8.8.8", "1.1.1.1", "8.8.8.8"}}) {
+        SCOPED_TRACE(std::string(c.dns1) + " / " + c.dns2);
+        form->EDT_DNS1->SetText(c.dns1);
+        form->EDT_DNS2->SetText(c.dns2);
+        Apply();
+        std::vector<std::string> expected = {kDNS1 + "=" + c.sent1, kDNS2 + "=" + c.sent2};
+        expected.insert(expected.end(), group.begin(), group.end());
+        EXPECT_EQ(Sets(), expected);
+        EXPECT_EQ(SetPdus().size(), 3u);
+        EXPECT_EQ(Notices(), 1);
+        EXPECT_EQ(Device->Messages().Boxes.size(), 1u); // no question on this path
+        EXPECT_EQ(Status(), "Set Success!");
+        EXPECT_EQ(form->EDT_DNS1->Text(), c.dns1); // an empty one reads empty again
+        EXPECT_EQ(form->EDT_DNS2->Text(), c.dns2);
+        EXPECT_EQ(DeviceValue(kDNS2), std::string("value ipaddress ") + c.sent2);
+    }
+}
+
+TEST_F(LanFormTest, RefusedInputIsClearedAndNothingIsSent) {
+    Open();
+    struct Case {
+        TEdit* edit;
+        const char* text;
+        const char* message;
+        bool focused;
+    };
+    const Case cases[] = {
+        {form->ED_IpAddr, "192.168.1.255", "Please input valid IP Address.", false},
+        {form->ED_IpAddr, "", "Please input valid IP Address.", false},
+        {form->ED_SubMask, "255.0.255.0", "Please input valid Subnet Mask.", false},
+        {form->ED_DefGw, "127.0.0.1", "Please input valid Gateway.", true},
+        {form->EDT_DNS1, "1.2.3", "Please input valid DNS.", true},
+        {form->EDT_DNS2, "300.1.1.1", "Please input valid DNS.", true}, // DNS1 is valid and stays unsent
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message + std::string(" ") + c.text);
+        const std::string good = c.edit->Text();
+        form->CB_IPFrom->setFocus();
+        c.edit->SetText(c.text);
+        Apply();
+        ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+        EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Warning");
+        EXPECT_EQ(Device->Messages().Boxes[0].Text, c.message);
+        EXPECT_EQ(Device->Messages().Boxes[0].Buttons, MB_OK);
+        EXPECT_EQ(c.edit->Text(), "");
+        EXPECT_EQ(c.edit->hasFocus(), c.focused);
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_EQ(Status(), "");
+        c.edit->SetText(good.empty() ? "8.8.8.8" : good);
+    }
+}
+
+TEST_F(LanFormTest, DhcpApplyAsksAndSendsOnlyTheSourceThenStaticSendsTheGroupAgain) {
+    Open();
+    Pick(1);
+    Device->Messages().Answer(IDCANCEL);
+    Apply();
+    ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+    EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Warning");
+    EXPECT_EQ(Device->Messages().Boxes[0].Text, "Device will reboot,continue?");
+    EXPECT_EQ(Device->Messages().Boxes[0].Buttons, MB_OKCANCEL);
+    EXPECT_TRUE(Sets().empty());
+
+    Apply(); // answered OK
+    EXPECT_EQ(Sets(), std::vector<std::string>{kGetIPFrom + "=2"});
+    EXPECT_EQ(Status(), "Set Success!");
+    EXPECT_EQ(DeviceValue(kGetIPFrom), "value integer 2");
+
+    Pick(0);
+    Apply();
+    EXPECT_EQ(SetPdus(),
+              (std::vector<std::string>{
+                  kDNS1, kDNS2, kGetIPFrom + " " + kIPAddress + " " + kSubnetMask + " " + kDefaultGateway}));
+    EXPECT_EQ(DeviceValue(kGetIPFrom), "value integer 1");
+    EXPECT_EQ(Status(), "Set Success!");
+}
+
+TEST_F(LanFormTest, RefusedWritesStopWithSetError) {
+    Open();
+    Device->Sim().Command("fail " + kDNS1 + " genErr");
+    Apply();
+    EXPECT_EQ(Sets(), std::vector<std::string>{kDNS1 + "=168.95.1.1"});
+    EXPECT_EQ(Status(), "Set Error!");
+    Device->Sim().Command("unfail " + kDNS1);
+
+    // An empty DNS1 that fails still reads empty afterwards.
+    Device->Sim().Command("fail " + kDNS1 + " genErr");
+    form->EDT_DNS1->SetText("");
+    Apply();
+    EXPECT_EQ(Sets(), std::vector<std::string>{kDNS1 + "=0.0.0.0"});
+    EXPECT_EQ(form->EDT_DNS1->Text(), "");
+    EXPECT_EQ(Status(), "Set Error!");
+    Device->Sim().Command("unfail " + kDNS1);
+
+    Device->Sim().Command("fail " + kDNS2 + " genErr");
+    form->StatusBar->SetSimpleText("");
+    Apply();
+    EXPECT_EQ(SetPdus(), (std::vector<std::string>{kDNS1, kDNS2}));
+    EXPECT_EQ(Status(), "Set Error!");
+    Device->Sim().Command("unfail " + kDNS2);
+
+    // A refused DHCP write says so, and leaves the whole group for the next static write.
+    Device->Sim().Command("fail " + kGetIPFrom + " genErr");
+    Pick(1);
+    form->StatusBar->SetSimpleText("");
+    Apply();
+    EXPECT_EQ(Sets(), std::vector<std::string>{kGetIPFrom + "=2"});
+    EXPECT_EQ(Status(), "Set Error!");
+    Device->Sim().Command("unfail " + kGetIPFrom);
+    Pick(0);
+    Apply();
+    EXPECT_EQ(SetPdus().size(), 3u);
+    EXPECT_EQ(SetPdus().back(), kGetIPFrom + " " + kIPAddress + " " + kSubnetMask + " " + kDefaultGateway);
+}
+
+TEST_F(LanFormTest, ClosingDestroysEveryRequest) {
+    Open();
+    ASSERT_TRUE(form->AddressRequest && form->Dns1Request && form->Dns2Request);
+    form->BT_LanCfgCancel->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->AddressRequest || form->Dns1Request || form->Dns2Request);
+    Apply(); // a stray click after closing sends nothing
+    EXPECT_TRUE(Sets().empty());
+}
+
+class LanFormFailedDnsReadTest : public LanFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--fail", kDNS2 + "=genErr"};
+        return options;
+    }
+};
+
+TEST_F(LanFormFailedDnsReadTest, FailedReadShowsInTheStatusBar) {
+    Open();
+    EXPECT_EQ(form->ED_IpAddr->Text(), "192.168.1.1");
+    EXPECT_EQ(form->EDT_DNS1->Text(), "168.95.1.1");
+    EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
+    EXPECT_NE(Status().find(". Receive at "), std::string::npos) << Status();
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+} // namespace

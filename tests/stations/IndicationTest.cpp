@@ -1,0 +1,105 @@
+// The indication form against the simulated device: temperature in both scales, the peers'
+// slots, and the height the groups take for the number of peers.
+#include "app/Indication.h"
+#include "platform/Label.h"
+#include "platform/StatusBar.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QGroupBox>
+#include <QPixmap>
+#include <QProgressBar>
+
+namespace {
+
+const std::string E = "1.3.6.1.4.1.48113.11.37.4";
+const std::string kApMode1 = E + ".2.1.1.1.7.1";
+
+class IndicationTest : public FormTest {
+  protected:
+    void OpenAndWait(std::unique_ptr<TFM_Indication>& form) {
+        form = std::make_unique<TFM_Indication>();
+        form->show();
+        ASSERT_TRUE(PumpUntil([&] { return form->Ready == 1; }));
+    }
+};
+
+TEST_F(IndicationTest, AccessPointShowsOnlyTheTemperature) {
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    EXPECT_EQ(form->LA_Tempteration->Caption(), "38");
+    EXPECT_EQ(form->LA_TemperationH->Caption(), "100");
+    EXPECT_EQ(form->ProgressBar1->value(), 38);
+    EXPECT_FALSE(form->GroupBox2->isVisible());
+    EXPECT_FALSE(form->GroupBox3->isVisible());
+    EXPECT_EQ(form->height(), 128);
+    EXPECT_EQ(form->StatusBar1->y(), 88);
+    // The collection write went to the first radio only.
+    const auto sets = Device->Received("SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].oid, E + ".6.3.2.1.1.1");
+    EXPECT_EQ(sets[0].value, "1");
+    form->grab().save("/tmp/status2-indication-ap.png");
+    EXPECT_TRUE(form->close());
+}
+
+TEST_F(IndicationTest, ThreePeersTakeTwoLines) {
+    Device->Sim().Command("set " + kApMode1 + " 2");
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    EXPECT_TRUE(form->GroupBox2->isVisible());
+    EXPECT_FALSE(form->GroupBox3->isVisible());
+    EXPECT_EQ(form->GroupBox2->height(), 112);
+    EXPECT_EQ(form->StatusBar1->y(), 234);
+    EXPECT_EQ(form->height(), 253);
+    EXPECT_EQ(form->SlotsA[0].Mac->Caption(), "00116B0C0001");
+    EXPECT_EQ(form->SlotsA[0].Rssi->Caption(), "35");
+    EXPECT_EQ(form->SlotsA[0].Bar->value(), 35);
+    EXPECT_TRUE(form->SlotsA[0].Bar->isVisible());
+    EXPECT_EQ(form->SlotsA[2].Rssi->Caption(), "120");
+    EXPECT_EQ(form->SlotsA[2].Bar->value(), 100); // kept to the bar's range
+    EXPECT_FALSE(form->SlotsA[3].Mac->isVisible());
+    EXPECT_FALSE(form->SlotsA[3].Bar->isVisible());
+    form->grab().save("/tmp/status2-indication-wds.png");
+}
+
+TEST_F(IndicationTest, NoPeersLeaveAnEmptyGroup) {
+    Device->Sim().Command("set " + kApMode1 + " 3");
+    Device->Sim().Command("omit " + E + ".6.3.3");
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    EXPECT_TRUE(form->GroupBox2->isVisible());
+    EXPECT_EQ(form->GroupBox2->height(), 16);
+    EXPECT_EQ(form->height(), 157);
+    EXPECT_FALSE(form->SlotsA[0].Mac->isVisible());
+}
+
+TEST_F(IndicationTest, FahrenheitTruncatesTowardZero) {
+    Device->Sim().Command("set " + E + ".6.3.1.0 -7");
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    EXPECT_EQ(form->LA_Tempteration->Caption(), "-7");
+    EXPECT_EQ(form->LA_TemperationH->Caption(), "20");
+    EXPECT_EQ(form->ProgressBar1->value(), 0); // below the bar's range
+}
+
+TEST_F(IndicationTest, MissingTemperatureShowsFiftyAndTheFailure) {
+    Device->Sim().Command("omit " + E + ".6.3.1");
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    EXPECT_EQ(form->LA_Tempteration->Caption(), "50");
+    EXPECT_EQ(form->LA_TemperationH->Caption(), "122");
+    EXPECT_EQ(form->ProgressBar1->value(), 50);
+    EXPECT_FALSE(form->StatusBar1->Panel(0)->Text().empty()); // the failed read
+}
+
+TEST_F(IndicationTest, ClosingWaitsForTheTemperature) {
+    Device->Sim().Command("drop 1"); // the temperature's answer comes with the resend
+    TFM_Indication form;
+    form.show();
+    EXPECT_EQ(form.Ready, 0);
+    EXPECT_FALSE(form.close());
+    ASSERT_TRUE(PumpUntil([&] { return form.Ready == 1; }));
+    EXPECT_TRUE(form.close());
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#include "tests/status/StatusViewTools.h"
+
+#include "platform/Edit.h"
+#include "platform/Label.h"
+
+#include <QPixmap>
+#include <cstdlib>
+
+std::string TextOf(const QWidget& form, const char* name) {
+    if (const auto* edit = form.findChild<TEdit*>(name))
+        return edit->Text();
+    if (const auto* label = form.findChild<TLabel*>(name))
+        return label->Caption();
+    ADD_FAILURE() << "no control " << name;
+    return {};
+}
+
+void SavePicture(QWidget& form, const std::string& name) {
+    const char* folder = std::getenv("KTX_FORM_PICTURES");
+    if (!folder || !*folder)
+        return;
+    form.show();
+    form.grab().save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+}
+
+std::vector<std::string> ReadOids(SimulatedDeviceSession& device) {
+    std::vector<std::string> oids;
+    for (const auto& line : device.Received("GET"))
+        oids.push_back(line.oid);
+    return oids;
+}
