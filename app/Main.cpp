@@ -6,12 +6,17 @@
 #include "app/LampStatus.h"
 #include "app/MainPicture.h"
 #include "app/MessageFiles.h"
+#include "app/MibObjectDefs.h"
 #include "app/StartupGlobals.h"
 #include "app/StartupParameters.h"
+#include "app/StatusLog.h"
 #include "app/Wait.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/NxSNMPSession.h"
+#include "library/snmp/NxSNMPValue.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
+#include "platform/Exception.h"
 #include "platform/LastError.h"
 #include "platform/MessageBox.h"
 #include "platform/NamedMutex.h"
@@ -90,7 +95,8 @@ TMainForm::TMainForm(QWidget* owner)
     Timer1 = MakeTimer(this, 3000, false, [this](QObject* s) { Timer1Timer(s); });
     Timer2 = MakeTimer(this, 500, false, [this](QObject* s) { Timer2Timer(s); });
     Timer3 = MakeTimer(this, 100, false, [this](QObject* s) { Timer3Timer(s); });
-    Timer4 = MakeTimer(this, 2000, true, [this](QObject* s) { Timer4Timer(s); });
+    // Off until start-up has created the address request it reads; FormCreate starts it with Timer1.
+    Timer4 = MakeTimer(this, 2000, false, [this](QObject* s) { Timer4Timer(s); });
     ConnectMenu();
 
     MainForm = this;
@@ -108,6 +114,16 @@ TMainForm::TMainForm(QWidget* owner)
 }
 
 TMainForm::~TMainForm() {
+    // No tick may start a read on a request that is going away. Each request waits for its
+    // outstanding answers while its bound controls still exist; its pointer is already null then,
+    // so nothing that runs meanwhile reaches it.
+    for (TTimer* timer : {Timer1, Timer2, Timer3, Timer4})
+        timer->SetEnabled(false);
+    SaveActivateRequest.reset();
+    LedRequest.reset();
+    AddressRequest.reset();
+    LbsProbeRequest.reset();
+    DhcpSupportRequest.reset();
     delete FM_Waiting;
     if (MainForm == this) {
         MainForm = nullptr;
@@ -173,6 +189,7 @@ void TMainForm::FormCreate(QObject*) {
     Timer1Timer(this);
     Timer1->SetEnabled(true);
     Timer4->SetEnabled(true);
+    AppendStatusLog("caption", FromQ(windowTitle()));
 }
 
 void TMainForm::ShowLedStatus(const NxSNMPError& result, const std::string& statusText) {
@@ -182,6 +199,7 @@ void TMainForm::ShowLedStatus(const NxSNMPError& result, const std::string& stat
         MainStatusBar->Panel(0)->SetText(result.Message);
         for (Lamp* lamp : {Sh_power, Sh_Lan, Sh_11g, Sh_11a})
             lamp->SetBrushColor(Lamp::OffColor());
+        LogStatus();
         return;
     }
     const LampStatus status = DecodeLampStatus(LampStatusFromText(statusText));
@@ -192,6 +210,30 @@ void TMainForm::ShowLedStatus(const NxSNMPError& result, const std::string& stat
     ShowLamp(*Sh_11a, status.Band11a);
     Timer2->SetEnabled(true);
     Timer3->SetEnabled(true);
+    LogStatus();
+}
+
+void TMainForm::LogStatus() {
+    const std::string panel = Panel0Text();
+    bool changed = false;
+    if (panel != LoggedPanel_) {
+        AppendStatusLog("panel", LoggedPanel_ = panel);
+        changed = true;
+    }
+    std::string lamps;
+    const std::pair<const char*, Lamp*> named[] = {
+        {"power", Sh_power}, {"lan", Sh_Lan}, {"11g", Sh_11g}, {"11a", Sh_11a}};
+    for (const auto& [name, lamp] : named) {
+        lamps += std::string(lamps.empty() ? "" : " ") + name + (lamp->IsOff() ? ":off" : ":on");
+        if (lamp->Tag == 1)
+            lamps += ",blink";
+    }
+    if (lamps != LoggedLamps_) {
+        AppendStatusLog("lamps", LoggedLamps_ = lamps);
+        changed = true;
+    }
+    if (changed)
+        SaveStatusShot(*this);
 }
 
 void TMainForm::Timer2Timer(QObject*) {
@@ -208,9 +250,17 @@ void TMainForm::Advanced1Click(QObject*) {
     DHCPServer1->setVisible(DhcpSupport);
 }
 
-void TMainForm::OnSaveActivateDone(NxSNMPRequest2Controls*, NxSNMPError*) {
-    if (!WaitAfterSet)
+void TMainForm::OnSaveActivateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool failed = result && result->Code != 0;
+    if (!WaitAfterSet) {
+        if (failed) // a Discard that did not reach the device
+            LibraryMessageBox(this, result->Message);
         return;
+    }
+    // A restarting device may not answer the SET: only other failures are worth a box. The wait
+    // follows whatever the result; it ends when the lamp poll answers again.
+    if (failed && result->Code != SNMP_CLASS_TIMEOUT)
+        LibraryMessageBox(this, result->Message);
     delete FM_Waiting;
     FM_Waiting = new TFM_Waiting(nullptr);
     FM_Waiting->show();
@@ -240,36 +290,95 @@ bool TMainForm::IsValidSubnetMask(const std::string& text) {
     return ::IsValidSubnetMask(text);
 }
 
-// ---- To be completed with the request driver (NxSNMPRequest2Edits and its bindings) ----
+namespace {
+std::unique_ptr<NxSNMPRequest2Edits> NewSingleValueRequest(QWidget* owner, const VarDef* rows) {
+    auto request = std::make_unique<NxSNMPRequest2Edits>(owner);
+    request->Request.VarList = NxSNMPVarList(rows, SVT_SV, 0);
+    return request;
+}
+} // namespace
 
-// Creates the five requests, all single values under the device tree, owned by this window:
-// LedRequest (stLED, results on panel 0, get ended -> OnLedStatus, time-out 600, no retries);
-// AddressRequest (bGetIPFrom..bDefaultGateway, rows 1 and 2 bound to IPAddressEdit and
-// SubMaskEdit with "%s", read once without waiting); SaveActivateRequest (cSaveActivate ->
-// CB_Active, cDiscardChanges -> CB_Discard, set ended -> OnSaveActivateDone); LbsProbeRequest
-// (lbssupport -> Edt_LBSSupport "%s", read once without waiting); DhcpSupportRequest
-// (adDyFunction -> Cb_DhcpSupport, blocking, read once: its success is DhcpSupport).
+bool TMainForm::StartRead(NxSNMPRequest2Edits& request) {
+    try {
+        return request.Get();
+    } catch (const Exception& error) {
+        MainStatusBar->Panel(0)->SetText(error.Message);
+        return false;
+    }
+}
+
 void TMainForm::CreateRequests() {
+    LedRequest = NewSingleValueRequest(this, MibRows::stLED());
+    LedRequest->SetStatusPanel(MainStatusBar->Panel(0));
+    LedRequest->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { OnLedStatus(s, r); };
+    LedRequest->Request.TimeOut = 600;
+    LedRequest->Request.Retries = 0;
+
+    AddressRequest = NewSingleValueRequest(this, MibRows::bGetIPFrom_to_bDefaultGateway());
+    AddressRequest->BindEdits(1, "%s", IPAddressEdit);
+    AddressRequest->BindEdits(2, "%s", SubMaskEdit);
+    StartRead(*AddressRequest);
+
+    SaveActivateRequest = NewSingleValueRequest(this, MibRows::cSaveActivate_to_cDiscardChanges());
+    SaveActivateRequest->BindComboBox(0, CB_Active);
+    SaveActivateRequest->BindComboBox(1, CB_Discard);
+    SaveActivateRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+        OnSaveActivateDone(s, r);
+    };
     WaitAfterSet = false;
-    DhcpSupport = false;
+
+    LbsProbeRequest = NewSingleValueRequest(this, MibRows::lbssupport());
+    LbsProbeRequest->BindEdits(0, "%s", Edt_LBSSupport);
+    StartRead(*LbsProbeRequest);
+
+    DhcpSupportRequest = NewSingleValueRequest(this, MibRows::adDyFunction());
+    DhcpSupportRequest->BindComboBox(0, Cb_DhcpSupport);
+    DhcpSupportRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
+    DhcpSupport = StartRead(*DhcpSupportRequest);
 }
 
-// Starts a lamp read without waiting.
-void TMainForm::Timer1Timer(QObject*) {}
-
-// Starts an address read without waiting; the bindings refresh IPAddressEdit and SubMaskEdit.
-void TMainForm::Timer4Timer(QObject*) {}
-
-// The lamp read's end: passes the value text of stLED on.
-void TMainForm::OnLedStatus(NxSNMPRequest2Controls*, NxSNMPError* result) {
-    if (result)
-        ShowLedStatus(*result, std::string());
+void TMainForm::Timer1Timer(QObject*) {
+    // One poll at a time: the time-out of a poll sent while the device was silent must not
+    // overwrite the answer to a later one.
+    if (!LedRequest || LedRequest->Busy)
+        return;
+    try {
+        LedRequest->Get();
+    } catch (const Exception& error) {
+        NxSNMPError failed;
+        failed.Code = error.HelpContext != 0 ? error.HelpContext : NXSNMP_UNKNOWN;
+        failed.Message = error.Message;
+        ShowLedStatus(failed, std::string());
+    }
 }
 
-// Sends cSaveActivate alone (activate) or cDiscardChanges alone: the other row at access 32 for
-// this SET, then Set(true, true, "", nullptr) without waiting.
+void TMainForm::Timer4Timer(QObject*) {
+    if (AddressRequest)
+        StartRead(*AddressRequest);
+}
+
+void TMainForm::OnLedStatus(NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+    if (!result)
+        return;
+    std::string statusText;
+    if (result->Code == 0 && sender && sender->Request.VarList.RowCount() > 0)
+        statusText = RowText(*sender->Request.VarList.GetRow(0));
+    ShowLedStatus(*result, statusText);
+}
+
 void TMainForm::SendSaveActivate(bool activate) {
+    if (!SaveActivateRequest)
+        return;
+    NxSNMPVarList& rows = SaveActivateRequest->Request.VarList;
+    rows.GetRow(0)->Access = activate ? ACC_READWRITE : ACC_INVALID;
+    rows.GetRow(1)->Access = activate ? ACC_INVALID : ACC_READWRITE;
     (activate ? CB_Active : CB_Discard)->SetItemIndex(1);
     if (activate)
         WaitAfterSet = true;
+    try {
+        SaveActivateRequest->Set(true, true, "", nullptr);
+    } catch (const Exception& error) {
+        WaitAfterSet = false;
+        LibraryMessageBox(this, error.Message);
+    }
 }

@@ -82,11 +82,12 @@ class TMainForm : public QMainWindow {
     // Start-up state
     std::string AgentAddress;
     std::string VersionText;
-    NxSNMPRequest2Edits* LedRequest = nullptr;
-    NxSNMPRequest2Edits* AddressRequest = nullptr;
-    NxSNMPRequest2Edits* SaveActivateRequest = nullptr;
-    NxSNMPRequest2Edits* LbsProbeRequest = nullptr;
-    NxSNMPRequest2Edits* DhcpSupportRequest = nullptr;
+    // Owned here and destroyed before the controls they are bound to.
+    std::unique_ptr<NxSNMPRequest2Edits> LedRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> AddressRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> SaveActivateRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> LbsProbeRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> DhcpSupportRequest;
     bool WaitAfterSet = false;
     bool DhcpSupport = false;
     TFM_Waiting* FM_Waiting = nullptr;
@@ -95,9 +96,14 @@ class TMainForm : public QMainWindow {
     void FitClientArea();
     void CreateRequests();
     void SendSaveActivate(bool activate);
+    // Starts a read; a request that cannot be sent puts its reason on panel 0. False then.
+    bool StartRead(NxSNMPRequest2Edits& request);
+    void LogStatus();
     void ConnectMenu();
 
     std::unique_ptr<Ui::TMainForm> ui_;
+    std::string LoggedPanel_;
+    std::string LoggedLamps_;
 };
 
 extern TMainForm* MainForm;

@@ -2,6 +2,7 @@
 #include "app/Lamp.h"
 #include "app/Main.h"
 #include "app/Wait.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/NxSNMPSession.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -10,6 +11,7 @@
 #include "platform/ParamStr.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
+#include "tests/support/DevSim.h"
 #include "tests/support/TempDir.h"
 
 #include <QApplication>
@@ -18,14 +20,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QThread>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 // Each case runs start-up in a scratch folder: the session keeps its boot counter in the working
-// folder and the single-instance locks live in the runtime folder.
+// folder and the single-instance locks live in the runtime folder. The device answers, so start-up's
+// reads end at once.
 class MainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -33,6 +38,24 @@ class MainWindow : public ::testing::Test {
         std::filesystem::current_path(dir.Path());
         setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
         setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
+        dir.Write("registry.ini", "[SOFTWARE\\Quenvar\\Orbisk5.1\\MibFile]\nPath=" + dir.Path() + "/\n");
+        DevSimOptions options;
+        options.restartSeconds = 0.3;
+        sim = std::make_unique<DevSim>(options);
+        Cfg("127.0.0.1", "Version=1\n");
+    }
+    void Cfg(const std::string& address, const std::string& lines) {
+        dir.Write(address + ".cfg",
+                  "[Program Information]\nAgentPort=" + std::to_string(sim->Port()) + "\n" + lines);
+    }
+    bool Pump(const std::function<bool()>& done, int millis) {
+        for (int waited = 0; !done(); waited += 10) {
+            if (waited > millis)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(10);
+        }
+        return true;
     }
     void TearDown() override {
         std::filesystem::current_path(previous);
@@ -48,20 +71,19 @@ class MainWindow : public ::testing::Test {
     TempDir dir;
     std::filesystem::path previous;
     MessageRecorder boxes;
+    std::unique_ptr<DevSim> sim;
 };
 
 TEST_F(MainWindow, StartsForOneDevice) {
-    dir.Write("registry.ini", "[SOFTWARE\\Quenvar\\Orbisk5.1\\MibFile]\nPath=" + dir.Path() + "/\n");
-    dir.Write("127.0.0.3.cfg", "[Program Information]\nAgentPort=1161\nVersion=1\n");
     TMainForm form;
-    Start(form, {"/I127.0.0.3", "/Rread"});
+    Start(form, {"/I127.0.0.1", "/Rpublic"});
     EXPECT_TRUE(boxes.Boxes.empty());
-    EXPECT_EQ(form.windowTitle(), "KTX-7593AP : 127.0.0.3");
-    EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.3");
-    EXPECT_EQ(DefaultSNMPDevice.Port, 1161);
+    EXPECT_EQ(form.windowTitle(), "KTX-7593AP : 127.0.0.1");
+    EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
+    EXPECT_EQ(DefaultSNMPDevice.Port, sim->Port());
     EXPECT_EQ(DefaultSNMPSecurity.Version, 1);
-    EXPECT_EQ(DefaultSNMPSecurity.ReadCommunity, "read");
-    EXPECT_EQ(form.AgentAddress, "127.0.0.3");
+    EXPECT_EQ(DefaultSNMPSecurity.ReadCommunity, "public");
+    EXPECT_EQ(form.AgentAddress, "127.0.0.1");
     EXPECT_EQ(form.VersionText, "1");
     EXPECT_FALSE(ApplicationTerminated());
     EXPECT_TRUE(form.Timer1->Enabled());
@@ -77,7 +99,7 @@ TEST_F(MainWindow, StartsForOneDevice) {
 
 TEST_F(MainWindow, LayoutOfThePictureLampsAndMenu) {
     TMainForm form;
-    Start(form, {"/I127.0.0.4"});
+    Start(form, {"/I127.0.0.1", "/Rpublic"});
     form.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(form.centralWidget()->size(), QSize(408, 94 + form.MainStatusBar->height()));
@@ -103,17 +125,21 @@ TEST_F(MainWindow, LayoutOfThePictureLampsAndMenu) {
         EXPECT_LE(form.MainMenu1->actionGeometry(action).right(), form.MainMenu1->width())
             << action->text().toStdString();
 
-    // The picture shows under the lamps, which start black.
+    // The picture shows under the lamps, which are drawn in their colours.
     const QImage shot = form.centralWidget()->grab().toImage();
     if (const char* file = std::getenv("KTX_SNAPSHOT"))
         form.grab().save(file);
-    EXPECT_EQ(shot.pixelColor(187, 57), QColor(Qt::black));
+    for (Lamp* lamp : {form.Sh_11g, form.Sh_11a, form.Sh_Lan, form.Sh_power})
+        EXPECT_EQ(shot.pixelColor(lamp->geometry().center()), lamp->BrushColor())
+            << lamp->objectName().toStdString();
     EXPECT_NE(shot.pixelColor(100, 20), shot.pixelColor(300, 80)) << "the picture is drawn";
 }
 
 TEST_F(MainWindow, DhcpServerItemFollowsTheSupportFlag) {
     TMainForm form;
-    Start(form, {"/I127.0.0.5"});
+    Start(form, {"/I127.0.0.1", "/Rpublic"});
+    EXPECT_TRUE(form.DhcpSupport) << "the device answered the probe";
+    form.DhcpSupport = false;
     form.Advanced1Click(form.Advanced1);
     EXPECT_FALSE(form.DHCPServer1->isVisible());
     form.DhcpSupport = true;
@@ -147,6 +173,7 @@ TEST_F(MainWindow, ASecondInstanceForTheSameDeviceEnds) {
 }
 
 TEST_F(MainWindow, WithoutAnAddressTheCaptionEndsInTheSeparator) {
+    Cfg("", "Version=1\n");
     TMainForm form;
     Start(form, {"/Rpublic"});
     EXPECT_EQ(form.windowTitle(), "KTX-7593AP : ");
@@ -206,28 +233,29 @@ TEST_F(MainWindow, EachSaveAndActivateGetsAFreshWaitingDialog) {
     form.OnSaveActivateDone(nullptr, nullptr);
     EXPECT_EQ(form.FM_Waiting, nullptr) << "no wait was asked for";
 
+    Start(form, {"/I127.0.0.1", "/Rpublic", "/Wprivate"});
     form.cfSaveandActivate1Click(form.cfSaveandActivate1);
     EXPECT_TRUE(boxes.Boxes.empty()) << "no question before saving";
     EXPECT_TRUE(form.WaitAfterSet);
-    form.OnSaveActivateDone(nullptr, nullptr);
+    ASSERT_TRUE(Pump([&] { return form.FM_Waiting != nullptr; }, 3000));
     QPointer<TFM_Waiting> first = form.FM_Waiting;
-    ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(form.isEnabled());
     EXPECT_FALSE(form.WaitAfterSet);
+    first->FormClose();
+    EXPECT_TRUE(form.isEnabled()) << "the dialog gives the main window back";
 
+    Pump([] { return false; }, 400); // the device is back from its short restart
     form.cfSaveandActivate1Click(form.cfSaveandActivate1);
-    form.OnSaveActivateDone(nullptr, nullptr);
-    EXPECT_TRUE(first.isNull());
+    ASSERT_TRUE(Pump([&] { return first.isNull(); }, 3000));
     ASSERT_NE(form.FM_Waiting, nullptr);
     EXPECT_TRUE(form.FM_Waiting->isVisible());
-
-    form.FM_Waiting->FormClose();
-    EXPECT_TRUE(form.isEnabled()) << "the dialog gives the main window back";
+    EXPECT_TRUE(boxes.Boxes.empty());
 }
 
 TEST_F(MainWindow, DiscardAsksFirstAndNeverWaits) {
     TMainForm form;
+    Start(form, {"/I127.0.0.1", "/Rpublic", "/Wprivate"});
     boxes.Answer(IDCANCEL);
     form.cfDiscardChanges1Click(form.cfDiscardChanges1);
     ASSERT_EQ(boxes.Boxes.size(), 1u);
@@ -237,8 +265,9 @@ TEST_F(MainWindow, DiscardAsksFirstAndNeverWaits) {
 
     form.cfDiscardChanges1Click(form.cfDiscardChanges1);
     EXPECT_FALSE(form.WaitAfterSet);
-    form.OnSaveActivateDone(nullptr, nullptr);
+    Pump([&] { return form.SaveActivateRequest && form.SaveActivateRequest->Busy == 0; }, 3000);
     EXPECT_EQ(form.FM_Waiting, nullptr);
+    EXPECT_EQ(boxes.Boxes.size(), 2u);
 }
 
 } // namespace

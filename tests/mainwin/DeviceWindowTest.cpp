@@ -1,0 +1,233 @@
+// The main window against the simulated device: lamps, address refresh, probes, Save and
+// Activate, Discard, and going away while reads are outstanding.
+#include "app/Lamp.h"
+#include "app/Wait.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "tests/mainwin/MainWindowFixture.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMenu>
+#include <QPointer>
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+const std::string kTree = kDeviceTree;
+
+// Lamp colours as the window draws them: the centre pixel of each lamp in a grab of the client area.
+std::string DrawnLamps(TMainForm& form, const char* snapshotName) {
+    const QImage shot = form.centralWidget()->grab().toImage();
+    if (const char* folder = std::getenv("KTX_SNAPSHOT_DIR"))
+        shot.save(QString::fromLocal8Bit(folder) + "/" + snapshotName);
+    std::string text;
+    for (Lamp* lamp : {form.Sh_power, form.Sh_Lan, form.Sh_11g, form.Sh_11a}) {
+        const QColor c = shot.pixelColor(lamp->geometry().center());
+        text += c == Lamp::OnColor() ? 'G' : c == Lamp::OffColor() ? '-' : '?';
+    }
+    return text;
+}
+
+// The colours one lamp takes while the event loop runs for the given time.
+int ColourChanges(Lamp* lamp, int millis) {
+    int changes = 0;
+    QColor last = lamp->BrushColor();
+    PumpUntil(
+        [&] {
+            if (lamp->BrushColor() != last) {
+                ++changes;
+                last = lamp->BrushColor();
+            }
+            return false;
+        },
+        millis);
+    return changes;
+}
+
+using MainWindowLamps = MainWindowOnDevice;
+
+TEST_F(MainWindowLamps, ShowTheDeviceStatusSteadyAndBlinking) {
+    StartReady();
+    // 0x15: power, LAN and 802.11g steady
+    EXPECT_EQ(DrawnLamps(*form, "lamps-15.png"), "GGG-");
+    EXPECT_TRUE(form->Timer2->Enabled());
+    EXPECT_TRUE(form->Timer3->Enabled());
+
+    sim->Command("set " + kTree + ".6.6.0 3"); // power on and blinking
+    form->Timer1Timer(form->Timer1);
+    ASSERT_TRUE(PumpUntil([this] { return form->Sh_power->Tag == 1; }, 4000));
+    EXPECT_EQ(DrawnLamps(*form, "lamps-03.png").substr(1), "---");
+    const int power = ColourChanges(form->Sh_power, 1300);
+    EXPECT_GE(power, 2);
+    EXPECT_LE(power, 3) << "500 ms steps";
+
+    sim->Command("set " + kTree + ".6.6.0 12"); // LAN on and blinking
+    form->Timer1Timer(form->Timer1);
+    ASSERT_TRUE(PumpUntil([this] { return form->Sh_Lan->Tag == 1; }, 4000));
+    EXPECT_EQ(form->Sh_power->Tag, 0);
+    EXPECT_GE(ColourChanges(form->Sh_Lan, 700), 4) << "100 ms steps";
+    EXPECT_TRUE(form->Sh_power->IsOff());
+    const std::string drawn = DrawnLamps(*form, "lamps-0C.png");
+    EXPECT_EQ(drawn[0], '-');
+    EXPECT_EQ(drawn.substr(2), "--");
+}
+
+TEST_F(MainWindowLamps, APollWaitsForTheOneBeforeIt) {
+    StartReady();
+    sim->Command("delay 400");
+    sim->ClearLog();
+    form->Timer1Timer(form->Timer1);
+    form->Timer1Timer(form->Timer1);
+    PumpUntil([this] { return form->LedRequest->Busy == 0; }, 2000);
+    EXPECT_EQ(Received("GET").size(), 1u);
+    EXPECT_EQ(form->Panel0Text(), "Ready. ");
+}
+
+using MainWindowReads = MainWindowOnDevice;
+
+TEST_F(MainWindowReads, AddressIsRefreshedAndProbesAreRead) {
+    StartReady();
+    EXPECT_TRUE(PumpUntil([this] { return form->IPAddressEdit->Text() == "192.168.1.1"; }, 1000));
+    EXPECT_EQ(form->SubMaskEdit->Text(), "255.255.255.0");
+    EXPECT_EQ(form->Edt_LBSSupport->Text(), "1");
+    EXPECT_TRUE(form->DhcpSupport);
+    emit form->Advanced1->aboutToShow();
+    EXPECT_TRUE(form->DHCPServer1->isVisible());
+
+    sim->Command("set " + kTree + ".2.2.2.0 10.1.2.3");
+    sim->Command("set " + kTree + ".2.2.3.0 255.255.0.0");
+    EXPECT_TRUE(PumpUntil([this] { return form->IPAddressEdit->Text() == "10.1.2.3"; }, 3000))
+        << "refreshed every 2 s";
+    EXPECT_EQ(form->SubMaskEdit->Text(), "255.255.0.0");
+    EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+class MainWindowWithoutDhcp : public MainWindowOnDevice {
+    DevSimOptions Options() override { return {"", {}, -1, {"--omit", kTree + ".3.7.1"}}; }
+};
+
+TEST_F(MainWindowWithoutDhcp, HidesTheDhcpServerItem) {
+    StartReady();
+    EXPECT_FALSE(form->DhcpSupport);
+    emit form->Advanced1->aboutToShow();
+    EXPECT_FALSE(form->DHCPServer1->isVisible());
+    EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+class MainWindowRestart : public MainWindowOnDevice {
+    DevSimOptions Options() override { return {"", {}, 6.5, {}}; }
+};
+
+TEST_F(MainWindowRestart, SaveAndActivateSendsOnlyTheActivationAndWaitsForTheDevice) {
+    StartReady();
+    sim->ClearLog();
+    form->cfSaveandActivate1->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return form->FM_Waiting != nullptr; }, 3000));
+    EXPECT_TRUE(boxes.Boxes.empty()) << "no question, no failure";
+    const auto sets = Received("SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].oid, kTree + ".5.1.0");
+    EXPECT_EQ(sets[0].value, "1");
+    QPointer<TFM_Waiting> waiting = form->FM_Waiting;
+    EXPECT_TRUE(waiting->isVisible());
+    EXPECT_FALSE(form->isEnabled());
+
+    // The restarting device stops answering the lamp poll (driven by hand here, so that the
+    // poll's phase does not decide when the device is seen again) ...
+    form->Timer1->SetEnabled(false);
+    QElapsedTimer sinceSet;
+    sinceSet.start();
+    ASSERT_TRUE(PumpUntil([this] { return form->LedRequest->Busy == 0; }, 7000));
+    form->Timer1Timer(form->Timer1);
+    ASSERT_TRUE(PumpUntil([this] { return form->Panel0Text() != "Ready. "; }, 7000));
+    EXPECT_NE(form->Panel0Text().find("timed out"), std::string::npos) << form->Panel0Text();
+    EXPECT_TRUE(form->Sh_power->IsOff());
+    // ... and the dialog, at its last count, holds while the poll goes unanswered ...
+    waiting->Countdown = 1;
+    PumpUntil([&] { return sinceSet.elapsed() > 7500; }, 8000);
+    ASSERT_FALSE(waiting.isNull());
+    EXPECT_TRUE(waiting->isVisible());
+    EXPECT_GE(waiting->ExtraTicks, 1);
+    // ... until the device, back from its restart, answers it.
+    form->Timer1Timer(form->Timer1);
+    ASSERT_TRUE(PumpUntil([&] { return !waiting->isVisible(); }, 3000));
+    EXPECT_EQ(form->Panel0Text(), "Ready. ");
+    EXPECT_LT(waiting->ExtraTicks, TFM_Waiting::kHoldTicks) << "closed by the answer, not by giving up";
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(Received("SET").size(), 1u);
+}
+
+using MainWindowDiscard = MainWindowOnDevice;
+
+TEST_F(MainWindowDiscard, CancelSendsNothingAndOkSendsOnlyTheDiscard) {
+    StartReady();
+    sim->ClearLog();
+    boxes.Answer(IDCANCEL);
+    form->cfDiscardChanges1->trigger();
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].Caption, "Warning");
+    EXPECT_EQ(boxes.Boxes[0].Text, "All of your changes will be discarded! continue?");
+    EXPECT_EQ(boxes.Boxes[0].Buttons, MB_OKCANCEL);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_TRUE(Received("SET").empty());
+
+    form->cfDiscardChanges1->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return !Received("SET").empty(); }, 3000));
+    PumpUntil([this] { return form->SaveActivateRequest->Busy == 0; }, 3000);
+    const auto sets = Received("SET");
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0].oid, kTree + ".5.2.0");
+    EXPECT_EQ(sets[0].value, "1");
+    EXPECT_EQ(boxes.Boxes.size(), 2u) << "the question only";
+    EXPECT_EQ(form->FM_Waiting, nullptr);
+    EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(MainWindowDiscard, RefusedWritesAreShownAndSaveStillWaits) {
+    StartReady();
+    sim->Command("fail " + kTree + ".5 genErr");
+    form->cfDiscardChanges1->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return boxes.Boxes.size() == 2; }, 3000));
+    EXPECT_EQ(boxes.Boxes[1].Caption, ProgramFileName());
+    EXPECT_FALSE(boxes.Boxes[1].Text.empty());
+    EXPECT_EQ(form->FM_Waiting, nullptr);
+
+    form->cfSaveandActivate1->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return form->FM_Waiting != nullptr; }, 3000));
+    ASSERT_EQ(boxes.Boxes.size(), 3u);
+    EXPECT_EQ(boxes.Boxes[2].Caption, ProgramFileName());
+    EXPECT_EQ(boxes.Boxes[2].Text, boxes.Boxes[1].Text);
+    EXPECT_TRUE(form->FM_Waiting->isVisible()) << "shown whatever the result";
+}
+
+TEST_F(MainWindowDiscard, ASaveThatTimesOutIsNotReported) {
+    StartReady();
+    sim->Command("silent 4");
+    form->cfSaveandActivate1->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return form->FM_Waiting != nullptr; }, 5000));
+    EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+using MainWindowLifetime = MainWindowOnDevice;
+
+TEST_F(MainWindowLifetime, ClosingWhileReadsAreOutstandingReachesNoRequest) {
+    StartReady();
+    sim->Command("delay 300");
+    form->Timer1Timer(form->Timer1);
+    form->Timer4Timer(form->Timer4);
+    form->cfDiscardChanges1->trigger();
+    QElapsedTimer clock;
+    clock.start();
+    form.reset();
+    EXPECT_LT(clock.elapsed(), 3000);
+    PumpUntil([] { return false; }, 600); // late answers find nothing to reach
+    EXPECT_EQ(boxes.Boxes.size(), 1u) << "the Discard question only";
+}
+
+} // namespace
