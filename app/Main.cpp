@@ -5,6 +5,7 @@
 #include "app/Lamp.h"
 #include "app/LampStatus.h"
 #include "app/MainPicture.h"
+#include "app/MenuHandlers.h"
 #include "app/MessageFiles.h"
 #include "app/MibObjectDefs.h"
 #include "app/StartupGlobals.h"
@@ -33,6 +34,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <stdexcept>
 #include <vector>
 
 TMainForm* MainForm = nullptr;
@@ -133,6 +135,24 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::ConnectMenu() {
+    // The items that open forms: each runs what the program registered under the item's name.
+    for (QAction* item : findChildren<QAction*>()) {
+        const std::string name = item->objectName().toStdString();
+        if (item->menu() || name.empty() || item == DHCPServer1 || item == cfSaveandActivate1 ||
+            item == cfDiscardChanges1)
+            continue;
+        connect(item, &QAction::triggered, this, [this, name] {
+            // As the class library did for any handler: a failing form is shown, the window goes on.
+            try {
+                if (const MenuHandler* open = FindMenuHandler(name))
+                    (*open)(this);
+            } catch (const std::exception& error) {
+                ShowException(error);
+            } catch (...) {
+                ShowException(std::runtime_error("Unknown error"));
+            }
+        });
+    }
     connect(Advanced1, &QMenu::aboutToShow, this,
             [this] { GuardEvent([this] { Advanced1Click(Advanced1); }); });
     connect(cfSaveandActivate1, &QAction::triggered, this,

@@ -2,6 +2,7 @@
 #include "app/Main.h"
 #include "app/Application.h"
 #include "app/StartupGlobals.h"
+#include "app/program/FormMenu.h"
 #include "platform/ParamStr.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     try {
         SetApplicationTitle("KTX-7593AP");
+        RegisterFormMenu();
         auto* form = new TMainForm(nullptr);
         try {
             form->FormCreate(form);

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/Lamp.h"
 #include "app/Main.h"
+#include "app/MenuHandlers.h"
 #include "app/Wait.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/NxSNMPSession.h"
@@ -145,6 +146,26 @@ TEST_F(MainWindow, DhcpServerItemFollowsTheSupportFlag) {
     form.DhcpSupport = true;
     emit form.Advanced1->aboutToShow();
     EXPECT_TRUE(form.DHCPServer1->isVisible());
+}
+
+TEST_F(MainWindow, MenuItemsRunWhatTheProgramRegistered) {
+    TMainForm form;
+    QWidget* openedWith = nullptr;
+    SetMenuHandler("bLan1", [&](QWidget* main) { openedWith = main; });
+    SetMenuHandler("stViewLog1", [](QWidget*) { throw std::runtime_error("form failed"); });
+    auto item = [&](const char* name) { return form.findChild<QAction*>(name); };
+    ASSERT_NE(item("bLan1"), nullptr);
+    EXPECT_EQ(item("bLan1")->text(), "LAN");
+    item("bLan1")->trigger();
+    EXPECT_EQ(openedWith, &form);
+    MessageRecorder boxes;
+    item("stViewLog1")->trigger(); // a failing form is shown and never takes the window down
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].Text, "form failed");
+    ASSERT_NE(item("stStats1"), nullptr);
+    item("stStats1")->trigger(); // nothing registered: nothing happens
+    SetMenuHandler("bLan1", {});
+    SetMenuHandler("stViewLog1", {});
 }
 
 TEST_F(MainWindow, WithoutParametersTheModuleRefusesToRun) {

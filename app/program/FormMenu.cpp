@@ -1,0 +1,27 @@
+#include "app/program/FormMenu.h"
+
+#include "app/About.h"
+#include "app/Clientinfo.h"
+#include "app/Devinfo.h"
+#include "app/Indication.h"
+#include "app/Information.h"
+#include "app/Logset.h"
+#include "app/MenuHandlers.h"
+#include "app/Static.h"
+#include "app/Systemlog.h"
+#include "app/Wdsinfo.h"
+#include "forms/network/Lan.h"
+
+void RegisterFormMenu() {
+    // Owned by the main window: home information, WDS information, About; the rest by the application.
+    SetMenuHandler("hInformation1", [](QWidget* main) { ShowHomeInformationForm(main); });
+    SetMenuHandler("bLan1", [](QWidget*) { ShowLanForm(); });
+    SetMenuHandler("stDeviceInfo2", [](QWidget*) { ShowDevInfoForm(); });
+    SetMenuHandler("stIndication1", [](QWidget*) { ShowIndication(); });
+    SetMenuHandler("stClient1", [](QWidget*) { ShowClientInformation(); });
+    SetMenuHandler("WDSInformation1", [](QWidget* main) { ShowWdsInformation(main); });
+    SetMenuHandler("stStats1", [](QWidget*) { ShowStaticForm(); });
+    SetMenuHandler("stViewLog1", [](QWidget*) { ShowLogForm(); });
+    SetMenuHandler("stLogSetting1", [](QWidget*) { ShowLogSetForm(); });
+    SetMenuHandler("About1", [](QWidget* main) { ShowAboutForm(main); });
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Registers what every built menu item of the main window opens.
+void RegisterFormMenu();
