@@ -2,6 +2,7 @@
 
 #include "app/MacAddressText.h"
 #include "app/MibRowTables.h"
+#include "app/ModelCode.h"
 #include "app/ReadReport.h"
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
@@ -40,7 +41,7 @@ constexpr int kMacRangeSpan = 6;
 TFM_DevInfo::TFM_DevInfo(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      ModelCode(ModelName.substr(4, 4)), ui_(std::make_unique<Ui::TFM_DevInfo>()) {
+      ModelCode(::ModelCode()), ui_(std::make_unique<Ui::TFM_DevInfo>()) {
     ui_->setupUi(this);
     setFixedSize(size());
     PageControl1 = ui_->PageControl1;

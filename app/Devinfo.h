@@ -24,7 +24,7 @@ class TFM_DevInfo : public QDialog {
     void Bt_RefaClick(QObject* sender);
     void Bt_RefgClick(QObject* sender);
 
-    // Characters 5 to 8 of the model string: "7593" single band, "6391" dual band.
+    // The model's band code (ModelCode()), kept per form so a test can show the other model.
     std::string ModelCode;
 
     QTabWidget* PageControl1;

@@ -179,25 +179,19 @@ void TStationListForm::FormResize() {
 }
 
 void TStationListForm::Bt_RfrshClick() {
-    if (!RequestsAlive())
-        return;
-    try {
-        StartWalk();
-        ShowResult("Refresh...");
-        Busy = 1;
-        SetBandRows();
-        SendAction();
-        User_ListView->ClearItems();
-    } catch (const std::exception& e) {
-        Busy = 0;
-        ShowResult(e.what());
-    }
+    Refresh(true);
 }
 
 void TStationListForm::Timer1Timer() {
+    Refresh(false);
+}
+
+void TStationListForm::Refresh(bool walkFirst) {
     if (!RequestsAlive())
         return;
     try {
+        if (walkFirst)
+            StartWalk();
         ShowResult("Refresh...");
         Busy = 1;
         SetBandRows();

@@ -96,6 +96,9 @@ class TStationListForm : public QDialog {
     void SendAction();
     void ReadCounts();
     void StartWalk();
+    // Asks the device to gather its station table again, then reads it; the refresh button
+    // starts a walk of what the device holds now before that.
+    void Refresh(bool walkFirst);
     void OnActionDone(NxSNMPError* result);
     void OnWalkDone(NxSNMPError* result);
     void FillUserList();

@@ -1,14 +1,12 @@
 #include "snmpengine/OctetStr.h"
 
+#include "platform/HexDigit.h"
+
 namespace {
+// A character that is no hex digit counts as 0.
 int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0;
+    const int d = HexDigitValue(c);
+    return d < 0 ? 0 : d;
 }
 } // namespace
 

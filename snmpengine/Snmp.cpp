@@ -26,6 +26,16 @@ std::map<unsigned long, struct Record*>& liveRecords() {
 }
 unsigned long lastRequestId = 0;
 
+// The user key (Ku) of a pass phrase, hashed with the session's authentication protocol, for the
+// privacy key as well.
+// keyLength holds the room in key on entry and the key's length on return.
+bool userKeyFrom(const netsnmp_session& settings, const std::string& passphrase, u_char* key,
+                 size_t& keyLength) {
+    return generate_Ku(settings.securityAuthProto, static_cast<u_int>(settings.securityAuthProtoLen),
+                       reinterpret_cast<const u_char*>(passphrase.data()), passphrase.size(), key,
+                       &keyLength) == SNMPERR_SUCCESS;
+}
+
 std::vector<Snmp*>& openSessions() {
     static std::vector<Snmp*> sessions;
     return sessions;
@@ -248,10 +258,8 @@ int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, ui
             settings.securityAuthProto = sha ? usmHMACSHA1AuthProtocol : usmHMACMD5AuthProtocol;
             settings.securityAuthProtoLen = USM_AUTH_PROTO_MD5_LEN;
             settings.securityAuthKeyLen = USM_AUTH_KU_LEN;
-            if (generate_Ku(settings.securityAuthProto, static_cast<u_int>(settings.securityAuthProtoLen),
-                            reinterpret_cast<const u_char*>(user->authPassword.data()),
-                            user->authPassword.size(), settings.securityAuthKey,
-                            &settings.securityAuthKeyLen) != SNMPERR_SUCCESS)
+            if (!userKeyFrom(settings, user->authPassword, settings.securityAuthKey,
+                             settings.securityAuthKeyLen))
                 return SnmpStatus::UsmAuthenticationError;
         }
         if (securityLevel == SecurityLevel::AuthPriv) {
@@ -259,10 +267,8 @@ int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, ui
                 user->privProtocol == PrivProtocol::Aes128 ? usmAESPrivProtocol : usmDESPrivProtocol;
             settings.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
             settings.securityPrivKeyLen = USM_PRIV_KU_LEN;
-            if (generate_Ku(settings.securityAuthProto, static_cast<u_int>(settings.securityAuthProtoLen),
-                            reinterpret_cast<const u_char*>(user->privPassword.data()),
-                            user->privPassword.size(), settings.securityPrivKey,
-                            &settings.securityPrivKeyLen) != SNMPERR_SUCCESS)
+            if (!userKeyFrom(settings, user->privPassword, settings.securityPrivKey,
+                             settings.securityPrivKeyLen))
                 return SnmpStatus::UsmEncryptionError;
         }
         // Sessions that carry an older registration of this user take no new requests.

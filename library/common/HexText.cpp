@@ -1,5 +1,7 @@
 #include "library/common/HexText.h"
 
+#include "platform/HexDigit.h"
+
 std::string AsciiToHexText(const std::string& text) {
     static const char digits[] = "0123456789abcdef";
     std::string hex;
@@ -13,14 +15,10 @@ std::string AsciiToHexText(const std::string& text) {
 
 namespace {
 
+// A character that is no hex digit counts as 0.
 int DigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0;
+    const int d = HexDigitValue(c);
+    return d < 0 ? 0 : d;
 }
 
 } // namespace

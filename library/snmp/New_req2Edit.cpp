@@ -18,21 +18,6 @@ void New_req2Edit::ShowValues() {
 }
 
 void New_req2Edit::AddListRow() {
-    TListView* view = ListView();
-    if (!view)
-        return;
-    const NxSNMPVarList& list = Request.VarList;
-    int item = -1;
-    auto add = [&](int i) {
-        if (item < 0)
-            item = view->AddItem(std::to_string(RowCounter));
-        else
-            view->AddSubItem(item, RowText(*list.GetRow(i)));
-    };
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsUnlisted(i))
-            add(i);
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsListed(i))
-            add(i);
+    const std::string number = std::to_string(RowCounter);
+    AddListRowWith(&number);
 }

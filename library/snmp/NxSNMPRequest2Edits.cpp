@@ -24,6 +24,18 @@ bool IsStringSyntax(int32_t syntax) {
            syntax == SYN_OPAQUE || syntax == SYN_MACADDRESS;
 }
 
+// The rows in list-view column order: the rows kept out of the list first, then the listed ones.
+std::vector<int> ColumnRows(const NxSNMPVarList& list) {
+    std::vector<int> rows;
+    for (int i = 0; i < list.RowCount(); ++i)
+        if (list.IsUnlisted(i))
+            rows.push_back(i);
+    for (int i = 0; i < list.RowCount(); ++i)
+        if (list.IsListed(i))
+            rows.push_back(i);
+    return rows;
+}
+
 std::vector<TEdit*> EditsOf(const NxSNMPBinding& b) {
     std::vector<TEdit*> edits;
     for (const auto& c : b.Controls)
@@ -374,33 +386,27 @@ void NxSNMPRequest2Edits::BuildColumns() {
     if (view->ColumnCount() >= list.CountListed() + list.CountUnlisted())
         return;
     view->ClearColumns();
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsUnlisted(i))
-            view->AddColumn(list.GetRow(i)->Name ? list.GetRow(i)->Name : "", 0);
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsListed(i))
-            view->AddColumn(list.GetRow(i)->Name ? list.GetRow(i)->Name : "", TListView::AutoSizeHeader);
+    for (int i : ColumnRows(list))
+        view->AddColumn(list.GetRow(i)->Name ? list.GetRow(i)->Name : "",
+                        list.IsListed(i) ? TListView::AutoSizeHeader : 0);
 }
 
 void NxSNMPRequest2Edits::AddListRow() {
+    AddListRowWith(nullptr);
+}
+
+void NxSNMPRequest2Edits::AddListRowWith(const std::string* firstColumn) {
     TListView* view = ListView_.data();
     if (!view)
         return;
     const NxSNMPVarList& list = Request.VarList;
     int item = -1;
-    auto add = [&](int i) {
-        const std::string text = RowText(*list.GetRow(i));
+    for (int i : ColumnRows(list)) {
         if (item < 0)
-            item = view->AddItem(text);
+            item = view->AddItem(firstColumn ? *firstColumn : RowText(*list.GetRow(i)));
         else
-            view->AddSubItem(item, text);
-    };
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsUnlisted(i))
-            add(i);
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsListed(i))
-            add(i);
+            view->AddSubItem(item, RowText(*list.GetRow(i)));
+    }
 }
 
 void NxSNMPRequest2Edits::ListRowToValues() {
@@ -410,16 +416,10 @@ void NxSNMPRequest2Edits::ListRowToValues() {
     const int item = view->ItemIndex();
     const NxSNMPVarList& list = Request.VarList;
     int column = 0;
-    auto take = [&](int i) {
+    for (int i : ColumnRows(list)) {
         SetRowText(*list.GetRow(i), column == 0 ? view->ItemCaption(item) : view->SubItem(item, column - 1));
         ++column;
-    };
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsUnlisted(i))
-            take(i);
-    for (int i = 0; i < list.RowCount(); ++i)
-        if (list.IsListed(i))
-            take(i);
+    }
 }
 
 void NxSNMPRequest2Edits::OnListSelect(QObject* sender, int item, bool selected) {

@@ -77,6 +77,9 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     void AfterGet() override;
     void AfterSet() override;
     virtual void OnListSelect(QObject* sender, int item, bool selected);
+    // One list row, columns in list order; firstColumn, when given, is shown in place of the first
+    // column's value.
+    void AddListRowWith(const std::string* firstColumn);
     void OnBoundControlChange(QObject* sender);
 
   private:

@@ -1,5 +1,6 @@
 #include "app/MibObjectDefs.h"
 #include "library/common/NxOptionList.h"
+#include "tests/support/FakeItemControl.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -7,15 +8,6 @@
 #include <vector>
 
 namespace {
-
-struct FakeCombo : NxItemControl {
-    std::vector<std::string> items;
-    int index = -1;
-    void ClearItems() override { items.clear(), index = -1; }
-    void AddItem(const std::string& t) override { items.push_back(t); }
-    int GetItemIndex() const override { return index; }
-    void SetItemIndex(int i) override { index = i; }
-};
 
 std::vector<std::string> Texts(const NxOptionList* list) {
     std::vector<std::string> texts;

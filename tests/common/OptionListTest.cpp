@@ -1,19 +1,11 @@
 #include "library/common/NxOptionList.h"
 #include "platform/Exception.h"
+#include "tests/support/FakeItemControl.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-struct FakeCombo : NxItemControl {
-    std::vector<std::string> items;
-    int index = -1;
-    void ClearItems() override { items.clear(), index = -1; }
-    void AddItem(const std::string& t) override { items.push_back(t); }
-    int GetItemIndex() const override { return index; }
-    void SetItemIndex(int i) override { index = i; }
-};
 
 const OptionDef kEnable[] = {IntOption(0, "Disable"), IntOption(1, "Enable"), EndOfOptions()};
 

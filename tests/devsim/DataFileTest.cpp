@@ -89,3 +89,13 @@ TEST(DevSimLogFormat, EveryByteSurvivesTheLine) {
     EXPECT_EQ(back->version, "v1");
     EXPECT_FALSE(ParseLogRecord("GET\t1.3").has_value());
 }
+
+TEST(DevSimLogFormat, BrokenHexEscapesStayAsWritten) {
+    EXPECT_EQ(UnescapeBytes("\\x4"), "\\x4");
+    EXPECT_EQ(UnescapeBytes("\\xZZ\\x41\\"), "\\xZZA\\");
+}
+
+TEST(DevSimDataFile, HexEscapeNeedsTwoDigits) {
+    EXPECT_EQ(UnquoteValue("\"\\x4a\""), "J");
+    EXPECT_THROW(UnquoteValue("\"\\x4\""), std::invalid_argument);
+}

@@ -1,5 +1,6 @@
 #include "platform/NMFTP.h"
 #include "platform/Exception.h"
+#include "tests/support/FreePort.h"
 #include "tests/support/TempDir.h"
 
 #include <arpa/inet.h>
@@ -15,18 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-int FreeTcpPort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    close(fd);
-    return ntohs(a.sin_port);
-}
 
 bool Accepts(int port) {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);

@@ -1,6 +1,7 @@
 #include "library/snmp/NxSNMPIndex.h"
 #include "library/snmp/NxSNMPStatus.h"
 #include "platform/Exception.h"
+#include "tests/snmp/HelpContextOf.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,6 @@ namespace {
 
 const OptionDef kBands[] = {IntOption(1, "11a"), IntOption(2, "11g"), EndOfOptions()};
 NxOptionList gBands(kBands, NxOptionList::IntegerKeys, false);
-
-int CodeOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
-}
 
 // A list whose key columns have the given syntaxes (and access flags), plus one data column.
 NxSNMPVarList Keys(std::initializer_list<std::pair<int32_t, uint32_t>> keys) {

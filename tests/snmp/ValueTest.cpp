@@ -2,6 +2,7 @@
 #include "library/snmp/NxSNMPStatus.h"
 #include "library/snmp/NxSNMPValue.h"
 #include "platform/Exception.h"
+#include "tests/snmp/HelpContextOf.h"
 
 #include <cstring>
 #include <functional>
@@ -11,15 +12,6 @@ namespace {
 
 const OptionDef kOnOff[] = {IntOption(0, "Off"), IntOption(1, "On"), EndOfOptions()};
 NxOptionList gOnOff(kOnOff, NxOptionList::IntegerKeys, false);
-
-int CodeOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
-}
 
 NxSNMPValue Number(uint64_t n) {
     NxSNMPValue v;

@@ -1,4 +1,5 @@
 #include "tests/support/DevSim.h"
+#include "tests/support/FreePort.h"
 
 #include <arpa/inet.h>
 #include <csignal>
@@ -25,24 +26,6 @@ long NowMillis() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1000L + ts.tv_nsec / 1000000L;
-}
-
-// A port the kernel just handed out; another process may take it before the simulator binds
-// it, which the caller handles by trying again.
-int FreeUdpPort() {
-    int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0)
-        return 0;
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    int port = 0;
-    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-        getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    close(fd);
-    return port;
 }
 
 std::string BinDir() {

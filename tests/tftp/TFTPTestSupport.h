@@ -2,6 +2,7 @@
 // Shared fixture: a server on a free loopback port over a temporary root, a recorder of its status
 // reports, a raw UDP peer, and child-process clients run while the event loop keeps serving.
 #include "library/tftp/NxTFTPServer.h"
+#include "tests/support/FreePort.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -15,7 +16,6 @@
 
 using Bytes = std::vector<uint8_t>;
 
-int FreeUdpPort();
 void PumpFor(int milliseconds);
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 Bytes RandomBytes(size_t size, unsigned seed);

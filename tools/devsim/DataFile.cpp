@@ -1,5 +1,7 @@
 #include "tools/devsim/DataFile.h"
 
+#include "platform/HexDigit.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -14,16 +16,6 @@ std::string Trim(const std::string& s) {
         return {};
     size_t e = s.find_last_not_of(" \t\r");
     return s.substr(b, e - b + 1);
-}
-
-int Hex(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Splits off the next blank-separated word of s starting at pos.
@@ -73,8 +65,8 @@ std::string UnquoteValue(const std::string& raw) {
         if (i + 1 >= text.size())
             throw std::invalid_argument("unfinished escape");
         char n = text[i + 1];
-        if (n == 'x' && i + 3 < text.size() && Hex(text[i + 2]) >= 0 && Hex(text[i + 3]) >= 0) {
-            out.push_back(static_cast<char>(Hex(text[i + 2]) * 16 + Hex(text[i + 3])));
+        if (const int byte = n == 'x' ? HexPairValue(text, i + 2) : -1; byte >= 0) {
+            out.push_back(static_cast<char>(byte));
             i += 3;
         } else if (n == '"' || n == '\\') {
             out.push_back(n);

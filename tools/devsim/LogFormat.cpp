@@ -1,22 +1,11 @@
 #include "tools/devsim/LogFormat.h"
 
+#include "platform/HexDigit.h"
+
 #include <cstdio>
 #include <vector>
 
 namespace devsim {
-namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 std::string EscapeBytes(const std::string& bytes) {
     std::string out;
@@ -35,9 +24,10 @@ std::string EscapeBytes(const std::string& bytes) {
 std::string UnescapeBytes(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' && HexDigit(text[i + 2]) >= 0 &&
-            HexDigit(text[i + 3]) >= 0) {
-            out.push_back(static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3])));
+        const int byte =
+            text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'x' ? HexPairValue(text, i + 2) : -1;
+        if (byte >= 0) {
+            out.push_back(static_cast<char>(byte));
             i += 3;
         } else {
             out.push_back(text[i]);

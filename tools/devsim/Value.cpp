@@ -1,5 +1,7 @@
 #include "tools/devsim/Value.h"
 
+#include "platform/HexDigit.h"
+
 #include <net-snmp/net-snmp-config.h>
 
 #include <net-snmp/net-snmp-includes.h>
@@ -48,16 +50,6 @@ int64_t ParseInteger32(const std::string& text) {
     return negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Hex digits with optional ':', '-' or blank separators between octets.
 std::string ParseHex(const std::string& text) {
     std::string out;
@@ -68,7 +60,7 @@ std::string ParseHex(const std::string& text) {
                 throw std::invalid_argument("odd hex digit count: " + text);
             continue;
         }
-        int d = HexDigit(c);
+        int d = HexDigitValue(c);
         if (d < 0)
             throw std::invalid_argument("not hex: " + text);
         if (pending < 0) {
