@@ -1,20 +1,14 @@
 // The real program started as the host starts it, without a display, against the simulated
 // device; what its window shows is read from its status log.
 #include "tests/support/DevSim.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/HostedProgram.h"
 
 #include <chrono>
-#include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -24,51 +18,16 @@ const std::string kTree = "1.3.6.1.4.1.48113.11.37.4";
 
 class ProgramOnDevice : public ::testing::Test {
   protected:
-    void SetUp() override {
-        setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
-        std::filesystem::create_directories(dir.File("host/bin"));
-        std::filesystem::create_directories(dir.File("host/Conf/MBF"));
-        std::filesystem::create_directories(dir.File("run"));
-        dir.Write("registry.ini",
-                  "[SOFTWARE\\Quenvar\\Orbisk5.1\\ExePath]\nPath=" + dir.File("host/bin/") + "\n");
-    }
-    void TearDown() override {
-        if (pid > 0) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-    }
+    void TearDown() override { host.Kill(); }
     void StartDevice(const DevSimOptions& options = {}) { sim = std::make_unique<DevSim>(options); }
     void WriteCfg(const std::string& lines) {
-        dir.Write("host/Conf/MBF/127.0.0.1.cfg",
-                  "[Program Information]\nAgentPort=" + std::to_string(sim->Port()) + "\n" + lines);
+        host.WriteCfg("127.0.0.1",
+                      "[Program Information]\nAgentPort=" + std::to_string(sim->Port()) + "\n" + lines);
     }
     void Start(const std::vector<std::string>& parameters) {
-        const std::string program = std::string(std::getenv("KTX_BIN_DIR")) + "/ktx7593ap";
-        pid = fork();
-        if (pid == 0) {
-            if (chdir(dir.File("run").c_str()) != 0)
-                _exit(127);
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-            setenv("KTX_MESSAGE_LOG", dir.File("messages.log").c_str(), 1);
-            setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
-            setenv("KTX_STATUS_LOG", dir.File("status.log").c_str(), 1);
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, 2);
-            std::vector<char*> argv{const_cast<char*>(program.c_str())};
-            for (const std::string& p : parameters)
-                argv.push_back(const_cast<char*>(p.c_str()));
-            argv.push_back(nullptr);
-            execv(program.c_str(), argv.data());
-            _exit(127);
-        }
+        host.Start(parameters, {{"KTX_STATUS_LOG", dir.File("status.log")}});
     }
-    static std::string Read(const std::string& file) {
-        std::ifstream in(file);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static std::string Read(const std::string& file) { return HostedProgram::ReadFile(file); }
     std::vector<std::string> StatusLines() const {
         std::vector<std::string> lines;
         std::istringstream in(Read(dir.File("status.log")));
@@ -98,9 +57,9 @@ class ProgramOnDevice : public ::testing::Test {
         return versions;
     }
 
-    TempDir dir;
+    HostedProgram host;
+    const TempDir& dir = host.Dir();
     std::unique_ptr<DevSim> sim;
-    pid_t pid = -1;
 };
 
 TEST_F(ProgramOnDevice, ComesUpReadyAndFollowsASilentDevice) {
