@@ -215,7 +215,7 @@ TEST_F(MainWindow, LampPollOutcome) {
 
     NxSNMPError failed;
     failed.Code = -405;
-    failed.Message = "(SNMP++) SNMP request timed out";
+    failed.Message = "(SNMPClass) SNMP request timed out!";
     form.ShowLedStatus(failed, "21");
     EXPECT_EQ(form.Panel0Text(), failed.Message);
     for (Lamp* lamp : {form.Sh_power, form.Sh_Lan, form.Sh_11g, form.Sh_11a})
