@@ -172,4 +172,21 @@ TEST_F(RefusingDeviceTest, RefusedTransferIsReportedAsFailure) {
         EXPECT_EQ(set.find(kCfg + "4.0"), std::string::npos) << set;
 }
 
+class RefusingSaveDeviceTest : public CfgFileFormTest {
+  protected:
+    void SetUp() override {
+        Failures = {kCfg + "4.0=genErr"};
+        CfgFileFormTest::SetUp();
+    }
+};
+
+TEST_F(RefusingSaveDeviceTest, RefusedConfigSaveStopsBeforeTheRestart) {
+    form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
+    Start(form->Bt_OK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Update file fail!Please try again!"}));
+    ASSERT_FALSE(Sets().empty());
+    EXPECT_EQ(Sets().back(), kCfg + "4.0=2");
+    EXPECT_NE(Panel(), "Update configuration success!");
+}
+
 } // namespace
