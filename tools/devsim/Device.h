@@ -42,5 +42,7 @@ class Device {
 void InstallDeviceHooks(Device& device);
 // The log's transfer and clear commands (LogHooks.cpp).
 void InstallLogHooks(Device& device);
+// The configuration file's transfer, save and reboot commands (CfgFileHooks.cpp).
+void InstallCfgFileHooks(Device& device);
 
 } // namespace devsim

@@ -1,0 +1,379 @@
+#include "forms/admin/Cfghis.h"
+
+#include "app/AddressChecks.h"
+#include "app/Application.h"
+#include "app/MibOptionLists.h"
+#include "app/Wait.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/tftp/NxTFTPServer.h"
+#include "library/tftp/TFTPServerPort.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/Exception.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "platform/Text.h"
+#include "ui_Cfghis.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <filesystem>
+
+uint8_t CfgSaveMode = 0;
+
+namespace {
+
+#define CFG "1.3.6.1.4.1.48113.11.37.4.4.3.1"
+const VarDef kSource[] = {
+    Row(CFG ".1", "remotesrvip", SYN_IPADDRESS, ACC_READWRITE),
+    Row(CFG ".2", "remotefilename", SYN_DISPLAYSTR, ACC_READWRITE),
+    EndOfRows(),
+};
+const VarDef kTftpCommand[] = {
+    Row(CFG ".3", "tftpcommand", SYN_INTEGER, ACC_READWRITE, tftpcommandOptions()),
+    EndOfRows(),
+};
+const VarDef kUpgradeCommand[] = {
+    Row(CFG ".4", "upgradesettingcommand", SYN_INTEGER, ACC_READWRITE, upgradesettingcommandOptions()),
+    EndOfRows(),
+};
+#undef CFG
+
+constexpr int kGet = 0;
+constexpr int kPut = 1;
+constexpr int kConfigSave = 1;
+constexpr int kReboot = 2;
+constexpr uint32_t kTftpTimeOut = 10000;
+constexpr uint32_t kUpgradeTimeOut = 20000;
+constexpr uint32_t kRebootTimeOut = 200;
+constexpr int kWaitCount = 500;
+constexpr int kRestartCount = 60;
+constexpr char kWarning[] = "Warning";
+constexpr char kEmptyFile[] = "Empty file is not accepted.";
+constexpr char kPathError[] = "The file path is error.";
+constexpr char kSaveFailed[] = "Fail to save the configuration file!";
+constexpr char kUpdateFailed[] = "The configuration file updated fail!";
+constexpr char kUpgradeFailed[] = "Update file fail!Please try again!";
+
+size_t LastSeparator(const std::string& path) {
+    return path.find_last_of("\\/");
+}
+
+bool NamesDcf(const std::string& name) {
+    std::string upper = name;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
+    return upper.find(".DCF") != std::string::npos;
+}
+
+} // namespace
+
+TFM_CfgFile::TFM_CfgFile(QWidget* owner)
+    : QDialog(owner), WaitTickMilliseconds(TFM_Waiting::kTickMilliseconds),
+      ui_(std::make_unique<Ui::TFM_CfgFile>()) {
+    ui_->setupUi(this);
+    GroupBox1 = ui_->GroupBox1;
+    GroupBox2 = ui_->GroupBox2;
+    Label1 = ui_->Label1;
+    Label2 = ui_->Label2;
+    Ed_UpgFile = ui_->Ed_UpgFile;
+    Ed_SaveFile = ui_->Ed_SaveFile;
+    Bt_Browse = ui_->Bt_Browse;
+    Bt_OK = ui_->Bt_OK;
+    Bt_SavBrw = ui_->Bt_SavBrw;
+    Bt_Upload = ui_->Bt_Upload;
+    Ed_TfpSrv = ui_->Ed_TfpSrv;
+    CB_TfpCom = ui_->CB_TfpCom;
+    CB_UpgCom = ui_->CB_UpgCom;
+    StatusBar = ui_->StatusBar;
+
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    StatusBar->AddPanel(50);
+
+    connect(Bt_Browse, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_BrowseClick(Bt_Browse); }); });
+    connect(Bt_SavBrw, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_SavBrwClick(Bt_SavBrw); }); });
+    connect(Bt_OK, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_OKClick(Bt_OK); }); });
+    connect(Bt_Upload, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_UploadClick(Bt_Upload); }); });
+
+    FormCreate(this);
+}
+
+TFM_CfgFile::~TFM_CfgFile() {
+    FormCloseQuery();
+}
+
+void TFM_CfgFile::FormCreate(QObject*) {
+    CfgSaveMode = 0;
+    try {
+        SourceRequest = std::make_unique<NxSNMPRequest2Edits>(this);
+        SourceRequest->Request.VarList = NxSNMPVarList(kSource, SVT_SV, 0);
+        SourceRequest->Mode =
+            NxSNMPRequest2Controls::ModeBlocking; // the chain goes on only once it is written
+        SourceRequest->SetStatusPanel(StatusBar->Panel(0));
+        SourceRequest->BindEdits(0, "%s", Ed_TfpSrv);
+        SourceRequest->BindEdits(1, "%s", Ed_UpgFile);
+
+        TftpRequest = std::make_unique<NxSNMPRequest2Edits>(this);
+        TftpRequest->Request.VarList = NxSNMPVarList(kTftpCommand, SVT_SV, 0);
+        TftpRequest->Request.TimeOut = kTftpTimeOut;
+        TftpRequest->SetStatusPanel(StatusBar->Panel(0));
+        TftpRequest->BindComboBox(0, CB_TfpCom);
+        TftpRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+            OnTftpCommandDone(s, r);
+        };
+
+        UpgradeRequest = std::make_unique<NxSNMPRequest2Edits>(this);
+        UpgradeRequest->Request.VarList = NxSNMPVarList(kUpgradeCommand, SVT_SV, 0);
+        UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
+        UpgradeRequest->SetStatusPanel(StatusBar->Panel(0));
+        UpgradeRequest->BindComboBox(0, CB_UpgCom);
+        UpgradeRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+            OnUpgradeCommandDone(s, r);
+        };
+    } catch (const std::exception& e) {
+        ShowPanel(e.what());
+    }
+
+    TFTPServer = new NxTFTPServer(this);
+    TFTPServer->SetTimeout(300, 3);
+    TFTPServer->SetOnStatus([](NxTFTPMsg*, bool*) {});
+    try {
+        TFTPServer->Start("", TFTPServerPort());
+        ServerStarted_ = true;
+    } catch (const std::exception& e) {
+        ShowMessage(std::string("TFTP Service Init Error:") + e.what());
+        ApplicationTerminate();
+    }
+}
+
+void TFM_CfgFile::ShowPanel(const std::string& text) {
+    StatusBar->ShowResult(text);
+}
+
+void TFM_CfgFile::Warn(const char* text) {
+    MessageBox(this, text, kWarning, MB_OK);
+}
+
+void TFM_CfgFile::Bt_BrowseClick(QObject*) {
+    const QString file = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      "Configuration files (*.dcf);;All files (*)");
+    if (!file.isEmpty())
+        Ed_UpgFile->SetText(FromQ(file));
+}
+
+void TFM_CfgFile::Bt_SavBrwClick(QObject*) {
+    const QString file = QFileDialog::getSaveFileName(this, QString(), QString(),
+                                                      "Configuration files (*.dcf);;All files (*)");
+    if (!file.isEmpty())
+        Ed_SaveFile->SetText(FromQ(file));
+}
+
+bool TFM_CfgFile::PickServerAddress() {
+    Ed_TfpSrv->SetText("");
+    return PickLocalServerAddress(Ed_TfpSrv);
+}
+
+bool TFM_CfgFile::RootServerAt(const std::string& path, std::string& name) {
+    const size_t at = LastSeparator(path);
+    if (at == std::string::npos) {
+        Warn(kPathError);
+        return false;
+    }
+    name = path.substr(at + 1);
+    try {
+        TFTPServer->Start(path.substr(0, at + 1), TFTPServerPort());
+    } catch (const std::exception& e) {
+        ShowPanel(e.what());
+        return false;
+    }
+    return true;
+}
+
+bool TFM_CfgFile::WriteSource(const char* failure) {
+    bool ok = false;
+    try {
+        ok = SourceRequest->Set(true, true);
+    } catch (const std::exception& e) {
+        Fail(e.what(), failure);
+        return false;
+    }
+    if (!ok)
+        Fail(SourceRequest->Request.Result.Message, failure);
+    return ok;
+}
+
+void TFM_CfgFile::Fail(const std::string& errorText, const char* box) {
+    ShowPanel(errorText);
+    Warn(box);
+    EndWait();
+}
+
+void TFM_CfgFile::Bt_OKClick(QObject*) {
+    if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
+        return;
+    const std::string path = Ed_UpgFile->Text();
+    if (path.empty())
+        return Warn(kEmptyFile);
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored))
+        return Warn("File format error! Please try again!");
+    if (!PickServerAddress())
+        return;
+    std::string name;
+    if (!RootServerAt(path, name))
+        return;
+    Ed_UpgFile->SetText(name);
+
+    CfgSaveMode = 0;
+    if (!WriteSource(kUpdateFailed))
+        return;
+    CB_TfpCom->SetItemIndex(kGet);
+    Wait();
+}
+
+void TFM_CfgFile::Bt_UploadClick(QObject*) {
+    if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
+        return;
+    const std::string path = Ed_SaveFile->Text();
+    if (path.empty())
+        return Warn(kEmptyFile);
+    if (!PickServerAddress())
+        return;
+    std::string name;
+    if (!RootServerAt(path, name))
+        return;
+    if (!NamesDcf(name))
+        name += ".dcf";
+    Ed_UpgFile->SetText(name);
+
+    const bool written = WriteSource(kSaveFailed);
+    Ed_UpgFile->SetText("");
+    Ed_SaveFile->SetText("");
+    if (!written)
+        return;
+    CB_TfpCom->SetItemIndex(kPut);
+    CfgSaveMode = 1;
+    Wait();
+}
+
+// Sends the TFTP command and holds the modal wait until the completions end it. The dialog
+// exists before the command goes out, so that an early answer always finds it.
+void TFM_CfgFile::Wait() {
+    auto* waiting = new TFM_Waiting(this, WaitTickMilliseconds);
+    Waiting = waiting;
+    waiting->Label3->setText("Upload configuration file...!");
+    waiting->Label1->setText("Please wait ....");
+    waiting->La_Time->hide();
+    waiting->seconds->hide();
+    waiting->Countdown = kWaitCount;
+    ShowPanel("Load Configuration file, please wait...!");
+    try {
+        TftpRequest->Set(true, true);
+    } catch (const std::exception& e) {
+        Fail(e.what(), CfgSaveMode ? kSaveFailed : kUpdateFailed);
+    }
+    waiting->exec();
+    Waiting = nullptr;
+    delete waiting;
+}
+
+void TFM_CfgFile::EndWait() {
+    if (Waiting)
+        Waiting->Countdown = 1;
+}
+
+void TFM_CfgFile::RestartWait() {
+    if (!Waiting)
+        return;
+    Waiting->Countdown = kRestartCount;
+    Waiting->La_Time->setText(ToQ(std::to_string(kRestartCount)));
+    Waiting->Label3->setText("The device is restarting...");
+    Waiting->Label1->setText("Please waiting for ");
+    Waiting->La_Time->show();
+    Waiting->seconds->show();
+}
+
+void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool ok = result->Code == 0;
+    if (CfgSaveMode == 1) {
+        if (!ok)
+            return Fail(result->Message, kSaveFailed);
+        EndWait();
+        ShowPanel("The configuration file saved successfully!");
+        if (Waiting)
+            Waiting->Label3->setText("Updating configuration file...!");
+        return;
+    }
+    if (!ok)
+        return Fail(result->Message, kUpdateFailed);
+    ShowPanel("Upload configuration file success!");
+    if (Waiting)
+        Waiting->Label3->setText("Updating configuration file...!");
+    UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
+    CB_UpgCom->SetItemIndex(kConfigSave);
+    try {
+        UpgradeRequest->Set(true, true);
+    } catch (const std::exception& e) {
+        Fail(e.what(), kUpgradeFailed);
+    }
+}
+
+void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (result->Code != 0)
+        return Fail(result->Message, kUpgradeFailed);
+    ShowPanel("Update configuration success!");
+    if (CB_UpgCom->GetItemIndex() == kReboot)
+        return;
+    UpgradeRequest->Request.TimeOut = kRebootTimeOut;
+    CB_UpgCom->SetItemIndex(kReboot);
+    try {
+        UpgradeRequest->Set(true, true);
+    } catch (const std::exception& e) {
+        return Fail(e.what(), kUpgradeFailed);
+    }
+    RestartWait();
+}
+
+bool TFM_CfgFile::FormCloseQuery() {
+    SourceRequest.reset();
+    TftpRequest.reset();
+    UpgradeRequest.reset();
+    if (TFTPServer) {
+        TFTPServer->Stop();
+        delete TFTPServer;
+        TFTPServer = nullptr;
+    }
+    return true;
+}
+
+void TFM_CfgFile::closeEvent(QCloseEvent* event) {
+    FormCloseQuery();
+    QDialog::closeEvent(event);
+}
+
+void TFM_CfgFile::done(int result) {
+    FormCloseQuery();
+    QDialog::done(result);
+}
+
+void ShowCfgFileForm() {
+    try {
+        TFM_CfgFile form(nullptr);
+        if (form.ServerStarted())
+            form.exec();
+    } catch (const std::exception& e) {
+        ShowException(e);
+    }
+}

@@ -1,0 +1,192 @@
+// The configuration file form against the simulated device: a save lands in the chosen folder as
+// the device sent it, an update reaches the device and restarts it, and refusals are reported.
+#include "app/AddressChecks.h"
+#include "forms/admin/Cfghis.h"
+#include "platform/Edit.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/FormTestFixture.h"
+#include "tests/support/FreePort.h"
+#include "tests/support/TempDir.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const std::string kCfg = "1.3.6.1.4.1.48113.11.37.4.4.3.1.";
+// What the simulated device holds before any update.
+const std::string kFactoryConfig("KTX-7593AP configuration\r\nssid=wireless\r\nchannel=6\r\n\x01\x02\x00\xff",
+                                 56);
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CfgFileFormTest : public FormTest {
+  protected:
+    void SetUp() override {
+        TftpPort = FreeUdpPort();
+        ASSERT_GT(TftpPort, 0);
+        setenv("KTX_TFTP_PORT", std::to_string(TftpPort).c_str(), 1);
+        DeviceAddress = std::make_unique<QLineEdit>("127.0.0.1");
+        DeviceMask = std::make_unique<QLineEdit>("255.0.0.0");
+        SetDeviceAddressEdits(DeviceAddress.get(), DeviceMask.get());
+        FormTest::SetUp();
+        form = std::make_unique<TFM_CfgFile>();
+        ASSERT_TRUE(form->ServerStarted());
+        form->WaitTickMilliseconds = 20;
+        form->show();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+        SetDeviceAddressEdits(nullptr, nullptr);
+        unsetenv("KTX_TFTP_PORT");
+    }
+    DevSimOptions Options() override {
+        DevSimOptions o;
+        o.restartSeconds = 0.3;
+        o.extraArgs = {"--tftp-port", std::to_string(TftpPort)};
+        for (const std::string& failure : Failures)
+            o.extraArgs.insert(o.extraArgs.end(), {"--fail", failure});
+        return o;
+    }
+
+    void Start(QPushButton* button) {
+        Device->Messages().Boxes.clear();
+        Device->Sim().ClearLog();
+        button->click(); // returns once the wait has ended
+    }
+    std::vector<std::string> Sets() const {
+        std::vector<std::string> out;
+        for (const auto& line : Device->Received("SET"))
+            out.push_back(line.oid + "=" + line.value);
+        return out;
+    }
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> out;
+        for (const auto& box : Device->Messages().Boxes)
+            out.push_back(box.Caption + ": " + box.Text);
+        return out;
+    }
+    std::string Panel() const { return form->StatusBar->Panel(0)->Text(); }
+
+    std::vector<std::string> Failures; // "OID=status" the device refuses
+    int TftpPort = 0;
+    std::unique_ptr<QLineEdit> DeviceAddress;
+    std::unique_ptr<QLineEdit> DeviceMask;
+    TempDir Folder;
+    std::unique_ptr<TFM_CfgFile> form;
+};
+
+TEST_F(CfgFileFormTest, SaveStoresTheDeviceFileUnderItsDcfName) {
+    EXPECT_TRUE(form->grab().save("/tmp/ktx-cfgfile.png"));
+    form->Ed_SaveFile->SetText(Folder.File("backup"));
+    Start(form->Bt_Upload);
+    EXPECT_EQ(Panel(), "The configuration file saved successfully!");
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Sets(),
+              (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=backup.dcf", kCfg + "3.0=2"}));
+    EXPECT_EQ(ReadWhole(Folder.File("backup.dcf")), kFactoryConfig);
+    EXPECT_EQ(form->Ed_SaveFile->Text(), "");
+    EXPECT_EQ(form->Ed_UpgFile->Text(), "");
+
+    // A name that already says .dcf, in any case, keeps its name; an older file is replaced.
+    std::ofstream(Folder.File("Old.DcF"), std::ios::binary) << std::string(3000, 'x');
+    form->Ed_SaveFile->SetText(Folder.File("Old.DcF"));
+    Start(form->Bt_Upload);
+    EXPECT_EQ(ReadWhole(Folder.File("Old.DcF")), kFactoryConfig);
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("Old.DcF.dcf")));
+}
+
+TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
+    std::string update = "new configuration\n";
+    for (int i = 0; i < 300; ++i)
+        update += std::string(1, char(i)); // more than one block, every byte value
+    const std::string path = Folder.Write("update.dcf", update);
+    form->Ed_UpgFile->SetText(path);
+    Start(form->Bt_OK);
+    EXPECT_EQ(Sets(), (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=update.dcf",
+                                                kCfg + "3.0=1", kCfg + "4.0=2", kCfg + "4.0=3"}));
+    EXPECT_EQ(Panel(), "Update configuration success!");
+    EXPECT_TRUE(Boxes().empty());
+
+    // What the device took is what it hands back.
+    PumpUntil([] { return false; }, 500);
+    TempDir back;
+    form->Ed_SaveFile->SetText(back.File("again.dcf"));
+    Start(form->Bt_Upload);
+    EXPECT_EQ(ReadWhole(back.File("again.dcf")), update);
+}
+
+TEST_F(CfgFileFormTest, UpdateRefusesMissingEmptyAndFolderlessFiles) {
+    Start(form->Bt_OK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Empty file is not accepted."}));
+    form->Ed_UpgFile->SetText(Folder.File("missing.dcf"));
+    Start(form->Bt_OK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: File format error! Please try again!"}));
+
+    // The existence check comes first, so the folderless name must exist where we stand.
+    const std::string here = std::filesystem::current_path().string();
+    Folder.Write("plain.dcf", "x");
+    ASSERT_EQ(chdir(Folder.Path().c_str()), 0);
+    form->Ed_UpgFile->SetText("plain.dcf");
+    Start(form->Bt_OK);
+    ASSERT_EQ(chdir(here.c_str()), 0);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The file path is error."}));
+    EXPECT_TRUE(Sets().empty());
+}
+
+class RefusingDeviceTest : public CfgFileFormTest {
+  protected:
+    void SetUp() override {
+        Failures = {kCfg + "3.0=genErr"};
+        CfgFileFormTest::SetUp();
+    }
+};
+
+TEST_F(RefusingDeviceTest, RefusedTransferIsReportedAsFailure) {
+    form->Ed_SaveFile->SetText(Folder.File("backup.dcf"));
+    Start(form->Bt_Upload);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Fail to save the configuration file!"}));
+    EXPECT_NE(Panel(), "The configuration file saved successfully!");
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("backup.dcf")));
+    EXPECT_EQ(form->Ed_SaveFile->Text(), "");
+
+    form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
+    Start(form->Bt_OK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The configuration file updated fail!"}));
+    for (const std::string& set : Sets())
+        EXPECT_EQ(set.find(kCfg + "4.0"), std::string::npos) << set;
+}
+
+class RefusingSaveDeviceTest : public CfgFileFormTest {
+  protected:
+    void SetUp() override {
+        Failures = {kCfg + "4.0=genErr"};
+        CfgFileFormTest::SetUp();
+    }
+};
+
+TEST_F(RefusingSaveDeviceTest, RefusedConfigSaveStopsBeforeTheRestart) {
+    form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
+    Start(form->Bt_OK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Update file fail!Please try again!"}));
+    ASSERT_FALSE(Sets().empty());
+    EXPECT_EQ(Sets().back(), kCfg + "4.0=2");
+    EXPECT_NE(Panel(), "Update configuration success!");
+}
+
+} // namespace
