@@ -42,5 +42,7 @@ class Device {
 void InstallDeviceHooks(Device& device);
 // The log's transfer and clear commands (LogHooks.cpp).
 void InstallLogHooks(Device& device);
+// Reboot and factory reset (SystemHooks.cpp).
+void InstallSystemHooks(Device& device);
 
 } // namespace devsim
