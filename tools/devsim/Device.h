@@ -44,5 +44,7 @@ void InstallDeviceHooks(Device& device);
 void InstallLogHooks(Device& device);
 // The configuration file's transfer, save and reboot commands (CfgFileHooks.cpp).
 void InstallCfgFileHooks(Device& device);
+// Reboot and factory reset (SystemHooks.cpp).
+void InstallSystemHooks(Device& device);
 
 } // namespace devsim

@@ -58,6 +58,7 @@ void InstallDeviceHooks(Device& device) {
     hooks.Add(DeviceOid({5, 2}), Command({0, 1}, nullptr));
     InstallLogHooks(device);
     InstallCfgFileHooks(device);
+    InstallSystemHooks(device);
 }
 
 } // namespace devsim

@@ -1,0 +1,189 @@
+// The reboot and factory-reset form against the simulated device: what each button sends, in
+// which writes, and the restart dialog it then waits in.
+#include "app/Wait.h"
+#include "forms/admin/System.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kRestart = "1.3.6.1.4.1.48113.11.37.4.4.2.1.0";
+const std::string kFactoryDefault = "1.3.6.1.4.1.48113.11.37.4.4.2.2.0";
+const std::string kDns1 = "1.3.6.1.4.1.48113.11.37.4.2.2.5.0";
+const std::string kUptime = "1.3.6.1.2.1.1.3.0";
+
+struct WaitingSeen {
+    bool shown = false;
+    bool modal = false;
+    std::string caption;
+    std::string label3;
+    std::string status; // the form's status bar while the dialog was up
+};
+
+class SystemFormTest : public FormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.restartSeconds = 30; // stays restarting for the whole test
+        return options;
+    }
+    void Open() {
+        form = std::make_unique<TFM_Sytem>();
+        ASSERT_TRUE(ShowActive(*form));
+        ASSERT_TRUE(PumpUntil([this] { return form->Request && !form->Request->Busy; }));
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+
+    // Clicks, and once the restart dialog runs waits for `sets` bindings to reach the device and
+    // their answers to come back, notes what the dialog shows and ends it.
+    WaitingSeen ClickAndEndWaiting(QPushButton* button, size_t sets) {
+        WaitingSeen seen;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* waiting = qobject_cast<TFM_Waiting*>(QApplication::activeModalWidget());
+            if (waiting == nullptr || !waiting->isVisible())
+                return;
+            poll.stop();
+            seen.shown = true;
+            seen.modal = waiting->isModal();
+            seen.caption = waiting->windowTitle().toStdString();
+            seen.label3 = waiting->Label3->text().toStdString();
+            PumpUntil([&] { return Sets().size() >= sets && !form->Request->Busy; });
+            seen.status = form->StatusBar->SimpleText();
+            waiting->Countdown = 0;
+            waiting->close();
+        });
+        poll.start();
+        button->click();
+        poll.stop();
+        return seen;
+    }
+    std::vector<std::string> Sets() const {
+        std::vector<std::string> out;
+        for (const auto& line : Device->Received("SET"))
+            out.push_back(line.oid + "=" + line.value);
+        return out;
+    }
+    size_t SetPdus() const {
+        size_t n = 0;
+        int last = -1;
+        for (const auto& line : Device->Received("SET")) {
+            n += line.pduNumber != last;
+            last = line.pduNumber;
+        }
+        return n;
+    }
+    std::string DeviceValue(const std::string& oid) {
+        std::string line = Device->Sim().Command("get " + oid);
+        while (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        return line;
+    }
+    void ExpectQuestion() {
+        ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+        EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Warning");
+        EXPECT_EQ(Device->Messages().Boxes[0].Text, "Device will reboot, continue?");
+        EXPECT_EQ(Device->Messages().Boxes[0].Buttons, MB_OKCANCEL);
+    }
+
+    std::unique_ptr<TFM_Sytem> form;
+};
+
+TEST_F(SystemFormTest, ShowsTwoButtonsAndReadsBothObjects) {
+    form = std::make_unique<TFM_Sytem>();
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(PumpUntil([this] { return !form->Request->Busy; }));
+    EXPECT_EQ(form->windowTitle().toStdString(), "System \\ System Setting");
+    EXPECT_TRUE(form->CB_Restart->isHidden());
+    EXPECT_TRUE(form->CB_Restore->isHidden());
+    EXPECT_EQ(form->CB_Restart->Text(), "Nothing");
+    EXPECT_EQ(form->CB_Restore->Text(), "Nothing");
+    EXPECT_EQ(form->StatusBar->SimpleText(), "");
+    EXPECT_TRUE(Sets().empty());
+    const auto png = std::filesystem::temp_directory_path() / "ktx-system.png";
+    EXPECT_TRUE(form->grab().save(QString::fromStdString(png.string())));
+}
+
+TEST_F(SystemFormTest, RestartAsksThenWritesOnlyRestartAndWaits) {
+    Open();
+    // A cancelled reset leaves its row switched on; the restart after it must still send alone.
+    Device->Messages().Answer(IDCANCEL);
+    EXPECT_FALSE(ClickAndEndWaiting(form->Button2, 0).shown);
+    Device->Messages().Boxes.clear();
+    Device->Messages().Answer(IDCANCEL);
+    EXPECT_FALSE(ClickAndEndWaiting(form->Button1, 0).shown);
+    ExpectQuestion();
+    EXPECT_TRUE(Sets().empty());
+
+    Device->Messages().Boxes.clear();
+    const WaitingSeen seen = ClickAndEndWaiting(form->Button1, 1);
+    ExpectQuestion();
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.caption, "System is rebooting, please waiting.....");
+    EXPECT_EQ(seen.label3, "The device is restarting.");
+    EXPECT_EQ(Sets(), std::vector<std::string>{kRestart + "=1"});
+    EXPECT_EQ(seen.status, "");
+    EXPECT_EQ(DeviceValue(kUptime), "value timeticks 0"); // it restarted
+}
+
+TEST_F(SystemFormTest, FactoryResetWritesResetThenRestartInTwoWrites) {
+    Open();
+    Device->Sim().Command("set " + kDns1 + " 1.2.3.4");
+    const WaitingSeen seen = ClickAndEndWaiting(form->Button2, 2);
+    ExpectQuestion();
+    EXPECT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.caption, "System is rebooting, please waiting.....!");
+    EXPECT_EQ(seen.label3, "The system IP will be 192.168.0.50 !");
+    EXPECT_EQ(Sets(), (std::vector<std::string>{kFactoryDefault + "=1", kRestart + "=1"}));
+    EXPECT_EQ(SetPdus(), 2u);
+    EXPECT_EQ(DeviceValue(kDns1), "value ipaddress 168.95.1.1"); // back to the factory value
+    EXPECT_EQ(DeviceValue(kUptime), "value timeticks 0");
+}
+
+TEST_F(SystemFormTest, RefusedWriteIsReportedAndTheDialogStillRuns) {
+    Open();
+    Device->Sim().Command("fail " + kRestart + " genErr");
+    const WaitingSeen seen = ClickAndEndWaiting(form->Button1, 1);
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.status.rfind("Set: ", 0), 0u) << seen.status;
+    EXPECT_NE(seen.status.find(". Receive at "), std::string::npos) << seen.status;
+    EXPECT_NE(DeviceValue(kUptime), "value timeticks 0"); // no restart happened
+}
+
+class SystemFormFailedReadTest : public SystemFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--fail", kFactoryDefault + "=genErr"};
+        return options;
+    }
+};
+
+TEST_F(SystemFormFailedReadTest, FailedReadShowsInTheStatusBar) {
+    Open();
+    EXPECT_EQ(form->StatusBar->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar->SimpleText();
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+} // namespace
