@@ -84,10 +84,17 @@ void TFM_Group::FormCreate(QObject*) {
         GroupRequest->BindEdits(1, "%u", Ed_UsrL);
         GroupRequest->BindComboBox(2, CB_LinkInt);
         GroupRequest->SetStatusBar(StatusBar);
-        Read();
     } catch (const std::exception& e) {
         GroupRequest.reset();
         StatusBar->SetSimpleText(e.what());
+    }
+    // A read that raises keeps the request: "Refresh" and "Apply" may reach the device later.
+    if (GroupRequest) {
+        try {
+            Read();
+        } catch (const std::exception& e) {
+            StatusBar->SetSimpleText(e.what());
+        }
     }
     Ed_UsrL->SetMaxLength(kUserLimitLength);
     UpdateUserLimitState();

@@ -99,15 +99,20 @@ void TFM_WLANPart::FormCreate(QObject*) {
                 SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
             }
         }
-        Reading_ = true;
-        const bool read = PartitionRequest->Get();
-        Reading_ = false;
-        // Without a status target a failed read has already been reported in the library's box.
-        (void)read;
     } catch (const std::exception& e) {
-        Reading_ = false;
         PartitionRequest.reset();
         StatusBar->SetSimpleText(e.what());
+    }
+    // A read that raises keeps the request for "Apply"; without a status target a failed read
+    // has already been reported in the library's box.
+    if (PartitionRequest) {
+        Reading_ = true;
+        try {
+            PartitionRequest->Get();
+        } catch (const std::exception& e) {
+            StatusBar->SetSimpleText(e.what());
+        }
+        Reading_ = false;
     }
     WasEthernetAccess_ = CB_WLANAccessa->Checked();
     CB_WbandChange(CB_Wband);
