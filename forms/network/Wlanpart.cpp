@@ -1,0 +1,175 @@
+#include "forms/network/Wlanpart.h"
+
+#include "app/GroupingRowTables.h"
+#include "app/ModelCode.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Events.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "ui_Wlanpart.h"
+
+#include <QPushButton>
+#include <exception>
+
+namespace {
+
+// Rows of the request: three per band, in the same order for both.
+constexpr int kFirstBandRow = 0;
+constexpr int kSecondBandRow = 3;
+constexpr int kRowsPerBand = 3;
+constexpr int kBetweenBandsRow = 2; // the inter-band row of the first band
+
+// Only the dual-band model can connect stations of its two bands.
+bool BetweenBandsLive() {
+    return ModelCode() == "6391";
+}
+
+} // namespace
+
+TFM_WLANPart::TFM_WLANPart(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_WLANPart>()) {
+    ui_->setupUi(this);
+    LA_Wband = ui_->LA_Wband;
+    LA_statconnet = ui_->LA_statconnet;
+    LA_WLANAccess = ui_->LA_WLANAccess;
+    LA_StationConnect = ui_->LA_StationConnect;
+    CB_Wband = ui_->CB_Wband;
+    CB_statconneta = ui_->CB_statconneta;
+    CB_WLANAccessa = ui_->CB_WLANAccessa;
+    CB_StationConnecta = ui_->CB_StationConnecta;
+    CB_statconnetg = ui_->CB_statconnetg;
+    CB_WLANAccessg = ui_->CB_WLANAccessg;
+    CB_StationConnectg = ui_->CB_StationConnectg;
+    BT_Apply = ui_->BT_Apply;
+    BT_Cancel = ui_->BT_Cancel;
+    StatusBar = ui_->StatusBar;
+
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+
+    // The second band's boxes stand where the first band's do; the band selector shows one set.
+    CB_statconneta->setVisible(true);
+    CB_WLANAccessa->setVisible(true);
+    CB_StationConnecta->setVisible(BetweenBandsLive());
+    LA_StationConnect->setVisible(BetweenBandsLive());
+    const TCheckBox* first[] = {CB_statconneta, CB_WLANAccessa, CB_StationConnecta};
+    TCheckBox* second[] = {CB_statconnetg, CB_WLANAccessg, CB_StationConnectg};
+    for (int i = 0; i < kRowsPerBand; ++i) {
+        second[i]->setVisible(false);
+        second[i]->move(first[i]->pos());
+    }
+    CB_Wband->SetItemIndex(0);
+
+    // Before the binding, which chains the controls' own handlers in front of its flags.
+    CB_Wband->OnChange = [this](QObject* sender) { CB_WbandChange(sender); };
+    CB_WLANAccessa->OnClick = [this](QObject* sender) { CB_WLANAccessaClick(sender); };
+    connect(BT_Apply, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { BT_ApplyClick(BT_Apply); }); });
+    connect(BT_Cancel, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { BT_CancelClick(BT_Cancel); }); });
+
+    FormCreate(this);
+}
+
+TFM_WLANPart::~TFM_WLANPart() = default;
+
+void TFM_WLANPart::SetRowAccess(int row, uint32_t access) {
+    PartitionRequest->Request.VarList.GetRow(row)->Access = access;
+}
+
+void TFM_WLANPart::FormCreate(QObject*) {
+    try {
+        PartitionRequest = std::make_unique<NxSNMPRequest2Edits>(this);
+        PartitionRequest->Request.VarList = NxSNMPVarList(
+            MibRows::adInternalStationConnection_to_adInternalStationConnectionBetweenag(), MVT_SV, 0);
+        PartitionRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
+        PartitionRequest->BindCheckBox(0, CB_statconneta);
+        PartitionRequest->BindCheckBox(1, CB_WLANAccessa);
+        PartitionRequest->BindCheckBox(2, CB_StationConnecta);
+        SetRowAccess(0, ACC_READWRITE);
+        SetRowAccess(1, ACC_READWRITE);
+        SetRowAccess(kBetweenBandsRow, BetweenBandsLive() ? ACC_READWRITE : ACC_INVALID);
+        if (CB_Wband->isEnabled()) {
+            TCheckBox* second[] = {CB_statconnetg, CB_WLANAccessg, CB_StationConnectg};
+            for (int i = 0; i < kRowsPerBand; ++i) {
+                PartitionRequest->BindCheckBox(kSecondBandRow + i, second[i]);
+                SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
+            }
+        }
+    } catch (const std::exception& e) {
+        PartitionRequest.reset();
+        StatusBar->SetSimpleText(e.what());
+    }
+    // A read that raises keeps the request for "Apply"; without a status target a failed read
+    // has already been reported in the library's box.
+    if (PartitionRequest) {
+        Reading_ = true;
+        try {
+            PartitionRequest->Get();
+        } catch (const std::exception& e) {
+            StatusBar->SetSimpleText(e.what());
+        }
+        Reading_ = false;
+    }
+    WasEthernetAccess_ = CB_WLANAccessa->Checked();
+    CB_WbandChange(CB_Wband);
+}
+
+void TFM_WLANPart::CB_WbandChange(QObject*) {
+    const bool firstBand = CB_Wband->GetItemIndex() == 0;
+    CB_statconneta->setVisible(firstBand);
+    CB_WLANAccessa->setVisible(firstBand);
+    CB_StationConnecta->setVisible(firstBand && BetweenBandsLive());
+    LA_StationConnect->setVisible(firstBand && BetweenBandsLive());
+    for (TCheckBox* box : {CB_statconnetg, CB_WLANAccessg, CB_StationConnectg})
+        box->setVisible(!firstBand);
+}
+
+// The box fires on every change of its state; only a change from checked to unchecked that the
+// device's values did not cause warns.
+void TFM_WLANPart::CB_WLANAccessaClick(QObject*) {
+    const bool checked = CB_WLANAccessa->Checked();
+    const bool unchecked = WasEthernetAccess_ && !checked;
+    WasEthernetAccess_ = checked;
+    if (unchecked && !Reading_)
+        MessageBox(this, "AP will block all multicast/broadcasts from Ethernet to Wireless,except DHCP's!",
+                   "Warning", MB_OK);
+}
+
+void TFM_WLANPart::BT_ApplyClick(QObject*) {
+    // A request that could not be built at creation has nothing to write with.
+    if (!PartitionRequest)
+        return;
+    for (int row = 0; row < 2 * kRowsPerBand; ++row)
+        SetRowAccess(row, ACC_INVALID);
+    if (CB_Wband->GetItemIndex() == 0) {
+        SetRowAccess(kFirstBandRow, ACC_READWRITE);
+        SetRowAccess(kFirstBandRow + 1, ACC_READWRITE);
+        SetRowAccess(kBetweenBandsRow, BetweenBandsLive() ? ACC_READWRITE : ACC_INVALID);
+    } else {
+        for (int i = 0; i < kRowsPerBand; ++i)
+            SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
+    }
+    bool ok = false;
+    Reading_ = true; // the read-back after the write shows the device's values
+    try {
+        ok = PartitionRequest->Set(true, true);
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    Reading_ = false;
+    WasEthernetAccess_ = CB_WLANAccessa->Checked();
+    StatusBar->ShowResult(ok ? "Setting OK!" : "Setting Error!");
+}
+
+void TFM_WLANPart::BT_CancelClick(QObject*) {
+    close();
+}
+
+void ShowWlanPartForm() {
+    auto form = std::make_unique<TFM_WLANPart>(nullptr);
+    form->exec();
+}

@@ -1,0 +1,151 @@
+// The grouping form against the simulated device: the user-limit check, the edit's state and
+// what "Apply" and "Refresh" exchange with the device.
+#include "forms/network/Group.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QPushButton>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kGroup = "1.3.6.1.4.1.48113.11.37.4.3.3.";
+const std::string kLoadBalance = kGroup + "1.0";
+const std::string kUserLimit = kGroup + "2.0";
+const std::string kLinkIntegrate = kGroup + "4.0";
+const char kRefusal[] = "Please input a number between 0 and 64.";
+
+class GroupFormTest : public FormTest {
+  protected:
+    void Open() {
+        form = std::make_unique<TFM_Group>();
+        ASSERT_TRUE(ShowActive(*form));
+        Device->Sim().ClearLog();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+    void Pick(TComboBox* combo, int index) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void Apply() {
+        Device->Messages().Boxes.clear();
+        Device->Sim().ClearLog();
+        form->StatusBar->SetSimpleText("");
+        form->Bt_Apply->click();
+    }
+    std::vector<std::string> Sets() const {
+        std::vector<std::string> out;
+        for (const auto& line : Device->Received("SET"))
+            out.push_back(line.oid + "=" + line.value);
+        return out;
+    }
+    std::string Status() const { return form->StatusBar->SimpleText(); }
+    bool UserLimitEditable() const {
+        return !form->Ed_UsrL->ReadOnly() && form->Ed_UsrL->Color() == clWindow;
+    }
+    bool UserLimitLocked() const { return form->Ed_UsrL->ReadOnly() && form->Ed_UsrL->Color() == clBtnFace; }
+
+    std::unique_ptr<TFM_Group> form;
+};
+
+TEST_F(GroupFormTest, ShowsTheDeviceAndLocksTheUserLimitWhileLoadBalanceIsOff) {
+    Open();
+    EXPECT_EQ(form->CB_LoadB->ItemCount(), 2);
+    EXPECT_EQ(form->CB_LoadB->Text(), "Disable");
+    EXPECT_EQ(form->Ed_UsrL->Text(), "32");
+    EXPECT_EQ(form->Ed_UsrL->MaxLength(), 2);
+    EXPECT_EQ(form->CB_LinkInt->Text(), "Disable");
+    EXPECT_EQ(Status(), "");
+    EXPECT_TRUE(UserLimitLocked());
+    EXPECT_TRUE(form->grab().save(
+        QString::fromStdString((std::filesystem::temp_directory_path() / "ktx-group.png").string())));
+
+    Pick(form->CB_LoadB, 1);
+    EXPECT_TRUE(UserLimitEditable());
+    Pick(form->CB_LoadB, 0);
+    EXPECT_TRUE(UserLimitLocked());
+    EXPECT_TRUE(Sets().empty());
+}
+
+TEST_F(GroupFormTest, UserLimitOutsideZeroToSixtyFourIsRefusedAndCleared) {
+    Open();
+    Pick(form->CB_LoadB, 1);
+    for (const char* text : {"65", "", "640", "99"}) {
+        SCOPED_TRACE(std::string("'") + text + "'");
+        form->Ed_UsrL->SetText(text);
+        ASSERT_EQ(form->Ed_UsrL->Text(), text);
+        Apply();
+        ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+        EXPECT_EQ(Device->Messages().Boxes[0].Text, kRefusal);
+        EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Error");
+        EXPECT_EQ(Device->Messages().Boxes[0].Buttons, MB_OK);
+        EXPECT_EQ(form->Ed_UsrL->Text(), "");
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_EQ(Status(), "");
+    }
+    for (const char* text : {"64", "0"}) {
+        SCOPED_TRACE(text);
+        form->Ed_UsrL->SetText(text);
+        Apply();
+        EXPECT_TRUE(Device->Messages().Boxes.empty());
+        EXPECT_EQ(Sets(), (std::vector<std::string>{kLoadBalance + "=1", kUserLimit + "=" + text,
+                                                    kLinkIntegrate + "=0"}));
+        EXPECT_EQ(Status(), "Setting OK!");
+    }
+}
+
+TEST_F(GroupFormTest, LockedUserLimitIsStillWrittenAndRefreshShowsTheDevice) {
+    Open();
+    Pick(form->CB_LinkInt, 1);
+    Apply();
+    EXPECT_EQ(Sets(),
+              (std::vector<std::string>{kLoadBalance + "=0", kUserLimit + "=32", kLinkIntegrate + "=1"}));
+    EXPECT_EQ(Status(), "Setting OK!");
+
+    Device->Sim().Command("set " + kLoadBalance + " 1");
+    Device->Sim().Command("set " + kUserLimit + " 7");
+    form->Bt_Refresh->click();
+    EXPECT_EQ(form->CB_LoadB->Text(), "Enable");
+    EXPECT_EQ(form->Ed_UsrL->Text(), "7");
+    EXPECT_EQ(form->CB_LinkInt->Text(), "Enable");
+    EXPECT_TRUE(UserLimitEditable());
+
+    Device->Sim().Command("set " + kLoadBalance + " 0");
+    form->Bt_Refresh->click();
+    EXPECT_TRUE(UserLimitLocked());
+}
+
+TEST_F(GroupFormTest, RefusedWriteSaysSettingError) {
+    Open();
+    Device->Sim().Command("fail " + kUserLimit + " genErr");
+    Apply();
+    EXPECT_EQ(Sets().size(), 3u);
+    EXPECT_EQ(Status(), "Setting Error!");
+}
+
+class GroupFormFailedReadTest : public GroupFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--fail", kUserLimit + "=genErr"};
+        return options;
+    }
+};
+
+TEST_F(GroupFormFailedReadTest, FailedReadShowsInTheStatusBar) {
+    Open();
+    EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+// The WLAN partition form against the simulated single-band device: which band objects it reads
+// and writes, and when it warns.
+#include "forms/network/Wlanpart.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QPushButton>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kPart = "1.3.6.1.4.1.48113.11.37.4.3.2.4.1.";
+const std::string kStations1 = kPart + "1.1";
+const std::string kEthernet1 = kPart + "2.1";
+const char kWarningText[] = "AP will block all multicast/broadcasts from Ethernet to Wireless,except DHCP's!";
+
+class WlanpartFormTest : public FormTest {
+  protected:
+    void Open() {
+        form = std::make_unique<TFM_WLANPart>();
+        ASSERT_TRUE(ShowActive(*form));
+        Device->Sim().ClearLog();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+    void Apply() {
+        Device->Messages().Boxes.clear();
+        Device->Sim().ClearLog();
+        form->StatusBar->SetSimpleText("");
+        form->BT_Apply->click();
+    }
+    std::vector<std::string> Sent(const char* pdu) const {
+        std::vector<std::string> out;
+        for (const auto& line : Device->Received(pdu))
+            out.push_back(line.oid + (std::string(pdu) == "SET" ? "=" + line.value : ""));
+        return out;
+    }
+    int Warnings() const {
+        int n = 0;
+        for (const auto& box : Device->Messages().Boxes)
+            n += box.Text == kWarningText && box.Caption == "Warning" && box.Buttons == MB_OK;
+        return n;
+    }
+    std::string Status() const { return form->StatusBar->SimpleText(); }
+
+    std::unique_ptr<TFM_WLANPart> form;
+};
+
+TEST_F(WlanpartFormTest, ReadsAndShowsOnlyTheFirstBand) {
+    form = std::make_unique<TFM_WLANPart>();
+    EXPECT_EQ(Sent("GET"), (std::vector<std::string>{kStations1, kEthernet1}));
+    ASSERT_TRUE(ShowActive(*form));
+    EXPECT_TRUE(form->CB_statconneta->isVisible());
+    EXPECT_TRUE(form->CB_WLANAccessa->isVisible());
+    EXPECT_TRUE(form->CB_statconneta->Checked());
+    EXPECT_TRUE(form->CB_WLANAccessa->Checked());
+    for (QWidget* hidden :
+         std::vector<QWidget*>{form->CB_StationConnecta, form->LA_StationConnect, form->CB_statconnetg,
+                               form->CB_WLANAccessg, form->CB_StationConnectg})
+        EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
+    EXPECT_EQ(form->CB_statconnetg->pos(), form->CB_statconneta->pos());
+    EXPECT_FALSE(form->CB_Wband->isEnabled());
+    EXPECT_EQ(form->CB_Wband->GetItemIndex(), 0);
+    EXPECT_EQ(form->CB_Wband->Text(), "IEEE 802.11g");
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+    EXPECT_TRUE(form->grab().save(
+        QString::fromStdString((std::filesystem::temp_directory_path() / "ktx-wlanpart.png").string())));
+}
+
+TEST_F(WlanpartFormTest, UncheckingEthernetAccessWarnsEachTimeAndApplySendsTheFirstBandOnly) {
+    Open();
+    form->CB_WLANAccessa->click();
+    EXPECT_EQ(Warnings(), 1);
+    form->CB_WLANAccessa->click(); // checking again says nothing
+    EXPECT_EQ(Warnings(), 1);
+    form->CB_WLANAccessa->click();
+    EXPECT_EQ(Warnings(), 2);
+    EXPECT_TRUE(Sent("SET").empty());
+
+    form->CB_statconneta->click();
+    Apply();
+    EXPECT_EQ(Sent("SET"), (std::vector<std::string>{kStations1 + "=0", kEthernet1 + "=0"}));
+    EXPECT_EQ(Status(), "Setting OK!");
+    EXPECT_EQ(Warnings(), 0);
+    EXPECT_EQ(Device->Sim().Command("get " + kEthernet1), "value integer 0\n");
+}
+
+TEST_F(WlanpartFormTest, DisabledEthernetAccessOnTheDeviceIsNoUncheck) {
+    Device->Sim().Command("set " + kEthernet1 + " 0");
+    Open();
+    EXPECT_FALSE(form->CB_WLANAccessa->Checked());
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+    form->CB_WLANAccessa->click();
+    EXPECT_EQ(Warnings(), 0);
+}
+
+TEST_F(WlanpartFormTest, RefusedWriteSaysSettingError) {
+    Open();
+    Device->Sim().Command("fail " + kEthernet1 + " genErr");
+    Apply();
+    EXPECT_EQ(Sent("SET").size(), 2u);
+    EXPECT_EQ(Status(), "Setting Error!");
+}
+
+} // namespace
