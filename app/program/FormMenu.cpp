@@ -10,12 +10,20 @@
 #include "app/Static.h"
 #include "app/Systemlog.h"
 #include "app/Wdsinfo.h"
+#include "forms/admin/Cfghis.h"
+#include "forms/admin/System.h"
+#include "forms/network/Group.h"
 #include "forms/network/Lan.h"
+#include "forms/network/Wlanpart.h"
 
 void RegisterFormMenu() {
     // Owned by the main window: home information, WDS information, About; the rest by the application.
     SetMenuHandler("hInformation1", [](QWidget* main) { ShowHomeInformationForm(main); });
     SetMenuHandler("bLan1", [](QWidget*) { ShowLanForm(); });
+    SetMenuHandler("adGrouping1", [](QWidget*) { ShowGroupForm(); });
+    SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
+    SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });
+    SetMenuHandler("sySystemSetting1", [](QWidget*) { ShowSystemForm(); });
     SetMenuHandler("stDeviceInfo2", [](QWidget*) { ShowDevInfoForm(); });
     SetMenuHandler("stIndication1", [](QWidget*) { ShowIndication(); });
     SetMenuHandler("stClient1", [](QWidget*) { ShowClientInformation(); });
