@@ -42,5 +42,6 @@ class Device {
 void InstallDeviceHooks(Device& device);
 // The log's transfer and clear commands (LogHooks.cpp).
 void InstallLogHooks(Device& device);
+void InstallFirmwareHooks(Device& device);
 
 } // namespace devsim

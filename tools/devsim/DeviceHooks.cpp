@@ -57,6 +57,7 @@ void InstallDeviceHooks(Device& device) {
               }));
     hooks.Add(DeviceOid({5, 2}), Command({0, 1}, nullptr));
     InstallLogHooks(device);
+    InstallFirmwareHooks(device);
 }
 
 } // namespace devsim
