@@ -8,6 +8,7 @@
 #include "app/Wait.h"
 #include "forms/admin/Ftp.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/NxSNMPStatus.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPServerPort.h"
 #include "platform/Colors.h"
@@ -263,7 +264,8 @@ bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
 }
 
 void TFM_Firmware::Bt_UploadClick(QObject*) {
-    if (!FtpRequest || !TFTPServer)
+    // Built last: without it the creation failed part-way.
+    if (!UpgradeCommandRequest || !TFTPServer)
         return;
     const std::string path = Ed_UpgFile->Text();
     if (path.empty() || path.back() == '/')
@@ -310,7 +312,7 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
 }
 
 void TFM_Firmware::Bt_CUploadClick(QObject*) {
-    if (!FtpRequest)
+    if (!UpgradeCommandRequest)
         return;
     for (TEdit* edit : {EDT_Certificate, EDT_Key}) {
         const std::string name = edit->Text();
@@ -388,12 +390,17 @@ void TFM_Firmware::StartUpgradeCommand() {
 }
 
 void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool rebooting = CB_UpgCom->GetItemIndex() == kIndexReboot;
+    // A device that restarts at once may not answer the reboot: that is no failed update, and the
+    // restart wait goes on.
+    if (rebooting && result != nullptr && result->Code == SNMP_CLASS_TIMEOUT)
+        return;
     if (Failed(result)) {
         Warn("Update file fail!Please try again!");
         return EndWait();
     }
     Panel("Update firmware success!");
-    if (CB_UpgCom->GetItemIndex() == kIndexReboot)
+    if (rebooting)
         return;
     UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kIndexReboot);

@@ -1,6 +1,7 @@
 // Firmware and certificate loads: the device fetches the file itself, from the station's TFTP
 // server or from an FTP server (KTX_FTP_PORT, else 21), with a real client, and answers the SET
-// when the fetch has ended. The firmware update command needs a fetched image; reboot restarts.
+// when the fetch has ended. The firmware update command needs a fetched image; the reboot
+// restarts the device before it could answer.
 #include "tools/devsim/CurlTransfer.h"
 #include "tools/devsim/Device.h"
 
@@ -34,9 +35,24 @@ int FtpPort() {
     return 21;
 }
 
+constexpr long kLateAnswerSeconds = 5;
+
 struct LoadState {
     bool imageFetched = false; // by TFTP, waiting for the update command
 };
+
+// The agent looks at held answers from its loop only, so even an answer due at once goes by alarm.
+void AnswerAfter(long seconds, std::function<void(int)> finish) {
+    auto* held = new std::function<void(int)>(std::move(finish));
+    snmp_alarm_register_hr(
+        timeval{seconds, 1000}, 0,
+        [](unsigned int, void* data) {
+            auto* answer = static_cast<std::function<void(int)>*>(data);
+            (*answer)(SNMP_ERR_NOERROR);
+            delete answer;
+        },
+        held);
+}
 
 std::string Text(Device& device, const Oid& oid) {
     const Object* o = device.Store().Find(oid);
@@ -64,7 +80,7 @@ ObjectHooks OneShot(std::set<int64_t> allowed, int64_t act,
     };
     h.answerLater = [act, later](Object& o, std::function<void(int)> finish) {
         if (o.value.number != act)
-            finish(SNMP_ERR_NOERROR);
+            AnswerAfter(0, std::move(finish));
         else
             later(o, std::move(finish));
     };
@@ -101,13 +117,17 @@ void InstallFirmwareHooks(Device& device) {
             return SNMP_ERR_WRONGVALUE;
         return v.number == 1 && !state->imageFetched ? SNMP_ERR_GENERR : SNMP_ERR_NOERROR;
     };
-    upgrade.commit = [&device, state](Object& o) {
-        const int64_t command = o.value.number;
-        o.value = o.initial;
-        if (command == 1)
+    upgrade.commit = [state](Object& o) {
+        if (o.value.number == 1)
             state->imageFetched = false;
-        else if (command == 3)
+        o.value = o.initial;
+    };
+    // The reboot restarts the device at once; its answer, if any, comes too late to be heard.
+    upgrade.answerLater = [&device](Object& o, std::function<void(int)> finish) {
+        const bool reboot = o.value.number == 3;
+        if (reboot)
             device.Restart();
+        AnswerAfter(reboot ? kLateAnswerSeconds : 0, std::move(finish));
     };
     hooks.Add(LoadOid({1, 4}), upgrade);
 
