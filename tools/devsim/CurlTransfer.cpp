@@ -77,6 +77,18 @@ std::string DottedQuad(const std::string& bytes) {
     return text;
 }
 
+void AnswerAfter(long seconds, std::function<void(int)> finish) {
+    auto* held = new std::function<void(int)>(std::move(finish));
+    snmp_alarm_register_hr(
+        timeval{seconds, 1000}, 0,
+        [](unsigned int, void* data) {
+            auto* answer = static_cast<std::function<void(int)>*>(data);
+            (*answer)(SNMP_ERR_NOERROR);
+            delete answer;
+        },
+        held);
+}
+
 std::string TemporaryFile() {
     std::string file = std::filesystem::temp_directory_path().string() + "/devsim-XXXXXX";
     const int fd = mkstemp(file.data());

@@ -13,6 +13,9 @@ namespace devsim {
 int StationTftpPort(const Options& options);
 // A four-byte IpAddress value as dotted text ("0.0.0.0" for anything else).
 std::string DottedQuad(const std::string& bytes);
+// Answers a held SET with success after `seconds`: the agent looks at held answers from its loop
+// only, so even one due at once goes by alarm.
+void AnswerAfter(long seconds, std::function<void(int)> finish);
 // A fresh, empty file under the system's temporary folder, "" when none could be made.
 std::string TemporaryFile();
 // Runs curl with `args` (without the program name); finish gets SNMP_ERR_NOERROR when curl

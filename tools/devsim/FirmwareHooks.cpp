@@ -41,19 +41,6 @@ struct LoadState {
     bool imageFetched = false; // by TFTP, waiting for the update command
 };
 
-// The agent looks at held answers from its loop only, so even an answer due at once goes by alarm.
-void AnswerAfter(long seconds, std::function<void(int)> finish) {
-    auto* held = new std::function<void(int)>(std::move(finish));
-    snmp_alarm_register_hr(
-        timeval{seconds, 1000}, 0,
-        [](unsigned int, void* data) {
-            auto* answer = static_cast<std::function<void(int)>*>(data);
-            (*answer)(SNMP_ERR_NOERROR);
-            delete answer;
-        },
-        held);
-}
-
 std::string Text(Device& device, const Oid& oid) {
     const Object* o = device.Store().Find(oid);
     return o ? o->value.bytes : std::string();
