@@ -11,6 +11,7 @@
 #include "app/Systemlog.h"
 #include "app/Wdsinfo.h"
 #include "forms/admin/Cfghis.h"
+#include "forms/admin/Firmware.h"
 #include "forms/admin/System.h"
 #include "forms/network/Group.h"
 #include "forms/network/Lan.h"
@@ -22,6 +23,7 @@ void RegisterFormMenu() {
     SetMenuHandler("bLan1", [](QWidget*) { ShowLanForm(); });
     SetMenuHandler("adGrouping1", [](QWidget*) { ShowGroupForm(); });
     SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
+    SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });
     SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });
     SetMenuHandler("sySystemSetting1", [](QWidget*) { ShowSystemForm(); });
     SetMenuHandler("stDeviceInfo2", [](QWidget*) { ShowDevInfoForm(); });

@@ -1,73 +1,32 @@
 #include "platform/NMFTP.h"
 #include "platform/Exception.h"
 #include "tests/support/FreePort.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/FtpServer.h"
 
-#include <arpa/inet.h>
 #include <chrono>
-#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
-
-bool Accepts(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-    close(fd);
-    return ok;
-}
 
 // A real FTP server on loopback for the length of the test suite.
 class FtpLoginTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        dir = new TempDir;
-        port = FreeTcpPort();
-        const std::string portText = std::to_string(port);
-        server = fork();
-        if (server == 0) {
-            // The debug log records every command, which shows the QUIT.
-            const int log = open(dir->File("server.log").c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
-            dup2(log, 1);
-            dup2(log, 2);
-            setenv("PYTHONUNBUFFERED", "1", 1);
-            execl("/usr/bin/python3", "python3", "-m", "pyftpdlib", "-D", "-i", "127.0.0.1", "-p",
-                  portText.c_str(), "-u", "admin", "-P", "s3cret", "-d", dir->Path().c_str(),
-                  static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        for (int i = 0; i < 100 && !Accepts(port); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    static void SetUpTestSuite() { server = new TestFtpServer("admin", "s3cret"); }
     static void TearDownTestSuite() {
-        if (server > 0) {
-            kill(server, SIGTERM);
-            waitpid(server, nullptr, 0);
-        }
-        delete dir;
+        delete server;
+        server = nullptr;
     }
     void SetUp() override {
-        if (!Accepts(port))
+        if (!server->Accepts())
             GTEST_SKIP() << "the FTP server (python3-pyftpdlib) did not start";
+        port = server->Port();
     }
-    static TempDir* dir;
-    static int port;
-    static pid_t server;
+    static TestFtpServer* server;
+    int port = 0;
 };
-TempDir* FtpLoginTest::dir = nullptr;
-int FtpLoginTest::port = 0;
-pid_t FtpLoginTest::server = -1;
+TestFtpServer* FtpLoginTest::server = nullptr;
 
 TEST_F(FtpLoginTest, AcceptedLoginConnectsUntilDisconnect) {
     TNMFTP ftp;
@@ -82,12 +41,12 @@ TEST_F(FtpLoginTest, AcceptedLoginConnectsUntilDisconnect) {
     EXPECT_FALSE(ftp.Connected());
     bool quit = false;
     for (int i = 0; i < 40 && !quit; ++i) {
-        std::ifstream in(dir->File("server.log"));
+        std::ifstream in(server->LogFile());
         quit = std::string(std::istreambuf_iterator<char>(in), {}).find("<- QUIT") != std::string::npos;
         if (!quit)
             std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
-    std::ifstream in(dir->File("server.log"));
+    std::ifstream in(server->LogFile());
     EXPECT_TRUE(quit) << "the session ended without QUIT: "
                       << std::string(std::istreambuf_iterator<char>(in), {});
 }

@@ -1,6 +1,7 @@
-// The device's configuration file: "get" fetches a file from the station's TFTP server, "put" sends
-// the device's own; the SET is answered when the transfer has ended. "Configsave" makes the fetched
-// file the device's configuration and "Reboot" restarts the device.
+// The device's TFTP load objects, shared by the configuration file and the firmware: "get" fetches a
+// file from the station's TFTP server, "put" sends the device's configuration; the SET is answered
+// when the transfer has ended. "Configsave" makes the fetched file the device's configuration,
+// "Firmwareupdate" takes it as the new image, and "Reboot" restarts the device.
 #include "tools/devsim/Device.h"
 #include "tools/devsim/TftpClient.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int64_t kGet = 1;
 constexpr int64_t kPut = 2;
+constexpr int64_t kFirmwareUpdate = 1;
 constexpr int64_t kConfigSave = 2;
 constexpr int64_t kReboot = 3;
 
@@ -77,8 +79,9 @@ void InstallCfgFileHooks(Device& device) {
     ObjectHooks upgrade;
     upgrade.validate = [config](const Object& o, const Value& v) {
         int status = Allowed({1, 2, 3, 4, 5})(o, v);
-        // Nothing fetched: nothing to save.
-        if (status == SNMP_ERR_NOERROR && v.number == kConfigSave && !config->fetched)
+        // Nothing fetched: nothing to save or to update the firmware from.
+        if (status == SNMP_ERR_NOERROR && (v.number == kConfigSave || v.number == kFirmwareUpdate) &&
+            !config->fetched)
             return SNMP_ERR_GENERR;
         return status;
     };
@@ -87,6 +90,8 @@ void InstallCfgFileHooks(Device& device) {
         o.value = o.initial;
         if (command == kConfigSave && config->fetched) {
             config->active = *config->fetched;
+            config->fetched.reset();
+        } else if (command == kFirmwareUpdate) {
             config->fetched.reset();
         } else if (command == kReboot) {
             device.Restart();

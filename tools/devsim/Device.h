@@ -46,5 +46,6 @@ void InstallLogHooks(Device& device);
 void InstallCfgFileHooks(Device& device);
 // Reboot and factory reset (SystemHooks.cpp).
 void InstallSystemHooks(Device& device);
+void InstallFirmwareHooks(Device& device);
 
 } // namespace devsim

@@ -59,6 +59,7 @@ void InstallDeviceHooks(Device& device) {
     InstallLogHooks(device);
     InstallCfgFileHooks(device);
     InstallSystemHooks(device);
+    InstallFirmwareHooks(device);
 }
 
 } // namespace devsim

@@ -55,7 +55,7 @@ void InstallLogHooks(Device& device) {
     };
     getLog.answerLater = [&device, book](Object& o, std::function<void(int)> finish) {
         if (o.value.number != kGet) {
-            finish(SNMP_ERR_NOERROR);
+            AnswerAfter(0, std::move(finish));
             return;
         }
         const Object* server = device.Store().Find(LogOid({1, 1}));

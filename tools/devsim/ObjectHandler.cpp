@@ -8,6 +8,9 @@
 
 #include <net-snmp/agent/net-snmp-agent-includes.h>
 
+#include <functional>
+#include <memory>
+
 namespace devsim {
 namespace {
 
@@ -165,7 +168,7 @@ void StartDelayedAnswers(Device& device, netsnmp_mib_handler* handler, netsnmp_h
             continue;
         r->delegated = 1;
         netsnmp_delegated_cache* cache = netsnmp_create_delegated_cache(handler, reginfo, info, r, nullptr);
-        h->answerLater(*object, [cache](int status) {
+        auto answer = [cache](int status) {
             netsnmp_delegated_cache* held = netsnmp_handler_check_cache(cache);
             if (!held)
                 return;
@@ -173,7 +176,25 @@ void StartDelayedAnswers(Device& device, netsnmp_mib_handler* handler, netsnmp_h
                 netsnmp_set_request_error(held->reqinfo, held->requests, status);
             held->requests->delegated = 0;
             netsnmp_free_delegated_cache(held);
+        };
+        // The agent looks at held answers from its loop only: one given at once goes by an alarm.
+        auto calling = std::make_shared<bool>(true);
+        h->answerLater(*object, [calling, answer](int status) {
+            if (!*calling) {
+                answer(status);
+                return;
+            }
+            auto* later = new std::function<void()>([answer, status] { answer(status); });
+            snmp_alarm_register_hr(
+                timeval{0, 1000}, 0,
+                [](unsigned int, void* data) {
+                    auto* run = static_cast<std::function<void()>*>(data);
+                    (*run)();
+                    delete run;
+                },
+                later);
         });
+        *calling = false;
     }
 }
 

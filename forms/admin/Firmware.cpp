@@ -1,0 +1,479 @@
+#include "forms/admin/Firmware.h"
+
+#include "app/AddressChecks.h"
+#include "app/Application.h"
+#include "app/Main.h"
+#include "app/MibOptionLists.h"
+#include "app/MibRowTables.h"
+#include "app/Wait.h"
+#include "forms/admin/Ftp.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/NxSNMPStatus.h"
+#include "library/tftp/NxTFTPServer.h"
+#include "library/tftp/TFTPServerPort.h"
+#include "platform/Colors.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "ui_Firmware.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <exception>
+#include <filesystem>
+
+uint8_t FtpTransferIsFirmware = 0;
+
+namespace {
+
+#define U "1.3.6.1.4.1.48113.11.37.4.4.3"
+const VarDef kFtpParameters[] = {
+    Row(U ".2.1", "uFTPSrvIP", SYN_DISPLAYSTR, ACC_READWRITE),
+    Row(U ".2.2", "uFTPUserName", SYN_DISPLAYSTR, ACC_READWRITE),
+    Row(U ".2.3", "uFTPPassword", SYN_DISPLAYSTR, ACC_READWRITE),
+    EndOfRows(),
+};
+const VarDef kFtpFirmware[] = {
+    Row(U ".2.5.1", "uFirmwareImageName", SYN_DISPLAYSTR, ACC_READWRITE),
+    Row(U ".2.5.2", "uFirmwareUpdate", SYN_INTEGER, ACC_READWRITE, uFirmwareUpdateOptions()),
+    EndOfRows(),
+};
+const VarDef kSsl[] = {
+    Row(U ".2.4.1", "uSSLCertFileName", SYN_DISPLAYSTR, ACC_READWRITE),
+    Row(U ".2.4.2", "uSSLKeyFileName", SYN_DISPLAYSTR, ACC_READWRITE),
+    Row(U ".2.4.3", "uSSLCertUpdate", SYN_INTEGER, ACC_READWRITE, uSSLCertUpdateOptions()),
+    EndOfRows(),
+};
+const VarDef kTftpSource[] = {
+    Row(U ".1.1", "uTFTPSrvIP", SYN_IPADDRESS, ACC_READWRITE),
+    Row(U ".1.2", "uTFTPFileName", SYN_DISPLAYSTR, ACC_READWRITE),
+    EndOfRows(),
+};
+const VarDef kTftpCommand[] = {
+    Row(U ".1.3", "uTFTPCommand", SYN_INTEGER, ACC_READWRITE, uTFTPCommandOptions()),
+    EndOfRows(),
+};
+const VarDef kUpgradeCommand[] = {
+    Row(U ".1.4", "uUpgradeSettingCommand", SYN_INTEGER, ACC_READWRITE, uUpgradeSettingCommandOptions()),
+    EndOfRows(),
+};
+#undef U
+
+constexpr uint32_t kDefaultTimeOut = 100; // hundredths
+constexpr uint32_t kFtpFirmwareTimeOut = 15000;
+constexpr uint32_t kSslTimeOut = 30000;
+constexpr uint32_t kTftpCommandTimeOut = 6000;
+constexpr uint32_t kUpgradeTimeOut = 20000;
+constexpr uint32_t kRebootTimeOut = 200;
+constexpr int kServerTimeout = 3000;
+constexpr int kServerRetries = 3;
+constexpr int kLoadCountdown = 500;
+constexpr int kRestartCountdown = 60;
+constexpr int kIndexGet = 0;
+constexpr int kIndexFirmwareUpdate = 0;
+constexpr int kIndexReboot = 2;
+constexpr int kIndexRestart = 1;
+constexpr char kPleaseWait[] = "Please wait ....";
+
+bool Failed(const NxSNMPError* result) {
+    return result == nullptr || result->Code != 0;
+}
+
+} // namespace
+
+TFM_Firmware::TFM_Firmware(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_Firmware>()) {
+    ui_->setupUi(this);
+    Rb_TFTP = ui_->Rb_TFTP;
+    Rb_FTP = ui_->Rb_FTP;
+    Ed_UpgFile = ui_->Ed_UpgFile;
+    Bt_Browse = ui_->Bt_Browse;
+    Bt_Upload = ui_->Bt_Upload;
+    Ed_FwVersion = ui_->Ed_FwVersion;
+    Ed_TfpSrv = ui_->Ed_TfpSrv;
+    CB_TfpCom = ui_->CB_TfpCom;
+    CB_UpgCom = ui_->CB_UpgCom;
+    CB_FwUpdt = ui_->CB_FwUpdt;
+    EDT_Certificate = ui_->EDT_Certificate;
+    Bt_CBrowse = ui_->Bt_CBrowse;
+    EDT_Key = ui_->EDT_Key;
+    Bt_KBrowse = ui_->Bt_KBrowse;
+    Bt_CUpload = ui_->Bt_CUpload;
+    CB_SslUpdt = ui_->CB_SslUpdt;
+    CB_Reboot = ui_->CB_Reboot;
+    GB_FtpSettings = ui_->GB_FtpSettings;
+    Ed_FtpSrv = ui_->Ed_FtpSrv;
+    Ed_UserName = ui_->Ed_UserName;
+    Ed_Password = ui_->Ed_Password;
+    StatusBar = ui_->StatusBar;
+    OD_File = new QFileDialog(this);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{Ed_TfpSrv, CB_TfpCom, CB_UpgCom, CB_FwUpdt, CB_SslUpdt,
+                                                      CB_Reboot, GB_FtpSettings})
+        w->hide();
+    Ed_Password->setEchoMode(QLineEdit::Password);
+    Ed_FwVersion->SetReadOnly(true);
+    Ed_FwVersion->SetColor(clBtnFace);
+    StatusBar->AddPanel(50);
+    setFixedSize(size());
+
+    const auto on = [this](QPushButton* button, void (TFM_Firmware::*handler)(QObject*)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, button, handler] { GuardEvent([&] { (this->*handler)(button); }); });
+    };
+    on(Bt_Browse, &TFM_Firmware::Bt_BrowseClick);
+    on(Bt_CBrowse, &TFM_Firmware::Bt_CBrowseClick);
+    on(Bt_KBrowse, &TFM_Firmware::Bt_KBrowseClick);
+    on(Bt_Upload, &TFM_Firmware::Bt_UploadClick);
+    on(Bt_CUpload, &TFM_Firmware::Bt_CUploadClick);
+
+    FormCreate(this);
+}
+
+TFM_Firmware::~TFM_Firmware() {
+    FormCloseQuery();
+}
+
+std::unique_ptr<NxSNMPRequest2Edits> TFM_Firmware::NewRequest(const VarDef* table, uint32_t timeOut) {
+    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
+    request->Request.VarList = NxSNMPVarList(table, SVT_SV, 0);
+    request->Request.TimeOut = timeOut;
+    request->SetStatusPanel(StatusBar->Panel(0));
+    return request;
+}
+
+void TFM_Firmware::FormCreate(QObject*) {
+    const auto handler = [this](void (TFM_Firmware::*done)(NxSNMPRequest2Controls*, NxSNMPError*)) {
+        return [this, done](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+            GuardEvent([&] { (this->*done)(s, r); });
+        };
+    };
+    try {
+        FtpRequest = NewRequest(kFtpParameters, kDefaultTimeOut);
+        FtpRequest->BindEdits(0, "%s", Ed_FtpSrv);
+        FtpRequest->BindEdits(1, "%s", Ed_UserName);
+        FtpRequest->BindEdits(2, "%s", Ed_Password);
+        FtpRequest->OnEndingSet = handler(&TFM_Firmware::OnFtpServerSetDone);
+
+        VersionRequest = NewRequest(MibRows::stFirmwareVersion_to_stWlan0MACAddress(), kDefaultTimeOut);
+        NxSNMPVarList& version = VersionRequest->Request.VarList;
+        for (int row = 1; row < version.RowCount(); ++row)
+            version.GetRow(row)->Access = ACC_INVALID;
+        VersionRequest->BindEdits(0, "%s", Ed_FwVersion);
+
+        FtpFirmwareRequest = NewRequest(kFtpFirmware, kFtpFirmwareTimeOut);
+        FtpFirmwareRequest->BindEdits(0, "%s", Ed_UpgFile);
+        FtpFirmwareRequest->BindComboBox(1, CB_FwUpdt);
+        FtpFirmwareRequest->OnEndingSet = handler(&TFM_Firmware::OnFirmwareUpdateDone);
+
+        SslRequest = NewRequest(kSsl, kSslTimeOut);
+        SslRequest->BindEdits(0, "%s", EDT_Certificate);
+        SslRequest->BindEdits(1, "%s", EDT_Key);
+        SslRequest->BindComboBox(2, CB_SslUpdt);
+        SslRequest->OnEndingSet = handler(&TFM_Firmware::OnSslCertUpdateDone);
+
+        RestartRequest = NewRequest(MibRows::Restart_to_FactoryDefault(), kDefaultTimeOut);
+        RestartRequest->Request.VarList.GetRow(1)->Access = ACC_INVALID;
+        RestartRequest->BindComboBox(0, CB_Reboot);
+
+        // Written blocking: the command that follows must not start when the source did not land.
+        TftpSourceRequest = NewRequest(kTftpSource, kDefaultTimeOut);
+        TftpSourceRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
+        TftpSourceRequest->BindEdits(0, "%s", Ed_TfpSrv);
+        TftpSourceRequest->BindEdits(1, "%s", Ed_UpgFile);
+
+        TftpCommandRequest = NewRequest(kTftpCommand, kTftpCommandTimeOut);
+        TftpCommandRequest->BindComboBox(0, CB_TfpCom);
+        TftpCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnTftpCommandDone);
+
+        UpgradeCommandRequest = NewRequest(kUpgradeCommand, kUpgradeTimeOut);
+        UpgradeCommandRequest->BindComboBox(0, CB_UpgCom);
+        UpgradeCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnUpgradeCommandDone);
+
+        FtpRequest->Get();
+        VersionRequest->Get();
+    } catch (const std::exception& e) {
+        Panel(e.what());
+    }
+
+    TFTPServer = new NxTFTPServer(this);
+    TFTPServer->SetTimeout(kServerTimeout, kServerRetries);
+    TFTPServer->SetOnStatus([](NxTFTPMsg*, bool*) {});
+    try {
+        TFTPServer->Start("", TFTPServerPort());
+    } catch (const std::exception& e) {
+        ShowMessage(std::string("TFTP Service Init Error:") + e.what());
+        ApplicationTerminate();
+    }
+}
+
+void TFM_Firmware::Panel(const std::string& text) {
+    StatusBar->ShowResult(text);
+}
+
+void TFM_Firmware::Warn(const std::string& text) {
+    MessageBox(this, text, "Warning", MB_OK);
+}
+
+void TFM_Firmware::Browse(TEdit* target) {
+    if (OD_File->exec() == QDialog::Accepted && !OD_File->selectedFiles().isEmpty())
+        target->SetText(OD_File->selectedFiles().first().toStdString());
+}
+
+void TFM_Firmware::Bt_BrowseClick(QObject*) {
+    Browse(Ed_UpgFile);
+}
+
+void TFM_Firmware::Bt_CBrowseClick(QObject*) {
+    Browse(EDT_Certificate);
+}
+
+void TFM_Firmware::Bt_KBrowseClick(QObject*) {
+    Browse(EDT_Key);
+}
+
+bool TFM_Firmware::AskFtpParameters() {
+    auto dialog = std::make_unique<TFM_FTP>(this);
+    dialog->Ed_FtpSrv->SetText(Ed_FtpSrv->Text());
+    dialog->Ed_UserName->SetText(Ed_UserName->Text());
+    dialog->Ed_Password->SetText(Ed_Password->Text());
+    FtpServerAddress = Ed_FtpSrv->Text();
+    FtpUserName = Ed_UserName->Text();
+    FtpPassword = Ed_Password->Text();
+    dialog->exec();
+    Ed_FtpSrv->SetText(FtpServerAddress);
+    Ed_UserName->SetText(FtpUserName);
+    Ed_Password->SetText(FtpPassword);
+    return FtpVerified != 0;
+}
+
+bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
+    try {
+        request.Set(true, true);
+        return true;
+    } catch (const std::exception& e) {
+        Panel(e.what());
+        EndWait();
+        return false;
+    }
+}
+
+void TFM_Firmware::Bt_UploadClick(QObject*) {
+    // Built last: without it the creation failed part-way.
+    if (!UpgradeCommandRequest || !TFTPServer)
+        return;
+    const std::string path = Ed_UpgFile->Text();
+    if (path.empty() || path.back() == '/')
+        return Warn("Please put in the firmware file & path.");
+    const bool hasExtension = path.find(".tfp") != std::string::npos;
+
+    if (!Rb_FTP->isChecked()) {
+        std::error_code ignored;
+        if (!hasExtension || !std::filesystem::is_regular_file(path, ignored))
+            return Warn("Please put in valid firmware file & path.");
+        Ed_TfpSrv->SetText("");
+        if (!PickLocalServerAddress(Ed_TfpSrv))
+            return;
+        const size_t slash = path.rfind('/');
+        if (slash == std::string::npos)
+            return Warn("The file path is error.");
+        TFTPServer->Start(path.substr(0, slash), TFTPServerPort());
+        Ed_UpgFile->SetText(path.substr(slash + 1));
+        try {
+            if (!TftpSourceRequest->Set(true, true))
+                return Panel("Write file fail!Please try again!");
+        } catch (const std::exception& e) {
+            return Panel(e.what());
+        }
+        TftpLoadStarted = 1;
+        CB_TfpCom->SetItemIndex(kIndexGet);
+        Panel("Load firmware, please wait...!");
+        if (Send(*TftpCommandRequest))
+            RunWait("Upload firmware file...!");
+        return;
+    }
+
+    if (!hasExtension)
+        return Warn("File format error! Please try again.");
+    if (!AskFtpParameters())
+        return;
+    Panel("Load firmware, please wait...!");
+    CB_FwUpdt->SetItemIndex(0);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    FtpTransferIsFirmware = 1;
+    if (Send(*FtpRequest))
+        RunWait("Updating firmware file...!");
+    QApplication::restoreOverrideCursor();
+}
+
+void TFM_Firmware::Bt_CUploadClick(QObject*) {
+    if (!UpgradeCommandRequest)
+        return;
+    for (TEdit* edit : {EDT_Certificate, EDT_Key}) {
+        const std::string name = edit->Text();
+        const char* refusal = nullptr;
+        if (name.empty())
+            refusal = "Empty file is not accepted!";
+        else if (name.find(".der") == std::string::npos && name.find(".pem") == std::string::npos)
+            refusal = "File format error! Please try again.";
+        if (refusal != nullptr) {
+            Warn(refusal);
+            edit->setFocus();
+            return;
+        }
+    }
+    if (!AskFtpParameters())
+        return;
+    Panel("Load file, please wait...!");
+    FtpTransferIsFirmware = 0;
+    if (Send(*FtpRequest))
+        RunWait("Updating SSL file...!");
+}
+
+void TFM_Firmware::RunWait(const std::string& upper) {
+    Waiting = new TFM_Waiting(this);
+    Waiting->Label2->setText(QString::fromLatin1(upper.c_str()));
+    Waiting->Label3->setText(kPleaseWait);
+    Waiting->La_Time->hide();
+    Waiting->seconds->hide();
+    Waiting->Countdown = kLoadCountdown;
+    Waiting->exec();
+    delete Waiting;
+    Waiting = nullptr;
+}
+
+void TFM_Firmware::EndWait() {
+    if (Waiting != nullptr)
+        Waiting->Countdown = 1;
+}
+
+void TFM_Firmware::RestartWait() {
+    if (Waiting == nullptr)
+        return;
+    Waiting->Countdown = kRestartCountdown;
+    Waiting->La_Time->setText("60");
+    Waiting->Label2->setText("The device is restarting...");
+    Waiting->Label3->setText("Please waiting for ");
+    Waiting->La_Time->show();
+    Waiting->seconds->show();
+}
+
+void TFM_Firmware::Reboot() {
+    if (!RestartRequest)
+        return;
+    CB_Reboot->SetItemIndex(kIndexRestart);
+    Send(*RestartRequest);
+    RestartWait();
+}
+
+void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (Failed(result)) {
+        Warn("Write file fail!Please try again!");
+        return EndWait();
+    }
+    Panel("Upload firmware success!");
+    if (Waiting != nullptr)
+        Waiting->Label2->setText("Updating firmware file...!");
+    StartUpgradeCommand();
+}
+
+void TFM_Firmware::StartUpgradeCommand() {
+    CB_UpgCom->SetItemIndex(kIndexFirmwareUpdate);
+    UpgradeCommandRequest->Request.TimeOut = kUpgradeTimeOut;
+    // Sent from the loop, not from inside the completion of another write.
+    QTimer::singleShot(0, this, [this] { GuardEvent([this] { Send(*UpgradeCommandRequest); }); });
+}
+
+void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool rebooting = CB_UpgCom->GetItemIndex() == kIndexReboot;
+    // A device that restarts at once may not answer the reboot: that is no failed update, and the
+    // restart wait goes on.
+    if (rebooting && result != nullptr && result->Code == SNMP_CLASS_TIMEOUT)
+        return;
+    if (Failed(result)) {
+        Warn("Update file fail!Please try again!");
+        return EndWait();
+    }
+    Panel("Update firmware success!");
+    if (rebooting)
+        return;
+    UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
+    CB_UpgCom->SetItemIndex(kIndexReboot);
+    QTimer::singleShot(0, this, [this] { GuardEvent([this] { Send(*UpgradeCommandRequest); }); });
+    RestartWait();
+}
+
+void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool firmware = FtpTransferIsFirmware != 0;
+    FtpTransferIsFirmware = 0;
+    if (Failed(result)) {
+        Warn(firmware ? "Load firmware file fail!Please try again!" : "Load SSL file fail!Please try again!");
+        return EndWait();
+    }
+    NxSNMPRequest2Edits* next = nullptr;
+    if (firmware) {
+        Panel("Load firmware success!");
+        if (Waiting != nullptr)
+            Waiting->Label2->setText("Updating firmware file...!");
+        CB_FwUpdt->SetItemIndex(0);
+        next = FtpFirmwareRequest.get();
+    } else {
+        Panel("Load SSL success!");
+        if (Waiting != nullptr)
+            Waiting->Label2->setText("Updating SSL file...!");
+        CB_SslUpdt->SetItemIndex(0);
+        next = SslRequest.get();
+    }
+    QTimer::singleShot(0, this, [this, next] { GuardEvent([this, next] { Send(*next); }); });
+}
+
+void TFM_Firmware::OnFirmwareUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (Failed(result)) {
+        Panel("Update firmware fail!  Please check FTP server and file name.");
+        Warn("Write file fail!Please try again!");
+        return EndWait();
+    }
+    Panel("Update firmware success!");
+    QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
+}
+
+void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (Failed(result)) {
+        Panel("Update SSL certificate fail!  Please check FTP server and file name.");
+        Warn("Write file fail!Please restart AP and try again!");
+        return EndWait();
+    }
+    Panel("Update SSL certificate success!");
+    QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
+}
+
+void TFM_Firmware::FormCloseQuery() {
+    FtpRequest.reset();
+    VersionRequest.reset();
+    FtpFirmwareRequest.reset();
+    SslRequest.reset();
+    RestartRequest.reset();
+    TftpSourceRequest.reset();
+    TftpCommandRequest.reset();
+    UpgradeCommandRequest.reset();
+    if (TFTPServer != nullptr) {
+        TFTPServer->Stop();
+        delete TFTPServer;
+        TFTPServer = nullptr;
+    }
+}
+
+void TFM_Firmware::done(int result) {
+    FormCloseQuery();
+    QDialog::done(result);
+}
+
+void ShowFirmwareForm() {
+    auto form = std::make_unique<TFM_Firmware>(nullptr);
+    form->exec();
+}

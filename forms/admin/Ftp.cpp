@@ -1,0 +1,86 @@
+#include "forms/admin/Ftp.h"
+
+#include "app/Main.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/MessageBox.h"
+#include "platform/NMFTP.h"
+#include "ui_Ftp.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <exception>
+
+std::string FtpServerAddress;
+std::string FtpUserName;
+std::string FtpPassword;
+uint8_t FtpVerified = 0;
+int FtpControlPort = 21;
+
+namespace {
+
+constexpr int kVendor = 2411;
+
+// The hourglass for as long as the login takes, however the test ends.
+class BusyCursor {
+  public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+TFM_FTP::TFM_FTP(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_FTP>()) {
+    ui_->setupUi(this);
+    Ed_FtpSrv = ui_->Ed_FtpSrv;
+    Ed_UserName = ui_->Ed_UserName;
+    Ed_Password = ui_->Ed_Password;
+    Bt_OK = ui_->Bt_OK;
+    Ed_Password->setEchoMode(QLineEdit::Password);
+    setFixedSize(size());
+    connect(Bt_OK, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_OKClick(Bt_OK); }); });
+
+    FtpServerAddress.clear();
+    FtpUserName.clear();
+    FtpPassword.clear();
+    FtpVerified = 0;
+}
+
+TFM_FTP::~TFM_FTP() = default;
+
+void TFM_FTP::Bt_OKClick(QObject*) {
+    FtpVerified = 0;
+    if (!TMainForm::IsValidIPAddress(Ed_FtpSrv->Text())) {
+        MessageBox(this, "Please input valid IP Address for FTP Server.", "Warning", MB_OK);
+        Ed_FtpSrv->SetText("");
+        return;
+    }
+    bool verified = false;
+    try {
+        TNMFTP ftp(this);
+        ftp.Vendor = kVendor;
+        ftp.Host = Ed_FtpSrv->Text();
+        ftp.Port = FtpControlPort;
+        ftp.UserID = Ed_UserName->Text();
+        ftp.Password = Ed_Password->Text();
+        BusyCursor busy;
+        ftp.Connect();
+        if (ftp.Connected()) {
+            FtpServerAddress = Ed_FtpSrv->Text();
+            FtpUserName = Ed_UserName->Text();
+            FtpPassword = Ed_Password->Text();
+            FtpVerified = 1;
+            ftp.Disconnect();
+            verified = true;
+        }
+    } catch (const std::exception& e) {
+        ShowMessage(e.what());
+        return;
+    }
+    if (verified)
+        accept();
+    else
+        MessageBox(this, "Please input valid FTP Address and UserName Password.", "Warning", MB_OK);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// "FTP Settings": the station logs in to the FTP server itself before the device is told to fetch
+// a file from it, and keeps the three values only when the login worked.
+#include <QDialog>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QPushButton;
+class TEdit;
+namespace Ui {
+class TFM_FTP;
+}
+
+// Shared with the firmware form; they outlive the dialog.
+extern std::string FtpServerAddress;
+extern std::string FtpUserName;
+extern std::string FtpPassword;
+extern uint8_t FtpVerified; // 1 after a successful login test, else 0
+// The server's control port; only a test points it elsewhere.
+extern int FtpControlPort;
+
+class TFM_FTP : public QDialog {
+    Q_OBJECT
+  public:
+    // Empties the three texts and clears FtpVerified.
+    explicit TFM_FTP(QWidget* owner = nullptr);
+    ~TFM_FTP() override;
+
+    void Bt_OKClick(QObject* sender);
+
+    TEdit* Ed_FtpSrv;
+    TEdit* Ed_UserName;
+    TEdit* Ed_Password;
+    QPushButton* Bt_OK;
+
+  private:
+    std::unique_ptr<Ui::TFM_FTP> ui_;
+};

@@ -1,0 +1,196 @@
+// The firmware form against the simulated device, which fetches the image from the form's own
+// TFTP server: what is refused before anything is written, and the order of the writes.
+#include "app/Wait.h"
+#include "forms/admin/Firmware.h"
+#include "forms/admin/Ftp.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/tftp/NxTFTPServer.h"
+#include "platform/Edit.h"
+#include "platform/StatusBar.h"
+#include "tests/logforms/LogFormSupport.h"
+#include "tests/support/ActiveWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const std::string kLoad = "1.3.6.1.4.1.48113.11.37.4.4.3.";
+
+class FirmwareFormTest : public LogDeviceTest {
+  protected:
+    void Open() {
+        form = std::make_unique<TFM_Firmware>();
+        ASSERT_TRUE(ShowActive(*form));
+        ASSERT_TRUE(PumpUntil([&] { return !form->VersionRequest->Busy && !form->FtpRequest->Busy; }));
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+    }
+    void TearDown() override {
+        form.reset();
+        LogDeviceTest::TearDown();
+    }
+    // Runs `act` on the next modal dialog of type T once it is up.
+    template <class T> void WhenModal(std::function<void(T*)> act) {
+        auto* poll = new QTimer(qApp);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                act(dialog);
+            }
+        });
+        poll->start(20);
+    }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> out;
+        for (const auto& box : Device->Messages().Boxes)
+            out.push_back(box.Caption + ": " + box.Text);
+        return out;
+    }
+    std::string Panel() const { return PanelText(form->StatusBar); }
+
+    std::unique_ptr<TFM_Firmware> form;
+};
+
+TEST_F(FirmwareFormTest, ShowsTheVersionAndRefusesBadFilesBeforeWriting) {
+    Open();
+    EXPECT_EQ(form->Ed_FwVersion->Text(), "1.2.0.7");
+    EXPECT_TRUE(form->Rb_TFTP->isChecked());
+    EXPECT_TRUE(form->grab().save("/tmp/ktx-firmware.png"));
+
+    const std::string image = Folder.Write("fw.TFP", "image");
+    struct Case {
+        bool ftp;
+        std::string path;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{false, "", "Please put in the firmware file & path."},
+          Case{false, Folder.Path() + "/x.tfp/", "Please put in the firmware file & path."},
+          Case{false, image, "Please put in valid firmware file & path."},
+          Case{false, Folder.Path() + "/absent.tfp", "Please put in valid firmware file & path."},
+          Case{true, Folder.Path() + "/", "Please put in the firmware file & path."},
+          Case{true, image, "File format error! Please try again."}}) {
+        SCOPED_TRACE(c.path);
+        Device->Messages().Boxes.clear();
+        (c.ftp ? form->Rb_FTP : form->Rb_TFTP)->setChecked(true);
+        form->Ed_UpgFile->SetText(c.path);
+        form->Bt_Upload->click();
+        EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Warning: ") + c.text});
+    }
+    EXPECT_TRUE(Device->Received("SET").empty());
+}
+
+TEST_F(FirmwareFormTest, TftpLoadUpdatesThenReboots) {
+    Open();
+    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", std::string(3000, 'F')));
+    int countdownAtRestart = 0;
+    std::string lowerAtRestart;
+    WhenModal<TFM_Waiting>([&](TFM_Waiting* wait) {
+        EXPECT_EQ(wait->Label2->text(), "Upload firmware file...!");
+        EXPECT_EQ(wait->Countdown, 500);
+        auto* poll = new QTimer(wait);
+        QObject::connect(poll, &QTimer::timeout, wait, [&, wait, poll] {
+            if (wait->Countdown < 60 || wait->Label2->text() != "The device is restarting...")
+                return;
+            poll->stop();
+            countdownAtRestart = wait->Countdown;
+            lowerAtRestart = wait->Label3->text().toStdString();
+            wait->Countdown = 1; // the test does not wait out the restart
+        });
+        poll->start(20);
+    });
+    form->Bt_Upload->click(); // returns when the wait has closed
+    // The device restarts without answering the reboot: no failed update for that.
+    ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeCommandRequest->Busy; }, 10000));
+    EXPECT_EQ(Panel(), "Update firmware success!");
+
+    EXPECT_EQ(countdownAtRestart, 60);
+    EXPECT_EQ(lowerAtRestart, "Please waiting for ");
+    EXPECT_TRUE(Device->Messages().Boxes.empty()) << Texts().front();
+    // The unanswered reboot goes out again as the request's retry.
+    auto sets = Sets();
+    while (sets.size() > 5 && sets.back() == kLoad + "1.4.0=3")
+        sets.pop_back();
+    EXPECT_EQ(sets, (std::vector<std::string>{kLoad + "1.1.0=127.0.0.1", kLoad + "1.2.0=image.tfp",
+                                              kLoad + "1.3.0=1", kLoad + "1.4.0=1", kLoad + "1.4.0=3"}));
+    EXPECT_EQ(form->UpgradeCommandRequest->Request.TimeOut, 200u);
+    EXPECT_EQ(form->Ed_UpgFile->Text(), "image.tfp");
+    EXPECT_EQ(form->TFTPServer->Root(), Folder.Path() + "/");
+}
+
+class RefusedFetchTest : public FirmwareFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions o = FirmwareFormTest::Options();
+        o.extraArgs.push_back("--fail");
+        o.extraArgs.push_back(kLoad + "1.3.0=genErr");
+        return o;
+    }
+};
+
+TEST_F(RefusedFetchTest, RefusedFetchEndsTheChainAndTheWait) {
+    Open();
+    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
+    form->Bt_Upload->click(); // the wait ends by itself
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Warning: Write file fail!Please try again!"});
+    EXPECT_EQ(Sets().back(), kLoad + "1.3.0=1");
+    EXPECT_EQ(Panel(), "Load firmware, please wait...!");
+}
+
+TEST_F(FirmwareFormTest, UnverifiedFtpParametersWriteNothing) {
+    Open();
+    form->Rb_FTP->setChecked(true);
+    form->Ed_UpgFile->SetText("remote.tfp");
+    form->Ed_FtpSrv->SetText("10.1.1.1");
+    form->Ed_UserName->SetText("who");
+    std::string shownAddress;
+    WhenModal<TFM_FTP>([&](TFM_FTP* ftp) {
+        shownAddress = ftp->Ed_FtpSrv->Text();
+        ftp->close();
+    });
+    form->Bt_Upload->click();
+    EXPECT_EQ(shownAddress, "10.1.1.1");
+    EXPECT_EQ(FtpVerified, 0);
+    EXPECT_EQ(form->Ed_FtpSrv->Text(), "10.1.1.1"); // the globals carried the form's texts back
+
+    // The certificate path checks both names first, then asks the same way.
+    struct Case {
+        const char* cert;
+        const char* key;
+        const char* text;
+        bool keyFocused;
+    };
+    for (const Case& c : {Case{"", "k.der", "Empty file is not accepted!", false},
+                          Case{"c.crt", "k.der", "File format error! Please try again.", false},
+                          Case{"c.pem", "", "Empty file is not accepted!", true},
+                          Case{"c.pem", "k.key", "File format error! Please try again.", true}}) {
+        SCOPED_TRACE(std::string(c.cert) + " " + c.key);
+        Device->Messages().Boxes.clear();
+        form->EDT_Certificate->SetText(c.cert);
+        form->EDT_Key->SetText(c.key);
+        form->Bt_CUpload->click();
+        EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Warning: ") + c.text});
+        EXPECT_EQ(form->focusWidget(), c.keyFocused ? form->EDT_Key : form->EDT_Certificate);
+    }
+    Device->Messages().Boxes.clear();
+    form->EDT_Certificate->SetText("c.pem");
+    form->EDT_Key->SetText("k.der");
+    bool asked = false;
+    WhenModal<TFM_FTP>([&](TFM_FTP* ftp) {
+        asked = true;
+        ftp->close();
+    });
+    form->Bt_CUpload->click();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+    EXPECT_TRUE(Device->Received("SET").empty());
+}
+
+} // namespace
