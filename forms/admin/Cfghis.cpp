@@ -31,19 +31,29 @@ uint8_t CfgSaveMode = 0;
 namespace {
 
 #define CFG "1.3.6.1.4.1.48113.11.37.4.4.3.1"
-const VarDef kSource[] = {
-    Row(CFG ".1", "remotesrvip", SYN_IPADDRESS, ACC_READWRITE),
-    Row(CFG ".2", "remotefilename", SYN_DISPLAYSTR, ACC_READWRITE),
-    EndOfRows(),
-};
-const VarDef kTftpCommand[] = {
-    Row(CFG ".3", "tftpcommand", SYN_INTEGER, ACC_READWRITE, tftpcommandOptions()),
-    EndOfRows(),
-};
-const VarDef kUpgradeCommand[] = {
-    Row(CFG ".4", "upgradesettingcommand", SYN_INTEGER, ACC_READWRITE, upgradesettingcommandOptions()),
-    EndOfRows(),
-};
+// Built on first use: the option lists the rows point at are not made during static start-up.
+const VarDef* kSource() {
+    static const VarDef rows[] = {
+        Row(CFG ".1", "remotesrvip", SYN_IPADDRESS, ACC_READWRITE),
+        Row(CFG ".2", "remotefilename", SYN_DISPLAYSTR, ACC_READWRITE),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kTftpCommand() {
+    static const VarDef rows[] = {
+        Row(CFG ".3", "tftpcommand", SYN_INTEGER, ACC_READWRITE, tftpcommandOptions()),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kUpgradeCommand() {
+    static const VarDef rows[] = {
+        Row(CFG ".4", "upgradesettingcommand", SYN_INTEGER, ACC_READWRITE, upgradesettingcommandOptions()),
+        EndOfRows(),
+    };
+    return rows;
+}
 #undef CFG
 
 constexpr int kGet = 0;
@@ -118,7 +128,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
     CfgSaveMode = 0;
     try {
         SourceRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        SourceRequest->Request.VarList = NxSNMPVarList(kSource, SVT_SV, 0);
+        SourceRequest->Request.VarList = NxSNMPVarList(kSource(), SVT_SV, 0);
         SourceRequest->Mode =
             NxSNMPRequest2Controls::ModeBlocking; // the chain goes on only once it is written
         SourceRequest->SetStatusPanel(StatusBar->Panel(0));
@@ -126,7 +136,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         SourceRequest->BindEdits(1, "%s", Ed_UpgFile);
 
         TftpRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        TftpRequest->Request.VarList = NxSNMPVarList(kTftpCommand, SVT_SV, 0);
+        TftpRequest->Request.VarList = NxSNMPVarList(kTftpCommand(), SVT_SV, 0);
         TftpRequest->Request.TimeOut = kTftpTimeOut;
         TftpRequest->SetStatusPanel(StatusBar->Panel(0));
         TftpRequest->BindComboBox(0, CB_TfpCom);
@@ -135,7 +145,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         };
 
         UpgradeRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        UpgradeRequest->Request.VarList = NxSNMPVarList(kUpgradeCommand, SVT_SV, 0);
+        UpgradeRequest->Request.VarList = NxSNMPVarList(kUpgradeCommand(), SVT_SV, 0);
         UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
         UpgradeRequest->SetStatusPanel(StatusBar->Panel(0));
         UpgradeRequest->BindComboBox(0, CB_UpgCom);

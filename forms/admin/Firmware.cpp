@@ -33,36 +33,55 @@ uint8_t FtpTransferIsFirmware = 0;
 namespace {
 
 #define U "1.3.6.1.4.1.48113.11.37.4.4.3"
-const VarDef kFtpParameters[] = {
-    Row(U ".2.1", "uFTPSrvIP", SYN_DISPLAYSTR, ACC_READWRITE),
-    Row(U ".2.2", "uFTPUserName", SYN_DISPLAYSTR, ACC_READWRITE),
-    Row(U ".2.3", "uFTPPassword", SYN_DISPLAYSTR, ACC_READWRITE),
-    EndOfRows(),
-};
-const VarDef kFtpFirmware[] = {
-    Row(U ".2.5.1", "uFirmwareImageName", SYN_DISPLAYSTR, ACC_READWRITE),
-    Row(U ".2.5.2", "uFirmwareUpdate", SYN_INTEGER, ACC_READWRITE, uFirmwareUpdateOptions()),
-    EndOfRows(),
-};
-const VarDef kSsl[] = {
-    Row(U ".2.4.1", "uSSLCertFileName", SYN_DISPLAYSTR, ACC_READWRITE),
-    Row(U ".2.4.2", "uSSLKeyFileName", SYN_DISPLAYSTR, ACC_READWRITE),
-    Row(U ".2.4.3", "uSSLCertUpdate", SYN_INTEGER, ACC_READWRITE, uSSLCertUpdateOptions()),
-    EndOfRows(),
-};
-const VarDef kTftpSource[] = {
-    Row(U ".1.1", "uTFTPSrvIP", SYN_IPADDRESS, ACC_READWRITE),
-    Row(U ".1.2", "uTFTPFileName", SYN_DISPLAYSTR, ACC_READWRITE),
-    EndOfRows(),
-};
-const VarDef kTftpCommand[] = {
-    Row(U ".1.3", "uTFTPCommand", SYN_INTEGER, ACC_READWRITE, uTFTPCommandOptions()),
-    EndOfRows(),
-};
-const VarDef kUpgradeCommand[] = {
-    Row(U ".1.4", "uUpgradeSettingCommand", SYN_INTEGER, ACC_READWRITE, uUpgradeSettingCommandOptions()),
-    EndOfRows(),
-};
+// Built on first use: the option lists the rows point at are not made during static start-up.
+const VarDef* kFtpParameters() {
+    static const VarDef rows[] = {
+        Row(U ".2.1", "uFTPSrvIP", SYN_DISPLAYSTR, ACC_READWRITE),
+        Row(U ".2.2", "uFTPUserName", SYN_DISPLAYSTR, ACC_READWRITE),
+        Row(U ".2.3", "uFTPPassword", SYN_DISPLAYSTR, ACC_READWRITE),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kFtpFirmware() {
+    static const VarDef rows[] = {
+        Row(U ".2.5.1", "uFirmwareImageName", SYN_DISPLAYSTR, ACC_READWRITE),
+        Row(U ".2.5.2", "uFirmwareUpdate", SYN_INTEGER, ACC_READWRITE, uFirmwareUpdateOptions()),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kSsl() {
+    static const VarDef rows[] = {
+        Row(U ".2.4.1", "uSSLCertFileName", SYN_DISPLAYSTR, ACC_READWRITE),
+        Row(U ".2.4.2", "uSSLKeyFileName", SYN_DISPLAYSTR, ACC_READWRITE),
+        Row(U ".2.4.3", "uSSLCertUpdate", SYN_INTEGER, ACC_READWRITE, uSSLCertUpdateOptions()),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kTftpSource() {
+    static const VarDef rows[] = {
+        Row(U ".1.1", "uTFTPSrvIP", SYN_IPADDRESS, ACC_READWRITE),
+        Row(U ".1.2", "uTFTPFileName", SYN_DISPLAYSTR, ACC_READWRITE),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kTftpCommand() {
+    static const VarDef rows[] = {
+        Row(U ".1.3", "uTFTPCommand", SYN_INTEGER, ACC_READWRITE, uTFTPCommandOptions()),
+        EndOfRows(),
+    };
+    return rows;
+}
+const VarDef* kUpgradeCommand() {
+    static const VarDef rows[] = {
+        Row(U ".1.4", "uUpgradeSettingCommand", SYN_INTEGER, ACC_READWRITE, uUpgradeSettingCommandOptions()),
+        EndOfRows(),
+    };
+    return rows;
+}
 #undef U
 
 constexpr uint32_t kDefaultTimeOut = 100; // hundredths
@@ -154,7 +173,7 @@ void TFM_Firmware::FormCreate(QObject*) {
         };
     };
     try {
-        FtpRequest = NewRequest(kFtpParameters, kDefaultTimeOut);
+        FtpRequest = NewRequest(kFtpParameters(), kDefaultTimeOut);
         FtpRequest->BindEdits(0, "%s", Ed_FtpSrv);
         FtpRequest->BindEdits(1, "%s", Ed_UserName);
         FtpRequest->BindEdits(2, "%s", Ed_Password);
@@ -166,12 +185,12 @@ void TFM_Firmware::FormCreate(QObject*) {
             version.GetRow(row)->Access = ACC_INVALID;
         VersionRequest->BindEdits(0, "%s", Ed_FwVersion);
 
-        FtpFirmwareRequest = NewRequest(kFtpFirmware, kFtpFirmwareTimeOut);
+        FtpFirmwareRequest = NewRequest(kFtpFirmware(), kFtpFirmwareTimeOut);
         FtpFirmwareRequest->BindEdits(0, "%s", Ed_UpgFile);
         FtpFirmwareRequest->BindComboBox(1, CB_FwUpdt);
         FtpFirmwareRequest->OnEndingSet = handler(&TFM_Firmware::OnFirmwareUpdateDone);
 
-        SslRequest = NewRequest(kSsl, kSslTimeOut);
+        SslRequest = NewRequest(kSsl(), kSslTimeOut);
         SslRequest->BindEdits(0, "%s", EDT_Certificate);
         SslRequest->BindEdits(1, "%s", EDT_Key);
         SslRequest->BindComboBox(2, CB_SslUpdt);
@@ -182,16 +201,16 @@ void TFM_Firmware::FormCreate(QObject*) {
         RestartRequest->BindComboBox(0, CB_Reboot);
 
         // Written blocking: the command that follows must not start when the source did not land.
-        TftpSourceRequest = NewRequest(kTftpSource, kDefaultTimeOut);
+        TftpSourceRequest = NewRequest(kTftpSource(), kDefaultTimeOut);
         TftpSourceRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
         TftpSourceRequest->BindEdits(0, "%s", Ed_TfpSrv);
         TftpSourceRequest->BindEdits(1, "%s", Ed_UpgFile);
 
-        TftpCommandRequest = NewRequest(kTftpCommand, kTftpCommandTimeOut);
+        TftpCommandRequest = NewRequest(kTftpCommand(), kTftpCommandTimeOut);
         TftpCommandRequest->BindComboBox(0, CB_TfpCom);
         TftpCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnTftpCommandDone);
 
-        UpgradeCommandRequest = NewRequest(kUpgradeCommand, kUpgradeTimeOut);
+        UpgradeCommandRequest = NewRequest(kUpgradeCommand(), kUpgradeTimeOut);
         UpgradeCommandRequest->BindComboBox(0, CB_UpgCom);
         UpgradeCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnUpgradeCommandDone);
 
