@@ -2,6 +2,7 @@
 
 #include "app/AddressChecks.h"
 #include "app/Application.h"
+#include "app/FormTftpServer.h"
 #include "app/LogFileLines.h"
 #include "app/LogObjectRows.h"
 #include "library/tftp/NxTFTPServer.h"
@@ -100,17 +101,9 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
     }
 
     const std::string root = WithoutTrailingSlash(folder.empty() ? ProgramFolder() : folder);
-    TFTPServer = new NxTFTPServer(this);
-    TFTPServer->SetTimeout(5000, 3);
-    TFTPServer->SetOnStatus([this](NxTFTPMsg* msg, bool* cancel) { OnTFTPStatus(msg, cancel); });
-    TFTPServer->SetBindAddress(bindAddress);
-    try {
-        TFTPServer->Start(root, TFTPServerPort());
-        ServerStarted_ = true;
-    } catch (const std::exception& e) {
-        ShowMessage(std::string("TFTP Service Init Error:") + e.what());
-        ApplicationTerminate();
-    }
+    TFTPServer = StartFormTftpServer(
+        this, root, 5000, 3, [this](NxTFTPMsg* msg, bool* cancel) { OnTFTPStatus(msg, cancel); },
+        ServerStarted_, bindAddress);
 
     LogFilePath = root + "/" + kLogFileName;
     ShowPanel("Refresh...");

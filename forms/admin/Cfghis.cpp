@@ -2,6 +2,7 @@
 
 #include "app/AddressChecks.h"
 #include "app/Application.h"
+#include "app/FormTftpServer.h"
 #include "app/MibOptionLists.h"
 #include "app/Wait.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
@@ -156,16 +157,8 @@ void TFM_CfgFile::FormCreate(QObject*) {
         ShowPanel(e.what());
     }
 
-    TFTPServer = new NxTFTPServer(this);
-    TFTPServer->SetTimeout(300, 3);
-    TFTPServer->SetOnStatus([](NxTFTPMsg*, bool*) {});
-    try {
-        TFTPServer->Start("", TFTPServerPort());
-        ServerStarted_ = true;
-    } catch (const std::exception& e) {
-        ShowMessage(std::string("TFTP Service Init Error:") + e.what());
-        ApplicationTerminate();
-    }
+    TFTPServer = StartFormTftpServer(
+        this, "", 300, 3, [](NxTFTPMsg*, bool*) {}, ServerStarted_);
 }
 
 void TFM_CfgFile::ShowPanel(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include "app/AddressChecks.h"
 #include "app/Application.h"
+#include "app/FormTftpServer.h"
 #include "app/Main.h"
 #include "app/MibOptionLists.h"
 #include "app/MibRowTables.h"
@@ -220,15 +221,9 @@ void TFM_Firmware::FormCreate(QObject*) {
         Panel(e.what());
     }
 
-    TFTPServer = new NxTFTPServer(this);
-    TFTPServer->SetTimeout(kServerTimeout, kServerRetries);
-    TFTPServer->SetOnStatus([](NxTFTPMsg*, bool*) {});
-    try {
-        TFTPServer->Start("", TFTPServerPort());
-    } catch (const std::exception& e) {
-        ShowMessage(std::string("TFTP Service Init Error:") + e.what());
-        ApplicationTerminate();
-    }
+    bool started = false;
+    TFTPServer = StartFormTftpServer(
+        this, "", kServerTimeout, kServerRetries, [](NxTFTPMsg*, bool*) {}, started);
 }
 
 void TFM_Firmware::Panel(const std::string& text) {
