@@ -13,8 +13,6 @@
 #include "ui_Lan.h"
 
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -65,7 +63,7 @@ class AddressRowsLeftOut {
 
 } // namespace
 
-TFM_LanCfg::TFM_LanCfg(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_LanCfg>()) {
+TFM_LanCfg::TFM_LanCfg(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_LanCfg>()) {
     ui_->setupUi(this);
     GetIPFrom = ui_->GetIPFrom;
     LA_IPAddress = ui_->LA_IPAddress;
@@ -83,17 +81,13 @@ TFM_LanCfg::TFM_LanCfg(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui
     BT_LanCfgCancel = ui_->BT_LanCfgCancel;
     StatusBar = ui_->StatusBar;
 
-    // Single border, minimise and system menu only.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(271, 281);
+    SetUpWindow(StatusBar, {.Size = QSize(271, 281), .Minimise = true, .CentreOnMain = true});
 
+    Own(AddressRequest, Dns1Request, Dns2Request);
     // Before the binding: it chains the combo box's own handler in front of its flag.
     CB_IPFrom->OnChange = [this](QObject* sender) { CB_IPFromChange(sender); };
-    connect(BT_LanCfgOk, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { BT_LanCfgOkClick(BT_LanCfgOk); }); });
-    connect(BT_LanCfgCancel, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { BT_LanCfgCancelClick(BT_LanCfgCancel); }); });
+    OnClicked(BT_LanCfgOk, [this] { BT_LanCfgOkClick(BT_LanCfgOk); });
+    OnClicked(BT_LanCfgCancel, [this] { BT_LanCfgCancelClick(BT_LanCfgCancel); });
 
     FormCreate(this);
 }
@@ -102,44 +96,26 @@ TFM_LanCfg::~TFM_LanCfg() {
     FormClose();
 }
 
-std::unique_ptr<NxSNMPRequest2Edits> TFM_LanCfg::NewRequest(const VarDef* table) {
-    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
-    request->Request.VarList = NxSNMPVarList(table, SVT_SV, 0);
-    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
-    request->Request.TimeOut = kTimeOut;
-    // Every request reports a failed read here, the DNS requests too: a box per failed DNS read
-    // would come up before the form does, and nowhere at all would hide it.
-    request->SetStatusBar(StatusBar);
-    return request;
-}
-
-// A blocking read reports nothing of its own; the failure line is the form's to write.
-void TFM_LanCfg::Read(NxSNMPRequest2Edits& request) {
-    if (!request.Get())
-        request.ShowStatus(request.Request.Result.Message);
-}
-
+// Every request reports a failed read on the status bar, the DNS requests too: a box per failed
+// DNS read would come up before the form does.
 void TFM_LanCfg::FormCreate(QObject*) {
-    try {
-        AddressRequest = NewRequest(MibRows::bGetIPFrom_to_bDefaultGateway());
-        AddressRequest->BindComboBox(0, CB_IPFrom);
-        AddressRequest->BindEdits(1, "%s", ED_IpAddr);
-        AddressRequest->BindEdits(2, "%s", ED_SubMask);
-        AddressRequest->BindEdits(3, "%s", ED_DefGw);
-        Read(*AddressRequest);
+    Guard([this] {
+        auto& address =
+            MakeRequest(AddressRequest, MibRows::bGetIPFrom_to_bDefaultGateway(), {.TimeOut = kTimeOut});
+        address.BindComboBox(0, CB_IPFrom);
+        address.BindEdits(1, "%s", ED_IpAddr);
+        address.BindEdits(2, "%s", ED_SubMask);
+        address.BindEdits(3, "%s", ED_DefGw);
+        Read(address);
 
-        Dns1Request = NewRequest(kDnsServer1);
-        Dns1Request->BindEdits(0, "%s", EDT_DNS1);
+        MakeRequest(Dns1Request, kDnsServer1, {.TimeOut = kTimeOut}).BindEdits(0, "%s", EDT_DNS1);
         Read(*Dns1Request);
 
-        Dns2Request = NewRequest(kDnsServer2);
-        Dns2Request->BindEdits(0, "%s", EDT_DNS2);
+        MakeRequest(Dns2Request, kDnsServer2, {.TimeOut = kTimeOut}).BindEdits(0, "%s", EDT_DNS2);
         Read(*Dns2Request);
 
         ShowStaticFields();
-    } catch (const std::exception& e) {
-        StatusBar->SetSimpleText(e.what());
-    }
+    });
     for (TEdit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw, EDT_DNS1, EDT_DNS2})
         edit->SetMaxLength(kMaxInput);
     for (TEdit* edit : {EDT_DNS1, EDT_DNS2})
@@ -161,7 +137,7 @@ void TFM_LanCfg::CB_IPFromChange(QObject*) {
 
 void TFM_LanCfg::BT_LanCfgOkClick(QObject*) {
     // A request that could not be built at creation has nothing to write with.
-    if (!AddressRequest || !Dns1Request || !Dns2Request)
+    if (!RequestsBuilt())
         return;
     try {
         switch (CB_IPFrom->GetItemIndex()) {
@@ -255,28 +231,7 @@ void TFM_LanCfg::BT_LanCfgCancelClick(QObject*) {
 }
 
 void TFM_LanCfg::FormClose() {
-    AddressRequest.reset();
-    Dns1Request.reset();
-    Dns2Request.reset();
-}
-
-void TFM_LanCfg::done(int result) {
-    FormClose();
-    QDialog::done(result);
-}
-
-void TFM_LanCfg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (Centred_)
-        return;
-    Centred_ = true;
-    QRect area;
-    if (MainForm != nullptr)
-        area = MainForm->frameGeometry();
-    else if (screen() != nullptr)
-        area = screen()->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    DestroyRequests();
 }
 
 void ShowLanForm() {

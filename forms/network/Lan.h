@@ -1,22 +1,21 @@
 #pragma once
 // "Basic \ LAN": how the access point gets its LAN address (static or from a DHCP server) and its
 // two DNS servers. Read once when the form is created, checked and written on "Apply".
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <memory>
 #include <string>
 
-class NxSNMPRequest2Edits;
 class QPushButton;
 class TComboBox;
 class TEdit;
 class TLabel;
 class TStatusBar;
-struct VarDef;
 namespace Ui {
 class TFM_LanCfg;
 }
 
-class TFM_LanCfg : public QDialog {
+class TFM_LanCfg : public TSettingsForm {
     Q_OBJECT
   public:
     // Builds the three requests and reads them (blocking) before returning.
@@ -53,15 +52,7 @@ class TFM_LanCfg : public QDialog {
     std::unique_ptr<NxSNMPRequest2Edits> Dns1Request;
     std::unique_ptr<NxSNMPRequest2Edits> Dns2Request;
 
-  public slots:
-    void done(int result) override; // every way of closing passes here
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    std::unique_ptr<NxSNMPRequest2Edits> NewRequest(const VarDef* table);
-    void Read(NxSNMPRequest2Edits& request);
     void ApplyStatic();
     void ApplyDhcp();
     // Shows the refusal, clears the edit and, where the user must retype at once, focuses it.
@@ -70,7 +61,6 @@ class TFM_LanCfg : public QDialog {
     void ShowResult(const std::string& text);
 
     std::unique_ptr<Ui::TFM_LanCfg> ui_;
-    bool Centred_ = false;
 };
 
 // Menu item bLan1: creates the form (owned by the application), shows it modally, deletes it.

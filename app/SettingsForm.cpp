@@ -1,0 +1,148 @@
+#include "app/SettingsForm.h"
+
+#include "app/Main.h"
+#include "platform/Events.h"
+#include "platform/StatusBar.h"
+
+#include <QAbstractButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <algorithm>
+#include <exception>
+
+TSettingsForm::TSettingsForm(QWidget* owner) : QDialog(owner) {}
+
+// The derived form's request slots are gone by now; nothing here may touch them.
+TSettingsForm::~TSettingsForm() = default;
+
+void TSettingsForm::SetUpWindow(TStatusBar* bar, const WindowOptions& options) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (options.Minimise)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setFixedSize(options.Size.isEmpty() ? size() : options.Size);
+    CentreOnMain_ = options.CentreOnMain;
+    Bar_ = bar;
+    if (Bar_ != nullptr)
+        for (int i = 0; i < options.Panels; ++i)
+            Bar_->AddPanel(options.PanelWidth);
+}
+
+void TSettingsForm::ShowStatus(const std::string& text) {
+    if (Bar_ != nullptr)
+        Bar_->ShowResult(text);
+}
+
+void TSettingsForm::Configure(NxSNMPRequest2Controls& request, const VarDef* table,
+                              const RequestOptions& options) {
+    request.Request.VarList = NxSNMPVarList(table, options.Kind, options.KeyCount);
+    request.Mode = options.Mode;
+    if (options.TimeOut != 0)
+        request.Request.TimeOut = options.TimeOut;
+    if (Bar_ == nullptr)
+        return; // without a bar the library's box reports
+    if (Bar_->PanelCount() > 0)
+        request.SetStatusPanel(Bar_->Panel(0));
+    else
+        request.SetStatusBar(Bar_);
+}
+
+void TSettingsForm::Remember(const void* key, std::function<NxSNMPRequest2Controls*()> get,
+                             std::function<void()> reset) {
+    if (std::any_of(Owned_.begin(), Owned_.end(), [key](const Owned& o) { return o.Key == key; }))
+        return;
+    Owned_.push_back({key, std::move(get), std::move(reset)});
+}
+
+bool TSettingsForm::RequestsBuilt() const {
+    return !Owned_.empty() &&
+           std::all_of(Owned_.begin(), Owned_.end(), [](const Owned& o) { return o.Get(); });
+}
+
+bool TSettingsForm::BusyNow() const {
+    return std::any_of(Owned_.begin(), Owned_.end(), [](const Owned& o) {
+        const NxSNMPRequest2Controls* request = o.Get();
+        return request != nullptr && request->Busy != 0;
+    });
+}
+
+void TSettingsForm::DestroyRequests() {
+    // A late answer must find no handler to call; each destructor waits for its answers.
+    for (const Owned& o : Owned_)
+        if (NxSNMPRequest2Controls* request = o.Get()) {
+            request->OnEndingGet = nullptr;
+            request->OnEndingSet = nullptr;
+        }
+    for (auto it = Owned_.rbegin(); it != Owned_.rend(); ++it)
+        it->Reset();
+}
+
+bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
+    try {
+        if (request.Get())
+            return true;
+        request.ShowStatus(request.Request.Result.Message);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    return false;
+}
+
+bool TSettingsForm::Write(NxSNMPRequest2Controls& request) {
+    const uint8_t mode = request.Mode;
+    request.Mode = NxSNMPRequest2Controls::ModeBlocking;
+    bool ok = false;
+    try {
+        ok = request.Set(true, true);
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    request.Mode = mode;
+    return ok;
+}
+
+bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
+                                 const std::string& failed) {
+    const bool written = Write(request);
+    ShowStatus(written ? ok : failed);
+    return written;
+}
+
+void TSettingsForm::Guard(const std::function<void()>& steps) {
+    try {
+        steps();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    } catch (...) {
+        ShowStatus("Unknown error");
+    }
+}
+
+void TSettingsForm::OnClicked(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { GuardEvent([&] { Guard(handler); }); });
+}
+
+void TSettingsForm::done(int result) {
+    if (BusyNow())
+        return; // the answer is still to come; the user closes again later
+    GuardEvent([this] { DestroyRequests(); });
+    QDialog::done(result);
+}
+
+void TSettingsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (Shown_)
+        return;
+    Shown_ = true;
+    if (!CentreOnMain_)
+        return;
+    QRect area;
+    if (MainForm != nullptr)
+        area = MainForm->frameGeometry();
+    else if (screen() != nullptr)
+        area = screen()->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+}

@@ -1,0 +1,117 @@
+#pragma once
+// What every settings form shares: a fixed dialog with a status bar, the requests it owns (gone on
+// every way of closing), blocking reads whose failure is shown on the bar, blocking writes judged
+// on their result, and handlers from which no exception escapes. A form derives, lays itself out,
+// calls SetUpWindow, builds its requests with MakeRequest and keeps only its own rules.
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/VarDef.h"
+
+#include <QDialog>
+#include <QSize>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+class QAbstractButton;
+class TStatusBar;
+
+// How MakeRequest builds a request. TimeOut 0 keeps the library's default.
+struct RequestOptions {
+    uint32_t TimeOut = 0; // hundredths of a second
+    uint8_t Kind = SVT_SV;
+    uint8_t Mode = NxSNMPRequest2Controls::ModeBlocking;
+    int32_t KeyCount = 0;
+};
+
+// How SetUpWindow frames the dialog.
+struct WindowOptions {
+    QSize Size;                // fixed size; empty: the size the layout gave
+    bool Minimise = false;     // a minimise button beside the close button
+    bool CentreOnMain = false; // on first show, centred over the main window (or the screen)
+    int Panels = 0;            // status panels to add; 0 keeps the bar's simple text
+    int PanelWidth = 50;       // width of each panel added but the last
+};
+
+class TSettingsForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TSettingsForm(QWidget* owner = nullptr);
+    ~TSettingsForm() override;
+
+    // Where the form shows status: panel 0 when the bar has panels, otherwise its simple text.
+    void ShowStatus(const std::string& text);
+    // True while one of the form's requests is waiting for an answer; closing is then refused.
+    virtual bool BusyNow() const;
+
+  public slots:
+    // Every way of closing passes here: refused while busy, otherwise the requests go first.
+    void done(int result) override;
+
+  protected:
+    // Call once after setupUi: title bar with close (and optionally minimise) button, fixed size,
+    // the status bar every request reports to.
+    void SetUpWindow(TStatusBar* bar, const WindowOptions& options = {});
+    TStatusBar* StatusBarOfForm() const { return Bar_; }
+
+    // Builds a request into `slot` (reset first), owned by the form from then on: its status
+    // target is the form's status place, Mode, TimeOut and Kind come from `options`. Library
+    // exceptions reach the caller and leave `slot` empty; run it inside Guard.
+    template <class Request = NxSNMPRequest2Edits>
+    Request& MakeRequest(std::unique_ptr<Request>& slot, const VarDef* table,
+                         const RequestOptions& options = {}) {
+        static_assert(std::is_base_of_v<NxSNMPRequest2Controls, Request>);
+        Own(slot);
+        slot.reset();
+        auto request = std::make_unique<Request>(this);
+        Configure(*request, table, options);
+        slot = std::move(request);
+        return *slot;
+    }
+    // Takes request slots into the form's ownership (again is harmless). A form with several
+    // requests names them all before building any, so that RequestsBuilt sees the ones a failure
+    // left unbuilt.
+    template <class... Request> void Own(std::unique_ptr<Request>&... held) { (OwnOne(held), ...); }
+    // True when every request MakeRequest or Own took in exists: an Apply returns at once
+    // otherwise, there being nothing to write with.
+    bool RequestsBuilt() const;
+    // Destroys the owned requests (completions first dropped); done() calls it.
+    void DestroyRequests();
+
+    // A blocking read. A failure (or a library exception) is shown on the status place and leaves
+    // the bound controls as they were. True when the device answered.
+    bool Read(NxSNMPRequest2Controls& request);
+    // A blocking write of the controls' values with the read-back, whatever the request's Mode.
+    // True only when the device took it; a library exception counts as a failure.
+    bool Write(NxSNMPRequest2Controls& request);
+    // Write, then `ok` or `failed` on the status place.
+    bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed);
+
+    // Runs steps; an exception that ends them becomes the status line.
+    void Guard(const std::function<void()>& steps);
+    // Connects a button's click to a handler run under Guard.
+    void OnClicked(QAbstractButton* button, std::function<void()> handler);
+
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    template <class Request> void OwnOne(std::unique_ptr<Request>& slot) {
+        Remember(
+            &slot, [&slot] { return static_cast<NxSNMPRequest2Controls*>(slot.get()); },
+            [&slot] { slot.reset(); });
+    }
+    void Configure(NxSNMPRequest2Controls& request, const VarDef* table, const RequestOptions& options);
+    void Remember(const void* key, std::function<NxSNMPRequest2Controls*()> get, std::function<void()> reset);
+
+    struct Owned {
+        const void* Key;
+        std::function<NxSNMPRequest2Controls*()> Get;
+        std::function<void()> Reset;
+    };
+    std::vector<Owned> Owned_;
+    TStatusBar* Bar_ = nullptr;
+    bool CentreOnMain_ = false;
+    bool Shown_ = false;
+};
