@@ -15,6 +15,8 @@ using namespace tftp;
 namespace {
 constexpr int kTickMs = 20;
 constexpr uint32_t kStopWaitMs = 10000;
+// Each session holds a socket until it ends; a peer spraying requests must not exhaust them.
+constexpr size_t kMaxSessions = 64;
 
 [[noreturn]] void RaiseSocketFailure() {
     throw Exception(TFTPStatusText(TFTP_SOCKET_OPEN_FAILED), TFTP_SOCKET_OPEN_FAILED);
@@ -96,6 +98,11 @@ void NxTFTPServer::OnRequest() {
     m_msg.PeerPort = PortOf(from);
     if (IsRetransmission())
         return;
+    if (m_sessions.size() >= kMaxSessions) {
+        uint8_t refusal[8];
+        m_socket.SendTo(refusal, PutError(refusal, ERR_UNDEFINED), from);
+        return;
+    }
     m_msg.SendCount = 0;
     ++m_msg.SessionNumber;
     auto* session = new _TFTPSession(this, m_msg, OnStatus, m_root, from, m_bindAddress);

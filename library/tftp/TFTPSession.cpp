@@ -6,8 +6,6 @@
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -79,49 +77,41 @@ void _TFTPSession::Begin() {
         SetStatus(TFTP_SOCKET_IO_FAILED);
         return;
     }
-    const std::string path = m_root + m_msg.FileName;
     switch (m_msg.RequestMode) {
     case OP_RRQ:
-        if (!IsPlainFileName(m_msg.FileName))
-            return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
-        if (!OpenForRead(path))
-            return Refuse(ERR_NOT_FOUND, TFTP_NOT_FOUND);
-        SendBlock(1);
-        return;
+        return BeginRead();
     case OP_WRQ:
-        if (!IsPlainFileName(m_msg.FileName) || !OpenForWrite(path))
-            return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
-        PutHeader(m_sendBuffer, OP_ACK, 0);
-        m_sendLength = kHeaderSize;
-        m_expectedBlock = 1;
-        ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
-        return;
+        return BeginWrite();
     default:
         Refuse(ERR_ILLEGAL_OP, TFTP_BAD_OPERATION);
     }
 }
 
-bool _TFTPSession::OpenForRead(const std::string& path) {
-    // Non-blocking so that a FIFO cannot stall the loop; only regular files are served.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
+void _TFTPSession::BeginRead() {
+    if (!IsPlainFileName(m_msg.FileName))
+        return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+    switch (m_file.OpenForRead(m_root, m_msg.FileName)) {
+    case TFTPLocalFile::Result::Ok:
+        return SendBlock(1);
+    case TFTPLocalFile::Result::Refused:
+        return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+    default:
+        return Refuse(ERR_NOT_FOUND, TFTP_NOT_FOUND);
     }
-    m_file = fd;
-    return true;
 }
 
-bool _TFTPSession::OpenForWrite(const std::string& path) {
-    m_file = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    return m_file >= 0;
+void _TFTPSession::BeginWrite() {
+    if (!IsPlainFileName(m_msg.FileName) ||
+        m_file.OpenForWrite(m_root, m_msg.FileName) != TFTPLocalFile::Result::Ok)
+        return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+    PutHeader(m_sendBuffer, OP_ACK, 0);
+    m_sendLength = kHeaderSize;
+    m_expectedBlock = 1;
+    ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
 }
 
 void _TFTPSession::SendBlock(int block) {
-    long count = m_aheadHeld ? m_aheadLength : ReadFull(m_file, m_sendBuffer + kHeaderSize, kBlockSize);
+    long count = m_aheadHeld ? m_aheadLength : ReadFull(m_file.Fd(), m_sendBuffer + kHeaderSize, kBlockSize);
     if (m_aheadHeld && count > 0)
         std::memcpy(m_sendBuffer + kHeaderSize, m_aheadBuffer, static_cast<size_t>(count));
     m_aheadHeld = false;
@@ -135,8 +125,8 @@ void _TFTPSession::SendBlock(int block) {
     m_msg.SendCount = 1;
     ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
     // Read the next block while the peer handles this one, so that its ACK finds the reply ready.
-    if (count == static_cast<long>(kBlockSize) && m_file >= 0 && m_state == Running) {
-        m_aheadLength = ReadFull(m_file, m_aheadBuffer, kBlockSize);
+    if (count == static_cast<long>(kBlockSize) && m_file.IsOpen() && m_state == Running) {
+        m_aheadLength = ReadFull(m_file.Fd(), m_aheadBuffer, kBlockSize);
         m_aheadHeld = true;
     }
 }
@@ -161,7 +151,7 @@ void _TFTPSession::OnReadable() {
 }
 
 void _TFTPSession::HandleDatagram(const uint8_t* data, size_t length, const sockaddr_in& from) {
-    if (length < kHeaderSize || m_file < 0 || m_state != Running)
+    if (length < kHeaderSize || !m_file.IsOpen() || m_state != Running)
         return;
     // Only the requesting peer's port may steer the transfer.
     if (from.sin_addr.s_addr != m_peer.sin_addr.s_addr || from.sin_port != m_peer.sin_port)
@@ -191,20 +181,29 @@ void _TFTPSession::HandleAck(int block) {
 }
 
 void _TFTPSession::HandleData(const uint8_t* data, size_t length, int block) {
-    if (!WriteFull(m_file, data, length))
+    if (!WriteFull(m_file.Fd(), data, length))
         return Refuse(ERR_DISK_FULL, TFTP_DISK_FULL);
     m_msg.LastBlockLength = static_cast<int32_t>(length);
     m_msg.BytesTransferred += static_cast<int32_t>(length);
+    const bool last = length < kBlockSize;
+    // The forms load the file on the success report, so it must carry its name by then.
+    if (last) {
+        const TFTPLocalFile::Result stored = m_file.Commit();
+        if (stored == TFTPLocalFile::Result::NoSpace)
+            return Refuse(ERR_DISK_FULL, TFTP_DISK_FULL);
+        if (stored != TFTPLocalFile::Result::Ok)
+            return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+    }
     PutHeader(m_sendBuffer, OP_ACK, block);
     m_sendLength = kHeaderSize;
     m_expectedBlock = block + 1;
     if (!m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer))
         return SetStatus(TFTP_SOCKET_IO_FAILED);
-    if (length >= kBlockSize) {
+    if (last) {
+        SetStatus(TFTP_SUCCESS);
+    } else {
         ArmDeadline();
         SetStatus(TFTP_TRANSFERRING);
-    } else {
-        SetStatus(TFTP_SUCCESS);
     }
 }
 
@@ -260,7 +259,5 @@ void _TFTPSession::ArmDeadline() {
 }
 
 void _TFTPSession::CloseFile() {
-    if (m_file >= 0)
-        ::close(m_file);
-    m_file = -1;
+    m_file.Close();
 }

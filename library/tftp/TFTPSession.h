@@ -1,6 +1,7 @@
 #pragma once
 // One accepted request: its own UDP socket, its file, and the lock-step transfer of 512-byte blocks.
 #include "library/tftp/NxTFTPMsg.h"
+#include "library/tftp/TFTPLocalFile.h"
 #include "library/tftp/TFTPPacket.h"
 #include "library/tftp/TFTPSocket.h"
 #include "library/tftp/TFTPStatusHandler.h"
@@ -44,8 +45,8 @@ class _TFTPSession : public QObject {
     void OnReadable();
     void HandleAck(int block);
     void HandleData(const uint8_t* data, size_t length, int block);
-    bool OpenForRead(const std::string& path);
-    bool OpenForWrite(const std::string& path);
+    void BeginRead();
+    void BeginWrite();
     // Sends the next block (up to 512 bytes from the file) as DATA `block`.
     void SendBlock(int block);
     void ReportSent(bool sent);
@@ -70,7 +71,7 @@ class _TFTPSession : public QObject {
     uint8_t m_receiveBuffer[tftp::kBufferSize] = {};
     TFTPSocket m_socket;
     QSocketNotifier* m_notifier = nullptr;
-    int m_file = -1;
+    TFTPLocalFile m_file;
     int m_highestBlock = -1;
     // The only block number the peer may send next: the DATA block just sent (read) or the one after
     // the last acknowledged (write). Anything else would skip or repeat file data.

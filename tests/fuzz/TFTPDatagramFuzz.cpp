@@ -69,26 +69,35 @@ long FileSize(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? static_cast<long>(info.st_size) : -1;
 }
 
-// A write session may have created or truncated a file: check it, then put the root back.
-void AfterWrite(const std::string& name, const NxTFTPMsg& last, bool diskFull) {
+const Fixture* FixtureNamed(const std::string& name) {
+    for (const Fixture& f : kFixtures)
+        if (name == f.Name)
+            return &f;
+    return nullptr;
+}
+
+// A write session replaces the named file only when it succeeds and leaves nothing else behind:
+// check that, then put the root back.
+void AfterWrite(const std::string& name, const NxTFTPMsg& last) {
     if (Entries(g_sandbox) != std::set<std::string>{"root"})
         Fail("a file appeared outside the root");
-    if (!tftp::IsPlainFileName(name)) {
-        if (Entries(g_root).size() != std::size(kFixtures))
-            Fail("a refused name created a file");
-        return;
-    }
-    const std::string path = g_root + name;
-    long size = FileSize(path);
-    if (size >= 0 && !diskFull && size != last.BytesTransferred)
-        Fail("written file size differs from the reported byte count");
-    bool fixture = false;
+    const Fixture* fixture = FixtureNamed(name);
+    const bool succeeded = last.Status == TFTP_SUCCESS;
+    std::set<std::string> expected;
     for (const Fixture& f : kFixtures)
-        if (name == f.Name) {
-            WriteFixture(f);
-            fixture = true;
-        }
-    if (!fixture)
+        expected.insert(f.Name);
+    if (succeeded && tftp::IsPlainFileName(name))
+        expected.insert(name);
+    if (Entries(g_root) != expected)
+        Fail("the root holds other files than the fixtures and the written one");
+    const std::string path = g_root + name;
+    if (succeeded && FileSize(path) != last.BytesTransferred)
+        Fail("written file size differs from the reported byte count");
+    if (!succeeded && fixture && FileSize(path) != static_cast<long>(fixture->Size))
+        Fail("a failed write changed the old file");
+    if (fixture)
+        WriteFixture(*fixture);
+    else if (succeeded)
         ::unlink(path.c_str());
 }
 
@@ -158,11 +167,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     msg.PeerAddress = "127.0.0.1";
     msg.PeerPort = ntohs(g_peer.sin_port);
     NxTFTPMsg last;
-    bool diskFull = false;
     g_cancel = false;
-    auto onStatus = [&last, &diskFull](NxTFTPMsg* m, bool* cancel) {
-        last = *m;
-        diskFull = diskFull || m->Status == TFTP_DISK_FULL;
+    auto onStatus = [&last](NxTFTPMsg* m, bool* cancel) {
+        if (m->Status != TFTP_DISCONNECTED) // the report of how the transfer ended stays
+            last = *m;
         if (g_cancel)
             *cancel = true;
     };
@@ -196,6 +204,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     if (request.Opcode == tftp::OP_WRQ)
-        AfterWrite(request.FileName, last, diskFull);
+        AfterWrite(request.FileName, last);
     return 0;
 }

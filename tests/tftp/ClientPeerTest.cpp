@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -135,10 +136,20 @@ TEST_F(ClientPeerTest, CurlGetsAnErrorForMissingAndEscapingNames) {
     EXPECT_EQ(RunClient("curl", {"-s", "-o", QString::fromStdString(TempPath("o2")), base + "..%2Fsecret"})
                   .ExitCode,
               69); // access violation
-    ASSERT_TRUE(WaitForSessionsEnded(2));
+    // A link inside the root leads nowhere either way.
+    ASSERT_EQ(::symlink(TempPath("secret").c_str(), RootPath("link").c_str()), 0);
+    WriteFileBytes(TempPath("upload"), "overwritten");
+    EXPECT_EQ(RunClient("curl", {"-s", "-o", QString::fromStdString(TempPath("o3")), base + "link"}).ExitCode,
+              69);
+    EXPECT_EQ(
+        RunClient("curl", {"-s", "-T", QString::fromStdString(TempPath("upload")), base + "link"}).ExitCode,
+        69);
+    ASSERT_TRUE(WaitForSessionsEnded(4));
     EXPECT_EQ(CountStatus(TFTP_NOT_FOUND), 1);
-    EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 1);
+    EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 3);
     EXPECT_NE(ReadFileBytes(TempPath("o2")), "outside the root");
+    EXPECT_NE(ReadFileBytes(TempPath("o3")), "outside the root");
+    EXPECT_EQ(ReadFileBytes(TempPath("secret")), "outside the root");
 }
 
 } // namespace

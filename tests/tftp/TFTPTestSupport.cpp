@@ -75,6 +75,18 @@ Bytes DataPacket(int block, const std::string& data) {
     return p;
 }
 
+Bytes ErrorPacket(int code) {
+    return {0, tftp::OP_ERROR, 0, static_cast<uint8_t>(code), 0};
+}
+
+bool IsData(const Bytes& p, int block) {
+    return p.size() >= 4 && p[1] == tftp::OP_DATA && tftp::Word(p.data(), 2) == block;
+}
+
+bool IsAck(const Bytes& p, int block) {
+    return p.size() == 4 && p[1] == tftp::OP_ACK && tftp::Word(p.data(), 2) == block;
+}
+
 TestPeer::TestPeer() {
     m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     sockaddr_in a{};

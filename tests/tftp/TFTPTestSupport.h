@@ -27,6 +27,9 @@ std::string ToString(const Bytes& bytes);
 Bytes RequestPacket(int opcode, const std::string& name, const std::string& mode = "octet");
 Bytes AckPacket(int block);
 Bytes DataPacket(int block, const std::string& data);
+Bytes ErrorPacket(int code);
+bool IsData(const Bytes& packet, int block);
+bool IsAck(const Bytes& packet, int block);
 
 // A UDP socket of the test on 127.0.0.1; receiving pumps the event loop so the server keeps running.
 class TestPeer {
