@@ -99,8 +99,8 @@ bool NxSNMPRequest2Controls::Get() {
                     ShowAnswer(filter);
             } else {
                 Request.Get(ok, true);
-                // after a failure the controls show what the rows then hold
-                if (Request.VarList.ItemType == SVT_SV || Request.VarList.ItemType == MVT_SV)
+                // A failed read leaves the controls as they were: the rows then hold no values.
+                if (ok && (Request.VarList.ItemType == SVT_SV || Request.VarList.ItemType == MVT_SV))
                     ShowAnswer(filter);
             }
             AfterGet();

@@ -115,6 +115,23 @@ TEST_F(DriverTest, SendThatFailsAtOnceStillEnds) {
     EXPECT_EQ(req->Busy, 0);
 }
 
+// Whatever the failure leaves in the rows ("(NULL)" for numbers), the controls keep their texts.
+TEST_F(DriverTest, FailedBlockingReadLeavesTheControlsAsTheyWere) {
+    TEdit mode(&form);
+    req->BindEdits(1, "%u", &mode);
+    req->Mode = NxSNMPRequest2Controls::ModeBlocking;
+    for (const char* failure : {"fail 1.3.6.1.4.1.99999.1.2 genErr", "drop 20"}) {
+        sim->Command(failure);
+        req->Request.TimeOut = 30;
+        name.SetText("layout");
+        mode.SetText("255");
+        EXPECT_FALSE(req->Get()) << failure;
+        EXPECT_EQ(name.Text(), "layout") << failure;
+        EXPECT_EQ(mode.Text(), "255") << failure;
+        sim->Command("unfail 1.3.6.1.4.1.99999.1.2");
+    }
+}
+
 TEST_F(DriverTest, FailedWriteOfATableIsNotReadAgain) {
     req->Request.VarList = NxSNMPVarList(kStations, MVT_UMV, 1);
     sim->Command("fail 1.3.6.1.4.1.99999.2.1.2 genErr");

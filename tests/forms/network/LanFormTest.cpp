@@ -275,4 +275,20 @@ TEST_F(LanFormFailedDnsReadTest, FailedReadShowsInTheStatusBar) {
     EXPECT_TRUE(Device->Messages().Boxes.empty());
 }
 
+class LanFormFailedAddressReadTest : public LanFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--fail", kSubnetMask + "=genErr"};
+        return options;
+    }
+};
+
+TEST_F(LanFormFailedAddressReadTest, FailedReadKeepsTheLayoutTexts) {
+    Open();
+    EXPECT_EQ(form->ED_SubMask->Text(), "255.255.255.0");
+    EXPECT_EQ(form->EDT_DNS1->Text(), "168.95.1.1");
+    EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
+}
+
 } // namespace
