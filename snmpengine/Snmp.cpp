@@ -112,6 +112,12 @@ void forgetLocalisedUser(const std::string& name) {
     }
 }
 
+// Per user name, the registration whose keys Net-SNMP has localised.
+std::map<std::string, uint64_t>& localisedGenerations() {
+    static std::map<std::string, uint64_t> generations;
+    return generations;
+}
+
 int netSnmpCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
     const auto live = liveRecords().find(reinterpret_cast<uintptr_t>(magic));
     if (live == liveRecords().end())
@@ -276,7 +282,12 @@ int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, ui
             if (session->securityName == securityName && session->generation != (user ? user->generation : 0))
                 session->stale = true;
         closeIdleStale();
-        forgetLocalisedUser(securityName);
+        // Live sessions of the user go on with the localised keys while its registration stands.
+        const uint64_t generation = user ? user->generation : 0;
+        const auto known = localisedGenerations().find(securityName);
+        if (known == localisedGenerations().end() || known->second != generation)
+            forgetLocalisedUser(securityName);
+        localisedGenerations()[securityName] = generation;
     }
     void* handle = snmp_sess_open(&settings);
     if (!handle) {
@@ -485,6 +496,35 @@ int Snmp::outstanding() const {
 }
 
 void Snmp::process_pending_events() {
+    receive_pending();
+    // A callback may send, pump again or even destroy the session: take one completion at a time.
+    const std::shared_ptr<bool> alive = impl_->alive;
+    while (!impl_->ready.empty()) {
+        Completion completion = std::move(impl_->ready.front());
+        impl_->ready.pop_front();
+        completion.callback(completion.reason, this, completion.pdu, *completion.target, completion.data);
+        if (!*alive)
+            return;
+    }
+}
+
+void Snmp::deliver(const void* callbackData) {
+    const std::shared_ptr<bool> alive = impl_->alive;
+    for (;;) {
+        auto& ready = impl_->ready;
+        const auto due = std::find_if(ready.begin(), ready.end(),
+                                      [&](const Completion& c) { return c.data == callbackData; });
+        if (due == ready.end())
+            return;
+        Completion completion = std::move(*due);
+        ready.erase(due);
+        completion.callback(completion.reason, this, completion.pdu, *completion.target, completion.data);
+        if (!*alive)
+            return;
+    }
+}
+
+void Snmp::receive_pending() {
     for (auto& session : impl_->sessions) {
         if (session->inFlight == 0)
             continue;
@@ -499,15 +539,6 @@ void Snmp::process_pending_events() {
         snmp_sess_timeout(session->handle);
     }
     impl_->closeIdleStale();
-    // A callback may send, pump again or even destroy the session: take one completion at a time.
-    const std::shared_ptr<bool> alive = impl_->alive;
-    while (!impl_->ready.empty()) {
-        Completion completion = std::move(impl_->ready.front());
-        impl_->ready.pop_front();
-        completion.callback(completion.reason, this, completion.pdu, *completion.target, completion.data);
-        if (!*alive)
-            return;
-    }
 }
 
 bool Snmp::mp_initialized() const {

@@ -54,6 +54,10 @@ class Snmp {
 
     // Reads what arrived, handles time-outs and retries, and delivers due completions.
     void process_pending_events();
+    // The two halves of it: reading and time-outs only (completions are queued), and delivering
+    // the queued completions of one callback data.
+    void receive_pending();
+    void deliver(const void* callbackData);
 
     // SNMPv3 message processing; set by mpInit.
     bool mp_initialized() const;

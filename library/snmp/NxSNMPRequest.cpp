@@ -54,6 +54,18 @@ class RowRestorer {
     bool Done_ = false;
 };
 
+// True when the answer's only exceptions are endOfMibView.
+bool EndsOnlyTheView(const Pdu& pdu) {
+    bool any = false;
+    for (int k = 0; k < pdu.get_vb_count(); ++k) {
+        const uint8_t syntax = pdu.get_vb(k).get_syntax();
+        if (syntax == VbSyntax::NoSuchObject || syntax == VbSyntax::NoSuchInstance)
+            return false;
+        any = any || syntax == VbSyntax::EndOfMibView;
+    }
+    return any;
+}
+
 } // namespace
 
 bool NxSNMPRequest::IsTable(uint8_t itemType) {
@@ -190,10 +202,14 @@ uint8_t NxSNMPRequest::ReadType() const {
     }
 }
 
-NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code,
-                                               bool async) {
+NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows,
+                                               int32_t& code, bool async) {
     const bool table = IsTable(VarList.ItemType);
     const size_t count = std::min(rows.size(), static_cast<size_t>(pdu.get_vb_count()));
+    // An SNMPv2 answer ends a column with endOfMibView on that binding alone: the column is done,
+    // and the answer is no failure, as under SNMPv1.
+    if (table && code == SNMP_ERR_NO_SUCH_NAME && EndsOnlyTheView(pdu))
+        code = NXSNMP_OK;
     struct Answer {
         const std::string* Column = nullptr;
         std::string Oid;
@@ -216,7 +232,8 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         const bool asked = static_cast<size_t>(i) < OidCache_.size() &&
                            OidCache_[static_cast<size_t>(i)].second == answered.ids();
         a.Oid = asked ? OidCache_[static_cast<size_t>(i)].first : answered.get_printable();
-        a.InColumn = !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
+        a.InColumn = pdu.get_vb(static_cast<int>(k)).get_syntax() != VbSyntax::EndOfMibView &&
+                     !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
         if (!table || !a.InColumn)
             continue;
         // Index order is the order of the sub-identifiers after the column's.

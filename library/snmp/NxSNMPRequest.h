@@ -99,7 +99,8 @@ class NxSNMPRequest {
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
     void ClearResult();
-    Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code, bool async);
+    // Clears code when the answer's failure only ended the walk of some columns.
+    Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t& code, bool async);
     bool FinishRead(bool ended);
     // Marks and fills the rows of one write, builds its target and PDU, and puts the rows back.
     SnmpTarget& BuildWrite(Pdu& pdu, const std::string& rowList, const std::vector<std::string>* values);

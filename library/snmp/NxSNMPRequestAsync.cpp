@@ -24,7 +24,8 @@ void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void*
 
 struct NxSNMPRequest::CallbackRecord {
     NxSNMPRequest* Request;
-    bool Read;
+    bool Read;  // the answer's bindings are taken into the rows
+    bool Write; // a failed write keeps its failure even where a walk would end
     NxSNMPCompletionHandler Handler;
     void* Context;
     std::vector<SentRow> Rows; // the rows the sent bindings belong to
@@ -35,6 +36,14 @@ NxSNMPRequest::~NxSNMPRequest() {
     const uint32_t start = GetTickCount();
     while (Outstanding >= 1 && GetTickCount() - start < kCloseWaitMillis) {
         ProcessMessages();
+        if (Outstanding >= 1 && GlobalSnmpSession) {
+            // Destroyed from another completion, the pump is on the stack and stopped: take this
+            // request's own answers here, and no one else's.
+            GlobalSnmpSession->receive_pending();
+            const std::vector<CallbackRecord*> owed = Pending_;
+            for (CallbackRecord* record : owed)
+                GlobalSnmpSession->deliver(record);
+        }
         if (Outstanding >= 1)
             Sleep(1);
     }
@@ -77,7 +86,8 @@ void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler ha
     Snmp& session = Session();
     SnmpTarget& target = Security.Version == version3 ? static_cast<SnmpTarget&>(*UserTarget_)
                                                       : static_cast<SnmpTarget&>(*CommunityTarget_);
-    auto* record = new CallbackRecord{this, read, handler, context, std::move(Sent_)};
+    auto* record =
+        new CallbackRecord{this, read, type == PduType::SetRequest, handler, context, std::move(Sent_)};
     // Counted before the send so that a completion can never find the count short.
     Pending_.push_back(record);
     ++Outstanding;
@@ -147,13 +157,17 @@ void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, Ca
 
     const bool table = IsTable(VarList.ItemType);
     try {
-        if ((Result.Code == NXSNMP_OK && taken.Read) || (Result.Code == SNMP_ERR_NO_SUCH_NAME && table)) {
+        if ((Result.Code == NXSNMP_OK && taken.Read) ||
+            (Result.Code == SNMP_ERR_NO_SUCH_NAME && table && !taken.Write)) {
+            const int32_t answered = Result.Code;
             const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true);
+            if (outcome == Taken::WalkEnded)
+                Result.Code = NXSNMP_OK;
+            if (Result.Code == NXSNMP_OK && answered != NXSNMP_OK) {
+                Result.Message = SnmpMessage(NXSNMP_OK);
+                Result.ErrorIndex = 0;
+            }
             if (outcome == Taken::WalkEnded) {
-                if (Result.Code == SNMP_ERR_NO_SUCH_NAME) {
-                    Result.Code = NXSNMP_OK;
-                    Result.Message = SnmpMessage(NXSNMP_OK);
-                }
                 Result.EndOfWalk = 1;
             } else if (outcome == Taken::NoSuchName) {
                 Result.EndOfWalk = 1;

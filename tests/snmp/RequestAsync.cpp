@@ -3,6 +3,7 @@
 #include "platform/Exception.h"
 #include "snmpengine/SnmpStatus.h"
 #include "tests/snmp/RequestFixture.h"
+#include "tests/support/FreePort.h"
 
 using namespace requesttest;
 
@@ -61,14 +62,30 @@ TEST_P(AsyncTest, GetAndWalkCompleteFromThePump) {
 }
 
 TEST_P(AsyncTest, WalkIntoTheEndOfTheViewEndsWithSuccess) {
-    auto walk = Request(LastRows, MVT_FMV, 1, GetParam(), "");
-    Completions steps;
-    steps.Next = walk.get();
-    walk->GetAsync(Record, &steps, true);
-    ASSERT_TRUE(PumpUntil([&] { return steps.EndOfWalk; }));
-    EXPECT_EQ(steps.Code, 0) << steps.Message;
-    EXPECT_EQ(steps.Message, "(NxSNMP++) Ok!");
-    EXPECT_EQ(steps.Rows, (std::vector<std::string>{"1 7", "2 8"}));
+    // With two columns, one leaves the table while the other ends the agent's view.
+    const struct {
+        const VarDef* Table;
+        std::vector<std::string> Rows;
+    } cases[] = {{LastRows, {"1 7", "2 8"}}, {LastTwoColumns, {"1 5 7", "2 6 8"}}};
+    for (const auto& c : cases) {
+        auto walk = Request(c.Table, MVT_FMV, 1, GetParam(), "");
+        Completions steps;
+        steps.Next = walk.get();
+        walk->GetAsync(Record, &steps, true);
+        ASSERT_TRUE(PumpUntil([&] { return steps.EndOfWalk; }));
+        EXPECT_EQ(steps.Code, 0) << steps.Message;
+        EXPECT_EQ(steps.Message, "(NxSNMP++) Ok!");
+        EXPECT_EQ(steps.Rows, c.Rows);
+        EXPECT_EQ(walk->ErrorCount, 0);
+
+        std::vector<std::string> rows;
+        bool ok = true;
+        for (bool first = true; rows.size() < 5 && walk->Get(ok, first); first = false)
+            rows.push_back(RowsText(walk->VarList));
+        EXPECT_EQ(rows, c.Rows);
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(walk->ErrorCount, 0);
+    }
 }
 
 TEST_P(AsyncTest, SetSendsAtOnceAndCompletesLater) {
@@ -204,4 +221,61 @@ TEST_F(RequestTest, AnswerThatCannotBeTakenEndsWithItsFailure) {
     EXPECT_EQ(seen.Message, "(NxSNMP++) Bad key count of SNMP variable list!");
     EXPECT_TRUE(seen.EndOfWalk);
     EXPECT_EQ(walk->Outstanding, 0);
+}
+
+TEST_F(RequestTest, RefusedTableWriteAtTheWalkedRowKeepsItsFailureUnderV1) {
+    auto walk = Request(TableRows, MVT_FMV, 2, V1);
+    bool ok = true;
+    for (bool first = true; walk->Get(ok, first); first = false) {
+    }
+    ASSERT_TRUE(ok);
+    sim->Command("fail " + Base + ".2.1.4.3.4 noSuchName");
+    Completions seen;
+    walk->SetAsync(Record, &seen, false, "", nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+    EXPECT_EQ(seen.Code, -102);
+    EXPECT_TRUE(seen.EndOfWalk);
+}
+
+TEST_F(RequestTest, LiveV3RequestSurvivesAnotherRequestsFailedDiscovery) {
+    auto live = Request(Scalars, SVT_SV, 0, V3Md5Des);
+    auto lost = Request(Scalars, SVT_SV, 0, V3Md5Des);
+    lost->Device.Port = static_cast<uint16_t>(FreeUdpPort());
+    lost->TimeOut = 10;
+    lost->Retries = 0;
+    for (int round = 0; round < 3; ++round) {
+        bool ok = true;
+        live->Get(ok, true);
+        EXPECT_TRUE(ok) << round << ": " << live->Result.Message;
+        Completions seen;
+        lost->GetAsync(Record, &seen, true);
+        ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }));
+        EXPECT_EQ(seen.Code, -405);
+    }
+}
+
+TEST_F(RequestTest, RequestDestroyedInsideAnotherCompletionStillReceivesItsAnswer) {
+    struct Owner {
+        std::unique_ptr<NxSNMPRequest> Other;
+        Completions OtherSeen;
+        int Count = 0;
+        qint64 Waited = -1;
+    } owner;
+    owner.Other = Request(Scalars, SVT_SV, 0, V2c);
+    auto first = Request(Scalars, SVT_SV, 0, V2c);
+    first->GetAsync(
+        [](void* context, NxSNMPError*, NxSNMPVarList*) {
+            auto& o = *static_cast<Owner*>(context);
+            ++o.Count;
+            o.Other->GetAsync(Record, &o.OtherSeen, true);
+            QElapsedTimer clock;
+            clock.start();
+            o.Other.reset();
+            o.Waited = clock.elapsed();
+        },
+        &owner, true);
+    ASSERT_TRUE(PumpUntil([&] { return owner.Count > 0; }, 10000));
+    EXPECT_EQ(owner.OtherSeen.Count, 1);
+    EXPECT_EQ(owner.OtherSeen.Code, 0);
+    EXPECT_LT(owner.Waited, 3000);
 }

@@ -68,9 +68,13 @@ inline const VarDef TableRows[] = {Row("2.1.1", "k1", SYN_INTEGER, ACC_NOTACCESS
                                    Row("2.1.6", "station", SYN_MACADDRESS, ACC_READWRITE),
                                    EndOfRows()};
 
-// The agent's last objects: a one-key column whose walk runs into the end of the view.
+// The agent's last objects: a one-key column whose walk runs into the end of the view, and the
+// same table with both columns, where one column leaves the table while the other ends the view.
 inline const VarDef LastRows[] = {Row("1.3.9.1.1.1", "key", SYN_INTEGER, ACC_NOTACCESS),
-                                  Row("1.3.9.1.1.1", "value", SYN_INTEGER, ACC_READONLY), EndOfRows()};
+                                  Row("1.3.9.1.1.2", "value", SYN_INTEGER, ACC_READONLY), EndOfRows()};
+inline const VarDef LastTwoColumns[] = {Row("1.3.9.1.1.1", "key", SYN_INTEGER, ACC_NOTACCESS),
+                                        Row("1.3.9.1.1.1", "first", SYN_INTEGER, ACC_READONLY),
+                                        Row("1.3.9.1.1.2", "second", SYN_INTEGER, ACC_READONLY), EndOfRows()};
 
 // What the walk of TableRows reads: keys, name, level, address, station.
 inline const std::vector<std::string> TableText = {
