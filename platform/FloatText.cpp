@@ -1,10 +1,14 @@
 #include "platform/FloatText.h"
 
-#include <cstdio>
-
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdlib>
+
+double CTextToFloat(const char* text, char** end) {
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(0));
+    return strtod_l(text, end, c);
+}
 
 std::string FloatToStr(double value) {
     if (std::isnan(value))
@@ -14,8 +18,8 @@ std::string FloatToStr(double value) {
     if (value == 0)
         return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value); // [-]d.ddddddddddddddde[+-]xx
-    std::string text = buf;
+    const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::string text(buf, written.ptr); // [-]d.ddddddddddddddde[+-]xx
     const bool negative = text[0] == '-';
     if (negative)
         text.erase(0, 1);

@@ -66,9 +66,7 @@ double LeadingNumber(const std::string& text) {
             i = j;
         }
     }
-    // Qt set the program's locale from the environment; numbers here are always C numbers.
-    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", locale_t(0));
-    return strtod_l(text.substr(start, i - start).c_str(), nullptr, c);
+    return CTextToFloat(text.substr(start, i - start).c_str());
 }
 
 // A double cut to unsigned 32 bits the way an integer conversion wraps, without undefined

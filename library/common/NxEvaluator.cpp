@@ -39,7 +39,7 @@ size_t MatchingParenthesis(const std::string& text, size_t open) {
 double PlainTerm(const std::string& text) {
     if (IsNow(text))
         return Now();
-    return std::strtod(text.c_str(), nullptr);
+    return CTextToFloat(text.c_str());
 }
 
 // Positions strictly between the first pair of double quotes do not count as operators.

@@ -117,7 +117,7 @@ std::string TextToBytes(int32_t syntax, const std::string& text) {
     case SYN_COUNTER64:
         return Raw<uint64_t>(std::strtoull(text.c_str(), nullptr, 10));
     case SYN_DOUBLE:
-        return Raw<double>(std::strtod(text.c_str(), nullptr));
+        return Raw<double>(CTextToFloat(text.c_str()));
     case SYN_DATETIME: {
         NxDateTime value;
         value.FromText(text);

@@ -159,12 +159,12 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
         ids.push_back(text == "true" ? 1 : 0);
         break;
     case SYN_INTEGER:
-        ids.push_back(static_cast<uint32_t>(std::strtoll(text.c_str(), nullptr, 10)));
+        ids.push_back(static_cast<uint32_t>(SignedInRange(text, INT32_MIN, INT32_MAX)));
         break;
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
-        ids.push_back(static_cast<uint32_t>(std::strtoull(text.c_str(), nullptr, 10)));
+        ids.push_back(static_cast<uint32_t>(UnsignedInRange(text, UINT32_MAX)));
         break;
     case SYN_TIMETICKS:
         ids.push_back(TimeTicksFromText(text));
@@ -182,12 +182,9 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
         counted(ParseDottedIds(text));
         break;
     case SYN_IPADDRESS:
-    case SYN_NSAPADDR: {
-        std::vector<uint32_t> parts = ParseDottedIds(text);
-        parts.resize(4);
-        ids = parts;
+    case SYN_NSAPADDR:
+        AppendOctets(ids, DottedQuadOctets(text));
         break;
-    }
     case SYN_MACADDRESS: {
         const std::string octets = HexToOctets(text);
         if (octets.size() >= 6)
@@ -195,13 +192,13 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
         break;
     }
     case SYN_COUNTER64: {
-        const uint64_t n = std::strtoull(text.c_str(), nullptr, 10);
+        const uint64_t n = UnsignedInRange(text, UINT64_MAX);
         ids = {static_cast<uint32_t>(n >> 32), static_cast<uint32_t>(n)};
         break;
     }
     case SYN_DOUBLE:
     case SYN_BCDATETIME: {
-        const double d = r.Syntax == SYN_DOUBLE ? std::strtod(text.c_str(), nullptr) : TextToDateTime(text);
+        const double d = r.Syntax == SYN_DOUBLE ? CTextToFloat(text.c_str()) : TextToDateTime(text);
         const uint64_t bits = DoubleBits(d);
         ids = {static_cast<uint32_t>(bits), static_cast<uint32_t>(bits >> 32)};
         break;

@@ -7,6 +7,7 @@
 #include "platform/DateTime.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
@@ -76,6 +77,48 @@ std::string Printable(int32_t syntax, const NxSNMPValue& v) {
 
 } // namespace
 
+std::string DottedQuadOctets(const std::string& text) {
+    if (text.empty()) // a value not yet read or given
+        return std::string(4, '\0');
+    std::string octets;
+    size_t at = 0;
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0 && (at >= text.size() || text[at++] != '.'))
+            RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+        unsigned value = 0;
+        size_t digits = 0;
+        for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) && digits < 4;
+             ++at, ++digits)
+            value = value * 10 + static_cast<unsigned>(text[at] - '0');
+        if (digits == 0 || value > 255)
+            RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+        octets += static_cast<char>(value);
+    }
+    if (at != text.size())
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return octets;
+}
+
+int64_t SignedInRange(const std::string& text, int64_t low, int64_t high) {
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (errno == ERANGE || value < low || value > high)
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return value;
+}
+
+uint64_t UnsignedInRange(const std::string& text, uint64_t high) {
+    size_t first = 0;
+    while (first < text.size() && std::isspace(static_cast<unsigned char>(text[first])))
+        ++first;
+    errno = 0;
+    const unsigned long long value = std::strtoull(text.c_str(), nullptr, 10);
+    // strtoull takes "-1" as the largest number.
+    if (errno == ERANGE || value > high || (first < text.size() && text[first] == '-' && value != 0))
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return value;
+}
+
 std::string ValueToText(const VarDef& row, const NxSNMPValue& value) {
     std::string text = Printable(row.Syntax, value);
     if (text.empty() && !IsOctetKind(row.Syntax) && row.Syntax != SYN_DISPLAYSTR)
@@ -104,29 +147,23 @@ NxSNMPValue TextToValue(const VarDef& row) {
         number(text == "true" ? 1 : 0);
         break;
     case SYN_INTEGER:
-        number(static_cast<uint32_t>(static_cast<int32_t>(std::strtol(text.c_str(), nullptr, 10))));
+        number(static_cast<uint32_t>(static_cast<int32_t>(SignedInRange(text, INT32_MIN, INT32_MAX))));
         break;
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
-        number(static_cast<uint32_t>(std::strtoul(text.c_str(), nullptr, 10)));
+        number(UnsignedInRange(text, UINT32_MAX));
         break;
     case SYN_COUNTER64:
-        number(std::strtoull(text.c_str(), nullptr, 10));
+        number(UnsignedInRange(text, UINT64_MAX));
         break;
     case SYN_TIMETICKS:
         number(TimeTicksFromText(text));
         break;
     case SYN_IPADDRESS:
-    case SYN_NSAPADDR: {
-        std::vector<uint32_t> parts = ParseDottedIds(text);
-        parts.resize(4);
-        std::string octets;
-        for (uint32_t p : parts)
-            octets += static_cast<char>(p & 0xFF);
-        bytes(octets);
+    case SYN_NSAPADDR:
+        bytes(DottedQuadOctets(text));
         break;
-    }
     case SYN_OBJECTID:
         v.Type = NxSNMPValue::Kind::Ids;
         v.Oid = ParseDottedIds(text);
@@ -141,7 +178,7 @@ NxSNMPValue TextToValue(const VarDef& row) {
         bytes(text);
         break;
     case SYN_DOUBLE:
-        bytes(Octets8(std::strtod(text.c_str(), nullptr)));
+        bytes(Octets8(CTextToFloat(text.c_str())));
         break;
     case SYN_DATETIME:
         bytes(DateAndTimeOctets(text));

@@ -32,8 +32,13 @@ uint32_t TimeTicksFromText(const std::string& text); // that form, or a plain co
 std::string DottedOctets(const std::string& octets); // "10.0.0.1"
 std::string DottedIds(const std::vector<uint32_t>& ids);
 std::vector<uint32_t> ParseDottedIds(const std::string& text); // empty parts skipped
-std::string DateAndTimeText(const std::string& octets);        // 8 or 11 octets, year first octet high
-std::string DateAndTimeOctets(const std::string& text);        // 11 octets
+// Values that go to the device are never folded into another: each raises -511 for a text that
+// is no dotted quad (an empty one is the zero address), or a number beyond the range.
+std::string DottedQuadOctets(const std::string& text);
+int64_t SignedInRange(const std::string& text, int64_t low, int64_t high);
+uint64_t UnsignedInRange(const std::string& text, uint64_t high);
+std::string DateAndTimeText(const std::string& octets); // 8 or 11 octets, year first octet high
+std::string DateAndTimeOctets(const std::string& text); // 11 octets
 
 // A row's value text (empty when it has none) and the same mapped to its option key.
 std::string RowText(const VarDef& row);
