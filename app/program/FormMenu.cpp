@@ -13,15 +13,21 @@
 #include "forms/admin/Cfghis.h"
 #include "forms/admin/Firmware.h"
 #include "forms/admin/System.h"
+#include "forms/network/Ethfilter.h"
 #include "forms/network/Group.h"
 #include "forms/network/Lan.h"
+#include "forms/network/Wipacl.h"
 #include "forms/network/Wlanpart.h"
+#include "forms/network/Wmacacl.h"
 
 void RegisterFormMenu() {
     // Owned by the main window: home information, WDS information, About; the rest by the application.
     SetMenuHandler("hInformation1", [](QWidget* main) { ShowHomeInformationForm(main); });
     SetMenuHandler("bLan1", [](QWidget*) { ShowLanForm(); });
     SetMenuHandler("adGrouping1", [](QWidget*) { ShowGroupForm(); });
+    SetMenuHandler("adEthernetFilters1", [](QWidget*) { ShowEthernetFilterForm(); });
+    SetMenuHandler("adWirelessMACACL1", [](QWidget*) { ShowWirelessMACACLForm(); });
+    SetMenuHandler("adWirelessIPACL1", [](QWidget*) { ShowWirelessIPACLForm(); });
     SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
     SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });
     SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });

@@ -1,0 +1,289 @@
+#include "forms/network/AccessList.h"
+
+#include "app/FreeRowTable.h"
+#include "library/snmp/New_req2Edit.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <exception>
+
+namespace {
+
+constexpr int kIndexDisable = 0;
+constexpr int kListColumnWidth = 120;
+// Our own: Apply with no mode shown (its read failed) must not write "Disable" in its place.
+constexpr char kNoModeText[] = "The access mode was not read; nothing was written.";
+
+} // namespace
+
+TAccessListForm::TAccessListForm(QWidget* owner, const Kind& kind) : QDialog(owner), Kind_(kind) {}
+
+TAccessListForm::~TAccessListForm() {
+    DestroyRequests();
+}
+
+void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first, const BandRows* second) {
+    C_ = controls;
+    C_.Status->AddPanel(0);
+    C_.Used->SetReportStyle();
+    C_.Used->AddColumn("ID", TListView::AutoSizeHeader);
+    C_.Used->AddColumn(Kind_.AddressCaption, kListColumnWidth);
+    Rows_ = std::make_unique<FreeRowTable>(C_.All, std::vector<int>{0}, Kind_.ZeroValue);
+
+    C_.Mode->OnChange = [this](QObject* sender) { CB_FilterCtrlChange(sender); };
+    connect(C_.Apply, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_ApplyClick(C_.Apply); }); });
+    connect(C_.Delete, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_DelClick(C_.Delete); }); });
+
+    try {
+        BuildBand(0, first);
+        if (second)
+            BuildBand(1, *second);
+    } catch (const std::exception& e) {
+        // Half-built requests are never used.
+        DestroyRequests();
+        C_.Status->SetSimpleText(e.what());
+        C_.Status->SetSimplePanel(true);
+        SetActionsEnabled(false);
+        return;
+    }
+    RefreshBand();
+}
+
+void TAccessListForm::BuildBand(int band, const BandRows& rows) {
+    Requests& r = Bands_[size_t(band)];
+    r.Mode = std::make_unique<NxSNMPRequest2Edits>(this);
+    r.Mode->Request.VarList = NxSNMPVarList(rows.Mode, rows.ModeItemType, 0);
+    NxSNMPVarList& modes = r.Mode->Request.VarList;
+    for (int i = 0; i < modes.RowCount(); ++i)
+        modes.GetRow(i)->Access = i == rows.ModeItem ? ACC_READWRITE : ACC_INVALID;
+    r.Mode->Mode = NxSNMPRequest2Controls::ModeBlocking;
+    r.Mode->BindComboBox(rows.ModeItem, C_.Mode);
+
+    r.Table = std::make_unique<NxSNMPRequest2Edits>(this);
+    r.Table->Request.VarList = NxSNMPVarList(rows.Table, MVT_UMV, 1);
+    r.Table->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnTableGetDone(result); };
+    r.Table->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnTableSetDone(result); };
+    r.Table->AttachListView(C_.All, false);
+    r.Table->BindLabel(0, C_.Index);
+    r.Table->BindEdits(1, Kind_.RowFormat, C_.Address);
+
+    r.Used = std::make_unique<New_req2Edit>(this);
+    r.Used->Request.VarList = NxSNMPVarList(rows.Table, MVT_UMV, 1);
+    r.Used->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedGetDone(result); };
+    r.Used->AttachListView(C_.Used, false);
+}
+
+TAccessListForm::Requests* TAccessListForm::Live() {
+    const int band = Band();
+    if (band < 0 || band > 1 || !Bands_[size_t(band)].Table)
+        return nullptr;
+    return &Bands_[size_t(band)];
+}
+
+void TAccessListForm::ShowResult(const std::string& text) {
+    C_.Status->ShowResult(text);
+}
+
+void TAccessListForm::SetActionsEnabled(bool enabled) {
+    C_.Apply->setEnabled(enabled);
+    C_.Delete->setEnabled(enabled);
+}
+
+void TAccessListForm::BecomeIdle() {
+    Reading_ = false;
+    Idle = 1;
+    SetActionsEnabled(true);
+}
+
+void TAccessListForm::RefreshBand() {
+    Requests* r = Live();
+    if (!r)
+        return;
+    Idle = 0;
+    SetActionsEnabled(false);
+    ShowResult("Refresh...");
+    try {
+        ModeReadFailure_.clear();
+        if (!r->Mode->Get()) {
+            ModeReadFailure_ = r->Mode->Request.Result.Message;
+            C_.Mode->SetItemIndex(-1);
+        }
+        StartTableReads(*r);
+    } catch (const std::exception& e) {
+        BecomeIdle();
+        ShowResult(e.what());
+    }
+    CB_FilterCtrlChange(C_.Mode);
+}
+
+void TAccessListForm::StartTableReads(Requests& r) {
+    Reading_ = true;
+    TableReadResult_.clear();
+    r.Table->Get();
+    r.Used->RowCounter = 1;
+    r.Used->StopValue = Kind_.ZeroValue;
+    r.Used->Get();
+}
+
+void TAccessListForm::CB_FilterCtrlChange(QObject*) {
+    C_.Typed->setEnabled(C_.Mode->GetItemIndex() != kIndexDisable);
+}
+
+void TAccessListForm::OnTableGetDone(NxSNMPError* result) {
+    TableReadResult_ = result->Code != 0 ? result->Message : "Get OK!";
+    EndReadWhenBothDone();
+}
+
+void TAccessListForm::OnUsedGetDone(NxSNMPError* result) {
+    // The hidden list's result is the one to show; the visible list's only when it alone failed.
+    if (result->Code != 0 && TableReadResult_ == "Get OK!")
+        TableReadResult_ = result->Message;
+    EndReadWhenBothDone();
+}
+
+// The form is idle again when neither list is being walked: a walk processes window messages
+// after every row, so a close or a click then would meet a request in the middle of its work.
+void TAccessListForm::EndReadWhenBothDone() {
+    Requests* r = Live();
+    if (!Reading_ || (r && (r->Table->Busy || r->Used->Busy)))
+        return;
+    BecomeIdle();
+    ShowResult(ModeReadFailure_.empty() ? TableReadResult_ : ModeReadFailure_);
+}
+
+void TAccessListForm::OnTableSetDone(NxSNMPError* result) {
+    if (result->Code != 0) {
+        ShowResult(result->Message);
+        BecomeIdle();
+        return;
+    }
+    ShowResult("Refresh...");
+    Requests* r = Live();
+    try {
+        if (r)
+            StartTableReads(*r);
+        else
+            BecomeIdle();
+    } catch (const std::exception& e) {
+        BecomeIdle();
+        ShowResult(e.what());
+    }
+}
+
+void TAccessListForm::Bt_ApplyClick(QObject*) {
+    Requests* r = Live();
+    if (!r)
+        return;
+    if (C_.Mode->GetItemIndex() < 0) {
+        ShowResult(kNoModeText);
+        return;
+    }
+    bool ok = false;
+    try {
+        ok = r->Mode->Set(true, true);
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    if (!ok) {
+        ShowResult("Set error!");
+        return;
+    }
+    if (C_.Mode->GetItemIndex() == kIndexDisable || C_.Typed->Text().empty()) {
+        ShowResult("Set OK!");
+        return;
+    }
+    const int free = Rows_->FirstFree();
+    if (free < 0) {
+        MessageBox(this, kTableFullText, "Warning", MB_OK);
+        C_.Typed->setFocus();
+        return;
+    }
+    Rows_->Select(free);
+    C_.Address->SetText(C_.Typed->Text());
+    if (!CheckAddress(C_.Typed->Text()) || IsDuplicate())
+        return;
+    WriteRow(*r);
+}
+
+bool TAccessListForm::IsDuplicate() {
+    const std::string typed = C_.Address->Text();
+    const int target = Rows_->Selected();
+    const int same = Rows_->Find([&](int row) {
+        const std::string stored = Rows_->Address(row);
+        return row != target && (stored == typed || SameAddress(typed, stored));
+    });
+    if (same < 0)
+        return false;
+    MessageBox(this, Kind_.DuplicateText, "Warning", MB_OK);
+    return true;
+}
+
+void TAccessListForm::Bt_DelClick(QObject*) {
+    Requests* r = Live();
+    const int selected = C_.Used->ItemIndex();
+    if (!r || selected < 0)
+        return;
+    const int row = Rows_->FindAddress({C_.Used->SubItem(selected, 0)});
+    // A row gone from the device meanwhile: zeroing the row selected before would delete another.
+    if (row < 0 || !Rows_->Select(row))
+        return;
+    C_.Address->SetText(Rows_->ZeroValue());
+    WriteRow(*r);
+}
+
+void TAccessListForm::WriteRow(Requests& r) {
+    Idle = 0;
+    SetActionsEnabled(false);
+    try {
+        r.Table->Set(false, true);
+    } catch (const std::exception& e) {
+        BecomeIdle();
+        ShowResult(e.what());
+    }
+}
+
+bool TAccessListForm::FormCloseQuery() {
+    return Idle != 0;
+}
+
+void TAccessListForm::reject() {
+    close();
+}
+
+void TAccessListForm::closeEvent(QCloseEvent* event) {
+    bool accept = false;
+    GuardEvent([&] { accept = FormCloseQuery(); });
+    if (!accept) {
+        event->ignore();
+        return;
+    }
+    DestroyRequests();
+    setResult(QDialog::Rejected);
+    event->accept();
+}
+
+void TAccessListForm::DestroyRequests() {
+    // Completions still out must find nobody to call; the destructors wait for their answers.
+    for (Requests& r : Bands_) {
+        for (NxSNMPRequest2Controls* q : {static_cast<NxSNMPRequest2Controls*>(r.Used.get()),
+                                          static_cast<NxSNMPRequest2Controls*>(r.Table.get()),
+                                          static_cast<NxSNMPRequest2Controls*>(r.Mode.get())})
+            if (q) {
+                q->OnEndingGet = nullptr;
+                q->OnEndingSet = nullptr;
+            }
+        r.Used.reset();
+        r.Table.reset();
+        r.Mode.reset();
+    }
+}
