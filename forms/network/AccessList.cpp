@@ -5,13 +5,11 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 #include <exception>
 
@@ -24,7 +22,7 @@ constexpr char kNoModeText[] = "The access mode was not read; nothing was writte
 
 } // namespace
 
-TAccessListForm::TAccessListForm(QWidget* owner, const Kind& kind) : QDialog(owner), Kind_(kind) {}
+TAccessListForm::TAccessListForm(QWidget* owner, const Kind& kind) : TSettingsForm(owner), Kind_(kind) {}
 
 TAccessListForm::~TAccessListForm() {
     DestroyRequests();
@@ -32,7 +30,10 @@ TAccessListForm::~TAccessListForm() {
 
 void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first, const BandRows* second) {
     C_ = controls;
-    C_.Status->AddPanel(0);
+    WindowOptions window;
+    window.CentreOnMain = true;
+    window.Panels = 1;
+    SetUpWindow(C_.Status, window);
     C_.Used->SetReportStyle();
     C_.Used->AddColumn("ID", TListView::AutoSizeHeader);
     C_.Used->AddColumn(Kind_.AddressCaption, kListColumnWidth);
@@ -51,8 +52,7 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
     } catch (const std::exception& e) {
         // Half-built requests are never used.
         DestroyRequests();
-        C_.Status->SetSimpleText(e.what());
-        C_.Status->SetSimplePanel(true);
+        ShowStatus(e.what());
         SetActionsEnabled(false);
         return;
     }
@@ -61,26 +61,29 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
 
 void TAccessListForm::BuildBand(int band, const BandRows& rows) {
     Requests& r = Bands_[size_t(band)];
-    r.Mode = std::make_unique<NxSNMPRequest2Edits>(this);
-    r.Mode->Request.VarList = NxSNMPVarList(rows.Mode, rows.ModeItemType, 0);
-    NxSNMPVarList& modes = r.Mode->Request.VarList;
+    Own(r.Mode, r.Table, r.Used);
+    RequestOptions single;
+    single.Kind = uint8_t(rows.ModeItemType);
+    auto& mode = MakeRequest(r.Mode, rows.Mode, single);
+    NxSNMPVarList& modes = mode.Request.VarList;
     for (int i = 0; i < modes.RowCount(); ++i)
         modes.GetRow(i)->Access = i == rows.ModeItem ? ACC_READWRITE : ACC_INVALID;
-    r.Mode->Mode = NxSNMPRequest2Controls::ModeBlocking;
-    r.Mode->BindComboBox(rows.ModeItem, C_.Mode);
+    mode.BindComboBox(rows.ModeItem, C_.Mode);
 
-    r.Table = std::make_unique<NxSNMPRequest2Edits>(this);
-    r.Table->Request.VarList = NxSNMPVarList(rows.Table, MVT_UMV, 1);
-    r.Table->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnTableGetDone(result); };
-    r.Table->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnTableSetDone(result); };
-    r.Table->AttachListView(C_.All, false);
-    r.Table->BindLabel(0, C_.Index);
-    r.Table->BindEdits(1, Kind_.RowFormat, C_.Address);
+    RequestOptions table;
+    table.Kind = MVT_UMV;
+    table.Mode = NxSNMPRequest2Controls::ModeCallback;
+    table.KeyCount = 1;
+    auto& rowWriter = MakeRequest(r.Table, rows.Table, table);
+    rowWriter.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnTableGetDone(result); };
+    rowWriter.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnTableSetDone(result); };
+    rowWriter.AttachListView(C_.All, false);
+    rowWriter.BindLabel(0, C_.Index);
+    rowWriter.BindEdits(1, Kind_.RowFormat, C_.Address);
 
-    r.Used = std::make_unique<New_req2Edit>(this);
-    r.Used->Request.VarList = NxSNMPVarList(rows.Table, MVT_UMV, 1);
-    r.Used->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedGetDone(result); };
-    r.Used->AttachListView(C_.Used, false);
+    auto& used = MakeRequest<New_req2Edit>(r.Used, rows.Table, table);
+    used.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedGetDone(result); };
+    used.AttachListView(C_.Used, false);
 }
 
 TAccessListForm::Requests* TAccessListForm::Live() {
@@ -88,10 +91,6 @@ TAccessListForm::Requests* TAccessListForm::Live() {
     if (band < 0 || band > 1 || !Bands_[size_t(band)].Table)
         return nullptr;
     return &Bands_[size_t(band)];
-}
-
-void TAccessListForm::ShowResult(const std::string& text) {
-    C_.Status->ShowResult(text);
 }
 
 void TAccessListForm::SetActionsEnabled(bool enabled) {
@@ -111,7 +110,7 @@ void TAccessListForm::RefreshBand() {
         return;
     Idle = 0;
     SetActionsEnabled(false);
-    ShowResult("Refresh...");
+    ShowStatus("Refresh...");
     try {
         ModeReadFailure_.clear();
         if (!r->Mode->Get()) {
@@ -121,7 +120,7 @@ void TAccessListForm::RefreshBand() {
         StartTableReads(*r);
     } catch (const std::exception& e) {
         BecomeIdle();
-        ShowResult(e.what());
+        ShowStatus(e.what());
     }
     CB_FilterCtrlChange(C_.Mode);
 }
@@ -158,16 +157,16 @@ void TAccessListForm::EndReadWhenBothDone() {
     if (!Reading_ || (r && (r->Table->Busy || r->Used->Busy)))
         return;
     BecomeIdle();
-    ShowResult(ModeReadFailure_.empty() ? TableReadResult_ : ModeReadFailure_);
+    ShowStatus(ModeReadFailure_.empty() ? TableReadResult_ : ModeReadFailure_);
 }
 
 void TAccessListForm::OnTableSetDone(NxSNMPError* result) {
     if (result->Code != 0) {
-        ShowResult(result->Message);
+        ShowStatus(result->Message);
         BecomeIdle();
         return;
     }
-    ShowResult("Refresh...");
+    ShowStatus("Refresh...");
     Requests* r = Live();
     try {
         if (r)
@@ -176,7 +175,7 @@ void TAccessListForm::OnTableSetDone(NxSNMPError* result) {
             BecomeIdle();
     } catch (const std::exception& e) {
         BecomeIdle();
-        ShowResult(e.what());
+        ShowStatus(e.what());
     }
 }
 
@@ -185,7 +184,7 @@ void TAccessListForm::Bt_ApplyClick(QObject*) {
     if (!r)
         return;
     if (C_.Mode->GetItemIndex() < 0) {
-        ShowResult(kNoModeText);
+        ShowStatus(kNoModeText);
         return;
     }
     bool ok = false;
@@ -195,11 +194,11 @@ void TAccessListForm::Bt_ApplyClick(QObject*) {
         ok = false;
     }
     if (!ok) {
-        ShowResult("Set error!");
+        ShowStatus("Set error!");
         return;
     }
     if (C_.Mode->GetItemIndex() == kIndexDisable || C_.Typed->Text().empty()) {
-        ShowResult("Set OK!");
+        ShowStatus("Set OK!");
         return;
     }
     const int free = Rows_->FirstFree();
@@ -248,42 +247,10 @@ void TAccessListForm::WriteRow(Requests& r) {
         r.Table->Set(false, true);
     } catch (const std::exception& e) {
         BecomeIdle();
-        ShowResult(e.what());
+        ShowStatus(e.what());
     }
 }
 
-bool TAccessListForm::FormCloseQuery() {
-    return Idle != 0;
-}
-
-void TAccessListForm::reject() {
-    close();
-}
-
-void TAccessListForm::closeEvent(QCloseEvent* event) {
-    bool accept = false;
-    GuardEvent([&] { accept = FormCloseQuery(); });
-    if (!accept) {
-        event->ignore();
-        return;
-    }
-    DestroyRequests();
-    setResult(QDialog::Rejected);
-    event->accept();
-}
-
-void TAccessListForm::DestroyRequests() {
-    // Completions still out must find nobody to call; the destructors wait for their answers.
-    for (Requests& r : Bands_) {
-        for (NxSNMPRequest2Controls* q : {static_cast<NxSNMPRequest2Controls*>(r.Used.get()),
-                                          static_cast<NxSNMPRequest2Controls*>(r.Table.get()),
-                                          static_cast<NxSNMPRequest2Controls*>(r.Mode.get())})
-            if (q) {
-                q->OnEndingGet = nullptr;
-                q->OnEndingSet = nullptr;
-            }
-        r.Used.reset();
-        r.Table.reset();
-        r.Mode.reset();
-    }
+bool TAccessListForm::BusyNow() const {
+    return Idle == 0 || TSettingsForm::BusyNow();
 }

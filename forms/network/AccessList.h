@@ -4,7 +4,8 @@
 // holds every row, so that an add writes the first free row and a delete writes the zero value
 // into the row that holds the address. Each list adds only its address check and duplicate rule,
 // and the wireless MAC list its band choice.
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,8 +13,6 @@
 
 class FreeRowTable;
 class New_req2Edit;
-class NxSNMPRequest2Controls;
-class NxSNMPRequest2Edits;
 class QPushButton;
 class TComboBox;
 class TEdit;
@@ -23,7 +22,7 @@ class TStatusBar;
 struct NxSNMPError;
 struct VarDef;
 
-class TAccessListForm : public QDialog {
+class TAccessListForm : public TSettingsForm {
     Q_OBJECT
   public:
     // The controls of the layout that the shared steps use.
@@ -58,13 +57,11 @@ class TAccessListForm : public QDialog {
     void CB_FilterCtrlChange(QObject* sender);
     void Bt_ApplyClick(QObject* sender);
     void Bt_DelClick(QObject* sender);
-    bool FormCloseQuery();
+    // Closing is refused while a table read or a row write is out.
+    bool BusyNow() const override;
 
     // False while a table read or a row write is out.
     uint8_t Idle = 1;
-
-  public slots:
-    void reject() override;
 
   protected:
     TAccessListForm(QWidget* owner, const Kind& kind);
@@ -83,8 +80,6 @@ class TAccessListForm : public QDialog {
     virtual void SetActionsEnabled(bool enabled);
     // Idle: false, actions off, "Refresh...", the band's mode read, the two table reads.
     void RefreshBand();
-    void ShowResult(const std::string& text);
-
     Controls C_{};
 
   private:
@@ -105,8 +100,6 @@ class TAccessListForm : public QDialog {
     void WriteRow(Requests& requests);
     void BecomeIdle();
     bool IsDuplicate();
-    void DestroyRequests();
-    void closeEvent(QCloseEvent* event) override;
 
     Kind Kind_;
     std::array<Requests, 2> Bands_;

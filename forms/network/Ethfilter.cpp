@@ -20,7 +20,6 @@ TFM_EthernetFilter::TFM_EthernetFilter(QWidget* owner)
     Bt_Apply = ui_->Bt_Apply;
     Bt_Del = ui_->Bt_Del;
     StatusBar1 = ui_->StatusBar1;
-    setFixedSize(size());
     Ed_MacAdd->SetMaxLength(12);
 
     FormCreate({CB_FilterCtrl, Ed_MacAdd, LV_UerMACAddress, LV_GetMAC, LA_Index, Ed_MACAddr, Bt_Apply, Bt_Del,

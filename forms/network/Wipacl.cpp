@@ -28,7 +28,6 @@ TFM_WIPACL::TFM_WIPACL(QWidget* owner)
     Bt_Apply = ui_->Bt_Apply;
     Bt_Del = ui_->Bt_Del;
     StatusBar1 = ui_->StatusBar1;
-    setFixedSize(size());
     Ed_IPAdd->SetMaxLength(15);
 
     FormCreate(

@@ -24,7 +24,6 @@ TFM_WMACACL::TFM_WMACACL(QWidget* owner)
     Bt_Apply = ui_->Bt_Apply;
     Bt_Del = ui_->Bt_Del;
     StatusBar1 = ui_->StatusBar1;
-    setFixedSize(size());
     Ed_MacAdd->SetMaxLength(12);
     CB_Band->SetItemIndex(0);
     CB_Band->OnChange = [this](QObject* sender) { CB_BandChange(sender); };
