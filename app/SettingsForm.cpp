@@ -60,6 +60,18 @@ bool TSettingsForm::RequestsBuilt() const {
            std::all_of(Owned_.begin(), Owned_.end(), [](const Owned& o) { return o.Get(); });
 }
 
+bool TSettingsForm::BuildRequests(const std::function<void()>& steps) {
+    bool built = false;
+    Guard([&] {
+        steps();
+        built = true;
+    });
+    if (!built)
+        for (const Owned& o : Owned_)
+            o.Reset();
+    return built;
+}
+
 bool TSettingsForm::BusyNow() const {
     return std::any_of(Owned_.begin(), Owned_.end(), [](const Owned& o) {
         const NxSNMPRequest2Controls* request = o.Get();

@@ -77,6 +77,9 @@ class TSettingsForm : public QDialog {
     // True when every request MakeRequest or Own took in exists: an Apply returns at once
     // otherwise, there being nothing to write with.
     bool RequestsBuilt() const;
+    // Runs the steps that build and bind the requests. An exception is shown and leaves the form
+    // with none (a half-bound request would write what it could not show). True when all built.
+    bool BuildRequests(const std::function<void()>& steps);
     // Destroys the owned requests (completions first dropped); done() calls it.
     void DestroyRequests();
 

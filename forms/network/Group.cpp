@@ -4,7 +4,6 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
@@ -12,7 +11,6 @@
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <exception>
 #include <string>
 
 namespace {
@@ -37,7 +35,7 @@ bool IsUserLimit(const std::string& text) {
 
 } // namespace
 
-TFM_Group::TFM_Group(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_Group>()) {
+TFM_Group::TFM_Group(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Group>()) {
     ui_->setupUi(this);
     GroupBox1 = ui_->GroupBox1;
     LA_LoadB = ui_->LA_LoadB;
@@ -51,51 +49,28 @@ TFM_Group::TFM_Group(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::
     Bt_Cancel = ui_->Bt_Cancel;
     StatusBar = ui_->StatusBar;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    SetUpWindow(StatusBar);
 
     // Before the binding, which chains the combo box's own handler in front of its flag.
     CB_LoadB->OnChange = [this](QObject* sender) { CB_LoadBChange(sender); };
-    connect(Bt_Apply, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_ApplyClick(Bt_Apply); }); });
-    connect(Bt_Refresh, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_RefreshClick(Bt_Refresh); }); });
-    connect(Bt_Cancel, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_CancelClick(Bt_Cancel); }); });
+    OnClicked(Bt_Apply, [this] { Bt_ApplyClick(Bt_Apply); });
+    OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
+    OnClicked(Bt_Cancel, [this] { Bt_CancelClick(Bt_Cancel); });
 
     FormCreate(this);
 }
 
 TFM_Group::~TFM_Group() = default;
 
-// A blocking read reports nothing of its own; the failure line is the form's to write.
-void TFM_Group::Read() {
-    if (!GroupRequest->Get())
-        GroupRequest->ShowStatus(GroupRequest->Request.Result.Message);
-}
-
 void TFM_Group::FormCreate(QObject*) {
-    try {
-        GroupRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        GroupRequest->Request.VarList = NxSNMPVarList(MibRows::adLoadBalance_to_adLinkIntegrate(), SVT_SV, 0);
-        GroupRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        GroupRequest->BindComboBox(0, CB_LoadB);
-        GroupRequest->BindEdits(1, "%u", Ed_UsrL);
-        GroupRequest->BindComboBox(2, CB_LinkInt);
-        GroupRequest->SetStatusBar(StatusBar);
-    } catch (const std::exception& e) {
-        GroupRequest.reset();
-        StatusBar->SetSimpleText(e.what());
-    }
-    // A read that raises keeps the request: "Refresh" and "Apply" may reach the device later.
-    if (GroupRequest) {
-        try {
-            Read();
-        } catch (const std::exception& e) {
-            StatusBar->SetSimpleText(e.what());
-        }
-    }
+    const bool built = BuildRequests([this] {
+        auto& request = MakeRequest(GroupRequest, MibRows::adLoadBalance_to_adLinkIntegrate());
+        request.BindComboBox(0, CB_LoadB);
+        request.BindEdits(1, "%u", Ed_UsrL);
+        request.BindComboBox(2, CB_LinkInt);
+    });
+    if (built)
+        Read(*GroupRequest);
     Ed_UsrL->SetMaxLength(kUserLimitLength);
     UpdateUserLimitState();
 }
@@ -125,26 +100,13 @@ void TFM_Group::Bt_ApplyClick(QObject*) {
         Ed_UsrL->SetText("");
         return;
     }
-    // A request that could not be built at creation has nothing to write with.
-    if (!GroupRequest)
-        return;
-    bool ok = false;
-    try {
-        ok = GroupRequest->Set(true, true);
-    } catch (const std::exception&) {
-        ok = false;
-    }
-    StatusBar->ShowResult(ok ? "Setting OK!" : "Setting Error!");
+    if (RequestsBuilt())
+        WriteAndShow(*GroupRequest, "Setting OK!", "Setting Error!");
 }
 
 void TFM_Group::Bt_RefreshClick(QObject*) {
-    if (GroupRequest) {
-        try {
-            Read();
-        } catch (const std::exception& e) {
-            StatusBar->ShowResult(e.what());
-        }
-    }
+    if (RequestsBuilt())
+        Read(*GroupRequest);
     UpdateUserLimitState();
 }
 

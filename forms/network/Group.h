@@ -1,10 +1,10 @@
 #pragma once
 // "Advanced \ Grouping": load balancing, the user limit that applies while it is on, and link
 // integrity. Read when the form is created and on "Refresh", checked and written on "Apply".
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <memory>
 
-class NxSNMPRequest2Edits;
 class QGroupBox;
 class QPushButton;
 class TComboBox;
@@ -15,7 +15,7 @@ namespace Ui {
 class TFM_Group;
 }
 
-class TFM_Group : public QDialog {
+class TFM_Group : public TSettingsForm {
     Q_OBJECT
   public:
     // Builds the request and reads it (blocking) before returning.
@@ -46,8 +46,6 @@ class TFM_Group : public QDialog {
     std::unique_ptr<NxSNMPRequest2Edits> GroupRequest;
 
   private:
-    void Read();
-
     std::unique_ptr<Ui::TFM_Group> ui_;
 };
 

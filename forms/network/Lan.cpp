@@ -99,23 +99,22 @@ TFM_LanCfg::~TFM_LanCfg() {
 // Every request reports a failed read on the status bar, the DNS requests too: a box per failed
 // DNS read would come up before the form does.
 void TFM_LanCfg::FormCreate(QObject*) {
-    Guard([this] {
+    const bool built = BuildRequests([this] {
         auto& address =
             MakeRequest(AddressRequest, MibRows::bGetIPFrom_to_bDefaultGateway(), {.TimeOut = kTimeOut});
         address.BindComboBox(0, CB_IPFrom);
         address.BindEdits(1, "%s", ED_IpAddr);
         address.BindEdits(2, "%s", ED_SubMask);
         address.BindEdits(3, "%s", ED_DefGw);
-        Read(address);
-
         MakeRequest(Dns1Request, kDnsServer1, {.TimeOut = kTimeOut}).BindEdits(0, "%s", EDT_DNS1);
-        Read(*Dns1Request);
-
         MakeRequest(Dns2Request, kDnsServer2, {.TimeOut = kTimeOut}).BindEdits(0, "%s", EDT_DNS2);
-        Read(*Dns2Request);
-
-        ShowStaticFields();
     });
+    if (built) {
+        Read(*AddressRequest);
+        Read(*Dns1Request);
+        Read(*Dns2Request);
+    }
+    ShowStaticFields();
     for (TEdit* edit : {ED_IpAddr, ED_SubMask, ED_DefGw, EDT_DNS1, EDT_DNS2})
         edit->SetMaxLength(kMaxInput);
     for (TEdit* edit : {EDT_DNS1, EDT_DNS2})
@@ -153,6 +152,10 @@ void TFM_LanCfg::BT_LanCfgOkClick(QObject*) {
     } catch (const std::exception& e) {
         ShowResult(e.what());
     }
+}
+
+void TFM_LanCfg::Notify() {
+    MessageBox(this, kNotice, kWarning, MB_OK);
 }
 
 void TFM_LanCfg::Refuse(TEdit* edit, const char* text, bool focus) {
@@ -196,15 +199,15 @@ void TFM_LanCfg::ApplyStatic() {
 
     // One notice per run, whichever of the DNS fields are empty.
     if (dns1Given && !dns2Given)
-        ShowMessage(kNotice);
+        Notify();
     const bool dns1Written = WriteDns(*Dns1Request, EDT_DNS1);
     if (!dns1Given && !dns2Given)
-        ShowMessage(kNotice);
+        Notify();
     if (!dns1Written)
         return ShowResult(kSetError);
 
     if (dns2Given)
-        ShowMessage(kNotice);
+        Notify();
     if (!WriteDns(*Dns2Request, EDT_DNS2))
         return ShowResult(kSetError);
 

@@ -57,6 +57,7 @@ class TFM_LanCfg : public TSettingsForm {
     void ApplyDhcp();
     // Shows the refusal, clears the edit and, where the user must retype at once, focuses it.
     void Refuse(TEdit* edit, const char* text, bool focus);
+    void Notify(); // the notice that the address may change
     bool WriteDns(NxSNMPRequest2Edits& request, TEdit* edit);
     void ShowResult(const std::string& text);
 

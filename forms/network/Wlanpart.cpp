@@ -5,14 +5,12 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "ui_Wlanpart.h"
 
 #include <QPushButton>
-#include <exception>
 
 namespace {
 
@@ -29,7 +27,7 @@ bool BetweenBandsLive() {
 
 } // namespace
 
-TFM_WLANPart::TFM_WLANPart(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_WLANPart>()) {
+TFM_WLANPart::TFM_WLANPart(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_WLANPart>()) {
     ui_->setupUi(this);
     LA_Wband = ui_->LA_Wband;
     LA_statconnet = ui_->LA_statconnet;
@@ -46,9 +44,7 @@ TFM_WLANPart::TFM_WLANPart(QWidget* owner) : QDialog(owner), ui_(std::make_uniqu
     BT_Cancel = ui_->BT_Cancel;
     StatusBar = ui_->StatusBar;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    SetUpWindow(StatusBar);
 
     // The second band's boxes stand where the first band's do; the band selector shows one set.
     CB_statconneta->setVisible(true);
@@ -66,10 +62,8 @@ TFM_WLANPart::TFM_WLANPart(QWidget* owner) : QDialog(owner), ui_(std::make_uniqu
     // Before the binding, which chains the controls' own handlers in front of its flags.
     CB_Wband->OnChange = [this](QObject* sender) { CB_WbandChange(sender); };
     CB_WLANAccessa->OnClick = [this](QObject* sender) { CB_WLANAccessaClick(sender); };
-    connect(BT_Apply, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { BT_ApplyClick(BT_Apply); }); });
-    connect(BT_Cancel, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { BT_CancelClick(BT_Cancel); }); });
+    OnClicked(BT_Apply, [this] { BT_ApplyClick(BT_Apply); });
+    OnClicked(BT_Cancel, [this] { BT_CancelClick(BT_Cancel); });
 
     FormCreate(this);
 }
@@ -81,37 +75,27 @@ void TFM_WLANPart::SetRowAccess(int row, uint32_t access) {
 }
 
 void TFM_WLANPart::FormCreate(QObject*) {
-    try {
-        PartitionRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        PartitionRequest->Request.VarList = NxSNMPVarList(
-            MibRows::adInternalStationConnection_to_adInternalStationConnectionBetweenag(), MVT_SV, 0);
-        PartitionRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        PartitionRequest->BindCheckBox(0, CB_statconneta);
-        PartitionRequest->BindCheckBox(1, CB_WLANAccessa);
-        PartitionRequest->BindCheckBox(2, CB_StationConnecta);
+    const bool built = BuildRequests([this] {
+        auto& request = MakeRequest(
+            PartitionRequest, MibRows::adInternalStationConnection_to_adInternalStationConnectionBetweenag(),
+            {.Kind = MVT_SV});
+        request.BindCheckBox(0, CB_statconneta);
+        request.BindCheckBox(1, CB_WLANAccessa);
+        request.BindCheckBox(2, CB_StationConnecta);
         SetRowAccess(0, ACC_READWRITE);
         SetRowAccess(1, ACC_READWRITE);
         SetRowAccess(kBetweenBandsRow, BetweenBandsLive() ? ACC_READWRITE : ACC_INVALID);
         if (CB_Wband->isEnabled()) {
             TCheckBox* second[] = {CB_statconnetg, CB_WLANAccessg, CB_StationConnectg};
             for (int i = 0; i < kRowsPerBand; ++i) {
-                PartitionRequest->BindCheckBox(kSecondBandRow + i, second[i]);
+                request.BindCheckBox(kSecondBandRow + i, second[i]);
                 SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
             }
         }
-    } catch (const std::exception& e) {
-        PartitionRequest.reset();
-        StatusBar->SetSimpleText(e.what());
-    }
-    // A read that raises keeps the request for "Apply"; without a status target a failed read
-    // has already been reported in the library's box.
-    if (PartitionRequest) {
+    });
+    if (built) {
         Reading_ = true;
-        try {
-            PartitionRequest->Get();
-        } catch (const std::exception& e) {
-            StatusBar->SetSimpleText(e.what());
-        }
+        Read(*PartitionRequest);
         Reading_ = false;
     }
     WasEthernetAccess_ = CB_WLANAccessa->Checked();
@@ -140,8 +124,7 @@ void TFM_WLANPart::CB_WLANAccessaClick(QObject*) {
 }
 
 void TFM_WLANPart::BT_ApplyClick(QObject*) {
-    // A request that could not be built at creation has nothing to write with.
-    if (!PartitionRequest)
+    if (!RequestsBuilt())
         return;
     for (int row = 0; row < 2 * kRowsPerBand; ++row)
         SetRowAccess(row, ACC_INVALID);
@@ -153,16 +136,11 @@ void TFM_WLANPart::BT_ApplyClick(QObject*) {
         for (int i = 0; i < kRowsPerBand; ++i)
             SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
     }
-    bool ok = false;
     Reading_ = true; // the read-back after the write shows the device's values
-    try {
-        ok = PartitionRequest->Set(true, true);
-    } catch (const std::exception&) {
-        ok = false;
-    }
+    const bool ok = Write(*PartitionRequest);
     Reading_ = false;
     WasEthernetAccess_ = CB_WLANAccessa->Checked();
-    StatusBar->ShowResult(ok ? "Setting OK!" : "Setting Error!");
+    ShowStatus(ok ? "Setting OK!" : "Setting Error!");
 }
 
 void TFM_WLANPart::BT_CancelClick(QObject*) {

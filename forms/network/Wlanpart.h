@@ -2,10 +2,10 @@
 // "Advanced \ WLAN Partition": per radio band, whether wireless stations may talk to each other,
 // whether Ethernet traffic reaches the wireless side and, on the dual-band model, whether the
 // stations of the two bands may talk. Read when the form is created, written on "Apply".
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <memory>
 
-class NxSNMPRequest2Edits;
 class QPushButton;
 class TCheckBox;
 class TComboBox;
@@ -15,7 +15,7 @@ namespace Ui {
 class TFM_WLANPart;
 }
 
-class TFM_WLANPart : public QDialog {
+class TFM_WLANPart : public TSettingsForm {
     Q_OBJECT
   public:
     // Lays out the band controls, builds the request and reads it (blocking) before returning.

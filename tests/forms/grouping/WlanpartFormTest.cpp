@@ -112,4 +112,11 @@ TEST_F(WlanpartFormTest, RefusedWriteSaysSettingError) {
     EXPECT_EQ(Status(), "Setting Error!");
 }
 
+TEST_F(WlanpartFormTest, FailedFirstReadShowsInTheStatusBar) {
+    Device->Sim().Command("fail " + kEthernet1 + " genErr");
+    Open();
+    EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
 } // namespace

@@ -70,7 +70,7 @@ class LanFormTest : public FormTest {
     int Notices() const {
         int n = 0;
         for (const auto& box : Device->Messages().Boxes)
-            n += box.Text == kNotice && box.Caption.empty();
+            n += box.Text == kNotice && box.Caption == "Warning" && box.Buttons == MB_OK;
         return n;
     }
     // What a manager would read now, e.g. "value integer 2".
