@@ -19,15 +19,19 @@ void Refill(TComboBox* combo, const std::vector<std::string>& items) {
 
 } // namespace
 
+// By text, which is the item index while the visible list is a prefix of the bound one; a value
+// the visible list does not offer leaves it without a selection.
 void TwinCombo::ShowBound() {
     if (Shown_ != Bound_)
-        Shown_->SetItemIndex(Bound_->GetItemIndex());
-    Remembered_ = Shown_->Text();
+        Shown_->SetItemIndex(IndexOfText(Shown_, Bound_->Text()));
+    Remembered_ = Bound_->Text();
 }
 
+// A visible combo without a selection leaves the object's value alone rather than clearing it.
 void TwinCombo::FollowShown() {
-    if (Shown_ != Bound_)
-        Bound_->SetItemIndex(IndexOfText(Bound_, Shown_->Text()));
+    const int index = IndexOfText(Bound_, Shown_->Text());
+    if (Shown_ != Bound_ && index >= 0)
+        Bound_->SetItemIndex(index);
 }
 
 void TwinCombo::SetChoices(const std::vector<std::string>& items, int index) {

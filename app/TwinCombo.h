@@ -11,10 +11,10 @@ class TwinCombo {
   public:
     TwinCombo(TComboBox* shown, TComboBox* bound) : Shown_(shown), Bound_(bound) {}
 
-    // After a read: the visible combo takes the bound one's item index; its text is remembered.
+    // After a read: the visible combo shows the bound one's value; its text is remembered.
     void ShowBound();
     // After a change by the user or before a write: the bound combo takes the item with the
-    // visible one's text.
+    // visible one's text (kept when the visible one shows nothing).
     void FollowShown();
     // New choices for the visible combo with `index` selected.
     void SetChoices(const std::vector<std::string>& items, int index);

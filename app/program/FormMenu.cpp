@@ -19,6 +19,7 @@
 #include "forms/network/Wipacl.h"
 #include "forms/network/Wlanpart.h"
 #include "forms/network/Wmacacl.h"
+#include "forms/wireless/Performace.h"
 
 void RegisterFormMenu() {
     // Owned by the main window: home information, WDS information, About; the rest by the application.
@@ -29,6 +30,7 @@ void RegisterFormMenu() {
     SetMenuHandler("adWirelessMACACL1", [](QWidget*) { ShowWirelessMACACLForm(); });
     SetMenuHandler("adWirelessIPACL1", [](QWidget*) { ShowWirelessIPACLForm(); });
     SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
+    SetMenuHandler("adPerformance1", [](QWidget*) { ShowPerformanceForm(); });
     SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });
     SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });
     SetMenuHandler("sySystemSetting1", [](QWidget*) { ShowSystemForm(); });

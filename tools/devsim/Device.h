@@ -47,5 +47,7 @@ void InstallCfgFileHooks(Device& device);
 // Reboot and factory reset (SystemHooks.cpp).
 void InstallSystemHooks(Device& device);
 void InstallFirmwareHooks(Device& device);
+// The data-rate reset action (DataRateHooks.cpp).
+void InstallDataRateHooks(Device& device);
 
 } // namespace devsim

@@ -60,6 +60,7 @@ void InstallDeviceHooks(Device& device) {
     InstallCfgFileHooks(device);
     InstallSystemHooks(device);
     InstallFirmwareHooks(device);
+    InstallDataRateHooks(device);
 }
 
 } // namespace devsim

@@ -1,0 +1,447 @@
+#include "forms/wireless/Performace.h"
+
+#include "app/BandPages.h"
+#include "app/ListCombo.h"
+#include "app/MibRowTables.h"
+#include "app/ModelCode.h"
+#include "app/PerformanceRowTables.h"
+#include "app/StartupGlobals.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "ui_Performace.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <cstdlib>
+
+namespace {
+
+// Rows of the shared wireless table that hold each radio's WDS channel list.
+constexpr int kWdsListRow[] = {5, 24};
+// Rows of band 1 whose visible choices change with the b/g mode: 5.5, 11, 6, 12 and 24 Mb.
+constexpr int kTwinRates[] = {2, 3, 4, 6, 8};
+const char* const kHiddenTwins[] = {"CB_DRate3", "CB_DRate4", "CB_DRate5", "CB_DRate7", "CB_DRate9"};
+// Layout of the first page: the radio group with and without the IGMP snooping row.
+constexpr int kRadioHeight[] = {385, 417};
+constexpr int kButtonsTop[] = {400, 432};
+constexpr int kPageMargin = 36; // below the buttons, tab bar included
+constexpr int kBoxGap = 6;
+
+bool SingleBandModel() {
+    return ModelCode() == "7593";
+}
+
+// A whole decimal number; any other text counts as 0.
+long NumberOf(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 9)
+        return 0;
+    return std::strtol(text.c_str(), nullptr, 10);
+}
+
+} // namespace
+
+TFM_Performace::TFM_Performace(QWidget* owner)
+    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Performace>()) {
+    ui_->setupUi(this);
+    PC_Performace = ui_->PC_Performace;
+    TabSheetA = ui_->TabSheetA;
+    TabSheetG = ui_->TabSheetG;
+    StatusBar = ui_->StatusBar;
+    CB_Antenna = ui_->CB_Antenna;
+    CB_Snooping = ui_->CB_Snooping;
+    Label20 = ui_->Label20;
+    CB_Priority = ui_->CB_Priority;
+    TakeControls(BandA, 'a');
+    TakeControls(BandG, 'g');
+    BandA.RadioBox = ui_->GroupBox1;
+    BandA.RatesBox = ui_->GroupBox4;
+    BandA.bgLabel = ui_->Lab_bgModea;
+    BandA.RtsLabel = ui_->Label7;
+    BandG.Number = 2;
+    BandG.RadioBox = ui_->GroupBox2;
+    BandG.RatesBox = ui_->GroupBox3;
+    BandG.bgLabel = ui_->Lab_bgMode;
+    BandG.RtsLabel = ui_->Label8;
+    for (int i = 0; i < 5; ++i) {
+        const int rate = kTwinRates[i];
+        BandA.Twins[size_t(i)] = TwinCombo(BandA.Rate[size_t(rate)], findChild<TComboBox*>(kHiddenTwins[i]));
+        BandG.Twins[size_t(i)] = TwinCombo(BandG.Rate[size_t(rate)], BandG.Rate[size_t(rate)]);
+    }
+    SetUpWindow(StatusBar);
+    Pages_ = std::make_unique<BandPages>(PC_Performace, TabSheetA, TabSheetG);
+    Pages_->Lay();
+    ConnectHandlers(BandA);
+    ConnectHandlers(BandG);
+    FormCreate(this);
+}
+
+TFM_Performace::~TFM_Performace() {
+    FormClose(this);
+}
+
+void TFM_Performace::TakeControls(PerformanceBand& band, char suffix) {
+    const QString s(suffix);
+    auto edit = [&](const char* name) { return findChild<TEdit*>(name + s); };
+    auto combo = [&](const char* name) { return findChild<TComboBox*>(name + s); };
+    auto button = [&](const char* name) { return findChild<QPushButton*>(name + s); };
+    band.Freq = edit("Ed_Freq");
+    band.Chan = edit("Ed_Chan");
+    band.ChList = edit("Ed_ChList");
+    band.WdsChList = edit("Ed_WdsChList");
+    band.DtRt = edit("Ed_DtRt");
+    band.DtList = edit("Ed_DtList");
+    band.BeInt = edit("Ed_BeInt");
+    band.DTIM = edit("Ed_DTIM");
+    band.FragLen = edit("Ed_FragLen");
+    band.RTS = edit("Ed_RTS");
+    band.ChanCombo = combo("CB_Chan");
+    band.DtRtCombo = combo("CB_DtRt");
+    band.TranP = combo("CB_TranP");
+    band.Radio = combo("CB_Radio");
+    band.WMM = combo("CB_WMM");
+    band.bgMode = combo("CB_bgMode");
+    band.ApMode = combo("CBXApmode");
+    band.AutoScan = combo("CB_Autochannscan_");
+    band.DateStatus = combo("CB_DateStatus_");
+    band.ResetRate = combo("CB_resetdatarate_");
+    band.Apply = button("Bt_Apply_");
+    band.Refresh = button("Bt_Refresh_");
+    band.ResetButton = button("BT_RDateRate_");
+    static const char* const rateTags[] = {"1", "2", "5", "11", "6", "9", "12", "18", "24", "36", "48", "54"};
+    for (int i = 0; i < PerformanceBand::kRates; ++i) {
+        band.Rate[size_t(i)] = findChild<TComboBox*>(QString("CB_DRate%1_").arg(i + 1) + s);
+        band.RateLabel[size_t(i)] =
+            findChild<TLabel*>(QString(suffix == 'a' ? "LAB_DRata" : "LAB_DRatg") + rateTags[i] + "_" + s);
+    }
+    band.Freq->SetReadOnly(true);
+    band.Freq->SetColor(clBtnFace);
+}
+
+// Before the bindings, which chain the controls' own handlers in front of their flags.
+void TFM_Performace::ConnectHandlers(PerformanceBand& band) {
+    PerformanceBand* b = &band;
+    band.ChanCombo->OnChange = [b](QObject*) { b->Chan->SetText(b->ChanCombo->Text()); };
+    band.ApMode->OnChange = [this, b](QObject*) { Guard([this, b] { ApModeChange(*b); }); };
+    band.AutoScan->OnChange = [this, b](QObject*) { Guard([this, b] { AutoScanChange(*b); }); };
+    band.bgMode->OnChange = [this, b](QObject*) { Guard([this, b] { BgModeChange(*b); }); };
+    band.DateStatus->OnChange = [this, b](QObject*) { Guard([this, b] { DateStatusChange(*b); }); };
+    for (auto& twin : band.Twins) {
+        TwinCombo* t = &twin;
+        twin.Shown()->OnChange = [t](QObject*) { t->FollowShown(); };
+    }
+    for (TEdit* edit : {band.BeInt, band.DTIM, band.FragLen, band.RTS})
+        edit->OnExit = [this, b, edit](QObject*) { Guard([this, b, edit] { CheckInputs(*b, true, edit); }); };
+    OnClicked(band.ResetButton, [this, b] { ResetRateClick(*b); });
+    if (b == &BandA) {
+        OnClicked(band.Apply, [this] { Bt_Apply_aClick(BandA.Apply); });
+        OnClicked(band.Refresh, [this] { Bt_Refresh_aClick(BandA.Refresh); });
+    } else {
+        OnClicked(band.Apply, [this] { Bt_Apply_gClick(BandG.Apply); });
+        OnClicked(band.Refresh, [this] { Bt_Refresh_gClick(BandG.Refresh); });
+    }
+}
+
+void TFM_Performace::FormCreate(QObject*) {
+    Guard([this] {
+        const bool live[] = {Pages_->Live(1), Pages_->Live(2)};
+        auto& apMode = MakeRequest(ApModeRequest, MibRows::bopMode(), {.Kind = MVT_SV});
+        auto& autoScan = MakeRequest(AutoScanRequest, MibRows::bAutoChannelScan(), {.Kind = MVT_SV});
+        auto& wdsList = MakeRequest(WdsListRequest, MibRows::bSSID_to_bSecAccountPort(), {.Kind = MVT_SV});
+        for (int row = 0; row < wdsList.Request.VarList.RowCount(); ++row)
+            wdsList.Request.VarList.GetRow(row)->Access = ACC_INVALID;
+        for (int i = 0; i < 2; ++i) {
+            PerformanceBand& band = Band(i + 1);
+            SetBandRow(apMode.Request.VarList, i, live[i]);
+            SetBandRow(autoScan.Request.VarList, i, live[i]);
+            SetBandRow(wdsList.Request.VarList, kWdsListRow[i], live[i], ACC_READONLY);
+            if (live[i]) {
+                apMode.BindComboBox(i, band.ApMode);
+                autoScan.BindComboBox(i, band.AutoScan);
+                wdsList.BindEdits(kWdsListRow[i], "%s", band.WdsChList);
+            }
+        }
+        Read(apMode);
+        ApModeChange(BandA);
+        ApModeChange(BandG);
+        Read(autoScan);
+        AutoScanChange(BandA);
+        AutoScanChange(BandG);
+        Read(wdsList);
+
+        // The b/g mode belongs to band 2 on a two-band device; its read completes from the pump.
+        auto& bgMode = MakeRequest(BgModeRequest, MibRows::adbgMode(),
+                                   {.Kind = MVT_SV, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        const int bgRow = live[1] ? 1 : 0;
+        SetBandRow(bgMode.Request.VarList, bgRow, true);
+        SetBandRow(bgMode.Request.VarList, 1 - bgRow, false);
+        bgMode.BindComboBox(bgRow, Band(bgRow + 1).bgMode);
+        if (live[1]) {
+            BandA.bgLabel->hide();
+            BandA.bgMode->hide();
+        }
+        bgMode.OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+            Guard([this, sender, result] {
+                if (result && result->Code != 0)
+                    return sender->ShowStatus(result->Message);
+                ResetDataRateCombos();
+            });
+        };
+        bgMode.Get();
+
+        auto& priority = MakeRequest(PriorityRequest, MibRows::adMSSIDPriorityState(), {.Kind = MVT_SV});
+        SetBandRow(priority.Request.VarList, 1, false); // never shown
+        priority.BindComboBox(0, CB_Priority);
+        Priority_.Probe(priority);
+
+        if (live[0])
+            CreateBand(BandA);
+        if (live[1])
+            CreateBand(BandG);
+    });
+    Guard([this] { PC_PerformaceChange(PC_Performace); });
+}
+
+void TFM_Performace::CreateBand(PerformanceBand& band) {
+    const int n = band.Number;
+    auto& radio = MakeRequest(band.RadioRequest,
+                              n == 2 ? MibRows::adFrequency_to_adWMM_2() : MibRows::adFrequency_to_adWMM_1(),
+                              {.Kind = MVT_SV});
+    int row = 0;
+    for (TEdit* edit : {band.Freq, band.Chan, band.ChList, band.DtRt, band.DtList})
+        radio.BindEdits(row++, "%s", edit);
+    for (TEdit* edit : {band.BeInt, band.DTIM, band.FragLen, band.RTS})
+        radio.BindEdits(row++, "%u", edit);
+    for (TComboBox* combo : {band.TranP, band.Radio, band.WMM})
+        radio.BindComboBox(row++, combo);
+    Read(radio);
+    FillChannelCombo(band.ApMode->GetItemIndex() == 0 ? band.ChList : band.WdsChList, band.ChanCombo,
+                     band.Chan);
+    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+
+    int radioHeight = band.RadioBox->height();
+    int buttonsTop = band.Apply->y();
+    if (n == 1) {
+        if (SingleBandModel()) {
+            MakeRequest(AntennaRequest, MibRows::adAntenna(), {.Kind = SVT_SV}).BindComboBox(0, CB_Antenna);
+            Read(*AntennaRequest);
+        }
+        MakeRequest(IgmpRequest, MibRows::adIgmpSnooping(), {.Kind = MVT_SV}).BindComboBox(0, CB_Snooping);
+        Igmp_.Probe(*IgmpRequest);
+        Label20->setVisible(Igmp_.Supported());
+        CB_Snooping->setVisible(Igmp_.Supported());
+        radioHeight = kRadioHeight[Igmp_.Supported()];
+        buttonsTop = kButtonsTop[Igmp_.Supported()];
+    }
+
+    auto& status = MakeRequest(band.RateStatusRequest, MibRows::adDataRateStatus(n), {.Kind = MVT_SV});
+    status.BindComboBox(0, band.DateStatus);
+    band.RateControl.Probe(status);
+    MakeRequest(band.RateResetRequest, MibRows::adDataRateSetDefault(n), {.Kind = MVT_SV})
+        .BindComboBox(0, band.ResetRate);
+    auto& rates =
+        MakeRequest(band.RatesRequest, MibRows::adDataRate1Mb_to_adDataRate54Mb(n), {.Kind = MVT_SV});
+    for (int i = 0; i < PerformanceBand::kRates; ++i) {
+        TComboBox* bound = band.Rate[size_t(i)];
+        for (const auto& twin : band.Twins)
+            if (twin.Shown() == bound)
+                bound = twin.Bound();
+        rates.BindComboBox(i, bound);
+    }
+    // A device without data-rate control has no per-rate values either.
+    if (band.RateControl.Supported())
+        Read(rates);
+    SetRateChoices(band);
+    ShowRateTwins(band);
+    LayOutBand(band, radioHeight, buttonsTop);
+}
+
+// The radio group, then the data-rate group where the device has it, then the buttons; the page,
+// the form and its status bar follow.
+void TFM_Performace::LayOutBand(PerformanceBand& band, int radioHeight, int buttonsTop) {
+    band.RadioBox->resize(band.RadioBox->width(), radioHeight);
+    band.RatesBox->setVisible(band.RateControl.Supported());
+    if (band.RateControl.Supported()) {
+        band.RatesBox->move(band.RatesBox->x(), buttonsTop - kBoxGap);
+        buttonsTop += band.RatesBox->height();
+    }
+    band.Apply->move(band.Apply->x(), buttonsTop);
+    band.Refresh->move(band.Refresh->x(), buttonsTop);
+    if (band.Number == 1 || !Pages_->Live(1)) {
+        const int pageHeight = buttonsTop + band.Apply->height() + kPageMargin;
+        PC_Performace->resize(PC_Performace->width(), pageHeight);
+        const int formHeight = PC_Performace->y() + pageHeight + 2 + StatusBar->height();
+        StatusBar->move(0, formHeight - StatusBar->height());
+        setFixedSize(width(), formHeight);
+    }
+}
+
+void TFM_Performace::FormClose(QObject*) {
+    // A late b/g answer must find no closure into a form that is going.
+    if (BgModeRequest) {
+        BgModeRequest->OnEndingGet = nullptr;
+        BgModeRequest->OnEndingSet = nullptr;
+    }
+    DestroyRequests();
+}
+
+void TFM_Performace::PC_PerformaceChange(QObject*) {
+    for (int n = 1; n <= 2; ++n) {
+        if (!Pages_->Live(n))
+            continue;
+        PerformanceBand& band = Band(n);
+        band.BeInt->SetMaxLength(4);
+        band.DTIM->SetMaxLength(3);
+        band.FragLen->SetMaxLength(4);
+        band.RTS->SetMaxLength(4);
+    }
+    if (!Pages_->Live(1))
+        return;
+    ApModeChange(BandA);
+    DateStatusChange(BandA);
+    if (IgmpRequest && Igmp_.Supported())
+        Read(*IgmpRequest);
+    // With multi-SSID priority on, the device needs WMM.
+    if (Priority_.Supported() && CB_Priority->GetItemIndex() == 1) {
+        BandA.WMM->SetItemIndex(1);
+        BandA.WMM->setEnabled(false);
+    }
+}
+
+bool TFM_Performace::CheckInputs(PerformanceBand& band, bool onExit, TEdit* only) {
+    const bool accessPoint = band.ApMode->GetItemIndex() == 0;
+    struct Range {
+        TEdit* Edit;
+        long Low, High;
+    };
+    const Range ranges[] = {{band.BeInt, 20, 1000},
+                            {band.DTIM, 1, 255},
+                            {band.FragLen, 256, 2346},
+                            {band.RTS, accessPoint ? 256 : 1, 2346}};
+    for (const Range& r : ranges) {
+        if (only && r.Edit != only)
+            continue;
+        const std::string text = r.Edit->Text();
+        const long value = NumberOf(text);
+        if (!text.empty() && value >= r.Low && value <= r.High)
+            continue;
+        Pages_->Activate(band.Number);
+        MessageBox(this,
+                   "Please input a number between " + std::to_string(r.Low) + " and " +
+                       std::to_string(r.High) + ".",
+                   onExit ? "Warning" : "Error", MB_OK);
+        if (!onExit || r.Edit == band.RTS)
+            r.Edit->SetText("");
+        r.Edit->setFocus();
+        return false;
+    }
+    return true;
+}
+
+// The b/g write is judged on its result like every other write of the chain.
+bool TFM_Performace::WriteBgMode() {
+    const bool ok = Write(*BgModeRequest);
+    if (!ok)
+        BgModeRequest->ShowStatus(BgModeRequest->Request.Result.Message);
+    else {
+        ShowStatus("Get OK!");
+        BgModeWritten_ = true;
+    }
+    return ok;
+}
+
+void TFM_Performace::Bt_Apply_aClick(QObject*) {
+    PerformanceBand& band = BandA;
+    if (!band.RadioRequest || !BgModeRequest || !band.RatesRequest || !IgmpRequest ||
+        (SingleBandModel() && !AntennaRequest))
+        return;
+    if (!CheckInputs(band, false, nullptr))
+        return;
+    CopyComboToEdit(band.ChanCombo, band.Chan);
+    CopyComboToEdit(band.DtRtCombo, band.DtRt);
+    for (auto& twin : band.Twins)
+        twin.FollowShown();
+    bool ok = Write(*band.RadioRequest) && WriteBgMode();
+    if (ok && band.RateControl.Supported())
+        ok = Write(*band.RateStatusRequest) && Write(*band.RatesRequest);
+    if (ok && Igmp_.Supported())
+        ok = Write(*IgmpRequest);
+    const bool chainDone = ok;
+    if (ok && SingleBandModel())
+        ok = Write(*AntennaRequest);
+    ShowStatus(ok ? Band1SettingSuccess : Band1SettingError);
+    if (chainDone && BgModeWritten_)
+        RefreshBand(band);
+}
+
+void TFM_Performace::Bt_Apply_gClick(QObject*) {
+    PerformanceBand& band = BandG;
+    if (!band.RadioRequest || !BgModeRequest)
+        return;
+    if (!CheckInputs(band, false, nullptr))
+        return;
+    CopyComboToEdit(band.ChanCombo, band.Chan);
+    CopyComboToEdit(band.DtRtCombo, band.DtRt);
+    const bool ok = Write(*band.RadioRequest) && WriteBgMode();
+    ShowStatus(ok ? Band2SettingSuccess : Band2SettingError);
+}
+
+void TFM_Performace::Bt_Refresh_aClick(QObject*) {
+    if (BandA.RadioRequest)
+        RefreshBand(BandA);
+}
+
+void TFM_Performace::Bt_Refresh_gClick(QObject*) {
+    PerformanceBand& band = BandG;
+    if (!band.RadioRequest)
+        return;
+    Read(*band.RadioRequest);
+    FillChannelCombo(band.ApMode->GetItemIndex() == 0 ? band.ChList : band.WdsChList, band.ChanCombo,
+                     band.Chan);
+    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+    if (BgModeRequest && !BgModeRequest->Busy)
+        BgModeRequest->Get();
+}
+
+void TFM_Performace::RefreshBand(PerformanceBand& band) {
+    Read(*band.RadioRequest);
+    FillChannelCombo(band.ApMode->GetItemIndex() == 0 ? band.ChList : band.WdsChList, band.ChanCombo,
+                     band.Chan);
+    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+    if (BgModeRequest && !BgModeRequest->Busy)
+        BgModeRequest->Get();
+    if (band.RateControl.Supported()) {
+        Read(*band.RateStatusRequest);
+        Read(*band.RatesRequest);
+    }
+    if (Igmp_.Supported())
+        Read(*IgmpRequest);
+    if (AntennaRequest)
+        Read(*AntennaRequest);
+    SetRateChoices(band);
+    ShowRateTwins(band);
+    DateStatusChange(band);
+}
+
+void TFM_Performace::FillChannelCombo(TEdit* list, TComboBox* combo, TEdit* channel) {
+    FillListCombo(combo, list->Text(), channel->Text());
+}
+
+void TFM_Performace::FillDataRateCombo(TEdit* list, TComboBox* combo, TEdit* rate, int withUnit) {
+    FillListCombo(combo, list->Text(), rate->Text(), withUnit ? " Mb" : "", "Auto");
+    if (combo->GetItemIndex() < 0)
+        combo->SetItemIndex(0);
+}
+
+void TFM_Performace::CopyComboToEdit(TComboBox* combo, TEdit* edit) {
+    edit->SetText(ListEntryOf(combo->Text()));
+}
+
+void ShowPerformanceForm() {
+    auto form = std::make_unique<TFM_Performace>(nullptr);
+    form->exec();
+}

@@ -1,0 +1,219 @@
+// The performance form against the simulated single-band device: what it reads, the input checks,
+// the order and judgement of Apply's writes, the b/g mode rules and the data-rate reset.
+#include "forms/wireless/Performace.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string E = "1.3.6.1.4.1.48113.11.37.4";
+const std::string kRadio = E + ".3.1.1.";
+const std::string kBgMode = E + ".3.1.1.14.1";
+const std::string kAntenna = E + ".3.1.1.13.0";
+const std::string kIgmp = E + ".3.1.1.15.1";
+const std::string kRateStatus = E + ".3.5.1.1.2.1";
+const std::string kRateReset = E + ".3.5.1.1.3.1";
+const std::string kPerRate = E + ".3.5.2.1.";
+const std::string k6Mb = kPerRate + "5.1";
+
+class PerformaceFormTest : public FormTest {
+  protected:
+    void Open() {
+        form = std::make_unique<TFM_Performace>();
+        ASSERT_TRUE(ShowActive(*form));
+        // the b/g mode is read with a completion
+        ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
+        Device->Messages().Boxes.clear();
+        Device->Sim().ClearLog();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+    static void Pick(TComboBox* combo, int index) {
+        combo->SetItemIndex(index);
+        emit combo->activated(index);
+    }
+    void Apply() {
+        Device->Messages().Boxes.clear();
+        Device->Sim().ClearLog();
+        form->BandA.Apply->click();
+    }
+    // The OID groups of the SET PDUs in the order sent, each named by its first binding.
+    std::vector<std::string> SetPdus() const {
+        std::vector<std::string> out;
+        long pdu = -1;
+        for (const auto& line : Device->Received("SET"))
+            if (line.pduNumber != pdu) {
+                pdu = line.pduNumber;
+                out.push_back(line.oid);
+            }
+        return out;
+    }
+    std::map<std::string, std::string> SetValues() const {
+        std::map<std::string, std::string> out;
+        for (const auto& line : Device->Received("SET"))
+            out[line.oid] = line.value;
+        return out;
+    }
+    std::string Status() const { return form->StatusBar->SimpleText(); }
+    void SavePicture(const char* name) {
+        const char* folder = std::getenv("KTX_FORM_PICTURES");
+        if (folder && *folder) {
+            EXPECT_TRUE(form->grab().save(QString(folder) + "/" + name + ".png"));
+        }
+    }
+
+    std::unique_ptr<TFM_Performace> form;
+};
+
+TEST_F(PerformaceFormTest, ShowsTheFirstBandAndReadsNoSecondInstance) {
+    form = std::make_unique<TFM_Performace>();
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
+    for (const auto& line : Device->Received("GET"))
+        EXPECT_NE(line.oid.substr(line.oid.size() - 2), ".2") << line.oid;
+    auto& a = form->BandA;
+    EXPECT_EQ(a.Freq->Text(), "2.437GHz");
+    EXPECT_EQ(a.ChanCombo->Text(), "6");
+    EXPECT_EQ(a.ChanCombo->ItemCount(), 11);
+    EXPECT_EQ(a.DtRtCombo->Text(), "Auto");
+    EXPECT_EQ(a.DtRtCombo->ItemText(3), "5.5 Mb");
+    EXPECT_EQ(a.BeInt->Text(), "100");
+    EXPECT_EQ(a.bgMode->Text(), "Mixed");
+    EXPECT_EQ(form->CB_Antenna->Text(), "Diversity");
+    EXPECT_TRUE(form->CB_Snooping->isVisible());
+    EXPECT_TRUE(a.RatesBox->isVisible());
+    EXPECT_FALSE(form->PC_Performace->isTabVisible(1));
+    EXPECT_EQ(form->PC_Performace->tabText(0), "IEEE 802.11g");
+    // data-rate control off: every rate locked, the rate choice free
+    EXPECT_FALSE(a.Rate[4]->isEnabled());
+    EXPECT_TRUE(a.DtRtCombo->isEnabled());
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+    SavePicture("performance");
+}
+
+TEST_F(PerformaceFormTest, OutOfRangeInputGivesItsErrorAndNothingIsWritten) {
+    Open();
+    struct Case {
+        TEdit* PerformanceBand::*edit;
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {&PerformanceBand::BeInt, "19", "Please input a number between 20 and 1000."},
+        {&PerformanceBand::BeInt, "1001", "Please input a number between 20 and 1000."},
+        {&PerformanceBand::BeInt, "", "Please input a number between 20 and 1000."},
+        {&PerformanceBand::DTIM, "0", "Please input a number between 1 and 255."},
+        {&PerformanceBand::FragLen, "2347", "Please input a number between 256 and 2346."},
+        {&PerformanceBand::RTS, "1", "Please input a number between 256 and 2346."}, // access point
+    };
+    for (const auto& c : cases) {
+        Open();
+        (form->BandA.*c.edit)->SetText(c.text);
+        Apply();
+        ASSERT_EQ(Device->Messages().Boxes.size(), 1u) << c.text;
+        EXPECT_EQ(Device->Messages().Boxes[0].Text, c.message);
+        EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Error");
+        EXPECT_TRUE(SetPdus().empty());
+    }
+}
+
+TEST_F(PerformaceFormTest, ApplyWritesTheGroupsInOrderAndTheRateWithoutItsUnit) {
+    Open();
+    form->BandA.BeInt->SetText("20");
+    Pick(form->BandA.DtRtCombo, 3);
+    Apply();
+    EXPECT_EQ(SetPdus(), (std::vector<std::string>{kRadio + "2.1", kBgMode, kRateStatus, kPerRate + "2.1",
+                                                   kIgmp, kAntenna}));
+    EXPECT_EQ(SetValues()[kRadio + "4.1"], "5.5");
+    EXPECT_EQ(SetValues()[kRadio + "6.1"], "20");
+    EXPECT_EQ(Status(), "IEEE802.11g Setting Success!");
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+TEST_F(PerformaceFormTest, AFailedWriteStopsTheChainWithTheErrorText) {
+    const std::pair<std::string, size_t> cases[] = {{kRadio + "6.1", 1}, {kBgMode, 2}, {kPerRate + "5.1", 4}};
+    for (const auto& [refused, sent] : cases) {
+        Open();
+        Device->Sim().Command("fail " + refused + " genErr");
+        Apply();
+        EXPECT_EQ(SetPdus().size(), sent) << refused;
+        EXPECT_EQ(Status(), "IEEE802.11g Setting Error!");
+        Device->Sim().Command("unfail " + refused);
+    }
+}
+
+TEST_F(PerformaceFormTest, BgModesHideOrLockTheRates) {
+    Device->Sim().Command("set " + kRateStatus + " 1");
+    Open();
+    auto& a = form->BandA;
+    EXPECT_TRUE(a.Rate[4]->isEnabled()); // 6 Mb free in mixed mode
+    EXPECT_FALSE(a.DtRtCombo->isEnabled());
+
+    Pick(a.bgMode, 1); // 11b only
+    ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+    EXPECT_EQ(Device->Messages().Boxes[0].Text,
+              "It will Reset Data Rate Settings to 11b only Default Status! Continue?");
+    for (int i = 4; i < PerformanceBand::kRates; ++i)
+        EXPECT_FALSE(a.Rate[size_t(i)]->isVisible()) << i;
+    EXPECT_FALSE(a.ResetButton->isVisible());
+    EXPECT_TRUE(a.Rate[2]->isEnabled());
+    EXPECT_EQ(a.Rate[2]->ItemCount(), 2);
+
+    Pick(a.bgMode, 2); // 11g only: 5.5, 11, 6, 12 and 24 Mb basic and locked
+    for (int i : {2, 3, 4, 6, 8}) {
+        EXPECT_EQ(a.Rate[size_t(i)]->Text(), "Basic") << i;
+        EXPECT_FALSE(a.Rate[size_t(i)]->isEnabled()) << i;
+    }
+    EXPECT_TRUE(a.Rate[4]->isVisible());
+    Apply();
+    EXPECT_EQ(SetValues()[kBgMode], "2");
+    EXPECT_EQ(SetValues()[k6Mb], "2");
+}
+
+TEST_F(PerformaceFormTest, ResetWithOkSendsTheActionAndShowsTheDefaults) {
+    Device->Sim().Command("set " + kRateStatus + " 1");
+    Device->Sim().Command("set " + k6Mb + " 0");
+    Open();
+    EXPECT_EQ(form->BandA.Rate[4]->Text(), "Disable");
+    Device->Messages().Answer(IDCANCEL);
+    form->BandA.ResetButton->click();
+    EXPECT_TRUE(SetPdus().empty());
+    form->BandA.ResetButton->click();
+    EXPECT_EQ(SetPdus(), (std::vector<std::string>{kRateReset}));
+    EXPECT_EQ(SetValues()[kRateReset], "1");
+    EXPECT_EQ(form->BandA.Rate[4]->Text(), "Enable");
+}
+
+class PerformaceWithoutOptionsTest : public PerformaceFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--omit", E + ".3.5", "--omit", kIgmp};
+        return options;
+    }
+};
+
+TEST_F(PerformaceWithoutOptionsTest, DeviceWithoutDataRateControlOrIgmpAppliesTheRest) {
+    Open();
+    EXPECT_FALSE(form->BandA.RatesBox->isVisible());
+    EXPECT_FALSE(form->CB_Snooping->isVisible());
+    EXPECT_EQ(Status(), "");
+    Apply();
+    EXPECT_EQ(SetPdus(), (std::vector<std::string>{kRadio + "2.1", kBgMode, kAntenna}));
+    EXPECT_EQ(Status(), "IEEE802.11g Setting Success!");
+}
+
+} // namespace
