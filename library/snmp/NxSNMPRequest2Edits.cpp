@@ -168,6 +168,34 @@ void NxSNMPRequest2Edits::AddFormatBinding(int item, int32_t byteOffset, int32_t
     Bindings_.push_back(std::move(b));
 }
 
+namespace {
+bool SameOwner(const std::weak_ptr<NxSNMPRequest2Edits*>& a, const std::weak_ptr<NxSNMPRequest2Edits*>& b) {
+    return !a.owner_before(b) && !b.owner_before(a);
+}
+} // namespace
+
+struct NxSNMPRequest2Edits::ChangeHandler {
+    std::weak_ptr<NxSNMPRequest2Edits*> Self;
+    TNotifyEvent Saved;
+    void operator()(QObject* sender) const {
+        if (auto alive = Self.lock())
+            (*alive)->OnBoundControlChange(sender);
+        else if (Saved)
+            Saved(sender);
+    }
+};
+
+struct NxSNMPRequest2Edits::SelectHandler {
+    std::weak_ptr<NxSNMPRequest2Edits*> Self;
+    TListView::TSelectItemEvent Saved;
+    void operator()(QObject* sender, int item, bool selected) const {
+        if (auto alive = Self.lock())
+            (*alive)->OnListSelect(sender, item, selected);
+        else if (Saved)
+            Saved(sender, item, selected);
+    }
+};
+
 void NxSNMPRequest2Edits::ChainEvents(NxSNMPBinding& b) {
     std::weak_ptr<NxSNMPRequest2Edits*> self = Self_;
     for (const auto& c : b.Controls) {
@@ -183,21 +211,22 @@ void NxSNMPRequest2Edits::ChainEvents(NxSNMPBinding& b) {
             continue;
         }
         TNotifyEvent saved = *slot;
+        if (const auto* own = saved.target<ChangeHandler>(); own && SameOwner(own->Self, self))
+            saved = own->Saved;
         b.SavedHandlers.push_back(saved);
-        *slot = [self, saved](QObject* sender) {
-            if (auto alive = self.lock())
-                (*alive)->OnBoundControlChange(sender);
-            else if (saved)
-                saved(sender);
-        };
+        *slot = ChangeHandler{self, saved};
     }
 }
 
 void NxSNMPRequest2Edits::OnBoundControlChange(QObject* sender) {
+    // The form's own handler runs once, also for a control bound more than once.
+    const TNotifyEvent* formHandler = nullptr;
     for (const auto& b : Bindings_)
-        for (size_t i = 0; i < b->Controls.size(); ++i)
-            if (b->Controls[i].data() == sender && b->SavedHandlers[i])
-                b->SavedHandlers[i](sender);
+        for (size_t i = 0; i < b->Controls.size() && !formHandler; ++i)
+            if (b->Controls[i].data() == sender)
+                formHandler = &b->SavedHandlers[i];
+    if (formHandler && *formHandler)
+        (*formHandler)(sender);
     Changed = 1;
 }
 
@@ -276,6 +305,9 @@ void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
             edit->SetText(text);
         else
             SplitIntoEdits(b.Syntax, TextToBytes(b.Syntax, text), EditsOf(b));
+        // A refused entry puts back what the device gave, never an empty text.
+        for (const auto& c : b.Controls)
+            Constraints_.SaveText(c.data());
     } else {
         RaiseSnmpError(NXSNMP_BIND_BAD_CONTROL);
     }
@@ -364,15 +396,12 @@ void NxSNMPRequest2Edits::ControlsToValues(int item) {
 
 void NxSNMPRequest2Edits::AttachListView(TListView* view, bool autoEnable) {
     view->SetReportStyle();
-    SavedSelect_ = view->OnSelectItem;
     std::weak_ptr<NxSNMPRequest2Edits*> self = Self_;
-    TListView::TSelectItemEvent saved = SavedSelect_;
-    view->OnSelectItem = [self, saved](QObject* sender, int item, bool selected) {
-        if (auto alive = self.lock())
-            (*alive)->OnListSelect(sender, item, selected);
-        else if (saved)
-            saved(sender, item, selected);
-    };
+    TListView::TSelectItemEvent saved = view->OnSelectItem;
+    if (const auto* own = saved.target<SelectHandler>(); own && SameOwner(own->Self, self))
+        saved = own->Saved;
+    SavedSelect_ = saved;
+    view->OnSelectItem = SelectHandler{self, saved};
     ListView_ = view;
     AutoEnable = autoEnable ? 1 : 0;
     BuildColumns();

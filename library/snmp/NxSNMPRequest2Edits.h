@@ -83,6 +83,10 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     void OnBoundControlChange(QObject* sender);
 
   private:
+    // The handlers this driver puts on its controls: a control bound twice must not chain the
+    // driver's own handler to itself.
+    struct ChangeHandler;
+    struct SelectHandler;
     void ChainEvents(NxSNMPBinding& binding);
     void ShowBinding(const NxSNMPBinding& binding);
     // The text of the binding's part as its controls show it.

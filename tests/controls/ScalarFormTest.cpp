@@ -188,6 +188,13 @@ TEST_F(ScalarFormTest, TypedChangesAreWrittenExactly) {
 TEST_F(ScalarFormTest, BoundEditKeepsItsConstraint) {
     ASSERT_TRUE(req->Get());
     EXPECT_EQ(req->Constraints().Count(), 12); // name, four address bytes, six MAC bytes, interval
+    // A refused first entry puts back what the read showed.
+    Retype(interval, "99999");
+    Leave(interval);
+    ASSERT_EQ(rec.Boxes.size(), 1u);
+    EXPECT_EQ(interval->Text(), "600");
+    rec.Boxes.clear();
+
     Retype(interval, "9x00");
     EXPECT_EQ(interval->Text(), "900");
     ASSERT_EQ(rec.Beeps.size(), 1u);
@@ -206,6 +213,22 @@ TEST_F(ScalarFormTest, BoundEditKeepsItsConstraint) {
     Leave(interval);
     EXPECT_EQ(rec.Boxes.size(), 1u);
     EXPECT_EQ(interval->Text(), "18000");
+}
+
+TEST_F(ScalarFormTest, ControlsBoundTwiceRunTheFormsHandlerOnce) {
+    req->BindComboBox(1, mode);
+    req->BindCheckBox(2, enable);
+    req->BindCheckBox(2, enable);
+    ASSERT_TRUE(req->Get());
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Down);
+    EXPECT_EQ(changedSeenByForm.size(), 1u);
+    EXPECT_EQ(req->Changed, 1);
+    req->Changed = 0;
+    enable->setFocus();
+    QTest::keyClick(enable, Qt::Key_Space);
+    EXPECT_FALSE(enable->Checked());
+    EXPECT_EQ(req->Changed, 1);
 }
 
 TEST_F(ScalarFormTest, ValuesTheControlsCannotShow) {

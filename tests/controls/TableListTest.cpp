@@ -117,6 +117,15 @@ TEST_F(TableListTest, BlockingWalkFillsTheListAndSelectionFillsTheEdits) {
     ExpectThreeStations();
 }
 
+TEST_F(TableListTest, ListAttachedTwiceRunsTheViewsHandlerOnce) {
+    req->AttachListView(view, true);
+    req->Mode = 0;
+    EXPECT_TRUE(req->Get());
+    view->SetItemIndex(2);
+    EXPECT_EQ(selectionsSeen, std::vector<int>{2});
+    EXPECT_EQ(name->Text(), "gamma");
+}
+
 TEST_F(TableListTest, WalkWithCompletionsEndsOnce) {
     std::vector<int32_t> endings;
     req->OnEndingGet = [&](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
