@@ -174,7 +174,8 @@ std::string TMainForm::Panel0Text() const {
 void TMainForm::FormCreate(QObject*) {
     FitClientArea();
 
-    OpenGlobalSession("");
+    // The boot counter lives with the log file, never in whatever folder the host started us in.
+    OpenGlobalSession(ProgramFolder());
     DefaultSNMPSecurity.Version = 0;
 
     LoadHostMessageFiles(HelpPathBase() + "errmsg/");

@@ -1,5 +1,7 @@
 #include "snmpengine/BootCounter.h"
 
+#include <unistd.h>
+
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -95,7 +97,8 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsig
     if (!replaced)
         lines.push_back(ownLine);
 
-    const std::string temporary = fileName + ".tmp";
+    // One temporary per process: two modules saving at once each replace the file whole.
+    const std::string temporary = fileName + ".tmp" + std::to_string(getpid());
     {
         std::ofstream out(temporary, std::ios::trunc);
         if (!out)

@@ -1,6 +1,7 @@
 #include "app/MainPicture.h"
 #include "app/JpegPicture.h"
 #include "app/Lamp.h"
+#include "tests/support/FormPicture.h"
 
 #include <QFile>
 #include <QLabel>
@@ -117,8 +118,7 @@ TEST(MainPicture, LampsSitInTheirSockets) {
                 text = qGray(picture.pixel(x, y)) < 90;
         EXPECT_TRUE(text) << "caption " << i;
     }
-    if (const char* dir = std::getenv("KTX_PREVIEW_DIR"))
-        shot.save(QString(dir) + "/front.png");
+    EXPECT_TRUE(SaveFormPicture(shot, "front"));
 }
 
 } // namespace

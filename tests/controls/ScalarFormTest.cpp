@@ -10,6 +10,7 @@
 #include "platform/MessageRecorder.h"
 #include "tests/controls/DeviceFixture.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -143,8 +144,7 @@ TEST_F(ScalarFormTest, ReadShowsEveryRowInItsControls) {
     EXPECT_EQ(req->Changed, 0); // the check box's click during the read does not count
     EXPECT_EQ(PdusLogged("GET"), 1);
 
-    const std::string png = (std::filesystem::temp_directory_path() / "ktx-controls-form.png").string();
-    EXPECT_TRUE(form.grab().save(QString::fromStdString(png)));
+    EXPECT_TRUE(SaveFormPicture(form, "controls-form"));
 }
 
 TEST_F(ScalarFormTest, TypedChangesAreWrittenExactly) {

@@ -5,6 +5,7 @@
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
+#include "tests/support/FormPicture.h"
 
 #include <QPushButton>
 #include <arpa/inet.h>
@@ -54,7 +55,7 @@ TEST_F(LogFormTest, FetchedLogShowsItsRows) {
               (std::vector<std::string>{o + ".1.1.0=127.0.0.1", o + ".1.2.0=LogFile.RD", o + ".1.3.0=1"}));
 
     form->show();
-    EXPECT_TRUE(form->grab().save("/tmp/ktx-logform.png"));
+    EXPECT_TRUE(SaveFormPicture(*form, "logform"));
 
     // A file that has gone is reported; the rows stay.
     std::filesystem::remove(LogFilePath);

@@ -5,6 +5,7 @@
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 
 #include <QPushButton>
 
@@ -39,7 +40,7 @@ TEST_F(LogSetFormTest, EmptyServerSwitchesRemoteLoggingOffAndSmtpOffSendsOnlyIts
     EXPECT_FALSE(form->NoticeLevCeBox->Checked());
     EXPECT_FALSE(form->CB_SMTPStatus->Checked());
     EXPECT_FALSE(form->EDT_Sender->isEnabled());
-    EXPECT_TRUE(form->grab().save("/tmp/ktx-logsetform.png"));
+    EXPECT_TRUE(SaveFormPicture(*form, "logsetform"));
 
     form->NoticeLevCeBox->SetChecked(true);
     form->Bt_Apply->click();

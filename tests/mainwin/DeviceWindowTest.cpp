@@ -8,6 +8,7 @@
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
 #include "tests/mainwin/MainWindowFixture.h"
+#include "tests/support/FormPicture.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -24,8 +25,7 @@ const std::string kTree = kDeviceTree;
 // Lamp colours as the window draws them: the centre pixel of each lamp in a grab of the client area.
 std::string DrawnLamps(TMainForm& form, const char* snapshotName) {
     const QImage shot = form.centralWidget()->grab().toImage();
-    if (const char* folder = std::getenv("KTX_SNAPSHOT_DIR"))
-        shot.save(QString::fromLocal8Bit(folder) + "/" + snapshotName);
+    SaveFormPicture(shot, snapshotName);
     std::string text;
     for (Lamp* lamp : {form.Sh_power, form.Sh_Lan, form.Sh_11g, form.Sh_11a}) {
         const QColor c = shot.pixelColor(lamp->geometry().center());
@@ -55,14 +55,14 @@ using MainWindowLamps = MainWindowOnDevice;
 TEST_F(MainWindowLamps, ShowTheDeviceStatusSteadyAndBlinking) {
     StartReady();
     // 0x15: power, LAN and 802.11g steady
-    EXPECT_EQ(DrawnLamps(*form, "lamps-15.png"), "GGG-");
+    EXPECT_EQ(DrawnLamps(*form, "lamps-15"), "GGG-");
     EXPECT_TRUE(form->Timer2->Enabled());
     EXPECT_TRUE(form->Timer3->Enabled());
 
     sim->Command("set " + kTree + ".6.6.0 3"); // power on and blinking
     form->Timer1Timer(form->Timer1);
     ASSERT_TRUE(PumpUntil([this] { return form->Sh_power->Tag == 1; }, 4000));
-    EXPECT_EQ(DrawnLamps(*form, "lamps-03.png").substr(1), "---");
+    EXPECT_EQ(DrawnLamps(*form, "lamps-03").substr(1), "---");
     const int power = ColourChanges(form->Sh_power, 1300);
     EXPECT_GE(power, 2);
     EXPECT_LE(power, 3) << "500 ms steps";
@@ -73,7 +73,7 @@ TEST_F(MainWindowLamps, ShowTheDeviceStatusSteadyAndBlinking) {
     EXPECT_EQ(form->Sh_power->Tag, 0);
     EXPECT_GE(ColourChanges(form->Sh_Lan, 700), 4) << "100 ms steps";
     EXPECT_TRUE(form->Sh_power->IsOff());
-    const std::string drawn = DrawnLamps(*form, "lamps-0C.png");
+    const std::string drawn = DrawnLamps(*form, "lamps-0C");
     EXPECT_EQ(drawn[0], '-');
     EXPECT_EQ(drawn.substr(2), "--");
 }

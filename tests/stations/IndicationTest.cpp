@@ -3,6 +3,7 @@
 #include "app/Indication.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QGroupBox>
@@ -38,7 +39,7 @@ TEST_F(IndicationTest, AccessPointShowsOnlyTheTemperature) {
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].oid, E + ".6.3.2.1.1.1");
     EXPECT_EQ(sets[0].value, "1");
-    form->grab().save("/tmp/status2-indication-ap.png");
+    SaveFormPicture(*form, "status2-indication-ap");
     EXPECT_TRUE(form->close());
 }
 
@@ -59,7 +60,7 @@ TEST_F(IndicationTest, ThreePeersTakeTwoLines) {
     EXPECT_EQ(form->SlotsA[2].Bar->value(), 100); // kept to the bar's range
     EXPECT_FALSE(form->SlotsA[3].Mac->isVisible());
     EXPECT_FALSE(form->SlotsA[3].Bar->isVisible());
-    form->grab().save("/tmp/status2-indication-wds.png");
+    SaveFormPicture(*form, "status2-indication-wds");
 }
 
 TEST_F(IndicationTest, NoPeersLeaveAnEmptyGroup) {

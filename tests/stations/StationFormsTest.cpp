@@ -6,6 +6,7 @@
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QElapsedTimer>
@@ -56,7 +57,7 @@ TEST_F(StationFormsTest, ClientRowsAreNumberedWithoutGapsAndFreeRowsLeftOut) {
     EXPECT_EQ(sets[0].value, "1");
     EXPECT_TRUE(Device->Messages().Boxes.empty());
 
-    form.grab().save("/tmp/status2-clientinfo.png");
+    SaveFormPicture(form, "status2-clientinfo");
 }
 
 TEST_F(StationFormsTest, AllFreeRowsShowAnEmptyListButTheCounts) {
@@ -190,7 +191,7 @@ TEST_F(StationFormsTest, WdsRowsShowOptionTextsAndSignal) {
     EXPECT_EQ(sets[0].oid, E + ".6.7.1.1.1.1");
     EXPECT_EQ(sets[0].value, "1");
 
-    form.grab().save("/tmp/status2-wdsinfo.png");
+    SaveFormPicture(form, "status2-wdsinfo");
 
     form.resize(600, 400);
     EXPECT_EQ(form.User_ListView->width(), 566);

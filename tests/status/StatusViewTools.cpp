@@ -2,6 +2,7 @@
 
 #include "platform/Edit.h"
 #include "platform/Label.h"
+#include "tests/support/FormPicture.h"
 
 #include <QPixmap>
 #include <cstdlib>
@@ -16,11 +17,10 @@ std::string TextOf(const QWidget& form, const char* name) {
 }
 
 void SavePicture(QWidget& form, const std::string& name) {
-    const char* folder = std::getenv("KTX_FORM_PICTURES");
-    if (!folder || !*folder)
+    if (FormPictureFolder().empty())
         return;
     form.show();
-    form.grab().save(QString::fromStdString(std::string(folder) + "/" + name + ".png"));
+    SaveFormPicture(form, name);
 }
 
 std::vector<std::string> ReadOids(SimulatedDeviceSession& device) {

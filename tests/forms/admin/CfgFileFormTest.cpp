@@ -5,6 +5,7 @@
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 #include "tests/support/FreePort.h"
 #include "tests/support/TempDir.h"
@@ -92,7 +93,7 @@ class CfgFileFormTest : public FormTest {
 };
 
 TEST_F(CfgFileFormTest, SaveStoresTheDeviceFileUnderItsDcfName) {
-    EXPECT_TRUE(form->grab().save("/tmp/ktx-cfgfile.png"));
+    EXPECT_TRUE(SaveFormPicture(*form, "cfgfile"));
     form->Ed_SaveFile->SetText(Folder.File("backup"));
     Start(form->Bt_Upload);
     EXPECT_EQ(Panel(), "The configuration file saved successfully!");

@@ -9,6 +9,7 @@
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -62,7 +63,7 @@ TEST_F(FirmwareFormTest, ShowsTheVersionAndRefusesBadFilesBeforeWriting) {
     Open();
     EXPECT_EQ(form->Ed_FwVersion->Text(), "1.2.0.7");
     EXPECT_TRUE(form->Rb_TFTP->isChecked());
-    EXPECT_TRUE(form->grab().save("/tmp/ktx-firmware.png"));
+    EXPECT_TRUE(SaveFormPicture(*form, "firmware"));
 
     const std::string image = Folder.Write("fw.TFP", "image");
     struct Case {

@@ -5,6 +5,7 @@
 #include "library/common/NxNetInterface.h"
 #include "platform/Edit.h"
 #include "platform/MessageRecorder.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FtpServer.h"
 
 #include <QPushButton>
@@ -78,8 +79,7 @@ TEST_F(FtpFormTest, ConstructionForgetsTheLastVerifiedValues) {
     EXPECT_EQ(FtpVerified, 0);
     EXPECT_EQ(form->Ed_Password->echoMode(), QLineEdit::Password);
     EXPECT_EQ(form->windowTitle(), "FTP Settings");
-    const auto png = std::filesystem::temp_directory_path() / "ktx-ftp.png";
-    EXPECT_TRUE(form->grab().save(QString::fromStdString(png.string())));
+    EXPECT_TRUE(SaveFormPicture(*form, "ftp"));
 }
 
 TEST_F(FtpFormTest, AcceptedLoginKeepsTheExactTextsAndCloses) {

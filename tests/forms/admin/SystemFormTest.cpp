@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QApplication>
@@ -119,8 +120,7 @@ TEST_F(SystemFormTest, ShowsTwoButtonsAndReadsBothObjects) {
     EXPECT_EQ(form->CB_Restore->Text(), "Nothing");
     EXPECT_EQ(form->StatusBar->SimpleText(), "");
     EXPECT_TRUE(Sets().empty());
-    const auto png = std::filesystem::temp_directory_path() / "ktx-system.png";
-    EXPECT_TRUE(form->grab().save(QString::fromStdString(png.string())));
+    EXPECT_TRUE(SaveFormPicture(*form, "system"));
 }
 
 TEST_F(SystemFormTest, RestartAsksThenWritesOnlyRestartAndWaits) {

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QPushButton>
@@ -67,8 +68,7 @@ TEST_F(GroupFormTest, ShowsTheDeviceAndLocksTheUserLimitWhileLoadBalanceIsOff) {
     EXPECT_EQ(form->CB_LinkInt->Text(), "Disable");
     EXPECT_EQ(Status(), "");
     EXPECT_TRUE(UserLimitLocked());
-    EXPECT_TRUE(form->grab().save(
-        QString::fromStdString((std::filesystem::temp_directory_path() / "ktx-group.png").string())));
+    EXPECT_TRUE(SaveFormPicture(*form, "group"));
 
     Pick(form->CB_LoadB, 1);
     EXPECT_TRUE(UserLimitEditable());

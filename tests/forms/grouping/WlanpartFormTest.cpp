@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QPushButton>
@@ -73,8 +74,7 @@ TEST_F(WlanpartFormTest, ReadsAndShowsOnlyTheFirstBand) {
     EXPECT_EQ(form->CB_Wband->GetItemIndex(), 0);
     EXPECT_EQ(form->CB_Wband->Text(), "IEEE 802.11g");
     EXPECT_TRUE(Device->Messages().Boxes.empty());
-    EXPECT_TRUE(form->grab().save(
-        QString::fromStdString((std::filesystem::temp_directory_path() / "ktx-wlanpart.png").string())));
+    EXPECT_TRUE(SaveFormPicture(*form, "wlanpart"));
 }
 
 TEST_F(WlanpartFormTest, UncheckingEthernetAccessWarnsEachTimeAndApplySendsTheFirstBandOnly) {

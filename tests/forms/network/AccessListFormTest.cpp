@@ -11,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QPushButton>
@@ -74,10 +75,7 @@ class AccessListFormTest : public FormTest {
         return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
     }
     std::string Panel() const { return form->findChild<TStatusBar*>("StatusBar1")->Panel(0)->Text(); }
-    void Preview(const char* name) {
-        if (const char* dir = std::getenv("KTX_PREVIEW_DIR"))
-            form->grab().save(QString(dir) + "/" + name);
-    }
+    void Preview(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
 
     std::unique_ptr<TAccessListForm> form;
 };
@@ -87,7 +85,7 @@ TEST_F(AccessListFormTest, AddLandsInTheFirstFreeRowAndTheListIsReadAgain) {
     EXPECT_EQ(Shown(f->LV_UerMACAddress), (std::vector<std::string>{"1 001A2B3C4D01", "2 001A2B3C4D02"}));
     EXPECT_EQ(f->LV_GetMAC->ItemCount(), 16);
     EXPECT_EQ(f->CB_FilterCtrl->Text(), "Accept");
-    Preview("ethernet-mac-acl.png");
+    Preview("ethernet-mac-acl");
 
     f->Ed_MacAdd->SetText("00aa2B3C4D05");
     Click(f->Bt_Apply);
@@ -160,7 +158,7 @@ TEST_F(AccessListFormTest, DeleteWritesZerosAndTheRowsBelowMoveUp) {
 TEST_F(AccessListFormTest, IpListRefusesTheZeroAddressAndExactDuplicates) {
     auto* f = Open<TFM_WIPACL>();
     EXPECT_EQ(Shown(f->LV_UerIPAddress), (std::vector<std::string>{"1 192.168.1.50", "2 10.0.0.7"}));
-    Preview("wireless-ip-acl.png");
+    Preview("wireless-ip-acl");
     Pick(f->CB_FilterCtrl, 1);
     for (const char* typed : {"0.0.0.0", "192.168.1.255"}) {
         Device->Messages().Boxes.clear();
@@ -182,7 +180,7 @@ TEST_F(AccessListFormTest, IpListRefusesTheZeroAddressAndExactDuplicates) {
 
 TEST_F(AccessListFormTest, WirelessListServesTheFirstBandOnly) {
     auto* f = Open<TFM_WMACACL>();
-    Preview("wireless-mac-acl.png");
+    Preview("wireless-mac-acl");
     EXPECT_FALSE(f->CB_Band->isEnabled());
     EXPECT_EQ(f->CB_FilterCtrl->Text(), "Reject");
     EXPECT_EQ(Shown(f->LV_UerMACAddress), (std::vector<std::string>{"1 001A2B3C4D11", "2 001A2B3C4D12"}));

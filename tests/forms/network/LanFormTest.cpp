@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QPushButton>
@@ -89,10 +90,7 @@ class LanFormTest : public FormTest {
                 return false;
         return true;
     }
-    void Grab(const char* name) {
-        const auto png = std::filesystem::temp_directory_path() / name;
-        EXPECT_TRUE(form->grab().save(QString::fromStdString(png.string())));
-    }
+    void Grab(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
 
     std::unique_ptr<TFM_LanCfg> form;
 };
@@ -109,11 +107,11 @@ TEST_F(LanFormTest, ShowsTheDeviceAndHidesTheStaticFieldsForDhcp) {
     EXPECT_EQ(Status(), "");
     EXPECT_TRUE(Device->Messages().Boxes.empty());
     EXPECT_FALSE(StaticFieldsHidden());
-    Grab("ktx-lan-static.png");
+    Grab("lan-static");
 
     Pick(1);
     EXPECT_TRUE(StaticFieldsHidden());
-    Grab("ktx-lan-dhcp.png");
+    Grab("lan-dhcp");
     Pick(0);
     EXPECT_FALSE(StaticFieldsHidden());
     EXPECT_TRUE(Sets().empty());
