@@ -20,11 +20,13 @@
 #include "forms/network/Wlanpart.h"
 #include "forms/network/Wmacacl.h"
 #include "forms/wireless/Performace.h"
+#include "forms/wireless/Wirless.h"
 
 void RegisterFormMenu() {
     // Owned by the main window: home information, WDS information, About; the rest by the application.
     SetMenuHandler("hInformation1", [](QWidget* main) { ShowHomeInformationForm(main); });
     SetMenuHandler("bLan1", [](QWidget*) { ShowLanForm(); });
+    SetMenuHandler("bWireless1", [](QWidget*) { ShowWirlessForm(); });
     SetMenuHandler("adGrouping1", [](QWidget*) { ShowGroupForm(); });
     SetMenuHandler("adEthernetFilters1", [](QWidget*) { ShowEthernetFilterForm(); });
     SetMenuHandler("adWirelessMACACL1", [](QWidget*) { ShowWirelessMACACLForm(); });

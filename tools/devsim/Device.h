@@ -49,5 +49,7 @@ void InstallSystemHooks(Device& device);
 void InstallFirmwareHooks(Device& device);
 // The data-rate reset action (DataRateHooks.cpp).
 void InstallDataRateHooks(Device& device);
+// The site scan trigger and the WEP keys (SiteSurveyHooks.cpp).
+void InstallSiteSurveyHooks(Device& device);
 
 } // namespace devsim

@@ -61,6 +61,7 @@ void InstallDeviceHooks(Device& device) {
     InstallSystemHooks(device);
     InstallFirmwareHooks(device);
     InstallDataRateHooks(device);
+    InstallSiteSurveyHooks(device);
 }
 
 } // namespace devsim

@@ -1,0 +1,261 @@
+#include "forms/wireless/Wirless.h"
+
+#include "app/StartupGlobals.h"
+#include "library/snmp/New_req2Edit.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/ListView.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "ui_Wirless.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int kCloseRetryMillis = 50;
+
+} // namespace
+
+TFM_Wirless::TFM_Wirless(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      ui_(std::make_unique<Ui::TFM_Wirless>()) {
+    ui_->setupUi(this);
+    PC_Wirless = ui_->PC_Wirless;
+    Bt_Apply = ui_->Bt_Apply;
+    Bt_Refresh = ui_->Bt_Refresh;
+    Bt_Close = ui_->Bt_Close;
+    StatusBar = ui_->StatusBar;
+    MultiListView = ui_->MultiListView;
+    CB_multioverwds = ui_->CB_multioverwds;
+    StatusBar->AddPanel(0);
+    Band[0].Find(this, 1);
+    Band[1].Find(this, 2);
+    PC_Wirless->setTabVisible(Band[1].PageIndex, false);
+    for (WirlessBand& band : Band) {
+        band.SSID->SetMaxLength(32);
+        WireHandlers(band);
+    }
+
+    Timer1 = new TTimer(this);
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(kCloseRetryMillis);
+    Timer1->SetOnTimer([this](QObject* sender) { Timer1Timer(sender); });
+
+    connect(Bt_Apply, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_ApplyClick(Bt_Apply); }); });
+    connect(Bt_Refresh, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_RefreshClick(Bt_Refresh); }); });
+    connect(Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(Bt_Close); }); });
+    connect(PC_Wirless, &QTabWidget::currentChanged, this,
+            [this] { GuardEvent([this] { PC_WirlessChange(PC_Wirless); }); });
+
+    FormCreate(this);
+}
+
+TFM_Wirless::~TFM_Wirless() {
+    Timer1->SetEnabled(false);
+    for (NxSNMPRequest2Controls* r : AllRequests()) {
+        r->OnEndingGet = nullptr;
+        r->OnEndingSet = nullptr;
+    }
+}
+
+// Handlers are set before the bindings, which chain their change flags in front of them.
+void TFM_Wirless::WireHandlers(WirlessBand& b) {
+    WirlessBand* band = &b;
+    auto on = [this](TNotifyEvent& event, std::function<void()> body) {
+        event = [this, body](QObject*) {
+            if (!SyncingCopies_)
+                body();
+        };
+    };
+    on(b.AuthTemp->OnChange, [this, band] { AuthTempChange(*band); });
+    on(b.Auth->OnChange, [this] { ShowSecurityGroups(); });
+    on(b.Encryp->OnChange, [this, band] {
+        SyncingCopies_ = true;
+        band->XEncrypt->SetItemIndex(band->Encryp->GetItemIndex());
+        SyncingCopies_ = false;
+        ShowSecurityGroups();
+    });
+    on(b.XEncrypt->OnChange, [this, band] {
+        band->Encryp->SetItemIndex(band->XEncrypt->GetItemIndex());
+        ShowSecurityGroups();
+    });
+    on(b.XType->OnChange, [this] { ShowSecurityGroups(); });
+    on(b.KeyType->OnChange, [this, band] { KeyTypeChange(*band); });
+    on(b.XKeyType->OnChange, [this, band] {
+        band->KeyType->SetItemIndex(band->XKeyType->GetItemIndex());
+        KeyTypeChange(*band);
+    });
+    on(b.KeySize->OnChange, [this, band] { KeySizeChange(*band); });
+    on(b.XKeySize->OnChange, [this, band] {
+        band->KeySize->SetItemIndex(band->XKeySize->GetItemIndex());
+        KeySizeChange(*band);
+    });
+    on(b.ValKey->OnChange, [this, band] { ValidKeyChange(*band); });
+    on(b.XValKey->OnChange, [this, band] {
+        band->ValKey->SetItemIndex(band->XValKey->GetItemIndex());
+        ValidKeyChange(*band);
+    });
+    on(b.ApMode->OnChange, [this, band] { ApModeChange(*band); });
+    b.AutoScan->OnClick = [band](QObject*) { band->Chan->setEnabled(!band->AutoScan->Checked()); };
+    for (int k = 0; k < 4; ++k) {
+        b.Key[k]->OnExit = [this, band](QObject*) { KeyExit(*band); };
+        b.XKey[k]->OnExit = [this, band](QObject*) { XKeyExit(*band); };
+    }
+    for (TEdit* e : {b.RadiusServer, b.RadiusPort, b.RadiusSecret})
+        e->OnExit = [this, band](QObject*) {
+            if (band->Number == 1)
+                RadiusportEditExit();
+            else
+                XRadiusExit(*band, true);
+        };
+    for (TEdit* e : {b.XRadiusServer, b.XRadiusPort, b.XRadiusSecret})
+        e->OnExit = [this, band](QObject*) { XRadiusExit(*band, false); };
+    if (b.Number == 2)
+        for (TEdit* e : {b.AccountPort, b.AccountServer})
+            e->OnExit = [this](QObject*) { RadiusportEditExit(); };
+
+    if (b.Number == 1) {
+        on(b.AccountMode->OnChange, [this] { CB_AccountModeChange(nullptr); });
+        on(b.XAccountMode->OnChange, [this] { Cb_AccountMode_802Change(nullptr); });
+        on(b.RadiusMode->OnChange, [this] { CB_RadiusModeChange(nullptr); });
+        on(b.SecAccountMode->OnChange, [this] { CB_SecAccountingModeChange(nullptr); });
+    } else {
+        on(b.AccountMode->OnChange, [this] { Cb_AccountMode_gChange(nullptr); });
+        on(b.RadiusMode->OnChange, [this] { CB_RadiusMode_gChange(nullptr); });
+        on(b.SecAccountMode->OnChange, [this] { CB_SecAccountingMode_gChange(nullptr); });
+    }
+    // Text copies kept in step on every change.
+    auto mirror = [this](TEdit* from, TEdit* to) {
+        from->OnChange = [this, from, to](QObject*) {
+            if (SyncingCopies_ || to->Text() == from->Text())
+                return;
+            SyncingCopies_ = true;
+            to->SetText(from->Text());
+            SyncingCopies_ = false;
+        };
+    };
+    if (b.Number == 1) {
+        mirror(b.AccountServer, b.XAccountServer);
+        mirror(b.XAccountServer, b.AccountServer);
+        mirror(b.AccountPort, b.XAccountPort);
+        mirror(b.XAccountPort, b.AccountPort);
+        mirror(b.SecAccountServer, Band[1].SecAccountServer);
+        mirror(b.SecAccountPort, Band[1].SecAccountPort);
+    }
+
+    b.Scan->setAutoDefault(false);
+    connect(b.Scan, &QPushButton::clicked, this, [this, band] { GuardEvent([this, band] { SiteScanClick(*band); }); });
+    connect(b.Sites, &QTreeWidget::itemClicked, this,
+            [this, band] { GuardEvent([this, band] { LV_SiteInfoClick(*band); }); });
+}
+
+bool TFM_Wirless::PageVisible(const WirlessBand& band) const {
+    return PC_Wirless->isTabVisible(band.PageIndex);
+}
+
+bool TFM_Wirless::PageActive(const WirlessBand& band) const {
+    return PageVisible(band) && PC_Wirless->currentIndex() == band.PageIndex;
+}
+
+void TFM_Wirless::MakePageActive(WirlessBand& band) {
+    PC_Wirless->setCurrentIndex(band.PageIndex);
+}
+
+void TFM_Wirless::ShowStatus(const std::string& text) {
+    StatusBar->ShowResult(text);
+}
+
+void TFM_Wirless::SetActionButtons(bool enabled) {
+    for (WirlessBand& band : Band)
+        band.Scan->setEnabled(enabled);
+    Bt_Apply->setEnabled(enabled);
+    Bt_Refresh->setEnabled(enabled);
+    Bt_Close->setEnabled(enabled);
+}
+
+void TFM_Wirless::Bt_CloseClick(QObject*) {
+    close();
+}
+
+void TFM_Wirless::reject() {
+    close();
+}
+
+void TFM_Wirless::closeEvent(QCloseEvent* event) {
+    bool accept = false;
+    GuardEvent([&] { accept = FormCloseQuery(); });
+    if (!accept) {
+        event->ignore();
+        return;
+    }
+    setResult(QDialog::Rejected);
+    event->accept();
+}
+
+// A pending scan holds the form; requests still waiting for answers make it retry from Timer1.
+bool TFM_Wirless::FormCloseQuery() {
+    if (!NoScanPending || Working_ > 0)
+        return false;
+    hide();
+    for (NxSNMPRequest2Controls* r : AllRequests()) {
+        r->OnEndingGet = nullptr;
+        r->OnEndingSet = nullptr;
+    }
+    if (AnyRequestBusy()) {
+        Timer1->SetEnabled(true);
+        return false;
+    }
+    Timer1->SetEnabled(false);
+    for (auto& r : SiteTableReq)
+        r.reset();
+    for (auto* group : {AccountReq, BakAccountReq, RtsReq})
+        for (int i = 0; i < 2; ++i)
+            group[i].reset();
+    for (auto* r : {&DataRateReq, &WirelessReq, &RadiusReq, &BakRadiusReq, &WepKeyReq, &WdsMacReq, &MssidStateReq,
+                    &MultEncytReq, &MultiAuthReq, &MultiListReq, &ConstraintReq, &SiteTriggerReq, &MultiOverWdsReq})
+        r->reset();
+    return true;
+}
+
+void TFM_Wirless::Timer1Timer(QObject*) {
+    if (!AnyRequestBusy())
+        close();
+}
+
+std::vector<NxSNMPRequest2Controls*> TFM_Wirless::AllRequests() const {
+    std::vector<NxSNMPRequest2Controls*> out;
+    auto add = [&out](NxSNMPRequest2Controls* r) {
+        if (r)
+            out.push_back(r);
+    };
+    for (int i = 0; i < 2; ++i) {
+        add(AccountReq[i].get());
+        add(BakAccountReq[i].get());
+        add(SiteTableReq[i].get());
+        add(RtsReq[i].get());
+    }
+    for (auto* r : {DataRateReq.get(), WirelessReq.get(), RadiusReq.get(), BakRadiusReq.get(), WepKeyReq.get(),
+                    WdsMacReq.get(), MssidStateReq.get(), MultEncytReq.get(), MultiAuthReq.get(), MultiListReq.get(),
+                    ConstraintReq.get(), SiteTriggerReq.get(), MultiOverWdsReq.get()})
+        add(r);
+    return out;
+}
+
+bool TFM_Wirless::AnyRequestBusy() const {
+    for (NxSNMPRequest2Controls* r : AllRequests())
+        if (r->Busy || r->Request.Outstanding > 0)
+            return true;
+    return false;
+}
+
+void ShowWirlessForm() {
+    auto form = std::make_unique<TFM_Wirless>(nullptr);
+    form->exec();
+}

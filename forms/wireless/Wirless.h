@@ -1,0 +1,197 @@
+#pragma once
+// "Basic \ Wireless": SSID, channel, AP mode, authentication and encryption with their keys,
+// passphrase and RADIUS and accounting servers, the WDS peers with a site survey, and (through
+// hidden controls) the security of the additional SSIDs. One page per radio band; the second page
+// stays hidden on the single-band model.
+//
+// The form's rules live in files named after them: WirlessRequests.cpp (creation, refresh, close),
+// WirlessSecurity.cpp (security groups, keys, mirrors), WirlessModeRules.cpp (AP mode, channel,
+// layout, WDS slots), WirlessSiteSurvey.cpp (scan, site tables, RTS length, close retry),
+// WirlessMultiSsid.cpp (the additional SSIDs), WirlessChecks.cpp and WirlessApply.cpp.
+#include "forms/wireless/WirlessBand.h"
+
+#include <QDialog>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class NxSNMPRequest2Controls;
+class NxSNMPRequest2Edits;
+class New_req2Edit;
+class QPushButton;
+class QTabWidget;
+class TComboBox;
+class TEdit;
+class TListView;
+class TStatusBar;
+class TTimer;
+struct NxSNMPError;
+namespace Ui {
+class TFM_Wirless;
+}
+
+class TFM_Wirless : public QDialog {
+    Q_OBJECT
+  public:
+    // Builds the 21 requests and reads them (blocking where the form blocks) before returning.
+    explicit TFM_Wirless(QWidget* owner = nullptr);
+    ~TFM_Wirless() override;
+
+    // Authentication kinds: positions in the bound combo (the option list's order).
+    enum Kind {
+        kOpenSystem = 0,
+        kSharedKey = 1,
+        kOpenShared = 2,
+        kWpaEnterprise = 3,
+        kWpaPersonal = 4,
+        kWpa2Enterprise = 5,
+        kWpa2Personal = 6,
+        kWpaAutoEnterprise = 7,
+        kWpaAutoPersonal = 8,
+        kDot1x = 9
+    };
+    static bool IsEnterprise(int kind) { return kind == kWpaEnterprise || kind == kWpa2Enterprise || kind == kWpaAutoEnterprise; }
+    static bool IsPersonal(int kind) { return kind == kWpaPersonal || kind == kWpa2Personal || kind == kWpaAutoPersonal; }
+    static bool IsWep(int kind) { return kind >= kOpenSystem && kind <= kOpenShared; }
+
+    void FormCreate(QObject* sender);
+    void Bt_RefreshClick(QObject* sender);
+    void Bt_ApplyClick(QObject* sender);
+    void Bt_CloseClick(QObject* sender);
+    bool FormCloseQuery();
+    void Timer1Timer(QObject* sender);
+
+    // Band rules (WirlessSecurity.cpp, WirlessModeRules.cpp)
+    int KindOf(const WirlessBand& band) const; // the visible authentication's kind
+    void ShowSecurityGroups();
+    void ShowSecurityGroups(WirlessBand& band);
+    void UpdateKeyEditStates();
+    void UpdateKeyEditStates(WirlessBand& band);
+    void SetKeyEditLengths();
+    void SetKeyEditLengths(WirlessBand& band);
+    void SetEditMaxLengths();
+    void BuildAuthListForPage();
+    void BuildAuthList(WirlessBand& band);
+    void FillCipherList(WirlessBand& band);
+    void LayoutByApMode(WirlessBand& band);
+    void CopyCipherChoices();
+    void SnapshotSecurityTexts();
+    void TakeSnapshots(WirlessBand& band);
+    void FillChannelCombos();
+    void FillChannelCombo(WirlessBand& band);
+    void UpdateMacEditStates();
+    void ShowKeysAsAscii();
+    void PC_WirlessChange(QObject* sender);
+    void ApModeChange(WirlessBand& band);
+    void KeyTypeChange(WirlessBand& band);
+    void KeySizeChange(WirlessBand& band);
+    void ValidKeyChange(WirlessBand& band);
+    void AuthTempChange(WirlessBand& band);
+    void KeyExit(WirlessBand& band);  // Ed_Key1aExit / Ed_Key1gExit
+    void XKeyExit(WirlessBand& band); // Ed_8021xKey1aExit / Ed_8021xKey1gExit
+    void RadiusportEditExit();
+    void XRadiusExit(WirlessBand& band, bool radiusGroup);
+    // Accounting and RADIUS switches; each also puts its index into its copies.
+    void CB_AccountModeChange(QObject* sender);
+    void Cb_AccountMode_802Change(QObject* sender);
+    void Cb_AccountMode_gChange(QObject* sender);
+    void CB_RadiusModeChange(QObject* sender);
+    void CB_RadiusMode_gChange(QObject* sender);
+    void CB_SecAccountingModeChange(QObject* sender);
+    void CB_SecAccountingMode_gChange(QObject* sender);
+
+    // Additional SSIDs (WirlessMultiSsid.cpp)
+    void FillValidKeyLists(WirlessBand& band);
+    void ReadMultiSsidSlots(WirlessBand& band);
+    void FillValidKeyLists_a() { FillValidKeyLists(Band[0]); }
+    void FillValidKeyLists_g() { FillValidKeyLists(Band[1]); }
+    void ReadMultiSsidSlots_a() { ReadMultiSsidSlots(Band[0]); }
+    void ReadMultiSsidSlots_g() { ReadMultiSsidSlots(Band[1]); }
+
+    // Site survey (WirlessSiteSurvey.cpp)
+    void SiteScanClick(WirlessBand& band);
+    void OnSiteRefreshDone(NxSNMPError* result);
+    void OnSiteTableRead(WirlessBand& band, NxSNMPError* result);
+    void LV_SiteInfoClick(WirlessBand& band);
+    bool ApplyRtsLength();
+    void OnMssidStateRead(NxSNMPError* result);
+    void StoreMssidStates();
+
+    // Checks and Apply (WirlessChecks.cpp, WirlessApply.cpp)
+    bool CheckSsid(WirlessBand& band);
+    bool CheckPrimarySsidUnique(WirlessBand& band);
+    bool CheckDuplicateWdsMac();
+    bool CheckMacAddresses();
+    bool PrepareAndCheckFields();
+    bool CheckWepKeyLengths(WirlessBand& band);
+    int CheckHexKey(TEdit* key);
+    static bool IsKeyEdited(const TEdit* key);
+    bool ReconcileMultiSsid(WirlessBand& band);
+
+    bool PageVisible(const WirlessBand& band) const;
+    bool PageActive(const WirlessBand& band) const;
+    void MakePageActive(WirlessBand& band);
+
+    std::array<WirlessBand, 2> Band;
+    QTabWidget* PC_Wirless = nullptr;
+    QPushButton* Bt_Apply = nullptr;
+    QPushButton* Bt_Refresh = nullptr;
+    QPushButton* Bt_Close = nullptr;
+    TStatusBar* StatusBar = nullptr;
+    TListView* MultiListView = nullptr;
+    TComboBox* CB_multioverwds = nullptr;
+    TTimer* Timer1 = nullptr;
+
+    // Support probes, set by the success of their first read.
+    bool BakRadiusSupported = false;
+    bool MultiOverWdsSupported = false;
+    bool NoScanPending = true;
+
+    // The requests in creation order (1-21 of the design); null when not built.
+    std::unique_ptr<NxSNMPRequest2Edits> AccountReq[2];    // 1, 2
+    std::unique_ptr<NxSNMPRequest2Edits> DataRateReq;      // 3
+    std::unique_ptr<NxSNMPRequest2Edits> WirelessReq;      // 4
+    std::unique_ptr<NxSNMPRequest2Edits> BakAccountReq[2]; // 5, 6
+    std::unique_ptr<NxSNMPRequest2Edits> RadiusReq;        // 7
+    std::unique_ptr<NxSNMPRequest2Edits> BakRadiusReq;     // 8
+    std::unique_ptr<NxSNMPRequest2Edits> WepKeyReq;        // 9
+    std::unique_ptr<NxSNMPRequest2Edits> WdsMacReq;        // 10
+    std::unique_ptr<NxSNMPRequest2Edits> MssidStateReq;    // 11
+    std::unique_ptr<NxSNMPRequest2Edits> MultEncytReq;     // 12
+    std::unique_ptr<NxSNMPRequest2Edits> MultiAuthReq;     // 13
+    std::unique_ptr<NxSNMPRequest2Edits> MultiListReq;     // 14
+    std::unique_ptr<NxSNMPRequest2Edits> ConstraintReq;    // 15
+    std::unique_ptr<NxSNMPRequest2Edits> SiteTriggerReq;   // 16
+    std::unique_ptr<New_req2Edit> SiteTableReq[2];         // 17, 19
+    std::unique_ptr<NxSNMPRequest2Edits> RtsReq[2];        // 18, 20
+    std::unique_ptr<NxSNMPRequest2Edits> MultiOverWdsReq;  // 21
+
+  public slots:
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void WireHandlers(WirlessBand& band);
+    void BuildRequests();
+    void SetWirelessRowAccess();
+    void ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported);
+    void RefreshRequests();
+    void DeriveControlStates(bool afterRefresh);
+    std::vector<NxSNMPRequest2Controls*> AllRequests() const;
+    bool AnyRequestBusy() const;
+    void SetActionButtons(bool enabled);
+    void StartSiteWalk(WirlessBand& band);
+    void ShowStatus(const std::string& text);
+    void ShowAccountingState(WirlessBand& band);
+
+    std::unique_ptr<Ui::TFM_Wirless> ui_;
+    int Working_ = 0;          // inside creation, a refresh or an apply (blocking reads pump messages)
+    bool SyncingCopies_ = false; // mirrors do not fire each other
+    std::string SiteRowError_;  // a site row that could not be shown
+};
+
+// Menu item bWireless1: creates the form (owned by the application), shows it modally, deletes it.
+void ShowWirlessForm();

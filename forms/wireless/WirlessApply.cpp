@@ -1,0 +1,235 @@
+// Apply: the checks, the reconciliation of the additional SSIDs with a changed primary SSID, the
+// warnings, the writes in their order, the result, the RTS length and the refresh.
+#include "forms/wireless/Wirless.h"
+
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include <QPushButton>
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+
+#include <exception>
+#include <string>
+
+namespace {
+
+constexpr int kSecondaries = 7;
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+bool IsWepAuthText(const std::string& text) {
+    return text == "Open System" || text == "Shared Key" || text == "Open System / Shared Key";
+}
+
+// A blocking write judged on its result; a library error counts as a failure.
+bool Write(NxSNMPRequest2Edits* request) {
+    if (!request)
+        return false;
+    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
+    try {
+        return request->Set(true, true);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// Warnings the reconciliation raises, per band.
+struct Flags {
+    bool Enterprise = false;
+    bool KeySlot1 = false;
+    bool KeyValue = false;
+    bool GroupKey = false;
+    bool KeySlots23 = false;
+};
+
+Flags g_flags[2];
+
+} // namespace
+
+bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
+    Flags& flags = g_flags[b.PageIndex];
+    flags = Flags{};
+    if (!MultEncytReq || !MultiAuthReq)
+        return true;
+    const int firstRow = b.Number == 1 ? 1 : 9;
+    const int firstSlot = b.PageIndex * kSecondaries;
+    for (int s = 0; s < 2 * kSecondaries; ++s) {
+        MultEncytReq->Request.VarList.GetRow(s)->Access = ACC_INVALID;
+        MultiAuthReq->Request.VarList.GetRow(s)->Access = ACC_INVALID;
+    }
+    int encyt[kSecondaries];
+    int auth[kSecondaries];
+    for (int s = 0; s < kSecondaries; ++s)
+        encyt[s] = auth[s] = -1;
+
+    auto cell = [this](int row, int column) { return MultiListView->SubItem(row, column - 1); };
+    auto rowAt = [&](int s) { return firstRow + s; };
+    auto held = [&](int s) { return rowAt(s) < MultiListView->ItemCount(); };
+    auto enabled = [&](int s) {
+        return Contains(cell(rowAt(s), 2), "Enable") && Contains(cell(rowAt(s), 5), "Enable");
+    };
+    auto markSlot = [&](int s) {
+        encyt[s] = auth[s] = 0;
+        MultEncytReq->Request.VarList.GetRow(firstSlot + s)->Access = ACC_READWRITE;
+        MultiAuthReq->Request.VarList.GetRow(firstSlot + s)->Access = ACC_READWRITE;
+    };
+
+    const int kind = b.Auth->GetItemIndex();
+    const bool dynamic = b.XType->GetItemIndex() != 0;
+    for (int s = 0; s < kSecondaries && held(s); ++s) {
+        const std::string a = cell(rowAt(s), 4);
+        if (!IsEnterprise(kind) && kind != kDot1x && enabled(s) && (Contains(a, "EAP") || Contains(a, "Enterprise"))) {
+            flags.Enterprise = true;
+            markSlot(s);
+        }
+        if (kind == kDot1x && dynamic && enabled(s) && (Contains(a, "Open") || Contains(a, "Shared")) &&
+            Contains(cell(rowAt(s), 6), "First")) {
+            flags.KeySlot1 = true;
+            markSlot(s);
+        }
+    }
+    if (IsWep(kind) || (kind == kDot1x && !dynamic)) {
+        if (b.Encryp->GetItemIndex() == 1)
+            for (int s = 0; s < kSecondaries && held(s); ++s) {
+                const std::string a = cell(rowAt(s), 4);
+                if (cell(rowAt(s), 6) == b.ValKey->Text() && enabled(s) &&
+                    (Contains(a, "Open") || Contains(a, "Shared")))
+                    flags.KeyValue = true;
+            }
+    } else if (IsEnterprise(kind) || IsPersonal(kind)) {
+        const std::string groupKey = (IsEnterprise(kind) ? b.GroupKey : b.GroupKeyPsk)->Text();
+        for (int s = 0; s < kSecondaries && held(s); ++s) {
+            if (!enabled(s))
+                continue;
+            const std::string a = cell(rowAt(s), 4);
+            const std::string key = cell(rowAt(s), 6);
+            if (IsWepAuthText(a)) {
+                if (key != "First" && key != "Fourth") {
+                    flags.KeySlots23 = true;
+                    break;
+                }
+            } else if (groupKey != b.SnapGroupKey && !b.SnapGroupKey.empty()) {
+                flags.GroupKey = true;
+                b.SnapGroupKey = groupKey;
+                break;
+            }
+        }
+    }
+    if (!flags.Enterprise && !flags.KeySlot1)
+        return true;
+    for (int s = 0; s < kSecondaries; ++s) {
+        b.MultEncyt[s]->SetItemIndex(encyt[s]);
+        b.MultiAuth[s]->SetItemIndex(auth[s]);
+    }
+    // Both are judged: the primary's change must not go out over additional SSIDs left insecure.
+    const bool ok = Write(MultEncytReq.get()) && Write(MultiAuthReq.get());
+    if (!ok)
+        ShowStatus("Multi-SSID Encrypt set error");
+    return ok;
+}
+
+void TFM_Wirless::Bt_ApplyClick(QObject*) {
+    if (Working_ > 0 || !NoScanPending)
+        return;
+    ++Working_;
+    struct Leave {
+        int& n;
+        ~Leave() { --n; }
+    } leave{Working_};
+
+    // What the visible copies hold is what gets checked and written.
+    for (WirlessBand& b : Band)
+        if (PageVisible(b) && KindOf(b) == kDot1x) {
+            XRadiusExit(b, false);
+            b.AccountMode->SetItemIndex(b.XAccountMode->GetItemIndex());
+        }
+    CopyCipherChoices();
+    for (WirlessBand& b : Band) {
+        const int mode = b.ApMode->GetItemIndex();
+        const int kind = b.Auth->GetItemIndex();
+        if (PageVisible(b) && (mode == 1 || mode == 2) && (IsEnterprise(kind) || kind == kDot1x))
+            b.Auth->SetItemIndex(kOpenSystem);
+    }
+    for (WirlessBand& b : Band)
+        if (PageVisible(b) && !CheckSsid(b))
+            return;
+    for (WirlessBand& b : Band)
+        if (PageVisible(b) && !CheckPrimarySsidUnique(b)) {
+            b.SSID->setFocus();
+            UpdateMacEditStates();
+            return;
+        }
+    if (!CheckDuplicateWdsMac())
+        return;
+    if (!CheckMacAddresses() || !PrepareAndCheckFields()) {
+        UpdateMacEditStates();
+        return;
+    }
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        if (b.ApMode->GetItemIndex() != 0)
+            b.MssidState->SetItemIndex(0);
+        b.ChanBound->SetText(b.Chan->Text());
+    }
+    for (WirlessBand& b : Band)
+        if (PageVisible(b) && !ReconcileMultiSsid(b))
+            return;
+
+    struct Warning {
+        bool Flags::*flag;
+        const char* text;
+    };
+    static const Warning warnings[] = {
+        {&Flags::Enterprise, "To change authentication type of Primary SSID will change WPA-Enterprise of Secondary "
+                             "SSID to non security."},
+        {&Flags::KeySlot1, "Setting 802.1x Dynamic will use key slot 1.\nOther Multiple SSID which uses WEP Key 1 "
+                           "will be set to no security."},
+        {&Flags::KeyValue, "Key value is used by SSID! \nTo change Key value affects other SSID settings."},
+        {&Flags::GroupKey, "Group Key Update Interval is used by SSID!\nTo change Group Key Update Interval affects "
+                           "other SSID settings."},
+        {&Flags::KeySlots23, "WPA or PSK will use key slot 2 and 3.\nOther Multiple SSID which uses WEP key 2 and 3 "
+                             "will be set to no security."},
+    };
+    for (const Warning& w : warnings) {
+        const bool show = (g_flags[0].*w.flag && Band[0].MssidStateRead == 1) ||
+                          (g_flags[1].*w.flag && Band[1].MssidStateRead == 1);
+        if (!show)
+            continue;
+        MessageBox(this, w.text, "Warning", MB_OK);
+        if (w.flag == &Flags::Enterprise)
+            Band[0].MssidStateRead = Band[1].MssidStateRead = 0;
+    }
+
+    ShowStatus("Send SNMP packet,Please wait!");
+    // Every write is made whatever the one before gave; success needs every write made.
+    bool ok = true;
+    auto write = [&ok](NxSNMPRequest2Edits* request) { ok = Write(request) && ok; };
+    if (Band[0].AccountingSupported && Band[1].AccountingSupported) {
+        write(AccountReq[0].get());
+        write(AccountReq[1].get());
+    }
+    write(WirelessReq.get());
+    write(RadiusReq.get());
+    if (BakRadiusSupported)
+        write(BakRadiusReq.get());
+    for (WirlessBand& b : Band)
+        if (b.BakAccountingSupported)
+            write(BakAccountReq[b.PageIndex].get());
+    write(WepKeyReq.get());
+    write(WdsMacReq.get());
+    if (!ApplyRtsLength())
+        ok = false;
+    ShowStatus(ok ? "Setting Success!" : "Setting error!");
+    if (!ok)
+        for (WirlessBand& b : Band)
+            b.MssidStateRead = b.MssidState->GetItemIndex();
+    --Working_;
+    Bt_RefreshClick(Bt_Refresh);
+    ++Working_;
+    // The refresh writes its own read failures; the result of the writes stays in view.
+    ShowStatus(ok ? "Setting Success!" : "Setting error!");
+}

@@ -1,0 +1,116 @@
+#pragma once
+// The controls of one band page of the wireless form and what the form remembers about that band.
+// Every rule of the form is written once against this record; the page-2 controls are the twins of
+// page 1's under their own names.
+#include <string>
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class TLabel;
+class TListView;
+
+struct WirlessBand {
+    int Number = 1; // the MIB instance: 1 first radio (page TS_11a), 2 second (TS_11g)
+    int PageIndex = 0;
+    QWidget* Page = nullptr;
+
+    // Wireless Settings
+    TEdit* SSID = nullptr;
+    TComboBox* SSIDBcast = nullptr;
+    TComboBox* Chan = nullptr; // the visible choice
+    TEdit* ChanBound = nullptr;
+    TEdit* ChanList = nullptr;
+    TEdit* WdsChanList = nullptr;
+    TEdit* RaFreq = nullptr;
+    TCheckBox* AutoScan = nullptr;
+    TComboBox* ApMode = nullptr;
+    // Authentication: the visible choice and the bound combo with all ten kinds
+    TLabel* AuthLabel = nullptr;
+    TComboBox* AuthTemp = nullptr;
+    TComboBox* Auth = nullptr;
+    // Key Settings
+    TComboBox* Encryp = nullptr;
+    TComboBox* KeyType = nullptr;
+    TComboBox* KeySize = nullptr;
+    TComboBox* ValKey = nullptr;
+    TEdit* Key[4] = {};
+    // Radius Server Settings
+    TComboBox* CipherRadius = nullptr;
+    TEdit* GroupKey = nullptr;
+    TEdit* RadiusServer = nullptr;
+    TEdit* RadiusPort = nullptr;
+    TEdit* RadiusSecret = nullptr;
+    TComboBox* AccountMode = nullptr;
+    TEdit* AccountServer = nullptr;
+    TEdit* AccountPort = nullptr;
+    // Secondary Radius Server Settings
+    TComboBox* RadiusMode = nullptr;
+    TEdit* SecRadiusServer = nullptr;
+    TEdit* SecRadiusPort = nullptr;
+    TEdit* SecRadiusSecret = nullptr;
+    TComboBox* SecAccountMode = nullptr;
+    TEdit* SecAccountServer = nullptr;
+    TEdit* SecAccountPort = nullptr;
+    // PassPhrase Settings
+    TComboBox* CipherPsk = nullptr;
+    TEdit* GroupKeyPsk = nullptr; // bound
+    TEdit* PassPhrase = nullptr;
+    // 802.1x Settings
+    TComboBox* XEncrypt = nullptr;
+    TComboBox* XKeySize = nullptr;
+    TComboBox* XKeyType = nullptr;
+    TComboBox* XValKey = nullptr;
+    TComboBox* XType = nullptr; // bound: Static / Dynamic
+    TComboBox* XCipher = nullptr;
+    TEdit* XKey[4] = {};
+    TEdit* XRadiusServer = nullptr;
+    TEdit* XRadiusPort = nullptr;
+    TEdit* XRadiusSecret = nullptr;
+    TComboBox* XAccountMode = nullptr;
+    TEdit* XAccountServer = nullptr;
+    TEdit* XAccountPort = nullptr;
+    // WDS, AP repeater, site survey
+    TEdit* WdsMac[8] = {};
+    TEdit* RoMac = nullptr;
+    TEdit* RepeaterSSID = nullptr;
+    TEdit* CRoMac = nullptr;
+    QPushButton* Scan = nullptr;
+    TListView* Sites = nullptr;
+    TComboBox* SiteTrigger = nullptr;
+    // Hidden bound controls
+    TComboBox* Cipher = nullptr;
+    TEdit* RtsLen = nullptr;
+    TComboBox* DataRateStatus = nullptr;
+    TComboBox* MssidState = nullptr;
+    TComboBox* MultEncyt[7] = {};
+    TComboBox* MultiAuth[7] = {};
+    // Group boxes
+    QGroupBox* GbWireless = nullptr;
+    QGroupBox* GbWds = nullptr;
+    QGroupBox* GbRepeater = nullptr;
+    QGroupBox* GbSite = nullptr;
+    QGroupBox* GbKey = nullptr;
+    QGroupBox* GbRadius = nullptr;
+    QGroupBox* GbSecRadius = nullptr;
+    QGroupBox* GbPsk = nullptr;
+    QGroupBox* Gb8021x = nullptr;
+
+    // State
+    bool AccountingSupported = false;
+    bool BakAccountingSupported = false;
+    bool KeysHoldHex = true;
+    int MssidStateRead = 0; // the band's multi-SSID function as last read (1 on)
+    std::string SnapValidKey;
+    std::string SnapGroupKey;
+    std::string SnapCipher;
+    int SnapApMode = 0;
+
+    // Finds the page's controls under their page-1 or page-2 names.
+    void Find(QWidget* form, int number);
+    // The first or the second band's name of a control.
+    const char* Name(const char* first, const char* second) const { return Number == 2 ? second : first; }
+};

@@ -1,0 +1,366 @@
+// The checks Apply runs before it writes anything, and which rows each authentication kind writes.
+// Each failing check shows its message, makes its page active and focuses its edit where the
+// form does, and ends Apply with nothing sent.
+#include "forms/wireless/Wirless.h"
+
+#include "app/AddressChecks.h"
+#include "app/ModelCode.h"
+#include "forms/wireless/WepKeyText.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Focus.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+
+#include <cctype>
+#include <string>
+
+namespace {
+
+constexpr char kZeroMac[] = "000000000000";
+constexpr int kEnable = 1;
+
+enum WirelessRow {
+    rSSID,
+    rBroadcast,
+    rChannel,
+    rChannelList,
+    rRadioFrequency,
+    rWdsChannelList,
+    rApMode,
+    rAuthentication,
+    rEncryption,
+    rValidKey,
+    rKeyType,
+    rPassPhrase,
+    rCipher,
+    rGroupKey,
+    rDot1xKeyType,
+    rAutoScan,
+    rAccountMode,
+    rAccountServer,
+    rAccountPort,
+    kRowsPerBand
+};
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Page 1 names its band by the model; page 2 is always the 802.11g radio. Empty: no message.
+std::string BandWord(const WirlessBand& b, const char* a, const char* g) {
+    if (b.Number == 2 || ModelCode() == "7593")
+        return g;
+    return ModelCode() == "6391" ? a : "";
+}
+
+int ValidKeyNumber(const TComboBox* validKey) {
+    const int index = validKey->GetItemIndex();
+    if (validKey->ItemCount() == 2)
+        return index == 1 ? 3 : 0;
+    return index < 0 ? 0 : index;
+}
+
+bool IsNumberIn(const std::string& text, long low, long high) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    for (char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    const long n = std::stol(text);
+    return n >= low && n <= high;
+}
+
+} // namespace
+
+bool TFM_Wirless::CheckSsid(WirlessBand& b) {
+    const std::string ssid = b.SSID->Text();
+    std::string text;
+    std::string title = "Error";
+    if (ssid.size() > 32) {
+        const std::string band = BandWord(b, "11a", "11g");
+        text = band.empty() ? "" : "The Max Length of SSID is 32 in " + band + "!";
+    } else if (!ssid.empty() && ssid[0] == ' ') {
+        text = "The first character can't be blank.";
+    } else if (ssid.empty()) {
+        const std::string band = BandWord(b, "11a", "11g");
+        text = band.empty() ? "" : "Please Input SSID in " + band;
+        title = "Warning";
+    } else {
+        return true;
+    }
+    MakePageActive(b);
+    PC_WirlessChange(PC_Wirless);
+    if (!text.empty())
+        MessageBox(this, text, title, MB_OK);
+    PostFocus(b.SSID);
+    return false;
+}
+
+bool TFM_Wirless::CheckPrimarySsidUnique(WirlessBand& b) {
+    if (b.MssidState->GetItemIndex() != 1)
+        return true;
+    const int first = b.Number == 1 ? 1 : 9;
+    const std::string caption = std::to_string(b.Number);
+    for (int row = first; row < first + 7 && row < MultiListView->ItemCount(); ++row) {
+        if (MultiListView->ItemCaption(row) == caption &&
+            MultiListView->SubItem(row, 1).find("Enable") != std::string::npos &&
+            MultiListView->SubItem(row, 2) == b.SSID->Text()) {
+            const std::string band = b.Number == 1 ? "11a" : "11g";
+            MessageBox(this,
+                       "The " + band + " Primary SSID's SSID is same as Multi-SSID " +
+                           std::to_string(row - (b.Number == 1 ? 0 : 8)),
+                       "Warning", MB_OK);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TFM_Wirless::CheckDuplicateWdsMac() {
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        for (int i = 7; i >= 1; --i)
+            for (int j = 0; j < i; ++j) {
+                const std::string mac = Upper(b.WdsMac[i]->Text());
+                if (mac.empty() || mac == kZeroMac || mac != Upper(b.WdsMac[j]->Text()))
+                    continue;
+                const std::string band = BandWord(b, "802.11a", "802.11g");
+                if (!band.empty())
+                    MessageBox(this, "Exist same MAC address in " + band + ".", "Warning", MB_OK);
+                return false;
+            }
+    }
+    return true;
+}
+
+bool TFM_Wirless::CheckMacAddresses() {
+    if (!WdsMacReq)
+        return true;
+    for (int row = 0; row < 16; ++row)
+        WdsMacReq->Request.VarList.GetRow(row)->Access = ACC_INVALID;
+    for (WirlessBand& b : Band) {
+        const int mode = b.ApMode->GetItemIndex();
+        if (!PageVisible(b) || (mode != 1 && mode != 2))
+            continue;
+        for (int i = 0; i < 8; ++i)
+            WdsMacReq->Request.VarList.GetRow(b.PageIndex * 8 + i)->Access = ACC_READWRITE;
+        auto fail = [&](TEdit* slot, const std::string& text, const char* title) {
+            MakePageActive(b);
+            PC_WirlessChange(PC_Wirless);
+            if (!text.empty())
+                MessageBox(this, text, title, MB_OK);
+            PostFocus(slot);
+            return false;
+        };
+        const std::string band = BandWord(b, "IEEE802.11a", "IEEE802.11g");
+        const std::string lengthText = band.empty() ? "" : "The length is 12 in " + band + " MAC address.";
+        if (b.WdsMac[0]->Text().empty()) {
+            if (b.Number == 2)
+                return fail(b.WdsMac[0], "Please input MAC address in first blank space!", "Warning");
+            return fail(b.WdsMac[0], lengthText, "Error");
+        }
+        for (TEdit* slot : b.WdsMac) {
+            if (slot->Text().size() == 12)
+                continue;
+            if (slot->Text().empty()) {
+                slot->SetText(kZeroMac);
+                continue;
+            }
+            return fail(slot, lengthText, "Error");
+        }
+    }
+    return true;
+}
+
+bool TFM_Wirless::IsKeyEdited(const TEdit* key) {
+    return !IsMaskedKey(key->Text());
+}
+
+int TFM_Wirless::CheckHexKey(TEdit* key) {
+    const std::string text = key->Text();
+    if (IsMaskedKey(text))
+        return 0;
+    for (char c : text)
+        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+            ShowMessage("Please input  Hexadecimal digits!");
+            key->SetText("");
+            return 1;
+        }
+    return 2;
+}
+
+bool TFM_Wirless::CheckWepKeyLengths(WirlessBand& b) {
+    static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th"};
+    static const char* const names[] = {"First", "Second", "Third", "Fourth"};
+    const int length = RequiredKeyLength(b.KeyType->GetItemIndex(), b.KeySize->GetItemIndex());
+    for (int k = 0; k < 4; ++k) {
+        if (int(b.Key[k]->Text().size()) == length || b.ValKey->Text() != names[k])
+            continue;
+        const std::string band = BandWord(b, "IEEE802.11a", "IEEE802.11g");
+        if (!band.empty())
+            MessageBox(this,
+                       std::string(length == 16 ? "The Lengh" : "The Length") + " of the " + ordinals[k] + " key in " +
+                           band + " must be " + std::to_string(length) + "!",
+                       "Warning", MB_OK);
+        return false;
+    }
+    return true;
+}
+
+bool TFM_Wirless::PrepareAndCheckFields() {
+    auto access = [](NxSNMPRequest2Edits* r, int row, uint32_t value) {
+        if (r)
+            r->Request.VarList.GetRow(row)->Access = value;
+    };
+    for (int row = 0; row < 2 * kRowsPerBand; ++row)
+        access(WirelessReq.get(), row, ACC_INVALID);
+    for (int row = 0; row < 3; ++row)
+        access(RadiusReq.get(), row, ACC_INVALID);
+    for (int row = 0; row < 8; ++row)
+        access(WepKeyReq.get(), row, ACC_INVALID);
+    const bool bothAccounting = Band[0].AccountingSupported && Band[1].AccountingSupported;
+    if (bothAccounting)
+        for (auto& r : AccountReq)
+            for (int row = 0; row < 3; ++row)
+                access(r.get(), row, ACC_INVALID);
+
+    // Key lengths of every visible band come first.
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        const int kind = b.Auth->GetItemIndex();
+        const bool staticDot1x = kind == kDot1x && b.XType->GetItemIndex() == 0;
+        if (b.Encryp->GetItemIndex() == kEnable && (IsWep(kind) || staticDot1x) && !CheckWepKeyLengths(b))
+            return false;
+    }
+
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        const int base = b.PageIndex * kRowsPerBand;
+        auto mark = [&](int row, uint32_t value = ACC_READWRITE) { access(WirelessReq.get(), base + row, value); };
+        for (int row : {rSSID, rBroadcast, rChannel, rApMode, rAuthentication, rAutoScan, rEncryption})
+            mark(row);
+        for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
+            mark(row, ACC_READONLY);
+        auto fail = [&](TEdit* edit, const char* text, bool page, bool clear = false) {
+            if (page) {
+                MakePageActive(b);
+                PC_WirlessChange(PC_Wirless);
+            }
+            MessageBox(this, text, "Error", MB_OK);
+            if (clear)
+                edit->SetText("");
+            PostFocus(edit);
+            return false;
+        };
+        // The valid key: typed characters become hex, then the digits are tested and the row written.
+        auto validKey = [&]() {
+            const int number = ValidKeyNumber(b.ValKey);
+            TEdit* key = b.Key[number];
+            if (b.KeyType->GetItemIndex() == 0 && IsKeyEdited(key))
+                key->SetText(AsciiToHexText(key->Text()));
+            if (CheckHexKey(key) == 1)
+                return false;
+            // A key shown masked is the device's own: writing the mask back would replace it.
+            if (!IsMaskedKey(key->Text()) || key->Text().empty())
+                access(WepKeyReq.get(), b.PageIndex * 4 + number, ACC_READWRITE);
+            return true;
+        };
+        auto servers = [&](TEdit* server, TEdit* port, TComboBox* accountMode, TEdit* accountServer,
+                           TEdit* accountPort) {
+            if (!IsValidIPAddress(server->Text()))
+                return fail(server, "The Radius server's IP is illegal.", true);
+            if (port->Text().empty())
+                return fail(port, "Please input a number between 1 and 65535.", true);
+            if (accountMode->GetItemIndex() == kEnable) {
+                if (!IsValidIPAddress(accountServer->Text()))
+                    return fail(accountServer, "The accounting server's IP is illegal.", true);
+                if (accountPort->Text().empty())
+                    return fail(accountPort, "Please input a number between 1 and 65535.", true);
+            }
+            if (BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable) {
+                if (!IsValidIPAddress(b.SecRadiusServer->Text()))
+                    return fail(b.SecRadiusServer, "The Secondary Radius server's IP is illegal.", false);
+                if (b.SecRadiusPort->Text().empty())
+                    return fail(b.SecRadiusPort, "Please input a number between 1 and 65535.", false);
+            }
+            if (BakRadiusSupported && b.SecAccountMode->GetItemIndex() == kEnable) {
+                if (!IsValidIPAddress(b.SecAccountServer->Text()))
+                    return fail(b.SecAccountServer, "The accounting server's IP is illegal.", false);
+                if (b.SecAccountPort->Text().empty())
+                    return fail(b.SecAccountPort, "Please input a number between 1 and 65535.", false);
+            }
+            return true;
+        };
+        auto markRadius = [&]() {
+            for (int row = 0; row < 3; ++row)
+                access(RadiusReq.get(), row, ACC_READWRITE);
+        };
+
+        const int kind = b.Auth->GetItemIndex();
+        if (IsWep(kind)) {
+            if (b.Encryp->GetItemIndex() == kEnable && !validKey())
+                return false;
+            mark(rValidKey);
+            mark(rKeyType);
+        } else if (IsEnterprise(kind)) {
+            b.Encryp->SetItemIndex(kEnable);
+            if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
+                return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
+            if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
+                return false;
+            markRadius();
+            mark(rCipher);
+            mark(rGroupKey);
+            if (b.AccountingSupported)
+                for (int row : {rAccountMode, rAccountServer, rAccountPort})
+                    mark(row);
+        } else if (IsPersonal(kind)) {
+            b.Encryp->SetItemIndex(kEnable);
+            if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
+                return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
+            const size_t length = b.PassPhrase->Text().size();
+            if (length < 8 || length > 63) {
+                const std::string band = BandWord(b, "802.11a", "802.11g");
+                MakePageActive(b);
+                PC_WirlessChange(PC_Wirless);
+                if (!band.empty())
+                    MessageBox(this, "The length of " + band + " PassPhrase is between 8 and 63.", "Error", MB_OK);
+                PostFocus(b.PassPhrase);
+                return false;
+            }
+            mark(rPassPhrase);
+            mark(rCipher);
+            mark(rGroupKey);
+        } else if (kind == kDot1x) {
+            if (!servers(b.XRadiusServer, b.XRadiusPort, b.XAccountMode, b.XAccountServer, b.XAccountPort))
+                return false;
+            markRadius();
+            mark(rCipher);
+            mark(rDot1xKeyType);
+            // The 802.1x accounting that was checked is also what is written.
+            if (b.AccountingSupported) {
+                b.AccountMode->SetItemIndex(b.XAccountMode->GetItemIndex());
+                for (int row : {rAccountMode, rAccountServer, rAccountPort})
+                    mark(row);
+            }
+            if (b.Encryp->GetItemIndex() == kEnable) {
+                if (b.XType->GetItemIndex() == 0) {
+                    if (!validKey())
+                        return false;
+                    mark(rKeyType);
+                } else {
+                    b.ValKey->SetItemIndex(0);
+                }
+                mark(rValidKey);
+            }
+        }
+    }
+    return true;
+}

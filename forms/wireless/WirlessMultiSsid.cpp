@@ -1,0 +1,60 @@
+// How the additional SSIDs of a band limit its primary SSID's choices: an enabled additional SSID
+// with WEP security holds key slots 2 and 3, so the valid key can only be the first or the fourth.
+#include "forms/wireless/Wirless.h"
+
+#include "platform/ComboBox.h"
+#include "platform/ListView.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kSecondaries = 7;
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+bool IsWepAuthText(const std::string& text) {
+    return text == "Open System" || text == "Shared Key" || text == "Open System / Shared Key";
+}
+
+void FillKeyList(TComboBox* combo, bool limited, const std::string& selected) {
+    combo->ClearItems();
+    if (limited) {
+        combo->AddItem("First");
+        combo->AddItem("Fourth");
+    } else {
+        for (const char* item : {"First", "Second", "Third", "Fourth"})
+            combo->AddItem(item);
+    }
+    int index = 0;
+    for (int i = 0; i < combo->ItemCount(); ++i)
+        if (combo->ItemText(i) == selected)
+            index = i;
+    combo->SetItemIndex(index);
+}
+
+} // namespace
+
+// The list's columns after the caption (ifIndex): 1 state, 2 SSID, 3 authentication, 4 encryption.
+void TFM_Wirless::FillValidKeyLists(WirlessBand& b) {
+    const int first = b.Number == 1 ? 1 : 9;
+    const std::string caption = std::to_string(b.Number);
+    const bool functionOn = b.MssidState->GetItemIndex() == 1;
+    bool limited = false;
+    for (int row = first; row < first + kSecondaries && row < MultiListView->ItemCount(); ++row) {
+        if (MultiListView->ItemCaption(row) == caption && functionOn &&
+            Contains(MultiListView->SubItem(row, 1), "Enable") && !Contains(MultiListView->SubItem(row, 4), "Disable") &&
+            IsWepAuthText(MultiListView->SubItem(row, 3))) {
+            limited = true;
+            break;
+        }
+    }
+    FillKeyList(b.ValKey, limited, b.SnapValidKey);
+    FillKeyList(b.XValKey, limited, b.SnapValidKey);
+}
+
+void TFM_Wirless::ReadMultiSsidSlots(WirlessBand& b) {
+    FillValidKeyLists(b);
+}

@@ -1,0 +1,395 @@
+// Creation and refresh of the wireless form: its 21 requests, their access words per visible band,
+// the support probes, and the order in which the control states are derived from what was read.
+#include "forms/wireless/Wirless.h"
+
+#include "app/MibRowTables.h"
+#include "app/StartupGlobals.h"
+#include "app/WirelessRowTables.h"
+#include "library/snmp/New_req2Edit.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/ListView.h"
+#include "platform/StatusBar.h"
+
+#include <QTabWidget>
+#include <exception>
+
+namespace {
+
+// Rows of one band in the wireless table (the second band's are 19 further on).
+enum WirelessRow {
+    rSSID,
+    rBroadcast,
+    rChannel,
+    rChannelList,
+    rRadioFrequency,
+    rWdsChannelList,
+    rApMode,
+    rAuthentication,
+    rEncryption,
+    rValidKey,
+    rKeyType,
+    rPassPhrase,
+    rCipher,
+    rGroupKey,
+    rDot1xKeyType,
+    rAutoScan,
+    rAccountMode,
+    rAccountServer,
+    rAccountPort,
+    kRowsPerBand
+};
+
+constexpr int kSiteWalkTimeout = 500;     // hundredths of a second
+constexpr int kMultiOverWdsTimeout = 8000;
+constexpr int kSiteKeyItem = 8;           // bSiteSupportWDS: rows of access points without WDS are left out
+
+int WirelessRowOf(const WirlessBand& band, int row) {
+    return (band.Number - 1) * kRowsPerBand + row;
+}
+
+void SetAccess(NxSNMPRequest2Edits& request, int row, uint32_t access) {
+    request.Request.VarList.GetRow(row)->Access = access;
+}
+
+// A site table whose row display fails still ends its walk; the failure is told at the end.
+class WirlessSiteTable : public New_req2Edit {
+  public:
+    WirlessSiteTable(QWidget* owner, std::string& error) : New_req2Edit(owner), Error_(error) {}
+
+  protected:
+    void ShowValues() override {
+        try {
+            New_req2Edit::ShowValues();
+        } catch (const std::exception& e) {
+            Error_ = e.what();
+        }
+    }
+
+  private:
+    std::string& Error_;
+};
+
+} // namespace
+
+void TFM_Wirless::FormCreate(QObject*) {
+    ++Working_;
+    try {
+        BuildRequests();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    try {
+        DeriveControlStates(false);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    --Working_;
+}
+
+void TFM_Wirless::ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported) {
+    supported = request.Get();
+}
+
+void TFM_Wirless::BuildRequests() {
+    auto make = [this](const VarDef* rows, uint8_t itemType = MVT_SV, int keys = 0, bool blocking = true) {
+        auto r = std::make_unique<NxSNMPRequest2Edits>(this);
+        r->Request.VarList = NxSNMPVarList(rows, itemType, keys);
+        if (blocking)
+            r->Mode = NxSNMPRequest2Controls::ModeBlocking;
+        return r;
+    };
+
+    // 1, 2: accounting per band, a probe
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        auto& r = AccountReq[b.PageIndex];
+        r = make(MibRows::bSecAccountMode_to_bSecAccountPort(b.Number));
+        r->BindComboBox(0, b.XAccountMode);
+        r->BindEdits(1, "%s", b.XAccountServer);
+        r->BindEdits(2, "%u{n1x65535}", b.XAccountPort);
+        ReadSupportProbe(*r, b.AccountingSupported);
+    }
+    // 3: data-rate status
+    DataRateReq = make(MibRows::adDataRateStatus());
+    DataRateReq->BindComboBox(0, Band[0].DataRateStatus);
+    DataRateReq->Get();
+    // 4: the wireless table
+    WirelessReq = make(MibRows::bSSID_to_bSecAccountPort());
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        b.Page->setWindowTitle(QString::fromStdString(b.Number == 1 ? Band1Caption : Band2Caption));
+        PC_Wirless->setTabText(b.PageIndex, QString::fromStdString(b.Number == 1 ? Band1Caption : Band2Caption));
+        NxSNMPRequest2Edits& r = *WirelessReq;
+        auto row = [&b](int n) { return WirelessRowOf(b, n); };
+        r.BindEdits(row(rSSID), "%s", b.SSID);
+        r.BindComboBox(row(rBroadcast), b.SSIDBcast);
+        r.BindEdits(row(rChannel), "%s", b.ChanBound);
+        r.BindEdits(row(rChannelList), "%s", b.ChanList);
+        r.BindEdits(row(rRadioFrequency), "%s", b.RaFreq);
+        r.BindEdits(row(rWdsChannelList), "%s", b.WdsChanList);
+        r.BindComboBox(row(rApMode), b.ApMode);
+        r.BindComboBox(row(rAuthentication), b.Auth);
+        r.BindComboBox(row(rEncryption), b.Encryp);
+        r.BindComboBox(row(rValidKey), b.ValKey);
+        r.BindComboBox(row(rKeyType), b.KeyType);
+        r.BindEdits(row(rPassPhrase), "%s", b.PassPhrase);
+        r.BindComboBox(row(rCipher), b.Cipher);
+        r.BindEdits(row(rGroupKey), "%u{n300x18000}", b.GroupKeyPsk);
+        r.BindComboBox(row(rDot1xKeyType), b.XType);
+        r.BindCheckBox(row(rAutoScan), b.AutoScan);
+        if (b.AccountingSupported) {
+            r.BindComboBox(row(rAccountMode), b.AccountMode);
+            r.BindEdits(row(rAccountServer), "%s", b.AccountServer);
+            r.BindEdits(row(rAccountPort), "%u{n1x65535}", b.AccountPort);
+        }
+    }
+    SetWirelessRowAccess();
+    WirelessReq->Get();
+    // 5, 6: backup accounting per band, a probe
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        auto& r = BakAccountReq[b.PageIndex];
+        r = make(MibRows::bSecBakAccountServer_to_bSecBakAccountStatus(b.Number));
+        r->BindEdits(0, "%s", b.SecAccountServer);
+        r->BindEdits(1, "%u{n1x65535}", b.SecAccountPort);
+        r->BindComboBox(2, b.SecAccountMode);
+        ReadSupportProbe(*r, b.BakAccountingSupported);
+    }
+    if (Band[0].AccountingSupported) {
+        CB_AccountModeChange(nullptr);
+        Cb_AccountMode_802Change(nullptr);
+    }
+    if (Band[1].AccountingSupported)
+        Cb_AccountMode_gChange(nullptr);
+    for (WirlessBand& b : Band)
+        if (PageVisible(b))
+            TakeSnapshots(b);
+    // 7: RADIUS server
+    RadiusReq = make(MibRows::bSecRADIUSServer_to_bSecRADIUSSecret(), SVT_SV);
+    RadiusReq->BindEdits(0, "%s", Band[0].RadiusServer);
+    RadiusReq->BindEdits(1, "%u{n1x65535}", Band[0].RadiusPort);
+    RadiusReq->BindEdits(2, "%s", Band[0].RadiusSecret);
+    for (int i = 0; i < 3; ++i)
+        SetAccess(*RadiusReq, i, ACC_READWRITE);
+    RadiusReq->Get();
+    // 8: backup RADIUS server, a probe
+    BakRadiusReq = make(MibRows::bSecBakRADIUSServer_to_bSecBakRADIUSStatus(), SVT_SV);
+    BakRadiusReq->BindEdits(0, "%s", Band[0].SecRadiusServer);
+    BakRadiusReq->BindEdits(1, "%u{n1x65535}", Band[0].SecRadiusPort);
+    BakRadiusReq->BindEdits(2, "%s", Band[0].SecRadiusSecret);
+    BakRadiusReq->BindComboBox(3, Band[0].RadiusMode);
+    ReadSupportProbe(*BakRadiusReq, BakRadiusSupported);
+    if (BakRadiusSupported) {
+        CB_RadiusModeChange(nullptr);
+        CB_RadiusMode_gChange(nullptr);
+    }
+    // 9, 10: WEP keys, WDS peers
+    WepKeyReq = make(MibRows::bWepKeyValue());
+    WdsMacReq = make(MibRows::bWdsRemoteMacAddress());
+    for (WirlessBand& b : Band) {
+        for (int k = 0; k < 4; ++k)
+            WepKeyReq->BindEdits(b.PageIndex * 4 + k, "%s", b.Key[k]);
+        for (int i = 0; i < 8; ++i)
+            WdsMacReq->BindEdits(b.PageIndex * 8 + i, "%h", b.WdsMac[i]);
+    }
+    SetWirelessRowAccess();
+    WepKeyReq->Get();
+    WdsMacReq->Get();
+    // 11: the multi-SSID function of each band
+    MssidStateReq = make(MibRows::adMSSIDState(), MVT_SV, 0, false);
+    MssidStateReq->BindComboBox(0, Band[0].MssidState);
+    MssidStateReq->BindComboBox(1, Band[1].MssidState);
+    MssidStateReq->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnMssidStateRead(result); };
+    SetWirelessRowAccess();
+    MssidStateReq->Get();
+    // 12, 13: the additional SSIDs' encryption and authentication, written only
+    MultEncytReq = make(MibRows::adMSSIDEncryption(), MVT_SV, 0, false);
+    MultiAuthReq = make(MibRows::adMSSIDAuth(), MVT_SV, 0, false);
+    for (WirlessBand& b : Band)
+        for (int s = 0; s < 7; ++s) {
+            MultEncytReq->BindComboBox(b.PageIndex * 7 + s, b.MultEncyt[s]);
+            MultiAuthReq->BindComboBox(b.PageIndex * 7 + s, b.MultiAuth[s]);
+        }
+    // 14: the multi-SSID table
+    MultiListReq = make(MibRows::ifIndex_to_adMSSIDSuppress(), MVT_UMV, 2);
+    MultiListReq->AttachListView(MultiListView, false);
+    MultiListReq->Get();
+    for (WirlessBand& b : Band)
+        if (PageVisible(b))
+            ReadMultiSsidSlots(b);
+    // 15: only the constraints of edits that no request writes
+    ConstraintReq = make(MibRows::bSecRADIUSPort_bSecGroupKeyUpdateInterval(), MVT_SV, 0, false);
+    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[0].XRadiusPort);
+    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].XRadiusPort);
+    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].RadiusPort);
+    ConstraintReq->BindEdits(1, "%u{n300x18000}", Band[0].GroupKey);
+    ConstraintReq->BindEdits(1, "%u{n300x18000}", Band[1].GroupKey);
+    ConstraintReq->BindEdits(1, "%u{n300x18000}", Band[1].GroupKeyPsk);
+    for (WirlessBand& b : Band)
+        b.SSID->SetMaxLength(32);
+    // 16: the site-scan trigger
+    SiteTriggerReq = make(MibRows::bRefresha_bRefreshg(), MVT_SV, 0, false);
+    SiteTriggerReq->Request.TimeOut = kSiteWalkTimeout;
+    SiteTriggerReq->BindComboBox(0, Band[0].SiteTrigger);
+    SiteTriggerReq->BindComboBox(1, Band[1].SiteTrigger);
+    SiteTriggerReq->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnSiteRefreshDone(result); };
+    // 17-20: site table and RTS length per band
+    for (WirlessBand& b : Band) {
+        if (!PageVisible(b))
+            continue;
+        WirlessBand* band = &b;
+        auto& table = SiteTableReq[b.PageIndex];
+        table = std::make_unique<WirlessSiteTable>(this, SiteRowError_);
+        table->Request.VarList = NxSNMPVarList(MibRows::SiteTable(b.Number), MVT_UMV, 1);
+        table->Request.TimeOut = kSiteWalkTimeout;
+        table->AttachListView(b.Sites, false);
+        table->OnEndingGet = [this, band](NxSNMPRequest2Controls*, NxSNMPError* result) {
+            OnSiteTableRead(*band, result);
+        };
+        StartSiteWalk(b);
+
+        auto& rts = RtsReq[b.PageIndex];
+        rts = make(b.Number == 1 ? MibRows::adFrequency_to_adWMM_1() : MibRows::adFrequency_to_adWMM_2(), MVT_SV, 0,
+                   false);
+        constexpr int kRtsRow = 8;
+        for (int i = 0; i < rts->Request.VarList.RowCount(); ++i)
+            SetAccess(*rts, i, i == kRtsRow ? ACC_READWRITE : ACC_INVALID);
+        rts->BindEdits(kRtsRow, "%u", b.RtsLen);
+    }
+    // 21: multi-SSID over WDS, a probe
+    MultiOverWdsReq = make(MibRows::multioverwdsconsistent());
+    MultiOverWdsReq->Request.TimeOut = kMultiOverWdsTimeout;
+    MultiOverWdsReq->BindComboBox(0, CB_multioverwds);
+    ReadSupportProbe(*MultiOverWdsReq, MultiOverWdsSupported);
+}
+
+// Rows of a hidden band stay invalid: they are neither read nor written.
+void TFM_Wirless::SetWirelessRowAccess() {
+    for (WirlessBand& b : Band) {
+        const bool live = PageVisible(b);
+        if (WirelessReq)
+            for (int n = 0; n < kRowsPerBand; ++n) {
+                uint32_t access = ACC_READWRITE;
+                if (n == rChannelList || n == rRadioFrequency || n == rWdsChannelList)
+                    access = ACC_READONLY;
+                if (n >= rAccountMode && !b.AccountingSupported)
+                    access = ACC_INVALID;
+                SetAccess(*WirelessReq, WirelessRowOf(b, n), live ? access : ACC_INVALID);
+            }
+        if (WepKeyReq)
+            for (int k = 0; k < 4; ++k)
+                SetAccess(*WepKeyReq, b.PageIndex * 4 + k, live ? ACC_READWRITE : ACC_INVALID);
+        if (WdsMacReq)
+            for (int i = 0; i < 8; ++i)
+                SetAccess(*WdsMacReq, b.PageIndex * 8 + i, live ? ACC_READWRITE : ACC_INVALID);
+        if (MssidStateReq)
+            SetAccess(*MssidStateReq, b.PageIndex, live ? ACC_READWRITE : ACC_INVALID);
+    }
+}
+
+void TFM_Wirless::StartSiteWalk(WirlessBand& b) {
+    New_req2Edit& table = *SiteTableReq[b.PageIndex];
+    table.RowCounter = 1;
+    table.KeyItem = kSiteKeyItem;
+    table.StopValue = "0";
+    b.Sites->SetColumnWidth(kSiteKeyItem, 0);
+    b.Sites->SetColumnWidth(0, 0);
+    SiteRowError_.clear();
+    table.Get();
+}
+
+void TFM_Wirless::Bt_RefreshClick(QObject*) {
+    if (Working_ > 0 || !NoScanPending)
+        return;
+    ++Working_;
+    try {
+        RefreshRequests();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    try {
+        DeriveControlStates(true);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    --Working_;
+}
+
+// Objects whose first read failed stay out of every later read.
+void TFM_Wirless::RefreshRequests() {
+    FillValidKeyLists(Band[0]);
+    FillValidKeyLists(Band[1]);
+    SetWirelessRowAccess();
+    if (WirelessReq)
+        WirelessReq->Get();
+    if (Band[0].AccountingSupported)
+        CB_AccountModeChange(nullptr);
+    if (Band[1].AccountingSupported)
+        Cb_AccountMode_gChange(nullptr);
+    for (WirlessBand& b : Band)
+        if (b.AccountingSupported && AccountReq[b.PageIndex]) {
+            for (int i = 0; i < 3; ++i)
+                SetAccess(*AccountReq[b.PageIndex], i, ACC_READWRITE);
+            AccountReq[b.PageIndex]->Get();
+        }
+    for (WirlessBand& b : Band)
+        if (PageVisible(b))
+            TakeSnapshots(b);
+    if (RadiusReq) {
+        for (int i = 0; i < 3; ++i)
+            SetAccess(*RadiusReq, i, ACC_READWRITE);
+        RadiusReq->Get();
+    }
+    if (BakRadiusSupported && BakRadiusReq) {
+        BakRadiusReq->Get();
+        CB_RadiusModeChange(nullptr);
+        CB_RadiusMode_gChange(nullptr);
+    }
+    if (Band[0].BakAccountingSupported && BakAccountReq[0]) {
+        BakAccountReq[0]->Get();
+        CB_SecAccountingModeChange(nullptr);
+    }
+    if (Band[1].BakAccountingSupported && BakAccountReq[1]) {
+        BakAccountReq[1]->Get();
+        CB_SecAccountingMode_gChange(nullptr);
+    }
+    if (WepKeyReq)
+        WepKeyReq->Get();
+    if (WdsMacReq)
+        WdsMacReq->Get();
+    if (MssidStateReq)
+        MssidStateReq->Get();
+    if (MultiListReq)
+        MultiListReq->Get();
+    for (WirlessBand& b : Band)
+        if (PageVisible(b))
+            ReadMultiSsidSlots(b);
+    for (WirlessBand& b : Band)
+        if (PageVisible(b) && SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->Busy)
+            StartSiteWalk(b);
+    if (MultiOverWdsSupported && MultiOverWdsReq)
+        MultiOverWdsReq->Get();
+}
+
+void TFM_Wirless::DeriveControlStates(bool afterRefresh) {
+    SnapshotSecurityTexts();
+    FillChannelCombos();
+    if (afterRefresh)
+        UpdateMacEditStates();
+    UpdateKeyEditStates();
+    BuildAuthListForPage();
+    if (!afterRefresh)
+        UpdateMacEditStates();
+    SetEditMaxLengths();
+    ShowSecurityGroups();
+    ShowKeysAsAscii();
+    SetKeyEditLengths();
+    if (afterRefresh && Band[0].AccountingSupported)
+        CB_AccountModeChange(nullptr);
+}
