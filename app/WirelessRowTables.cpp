@@ -46,8 +46,8 @@ std::array<RowSpec, N> Slots(const std::string& column, const char* name, int32_
     for (size_t i = 0; i < N; ++i) {
         const int band = i < perBand ? 1 : 2;
         const int slot = first + int(i % perBand);
-        specs[i] = {column + "." + std::to_string(band) + "." + std::to_string(slot), name, syntax, ACC_INVALID,
-                    options};
+        specs[i] = {column + "." + std::to_string(band) + "." + std::to_string(slot), name, syntax,
+                    ACC_INVALID, options};
     }
     return specs;
 }
@@ -57,7 +57,8 @@ std::array<RowSpec, N> Slots(const std::string& column, const char* name, int32_
 const VarDef* bSecAccountMode_to_bSecAccountPort(int band) {
     auto build = [](int b) {
         return std::array<RowSpec, 3>{{
-            {E ".2.1.1.1.17" + Inst(b), "bSecAccountMode", SYN_INTEGER, ACC_READWRITE, bSecAccountModeOptions()},
+            {E ".2.1.1.1.17" + Inst(b), "bSecAccountMode", SYN_INTEGER, ACC_READWRITE,
+             bSecAccountModeOptions()},
             {E ".2.1.1.1.18" + Inst(b), "bSecAccountServer", SYN_DISPLAYSTR, ACC_READWRITE},
             {E ".2.1.1.1.19" + Inst(b), "bSecAccountPort", SYN_INTEGER, ACC_READWRITE},
         }};
@@ -109,7 +110,8 @@ const VarDef* adMSSIDEncryption() {
 }
 
 const VarDef* adMSSIDAuth() {
-    static const BuiltTable<14> table(Slots<14>(E ".3.4.3.1.4", "adMSSIDAuth", SYN_INTEGER, 2, adMSSIDAuthOptions()));
+    static const BuiltTable<14> table(
+        Slots<14>(E ".3.4.3.1.4", "adMSSIDAuth", SYN_INTEGER, 2, adMSSIDAuthOptions()));
     return table.Rows.data();
 }
 
@@ -153,7 +155,8 @@ const VarDef* SiteTable(int band) {
 
 const VarDef* multioverwdsconsistent() {
     static const VarDef rows[] = {
-        Row(E ".3.1.1.16.1", "multioverwdsconsistent", SYN_INTEGER, ACC_READWRITE, multioverwdsconsistentOptions()),
+        Row(E ".3.1.1.16.1", "multioverwdsconsistent", SYN_INTEGER, ACC_READWRITE,
+            multioverwdsconsistentOptions()),
         EndOfRows(),
     };
     return rows;

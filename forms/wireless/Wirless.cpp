@@ -1,6 +1,6 @@
 #include "forms/wireless/Wirless.h"
 
-#include "app/StartupGlobals.h"
+#include "app/BandPages.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"
@@ -36,7 +36,8 @@ TFM_Wirless::TFM_Wirless(QWidget* owner)
     StatusBar->AddPanel(0);
     Band[0].Find(this, 1);
     Band[1].Find(this, 2);
-    PC_Wirless->setTabVisible(Band[1].PageIndex, false);
+    Pages_ = std::make_unique<BandPages>(PC_Wirless, Band[0].Page, Band[1].Page);
+    Pages_->Lay();
     for (WirlessBand& band : Band) {
         band.SSID->SetMaxLength(32);
         WireHandlers(band);
@@ -47,10 +48,12 @@ TFM_Wirless::TFM_Wirless(QWidget* owner)
     Timer1->SetInterval(kCloseRetryMillis);
     Timer1->SetOnTimer([this](QObject* sender) { Timer1Timer(sender); });
 
-    connect(Bt_Apply, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_ApplyClick(Bt_Apply); }); });
+    connect(Bt_Apply, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_ApplyClick(Bt_Apply); }); });
     connect(Bt_Refresh, &QPushButton::clicked, this,
             [this] { GuardEvent([this] { Bt_RefreshClick(Bt_Refresh); }); });
-    connect(Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(Bt_Close); }); });
+    connect(Bt_Close, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_CloseClick(Bt_Close); }); });
     connect(PC_Wirless, &QTabWidget::currentChanged, this,
             [this] { GuardEvent([this] { PC_WirlessChange(PC_Wirless); }); });
 
@@ -151,13 +154,14 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     }
 
     b.Scan->setAutoDefault(false);
-    connect(b.Scan, &QPushButton::clicked, this, [this, band] { GuardEvent([this, band] { SiteScanClick(*band); }); });
+    connect(b.Scan, &QPushButton::clicked, this,
+            [this, band] { GuardEvent([this, band] { SiteScanClick(*band); }); });
     connect(b.Sites, &QTreeWidget::itemClicked, this,
             [this, band] { GuardEvent([this, band] { LV_SiteInfoClick(*band); }); });
 }
 
 bool TFM_Wirless::PageVisible(const WirlessBand& band) const {
-    return PC_Wirless->isTabVisible(band.PageIndex);
+    return Pages_->Live(band.Number);
 }
 
 bool TFM_Wirless::PageActive(const WirlessBand& band) const {
@@ -165,7 +169,7 @@ bool TFM_Wirless::PageActive(const WirlessBand& band) const {
 }
 
 void TFM_Wirless::MakePageActive(WirlessBand& band) {
-    PC_Wirless->setCurrentIndex(band.PageIndex);
+    Pages_->Activate(band.Number);
 }
 
 void TFM_Wirless::ShowStatus(const std::string& text) {
@@ -218,8 +222,9 @@ bool TFM_Wirless::FormCloseQuery() {
     for (auto* group : {AccountReq, BakAccountReq, RtsReq})
         for (int i = 0; i < 2; ++i)
             group[i].reset();
-    for (auto* r : {&DataRateReq, &WirelessReq, &RadiusReq, &BakRadiusReq, &WepKeyReq, &WdsMacReq, &MssidStateReq,
-                    &MultEncytReq, &MultiAuthReq, &MultiListReq, &ConstraintReq, &SiteTriggerReq, &MultiOverWdsReq})
+    for (auto* r :
+         {&DataRateReq, &WirelessReq, &RadiusReq, &BakRadiusReq, &WepKeyReq, &WdsMacReq, &MssidStateReq,
+          &MultEncytReq, &MultiAuthReq, &MultiListReq, &ConstraintReq, &SiteTriggerReq, &MultiOverWdsReq})
         r->reset();
     return true;
 }
@@ -241,9 +246,10 @@ std::vector<NxSNMPRequest2Controls*> TFM_Wirless::AllRequests() const {
         add(SiteTableReq[i].get());
         add(RtsReq[i].get());
     }
-    for (auto* r : {DataRateReq.get(), WirelessReq.get(), RadiusReq.get(), BakRadiusReq.get(), WepKeyReq.get(),
-                    WdsMacReq.get(), MssidStateReq.get(), MultEncytReq.get(), MultiAuthReq.get(), MultiListReq.get(),
-                    ConstraintReq.get(), SiteTriggerReq.get(), MultiOverWdsReq.get()})
+    for (auto* r :
+         {DataRateReq.get(), WirelessReq.get(), RadiusReq.get(), BakRadiusReq.get(), WepKeyReq.get(),
+          WdsMacReq.get(), MssidStateReq.get(), MultEncytReq.get(), MultiAuthReq.get(), MultiListReq.get(),
+          ConstraintReq.get(), SiteTriggerReq.get(), MultiOverWdsReq.get()})
         add(r);
     return out;
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class BandPages;
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
 class New_req2Edit;
@@ -51,8 +52,12 @@ class TFM_Wirless : public QDialog {
         kWpaAutoPersonal = 8,
         kDot1x = 9
     };
-    static bool IsEnterprise(int kind) { return kind == kWpaEnterprise || kind == kWpa2Enterprise || kind == kWpaAutoEnterprise; }
-    static bool IsPersonal(int kind) { return kind == kWpaPersonal || kind == kWpa2Personal || kind == kWpaAutoPersonal; }
+    static bool IsEnterprise(int kind) {
+        return kind == kWpaEnterprise || kind == kWpa2Enterprise || kind == kWpaAutoEnterprise;
+    }
+    static bool IsPersonal(int kind) {
+        return kind == kWpaPersonal || kind == kWpa2Personal || kind == kWpaAutoPersonal;
+    }
     static bool IsWep(int kind) { return kind >= kOpenSystem && kind <= kOpenShared; }
 
     void FormCreate(QObject* sender);
@@ -188,9 +193,10 @@ class TFM_Wirless : public QDialog {
     void ShowAccountingState(WirlessBand& band);
 
     std::unique_ptr<Ui::TFM_Wirless> ui_;
-    int Working_ = 0;          // inside creation, a refresh or an apply (blocking reads pump messages)
+    std::unique_ptr<BandPages> Pages_;
+    int Working_ = 0;            // inside creation, a refresh or an apply (blocking reads pump messages)
     bool SyncingCopies_ = false; // mirrors do not fire each other
-    std::string SiteRowError_;  // a site row that could not be shown
+    std::string SiteRowError_;   // a site row that could not be shown
 };
 
 // Menu item bWireless1: creates the form (owned by the application), shows it modally, deletes it.

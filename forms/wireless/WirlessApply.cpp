@@ -3,11 +3,11 @@
 #include "forms/wireless/Wirless.h"
 
 #include "library/snmp/NxSNMPRequest2Edits.h"
-#include <QPushButton>
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
+#include <QPushButton>
 
 #include <exception>
 #include <string>
@@ -36,22 +36,11 @@ bool Write(NxSNMPRequest2Edits* request) {
     }
 }
 
-// Warnings the reconciliation raises, per band.
-struct Flags {
-    bool Enterprise = false;
-    bool KeySlot1 = false;
-    bool KeyValue = false;
-    bool GroupKey = false;
-    bool KeySlots23 = false;
-};
-
-Flags g_flags[2];
-
 } // namespace
 
 bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
-    Flags& flags = g_flags[b.PageIndex];
-    flags = Flags{};
+    WirlessBand::ReconcileFlags& flags = b.Found;
+    flags = {};
     if (!MultEncytReq || !MultiAuthReq)
         return true;
     const int firstRow = b.Number == 1 ? 1 : 9;
@@ -81,7 +70,8 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
     const bool dynamic = b.XType->GetItemIndex() != 0;
     for (int s = 0; s < kSecondaries && held(s); ++s) {
         const std::string a = cell(rowAt(s), 4);
-        if (!IsEnterprise(kind) && kind != kDot1x && enabled(s) && (Contains(a, "EAP") || Contains(a, "Enterprise"))) {
+        if (!IsEnterprise(kind) && kind != kDot1x && enabled(s) &&
+            (Contains(a, "EAP") || Contains(a, "Enterprise"))) {
             flags.Enterprise = true;
             markSlot(s);
         }
@@ -180,27 +170,32 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
             return;
 
     struct Warning {
-        bool Flags::*flag;
+        bool WirlessBand::ReconcileFlags::*flag;
         const char* text;
     };
     static const Warning warnings[] = {
-        {&Flags::Enterprise, "To change authentication type of Primary SSID will change WPA-Enterprise of Secondary "
-                             "SSID to non security."},
-        {&Flags::KeySlot1, "Setting 802.1x Dynamic will use key slot 1.\nOther Multiple SSID which uses WEP Key 1 "
-                           "will be set to no security."},
-        {&Flags::KeyValue, "Key value is used by SSID! \nTo change Key value affects other SSID settings."},
-        {&Flags::GroupKey, "Group Key Update Interval is used by SSID!\nTo change Group Key Update Interval affects "
-                           "other SSID settings."},
-        {&Flags::KeySlots23, "WPA or PSK will use key slot 2 and 3.\nOther Multiple SSID which uses WEP key 2 and 3 "
-                             "will be set to no security."},
+        {&WirlessBand::ReconcileFlags::Enterprise,
+         "To change authentication type of Primary SSID will change WPA-Enterprise of Secondary "
+         "SSID to non security."},
+        {&WirlessBand::ReconcileFlags::KeySlot1,
+         "Setting 802.1x Dynamic will use key slot 1.\nOther Multiple SSID which uses WEP Key 1 "
+         "will be set to no security."},
+        {&WirlessBand::ReconcileFlags::KeyValue,
+         "Key value is used by SSID! \nTo change Key value affects other SSID settings."},
+        {&WirlessBand::ReconcileFlags::GroupKey,
+         "Group Key Update Interval is used by SSID!\nTo change Group Key Update Interval affects "
+         "other SSID settings."},
+        {&WirlessBand::ReconcileFlags::KeySlots23,
+         "WPA or PSK will use key slot 2 and 3.\nOther Multiple SSID which uses WEP key 2 and 3 "
+         "will be set to no security."},
     };
     for (const Warning& w : warnings) {
-        const bool show = (g_flags[0].*w.flag && Band[0].MssidStateRead == 1) ||
-                          (g_flags[1].*w.flag && Band[1].MssidStateRead == 1);
+        const bool show = (Band[0].Found.*w.flag && Band[0].MssidStateRead == 1) ||
+                          (Band[1].Found.*w.flag && Band[1].MssidStateRead == 1);
         if (!show)
             continue;
         MessageBox(this, w.text, "Warning", MB_OK);
-        if (w.flag == &Flags::Enterprise)
+        if (w.flag == &WirlessBand::ReconcileFlags::Enterprise)
             Band[0].MssidStateRead = Band[1].MssidStateRead = 0;
     }
 

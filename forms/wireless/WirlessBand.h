@@ -108,6 +108,14 @@ struct WirlessBand {
     std::string SnapGroupKey;
     std::string SnapCipher;
     int SnapApMode = 0;
+    // What Apply's reconciliation with the additional SSIDs found, for its warnings.
+    struct ReconcileFlags {
+        bool Enterprise = false;
+        bool KeySlot1 = false;
+        bool KeyValue = false;
+        bool GroupKey = false;
+        bool KeySlots23 = false;
+    } Found;
 
     // Finds the page's controls under their page-1 or page-2 names.
     void Find(QWidget* form, int number);

@@ -204,8 +204,8 @@ bool TFM_Wirless::CheckWepKeyLengths(WirlessBand& b) {
         const std::string band = BandWord(b, "IEEE802.11a", "IEEE802.11g");
         if (!band.empty())
             MessageBox(this,
-                       std::string(length == 16 ? "The Lengh" : "The Length") + " of the " + ordinals[k] + " key in " +
-                           band + " must be " + std::to_string(length) + "!",
+                       std::string(length == 16 ? "The Lengh" : "The Length") + " of the " + ordinals[k] +
+                           " key in " + band + " must be " + std::to_string(length) + "!",
                        "Warning", MB_OK);
         return false;
     }
@@ -243,7 +243,9 @@ bool TFM_Wirless::PrepareAndCheckFields() {
         if (!PageVisible(b))
             continue;
         const int base = b.PageIndex * kRowsPerBand;
-        auto mark = [&](int row, uint32_t value = ACC_READWRITE) { access(WirelessReq.get(), base + row, value); };
+        auto mark = [&](int row, uint32_t value = ACC_READWRITE) {
+            access(WirelessReq.get(), base + row, value);
+        };
         for (int row : {rSSID, rBroadcast, rChannel, rApMode, rAuthentication, rAutoScan, rEncryption})
             mark(row);
         for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
@@ -331,7 +333,8 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                 MakePageActive(b);
                 PC_WirlessChange(PC_Wirless);
                 if (!band.empty())
-                    MessageBox(this, "The length of " + band + " PassPhrase is between 8 and 63.", "Error", MB_OK);
+                    MessageBox(this, "The length of " + band + " PassPhrase is between 8 and 63.", "Error",
+                               MB_OK);
                 PostFocus(b.PassPhrase);
                 return false;
             }

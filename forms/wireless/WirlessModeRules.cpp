@@ -139,10 +139,11 @@ void TFM_Wirless::ApModeChange(WirlessBand& b) {
         else if (ModelCode() == "6391")
             band = "IEEE802.11a";
         if (!band.empty())
-            MessageBox(this, "If you select \"WDS\" mode," + band + " MSSID will be disabled!", "Warning", MB_OK);
+            MessageBox(this, "If you select \"WDS\" mode," + band + " MSSID will be disabled!", "Warning",
+                       MB_OK);
         b.MssidStateRead = 0;
     }
     if (mode != kAccessPoint && (b.Number == 2 || b.DataRateStatus->GetItemIndex() == 1))
-        MessageBox(this, "If you select \"WDS with AP\" or\"WDS\"  mode,The data rate will be disabled!", "Warning",
-                   MB_OK);
+        MessageBox(this, "If you select \"WDS with AP\" or\"WDS\"  mode,The data rate will be disabled!",
+                   "Warning", MB_OK);
 }

@@ -45,7 +45,8 @@ void TFM_Wirless::FillValidKeyLists(WirlessBand& b) {
     bool limited = false;
     for (int row = first; row < first + kSecondaries && row < MultiListView->ItemCount(); ++row) {
         if (MultiListView->ItemCaption(row) == caption && functionOn &&
-            Contains(MultiListView->SubItem(row, 1), "Enable") && !Contains(MultiListView->SubItem(row, 4), "Disable") &&
+            Contains(MultiListView->SubItem(row, 1), "Enable") &&
+            !Contains(MultiListView->SubItem(row, 4), "Disable") &&
             IsWepAuthText(MultiListView->SubItem(row, 3))) {
             limited = true;
             break;

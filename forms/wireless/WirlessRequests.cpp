@@ -3,7 +3,7 @@
 #include "forms/wireless/Wirless.h"
 
 #include "app/MibRowTables.h"
-#include "app/StartupGlobals.h"
+#include "app/SupportProbe.h"
 #include "app/WirelessRowTables.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
@@ -42,9 +42,9 @@ enum WirelessRow {
     kRowsPerBand
 };
 
-constexpr int kSiteWalkTimeout = 500;     // hundredths of a second
+constexpr int kSiteWalkTimeout = 500; // hundredths of a second
 constexpr int kMultiOverWdsTimeout = 8000;
-constexpr int kSiteKeyItem = 8;           // bSiteSupportWDS: rows of access points without WDS are left out
+constexpr int kSiteKeyItem = 8; // bSiteSupportWDS: rows of access points without WDS are left out
 
 int WirelessRowOf(const WirlessBand& band, int row) {
     return (band.Number - 1) * kRowsPerBand + row;
@@ -90,7 +90,9 @@ void TFM_Wirless::FormCreate(QObject*) {
 }
 
 void TFM_Wirless::ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported) {
-    supported = request.Get();
+    SupportProbe probe;
+    probe.Probe(request);
+    supported = probe.Supported();
 }
 
 void TFM_Wirless::BuildRequests() {
@@ -122,8 +124,6 @@ void TFM_Wirless::BuildRequests() {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
-        b.Page->setWindowTitle(QString::fromStdString(b.Number == 1 ? Band1Caption : Band2Caption));
-        PC_Wirless->setTabText(b.PageIndex, QString::fromStdString(b.Number == 1 ? Band1Caption : Band2Caption));
         NxSNMPRequest2Edits& r = *WirelessReq;
         auto row = [&b](int n) { return WirelessRowOf(b, n); };
         r.BindEdits(row(rSSID), "%s", b.SSID);
@@ -205,7 +205,9 @@ void TFM_Wirless::BuildRequests() {
     MssidStateReq = make(MibRows::adMSSIDState(), MVT_SV, 0, false);
     MssidStateReq->BindComboBox(0, Band[0].MssidState);
     MssidStateReq->BindComboBox(1, Band[1].MssidState);
-    MssidStateReq->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnMssidStateRead(result); };
+    MssidStateReq->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+        OnMssidStateRead(result);
+    };
     SetWirelessRowAccess();
     MssidStateReq->Get();
     // 12, 13: the additional SSIDs' encryption and authentication, written only
@@ -238,7 +240,9 @@ void TFM_Wirless::BuildRequests() {
     SiteTriggerReq->Request.TimeOut = kSiteWalkTimeout;
     SiteTriggerReq->BindComboBox(0, Band[0].SiteTrigger);
     SiteTriggerReq->BindComboBox(1, Band[1].SiteTrigger);
-    SiteTriggerReq->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnSiteRefreshDone(result); };
+    SiteTriggerReq->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+        OnSiteRefreshDone(result);
+    };
     // 17-20: site table and RTS length per band
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
@@ -249,14 +253,17 @@ void TFM_Wirless::BuildRequests() {
         table->Request.VarList = NxSNMPVarList(MibRows::SiteTable(b.Number), MVT_UMV, 1);
         table->Request.TimeOut = kSiteWalkTimeout;
         table->AttachListView(b.Sites, false);
+        const int widths[] = {0, 40, 55, 65, 100, 65, 100, 40, 0};
+        for (int column = 0; column < b.Sites->ColumnCount() && column < 9; ++column)
+            b.Sites->SetColumnWidth(column, widths[column]);
         table->OnEndingGet = [this, band](NxSNMPRequest2Controls*, NxSNMPError* result) {
             OnSiteTableRead(*band, result);
         };
         StartSiteWalk(b);
 
         auto& rts = RtsReq[b.PageIndex];
-        rts = make(b.Number == 1 ? MibRows::adFrequency_to_adWMM_1() : MibRows::adFrequency_to_adWMM_2(), MVT_SV, 0,
-                   false);
+        rts = make(b.Number == 1 ? MibRows::adFrequency_to_adWMM_1() : MibRows::adFrequency_to_adWMM_2(),
+                   MVT_SV, 0, false);
         constexpr int kRtsRow = 8;
         for (int i = 0; i < rts->Request.VarList.RowCount(); ++i)
             SetAccess(*rts, i, i == kRtsRow ? ACC_READWRITE : ACC_INVALID);

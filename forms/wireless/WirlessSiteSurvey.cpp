@@ -129,9 +129,14 @@ bool TFM_Wirless::ApplyRtsLength() {
     return ok;
 }
 
+// The state arrives after the blocking reads that follow it; the valid-key lists depend on it.
 void TFM_Wirless::OnMssidStateRead(NxSNMPError* result) {
-    if (result->Code == 0)
-        StoreMssidStates();
+    if (result->Code != 0)
+        return;
+    StoreMssidStates();
+    for (WirlessBand& b : Band)
+        if (PageVisible(b))
+            ReadMultiSsidSlots(b);
 }
 
 void TFM_Wirless::StoreMssidStates() {

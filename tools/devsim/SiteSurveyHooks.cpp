@@ -38,8 +38,8 @@ const FoundAp kAir[] = {
     {"AP", 1, 60, "00116B100003", "WPA-PSK", "Peer-Two", 3, 1},
 };
 
-void SetCell(ObjectStore& store, unsigned long column, unsigned long band, unsigned long row, const std::string& text,
-             ValueType type) {
+void SetCell(ObjectStore& store, unsigned long column, unsigned long band, unsigned long row,
+             const std::string& text, ValueType type) {
     if (Object* o = store.Find(Under({2, 1, 7, 2, 1, column, band, row})))
         o->value = ParseValue(type, text);
 }

@@ -1,0 +1,330 @@
+// The wireless settings form against the simulated single-band device: what it reads and shows,
+// the security and mode rules, the site survey, the checks and what Apply sends.
+#include "forms/wireless/WepKeyText.h"
+#include "forms/wireless/Wirless.h"
+#include "library/snmp/New_req2Edit.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string E = "1.3.6.1.4.1.48113.11.37.4";
+const std::string kApMode = E + ".2.1.1.1.7.1";
+const std::string kAuth = E + ".2.1.1.1.8.1";
+const std::string kEncryption = E + ".2.1.1.1.9.1";
+const std::string kValidKey = E + ".2.1.1.1.10.1";
+const std::string kKeyType = E + ".2.1.1.1.11.1";
+const std::string kMssidState = E + ".3.4.2.1.1.1";
+const std::string kDataRateStatus = E + ".3.5.1.1.2.1";
+
+void SavePicture(QWidget& form, const char* name) {
+    if (const char* folder = std::getenv("KTX_TEST_PICTURES"))
+        form.grab().save(QString::fromStdString(std::string(folder) + "/" + name));
+}
+
+class WirlessFormTest : public FormTest {
+  protected:
+    void Open() {
+        form = std::make_unique<TFM_Wirless>();
+        ASSERT_TRUE(ShowActive(*form));
+        ASSERT_TRUE(PumpUntil([this] { return form->NoScanPending && !form->SiteTableReq[0]->Busy; }));
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+    }
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+    void Set(const std::string& oid, const std::string& value) {
+        Device->Sim().Command("set " + oid + " " + value);
+    }
+    std::vector<std::string> Sent(const char* pdu) const {
+        std::vector<std::string> out;
+        for (const auto& line : Device->Received(pdu))
+            out.push_back(line.oid.substr(E.size() + 1) +
+                          (std::string(pdu) == "SET" ? "=" + line.value : ""));
+        return out;
+    }
+    std::string LastBox() const {
+        const auto& boxes = Device->Messages().Boxes;
+        return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
+    }
+    void Choose(TComboBox* combo, const std::string& text) {
+        combo->setCurrentText(QString::fromStdString(text));
+        combo->OnChange(combo);
+    }
+    WirlessBand& B() { return form->Band[0]; }
+    std::string Status() const { return form->StatusBar->Panel(0)->Text(); }
+
+    std::unique_ptr<TFM_Wirless> form;
+};
+
+TEST(WepKeyText, ConvertsBothWaysAndKnowsMaskedKeys) {
+    EXPECT_EQ(AsciiToHexText("abc"), "616263");
+    EXPECT_EQ(AsciiToHexText(""), "");
+    EXPECT_EQ(HexTextToAscii("616"), "a"); // the unpaired digit is dropped
+    EXPECT_EQ(HexTextToAscii("4G"), "@");  // a non-digit counts 0
+    EXPECT_EQ(HexTextToAscii("6a6A"), "jj");
+    EXPECT_TRUE(IsMaskedKey("*****"));
+    EXPECT_FALSE(IsMaskedKey("**a**"));
+    EXPECT_EQ(RequiredKeyLength(0, 2), 16);
+    EXPECT_EQ(RequiredKeyLength(1, 1), 26);
+}
+
+TEST_F(WirlessFormTest, ShowsTheFirstBandAndTheGroupOfEachAuthenticationKind) {
+    Open();
+    EXPECT_EQ(B().SSID->Text(), "KTX-AP");
+    EXPECT_EQ(B().Chan->Text(), "6");
+    EXPECT_EQ(B().Chan->ItemCount(), 11);
+    EXPECT_EQ(B().AuthTemp->ItemCount(), 10);
+    EXPECT_FALSE(form->PC_Wirless->isTabVisible(1));
+    for (const std::string& get : Sent("GET"))
+        EXPECT_EQ(get.find(".2", get.size() - 2), std::string::npos) << get; // no second-band object
+    SavePicture(*form, "ktx-wireless-ap.png");
+
+    struct Case {
+        const char* kind;
+        bool key, radius, secondary, psk, dot1x;
+    };
+    for (const Case& c : {Case{"Open System", 1, 0, 0, 0, 0}, Case{"WPA2-Enterprise", 0, 1, 1, 0, 0},
+                          Case{"WPA-Personal", 0, 0, 0, 1, 0}, Case{"802.1x", 0, 0, 1, 0, 1}}) {
+        Choose(B().AuthTemp, c.kind);
+        EXPECT_EQ(B().GbKey->isVisible(), c.key) << c.kind;
+        EXPECT_EQ(B().GbRadius->isVisible(), c.radius) << c.kind;
+        EXPECT_EQ(B().GbSecRadius->isVisible(), c.secondary) << c.kind;
+        EXPECT_EQ(B().GbPsk->isVisible(), c.psk) << c.kind;
+        EXPECT_EQ(B().Gb8021x->isVisible(), c.dot1x) << c.kind;
+    }
+    Choose(B().AuthTemp, "Shared Key");
+    EXPECT_EQ(B().Encryp->Text(), "Enable");
+    EXPECT_FALSE(B().Encryp->isEnabled());
+    Choose(B().AuthTemp, "Open System");
+    EXPECT_TRUE(B().Encryp->isEnabled());
+}
+
+TEST_F(WirlessFormTest, WdsModesOfferSixKindsAesOnlyEditableSlotsAndWarn) {
+    Set(kMssidState, "1");
+    Set(kDataRateStatus, "1");
+    Set(kAuth, "6"); // WPA2-Enterprise
+    Open();
+    Choose(B().ApMode, "WDS");
+    EXPECT_EQ(B().AuthTemp->ItemCount(), 6);
+    EXPECT_EQ(B().AuthTemp->Text(), "Open System");
+    EXPECT_EQ(B().CipherPsk->ItemCount(), 1);
+    EXPECT_EQ(B().CipherPsk->Text(), "AES");
+    EXPECT_FALSE(B().WdsMac[0]->ReadOnly());
+    EXPECT_TRUE(B().GbSite->isVisible());
+    EXPECT_EQ(B().GbWds->title().toStdString(), " WDS without AP ");
+    const auto& boxes = Device->Messages().Boxes;
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].Text, "If you select \"WDS\" mode,IEEE802.11g MSSID will be disabled!");
+    EXPECT_EQ(boxes[1].Text, "If you select \"WDS with AP\" or\"WDS\"  mode,The data rate will be disabled!");
+    EXPECT_EQ(boxes[1].Caption, "Warning");
+    Choose(B().ApMode, "Access Point");
+    EXPECT_TRUE(B().WdsMac[0]->ReadOnly());
+    EXPECT_EQ(B().AuthTemp->ItemCount(), 10);
+}
+
+TEST_F(WirlessFormTest, KeysFollowTheValidKeyTheKeyTypeAndTheAdditionalSsids) {
+    Set(kEncryption, "1");
+    Set(kValidKey, "3");
+    Set(kKeyType, "1"); // ASCII
+    Open();
+    EXPECT_EQ(B().Key[0]->Text(), "abcde");
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(B().Key[k]->ReadOnly(), k != 2) << k;
+    EXPECT_EQ(B().Key[2]->MaxLength(), 5);
+    Choose(B().KeyType, "HEX"); // keys kept, now read as hex
+    EXPECT_EQ(B().Key[0]->Text(), "abcde");
+    EXPECT_EQ(B().Key[0]->MaxLength(), 10);
+    EXPECT_TRUE(B().KeysHoldHex);
+    Choose(B().KeyType, "ASCII");
+    EXPECT_EQ(B().Key[0]->Text(), "");
+    EXPECT_FALSE(B().KeysHoldHex);
+
+    // An enabled additional SSID with Shared Key leaves the primary SSID keys 1 and 4.
+    Set(kMssidState, "1");
+    Set(E + ".3.4.3.1.2.1.3", "1");
+    Set(E + ".3.4.3.1.4.1.3", "2");
+    Set(E + ".3.4.3.1.5.1.3", "1");
+    Set(kValidKey, "4");
+    form->Bt_Refresh->click();
+    ASSERT_TRUE(PumpUntil([this] { return B().ValKey->ItemCount() == 2; }));
+    EXPECT_EQ(B().ValKey->Text(), "Fourth");
+    EXPECT_EQ(B().XValKey->ItemCount(), 2);
+}
+
+TEST_F(WirlessFormTest, ScanListsWdsPeersHoldsTheFormAndFillsTheFirstEmptySlot) {
+    Set(kApMode, "2");
+    Open();
+    B().Scan->click();
+    EXPECT_EQ(Status(), "Detect...");
+    EXPECT_FALSE(form->Bt_Close->isEnabled());
+    form->close();
+    EXPECT_TRUE(form->isVisible()); // a pending scan holds the form
+    ASSERT_TRUE(PumpUntil([this] { return Status() == "Get OK!"; }));
+    EXPECT_TRUE(form->Bt_Close->isEnabled());
+    ASSERT_EQ(B().Sites->ItemCount(), 2); // the peer without WDS is left out
+    EXPECT_EQ(B().Sites->SubItem(1, 3), "00116B100003");
+    EXPECT_EQ(Sent("SET"), std::vector<std::string>{"2.1.7.1.1.1.1=1"});
+
+    B().WdsMac[0]->SetText("00116b0000aa");
+    B().Sites->SetItemIndex(1);
+    form->LV_SiteInfoClick(B());
+    EXPECT_EQ(B().WdsMac[1]->Text(), "00116B100003");
+    form->LV_SiteInfoClick(B());
+    EXPECT_EQ(LastBox(), "Warning: The same MAC address has been added!");
+    EXPECT_EQ(B().WdsMac[2]->Text(), "");
+    SavePicture(*form, "ktx-wireless-wds.png");
+}
+
+TEST_F(WirlessFormTest, AFailedScanTriggerGivesTheButtonsBack) {
+    Set(kApMode, "2");
+    Open();
+    Device->Sim().Command("fail " + E + ".2.1.7.1.1.1.1 genErr");
+    B().Scan->click();
+    ASSERT_TRUE(PumpUntil([this] { return form->NoScanPending; }));
+    EXPECT_TRUE(form->Bt_Apply->isEnabled());
+    EXPECT_NE(Status(), "Detect...");
+}
+
+TEST_F(WirlessFormTest, GroupsWhoseProbeFailedAreNeverReadAgain) {
+    DevSimOptions options;
+    Device = std::make_unique<SimulatedDeviceSession>(DevSimOptions{
+        "", {}, -1, {"--omit", E + ".2.1.8", "--omit", E + ".2.1.1.1.21", "--omit", E + ".2.1.1.1.17"}});
+    Open();
+    EXPECT_FALSE(form->BakRadiusSupported);
+    EXPECT_FALSE(B().AccountingSupported);
+    EXPECT_FALSE(B().BakAccountingSupported);
+    form->Bt_Refresh->click();
+    for (const std::string& get : Sent("GET"))
+        for (const char* left : {"2.1.8.", "2.1.1.1.21.", "2.1.1.1.17."})
+            EXPECT_NE(get.rfind(left, 0), 0u) << get;
+    EXPECT_FALSE(Sent("GET").empty());
+}
+
+// Each failing check shows its own text and sends nothing.
+TEST_F(WirlessFormTest, EachCheckGivesItsTextAndSendsNothing) {
+    Open();
+    struct Case {
+        std::function<void(WirlessBand&)> setup;
+        std::string box;
+    };
+    const std::vector<Case> cases = {
+        {[](WirlessBand& b) { b.SSID->SetText(std::string(33, 'x')); },
+         "Error: The Max Length of SSID is 32 in 11g!"},
+        {[](WirlessBand& b) { b.SSID->SetText(" x"); }, "Error: The first character can't be blank."},
+        {[](WirlessBand& b) { b.SSID->SetText(""); }, "Warning: Please Input SSID in 11g"},
+        {[](WirlessBand& b) {
+             b.WdsMac[2]->SetText("00116b000001");
+             b.WdsMac[5]->SetText("00116B000001");
+         },
+         "Warning: Exist same MAC address in 802.11g."},
+        {[this](WirlessBand& b) {
+             Choose(b.ApMode, "WDS with AP");
+             b.WdsMac[0]->SetText("00116B");
+         },
+         "Error: The length is 12 in IEEE802.11g MAC address."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "WPA-Personal");
+             b.PassPhrase->SetText("1234567");
+         },
+         "Error: The length of 802.11g PassPhrase is between 8 and 63."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "WPA-Enterprise");
+             b.GroupKey->SetText("3600");
+             b.RadiusServer->SetText("127.0.0.1");
+         },
+         "Error: The Radius server's IP is illegal."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "Open System");
+             Choose(b.Encryp, "Enable");
+             Choose(b.KeySize, "128 Bits");
+             b.Key[0]->SetText(std::string(25, 'a'));
+         },
+         "Warning: The Length of the 1st key in IEEE802.11g must be 26!"},
+    };
+    for (const Case& c : cases) {
+        form->Bt_Refresh->click();
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+        c.setup(B());
+        form->Bt_Apply->click();
+        EXPECT_EQ(LastBox(), c.box);
+        EXPECT_TRUE(Sent("SET").empty()) << c.box;
+    }
+}
+
+TEST_F(WirlessFormTest, ApplySendsTheRowsOfTheKindInOrderWithHexKeysAndZeroSlots) {
+    Set(kEncryption, "1");
+    Set(kKeyType, "1");
+    Open();
+    B().Key[0]->SetText("vwxyz");
+    Choose(B().ApMode, "WDS with AP");
+    B().WdsMac[0]->SetText("00116B100001");
+    form->Bt_Apply->click();
+    EXPECT_EQ(Status(), "Setting Success!");
+    std::vector<std::string> sets;
+    for (const std::string& set : Sent("SET"))
+        for (const char* part : {"2.1.1.1.", "2.1.3.", "2.1.2.1.2.1.1=", "2.1.2.1.2.1.2=", "3.1.1.9."})
+            if (set.rfind(part, 0) == 0)
+                sets.push_back(set);
+    const std::vector<std::string> expected = {
+        "2.1.1.1.1.1=KTX-AP",
+        "2.1.1.1.2.1=1",
+        "2.1.1.1.3.1=6",
+        "2.1.1.1.7.1=2",
+        "2.1.1.1.8.1=1",
+        "2.1.1.1.9.1=1",
+        "2.1.1.1.10.1=1",
+        "2.1.1.1.11.1=1",
+        "2.1.1.1.16.1=0",
+        "2.1.1.1.21.1=0.0.0.0", // backup accounting comes next
+        "2.1.1.1.22.1=1813",
+        "2.1.1.1.23.1=0",
+        "2.1.3.1.2.1.1=767778797a",
+        "2.1.2.1.2.1.1=" + std::string("\x00\x11\x6B\x10\x00\x01", 6),
+        "2.1.2.1.2.1.2=" + std::string(6, '\0'),
+        "3.1.1.9.1=1", // RTS length on the change from Access Point
+    };
+    EXPECT_EQ(sets, expected);
+    EXPECT_EQ(Device->Sim().Command("get " + E + ".2.1.3.1.2.1.1"), "value displaystr 767778797a\n");
+
+    // Between the two WDS modes no RTS length is written.
+    Device->Sim().ClearLog();
+    Choose(B().ApMode, "WDS");
+    form->Bt_Apply->click();
+    for (const std::string& set : Sent("SET"))
+        EXPECT_EQ(set.rfind("3.1.1.9", 0), std::string::npos) << set;
+}
+
+TEST_F(WirlessFormTest, AFailedWriteSaysSettingErrorWhileTheOthersAreStillSent) {
+    Open();
+    Device->Sim().Command("fail " + E + ".2.1.1.1.1.1 genErr"); // the SSID
+    form->Bt_Apply->click();
+    EXPECT_EQ(Status(), "Setting error!");
+    bool wirelessSent = false, laterSent = false, wdsSent = false;
+    for (const std::string& set : Sent("SET")) {
+        wirelessSent |= set.rfind("2.1.1.1.1.1=", 0) == 0;
+        laterSent |= set.rfind("2.1.8.0=", 0) == 0; // the backup RADIUS server, written after
+        wdsSent |= set.rfind("2.1.2.1.2.1.1=", 0) == 0;
+    }
+    EXPECT_TRUE(wirelessSent);
+    EXPECT_TRUE(laterSent);
+    EXPECT_FALSE(wdsSent); // Access Point mode writes no WDS slot
+}
+
+} // namespace
