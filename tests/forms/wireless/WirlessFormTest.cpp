@@ -10,11 +10,11 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,11 +29,6 @@ const std::string kValidKey = E + ".2.1.1.1.10.1";
 const std::string kKeyType = E + ".2.1.1.1.11.1";
 const std::string kMssidState = E + ".3.4.2.1.1.1";
 const std::string kDataRateStatus = E + ".3.5.1.1.2.1";
-
-void SavePicture(QWidget& form, const char* name) {
-    if (const char* folder = std::getenv("KTX_TEST_PICTURES"))
-        form.grab().save(QString::fromStdString(std::string(folder) + "/" + name));
-}
 
 class WirlessFormTest : public FormTest {
   protected:
@@ -93,7 +88,7 @@ TEST_F(WirlessFormTest, ShowsTheFirstBandAndTheGroupOfEachAuthenticationKind) {
     EXPECT_FALSE(form->PC_Wirless->isTabVisible(1));
     for (const std::string& get : Sent("GET"))
         EXPECT_EQ(get.find(".2", get.size() - 2), std::string::npos) << get; // no second-band object
-    SavePicture(*form, "ktx-wireless-ap.png");
+    EXPECT_TRUE(SaveFormPicture(*form, "ktx-wireless-ap.png"));
 
     struct Case {
         const char* kind;
@@ -188,7 +183,7 @@ TEST_F(WirlessFormTest, ScanListsWdsPeersHoldsTheFormAndFillsTheFirstEmptySlot) 
     form->LV_SiteInfoClick(B());
     EXPECT_EQ(LastBox(), "Warning: The same MAC address has been added!");
     EXPECT_EQ(B().WdsMac[2]->Text(), "");
-    SavePicture(*form, "ktx-wireless-wds.png");
+    EXPECT_TRUE(SaveFormPicture(*form, "ktx-wireless-wds.png"));
 }
 
 TEST_F(WirlessFormTest, AFailedScanTriggerGivesTheButtonsBack) {
