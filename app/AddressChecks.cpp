@@ -1,7 +1,7 @@
 #include "app/AddressChecks.h"
 
-#include "app/PlainNotice.h"
 #include "platform/Convert.h"
+#include "platform/MessageBox.h"
 #include "platform/Text.h"
 
 #include <QLineEdit>
@@ -131,6 +131,6 @@ bool PickLocalServerAddress(QLineEdit* target, const std::string& deviceAddress,
         target->setText(ToQ(chosen));
     if (!target->text().isEmpty())
         return true;
-    ShowPlainNotice("Invalid Server IP Address or SNMP timed out!");
+    ShowMessage("Invalid Server IP Address or SNMP timed out!");
     return false;
 }

@@ -1,8 +1,8 @@
 #include "app/Ping.h"
 
-#include "app/PlainNotice.h"
 #include "platform/Clock.h"
 #include "platform/IcmpSocket.h"
+#include "platform/MessageBox.h"
 
 #include <arpa/inet.h>
 #include <atomic>
@@ -62,7 +62,7 @@ void BuildEchoRequest(uint8_t* request, uint16_t identifier, uint16_t sequence, 
 bool Ping(const std::string& host) {
     uint32_t address = 0;
     if (!Resolve(host, address)) {
-        ShowPlainNotice("Unable to resolve ");
+        ShowMessage("Unable to resolve ");
         return false;
     }
     IcmpSocket socket;

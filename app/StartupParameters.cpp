@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -17,12 +18,17 @@ bool StartsWith(const std::string& text, const char* prefix) {
 
 // The host numbers security choices from 0, the library from 1. "0" keeps the setting: the
 // library's default already is the host's first choice.
-void SetPlusOne(int32_t& target, const std::string& text) {
-    if (text == "0")
-        return;
+// The largest number has no place one above it and keeps the setting, as other numbers that do
+// not fit do.
+void SetPlusOneSwitch(int32_t& target, const std::string& text) {
     int32_t value = 0;
-    if (TryStrToInt(text, value))
+    if (TryStrToInt(text, value) && value < std::numeric_limits<int32_t>::max())
         target = value + 1;
+}
+
+void SetPlusOne(int32_t& target, const std::string& text) {
+    if (text != "0")
+        SetPlusOneSwitch(target, text);
 }
 
 // A number that does not fit its setting (a port above 65535, say) is no more usable than one
@@ -117,13 +123,9 @@ void StartupParameters::ApplySwitch(const std::string& parameter) {
     } else if (StartsWith(parameter, "/P")) {
         Security_.PrivPassword = value;
     } else if (StartsWith(parameter, "/a")) {
-        int32_t number = 0;
-        if (TryStrToInt(value, number))
-            Security_.AuthProtocol = number + 1;
+        SetPlusOneSwitch(Security_.AuthProtocol, value);
     } else if (StartsWith(parameter, "/p")) {
-        int32_t number = 0;
-        if (TryStrToInt(value, number))
-            Security_.PrivProtocol = number + 1;
+        SetPlusOneSwitch(Security_.PrivProtocol, value);
     }
 }
 

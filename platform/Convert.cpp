@@ -12,10 +12,9 @@ namespace {
 
 bool ParseInt64(const std::string& text, int64_t& out) {
     size_t i = 0, n = text.size();
+    // Leading blanks are skipped; trailing ones make the text no number.
     while (i < n && std::isspace(static_cast<unsigned char>(text[i])))
         ++i;
-    while (n > i && std::isspace(static_cast<unsigned char>(text[n - 1])))
-        --n;
     bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';

@@ -7,6 +7,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace {
+constexpr size_t kEchoLength = 12;
+} // namespace
+
 IcmpSocket::~IcmpSocket() {
     if (Fd_ >= 0)
         close(Fd_);
@@ -52,7 +56,7 @@ bool IcmpSocket::WaitEchoReply(uint16_t identifier, uint16_t sequence, int timeo
         size_t header = 0;
         if (Raw_) // raw sockets deliver the IP header in front
             header = static_cast<size_t>(buffer[0] & 0x0F) * 4;
-        if (header + 8 > static_cast<size_t>(got))
+        if (header + kEchoLength > static_cast<size_t>(got)) // header and the 4 data bytes sent
             continue;
         const uint8_t* icmp = buffer + header;
         if (icmp[0] != 0 || icmp[1] != 0)

@@ -18,9 +18,9 @@ class IcmpSocket {
     // Sends an ICMP message (header included) to an address in network byte order.
     bool Send(uint32_t address, const uint8_t* message, size_t length);
 
-    // Waits up to timeoutMs for an echo reply whose identifier and sequence number, read least
-    // significant byte first as the request stored them, are those given. A datagram socket's
-    // identifier is the kernel's, so only the sequence number is compared there.
+    // Waits up to timeoutMs for an echo reply (header and 4 data bytes at least) whose identifier and
+    // sequence number, read least significant byte first as the request stored them, are those given. A
+    // datagram socket's identifier is the kernel's, so only the sequence number is compared there.
     bool WaitEchoReply(uint16_t identifier, uint16_t sequence, int timeoutMs);
 
   private:

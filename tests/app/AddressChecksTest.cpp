@@ -1,5 +1,5 @@
 #include "app/AddressChecks.h"
-#include "app/PlainNotice.h"
+#include "platform/MessageRecorder.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -10,9 +10,10 @@ namespace {
 TEST(IsValidIPAddress, AcceptsHostAddressesOnly) {
     for (const char* good : {"1.0.0.1", "10.0.0.1", "192.168.1.254", "223.255.255.254"})
         EXPECT_TRUE(IsValidIPAddress(good)) << good;
-    for (const char* bad : {"", ".1.2.3", "1.", "127.0.0.1", "224.0.0.1", "0.1.2.3", "10.0.0.0", "10.0.0.255",
-                            "10.0.0", "10.0.0.1.1", "10..0.1", "10.0.0.", "a.b.c.d", "10.0.x.1", "10.256.0.1",
-                            "10.0.-1.1", "1.2.3.4x", "abc"})
+    for (const char* bad :
+         {"",           ".1.2.3",    "1.",         "127.0.0.1", "224.0.0.1", "0.1.2.3",  "10.0.0.0",
+          "10.0.0.255", "10.0.0",    "10.0.0.1.1", "10..0.1",   "10.0.0.",   "a.b.c.d",  "10.0.x.1",
+          "10.256.0.1", "10.0.-1.1", "1.2.3.4x",   "abc",       "10.0.0.1 ", "10.0 .0.1"})
         EXPECT_FALSE(IsValidIPAddress(bad)) << bad;
 }
 
@@ -22,7 +23,7 @@ TEST(IsValidSubnetMask, AcceptsContiguousMasksFrom192To254) {
         EXPECT_TRUE(IsValidSubnetMask(good)) << good;
     for (const char* bad : {"255.255.255.255", "128.0.0.0", "255.0.255.0", "255.255.1.0", "0.0.0.0", "",
                             ".255.255.0", "255.255.255", "255.255.255.0.0", "255.255.256.0", "255.255.255.x",
-                            "255.255.254.1", "255.255.0.128", "1.0.0.0"})
+                            "255.255.254.1", "255.255.0.128", "1.0.0.0", "255.255.255.0 "})
         EXPECT_FALSE(IsValidSubnetMask(bad)) << bad;
 }
 
@@ -65,14 +66,14 @@ std::string UnusedNetworkAddress() {
 
 class PickLocalServerAddressTest : public ::testing::Test {
   protected:
+    // The notice is the plain box of the message service: no title, one OK button.
     void SetUp() override {
-        previous = SetPlainNoticeHandler([this](const std::string& t) { notices.push_back(t); });
+        rec.OnBox = [this](const MessageRecorder::Box& b) {
+            notices.push_back(b.Caption.empty() && b.Buttons == MB_OK ? b.Text : "not plain: " + b.Text);
+        };
     }
-    void TearDown() override {
-        SetPlainNoticeHandler(previous);
-        SetDeviceAddressEdits(nullptr, nullptr);
-    }
-    PlainNoticeHandler previous;
+    void TearDown() override { SetDeviceAddressEdits(nullptr, nullptr); }
+    MessageRecorder rec;
     std::vector<std::string> notices;
 };
 

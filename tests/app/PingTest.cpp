@@ -1,6 +1,6 @@
 #include "app/Ping.h"
-#include "app/PlainNotice.h"
 #include "platform/IcmpSocket.h"
+#include "platform/MessageRecorder.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -37,10 +37,11 @@ class PingTest : public ::testing::Test {
         IcmpSocket probe;
         if (!probe.Open())
             GTEST_SKIP() << "neither an ICMP datagram nor a raw socket is permitted here";
-        previous = SetPlainNoticeHandler([this](const std::string& t) { notices.push_back(t); });
+        rec.OnBox = [this](const MessageRecorder::Box& b) {
+            notices.push_back(b.Caption.empty() && b.Buttons == MB_OK ? b.Text : "not plain: " + b.Text);
+        };
     }
-    void TearDown() override { SetPlainNoticeHandler(previous); }
-    PlainNoticeHandler previous;
+    MessageRecorder rec;
     std::vector<std::string> notices;
 };
 
@@ -70,6 +71,11 @@ TEST_F(PingTest, OnlyTheReplyToTheRequestWaitedForCounts) {
     BuildEchoRequest(request, id, 502, 2);
     ASSERT_TRUE(socket.Send(loopback, request, sizeof request));
     EXPECT_TRUE(socket.WaitEchoReply(id, 502, 1000));
+
+    // A reply must carry the request's 4 data bytes after the 8 of its header.
+    BuildEchoRequest(request, id, 504, 0); // zero data: the checksum holds for the header alone
+    ASSERT_TRUE(socket.Send(loopback, request, 8));
+    EXPECT_FALSE(socket.WaitEchoReply(id, 504, 300));
 
     if (socket.IsRaw()) { // a datagram socket's identifier is the kernel's own
         BuildEchoRequest(request, static_cast<uint16_t>(id + 1), 503, 3);

@@ -182,6 +182,15 @@ TEST_F(Startup, NumbersBeyondTheirSettingKeepIt) {
     EXPECT_EQ(security.Version, 3);
     Run({"/t65535"});
     EXPECT_EQ(device.Port, 65535);
+
+    // The settings stored one above the number given: the largest number has no place.
+    Config("", "SecurityLevel=2147483647\r\nAuthProtocol=2147483647\r\nPrivProtocol=2147483647\r\n");
+    Run({"x"});
+    Run({"/l2147483647", "/a2147483647", "/p2147483647"});
+    for (int32_t setting : {security.SecurityLevel, security.AuthProtocol, security.PrivProtocol})
+        EXPECT_EQ(setting, 1);
+    Run({"/l2147483646"});
+    EXPECT_EQ(security.SecurityLevel, 2147483647);
 }
 
 } // namespace
