@@ -196,8 +196,9 @@ void TMainForm::FormCreate(QObject*) {
 
     setWindowTitle(windowTitle() + ToQ(" : " + AgentAddress));
 
+    // Only a lock another process holds means another instance; one that cannot be opened does not.
     const HANDLE mutex = CreateMutexA(nullptr, true, FromQ(windowTitle()).c_str());
-    if (mutex == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
         Timer4->SetEnabled(false);
         MessageBox(this, AnotherInstanceMessage, "Warning", MB_OK);
         ApplicationTerminate();

@@ -27,12 +27,22 @@ std::vector<MutexHandle*>& Handles() {
 }
 std::mutex HandlesLock;
 
+// The user's own folder for the lock: $XDG_RUNTIME_DIR, else ktx7593ap-UID in $TMPDIR (or /tmp), made
+// 0700 and used only while it is a real folder of this user that nobody else can write. Empty when
+// there is none: a shared name would let one account's lock, or any user's file, stop another's start.
 std::string LockFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat st {};
     if (runtime && *runtime && stat(runtime, &st) == 0 && S_ISDIR(st.st_mode) && access(runtime, W_OK) == 0)
         return runtime;
-    return "/tmp";
+    const char* temp = std::getenv("TMPDIR");
+    const std::string folder =
+        std::string(temp && *temp ? temp : "/tmp") + "/ktx7593ap-" + std::to_string(getuid());
+    mkdir(folder.c_str(), 0700);
+    if (lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid() ||
+        (st.st_mode & 022) != 0)
+        return std::string();
+    return folder;
 }
 
 } // namespace
@@ -50,12 +60,17 @@ std::string NamedMutexLockPath(const std::string& name) {
     }
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "-%08x", hash);
-    return LockFolder() + "/ktx7593ap-" + readable + suffix + ".lock";
+    const std::string folder = LockFolder();
+    return folder.empty() ? std::string() : folder + "/ktx7593ap-" + readable + suffix + ".lock";
 }
 
 HANDLE CreateMutexA(void* /*securityAttributes*/, bool /*initialOwner*/, const char* name) {
     const std::string path = NamedMutexLockPath(name ? name : "");
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (path.empty()) {
+        SetLastError(static_cast<uint32_t>(EACCES));
+        return nullptr;
+    }
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
         SetLastError(static_cast<uint32_t>(errno));
         return nullptr;

@@ -1,13 +1,14 @@
 #pragma once
-// A named mutex that keeps one instance per name: an exclusive flock on a lock file in
-// $XDG_RUNTIME_DIR (else /tmp). The lock is held until the process ends; the kernel frees it
-// after a crash. When another holder has it, the call still returns a handle and GetLastError()
-// reports ERROR_ALREADY_EXISTS; a null handle means the lock file could not be opened.
+// A named mutex that keeps one instance per name and user: an exclusive flock on a lock file in
+// $XDG_RUNTIME_DIR, else in a folder of the user's own under the temporary folder. The lock is held
+// until the process ends; the kernel frees it after a crash. When another holder has it, the call still
+// returns a handle and GetLastError() reports ERROR_ALREADY_EXISTS; a null handle means the lock file could
+// not be opened.
 #include <string>
 
 using HANDLE = void*;
 
 HANDLE CreateMutexA(void* securityAttributes, bool initialOwner, const char* name);
 
-// The lock file a name maps to (for tests and diagnostics).
+// The lock file a name maps to (for tests and diagnostics); empty when the user has no usable folder.
 std::string NamedMutexLockPath(const std::string& name);

@@ -8,6 +8,16 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh" build
 bin="$top/build/bin"
 port=${KTX_DEMO_PORT:-16161}
+# The module's TFTP server needs no privilege on a port above 1024 that nothing else uses.
+udp_port_free() {
+  ! grep -qi "^ *[0-9]*: [0-9A-F]*:$(printf %04X "$1") " /proc/net/udp /proc/net/udp6 2>/dev/null
+}
+tftp_port=
+for candidate in $(shuf -i 20000-60999 -n 100); do
+  if udp_port_free "$candidate"; then tftp_port=$candidate; break; fi
+done
+[ -n "$tftp_port" ] || { echo "no free UDP port for the TFTP server" >&2; exit 1; }
+export KTX_TFTP_PORT=$tftp_port
 scratch=$(mktemp -d /tmp/ktx-demo.XXXXXX)
 mkdir -p "$scratch/host/bin" "$scratch/host/Conf/MBF" "$scratch/device" "$scratch/run"
 cat > "$scratch/registry.ini" <<INI
@@ -20,11 +30,11 @@ AgentPort=$port
 Version=1
 CFG
 "$bin/ktx-devsim" --listen 127.0.0.1:$port --state-dir "$scratch/device" --log "$scratch/device/pdu.log" \
-  --restart-seconds 20 --no-control > "$scratch/device/devsim.out" 2>&1 &
+  --restart-seconds 20 --tftp-port "$tftp_port" --no-control > "$scratch/device/devsim.out" 2>&1 &
 sim=$!
 trap 'kill $sim 2>/dev/null || true; wait $sim 2>/dev/null || true' EXIT
 for _ in $(seq 50); do grep -q ready "$scratch/device/devsim.out" 2>/dev/null && break; sleep 0.1; done
-echo "Simulated KTX-7593AP on 127.0.0.1:$port (log: $scratch/device/pdu.log)"
+echo "Simulated KTX-7593AP on 127.0.0.1:$port (log: $scratch/device/pdu.log); module's TFTP port $tftp_port"
 export KTX_REGISTRY_FILE="$scratch/registry.ini"
 cd "$scratch/run"
 run=("$bin/ktx7593ap" /I127.0.0.1 /Rpublic /Wprivate)

@@ -48,6 +48,21 @@ TEST(DevSimPeer, V2cReadsTheDeviceObjects) {
     EXPECT_EQ(log[0].version, "v2c");
 }
 
+// Without an address of the caller's, the device reports where it listens, with that network's mask,
+// so that the station finds itself on the device's subnet.
+TEST(DevSimPeer, ReportsTheAddressItListensOnByDefault) {
+    DevSimOptions options;
+    options.deviceAddress.clear();
+    DevSim sim(options);
+    auto r = RunPeer("snmpget", V2(sim) + " " + kIp + " " + kMask + " " + kDev + ".6.1.1.4.0 " + kDev +
+                                    ".6.1.1.5.0 " + kDev + ".1.5.0");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(r.output, "." + kIp + " = IpAddress: 127.0.0.1\n." + kMask + " = IpAddress: 255.0.0.0\n." +
+                            kDev + ".6.1.1.4.0 = IpAddress: 127.0.0.1\n." + kDev +
+                            ".6.1.1.5.0 = IpAddress: 255.0.0.0\n." + kDev +
+                            ".1.5.0 = IpAddress: 127.0.0.1\n");
+}
+
 TEST(DevSimPeer, WalkGoesThroughTheTreeInOrderAndEnds) {
     DevSim sim;
     auto r = RunPeer("snmpwalk", V2(sim) + " " + kTable);

@@ -25,7 +25,8 @@ Options Parse(const std::vector<std::string>& args) {
 TEST(DevSimOptions, TakesTheDocumentedSwitches) {
     Options o = Parse({"--listen", "127.0.0.2:16200", "--restart-seconds", "1.5", "--omit", ".1.3.6.1.4",
                        "--fail", "1.3.6.1.2.1.1.5.0=noAccess", "--fail", "1.3.6.1.2=5", "--v3-user",
-                       "ann:sha:authpass1:aes:privpass1", "--v3-user", "ben:MD5:authpass2:none:"});
+                       "ann:sha:authpass1:aes:privpass1", "--v3-user",
+                       "ben:MD5:authpass2:none:", "--device-address", "10.1.2.3/255.255.0.0"});
     EXPECT_EQ(o.listenAddress, "127.0.0.2");
     EXPECT_EQ(o.listenPort, 16200);
     EXPECT_DOUBLE_EQ(o.restartSeconds, 1.5);
@@ -40,6 +41,8 @@ TEST(DevSimOptions, TakesTheDocumentedSwitches) {
     EXPECT_EQ(o.users[1].privProto, "NONE");
     EXPECT_EQ(o.communityRo, "public");
     EXPECT_EQ(o.communityRw, "private");
+    EXPECT_EQ(o.deviceAddress, "10.1.2.3");
+    EXPECT_EQ(o.deviceMask, "255.255.0.0");
 }
 
 TEST(DevSimOptions, RefusesWhatWouldListenBeyondLoopbackOrBreakKeys) {
@@ -61,6 +64,8 @@ TEST(DevSimOptions, RefusesWhatWouldListenBeyondLoopbackOrBreakKeys) {
         {"--community-ro", ""},
         {"--log"},
         {"--bogus"},
+        {"--device-address", "10.1.2.3"},
+        {"--device-address", "300.1.2.3/255.0.0.0"},
     };
     for (const auto& args : bad) {
         EXPECT_THROW(Parse(args), UsageError) << args[0];

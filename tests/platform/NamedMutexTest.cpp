@@ -1,10 +1,12 @@
 #include "platform/NamedMutex.h"
 #include "platform/LastError.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -63,6 +65,48 @@ TEST(NamedMutex, CaptionsThatDifferOnlyInOddCharactersStayApart) {
     EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
     unlink(NamedMutexLockPath(a).c_str());
     unlink(NamedMutexLockPath(b).c_str());
+}
+
+// Without XDG_RUNTIME_DIR the lock lives in a folder of the user's own: nothing another account
+// left under a shared name stops a start, and a folder the user does not own is never used.
+TEST(NamedMutex, FallbackFolderIsTheUsersOwn) {
+    const std::string caption = UniqueCaption("fallback");
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string savedRuntime = runtime ? runtime : "";
+    const std::string scratch =
+        std::filesystem::temp_directory_path() / ("ktx-mutex-" + std::to_string(getpid()));
+    std::filesystem::create_directories(scratch);
+    // The shared name under /tmp, held by "another account" in a way this user cannot open.
+    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
+    const std::string shared = NamedMutexLockPath(caption);
+    ASSERT_TRUE(std::filesystem::create_directory(shared));
+    unsetenv("XDG_RUNTIME_DIR");
+    setenv("TMPDIR", scratch.c_str(), 1);
+    const std::string own = scratch + "/ktx7593ap-" + std::to_string(getuid());
+
+    SetLastError(0);
+    EXPECT_NE(CreateMutexA(nullptr, true, caption.c_str()), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
+    EXPECT_EQ(std::filesystem::path(NamedMutexLockPath(caption)).parent_path(), own);
+    struct stat st {};
+    ASSERT_EQ(lstat(own.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    // A link, or a folder open to others, in place of the user's folder is not used.
+    std::filesystem::remove_all(own);
+    std::filesystem::create_directory_symlink(scratch, own);
+    EXPECT_EQ(NamedMutexLockPath(caption), "");
+    EXPECT_EQ(CreateMutexA(nullptr, true, caption.c_str()), nullptr);
+    std::filesystem::remove(own);
+    ASSERT_EQ(mkdir(own.c_str(), 0777), 0);
+    chmod(own.c_str(), 0777);
+    EXPECT_EQ(NamedMutexLockPath(caption), "");
+
+    unsetenv("TMPDIR");
+    if (!savedRuntime.empty())
+        setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+    std::filesystem::remove(shared);
+    std::filesystem::remove_all(scratch);
 }
 
 } // namespace

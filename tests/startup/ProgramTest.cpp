@@ -65,4 +65,27 @@ TEST_F(Program, OneInstancePerDevice) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("run/NxSNMP_PP_BootCounter")));
 }
 
+// Without XDG_RUNTIME_DIR (a start over ssh or by a host service) a lock another account left
+// under the shared name stops nothing; two starts of one user for one device still meet.
+TEST_F(Program, OneInstancePerUserWithoutARuntimeFolder) {
+    const std::string caption = "KTX-7593AP : 127.0.0.1";
+    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
+    const std::string shared = NamedMutexLockPath(caption);
+    const bool made = std::filesystem::create_directory(shared); // unopenable as a lock file
+    unsetenv("XDG_RUNTIME_DIR");
+    setenv("TMPDIR", dir.Path().c_str(), 1);
+
+    const pid_t first = Start({"/I127.0.0.1", "/Rpublic"});
+    const bool locked = WaitLocked(caption, 10s);
+    const pid_t second = Start({"/I127.0.0.1", "/Rpublic"});
+    const int secondExit = WaitExit(second, 10s);
+    unsetenv("TMPDIR");
+    if (made)
+        std::filesystem::remove(shared);
+    EXPECT_TRUE(locked) << Log();
+    EXPECT_EQ(secondExit, 0);
+    EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
+    EXPECT_EQ(WaitExit(first, 0ms), -1);
+}
+
 } // namespace

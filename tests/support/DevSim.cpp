@@ -91,6 +91,8 @@ bool DevSim::Launch(const DevSimOptions& options, int port) {
                                      logPath_};
     if (!options.dataFile.empty())
         args.insert(args.end(), {"--data", options.dataFile});
+    else if (!options.deviceAddress.empty())
+        args.insert(args.end(), {"--device-address", options.deviceAddress});
     if (options.restartSeconds >= 0)
         args.insert(args.end(), {"--restart-seconds", std::to_string(options.restartSeconds)});
     for (const auto& u : options.users)

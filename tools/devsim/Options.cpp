@@ -88,7 +88,7 @@ const char* UsageText() {
            "                  [--community-ro NAME] [--community-rw NAME]\n"
            "                  [--v3-user NAME:MD5|SHA|none:AUTHPASS:DES|AES|none:PRIVPASS]...\n"
            "                  [--restart-seconds N] [--omit OID]... [--fail OID=STATUS]...\n"
-           "                  [--device-log FILE] [--tftp-port N]\n"
+           "                  [--device-log FILE] [--tftp-port N] [--device-address ADDR/MASK]\n"
            "                  [--no-control] [--verbose] [--help]\n";
 }
 
@@ -153,6 +153,15 @@ Options ParseOptions(int argc, char** argv) {
             if (v.empty() || *end != 0 || port < 1 || port > 65535)
                 throw UsageError("--tftp-port: bad port " + v);
             o.tftpPort = static_cast<int>(port);
+        } else if (arg == "--device-address") {
+            std::string v = value();
+            const size_t slash = v.find('/');
+            in_addr a{}, m{};
+            if (slash == std::string::npos || inet_pton(AF_INET, v.substr(0, slash).c_str(), &a) != 1 ||
+                inet_pton(AF_INET, v.substr(slash + 1).c_str(), &m) != 1)
+                throw UsageError("--device-address wants ADDR/MASK: " + v);
+            o.deviceAddress = v.substr(0, slash);
+            o.deviceMask = v.substr(slash + 1);
         } else if (arg == "--no-control") {
             o.control = false;
         } else if (arg == "--verbose") {

@@ -35,6 +35,8 @@ struct Options {
     std::vector<Oid> omitted;
     std::vector<Failure> failures;
     std::string deviceLogFile; // the device's own log that get-log uploads; empty: a short sample
+    std::string deviceAddress; // the address the device reports; empty: the listen address
+    std::string deviceMask;    // its mask; empty with deviceAddress: the listen network's
     int tftpPort = 0;          // the station's TFTP port; 0: KTX_TFTP_PORT when valid, else 69
     bool control = true;       // read commands from stdin; end of input ends the simulator
     bool verbose = false;

@@ -4,6 +4,7 @@
 #include "tools/devsim/ControlChannel.h"
 #include "tools/devsim/DataFile.h"
 #include "tools/devsim/Device.h"
+#include "tools/devsim/DeviceAddress.h"
 #include "tools/devsim/Options.h"
 
 #include <climits>
@@ -56,7 +57,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ktx-devsim: %s\n%s", e.what(), devsim::UsageText());
         return 2;
     }
-    if (options.dataFile.empty())
+    const bool bundledData = options.dataFile.empty();
+    if (bundledData)
         options.dataFile = DefaultDataFile();
 
     devsim::Device device(options);
@@ -66,6 +68,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ktx-devsim: %s\n", e.what());
         return 2;
     }
+    // A data file of the caller's keeps its addresses unless the option says otherwise.
+    if (!options.deviceAddress.empty())
+        devsim::SetDeviceAddress(device.Store(), options.deviceAddress, options.deviceMask);
+    else if (bundledData)
+        devsim::SetDeviceAddress(device.Store(), options.listenAddress,
+                                 devsim::NetworkMaskOf(options.listenAddress));
     for (const auto& prefix : options.omitted)
         device.Store().Omit(prefix);
     for (const auto& f : options.failures)
