@@ -17,13 +17,13 @@ struct DevSimUser {
 };
 
 struct DevSimOptions {
-    std::string dataFile;          // empty: the bundled device data
-    std::vector<DevSimUser> users; // SNMPv3 users
-    double restartSeconds = -1;    // below 0: the simulator's default
+    std::string dataFile;               // empty: the bundled device data
+    std::vector<DevSimUser> users;      // SNMPv3 users
+    double restartSeconds = -1;         // below 0: the simulator's default
+    std::vector<std::string> extraArgs; // e.g. {"--omit", "1.3.6...", "--fail", "OID=genErr"}
     // The address the bundled data reports for the device, as the tests know it; empty: the
     // simulator's own default (the address it listens on).
     std::string deviceAddress = "192.168.1.1/255.255.255.0";
-    std::vector<std::string> extraArgs; // e.g. {"--omit", "1.3.6...", "--fail", "OID=genErr"}
 };
 
 // pdu (GET, GETNEXT, GETBULK, SET), oid, type, value, pduNumber, version (v1, v2c, v3)
