@@ -158,9 +158,11 @@ void TFM_Indication::ShowWdsRssi() {
     for (int i = 0; i < LV_Wds->ItemCount(); ++i) {
         const std::string band = LV_Wds->ItemCaption(i);
         const std::string letter = LV_Wds->SubItem(i, 1);
-        int slot = 0;
-        if (!TryStrToInt(LV_Wds->SubItem(i, 0), slot) || slot < 1 || slot > 8)
+        // The device numbers its slots "1" to "8"; any other text names none.
+        const std::string index = LV_Wds->SubItem(i, 0);
+        if (index.size() != 1 || index[0] < '1' || index[0] > '8')
             continue;
+        const int slot = index[0] - '0';
         const std::string mac = LV_Wds->SubItem(i, 2);
         const std::string rssi = LV_Wds->SubItem(i, 3);
         if (band == "1" && letter == firstBandLetter)

@@ -110,7 +110,8 @@ void TStationListForm::FormCreate(const Controls& c, const Tables& tables,
         TableReq_->Request.VarList = NxSNMPVarList(tables.Station, MVT_UMV, 1);
         TableReq_->AttachListView(ClientListView, false);
         TableReq_->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnWalkDone(result); };
-        TableReq_->SetStatusBar(StatusBar);
+        // A bar with panels hides its simple text: the line goes where the form shows status.
+        TableReq_->SetStatusPanel(StatusBar->Panel(0));
 
         SetBandRows();
         ReadCounts();
@@ -119,6 +120,10 @@ void TStationListForm::FormCreate(const Controls& c, const Tables& tables,
         Busy = 0;
         ShowResult(e.what());
     }
+}
+
+QObject* TStationListForm::TableStatusTarget() const {
+    return TableReq_ ? TableReq_->StatusTarget() : nullptr;
 }
 
 void TStationListForm::ShowResult(const std::string& text) {

@@ -52,6 +52,8 @@ class TStationListForm : public QDialog {
 
     uint8_t Busy = 1;
     bool RequestsAlive() const { return TableReq_ != nullptr; }
+    // Where the table request writes its own status line.
+    QObject* TableStatusTarget() const;
 
   public slots:
     void reject() override;

@@ -2,6 +2,7 @@
 // slots, and the height the groups take for the number of peers.
 #include "app/Indication.h"
 #include "platform/Label.h"
+#include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
@@ -61,6 +62,23 @@ TEST_F(IndicationTest, ThreePeersTakeTwoLines) {
     EXPECT_FALSE(form->SlotsA[3].Mac->isVisible());
     EXPECT_FALSE(form->SlotsA[3].Bar->isVisible());
     SaveFormPicture(*form, "status2-indication-wds");
+}
+
+TEST_F(IndicationTest, OnlyThePlainSlotNumbersPickASlot) {
+    Device->Sim().Command("set " + kApMode1 + " 2");
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    form->LV_Wds->ClearItems();
+    for (const char* index : {"01", "$2", " 3", "4", "9", "0", "5 "}) {
+        const int row = form->LV_Wds->AddItem("1");
+        for (const char* text : {index, "G", "00116B0C00FF", "50"})
+            form->LV_Wds->AddSubItem(row, text);
+    }
+    for (auto& slot : form->SlotsA)
+        slot.Mac->SetCaption("");
+    form->ShowWdsRssi();
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(form->SlotsA[size_t(i)].Mac->Caption(), i == 3 ? "00116B0C00FF" : "") << i + 1;
 }
 
 TEST_F(IndicationTest, NoPeersLeaveAnEmptyGroup) {

@@ -49,6 +49,7 @@ TEST_F(StationFormsTest, ClientRowsAreNumberedWithoutGapsAndFreeRowsLeftOut) {
               (R{"3", "KTX-Guest", "00116B0A0007", " ", "WPA-Personal", "12  %", " "}));
     EXPECT_EQ(form.User_ListView->ColumnWidth(0), 0);
     EXPECT_EQ(form.StatusBar->Panel(0)->Text(), "(NxSNMP++) Ok!");
+    EXPECT_EQ(form.TableStatusTarget(), form.StatusBar->Panel(0));
 
     // The gathering write went to the first radio only, before the table was walked.
     const auto sets = Device->Received("SET");
