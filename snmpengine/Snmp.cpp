@@ -36,6 +36,20 @@ bool userKeyFrom(const netsnmp_session& settings, const std::string& passphrase,
                        &keyLength) == SNMPERR_SUCCESS;
 }
 
+SnmpSocketWatch socketWatch = nullptr;
+bool receiving = false; // inside receive_pending: the pump delivers what is queued
+
+int socketOf(void* handle) {
+    const netsnmp_transport* transport = snmp_sess_transport(handle);
+    return transport ? transport->sock : -1;
+}
+
+void closeSession(void* handle) {
+    if (socketWatch)
+        socketWatch(socketOf(handle), false);
+    snmp_sess_close(handle);
+}
+
 std::vector<Snmp*>& openSessions() {
     static std::vector<Snmp*> sessions;
     return sessions;
@@ -171,6 +185,8 @@ void Snmp::Impl::finish(Record* record, int reason, Pdu&& pdu) {
         completion.callback = record->callback;
         completion.data = record->data;
         ready.push_back(std::move(completion));
+        if (socketWatch && !receiving)
+            socketWatch(-1, true);
     }
     liveRecords().erase(record->id);
     inFlight.erase(record->id);
@@ -294,6 +310,8 @@ int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, ui
         const int status = netSnmpErrorStatus(settings.s_snmp_errno ? settings.s_snmp_errno : snmp_errno);
         return status == SnmpStatus::GeneralError ? SnmpStatus::TransportFailed : status;
     }
+    if (socketWatch)
+        socketWatch(socketOf(handle), true);
     auto session = std::make_unique<NetSession>();
     session->handle = handle;
     session->key = key;
@@ -307,7 +325,7 @@ int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, ui
 void Snmp::Impl::closeIdleStale() {
     for (auto it = sessions.begin(); it != sessions.end();) {
         if ((*it)->stale && (*it)->inFlight == 0) {
-            snmp_sess_close((*it)->handle);
+            closeSession((*it)->handle);
             it = sessions.erase(it);
         } else {
             ++it;
@@ -333,7 +351,7 @@ Snmp::~Snmp() {
     impl_->closing = true;
     *impl_->alive = false;
     for (auto& session : impl_->sessions)
-        snmp_sess_close(session->handle);
+        closeSession(session->handle);
     impl_->sessions.clear();
     // Every request still owed a completion hears that the session goes away.
     std::vector<Completion> owed;
@@ -524,7 +542,12 @@ void Snmp::deliver(const void* callbackData) {
     }
 }
 
+void setSnmpSocketWatch(SnmpSocketWatch watch) {
+    socketWatch = watch;
+}
+
 void Snmp::receive_pending() {
+    receiving = true;
     for (auto& session : impl_->sessions) {
         if (session->inFlight == 0)
             continue;
@@ -538,6 +561,7 @@ void Snmp::receive_pending() {
             snmp_sess_read(session->handle, &readable);
         snmp_sess_timeout(session->handle);
     }
+    receiving = false;
     impl_->closeIdleStale();
 }
 

@@ -24,6 +24,12 @@ using SnmpCompletion = void (*)(int reason, Snmp* session, Pdu& pdu, SnmpTarget&
 using SnmpLogSink = void (*)(int priority, const char* line);
 void setSnmpLogSink(SnmpLogSink sink);
 
+// Told when a session's socket opens (open true, after) or closes (open false, before), so that
+// an event loop can watch it; fd -1 with open true: a completion was queued outside
+// process_pending_events (by a blocking call) and waits for the next pump.
+using SnmpSocketWatch = void (*)(int fd, bool open);
+void setSnmpSocketWatch(SnmpSocketWatch watch);
+
 class Snmp {
   public:
     // status: SnmpStatus::Success, or the reason the session cannot be used. Only local port 0 (an

@@ -1,8 +1,12 @@
 #pragma once
-// The 20 ms timer that pumps the global session's pending events on the GUI thread; asynchronous
-// requests complete from here.
+// The event pump of the global session on the GUI thread; asynchronous requests complete from
+// here. An answer wakes it at once through its session's socket; the 20 ms timer drives time-outs
+// and resends.
 #include <QObject>
 
+#include <map>
+
+class QSocketNotifier;
 class QTimer;
 
 class _SnmpEventProcessor : public QObject {
@@ -13,10 +17,20 @@ class _SnmpEventProcessor : public QObject {
     void Start();
     void Stop();
     bool Running() const;
+    // Tests lengthen the tick to tell an answer's own wake-up from the timer's.
+    void SetInterval(int millis);
 
   private:
     void Tick();
-    QTimer* Timer; // owned, no Qt parent
+    void Watch(int fd, bool open);
+    void Wake();
+    void EnableNotifiers(bool enabled);
+
+    QTimer* Timer;                              // owned, no Qt parent
+    std::map<int, QSocketNotifier*> Notifiers_; // the sessions' sockets, owned
+    bool Started_ = false;
+    bool Ticking_ = false;
+    bool WakePosted_ = false;
 };
 
 // The library's one pump; idle until OpenGlobalSession starts it.

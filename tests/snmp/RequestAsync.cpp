@@ -1,5 +1,6 @@
 // Asynchronous reads and writes completing from the event pump, failed sends, and the
 // request's end while answers are outstanding.
+#include "library/snmp/SnmpEventProcessor.h"
 #include "platform/Exception.h"
 #include "snmpengine/SnmpStatus.h"
 #include "tests/snmp/RequestFixture.h"
@@ -278,4 +279,31 @@ TEST_F(RequestTest, RequestDestroyedInsideAnotherCompletionStillReceivesItsAnswe
     EXPECT_EQ(owner.OtherSeen.Count, 1);
     EXPECT_EQ(owner.OtherSeen.Code, 0);
     EXPECT_LT(owner.Waited, 3000);
+}
+
+TEST_F(RequestTest, AnswersWakeThePumpLongBeforeItsTickAndNeverInsideTheCaller) {
+    // With a tick of a minute, only the answers themselves can wake the pump within the guards.
+    SnmpEventPump().SetInterval(60000);
+    struct RestoreTick {
+        ~RestoreTick() { SnmpEventPump().SetInterval(20); }
+    } restore;
+    auto walk = Request(TableRows, MVT_FMV, 2, V2c);
+    Completions steps;
+    steps.Next = walk.get();
+    walk->GetAsync(Record, &steps, true);
+    EXPECT_EQ(steps.Count, 0);
+    ASSERT_TRUE(PumpUntil([&] { return steps.EndOfWalk; }, 20000));
+    EXPECT_EQ(steps.Rows, TableText);
+
+    // An answer that a blocking call of the same session read on its way is delivered from the
+    // event loop too, not from inside that call.
+    auto request = Request(Scalars, SVT_SV, 0, V2c);
+    Completions seen;
+    request->GetAsync(Record, &seen, true);
+    bool ok = true;
+    Request(Scalars, SVT_SV, 0, V2c)->Get(ok, true);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(seen.Count, 0);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Count > 0; }, 20000));
+    EXPECT_EQ(seen.Code, 0);
 }
