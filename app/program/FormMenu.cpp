@@ -16,6 +16,7 @@
 #include "forms/network/Ethfilter.h"
 #include "forms/network/Group.h"
 #include "forms/network/Lan.h"
+#include "forms/network/Multi.h"
 #include "forms/network/Wipacl.h"
 #include "forms/network/Wlanpart.h"
 #include "forms/network/Wmacacl.h"
@@ -31,6 +32,7 @@ void RegisterFormMenu() {
     SetMenuHandler("adEthernetFilters1", [](QWidget*) { ShowEthernetFilterForm(); });
     SetMenuHandler("adWirelessMACACL1", [](QWidget*) { ShowWirelessMACACLForm(); });
     SetMenuHandler("adWirelessIPACL1", [](QWidget*) { ShowWirelessIPACLForm(); });
+    SetMenuHandler("adMultiSSID1", [](QWidget*) { ShowMultiForm(); });
     SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
     SetMenuHandler("adPerformance1", [](QWidget*) { ShowPerformanceForm(); });
     SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });

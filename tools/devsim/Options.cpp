@@ -1,5 +1,7 @@
 #include "tools/devsim/Options.h"
 
+#include "tools/devsim/DeviceProfiles.h"
+
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <strings.h>
@@ -87,7 +89,8 @@ const char* UsageText() {
     return "usage: ktx-devsim [--listen 127.0.0.1:PORT] [--data FILE|DIR] [--state-dir DIR] [--log FILE]\n"
            "                  [--community-ro NAME] [--community-rw NAME]\n"
            "                  [--v3-user NAME:MD5|SHA|none:AUTHPASS:DES|AES|none:PRIVPASS]...\n"
-           "                  [--restart-seconds N] [--omit OID]... [--fail OID=STATUS]...\n"
+           "                  [--restart-seconds N] [--omit OID]... [--without priority]...\n"
+           "                  [--fail OID=STATUS]...\n"
            "                  [--device-log FILE] [--tftp-port N] [--device-address ADDR/MASK]\n"
            "                  [--no-control] [--verbose] [--help]\n";
 }
@@ -135,6 +138,12 @@ Options ParseOptions(int argc, char** argv) {
                 throw UsageError("--restart-seconds: bad number " + v);
         } else if (arg == "--omit") {
             o.omitted.push_back(RequireOid(value(), arg));
+        } else if (arg == "--without") {
+            const std::string name = value();
+            const std::vector<Oid> groups = ProfileOmissions(name);
+            if (groups.empty())
+                throw UsageError("--without: unknown variant " + name);
+            o.omitted.insert(o.omitted.end(), groups.begin(), groups.end());
         } else if (arg == "--fail") {
             std::string v = value();
             size_t eq = v.find('=');

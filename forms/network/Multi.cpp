@@ -1,0 +1,978 @@
+#include "forms/network/Multi.h"
+
+#include "app/MibRowTables.h"
+#include "app/ModelCode.h"
+#include "app/StartupGlobals.h"
+#include "app/WepKeyRules.h"
+#include "forms/network/MultiRowTables.h"
+#include "forms/network/MultiSsidRows.h"
+#include "library/common/HexText.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/RadioGroup.h"
+#include "platform/StatusBar.h"
+#include "ui_Multi.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <exception>
+
+namespace {
+
+constexpr uint32_t kManageVlanTimeOut = 1000; // hundredths: 10 s
+constexpr int kSharedColumns = 13;
+constexpr int kPriorityColumns = 17;
+constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2; // RadioGroup1 items
+constexpr int kSsidLength = 32;
+constexpr char kGetOk[] = "Get OK!";
+constexpr char kWarning[] = "Warning";
+
+// Warned once per module run and band, until Multi-SSID is switched off again.
+bool WarnApModeFirst = true;
+bool WarnApModeSecond = true;
+
+bool DualBand() {
+    return ModelCode() == "6391";
+}
+
+std::string FirstBandWord() {
+    return DualBand() ? "11a" : "11g";
+}
+
+// A text that is none of the items shows in an editable combo with no item selected.
+void ShowFreeText(TComboBox* combo, const std::string& text) {
+    combo->SetStyle(TComboBox::csDropDown);
+    combo->SetItemIndex(-1);
+    combo->setEditText(QString::fromLatin1(text.c_str()));
+}
+
+bool IsEnterpriseItem(int item) {
+    return item == 3 || item == 5 || item == 7 || item == 9;
+}
+
+} // namespace
+
+TFM_MultiForm::TFM_MultiForm(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_MultiForm>()) {
+    ui_->setupUi(this);
+#define TAKE(name) name = ui_->name
+    TAKE(IfEnabMuSSID);
+    TAKE(CHK_VLanState);
+    TAKE(CB_EnablePriority);
+    TAKE(RadioGroup1);
+    TAKE(GroupBox1);
+    TAKE(BandComboBox);
+    TAKE(MSSIDIdxCombo);
+    TAKE(SSIDEdit);
+    TAKE(SecurityCombo);
+    TAKE(SecurityComboTmp);
+    TAKE(CB_MultBroad);
+    TAKE(Label22);
+    TAKE(CB_DyVlan);
+    TAKE(GroupIDEdit);
+    TAKE(CheckBox_EthernetTag);
+    TAKE(Label23);
+    TAKE(Cb_Priority);
+    TAKE(Label26);
+    TAKE(CB_WMM);
+    TAKE(Grp_KeySet);
+    TAKE(TypeCombo);
+    TAKE(SizeCombo);
+    TAKE(CB_IdxTmp);
+    TAKE(KeyValEdit);
+    TAKE(Grp_PSKSet);
+    TAKE(CB_PSKCipher);
+    TAKE(Ed_PSKGrpKey_a);
+    TAKE(Ed_PSKGrpKey_g);
+    TAKE(Ed_PassPhrase);
+    TAKE(Grp_EAPSet);
+    TAKE(CB_EAPCipher);
+    TAKE(Ed_EAPGrpKey_a);
+    TAKE(Ed_EAPGrpKey_g);
+    TAKE(Ed_EAPRadiusServ);
+    TAKE(Ed_EAPRadiusPort);
+    TAKE(Ed_EAPRadiusSec);
+    TAKE(Cb_AccountMode);
+    TAKE(Ed_AccountServer);
+    TAKE(Ed_AccountPort);
+    TAKE(Grp_8021xSet);
+    TAKE(CB_8021xKeyType);
+    TAKE(CB_8021xKeySize);
+    TAKE(CB_8021xKeyIdx);
+    TAKE(Ed_8021xKey);
+    TAKE(CB_8021xCipher);
+    TAKE(Ed_8021xRadiusServ);
+    TAKE(Ed_8021xRadiusPort);
+    TAKE(Ed_8021xRadiusSec);
+    TAKE(Cb_AccountMode_802);
+    TAKE(Ed_AccountServer_802);
+    TAKE(Ed_AccountPort_802);
+    TAKE(MulSSIDListView);
+    TAKE(DelButton);
+    TAKE(SaveButton);
+    TAKE(CancelBtn);
+    TAKE(MuStatusBar);
+    TAKE(CB_LimitVID);
+    TAKE(IndexLab);
+    TAKE(Test11a);
+    TAKE(IdvStatusComboBox);
+    TAKE(CB_Security);
+    TAKE(EncryBox);
+    TAKE(KeyIdxCombo);
+    TAKE(CB_Cipher);
+    TAKE(Ed_Priority);
+    TAKE(BandProirity11aCoBox);
+    TAKE(BandProirity11gCoBox);
+    TAKE(CB_ApMode);
+    TAKE(CB_ApMode_g);
+    TAKE(CB_WepTypea);
+    TAKE(CB_WepTypeg);
+    TAKE(Band11aCoBox);
+    TAKE(Band11gCoBox);
+    TAKE(GetMultiListView);
+#undef TAKE
+
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    MuStatusBar->AddPanel(0);
+    for (const char* item : {"Both", "11a", "11g"})
+        RadioGroup1->AddItem(item);
+    for (const char* caption : {"Index", "SSID", "Encryption", "VLAN ID ", "Band"})
+        MulSSIDListView->AddColumn(caption, TListView::AutoSizeHeader);
+    MulSSIDListView->SetReportStyle();
+
+    // Construction state.
+    BandComboBox->SetItemIndex(0);
+    MSSIDIdxCombo->SetItemIndex(0);
+    RadioGroup1->setEnabled(false);
+    if (!DualBand())
+        RadioGroup1->SetItemIndex(kFirstOnly);
+    const char band = ModelName.size() > 4 ? ModelName[4] : '\0';
+    BandFilter_ = band == '7' ? 0 : 2;
+
+    // Before the bindings, which chain the controls' own handlers in front of their flags.
+    IfEnabMuSSID->OnClick = [this](QObject* s) { IfEnabMuSSIDClick(s); };
+    CHK_VLanState->OnClick = [this](QObject* s) { CHK_VLanStateClick(s); };
+    CB_EnablePriority->OnClick = [this](QObject* s) { CB_EnablePriorityClick(s); };
+    RadioGroup1->OnClick = [this](QObject* s) { RadioGroup1Click(s); };
+    BandComboBox->OnChange = [this](QObject* s) { BandComboBoxChange(s); };
+    MSSIDIdxCombo->OnChange = [this](QObject* s) { MSSIDIdxComboChange(s); };
+    SecurityCombo->OnChange = [this](QObject* s) { SecurityComboChange(s); };
+    SecurityComboTmp->OnChange = [this](QObject* s) { SecurityComboTmpChange(s); };
+    TypeCombo->OnChange = [this](QObject* s) { TypeComboChange(s); };
+    // The size decides the key's length as much as the type does.
+    SizeCombo->OnChange = [this](QObject* s) { KeyIdxComboChange(s); };
+    CB_DyVlan->OnChange = [this](QObject* s) { CB_DyVlanChange(s); };
+    MulSSIDListView->OnSelectItem = [this](QObject* s, int, bool selected) {
+        if (selected && !Refilling_)
+            MulSSIDListViewClick(s);
+    };
+    connect(SaveButton, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { SaveButtonClick(SaveButton); }); });
+    connect(DelButton, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { DelButtonClick(DelButton); }); });
+    connect(CancelBtn, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { CancelBtnClick(CancelBtn); }); });
+
+    FormCreate(this);
+}
+
+TFM_MultiForm::~TFM_MultiForm() {
+    FormClose();
+}
+
+// ---- creation ----------------------------------------------------------------------------------
+
+std::unique_ptr<NxSNMPRequest2Edits> TFM_MultiForm::NewRequest(const VarDef* rows, uint8_t itemType,
+                                                               int keyCount, bool blocking) {
+    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
+    request->Request.VarList = NxSNMPVarList(rows, itemType, keyCount);
+    request->Mode = blocking ? NxSNMPRequest2Controls::ModeBlocking : NxSNMPRequest2Controls::ModeCallback;
+    return request;
+}
+
+// A failed blocking read leaves the controls as they were; the form says why in panel 0.
+void TFM_MultiForm::ReadBlocking(NxSNMPRequest2Edits& request) {
+    if (!request.Get())
+        ShowStatus(request.Request.Result.Message);
+}
+
+void TFM_MultiForm::FormCreate(QObject*) {
+    try {
+        BuildRequests();
+    } catch (const std::exception& e) {
+        MuStatusBar->SetSimpleText(e.what());
+    }
+    SSIDEdit->SetMaxLength(kSsidLength);
+    UpdateEnabledControls();
+}
+
+void TFM_MultiForm::BuildRequests() {
+    const bool dual = DualBand();
+    auto readFailure = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+        if (result->Code != 0)
+            ShowStatus(result->Message);
+    };
+
+    AccountRequest802 = NewRequest(MibRows::bSecAccountMode_to_bSecAccountPort(), MVT_SV, 0, true);
+    AccountRequest802->BindComboBox(0, Cb_AccountMode_802);
+    AccountRequest802->BindEdits(1, "%s", Ed_AccountServer_802);
+    AccountRequest802->BindEdits(2, "%s", Ed_AccountPort_802);
+    AccountReadOk_ = AccountRequest802->Get();
+    if (!AccountReadOk_)
+        ShowStatus(AccountRequest802->Request.Result.Message);
+
+    AccountRequest = NewRequest(MibRows::bSecAccountMode_to_bSecAccountPort(), MVT_SV, 0, true);
+    AccountRequest->BindComboBox(0, Cb_AccountMode);
+    AccountRequest->BindEdits(1, "%s", Ed_AccountServer);
+    AccountRequest->BindEdits(2, "%s", Ed_AccountPort);
+    ReadBlocking(*AccountRequest);
+
+    // The priority objects are optional: the probe's answer keeps them in or out of the form.
+    PriorityRequest = NewRequest(MibRows::adMSSIDPriorityState(), MVT_SV, 0, true);
+    if (dual) {
+        PriorityRequest->BindComboBox(0, BandProirity11aCoBox);
+        PriorityRequest->BindComboBox(1, BandProirity11gCoBox);
+    } else {
+        PriorityRequest->BindComboBox(0, BandProirity11aCoBox);
+        PriorityRequest->Request.VarList.GetRow(0)->Access = ACC_READWRITE;
+        PriorityRequest->Request.VarList.GetRow(1)->Access = ACC_INVALID;
+    }
+    PrioritySupported_ = PriorityRequest->Get();
+    CB_EnablePriority->setVisible(PrioritySupported_);
+    if (PrioritySupported_)
+        PriorityFromBands();
+
+    ApModeRequest = NewRequest(MibRows::bopMode(), MVT_SV, 0, true);
+    ApModeRequest->BindComboBox(0, CB_ApMode);
+    ApModeRequest->Request.VarList.GetRow(0)->Access = ACC_READWRITE;
+    ApModeRequest->BindComboBox(1, CB_ApMode_g);
+    ApModeRequest->Request.VarList.GetRow(1)->Access = dual ? ACC_READWRITE : ACC_INVALID;
+    ReadBlocking(*ApModeRequest);
+
+    WirelessRequest = NewRequest(MibRows::bSSID_to_bSecAccountPort(), MVT_SV, 0, false);
+    WirelessRequest->BindComboBox(14, CB_WepTypea);
+    WirelessRequest->Request.VarList.GetRow(14)->Access = ACC_READWRITE;
+    WirelessRequest->BindComboBox(33, CB_WepTypeg);
+    WirelessRequest->Request.VarList.GetRow(33)->Access = dual ? ACC_READWRITE : ACC_INVALID;
+    WirelessRequest->OnEndingGet = readFailure;
+    WirelessRequest->Get();
+
+    GroupKeyRequest = NewRequest(MultiRows::bSecGroupKeyUpdateInterval(), MVT_SV, 0, true);
+    GroupKeyRequest->BindEdits(0, "%u{n300x18000}", Ed_PSKGrpKey_a);
+    GroupKeyRequest->Request.VarList.GetRow(0)->Access = ACC_READWRITE;
+    GroupKeyRequest->BindEdits(1, "%u{n300x18000}", Ed_PSKGrpKey_g);
+    GroupKeyRequest->Request.VarList.GetRow(1)->Access = dual ? ACC_READWRITE : ACC_INVALID;
+    ReadBlocking(*GroupKeyRequest);
+    GroupKeyTextA_ = Ed_PSKGrpKey_a->Text();
+    GroupKeyTextG_ = Ed_PSKGrpKey_g->Text();
+
+    RadiusRequest = NewRequest(MibRows::bSecRADIUSServer_to_bSecRADIUSSecret(), SVT_SV, 0, true);
+    RadiusRequest->BindEdits(0, "%s", Ed_EAPRadiusServ);
+    RadiusRequest->BindEdits(1, "%u{n1x65535}", Ed_EAPRadiusPort);
+    RadiusRequest->BindEdits(2, "%s", Ed_EAPRadiusSec);
+    for (int row = 0; row < 3; ++row)
+        RadiusRequest->Request.VarList.GetRow(row)->Access = ACC_READWRITE;
+    ReadBlocking(*RadiusRequest);
+
+    MssidStateRequest = NewRequest(MibRows::adMSSIDState(), MVT_SV, 0, !dual);
+    if (dual) {
+        MssidStateRequest->BindComboBox(0, Band11aCoBox);
+        MssidStateRequest->BindComboBox(1, Band11gCoBox);
+        MssidStateRequest->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+            OnMssidStateRead(s, r);
+        };
+        MssidStateRequest->Get();
+    } else {
+        MssidStateRequest->BindCheckBox(0, IfEnabMuSSID);
+        MssidStateRequest->Request.VarList.GetRow(1)->Access = ACC_INVALID;
+        ReadBlocking(*MssidStateRequest);
+    }
+
+    VlanStateRequest = NewRequest(MibRows::adVlanState(), MVT_SV, 0, false);
+    VlanStateRequest->BindCheckBox(0, CHK_VLanState);
+    VlanStateRequest->OnEndingGet = readFailure;
+    VlanStateRequest->Get();
+
+    ManageVlanRequest = NewRequest(MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), SVT_SV, 0, true);
+    ManageVlanRequest->Request.TimeOut = kManageVlanTimeOut;
+    ManageVlanRequest->BindComboBox(0, CB_LimitVID);
+    ReadBlocking(*ManageVlanRequest);
+
+    const VarDef* table =
+        PrioritySupported_ ? MultiRows::ifIndex_to_adMSSIDPriority() : MibRows::ifIndex_to_adMSSIDSuppress();
+    TableRequest = NewRequest(table, MVT_UMV, 2, false);
+    TableRequest->AttachListView(GetMultiListView, false);
+    TableRequest->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { OnMssidTableRead(s, r); };
+    TableRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+        OnMssidTableWritten(s, r);
+    };
+    TableRequest->BindLabel(0, IndexLab);
+    TableRequest->BindLabel(1, Test11a);
+    TableRequest->BindComboBox(2, IdvStatusComboBox);
+    TableRequest->BindEdits(3, "%s", SSIDEdit);
+    TableRequest->BindComboBox(4, CB_Security);
+    TableRequest->BindComboBox(5, EncryBox);
+    TableRequest->BindComboBox(6, KeyIdxCombo);
+    TableRequest->BindEdits(7, "%s", KeyValEdit);
+    TableRequest->BindEdits(8, "%u{n1x4094}", GroupIDEdit);
+    TableRequest->BindComboBox(9, CB_Cipher);
+    TableRequest->BindEdits(10, "%s", Ed_PassPhrase);
+    TableRequest->BindComboBox(11, TypeCombo);
+    TableRequest->BindComboBox(12, CB_MultBroad);
+    if (PrioritySupported_) {
+        TableRequest->BindComboBox(13, CB_WMM);
+        TableRequest->BindComboBox(14, CB_DyVlan);
+        TableRequest->BindCheckBox(15, CheckBox_EthernetTag);
+        TableRequest->BindEdits(16, "%s", Ed_Priority);
+        for (QWidget* w : std::initializer_list<QWidget*>{Label22, CB_DyVlan, Label23, Cb_Priority,
+                                                          CheckBox_EthernetTag, Label26, CB_WMM})
+            w->setVisible(true);
+    }
+    SetTableColumnAccess(2, LastTableColumn(), ACC_READWRITE);
+    ReadTable();
+}
+
+int TFM_MultiForm::LastTableColumn() const {
+    return (PrioritySupported_ ? kPriorityColumns : kSharedColumns) - 1;
+}
+
+void TFM_MultiForm::SetTableColumnAccess(int first, int last, uint32_t access) {
+    for (int row = first; row <= last; ++row)
+        TableRequest->Request.VarList.GetRow(row)->Access = access;
+}
+
+void TFM_MultiForm::SetIdle(bool idle) {
+    Idle_ = idle;
+    SaveButton->setEnabled(idle);
+    if (!idle)
+        DelButton->setEnabled(false);
+    else
+        DelButton->setEnabled(MulSSIDListView->ItemIndex() >= 0 && !IsPrimarySelected());
+}
+
+void TFM_MultiForm::ShowStatus(const std::string& text) {
+    MuStatusBar->ShowResult(text);
+}
+
+// Starts the table read; false (with the reason shown) when it could not be sent.
+bool TFM_MultiForm::ReadTable() {
+    SetIdle(false);
+    try {
+        TableRequest->Get();
+    } catch (const std::exception& e) {
+        SetIdle(true);
+        ShowStatus(e.what());
+        return false;
+    }
+    if (!TableRequest->Busy)
+        SetIdle(true); // nothing went out, so no completion will come
+    return true;
+}
+
+// ---- completions -------------------------------------------------------------------------------
+
+void TFM_MultiForm::OnMssidTableRead(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    SetIdle(true);
+    const bool afterWrite = ReadAfterWrite_;
+    ReadAfterWrite_ = false;
+    if (result->Code != 0) {
+        ShowStatus(result->Message);
+        return;
+    }
+    if (!afterWrite)
+        ShowStatus(kGetOk);
+    MSSIDIdxComboChange(MSSIDIdxCombo);
+    if (PrioritySupported_)
+        CB_EnablePriorityClick(CB_EnablePriority);
+    TableReadDone_ = true;
+}
+
+void TFM_MultiForm::OnMssidStateRead(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (result->Code != 0) {
+        ShowStatus(result->Message);
+        return;
+    }
+    ShowStatus(kGetOk);
+    WarnApModeFirst = WarnApModeSecond = true;
+    BandsFromMssidState();
+}
+
+void TFM_MultiForm::BandsFromMssidState() {
+    const bool first = Band11aCoBox->Text() == "Enable";
+    const bool second = Band11gCoBox->Text() == "Enable";
+    RadioGroup1->SetItemIndex(first == second ? kBoth : first ? kFirstOnly : kSecondOnly);
+    IfEnabMuSSID->SetChecked(first || second);
+}
+
+void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (result->Code != 0) {
+        RadioGroup1->setEnabled(true);
+        ShowStatus("Multi-SSID set:" + result->Message);
+        SetIdle(true);
+        return;
+    }
+    ShowSaveResult();
+    ReadAfterWrite_ = true;
+    if (!ReadTable())
+        ReadAfterWrite_ = false;
+}
+
+void TFM_MultiForm::ShowSaveResult() {
+    ShowStatus(SaveFailure_.empty() ? std::string("Multi-SSID set success!")
+                                    : "Multi-SSID set:" + SaveFailure_);
+}
+
+// ---- the SSID list -----------------------------------------------------------------------------
+
+std::vector<SsidRow> TFM_MultiForm::BandRows() const {
+    std::vector<SsidRow> rows;
+    for (int i = 0; i < kSsidRowsPerBand; ++i)
+        rows.push_back(SsidRowAt(*GetMultiListView, BandFirstRow() + i));
+    return rows;
+}
+
+void TFM_MultiForm::FillSsidListView() {
+    // The user's choice in the list survives the refill, for "Delete".
+    const int selected = MulSSIDListView->ItemIndex();
+    const int chosen =
+        selected >= 0 && selected < int(VisibleRows_.size()) ? VisibleRows_[size_t(selected)] : -1;
+    Refilling_ = true;
+    MulSSIDListView->ClearItems();
+    VisibleRows_.clear();
+    const bool vlanOn = CHK_VLanState->Checked();
+    for (int pass = 1; pass <= 2; ++pass) {
+        if ((pass == 1 && BandFilter_ == 1) || (pass == 2 && BandFilter_ == 0))
+            continue;
+        const std::string ifIndex = pass == 1 ? "1" : "2";
+        for (int i = 0; i < GetMultiListView->ItemCount(); ++i) {
+            const SsidRow row = SsidRowAt(*GetMultiListView, i);
+            if (row.State == "Disable" || row.IfIndex != ifIndex)
+                continue;
+            const int item =
+                MulSSIDListView->AddItem(SsidListCaption(i, SsidRowAt(*GetMultiListView, i - 1).Index));
+            MulSSIDListView->AddSubItem(item, row.Ssid);
+            MulSSIDListView->AddSubItem(item, SsidListEncryption(row));
+            MulSSIDListView->AddSubItem(item, SsidListVlan(row, vlanOn));
+            MulSSIDListView->AddSubItem(item, pass == 1 ? FirstBandWord() : "11g");
+            VisibleRows_.push_back(i);
+            if (i == chosen)
+                MulSSIDListView->SetItemIndex(item);
+        }
+    }
+    Refilling_ = false;
+    SetIdle(Idle_);
+}
+
+bool TFM_MultiForm::IsPrimarySelected() const {
+    const int item = MulSSIDListView->ItemIndex();
+    return item >= 0 && MulSSIDListView->ItemCaption(item) == "Primary";
+}
+
+void TFM_MultiForm::MulSSIDListViewClick(QObject*) {
+    InListClick_ = true;
+    const int item = MulSSIDListView->ItemIndex();
+    if (item >= 0) {
+        SelectText(Cb_Priority, Ed_Priority->Text());
+        if (DualBand())
+            BandComboBox->SetItemIndex(MulSSIDListView->SubItem(item, 3) == "11a" ? 0 : 1);
+        const std::string caption = MulSSIDListView->ItemCaption(item);
+        if (caption == "Primary") {
+            MSSIDIdxCombo->SetItemIndex(0);
+        } else {
+            const char digit = caption.size() > 10 ? caption[10] : '\0';
+            MSSIDIdxCombo->SetItemIndex(digit >= '0' && digit <= '9' ? digit - '0' : -1);
+        }
+        BandComboBoxChange(BandComboBox);
+    }
+    SetIdle(Idle_);
+    InListClick_ = false;
+}
+
+void TFM_MultiForm::SelectText(TComboBox* combo, const std::string& text) {
+    combo->SetStyle(TComboBox::csDropDownList);
+    const int index = combo->findText(QString::fromLatin1(text.c_str()));
+    combo->SetItemIndex(index < 0 ? 0 : index);
+}
+
+std::string TFM_MultiForm::EditedBandWord() const {
+    return FirstBand() ? FirstBandWord() : "11g";
+}
+
+int TFM_MultiForm::BandFirstRow() const {
+    return BandComboBox->GetItemIndex() == 1 ? kSsidRowsPerBand : 0;
+}
+
+int TFM_MultiForm::EditedRow() const {
+    const int index = MSSIDIdxCombo->GetItemIndex();
+    return index < 0 ? -1 : BandFirstRow() + index;
+}
+
+// Fills the bound editors from that hidden row, even when it is the row selected already.
+bool TFM_MultiForm::SelectHiddenRow(int row) {
+    if (row < 0 || row >= GetMultiListView->ItemCount())
+        return false;
+    GetMultiListView->SetItemIndex(-1);
+    GetMultiListView->SetItemIndex(row);
+    return true;
+}
+
+// ---- the SSID being edited ---------------------------------------------------------------------
+
+void TFM_MultiForm::BandComboBoxChange(QObject*) {
+    const bool first = BandComboBox->GetItemIndex() == 0;
+    Ed_PSKGrpKey_a->setVisible(first);
+    Ed_EAPGrpKey_a->setVisible(first);
+    Ed_PSKGrpKey_g->setVisible(!first);
+    Ed_EAPGrpKey_g->setVisible(!first);
+    if (GroupIDEdit->Text() == "-1")
+        GroupIDEdit->SetText("");
+    if (TableReadDone_)
+        MSSIDIdxComboChange(MSSIDIdxCombo);
+}
+
+void TFM_MultiForm::MSSIDIdxComboChange(QObject*) {
+    SelectHiddenRow(EditedRow());
+    SelectText(Cb_Priority, Ed_Priority->Text());
+    CHK_VLanStateClick(CHK_VLanState);
+    SyncSecurityFromTable();
+    SecurityComboChange(SecurityCombo);
+    ShowSecurityGroups();
+    SizeCombo->SetItemIndex(0);
+    SizeFromKeyLength();
+    SetKeyLengthLimit();
+    SetEditLimits();
+    UpdateEnabledControls();
+    FillValidKeyLists();
+    const int keyIndex = CB_IdxTmp->findText(QString::fromLatin1(KeyIdxCombo->Text().c_str()));
+    CB_IdxTmp->SetItemIndex(keyIndex < 0 ? 0 : keyIndex);
+    // ASCII keys are stored as hex digits; a masked key is shown as the device sent it.
+    if (TypeCombo->GetItemIndex() == 0 && !IsMaskedKey(KeyValEdit->Text()))
+        KeyValEdit->SetText(HexTextToAscii(KeyValEdit->Text()));
+    CopyEditorsToGroups();
+    CB_EnablePriorityClick(CB_EnablePriority);
+}
+
+void TFM_MultiForm::SyncSecurityFromTable() {
+    const bool encrypted = EncryBox->GetItemIndex() == 1;
+    const std::string auth = CB_Security->Text();
+    if (MSSIDIdxCombo->GetItemIndex() != 0) {
+        SelectText(SecurityCombo, encrypted ? auth : "None");
+    } else if (auth == "802.1x") {
+        ShowFreeText(SecurityCombo, auth);
+    } else if (!encrypted) {
+        SelectText(SecurityCombo, "None");
+    } else if (auth == "Open System / Shared Key") {
+        ShowFreeText(SecurityCombo, "Both");
+    } else {
+        SelectText(SecurityCombo, auth);
+    }
+    FillSecurityChoices();
+}
+
+void TFM_MultiForm::FillSecurityChoices() {
+    const SsidRow primary = SsidRowAt(*GetMultiListView, BandFirstRow());
+    const TComboBox* wepType = FirstBand() ? CB_WepTypea : CB_WepTypeg;
+    const bool enterprise = primary.Auth.find("Enterprise") != std::string::npos ||
+                            primary.Auth.find("EAP") != std::string::npos ||
+                            primary.Auth.find("802.1x") != std::string::npos;
+    const bool staticWep1x = primary.Auth == "802.1x" && primary.Encryption == "Enable" &&
+                             wepType->GetItemIndex() == 0 &&
+                             (primary.KeyIndex == "Second" || primary.KeyIndex == "Third");
+    if (!enterprise || staticWep1x) {
+        SecurityComboTmp->setVisible(true);
+        SecurityCombo->setVisible(false);
+        const std::string text = SecurityCombo->Text();
+        if (text == "Both" || text == "802.1x")
+            ShowFreeText(SecurityComboTmp, text);
+        else
+            SelectText(SecurityComboTmp, text);
+    } else {
+        SecurityCombo->setVisible(true);
+        SecurityComboTmp->setVisible(false);
+    }
+}
+
+void TFM_MultiForm::SecurityComboTmpChange(QObject*) {
+    SelectText(SecurityCombo, SecurityComboTmp->Text());
+    SecurityComboChange(SecurityCombo);
+}
+
+void TFM_MultiForm::SecurityComboChange(QObject*) {
+    if (SecurityCombo->GetStyle() == TComboBox::csDropDown && SecurityCombo->GetItemIndex() >= 0)
+        SecurityCombo->SetStyle(TComboBox::csDropDownList); // an item picked ends the free text
+    SelectText(CB_Security, SecurityCombo->Text());
+    ShowSecurityGroups();
+    UpdateEnabledControls();
+}
+
+void TFM_MultiForm::ShowSecurityGroups() {
+    const int item = CB_Security->findText(QString::fromLatin1(SecurityCombo->Text().c_str()));
+    QGroupBox* shown = Grp_KeySet;
+    if (SecurityCombo->Text() != "None") {
+        if (item == 3 || item == 5 || item == 7)
+            shown = Grp_EAPSet;
+        else if (item == 4 || item == 6 || item == 8)
+            shown = Grp_PSKSet;
+        else if (item == 9)
+            shown = Grp_8021xSet;
+    }
+    for (QGroupBox* group : {Grp_KeySet, Grp_PSKSet, Grp_EAPSet, Grp_8021xSet})
+        group->setVisible(group == shown);
+    if (CHK_VLanState->Checked()) {
+        if (IsEnterpriseItem(item)) {
+            CB_DyVlan->setEnabled(true);
+        } else {
+            CB_DyVlan->SetItemIndex(0);
+            CB_DyVlan->setEnabled(false);
+        }
+        CB_DyVlanChange(CB_DyVlan);
+    } else {
+        CB_DyVlan->setEnabled(false);
+    }
+}
+
+void TFM_MultiForm::CB_DyVlanChange(QObject*) {
+    GroupIDEdit->setEnabled(CB_DyVlan->GetItemIndex() == 0);
+}
+
+void TFM_MultiForm::FillValidKeyLists() {
+    const TComboBox* wepType = FirstBand() ? CB_WepTypea : CB_WepTypeg;
+    const std::string chosen = CB_IdxTmp->Text();
+    CB_IdxTmp->ClearItems();
+    for (const std::string& slot :
+         OfferedKeyIndexes(BandRows(), Test11a->Caption(), wepType->GetItemIndex() == 1))
+        CB_IdxTmp->AddItem(slot);
+    const int again = CB_IdxTmp->findText(QString::fromLatin1(chosen.c_str()));
+    CB_IdxTmp->SetItemIndex(again < 0 ? 0 : again);
+}
+
+// ---- key editor limits -------------------------------------------------------------------------
+
+void TFM_MultiForm::SetKeyLengthLimit() {
+    const int type = TypeCombo->GetItemIndex();
+    const int size = SizeCombo->GetItemIndex();
+    if (type < 0)
+        return ShowMessage("Key type is NULL!");
+    if (size < 0)
+        return ShowMessage("Please select key size!");
+    KeyValEdit->SetMaxLength(WepKeyLength(type == 0 ? WepKeyType::Ascii : WepKeyType::Hex, size));
+}
+
+void TFM_MultiForm::TypeComboChange(QObject*) {
+    SetKeyLengthLimit();
+}
+
+void TFM_MultiForm::KeyIdxComboChange(QObject*) {
+    const int type = TypeCombo->GetItemIndex();
+    const int size = SizeCombo->GetItemIndex();
+    if (type < 0)
+        return ShowMessage("Please select key type!");
+    if (size < 0)
+        return ShowMessage("Key type is NULL!");
+    KeyValEdit->SetMaxLength(WepKeyLength(type == 0 ? WepKeyType::Ascii : WepKeyType::Hex, size));
+}
+
+void TFM_MultiForm::SizeFromKeyLength() {
+    SizeCombo->SetItemIndex(WepKeySizeFromHexLength(KeyValEdit->Text().size()));
+}
+
+void TFM_MultiForm::SetEditLimits() {
+    GroupIDEdit->SetMaxLength(4);
+    SSIDEdit->SetMaxLength(kSsidLength);
+    Ed_PSKGrpKey_a->SetMaxLength(7);
+    Ed_PSKGrpKey_g->SetMaxLength(7);
+    Ed_PassPhrase->SetMaxLength(63);
+    Ed_EAPRadiusSec->SetMaxLength(64);
+    Ed_EAPRadiusPort->SetMaxLength(5);
+    Ed_EAPRadiusServ->SetMaxLength(15);
+}
+
+// ---- twins -------------------------------------------------------------------------------------
+
+void TFM_MultiForm::CopyEditorsToGroups() {
+    Ed_EAPGrpKey_a->SetText(Ed_PSKGrpKey_a->Text());
+    Ed_EAPGrpKey_g->SetText(Ed_PSKGrpKey_g->Text());
+    SelectText(CB_PSKCipher, CB_Cipher->Text());
+    SelectText(CB_EAPCipher, CB_Cipher->Text());
+    CB_8021xKeyType->SetItemIndex(TypeCombo->GetItemIndex());
+    CB_8021xKeySize->SetItemIndex(SizeCombo->GetItemIndex());
+    CB_8021xKeyIdx->SetItemIndex(CB_IdxTmp->GetItemIndex());
+    Ed_8021xKey->SetText(KeyValEdit->Text());
+    CB_8021xCipher->SetItemIndex(3);
+    Ed_8021xRadiusPort->SetText(Ed_EAPRadiusPort->Text());
+    Ed_8021xRadiusServ->SetText(Ed_EAPRadiusServ->Text());
+    Ed_8021xRadiusSec->SetText(Ed_EAPRadiusSec->Text());
+}
+
+void TFM_MultiForm::CopyGroupsToEditors() {
+    if (Grp_EAPSet->isVisibleTo(this)) {
+        Ed_PSKGrpKey_a->SetText(Ed_EAPGrpKey_a->Text());
+        Ed_PSKGrpKey_g->SetText(Ed_EAPGrpKey_g->Text());
+        SelectText(CB_Cipher, CB_EAPCipher->Text());
+    } else if (Grp_PSKSet->isVisibleTo(this)) {
+        SelectText(CB_Cipher, CB_PSKCipher->Text());
+    } else if (Grp_8021xSet->isVisibleTo(this)) {
+        TypeCombo->SetItemIndex(CB_8021xKeyType->GetItemIndex());
+        SizeCombo->SetItemIndex(CB_8021xKeySize->GetItemIndex());
+        CB_IdxTmp->SetItemIndex(CB_8021xKeyIdx->GetItemIndex());
+        if (Ed_8021xKey->isModified()) {
+            KeyValEdit->SetText(Ed_8021xKey->Text());
+            KeyValEdit->setModified(true); // typed in the twin: a new key all the same
+        }
+        CB_Cipher->SetItemIndex(3);
+        Ed_EAPRadiusPort->SetText(Ed_8021xRadiusPort->Text());
+        Ed_EAPRadiusServ->SetText(Ed_8021xRadiusServ->Text());
+        Ed_EAPRadiusSec->SetText(Ed_8021xRadiusSec->Text());
+    }
+}
+
+// ---- switches ----------------------------------------------------------------------------------
+
+void TFM_MultiForm::IfEnabMuSSIDClick(QObject*) {
+    const bool dual = DualBand();
+    if (!IfEnabMuSSID->Checked()) {
+        CB_EnablePriority->SetChecked(false);
+        CB_EnablePriority->setEnabled(false);
+        if (dual) {
+            SelectText(Band11aCoBox, "Disable");
+            SelectText(Band11gCoBox, "Disable");
+            RadioGroup1->SetItemIndex(kBoth);
+        }
+        MulSSIDListView->ClearItems();
+        VisibleRows_.clear();
+        WarnApModeFirst = WarnApModeSecond = true;
+    } else {
+        CB_EnablePriority->setEnabled(true);
+        switch (RadioGroup1->GetItemIndex()) {
+        case kBoth:
+            if (dual) {
+                SelectText(Band11aCoBox, "Enable");
+                SelectText(Band11gCoBox, "Enable");
+            }
+            BandFilter_ = 2;
+            BandComboBox->setEnabled(true);
+            break;
+        case kFirstOnly:
+            if (dual) {
+                SelectText(Band11aCoBox, "Enable");
+                SelectText(Band11gCoBox, "Disable");
+            }
+            BandComboBox->SetItemIndex(0);
+            BandFilter_ = 0;
+            BandComboBox->setEnabled(false);
+            break;
+        case kSecondOnly:
+            if (dual) {
+                SelectText(Band11aCoBox, "Disable");
+                SelectText(Band11gCoBox, "Enable");
+            }
+            BandComboBox->SetItemIndex(1);
+            BandFilter_ = 1;
+            BandComboBox->setEnabled(false);
+            break;
+        default:
+            break;
+        }
+        if (!InListClick_)
+            FillSsidListView();
+        WarnApMode();
+    }
+    UpdateEnabledControls();
+    if (PrioritySupported_)
+        CB_WMM->setEnabled(MSSIDIdxCombo->GetItemIndex() != 0);
+    SetIdle(Idle_);
+}
+
+void TFM_MultiForm::WarnApMode() {
+    constexpr int kWds = 2;
+    switch (RadioGroup1->GetItemIndex()) {
+    case kBoth:
+        if (WarnApModeFirst || WarnApModeSecond) {
+            if (CB_ApMode->GetItemIndex() == kWds || CB_ApMode_g->GetItemIndex() == kWds)
+                MessageBox(this, "If you enable Multi-SSID,AP Mode will be Access Point!", kWarning, MB_OK);
+            WarnApModeFirst = WarnApModeSecond = false;
+        }
+        break;
+    case kFirstOnly:
+        if (WarnApModeFirst) {
+            if (CB_ApMode->GetItemIndex() == kWds)
+                MessageBox(this,
+                           DualBand()
+                               ? "If you enable Multi-SSID,AP Mode in IEEE802.11a will be Access Point!"
+                               : "If you enable Multi-SSID,AP Mode in IEEE802.11g will be Access Point!",
+                           kWarning, MB_OK);
+            WarnApModeFirst = false;
+        }
+        break;
+    case kSecondOnly:
+        if (WarnApModeSecond) {
+            if (CB_ApMode_g->GetItemIndex() == kWds)
+                MessageBox(this, "If you enable Multi-SSID,AP Mode in IEEE802.11g will be Access Point!",
+                           kWarning, MB_OK);
+            WarnApModeSecond = false;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TFM_MultiForm::CHK_VLanStateClick(QObject*) {
+    if (!CHK_VLanState->Checked()) {
+        IfEnabMuSSID->setEnabled(true);
+        RadioGroup1->setEnabled(true);
+        if (PrioritySupported_) {
+            CB_DyVlan->setEnabled(false);
+            CheckBox_EthernetTag->setEnabled(false);
+        }
+        GroupIDEdit->setEnabled(false);
+    } else {
+        IfEnabMuSSID->SetChecked(true);
+        IfEnabMuSSID->setEnabled(false);
+        if (DualBand())
+            RadioGroup1->SetItemIndex(kBoth);
+        RadioGroup1->setEnabled(false);
+        CB_DyVlan->setEnabled(IsEnterpriseItem(CB_Security->GetItemIndex()));
+        if (PrioritySupported_) {
+            CB_DyVlanChange(CB_DyVlan);
+            CheckBox_EthernetTag->setEnabled(true);
+        } else {
+            GroupIDEdit->setEnabled(true);
+        }
+    }
+    IfEnabMuSSIDClick(IfEnabMuSSID);
+}
+
+void TFM_MultiForm::RadioGroup1Click(QObject*) {
+    switch (RadioGroup1->GetItemIndex()) {
+    case kFirstOnly:
+        BandComboBox->SetItemIndex(0);
+        BandComboBox->setEnabled(false);
+        break;
+    case kSecondOnly:
+        BandComboBox->SetItemIndex(1);
+        BandComboBox->setEnabled(false);
+        break;
+    case kBoth:
+        BandComboBox->setEnabled(true);
+        break;
+    default:
+        break;
+    }
+    BandComboBoxChange(BandComboBox);
+}
+
+void TFM_MultiForm::UpdateEnabledControls() {
+    const std::vector<QWidget*> editors = {
+        SSIDEdit,           SecurityCombo,     SecurityComboTmp,     TypeCombo,          SizeCombo,
+        CB_IdxTmp,          KeyValEdit,        CB_PSKCipher,         Ed_PSKGrpKey_a,     Ed_PSKGrpKey_g,
+        Ed_PassPhrase,      CB_EAPCipher,      Ed_EAPGrpKey_a,       Ed_EAPGrpKey_g,     Ed_EAPRadiusServ,
+        Ed_EAPRadiusPort,   Ed_EAPRadiusSec,   Ed_AccountServer,     Ed_AccountPort,     CB_8021xKeyType,
+        CB_8021xKeySize,    CB_8021xKeyIdx,    Ed_8021xKey,          CB_8021xCipher,     Ed_8021xRadiusServ,
+        Ed_8021xRadiusPort, Ed_8021xRadiusSec, Ed_AccountServer_802, Ed_AccountPort_802, CB_MultBroad,
+        Cb_AccountMode,     Cb_AccountMode_802};
+    if (!IfEnabMuSSID->Checked()) {
+        for (QWidget* w : editors)
+            w->setEnabled(false);
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{BandComboBox, MSSIDIdxCombo, MulSSIDListView, RadioGroup1})
+            w->setEnabled(false);
+        return;
+    }
+    MSSIDIdxCombo->setEnabled(true);
+    MulSSIDListView->setEnabled(true);
+    RadioGroup1->setEnabled(!CHK_VLanState->Checked());
+    BandComboBox->setEnabled(RadioGroup1->GetItemIndex() == kBoth);
+    // The primary SSID's security is the wireless form's; a Multi-SSID of the first band is edited
+    // here, all but the accounting switches, which are the radio's.
+    const bool editable = MSSIDIdxCombo->GetItemIndex() != 0 && FirstBand();
+    for (QWidget* w : editors)
+        w->setEnabled(editable);
+    Cb_AccountMode->setEnabled(false);
+    Cb_AccountMode_802->setEnabled(false);
+    if (editable) {
+        const bool secured = SecurityCombo->Text() != "None";
+        for (QWidget* w : std::initializer_list<QWidget*>{CB_PSKCipher, Ed_PSKGrpKey_a, Ed_PassPhrase,
+                                                          TypeCombo, SizeCombo, CB_IdxTmp, KeyValEdit})
+            w->setEnabled(secured);
+    }
+    CB_EnablePriorityClick(CB_EnablePriority);
+}
+
+void TFM_MultiForm::CB_EnablePriorityClick(QObject*) {
+    if (!CB_EnablePriority->Checked()) {
+        SelectText(BandProirity11aCoBox, "Disable");
+        SelectText(BandProirity11gCoBox, "Disable");
+    } else {
+        const int bands = RadioGroup1->GetItemIndex();
+        SelectText(BandProirity11aCoBox, bands == kBoth || bands == kFirstOnly ? "Enable" : "Disable");
+        SelectText(BandProirity11gCoBox, bands == kBoth || bands == kSecondOnly ? "Enable" : "Disable");
+    }
+    const bool priority = CB_EnablePriority->Checked();
+    if (MSSIDIdxCombo->GetItemIndex() != 0) {
+        if (priority) {
+            CB_WMM->SetItemIndex(1);
+            CB_WMM->setEnabled(false);
+            Cb_Priority->setEnabled(true);
+        } else {
+            Cb_Priority->setEnabled(false);
+            CB_WMM->setEnabled(true);
+        }
+    } else {
+        Cb_Priority->setEnabled(priority);
+        CB_WMM->setEnabled(false);
+        CB_WMM->SetItemIndex(1);
+    }
+}
+
+void TFM_MultiForm::PriorityFromBands() {
+    CB_EnablePriority->SetChecked(BandProirity11aCoBox->Text() == "Enable" ||
+                                  BandProirity11gCoBox->Text() == "Enable");
+}
+
+// ---- closing -----------------------------------------------------------------------------------
+
+bool TFM_MultiForm::FormCloseQuery() const {
+    return Idle_;
+}
+
+void TFM_MultiForm::CancelBtnClick(QObject*) {
+    close();
+}
+
+void TFM_MultiForm::FormClose() {
+    if (Closed_)
+        return;
+    Closed_ = true;
+    TableRequest.reset();
+    MssidStateRequest.reset();
+    VlanStateRequest.reset();
+    GroupKeyRequest.reset();
+    RadiusRequest.reset();
+    ApModeRequest.reset();
+    WirelessRequest.reset();
+    PriorityRequest.reset();
+    ManageVlanRequest.reset();
+    AccountRequest.reset();
+    AccountRequest802.reset();
+}
+
+void TFM_MultiForm::done(int result) {
+    if (!FormCloseQuery())
+        return;
+    FormClose();
+    QDialog::done(result);
+}
+
+void ShowMultiForm() {
+    auto form = std::make_unique<TFM_MultiForm>(nullptr);
+    form->exec();
+}

@@ -1,0 +1,452 @@
+// "Apply" and "Delete" of the multi-SSID form: the checks, the choice of table columns, and the
+// writes with their results.
+#include "app/Main.h"
+#include "app/WepKeyRules.h"
+#include "forms/network/Multi.h"
+#include "forms/network/MultiSsidRows.h"
+#include "library/common/HexText.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/RadioGroup.h"
+#include "platform/StatusBar.h"
+
+#include <QGroupBox>
+#include <exception>
+
+namespace {
+
+constexpr char kWarning[] = "Warning";
+constexpr char kError[] = "Error";
+constexpr int kWds = 2;
+constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2;
+
+enum TableColumn {
+    kIdvState = 2,
+    kSsid = 3,
+    kAuth = 4,
+    kEncryption = 5,
+    kKeyIndex = 6,
+    kKey = 7,
+    kVlanTag = 8,
+    kCipher = 9,
+    kPassPhrase = 10,
+    kKeyType = 11,
+    kSuppress = 12,
+    kWmm = 13,
+    kDyVlan = 14,
+    kEthernetTag = 15,
+    kPriority = 16,
+};
+
+// Every non-key column of the table request off while a save or delete chooses its columns, and
+// all of them on again however the handler ends, so that later reads and writes see them all.
+class TableColumnsOff {
+  public:
+    TableColumnsOff(NxSNMPVarList& list, int last) : List_(list), Last_(last) { Set(ACC_INVALID); }
+    ~TableColumnsOff() { Set(ACC_READWRITE); }
+    TableColumnsOff(const TableColumnsOff&) = delete;
+    TableColumnsOff& operator=(const TableColumnsOff&) = delete;
+
+  private:
+    void Set(uint32_t access) {
+        for (int row = kIdvState; row <= Last_; ++row)
+            List_.GetRow(row)->Access = access;
+    }
+    NxSNMPVarList& List_;
+    int Last_;
+};
+
+// The key edit as the user left it: an ASCII key goes out as hex digits, and a save that does
+// not get through must leave the typed key to be sent again.
+class KeyEditKept {
+  public:
+    explicit KeyEditKept(TEdit* edit) : Edit_(edit), Text_(edit->Text()), Modified_(edit->isModified()) {}
+    ~KeyEditKept() {
+        if (Edit_->Text() != Text_) {
+            Edit_->SetText(Text_);
+            Edit_->setModified(Modified_);
+        }
+    }
+    KeyEditKept(const KeyEditKept&) = delete;
+    KeyEditKept& operator=(const KeyEditKept&) = delete;
+
+  private:
+    TEdit* Edit_;
+    std::string Text_;
+    bool Modified_;
+};
+
+bool IsPersonal(const std::string& security) {
+    return security == "WPA-Personal" || security == "WPA2-Personal" || security == "WPA-Auto-Personal";
+}
+
+bool IsEnterprise(const std::string& security) {
+    return security == "WPA-Enterprise" || security == "WPA2-Enterprise" || security == "WPA-Auto-Enterprise";
+}
+
+} // namespace
+
+bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
+    if (!request)
+        return false;
+    const uint8_t mode = request->Mode;
+    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
+    bool ok = false;
+    std::string failure;
+    try {
+        ok = request->Set(false, true);
+        if (!ok)
+            failure = request->Request.Result.Message;
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    request->Mode = mode;
+    if (!ok && SaveFailure_.empty())
+        SaveFailure_ = failure;
+    return ok;
+}
+
+// Sends the selected hidden row with the columns turned on; false when nothing went out.
+bool TFM_MultiForm::WriteTable(const std::string& pendingText) {
+    bool anyColumn = false;
+    for (int row = kIdvState; row <= LastTableColumn(); ++row)
+        anyColumn = anyColumn || TableRequest->Request.VarList.GetRow(row)->Access == ACC_READWRITE;
+    if (!anyColumn || GetMultiListView->ItemIndex() < 0)
+        return false;
+    SetIdle(false);
+    try {
+        TableRequest->Set(false, true);
+    } catch (const std::exception& e) {
+        SetIdle(true);
+        if (SaveFailure_.empty())
+            SaveFailure_ = e.what();
+        return false;
+    }
+    if (!TableRequest->Busy) {
+        SetIdle(true);
+        if (SaveFailure_.empty())
+            SaveFailure_ = TableRequest->Request.Result.Message;
+        return false;
+    }
+    ShowStatus(pendingText);
+    return true;
+}
+
+void TFM_MultiForm::SaveButtonClick(QObject*) {
+    // A second click while the last write or its read-back runs would walk the table twice.
+    if (!Idle_ || !TableRequest)
+        return;
+    if (CB_LimitVID->Text() == "Enable" && !CHK_VLanState->Checked())
+        ShowMessage("The manage vlan status will be disabled!");
+    SaveFailure_.clear();
+    KeyEditKept keyKept(KeyValEdit);
+    bool sent = false;
+    {
+        TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
+        if (PrioritySupported_)
+            WriteJudged(PriorityRequest.get());
+        WriteJudged(MssidStateRequest.get());
+        WriteJudged(VlanStateRequest.get());
+        if (!IfEnabMuSSID->Checked())
+            return ShowSaveResult();
+        if (!VlanColumns())
+            return;
+        Ed_Priority->SetText(Cb_Priority->Text());
+        if (MSSIDIdxCombo->GetItemIndex() != 0 && !CheckMultiSsidInputs())
+            return;
+        sent = WriteTable("Save Multi-SSID...!");
+    }
+    WriteApMode();
+    if (AccountReadOk_)
+        WriteJudged(AccountRequest802.get());
+    if (!sent)
+        ShowSaveResult();
+}
+
+bool TFM_MultiForm::VlanColumns() {
+    auto on = [this](int column) { SetTableColumnAccess(column, column, ACC_READWRITE); };
+    auto vlanIdGiven = [this] {
+        if (!GroupIDEdit->Text().empty())
+            return true;
+        MessageBox(this, "Please input VLAN ID!", kWarning, MB_OK);
+        GroupIDEdit->setFocus();
+        return false;
+    };
+    const bool vlan = CHK_VLanState->Checked();
+    if (!PrioritySupported_) {
+        if (vlan) {
+            if (!vlanIdGiven())
+                return false;
+            on(kVlanTag);
+        }
+        return true;
+    }
+    if (vlan) {
+        if (CB_DyVlan->isEnabled() && CB_DyVlan->Text() == "Dynamic") {
+            on(kDyVlan);
+        } else {
+            // A fixed tag, chosen or the only kind the security allows, needs its number.
+            if (!vlanIdGiven())
+                return false;
+            on(kVlanTag);
+            if (CB_DyVlan->isEnabled())
+                on(kDyVlan);
+        }
+    } else {
+        CheckBox_EthernetTag->SetChecked(false);
+    }
+    on(kEthernetTag);
+    if (CB_EnablePriority->Checked())
+        on(kPriority);
+    return true;
+}
+
+bool TFM_MultiForm::CheckMultiSsidInputs() {
+    const std::string security = SecurityCombo->Text();
+    SelectText(EncryBox, security != "None" ? "Enable" : "Disable");
+    SelectText(IdvStatusComboBox, "Enable");
+    if (Grp_KeySet->isVisibleTo(this))
+        SelectText(KeyIdxCombo, CB_IdxTmp->Text());
+
+    auto refuse = [this](TEdit* edit, const char* text, const char* title) {
+        MessageBox(this, text, title, MB_OK);
+        edit->setFocus();
+        return false;
+    };
+    const std::string ssid = SSIDEdit->Text();
+    if (ssid.empty())
+        return refuse(SSIDEdit, "Please input SSID!", kWarning);
+    if (ssid[0] == ' ')
+        return refuse(SSIDEdit, "The first character can't be blank!", kWarning);
+    if (ssid.size() > 32)
+        return refuse(SSIDEdit, "The Max Length of SSID is 32!", kWarning);
+
+    const bool psk = Grp_PSKSet->isVisibleTo(this);
+    const bool eap = Grp_EAPSet->isVisibleTo(this);
+    if (psk) {
+        TEdit* groupKey = FirstBand() ? Ed_PSKGrpKey_a : Ed_PSKGrpKey_g;
+        if (groupKey->Text().empty())
+            return refuse(groupKey, "Please input a number between 300 and 18000.", kWarning);
+        const size_t length = Ed_PassPhrase->Text().size();
+        if (length < 8 || length > 63)
+            return refuse(Ed_PassPhrase, "The length of PassPhrase is between 8 and 63.", kError);
+    }
+    if (eap) {
+        TEdit* groupKey = FirstBand() ? Ed_EAPGrpKey_a : Ed_EAPGrpKey_g;
+        if (groupKey->Text().empty())
+            return refuse(groupKey, "Please input a number between 300 and 18000.", kWarning);
+        if (!TMainForm::IsValidIPAddress(Ed_EAPRadiusServ->Text()))
+            return refuse(Ed_EAPRadiusServ, "The Radius server's IP is illegal.", kError);
+        if (Ed_EAPRadiusPort->Text().empty())
+            return refuse(Ed_EAPRadiusPort, "Please input a number between 1 and 65535.", kError);
+    }
+    if (!CheckDuplicateSsid() || !SelectSecurityColumns())
+        return false;
+    CopyGroupsToEditors();
+    NoticeKeyInUse();
+    if (!psk && !eap)
+        return true;
+    WriteGroupKey();
+    if (IsEnterprise(security))
+        WriteJudged(RadiusRequest.get());
+    NoticeKeySlots();
+    return true;
+}
+
+bool TFM_MultiForm::CheckDuplicateSsid() {
+    const std::string text =
+        DuplicateSsidText(BandRows(), Test11a->Caption(), SSIDEdit->Text(), EditedBandWord());
+    if (text.empty())
+        return true;
+    MessageBox(this, text, kWarning, MB_OK);
+    SSIDEdit->setFocus();
+    return false;
+}
+
+bool TFM_MultiForm::SelectSecurityColumns() {
+    auto on = [this](int column) { SetTableColumnAccess(column, column, ACC_READWRITE); };
+    if (!IfEnabMuSSID->Checked())
+        return true;
+    on(kIdvState);
+    if (IdvStatusComboBox->Text() != "Enable")
+        return true;
+    const std::string security = SecurityCombo->Text();
+    if (EncryBox->Text() == "Enable") {
+        if (Grp_KeySet->isVisibleTo(this) && (security == "Open System" || security == "Shared Key")) {
+            // A key the user did not touch stays on the device as it is: it is shown converted
+            // or masked, and sending that back would change it.
+            if (KeyValEdit->isModified() || KeyValEdit->Text().empty()) {
+                if (!CheckKeyLength())
+                    return false;
+                bool masked = false;
+                if (!CheckHexKey(KeyValEdit, masked))
+                    return false;
+                if (!masked) {
+                    on(kKey);
+                    on(kKeyType);
+                }
+            }
+            on(kKeyIndex);
+        }
+        if (Grp_PSKSet->isVisibleTo(this) || Grp_EAPSet->isVisibleTo(this)) {
+            on(kCipher);
+            if (IsPersonal(security))
+                on(kPassPhrase);
+        }
+    }
+    for (int column : {kSsid, kAuth, kEncryption, kSuppress})
+        on(column);
+    if (PrioritySupported_) {
+        if (!CHK_VLanState->Checked())
+            CheckBox_EthernetTag->SetChecked(false);
+        for (int column : {kWmm, kDyVlan, kEthernetTag, kPriority})
+            on(column);
+    }
+    return true;
+}
+
+bool TFM_MultiForm::CheckKeyLength() {
+    const bool ascii = TypeCombo->GetItemIndex() == 0;
+    const int size = SizeCombo->GetItemIndex();
+    const int need = WepKeyLength(ascii ? WepKeyType::Ascii : WepKeyType::Hex, size < 0 ? 0 : size);
+    const std::string key = KeyValEdit->Text();
+    if (int(key.size()) != need) {
+        std::string text = "The Length of key value must be " + std::to_string(need) + "!";
+        if (ascii && need == 16)
+            text = "The Lengh of key value must be 16!";
+        MessageBox(this, text, kWarning, MB_OK);
+        KeyValEdit->setFocus();
+        return false;
+    }
+    if (ascii && !IsMaskedKey(key))
+        KeyValEdit->SetText(AsciiToHexText(key));
+    return true;
+}
+
+bool TFM_MultiForm::CheckHexKey(TEdit* edit, bool& masked) {
+    const std::string key = edit->Text().substr(0, 50);
+    masked = IsMaskedKey(key);
+    if (masked)
+        return true;
+    if (IsHexKeyText(key))
+        return true;
+    ShowMessage("Please input  Hexadecimal digits!");
+    edit->SetText("");
+    return false;
+}
+
+void TFM_MultiForm::NoticeKeyInUse() {
+    if (!Grp_KeySet->isVisibleTo(this) || SecurityCombo->Text() == "None")
+        return;
+    const std::string band = EditedBandWord();
+    for (size_t item = 0; item < VisibleRows_.size(); ++item) {
+        const int row = VisibleRows_[item];
+        if (row == EditedRow() || MulSSIDListView->SubItem(int(item), 3) != band)
+            continue;
+        const SsidRow other = SsidRowAt(*GetMultiListView, row);
+        const std::string listed = MulSSIDListView->SubItem(int(item), 1);
+        const bool wep = listed == "WEP" || (listed == "802.1x" && other.Encryption == "Enable");
+        if (wep && other.KeyIndex == CB_IdxTmp->Text()) {
+            ShowMessage("Key value is used by SSID! \nTo change Key value affects other SSID settings.");
+            return;
+        }
+    }
+}
+
+void TFM_MultiForm::WriteGroupKey() {
+    const bool first = FirstBand();
+    NxSNMPVarList& rows = GroupKeyRequest->Request.VarList;
+    const uint32_t saved[2] = {rows.GetRow(0)->Access, rows.GetRow(1)->Access};
+    rows.GetRow(first ? 1 : 0)->Access = ACC_INVALID;
+    const bool ok = WriteJudged(GroupKeyRequest.get());
+    rows.GetRow(0)->Access = saved[0];
+    rows.GetRow(1)->Access = saved[1];
+    if (!ok)
+        return;
+    const std::string band = EditedBandWord();
+    bool otherWpa = false;
+    for (size_t item = 0; item < VisibleRows_.size(); ++item) {
+        const std::string listed = MulSSIDListView->SubItem(int(item), 1);
+        otherWpa = otherWpa ||
+                   (VisibleRows_[item] != EditedRow() && MulSSIDListView->SubItem(int(item), 3) == band &&
+                    listed != "WEP" && listed != "OFF");
+    }
+    std::string& stored = first ? GroupKeyTextA_ : GroupKeyTextG_;
+    TEdit* edit = Grp_EAPSet->isVisibleTo(this) ? (first ? Ed_EAPGrpKey_a : Ed_EAPGrpKey_g)
+                                                : (first ? Ed_PSKGrpKey_a : Ed_PSKGrpKey_g);
+    if (edit->Text() != stored && !stored.empty() && otherWpa) {
+        ShowMessage("Group Key Update Interval is used by SSID!\nTo change Group Key Update Interval affects "
+                    "other SSID "
+                    "settings.");
+        stored = edit->Text();
+    }
+}
+
+void TFM_MultiForm::NoticeKeySlots() {
+    const std::string band = EditedBandWord();
+    const bool staticWep = CB_WepTypea->Text() == "Static";
+    for (size_t item = 0; item < VisibleRows_.size(); ++item) {
+        const int row = VisibleRows_[item];
+        if (row == EditedRow() || MulSSIDListView->SubItem(int(item), 3) != band)
+            continue;
+        const SsidRow other = SsidRowAt(*GetMultiListView, row);
+        const std::string listed = MulSSIDListView->SubItem(int(item), 1);
+        const bool wep = listed == "WEP" || (listed == "802.1x" && staticWep);
+        if (other.Encryption == "Enable" && wep && other.KeyIndex != "First" && other.KeyIndex != "Fourth") {
+            ShowMessage("WPA or PSK will use key slot 2 and 3.\nOther Multiple SSID which uses WEP key 2 and "
+                        "3 will be "
+                        "set to no security.");
+            return;
+        }
+    }
+}
+
+void TFM_MultiForm::WriteApMode() {
+    if (!ApModeRequest)
+        return;
+    NxSNMPVarList& rows = ApModeRequest->Request.VarList;
+    const uint32_t saved[2] = {rows.GetRow(0)->Access, rows.GetRow(1)->Access};
+    if (IfEnabMuSSID->Checked() && CB_ApMode->GetItemIndex() == kWds) {
+        switch (RadioGroup1->GetItemIndex()) {
+        case kBoth:
+            SelectText(CB_ApMode, "Access Point");
+            SelectText(CB_ApMode_g, "Access Point");
+            break;
+        case kFirstOnly:
+            SelectText(CB_ApMode, "Access Point");
+            rows.GetRow(1)->Access = ACC_INVALID;
+            break;
+        case kSecondOnly:
+            SelectText(CB_ApMode_g, "Access Point");
+            rows.GetRow(0)->Access = ACC_INVALID;
+            break;
+        default:
+            break;
+        }
+    }
+    WriteJudged(ApModeRequest.get());
+    rows.GetRow(0)->Access = saved[0];
+    rows.GetRow(1)->Access = saved[1];
+}
+
+void TFM_MultiForm::DelButtonClick(QObject*) {
+    if (!Idle_ || !TableRequest)
+        return;
+    const int item = MulSSIDListView->ItemIndex();
+    if (item < 0 || item >= int(VisibleRows_.size()) || MulSSIDListView->ItemCaption(item) == "Primary")
+        return;
+    // The row the user picked, whatever the editors show.
+    if (!SelectHiddenRow(VisibleRows_[size_t(item)]))
+        return;
+    SaveFailure_.clear();
+    TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
+    SelectText(IdvStatusComboBox, "Disable");
+    SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);
+    if (!WriteTable("Deleting..."))
+        ShowSaveResult();
+}
