@@ -26,6 +26,8 @@
 
 namespace {
 
+constexpr uint8_t kAsync = NxSNMPRequest2Controls::ModeCallback;
+constexpr uint8_t kBlocking = NxSNMPRequest2Controls::ModeBlocking;
 constexpr uint32_t kManageVlanTimeOut = 1000; // hundredths: 10 s
 constexpr int kSharedColumns = 13;
 constexpr int kPriorityColumns = 17;
@@ -37,6 +39,15 @@ constexpr char kWarning[] = "Warning";
 // Warned once per module run and band, until Multi-SSID is switched off again.
 bool WarnApModeFirst = true;
 bool WarnApModeSecond = true;
+
+RequestOptions Kind(uint8_t itemType, uint8_t mode = kBlocking, int32_t keyCount = 0, uint32_t timeOut = 0) {
+    RequestOptions options;
+    options.Kind = itemType;
+    options.Mode = mode;
+    options.KeyCount = keyCount;
+    options.TimeOut = timeOut;
+    return options;
+}
 
 bool DualBand() {
     return ModelCode() == "6391";
@@ -59,7 +70,8 @@ bool IsEnterpriseItem(int item) {
 
 } // namespace
 
-TFM_MultiForm::TFM_MultiForm(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_MultiForm>()) {
+TFM_MultiForm::TFM_MultiForm(QWidget* owner)
+    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_MultiForm>()) {
     ui_->setupUi(this);
 #define TAKE(name) name = ui_->name
     TAKE(IfEnabMuSSID);
@@ -138,14 +150,17 @@ TFM_MultiForm::TFM_MultiForm(QWidget* owner) : QDialog(owner), ui_(std::make_uni
     TAKE(GetMultiListView);
 #undef TAKE
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
-    MuStatusBar->AddPanel(0);
+    WindowOptions window;
+    window.Panels = 1;
+    SetUpWindow(MuStatusBar, window);
+    Own(AccountRequest802, AccountRequest, PriorityRequest, ApModeRequest, WirelessRequest, GroupKeyRequest,
+        RadiusRequest, MssidStateRequest, VlanStateRequest, ManageVlanRequest, TableRequest);
     for (const char* item : {"Both", "11a", "11g"})
         RadioGroup1->AddItem(item);
-    for (const char* caption : {"Index", "SSID", "Encryption", "VLAN ID ", "Band"})
-        MulSSIDListView->AddColumn(caption, TListView::AutoSizeHeader);
+    const std::pair<const char*, int> columns[] = {
+        {"Index", 100}, {"SSID", 190}, {"Encryption", 130}, {"VLAN ID ", 70}, {"Band", 50}};
+    for (const auto& [caption, width] : columns)
+        MulSSIDListView->AddColumn(caption, width);
     MulSSIDListView->SetReportStyle();
 
     // Construction state.
@@ -190,26 +205,8 @@ TFM_MultiForm::~TFM_MultiForm() {
 
 // ---- creation ----------------------------------------------------------------------------------
 
-std::unique_ptr<NxSNMPRequest2Edits> TFM_MultiForm::NewRequest(const VarDef* rows, uint8_t itemType,
-                                                               int keyCount, bool blocking) {
-    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
-    request->Request.VarList = NxSNMPVarList(rows, itemType, keyCount);
-    request->Mode = blocking ? NxSNMPRequest2Controls::ModeBlocking : NxSNMPRequest2Controls::ModeCallback;
-    return request;
-}
-
-// A failed blocking read leaves the controls as they were; the form says why in panel 0.
-void TFM_MultiForm::ReadBlocking(NxSNMPRequest2Edits& request) {
-    if (!request.Get())
-        ShowStatus(request.Request.Result.Message);
-}
-
 void TFM_MultiForm::FormCreate(QObject*) {
-    try {
-        BuildRequests();
-    } catch (const std::exception& e) {
-        MuStatusBar->SetSimpleText(e.what());
-    }
+    Guard([this] { BuildRequests(); });
     SSIDEdit->SetMaxLength(kSsidLength);
     UpdateEnabledControls();
 }
@@ -221,22 +218,20 @@ void TFM_MultiForm::BuildRequests() {
             ShowStatus(result->Message);
     };
 
-    AccountRequest802 = NewRequest(MibRows::bSecAccountMode_to_bSecAccountPort(), MVT_SV, 0, true);
+    MakeRequest(AccountRequest802, MibRows::bSecAccountMode_to_bSecAccountPort(), Kind(MVT_SV));
     AccountRequest802->BindComboBox(0, Cb_AccountMode_802);
     AccountRequest802->BindEdits(1, "%s", Ed_AccountServer_802);
     AccountRequest802->BindEdits(2, "%s", Ed_AccountPort_802);
-    AccountReadOk_ = AccountRequest802->Get();
-    if (!AccountReadOk_)
-        ShowStatus(AccountRequest802->Request.Result.Message);
+    AccountReadOk_ = Read(*AccountRequest802);
 
-    AccountRequest = NewRequest(MibRows::bSecAccountMode_to_bSecAccountPort(), MVT_SV, 0, true);
+    MakeRequest(AccountRequest, MibRows::bSecAccountMode_to_bSecAccountPort(), Kind(MVT_SV));
     AccountRequest->BindComboBox(0, Cb_AccountMode);
     AccountRequest->BindEdits(1, "%s", Ed_AccountServer);
     AccountRequest->BindEdits(2, "%s", Ed_AccountPort);
-    ReadBlocking(*AccountRequest);
+    Read(*AccountRequest);
 
     // The priority objects are optional: the probe's answer keeps them in or out of the form.
-    PriorityRequest = NewRequest(MibRows::adMSSIDPriorityState(), MVT_SV, 0, true);
+    MakeRequest(PriorityRequest, MibRows::adMSSIDPriorityState(), Kind(MVT_SV));
     if (dual) {
         PriorityRequest->BindComboBox(0, BandProirity11aCoBox);
         PriorityRequest->BindComboBox(1, BandProirity11gCoBox);
@@ -245,19 +240,19 @@ void TFM_MultiForm::BuildRequests() {
         PriorityRequest->Request.VarList.GetRow(0)->Access = ACC_READWRITE;
         PriorityRequest->Request.VarList.GetRow(1)->Access = ACC_INVALID;
     }
-    PrioritySupported_ = PriorityRequest->Get();
+    PrioritySupported_ = PriorityProbe_.Probe(*PriorityRequest);
     CB_EnablePriority->setVisible(PrioritySupported_);
     if (PrioritySupported_)
         PriorityFromBands();
 
-    ApModeRequest = NewRequest(MibRows::bopMode(), MVT_SV, 0, true);
+    MakeRequest(ApModeRequest, MibRows::bopMode(), Kind(MVT_SV));
     ApModeRequest->BindComboBox(0, CB_ApMode);
     ApModeRequest->Request.VarList.GetRow(0)->Access = ACC_READWRITE;
     ApModeRequest->BindComboBox(1, CB_ApMode_g);
     ApModeRequest->Request.VarList.GetRow(1)->Access = dual ? ACC_READWRITE : ACC_INVALID;
-    ReadBlocking(*ApModeRequest);
+    Read(*ApModeRequest);
 
-    WirelessRequest = NewRequest(MibRows::bSSID_to_bSecAccountPort(), MVT_SV, 0, false);
+    MakeRequest(WirelessRequest, MibRows::bSSID_to_bSecAccountPort(), Kind(MVT_SV, kAsync));
     WirelessRequest->BindComboBox(14, CB_WepTypea);
     WirelessRequest->Request.VarList.GetRow(14)->Access = ACC_READWRITE;
     WirelessRequest->BindComboBox(33, CB_WepTypeg);
@@ -265,24 +260,24 @@ void TFM_MultiForm::BuildRequests() {
     WirelessRequest->OnEndingGet = readFailure;
     WirelessRequest->Get();
 
-    GroupKeyRequest = NewRequest(MultiRows::bSecGroupKeyUpdateInterval(), MVT_SV, 0, true);
+    MakeRequest(GroupKeyRequest, MultiRows::bSecGroupKeyUpdateInterval(), Kind(MVT_SV));
     GroupKeyRequest->BindEdits(0, "%u{n300x18000}", Ed_PSKGrpKey_a);
     GroupKeyRequest->Request.VarList.GetRow(0)->Access = ACC_READWRITE;
     GroupKeyRequest->BindEdits(1, "%u{n300x18000}", Ed_PSKGrpKey_g);
     GroupKeyRequest->Request.VarList.GetRow(1)->Access = dual ? ACC_READWRITE : ACC_INVALID;
-    ReadBlocking(*GroupKeyRequest);
+    Read(*GroupKeyRequest);
     GroupKeyTextA_ = Ed_PSKGrpKey_a->Text();
     GroupKeyTextG_ = Ed_PSKGrpKey_g->Text();
 
-    RadiusRequest = NewRequest(MibRows::bSecRADIUSServer_to_bSecRADIUSSecret(), SVT_SV, 0, true);
+    MakeRequest(RadiusRequest, MibRows::bSecRADIUSServer_to_bSecRADIUSSecret());
     RadiusRequest->BindEdits(0, "%s", Ed_EAPRadiusServ);
     RadiusRequest->BindEdits(1, "%u{n1x65535}", Ed_EAPRadiusPort);
     RadiusRequest->BindEdits(2, "%s", Ed_EAPRadiusSec);
     for (int row = 0; row < 3; ++row)
         RadiusRequest->Request.VarList.GetRow(row)->Access = ACC_READWRITE;
-    ReadBlocking(*RadiusRequest);
+    Read(*RadiusRequest);
 
-    MssidStateRequest = NewRequest(MibRows::adMSSIDState(), MVT_SV, 0, !dual);
+    MakeRequest(MssidStateRequest, MibRows::adMSSIDState(), Kind(MVT_SV, dual ? kAsync : kBlocking));
     if (dual) {
         MssidStateRequest->BindComboBox(0, Band11aCoBox);
         MssidStateRequest->BindComboBox(1, Band11gCoBox);
@@ -293,22 +288,22 @@ void TFM_MultiForm::BuildRequests() {
     } else {
         MssidStateRequest->BindCheckBox(0, IfEnabMuSSID);
         MssidStateRequest->Request.VarList.GetRow(1)->Access = ACC_INVALID;
-        ReadBlocking(*MssidStateRequest);
+        Read(*MssidStateRequest);
     }
 
-    VlanStateRequest = NewRequest(MibRows::adVlanState(), MVT_SV, 0, false);
+    MakeRequest(VlanStateRequest, MibRows::adVlanState(), Kind(MVT_SV, kAsync));
     VlanStateRequest->BindCheckBox(0, CHK_VLanState);
     VlanStateRequest->OnEndingGet = readFailure;
     VlanStateRequest->Get();
 
-    ManageVlanRequest = NewRequest(MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), SVT_SV, 0, true);
-    ManageVlanRequest->Request.TimeOut = kManageVlanTimeOut;
+    MakeRequest(ManageVlanRequest, MibRows::admManagerVLANIDStatus_to_admManagerVLANID(),
+                Kind(SVT_SV, kBlocking, 0, kManageVlanTimeOut));
     ManageVlanRequest->BindComboBox(0, CB_LimitVID);
-    ReadBlocking(*ManageVlanRequest);
+    Read(*ManageVlanRequest);
 
     const VarDef* table =
         PrioritySupported_ ? MultiRows::ifIndex_to_adMSSIDPriority() : MibRows::ifIndex_to_adMSSIDSuppress();
-    TableRequest = NewRequest(table, MVT_UMV, 2, false);
+    MakeRequest(TableRequest, table, Kind(MVT_UMV, kAsync, 2));
     TableRequest->AttachListView(GetMultiListView, false);
     TableRequest->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { OnMssidTableRead(s, r); };
     TableRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
@@ -356,10 +351,6 @@ void TFM_MultiForm::SetIdle(bool idle) {
         DelButton->setEnabled(false);
     else
         DelButton->setEnabled(MulSSIDListView->ItemIndex() >= 0 && !IsPrimarySelected());
-}
-
-void TFM_MultiForm::ShowStatus(const std::string& text) {
-    MuStatusBar->ShowResult(text);
 }
 
 // Starts the table read; false (with the reason shown) when it could not be sent.
@@ -940,8 +931,12 @@ void TFM_MultiForm::PriorityFromBands() {
 
 // ---- closing -----------------------------------------------------------------------------------
 
+bool TFM_MultiForm::BusyNow() const {
+    return !Idle_ || TSettingsForm::BusyNow();
+}
+
 bool TFM_MultiForm::FormCloseQuery() const {
-    return Idle_;
+    return !BusyNow();
 }
 
 void TFM_MultiForm::CancelBtnClick(QObject*) {
@@ -949,27 +944,7 @@ void TFM_MultiForm::CancelBtnClick(QObject*) {
 }
 
 void TFM_MultiForm::FormClose() {
-    if (Closed_)
-        return;
-    Closed_ = true;
-    TableRequest.reset();
-    MssidStateRequest.reset();
-    VlanStateRequest.reset();
-    GroupKeyRequest.reset();
-    RadiusRequest.reset();
-    ApModeRequest.reset();
-    WirelessRequest.reset();
-    PriorityRequest.reset();
-    ManageVlanRequest.reset();
-    AccountRequest.reset();
-    AccountRequest802.reset();
-}
-
-void TFM_MultiForm::done(int result) {
-    if (!FormCloseQuery())
-        return;
-    FormClose();
-    QDialog::done(result);
+    DestroyRequests();
 }
 
 void ShowMultiForm() {

@@ -4,14 +4,13 @@
 // keys, VLAN tag, broadcast suppression and, where the device supports it, priority and WMM.
 // The table is read in the background; while a read or a write of it is pending the form keeps
 // "Apply" and "Delete" off and refuses to close.
-#include <QDialog>
+#include "app/SettingsForm.h"
+#include "app/SupportProbe.h"
+
 #include <memory>
 #include <string>
 #include <vector>
 
-class NxSNMPError;
-class NxSNMPRequest2Controls;
-class NxSNMPRequest2Edits;
 class QGroupBox;
 class QPushButton;
 class TCheckBox;
@@ -26,7 +25,7 @@ namespace Ui {
 class TFM_MultiForm;
 }
 
-class TFM_MultiForm : public QDialog {
+class TFM_MultiForm : public TSettingsForm {
     Q_OBJECT
   public:
     // Builds the eleven requests, reads the single values (blocking) and starts the table read.
@@ -76,6 +75,9 @@ class TFM_MultiForm : public QDialog {
     bool CheckHexKey(TEdit* edit, bool& masked);
 
     bool Idle() const { return Idle_; }
+    // Also while the table read or write is pending, which no request's busy flag covers between
+    // the write's answer and the read-back.
+    bool BusyNow() const override;
 
     // Layout
     TCheckBox* IfEnabMuSSID;
@@ -167,17 +169,10 @@ class TFM_MultiForm : public QDialog {
     std::unique_ptr<NxSNMPRequest2Edits> ManageVlanRequest;
     std::unique_ptr<NxSNMPRequest2Edits> TableRequest;
 
-  public slots:
-    void done(int result) override; // every way of closing passes here
-
   private:
     void BuildRequests();
-    std::unique_ptr<NxSNMPRequest2Edits> NewRequest(const struct VarDef* rows, uint8_t itemType, int keyCount,
-                                                    bool blocking);
-    void ReadBlocking(NxSNMPRequest2Edits& request);
     bool ReadTable();
     void SetIdle(bool idle);
-    void ShowStatus(const std::string& text);
     int EditedRow() const;    // hidden list row of the SSID being edited, -1 for none
     int BandFirstRow() const; // 0 for the first band, 8 for the second
     bool FirstBand() const { return BandFirstRow() == 0; }
@@ -213,7 +208,7 @@ class TFM_MultiForm : public QDialog {
     bool AccountReadOk_ = false;
     bool Idle_ = true;
     bool ReadAfterWrite_ = false; // the running table read follows a write whose result stands
-    bool Closed_ = false;
+    SupportProbe PriorityProbe_;
     bool Refilling_ = false; // the list's own refill selects, not the user
 };
 
