@@ -8,12 +8,12 @@
 #include "platform/Edit.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <set>
 #include <string>
@@ -115,8 +115,7 @@ TEST_F(MultiFormTest, WpaPersonalSaveSendsItsColumnsOnceThenReadsTheTable) {
     EXPECT_EQ(Status(), "Multi-SSID set success!");
     EXPECT_EQ(Device->Sim().Command("get " + Cell(10, 3)), "value displaystr sesame-open\n");
     EXPECT_EQ(form->GroupBox1->isEnabled(), true);
-    if (const char* folder = std::getenv("KTX_SNAPSHOT_DIR"))
-        form->grab().save(QString::fromLocal8Bit(folder) + "/multi-ssid.png");
+    EXPECT_TRUE(SaveFormPicture(*form, "multi-ssid"));
 }
 
 TEST_F(MultiFormTest, RefusedChecksSendNoTableAndLeaveTheColumnsForTheNextSave) {
