@@ -4,23 +4,24 @@
 
 #include <algorithm>
 
-int WepKeyLength(WepKeyType type, int sizeIndex) {
-    static const int ascii[kWepKeySizeCount] = {5, 13, 16};
-    static const int hex[kWepKeySizeCount] = {10, 26, 32};
-    if (sizeIndex < 0 || sizeIndex >= kWepKeySizeCount)
-        return -1;
-    return type == WepKeyType::Ascii ? ascii[sizeIndex] : hex[sizeIndex];
+namespace {
+constexpr int kSizes = 3;
+constexpr int kLengths[2][kSizes] = {{5, 13, 16}, {10, 26, 32}};
+} // namespace
+
+int RequiredKeyLength(int keyType, int keySize) {
+    return kLengths[keyType == 1 ? 1 : 0][std::clamp(keySize, 0, kSizes - 1)];
 }
 
-int WepKeySizeFromHexLength(size_t length) {
-    for (int size = 0; size < kWepKeySizeCount; ++size)
-        if (length == size_t(WepKeyLength(WepKeyType::Hex, size)))
+int KeySizeFromHexLength(size_t length) {
+    for (int size = 0; size < kSizes; ++size)
+        if (length == size_t(kLengths[1][size]))
             return size;
     return 0;
 }
 
 bool IsMaskedKey(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c == '*'; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == '*'; });
 }
 
 bool IsHexKeyText(const std::string& text) {

@@ -654,7 +654,7 @@ void TFM_MultiForm::SetKeyLengthLimit() {
         return ShowMessage("Key type is NULL!");
     if (size < 0)
         return ShowMessage("Please select key size!");
-    KeyValEdit->SetMaxLength(WepKeyLength(type == 0 ? WepKeyType::Ascii : WepKeyType::Hex, size));
+    KeyValEdit->SetMaxLength(RequiredKeyLength(type, size));
 }
 
 void TFM_MultiForm::TypeComboChange(QObject*) {
@@ -668,11 +668,11 @@ void TFM_MultiForm::KeyIdxComboChange(QObject*) {
         return ShowMessage("Please select key type!");
     if (size < 0)
         return ShowMessage("Key type is NULL!");
-    KeyValEdit->SetMaxLength(WepKeyLength(type == 0 ? WepKeyType::Ascii : WepKeyType::Hex, size));
+    KeyValEdit->SetMaxLength(RequiredKeyLength(type, size));
 }
 
 void TFM_MultiForm::SizeFromKeyLength() {
-    SizeCombo->SetItemIndex(WepKeySizeFromHexLength(KeyValEdit->Text().size()));
+    SizeCombo->SetItemIndex(KeySizeFromHexLength(KeyValEdit->Text().size()));
 }
 
 void TFM_MultiForm::SetEditLimits() {

@@ -312,8 +312,7 @@ bool TFM_MultiForm::SelectSecurityColumns() {
 
 bool TFM_MultiForm::CheckKeyLength() {
     const bool ascii = TypeCombo->GetItemIndex() == 0;
-    const int size = SizeCombo->GetItemIndex();
-    const int need = WepKeyLength(ascii ? WepKeyType::Ascii : WepKeyType::Hex, size < 0 ? 0 : size);
+    const int need = RequiredKeyLength(ascii ? 0 : 1, SizeCombo->GetItemIndex());
     const std::string key = KeyValEdit->Text();
     if (int(key.size()) != need) {
         std::string text = "The Length of key value must be " + std::to_string(need) + "!";

@@ -5,7 +5,8 @@
 
 #include "app/AddressChecks.h"
 #include "app/ModelCode.h"
-#include "forms/wireless/WepKeyText.h"
+#include "app/WepKeyRules.h"
+#include "library/common/HexText.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

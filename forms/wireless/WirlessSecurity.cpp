@@ -3,7 +3,8 @@
 // the Key Settings, Radius, PassPhrase and 802.1x groups.
 #include "forms/wireless/Wirless.h"
 
-#include "forms/wireless/WepKeyText.h"
+#include "app/WepKeyRules.h"
+#include "library/common/HexText.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 

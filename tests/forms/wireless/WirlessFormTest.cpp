@@ -1,7 +1,8 @@
 // The wireless settings form against the simulated single-band device: what it reads and shows,
 // the security and mode rules, the site survey, the checks and what Apply sends.
-#include "forms/wireless/WepKeyText.h"
+#include "app/WepKeyRules.h"
 #include "forms/wireless/Wirless.h"
+#include "library/common/HexText.h"
 #include "library/snmp/New_req2Edit.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
