@@ -12,7 +12,6 @@
 #include "platform/Timer.h"
 #include "ui_Wirless.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -22,9 +21,7 @@ constexpr int kCloseRetryMillis = 50;
 
 } // namespace
 
-TFM_Wirless::TFM_Wirless(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TFM_Wirless>()) {
+TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Wirless>()) {
     ui_->setupUi(this);
     PC_Wirless = ui_->PC_Wirless;
     Bt_Apply = ui_->Bt_Apply;
@@ -33,7 +30,9 @@ TFM_Wirless::TFM_Wirless(QWidget* owner)
     StatusBar = ui_->StatusBar;
     MultiListView = ui_->MultiListView;
     CB_multioverwds = ui_->CB_multioverwds;
-    StatusBar->AddPanel(0);
+    WindowOptions window;
+    window.Panels = 1;
+    SetUpWindow(StatusBar, window);
     Band[0].Find(this, 1);
     Band[1].Find(this, 2);
     Pages_ = std::make_unique<BandPages>(PC_Wirless, Band[0].Page, Band[1].Page);
@@ -48,12 +47,9 @@ TFM_Wirless::TFM_Wirless(QWidget* owner)
     Timer1->SetInterval(kCloseRetryMillis);
     Timer1->SetOnTimer([this](QObject* sender) { Timer1Timer(sender); });
 
-    connect(Bt_Apply, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_ApplyClick(Bt_Apply); }); });
-    connect(Bt_Refresh, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_RefreshClick(Bt_Refresh); }); });
-    connect(Bt_Close, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_CloseClick(Bt_Close); }); });
+    OnClicked(Bt_Apply, [this] { Bt_ApplyClick(Bt_Apply); });
+    OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
+    OnClicked(Bt_Close, [this] { Bt_CloseClick(Bt_Close); });
     connect(PC_Wirless, &QTabWidget::currentChanged, this,
             [this] { GuardEvent([this] { PC_WirlessChange(PC_Wirless); }); });
 
@@ -62,10 +58,7 @@ TFM_Wirless::TFM_Wirless(QWidget* owner)
 
 TFM_Wirless::~TFM_Wirless() {
     Timer1->SetEnabled(false);
-    for (NxSNMPRequest2Controls* r : AllRequests()) {
-        r->OnEndingGet = nullptr;
-        r->OnEndingSet = nullptr;
-    }
+    DestroyRequests();
 }
 
 // Handlers are set before the bindings, which chain their change flags in front of them.
@@ -172,10 +165,6 @@ void TFM_Wirless::MakePageActive(WirlessBand& band) {
     Pages_->Activate(band.Number);
 }
 
-void TFM_Wirless::ShowStatus(const std::string& text) {
-    StatusBar->ShowResult(text);
-}
-
 void TFM_Wirless::SetActionButtons(bool enabled) {
     for (WirlessBand& band : Band)
         band.Scan->setEnabled(enabled);
@@ -188,45 +177,16 @@ void TFM_Wirless::Bt_CloseClick(QObject*) {
     close();
 }
 
-void TFM_Wirless::reject() {
-    close();
-}
-
-void TFM_Wirless::closeEvent(QCloseEvent* event) {
-    bool accept = false;
-    GuardEvent([&] { accept = FormCloseQuery(); });
-    if (!accept) {
-        event->ignore();
-        return;
-    }
-    setResult(QDialog::Rejected);
-    event->accept();
-}
-
-// A pending scan holds the form; requests still waiting for answers make it retry from Timer1.
-bool TFM_Wirless::FormCloseQuery() {
+// A pending scan holds the form; requests still waiting for answers make Timer1 retry the close.
+bool TFM_Wirless::BusyNow() const {
     if (!NoScanPending || Working_ > 0)
-        return false;
-    hide();
-    for (NxSNMPRequest2Controls* r : AllRequests()) {
-        r->OnEndingGet = nullptr;
-        r->OnEndingSet = nullptr;
-    }
+        return true;
     if (AnyRequestBusy()) {
         Timer1->SetEnabled(true);
-        return false;
+        return true;
     }
     Timer1->SetEnabled(false);
-    for (auto& r : SiteTableReq)
-        r.reset();
-    for (auto* group : {AccountReq, BakAccountReq, RtsReq})
-        for (int i = 0; i < 2; ++i)
-            group[i].reset();
-    for (auto* r :
-         {&DataRateReq, &WirelessReq, &RadiusReq, &BakRadiusReq, &WepKeyReq, &WdsMacReq, &MssidStateReq,
-          &MultEncytReq, &MultiAuthReq, &MultiListReq, &ConstraintReq, &SiteTriggerReq, &MultiOverWdsReq})
-        r->reset();
-    return true;
+    return false;
 }
 
 void TFM_Wirless::Timer1Timer(QObject*) {

@@ -8,7 +8,9 @@
 // WirlessSecurity.cpp (security groups, keys, mirrors), WirlessModeRules.cpp (AP mode, channel,
 // layout, WDS slots), WirlessSiteSurvey.cpp (scan, site tables, RTS length, close retry),
 // WirlessMultiSsid.cpp (the additional SSIDs), WirlessChecks.cpp and WirlessApply.cpp.
+#include "app/SettingsForm.h"
 #include "forms/wireless/WirlessBand.h"
+#include "forms/wireless/WirlessSiteTable.h"
 
 #include <QDialog>
 #include <array>
@@ -19,7 +21,6 @@
 class BandPages;
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
-class New_req2Edit;
 class QPushButton;
 class QTabWidget;
 class TComboBox;
@@ -32,7 +33,7 @@ namespace Ui {
 class TFM_Wirless;
 }
 
-class TFM_Wirless : public QDialog {
+class TFM_Wirless : public TSettingsForm {
     Q_OBJECT
   public:
     // Builds the 21 requests and reads them (blocking where the form blocks) before returning.
@@ -64,7 +65,8 @@ class TFM_Wirless : public QDialog {
     void Bt_RefreshClick(QObject* sender);
     void Bt_ApplyClick(QObject* sender);
     void Bt_CloseClick(QObject* sender);
-    bool FormCloseQuery();
+    // Closing waits for a pending scan; requests still out make Timer1 retry the close.
+    bool BusyNow() const override;
     void Timer1Timer(QObject* sender);
 
     // Band rules (WirlessSecurity.cpp, WirlessModeRules.cpp)
@@ -168,19 +170,13 @@ class TFM_Wirless : public QDialog {
     std::unique_ptr<NxSNMPRequest2Edits> MultiListReq;     // 14
     std::unique_ptr<NxSNMPRequest2Edits> ConstraintReq;    // 15
     std::unique_ptr<NxSNMPRequest2Edits> SiteTriggerReq;   // 16
-    std::unique_ptr<New_req2Edit> SiteTableReq[2];         // 17, 19
+    std::unique_ptr<WirlessSiteTable> SiteTableReq[2];     // 17, 19
     std::unique_ptr<NxSNMPRequest2Edits> RtsReq[2];        // 18, 20
     std::unique_ptr<NxSNMPRequest2Edits> MultiOverWdsReq;  // 21
 
-  public slots:
-    void reject() override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     void WireHandlers(WirlessBand& band);
-    void BuildRequests();
+    void CreateRequests();
     void SetWirelessRowAccess();
     void ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported);
     void RefreshRequests();
@@ -189,14 +185,12 @@ class TFM_Wirless : public QDialog {
     bool AnyRequestBusy() const;
     void SetActionButtons(bool enabled);
     void StartSiteWalk(WirlessBand& band);
-    void ShowStatus(const std::string& text);
     void ShowAccountingState(WirlessBand& band);
 
     std::unique_ptr<Ui::TFM_Wirless> ui_;
     std::unique_ptr<BandPages> Pages_;
     int Working_ = 0;            // inside creation, a refresh or an apply (blocking reads pump messages)
     bool SyncingCopies_ = false; // mirrors do not fire each other
-    std::string SiteRowError_;   // a site row that could not be shown
 };
 
 // Menu item bWireless1: creates the form (owned by the application), shows it modally, deletes it.

@@ -24,18 +24,6 @@ bool IsWepAuthText(const std::string& text) {
     return text == "Open System" || text == "Shared Key" || text == "Open System / Shared Key";
 }
 
-// A blocking write judged on its result; a library error counts as a failure.
-bool Write(NxSNMPRequest2Edits* request) {
-    if (!request)
-        return false;
-    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
-    try {
-        return request->Set(true, true);
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 } // namespace
 
 bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
@@ -115,7 +103,7 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
         b.MultiAuth[s]->SetItemIndex(auth[s]);
     }
     // Both are judged: the primary's change must not go out over additional SSIDs left insecure.
-    const bool ok = Write(MultEncytReq.get()) && Write(MultiAuthReq.get());
+    const bool ok = Write(*MultEncytReq) && Write(*MultiAuthReq);
     if (!ok)
         ShowStatus("Multi-SSID Encrypt set error");
     return ok;
@@ -202,7 +190,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     ShowStatus("Send SNMP packet,Please wait!");
     // Every write is made whatever the one before gave; success needs every write made.
     bool ok = true;
-    auto write = [&ok](NxSNMPRequest2Edits* request) { ok = Write(request) && ok; };
+    auto write = [this, &ok](NxSNMPRequest2Edits* request) { ok = request && Write(*request) && ok; };
     if (Band[0].AccountingSupported && Band[1].AccountingSupported) {
         write(AccountReq[0].get());
         write(AccountReq[1].get());

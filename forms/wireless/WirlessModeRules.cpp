@@ -87,7 +87,8 @@ void TFM_Wirless::LayoutByApMode(WirlessBand& b) {
         button->move(button->x(), buttons);
     const int barTop = buttons + Bt_Apply->height() + 2 * kGap;
     StatusBar->move(0, barTop);
-    resize(width(), barTop + StatusBar->height());
+    if (height() != barTop + StatusBar->height())
+        setFixedSize(width(), barTop + StatusBar->height());
 }
 
 void TFM_Wirless::FillChannelCombos() {

@@ -54,33 +54,11 @@ void SetAccess(NxSNMPRequest2Edits& request, int row, uint32_t access) {
     request.Request.VarList.GetRow(row)->Access = access;
 }
 
-// A site table whose row display fails still ends its walk; the failure is told at the end.
-class WirlessSiteTable : public New_req2Edit {
-  public:
-    WirlessSiteTable(QWidget* owner, std::string& error) : New_req2Edit(owner), Error_(error) {}
-
-  protected:
-    void ShowValues() override {
-        try {
-            New_req2Edit::ShowValues();
-        } catch (const std::exception& e) {
-            Error_ = e.what();
-        }
-    }
-
-  private:
-    std::string& Error_;
-};
-
 } // namespace
 
 void TFM_Wirless::FormCreate(QObject*) {
     ++Working_;
-    try {
-        BuildRequests();
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-    }
+    BuildRequests([this] { CreateRequests(); });
     try {
         DeriveControlStates(false);
     } catch (const std::exception& e) {
@@ -95,13 +73,14 @@ void TFM_Wirless::ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported
     supported = probe.Supported();
 }
 
-void TFM_Wirless::BuildRequests() {
-    auto make = [this](const VarDef* rows, uint8_t itemType = MVT_SV, int keys = 0, bool blocking = true) {
-        auto r = std::make_unique<NxSNMPRequest2Edits>(this);
-        r->Request.VarList = NxSNMPVarList(rows, itemType, keys);
-        if (blocking)
-            r->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        return r;
+void TFM_Wirless::CreateRequests() {
+    auto make = [this](std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* rows, uint8_t kind = MVT_SV,
+                       int keys = 0, bool blocking = true) -> NxSNMPRequest2Edits& {
+        return MakeRequest(
+            slot, rows,
+            {.Kind = kind,
+             .Mode = blocking ? NxSNMPRequest2Controls::ModeBlocking : NxSNMPRequest2Controls::ModeCallback,
+             .KeyCount = keys});
     };
 
     // 1, 2: accounting per band, a probe
@@ -109,18 +88,18 @@ void TFM_Wirless::BuildRequests() {
         if (!PageVisible(b))
             continue;
         auto& r = AccountReq[b.PageIndex];
-        r = make(MibRows::bSecAccountMode_to_bSecAccountPort(b.Number));
+        make(r, MibRows::bSecAccountMode_to_bSecAccountPort(b.Number));
         r->BindComboBox(0, b.XAccountMode);
         r->BindEdits(1, "%s", b.XAccountServer);
         r->BindEdits(2, "%u{n1x65535}", b.XAccountPort);
         ReadSupportProbe(*r, b.AccountingSupported);
     }
     // 3: data-rate status
-    DataRateReq = make(MibRows::adDataRateStatus());
+    make(DataRateReq, MibRows::adDataRateStatus());
     DataRateReq->BindComboBox(0, Band[0].DataRateStatus);
-    DataRateReq->Get();
+    Read(*DataRateReq);
     // 4: the wireless table
-    WirelessReq = make(MibRows::bSSID_to_bSecAccountPort());
+    make(WirelessReq, MibRows::bSSID_to_bSecAccountPort());
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
@@ -149,13 +128,13 @@ void TFM_Wirless::BuildRequests() {
         }
     }
     SetWirelessRowAccess();
-    WirelessReq->Get();
+    Read(*WirelessReq);
     // 5, 6: backup accounting per band, a probe
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
         auto& r = BakAccountReq[b.PageIndex];
-        r = make(MibRows::bSecBakAccountServer_to_bSecBakAccountStatus(b.Number));
+        make(r, MibRows::bSecBakAccountServer_to_bSecBakAccountStatus(b.Number));
         r->BindEdits(0, "%s", b.SecAccountServer);
         r->BindEdits(1, "%u{n1x65535}", b.SecAccountPort);
         r->BindComboBox(2, b.SecAccountMode);
@@ -171,15 +150,15 @@ void TFM_Wirless::BuildRequests() {
         if (PageVisible(b))
             TakeSnapshots(b);
     // 7: RADIUS server
-    RadiusReq = make(MibRows::bSecRADIUSServer_to_bSecRADIUSSecret(), SVT_SV);
+    make(RadiusReq, MibRows::bSecRADIUSServer_to_bSecRADIUSSecret(), SVT_SV);
     RadiusReq->BindEdits(0, "%s", Band[0].RadiusServer);
     RadiusReq->BindEdits(1, "%u{n1x65535}", Band[0].RadiusPort);
     RadiusReq->BindEdits(2, "%s", Band[0].RadiusSecret);
     for (int i = 0; i < 3; ++i)
         SetAccess(*RadiusReq, i, ACC_READWRITE);
-    RadiusReq->Get();
+    Read(*RadiusReq);
     // 8: backup RADIUS server, a probe
-    BakRadiusReq = make(MibRows::bSecBakRADIUSServer_to_bSecBakRADIUSStatus(), SVT_SV);
+    make(BakRadiusReq, MibRows::bSecBakRADIUSServer_to_bSecBakRADIUSStatus(), SVT_SV);
     BakRadiusReq->BindEdits(0, "%s", Band[0].SecRadiusServer);
     BakRadiusReq->BindEdits(1, "%u{n1x65535}", Band[0].SecRadiusPort);
     BakRadiusReq->BindEdits(2, "%s", Band[0].SecRadiusSecret);
@@ -190,8 +169,8 @@ void TFM_Wirless::BuildRequests() {
         CB_RadiusMode_gChange(nullptr);
     }
     // 9, 10: WEP keys, WDS peers
-    WepKeyReq = make(MibRows::bWepKeyValue());
-    WdsMacReq = make(MibRows::bWdsRemoteMacAddress());
+    make(WepKeyReq, MibRows::bWepKeyValue());
+    make(WdsMacReq, MibRows::bWdsRemoteMacAddress());
     for (WirlessBand& b : Band) {
         for (int k = 0; k < 4; ++k)
             WepKeyReq->BindEdits(b.PageIndex * 4 + k, "%s", b.Key[k]);
@@ -199,10 +178,10 @@ void TFM_Wirless::BuildRequests() {
             WdsMacReq->BindEdits(b.PageIndex * 8 + i, "%h", b.WdsMac[i]);
     }
     SetWirelessRowAccess();
-    WepKeyReq->Get();
-    WdsMacReq->Get();
+    Read(*WepKeyReq);
+    Read(*WdsMacReq);
     // 11: the multi-SSID function of each band
-    MssidStateReq = make(MibRows::adMSSIDState(), MVT_SV, 0, false);
+    make(MssidStateReq, MibRows::adMSSIDState(), MVT_SV, 0, false);
     MssidStateReq->BindComboBox(0, Band[0].MssidState);
     MssidStateReq->BindComboBox(1, Band[1].MssidState);
     MssidStateReq->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -211,22 +190,22 @@ void TFM_Wirless::BuildRequests() {
     SetWirelessRowAccess();
     MssidStateReq->Get();
     // 12, 13: the additional SSIDs' encryption and authentication, written only
-    MultEncytReq = make(MibRows::adMSSIDEncryption(), MVT_SV, 0, false);
-    MultiAuthReq = make(MibRows::adMSSIDAuth(), MVT_SV, 0, false);
+    make(MultEncytReq, MibRows::adMSSIDEncryption(), MVT_SV, 0, false);
+    make(MultiAuthReq, MibRows::adMSSIDAuth(), MVT_SV, 0, false);
     for (WirlessBand& b : Band)
         for (int s = 0; s < 7; ++s) {
             MultEncytReq->BindComboBox(b.PageIndex * 7 + s, b.MultEncyt[s]);
             MultiAuthReq->BindComboBox(b.PageIndex * 7 + s, b.MultiAuth[s]);
         }
     // 14: the multi-SSID table
-    MultiListReq = make(MibRows::ifIndex_to_adMSSIDSuppress(), MVT_UMV, 2);
+    make(MultiListReq, MibRows::ifIndex_to_adMSSIDSuppress(), MVT_UMV, 2);
     MultiListReq->AttachListView(MultiListView, false);
-    MultiListReq->Get();
+    Read(*MultiListReq);
     for (WirlessBand& b : Band)
         if (PageVisible(b))
             ReadMultiSsidSlots(b);
     // 15: only the constraints of edits that no request writes
-    ConstraintReq = make(MibRows::bSecRADIUSPort_bSecGroupKeyUpdateInterval(), MVT_SV, 0, false);
+    make(ConstraintReq, MibRows::bSecRADIUSPort_bSecGroupKeyUpdateInterval(), MVT_SV, 0, false);
     ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[0].XRadiusPort);
     ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].XRadiusPort);
     ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].RadiusPort);
@@ -236,7 +215,7 @@ void TFM_Wirless::BuildRequests() {
     for (WirlessBand& b : Band)
         b.SSID->SetMaxLength(32);
     // 16: the site-scan trigger
-    SiteTriggerReq = make(MibRows::bRefresha_bRefreshg(), MVT_SV, 0, false);
+    make(SiteTriggerReq, MibRows::bRefresha_bRefreshg(), MVT_SV, 0, false);
     SiteTriggerReq->Request.TimeOut = kSiteWalkTimeout;
     SiteTriggerReq->BindComboBox(0, Band[0].SiteTrigger);
     SiteTriggerReq->BindComboBox(1, Band[1].SiteTrigger);
@@ -249,9 +228,11 @@ void TFM_Wirless::BuildRequests() {
             continue;
         WirlessBand* band = &b;
         auto& table = SiteTableReq[b.PageIndex];
-        table = std::make_unique<WirlessSiteTable>(this, SiteRowError_);
-        table->Request.VarList = NxSNMPVarList(MibRows::SiteTable(b.Number), MVT_UMV, 1);
-        table->Request.TimeOut = kSiteWalkTimeout;
+        MakeRequest(table, MibRows::SiteTable(b.Number),
+                    {.TimeOut = kSiteWalkTimeout,
+                     .Kind = MVT_UMV,
+                     .Mode = NxSNMPRequest2Controls::ModeCallback,
+                     .KeyCount = 1});
         table->AttachListView(b.Sites, false);
         const int widths[] = {0, 40, 55, 65, 100, 65, 100, 40, 0};
         for (int column = 0; column < b.Sites->ColumnCount() && column < 9; ++column)
@@ -262,15 +243,15 @@ void TFM_Wirless::BuildRequests() {
         StartSiteWalk(b);
 
         auto& rts = RtsReq[b.PageIndex];
-        rts = make(b.Number == 1 ? MibRows::adFrequency_to_adWMM_1() : MibRows::adFrequency_to_adWMM_2(),
-                   MVT_SV, 0, false);
+        make(rts, b.Number == 1 ? MibRows::adFrequency_to_adWMM_1() : MibRows::adFrequency_to_adWMM_2(),
+             MVT_SV, 0, false);
         constexpr int kRtsRow = 8;
         for (int i = 0; i < rts->Request.VarList.RowCount(); ++i)
             SetAccess(*rts, i, i == kRtsRow ? ACC_READWRITE : ACC_INVALID);
         rts->BindEdits(kRtsRow, "%u", b.RtsLen);
     }
     // 21: multi-SSID over WDS, a probe
-    MultiOverWdsReq = make(MibRows::multioverwdsconsistent());
+    make(MultiOverWdsReq, MibRows::multioverwdsconsistent());
     MultiOverWdsReq->Request.TimeOut = kMultiOverWdsTimeout;
     MultiOverWdsReq->BindComboBox(0, CB_multioverwds);
     ReadSupportProbe(*MultiOverWdsReq, MultiOverWdsSupported);
@@ -301,13 +282,13 @@ void TFM_Wirless::SetWirelessRowAccess() {
 }
 
 void TFM_Wirless::StartSiteWalk(WirlessBand& b) {
-    New_req2Edit& table = *SiteTableReq[b.PageIndex];
+    WirlessSiteTable& table = *SiteTableReq[b.PageIndex];
     table.RowCounter = 1;
     table.KeyItem = kSiteKeyItem;
     table.StopValue = "0";
     b.Sites->SetColumnWidth(kSiteKeyItem, 0);
     b.Sites->SetColumnWidth(0, 0);
-    SiteRowError_.clear();
+    table.RowError.clear();
     table.Get();
 }
 
@@ -334,7 +315,7 @@ void TFM_Wirless::RefreshRequests() {
     FillValidKeyLists(Band[1]);
     SetWirelessRowAccess();
     if (WirelessReq)
-        WirelessReq->Get();
+        Read(*WirelessReq);
     if (Band[0].AccountingSupported)
         CB_AccountModeChange(nullptr);
     if (Band[1].AccountingSupported)
@@ -343,7 +324,7 @@ void TFM_Wirless::RefreshRequests() {
         if (b.AccountingSupported && AccountReq[b.PageIndex]) {
             for (int i = 0; i < 3; ++i)
                 SetAccess(*AccountReq[b.PageIndex], i, ACC_READWRITE);
-            AccountReq[b.PageIndex]->Get();
+            Read(*AccountReq[b.PageIndex]);
         }
     for (WirlessBand& b : Band)
         if (PageVisible(b))
@@ -351,29 +332,29 @@ void TFM_Wirless::RefreshRequests() {
     if (RadiusReq) {
         for (int i = 0; i < 3; ++i)
             SetAccess(*RadiusReq, i, ACC_READWRITE);
-        RadiusReq->Get();
+        Read(*RadiusReq);
     }
     if (BakRadiusSupported && BakRadiusReq) {
-        BakRadiusReq->Get();
+        Read(*BakRadiusReq);
         CB_RadiusModeChange(nullptr);
         CB_RadiusMode_gChange(nullptr);
     }
     if (Band[0].BakAccountingSupported && BakAccountReq[0]) {
-        BakAccountReq[0]->Get();
+        Read(*BakAccountReq[0]);
         CB_SecAccountingModeChange(nullptr);
     }
     if (Band[1].BakAccountingSupported && BakAccountReq[1]) {
-        BakAccountReq[1]->Get();
+        Read(*BakAccountReq[1]);
         CB_SecAccountingMode_gChange(nullptr);
     }
     if (WepKeyReq)
-        WepKeyReq->Get();
+        Read(*WepKeyReq);
     if (WdsMacReq)
-        WdsMacReq->Get();
+        Read(*WdsMacReq);
     if (MssidStateReq)
         MssidStateReq->Get();
     if (MultiListReq)
-        MultiListReq->Get();
+        Read(*MultiListReq);
     for (WirlessBand& b : Band)
         if (PageVisible(b))
             ReadMultiSsidSlots(b);
@@ -381,7 +362,7 @@ void TFM_Wirless::RefreshRequests() {
         if (PageVisible(b) && SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->Busy)
             StartSiteWalk(b);
     if (MultiOverWdsSupported && MultiOverWdsReq)
-        MultiOverWdsReq->Get();
+        Read(*MultiOverWdsReq);
 }
 
 void TFM_Wirless::DeriveControlStates(bool afterRefresh) {
@@ -399,4 +380,12 @@ void TFM_Wirless::DeriveControlStates(bool afterRefresh) {
     SetKeyEditLengths();
     if (afterRefresh && Band[0].AccountingSupported)
         CB_AccountModeChange(nullptr);
+}
+
+void WirlessSiteTable::ShowValues() {
+    try {
+        New_req2Edit::ShowValues();
+    } catch (const std::exception& e) {
+        RowError = e.what();
+    }
 }

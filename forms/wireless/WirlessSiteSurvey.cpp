@@ -77,13 +77,13 @@ void TFM_Wirless::OnSiteRefreshDone(NxSNMPError* result) {
     SetActionButtons(true);
 }
 
-void TFM_Wirless::OnSiteTableRead(WirlessBand&, NxSNMPError* result) {
+void TFM_Wirless::OnSiteTableRead(WirlessBand& b, NxSNMPError* result) {
     NoScanPending = true;
     SetActionButtons(true);
     if (result->Code != 0)
         ShowStatus(result->Message);
-    else if (!SiteRowError_.empty())
-        ShowStatus(SiteRowError_);
+    else if (SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->RowError.empty())
+        ShowStatus(SiteTableReq[b.PageIndex]->RowError);
     else
         ShowStatus("Get OK!");
 }
@@ -118,13 +118,7 @@ bool TFM_Wirless::ApplyRtsLength() {
         const bool isAp = mode == kAccessPoint;
         if (wasAp == isAp)
             continue;
-        NxSNMPRequest2Edits& rts = *RtsReq[b.PageIndex];
-        rts.Mode = NxSNMPRequest2Controls::ModeBlocking;
-        try {
-            ok = rts.Set(false, true) && ok;
-        } catch (const std::exception&) {
-            ok = false;
-        }
+        ok = Write(*RtsReq[b.PageIndex]) && ok;
     }
     return ok;
 }

@@ -323,4 +323,83 @@ TEST_F(WirlessFormTest, AFailedWriteSaysSettingErrorWhileTheOthersAreStillSent) 
     EXPECT_FALSE(wdsSent); // Access Point mode writes no WDS slot
 }
 
+// The wireless-table columns and RADIUS rows each kind writes, in order.
+TEST_F(WirlessFormTest, EachKindWritesItsMarkedRowsInOrder) {
+    struct Case {
+        const char* kind;
+        std::function<void(WirlessBand&)> fill;
+        std::vector<std::string> rows;
+    };
+    const std::vector<Case> cases = {
+        {"Open System", [](WirlessBand&) {}, {"1", "2", "3", "7", "8", "9", "10", "11", "16"}},
+        {"WPA-Personal",
+         [](WirlessBand& b) { b.PassPhrase->SetText("12345678"); },
+         {"1", "2", "3", "7", "8", "9", "12", "13", "14", "16"}},
+        {"WPA-Enterprise",
+         [](WirlessBand& b) {
+             b.GroupKey->SetText("3600");
+             b.RadiusServer->SetText("192.168.1.10");
+         },
+         {"1", "2", "3", "7", "8", "9", "13", "14", "16", "17", "18", "19", "radius", "radius", "radius"}},
+        {"802.1x",
+         [](WirlessBand& b) { b.XRadiusServer->SetText("192.168.1.11"); },
+         // encryption stays on from the Enterprise kind: static keys write the valid key and key type
+         {"1", "2", "3", "7", "8", "9", "10", "11", "13", "15", "16", "17", "18", "19", "radius", "radius",
+          "radius"}},
+    };
+    Open();
+    for (const Case& c : cases) {
+        Choose(B().AuthTemp, c.kind);
+        c.fill(B());
+        Device->Sim().ClearLog();
+        form->Bt_Apply->click();
+        EXPECT_EQ(Status(), "Setting Success!") << c.kind << " " << LastBox();
+        std::vector<std::string> rows;
+        for (const std::string& set : Sent("SET")) {
+            if (set.rfind("2.1.1.1.", 0) == 0 && set.find(".1=") != std::string::npos &&
+                std::stoi(set.substr(8)) <= 19)
+                rows.push_back(set.substr(8, set.find('.', 8) - 8));
+            if (set.rfind("2.1.4.0=", 0) == 0 || set.rfind("2.1.5.0=", 0) == 0 ||
+                set.rfind("2.1.6.0=", 0) == 0)
+                rows.push_back("radius");
+        }
+        EXPECT_EQ(rows, c.rows) << c.kind;
+    }
+    EXPECT_EQ(Device->Sim().Command("get " + E + ".2.1.4.0"), "value displaystr 192.168.1.11\n");
+}
+
+// A primary SSID leaving WPA-Enterprise takes the additional SSIDs that use it to no security.
+TEST_F(WirlessFormTest, AdditionalEnterpriseSsidsAreOpenedFirstAndWarned) {
+    Set(kAuth, "4"); // WPA-Enterprise
+    Set(kMssidState, "1");
+    Set(E + ".3.4.3.1.2.1.3", "1");
+    Set(E + ".3.4.3.1.4.1.3", "4");
+    Set(E + ".3.4.3.1.5.1.3", "1");
+    Open();
+    ASSERT_TRUE(PumpUntil([this] { return B().MssidStateRead == 1; }));
+    Choose(B().AuthTemp, "WPA-Personal");
+    B().PassPhrase->SetText("12345678");
+    form->Bt_Apply->click();
+    const std::vector<std::string> sets = Sent("SET");
+    ASSERT_GE(sets.size(), 2u);
+    EXPECT_EQ(sets[0], "3.4.3.1.5.1.3=0");
+    EXPECT_EQ(sets[1], "3.4.3.1.4.1.3=1");
+    ASSERT_FALSE(Device->Messages().Boxes.empty());
+    EXPECT_EQ(Device->Messages().Boxes[0].Text, "To change authentication type of Primary SSID will change "
+                                                "WPA-Enterprise of Secondary SSID to non security.");
+    EXPECT_EQ(Status(), "Setting Success!");
+
+    Set(kAuth, "4");
+    Set(E + ".3.4.3.1.4.1.3", "4");
+    Set(E + ".3.4.3.1.5.1.3", "1");
+    form->Bt_Refresh->click();
+    Device->Sim().Command("fail " + E + ".3.4.3.1.4.1.3 genErr");
+    Choose(B().AuthTemp, "WPA-Personal");
+    Device->Sim().ClearLog();
+    form->Bt_Apply->click();
+    EXPECT_EQ(Status(), "Multi-SSID Encrypt set error");
+    for (const std::string& set : Sent("SET"))
+        EXPECT_EQ(set.rfind("2.1.1.1.", 0), std::string::npos) << set;
+}
+
 } // namespace
