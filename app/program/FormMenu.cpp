@@ -12,6 +12,7 @@
 #include "app/Wdsinfo.h"
 #include "forms/admin/Cfghis.h"
 #include "forms/admin/Firmware.h"
+#include "forms/admin/Sntp.h"
 #include "forms/admin/System.h"
 #include "forms/network/Ethfilter.h"
 #include "forms/network/Group.h"
@@ -37,6 +38,7 @@ void RegisterFormMenu() {
     SetMenuHandler("adPerformance1", [](QWidget*) { ShowPerformanceForm(); });
     SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });
     SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });
+    SetMenuHandler("tSNTP1", [](QWidget*) { ShowSntpForm(); });
     SetMenuHandler("sySystemSetting1", [](QWidget*) { ShowSystemForm(); });
     SetMenuHandler("stDeviceInfo2", [](QWidget*) { ShowDevInfoForm(); });
     SetMenuHandler("stIndication1", [](QWidget*) { ShowIndication(); });

@@ -51,5 +51,6 @@ void InstallFirmwareHooks(Device& device);
 void InstallDataRateHooks(Device& device);
 // The site scan trigger and the WEP keys (SiteSurveyHooks.cpp).
 void InstallSiteSurveyHooks(Device& device);
+void InstallSntpHooks(Device& device);
 
 } // namespace devsim

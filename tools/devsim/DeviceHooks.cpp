@@ -62,6 +62,7 @@ void InstallDeviceHooks(Device& device) {
     InstallFirmwareHooks(device);
     InstallDataRateHooks(device);
     InstallSiteSurveyHooks(device);
+    InstallSntpHooks(device);
 }
 
 } // namespace devsim

@@ -92,6 +92,7 @@ const char* UsageText() {
            "                  [--restart-seconds N] [--omit OID]... [--without priority]...\n"
            "                  [--fail OID=STATUS]...\n"
            "                  [--device-log FILE] [--tftp-port N] [--device-address ADDR/MASK]\n"
+           "                  [--sntp-file FILE] [--sntp-upload after|before|none]\n"
            "                  [--no-control] [--verbose] [--help]\n";
 }
 
@@ -162,6 +163,12 @@ Options ParseOptions(int argc, char** argv) {
             if (v.empty() || *end != 0 || port < 1 || port > 65535)
                 throw UsageError("--tftp-port: bad port " + v);
             o.tftpPort = static_cast<int>(port);
+        } else if (arg == "--sntp-file") {
+            o.sntpFile = value();
+        } else if (arg == "--sntp-upload") {
+            o.sntpUpload = value();
+            if (o.sntpUpload != "after" && o.sntpUpload != "before" && o.sntpUpload != "none")
+                throw UsageError("--sntp-upload wants after, before or none: " + o.sntpUpload);
         } else if (arg == "--device-address") {
             std::string v = value();
             const size_t slash = v.find('/');

@@ -34,11 +34,13 @@ struct Options {
     double restartSeconds = 20;
     std::vector<Oid> omitted;
     std::vector<Failure> failures;
-    std::string deviceLogFile; // the device's own log that get-log uploads; empty: a short sample
-    std::string deviceAddress; // the address the device reports; empty: the listen address
-    std::string deviceMask;    // its mask; empty with deviceAddress: the listen network's
-    int tftpPort = 0;          // the station's TFTP port; 0: KTX_TFTP_PORT when valid, else 69
-    bool control = true;       // read commands from stdin; end of input ends the simulator
+    std::string deviceLogFile;        // the device's own log that get-log uploads; empty: a short sample
+    std::string deviceAddress;        // the address the device reports; empty: the listen address
+    std::string deviceMask;           // its mask; empty with deviceAddress: the listen network's
+    std::string sntpFile;             // the time-zone list get-list uploads; empty: a 75-line sample
+    std::string sntpUpload = "after"; // get-list answers "after" the upload, "before" it, or uploads "none"
+    int tftpPort = 0;                 // the station's TFTP port; 0: KTX_TFTP_PORT when valid, else 69
+    bool control = true;              // read commands from stdin; end of input ends the simulator
     bool verbose = false;
 };
 

@@ -1,0 +1,296 @@
+#include "forms/admin/Sntp.h"
+
+#include "app/AddressChecks.h"
+#include "app/Application.h"
+#include "app/FormTftpServer.h"
+#include "app/LogFileLines.h"
+#include "forms/admin/SntpRows.h"
+#include "library/tftp/NxTFTPServer.h"
+#include "library/tftp/TFTPStatus.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "ui_Sntp.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <exception>
+
+int SntpIdle = 1;
+std::string SntpListPath = TFM_SNTP::kListFileName;
+
+namespace {
+constexpr const char* kNoServer = "0.0.0.0";
+} // namespace
+
+TFM_SNTP::TFM_SNTP(QWidget* owner, const std::string& folder, const std::string& bindAddress)
+    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_SNTP>()) {
+    ui_->setupUi(this);
+    LabRSNTPServ = ui_->LabRSNTPServ;
+    LabRSNTPTimeZone = ui_->LabRSNTPTimeZone;
+    LabRLocalTime = ui_->LabRLocalTime;
+    Ed_WSNTPServ = ui_->Ed_WSNTPServ;
+    CB_WSNTPTimeZone = ui_->CB_WSNTPTimeZone;
+    CHB_DayLight = ui_->CHB_DayLight;
+    Ed_TFTPServ = ui_->Ed_TFTPServ;
+    Ed_FileName = ui_->Ed_FileName;
+    CB_Get = ui_->CB_Get;
+    LB_File = ui_->LB_File;
+    Bt_Apply = ui_->Bt_Apply;
+    Bt_Cancel = ui_->Bt_Cancel;
+    StatusBar1 = ui_->StatusBar1;
+    Timer1 = new TTimer(this);
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(1000);
+    Timer1->SetOnTimer([this](QObject*) { Guard([this] { Timer1Timer(); }); });
+
+    WindowOptions window;
+    window.Panels = 1;
+    SetUpWindow(StatusBar1, window);
+    Own(SettingsRequest, ListRequest);
+    SntpIdle = 1;
+    Bt_Apply->setEnabled(false);
+
+    // Before the binding, which chains the combo's own handler in front of its flags.
+    CB_WSNTPTimeZone->OnChange = [this](QObject*) { Guard([this] { CB_WSNTPTimeZoneChange(); }); };
+    OnClicked(Bt_Apply, [this] { Bt_ApplyClick(); });
+    OnClicked(Bt_Cancel, [this] { close(); });
+    FormCreate(folder, bindAddress);
+}
+
+TFM_SNTP::~TFM_SNTP() {
+    Timer1->SetEnabled(false);
+    DestroyRequests();
+    StopServer();
+    SntpIdle = 1;
+}
+
+void TFM_SNTP::FormCreate(const std::string& folder, const std::string& bindAddress) {
+    ShowStatus("Getting...");
+    RequestOptions options;
+    options.TimeOut = 1000;
+    options.Mode = NxSNMPRequest2Controls::ModeCallback;
+    const bool built = BuildRequests([&] {
+        auto& settings = MakeRequest(SettingsRequest, MibRows::sntpServerIP_to_timeOfDay(), options);
+        settings.BindEdits(0, "%s", Ed_WSNTPServ);
+        settings.BindComboBox(1, CB_WSNTPTimeZone);
+        settings.BindCheckBox(2, CHB_DayLight);
+        settings.BindEdits(3, "%s", LabRLocalTime);
+        settings.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            Guard([this, r] { OnEndingGetSntp(r); });
+        };
+        settings.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            Guard([this, r] { OnEndingSetSntp(r); });
+        };
+        auto& list = MakeRequest(ListRequest, MibRows::sntpTFTPServerIP_to_sntpGetList(), options);
+        list.BindEdits(0, "%s", Ed_TFTPServ);
+        list.BindEdits(1, "%s", Ed_FileName);
+        list.BindComboBox(2, CB_Get);
+        list.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            Guard([this, r] { OnEndingGetSntpList(r); });
+        };
+    });
+    if (built) {
+        ReadPending_ = true;
+        UpdateIdle();
+        try {
+            SettingsRequest->Get();
+        } catch (const std::exception& e) {
+            ReadPending_ = false;
+            UpdateIdle();
+            ShowStatus(e.what());
+        }
+    }
+
+    std::string root = folder.empty() ? ProgramFolder() : folder;
+    while (root.size() > 1 && root.back() == '/')
+        root.pop_back();
+    TFTPServer = StartFormTftpServer(
+        this, root, 5000, 3, [this](NxTFTPMsg* msg, bool*) { OnTftpStatus(msg); }, ServerStarted_,
+        bindAddress);
+    SntpListPath = root + "/" + kListFileName;
+    // Without a server the device would be asked to upload to nothing.
+    if (ServerStarted_ && built)
+        StartFetch();
+}
+
+void TFM_SNTP::StartFetch() {
+    Ed_TFTPServ->SetText("");
+    if (!PickLocalServerAddress(Ed_TFTPServ)) {
+        MessageBox(this, "Get IP Error!", "Warning", MB_OK);
+        return;
+    }
+    // Always the bare name: the server refuses names with a folder part.
+    Ed_FileName->SetText(kListFileName);
+    CB_Get->SetItemIndex(CB_Get->findText("Get"));
+    TransferDone_ = false;
+    FetchPending_ = true;
+    UpdateIdle();
+    try {
+        ListRequest->Set(true, true);
+    } catch (const std::exception& e) {
+        FetchPending_ = false;
+        UpdateIdle();
+        ShowStatus(e.what());
+    }
+}
+
+void TFM_SNTP::OnEndingGetSntp(NxSNMPError* result) {
+    ReadPending_ = false;
+    UpdateIdle();
+    if (result->Code != 0) {
+        ShowStatus(result->Message);
+        return;
+    }
+    SettingsRead_ = true;
+    ShowServerEmptyForNone();
+    LabRSNTPServ->SetCaption(Ed_WSNTPServ->Text());
+    LabRSNTPTimeZone->SetCaption(CB_WSNTPTimeZone->Text());
+    CB_WSNTPTimeZoneChange();
+    UpdateApply();
+}
+
+void TFM_SNTP::OnEndingGetSntpList(NxSNMPError* result) {
+    FetchPending_ = false;
+    UpdateIdle();
+    if (result->Code != 0) {
+        ShowStatus(result->Message);
+        return;
+    }
+    Countdown = 2;
+    Timer1->SetEnabled(true);
+}
+
+void TFM_SNTP::OnTftpStatus(NxTFTPMsg* msg) {
+    if (msg->Status == TFTP_SUCCESS && msg->RequestMode == 2 && msg->FileName == kListFileName)
+        TransferDone_ = true;
+}
+
+void TFM_SNTP::Timer1Timer() {
+    if (Countdown > 0) {
+        --Countdown;
+        return;
+    }
+    Timer1->SetEnabled(false);
+    // Only a list that arrived for this fetch tells which zones keep daylight saving; without it
+    // Apply would write the flag off for every zone.
+    if (!TransferDone_ || !LoadDstFlags(SntpListPath)) {
+        ShowStatus("Get file fail!");
+        return;
+    }
+    ListLoaded_ = true;
+    CB_WSNTPTimeZoneChange();
+    // A failed settings read stays in view: Apply stays off with it.
+    if (SettingsRead_)
+        ShowStatus("Get OK.");
+    UpdateApply();
+}
+
+bool TFM_SNTP::LoadDstFlags(const std::string& path) {
+    std::vector<std::string> lines;
+    if (!ReadLogFileLines(path, lines))
+        return false;
+    LB_File->clear();
+    for (const std::string& line : lines)
+        LB_File->addItem(QString::fromStdString(line));
+    DstAllowed.fill(0);
+    const size_t count = std::min(lines.size(), static_cast<size_t>(kZones));
+    for (size_t i = 0; i < count; ++i) {
+        const char first = lines[i].empty() ? '0' : lines[i][0];
+        DstAllowed[i] = first >= '1' && first <= '9' ? 1 : 0;
+    }
+    return true;
+}
+
+void TFM_SNTP::CB_WSNTPTimeZoneChange() {
+    const int zone = CB_WSNTPTimeZone->GetItemIndex();
+    if (!ListLoaded_ || zone < 0 || zone >= kZones)
+        return;
+    if (DstAllowed[static_cast<size_t>(zone)]) {
+        CHB_DayLight->setEnabled(true);
+    } else {
+        CHB_DayLight->SetChecked(false);
+        CHB_DayLight->setEnabled(false);
+    }
+}
+
+void TFM_SNTP::Bt_ApplyClick() {
+    if (!RequestsBuilt() || !SettingsRead_ || !ListLoaded_ || WritePending_)
+        return;
+    const std::string server = Ed_WSNTPServ->Text();
+    if (!server.empty() && !IsValidIPAddress(server)) {
+        MessageBox(this, "Please input valid IP address", "Waring", MB_OK);
+        Ed_WSNTPServ->SetText("");
+        Ed_WSNTPServ->setFocus();
+        return;
+    }
+    if (server.empty())
+        Ed_WSNTPServ->SetText(kNoServer);
+    ShowStatus("Set...");
+    WritePending_ = true;
+    UpdateIdle();
+    UpdateApply();
+    try {
+        SettingsRequest->Set(true, true);
+    } catch (...) {
+        WritePending_ = false;
+        ShowServerEmptyForNone();
+        UpdateIdle();
+        UpdateApply();
+        throw; // shown by the click's guard
+    }
+}
+
+void TFM_SNTP::OnEndingSetSntp(NxSNMPError* result) {
+    WritePending_ = false;
+    ShowStatus(result->Code == 0 ? "Setting success!" : "Setting error!");
+    ShowServerEmptyForNone();
+    UpdateIdle();
+    UpdateApply();
+}
+
+void TFM_SNTP::ShowServerEmptyForNone() {
+    if (Ed_WSNTPServ->Text() == kNoServer)
+        Ed_WSNTPServ->SetText("");
+}
+
+void TFM_SNTP::UpdateIdle() {
+    SntpIdle = ReadPending_ || FetchPending_ || WritePending_ ? 0 : 1;
+}
+
+void TFM_SNTP::UpdateApply() {
+    Bt_Apply->setEnabled(SettingsRead_ && ListLoaded_ && !WritePending_);
+}
+
+bool TFM_SNTP::BusyNow() const {
+    return ReadPending_ || FetchPending_ || WritePending_ || TSettingsForm::BusyNow();
+}
+
+void TFM_SNTP::showEvent(QShowEvent* event) {
+    TSettingsForm::showEvent(event);
+    Bt_Cancel->setFocus();
+}
+
+void TFM_SNTP::StopServer() {
+    if (!TFTPServer)
+        return;
+    TFTPServer->Stop();
+    delete TFTPServer;
+    TFTPServer = nullptr;
+}
+
+void ShowSntpForm() {
+    try {
+        TFM_SNTP form(nullptr);
+        if (form.ServerStarted())
+            form.exec();
+    } catch (const std::exception& e) {
+        ShowException(e);
+    }
+}
