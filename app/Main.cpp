@@ -138,8 +138,7 @@ void TMainForm::ConnectMenu() {
     // The items that open forms: each runs what the program registered under the item's name.
     for (QAction* item : findChildren<QAction*>()) {
         const std::string name = item->objectName().toStdString();
-        if (item->menu() || name.empty() || item == DHCPServer1 || item == cfSaveandActivate1 ||
-            item == cfDiscardChanges1)
+        if (item->menu() || name.empty() || item == cfSaveandActivate1 || item == cfDiscardChanges1)
             continue;
         connect(item, &QAction::triggered, this, [this, name] {
             // As the class library did for any handler: a failing form is shown, the window goes on.

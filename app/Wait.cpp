@@ -56,6 +56,10 @@ void TFM_Waiting::SetMainWindowHooks(PanelReader readPanel0, MainEnabler enableM
     Hooks() = MainWindowHooks{std::move(readPanel0), std::move(enableMain), std::move(mainForm)};
 }
 
+bool TFM_Waiting::MainWindowReady() {
+    return MainPanelReady();
+}
+
 TFM_Waiting::TFM_Waiting(QWidget* owner, int tickMilliseconds)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),

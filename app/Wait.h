@@ -30,6 +30,8 @@ class TFM_Waiting : public QDialog {
     using MainFormFinder = std::function<QWidget*()>;
     static void SetMainWindowHooks(PanelReader readPanel0, MainEnabler enableMain,
                                    MainFormFinder mainForm = MainFormFinder());
+    // Panel 0 of the main window reads "Ready. " (the device answers); true without a main window.
+    static bool MainWindowReady();
 
     // The tick interval is a parameter for tests only; the program uses the default.
     explicit TFM_Waiting(QWidget* owner = nullptr, int tickMilliseconds = kTickMilliseconds);

@@ -14,6 +14,7 @@
 #include "forms/admin/Firmware.h"
 #include "forms/admin/Sntp.h"
 #include "forms/admin/System.h"
+#include "forms/network/Dhcp.h"
 #include "forms/network/Ethfilter.h"
 #include "forms/network/Group.h"
 #include "forms/network/Lan.h"
@@ -36,6 +37,7 @@ void RegisterFormMenu() {
     SetMenuHandler("adMultiSSID1", [](QWidget*) { ShowMultiForm(); });
     SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
     SetMenuHandler("adPerformance1", [](QWidget*) { ShowPerformanceForm(); });
+    SetMenuHandler("DHCPServer1", [](QWidget*) { ShowDhcpForm(); });
     SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });
     SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });
     SetMenuHandler("tSNTP1", [](QWidget*) { ShowSntpForm(); });

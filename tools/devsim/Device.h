@@ -52,5 +52,7 @@ void InstallDataRateHooks(Device& device);
 // The site scan trigger and the WEP keys (SiteSurveyHooks.cpp).
 void InstallSiteSurveyHooks(Device& device);
 void InstallSntpHooks(Device& device);
+// The static DHCP binding's delete-by-MAC action (DhcpHooks.cpp).
+void InstallDhcpHooks(Device& device);
 
 } // namespace devsim

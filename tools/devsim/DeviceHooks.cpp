@@ -63,6 +63,7 @@ void InstallDeviceHooks(Device& device) {
     InstallDataRateHooks(device);
     InstallSiteSurveyHooks(device);
     InstallSntpHooks(device);
+    InstallDhcpHooks(device);
 }
 
 } // namespace devsim

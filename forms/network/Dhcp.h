@@ -1,0 +1,158 @@
+#pragma once
+// "Advanced \ DHCP Server": switches the access point's DHCP server on or off, edits its dynamic
+// pool, lists and edits the static pool (fixed MAC-to-address bindings, a fixed-size device table)
+// and shows the current leases. The static binding dialog edits one static-pool row through this
+// form's static-pool request.
+#include "app/ShowingCounted.h"
+#include "library/snmp/New_req2Edit.h"
+
+#include <QDialog>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class NxSNMPRequest2Controls;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class TComboBox;
+class TEdit;
+class TFM_StaticIP;
+class TListView;
+class TStatusBar;
+struct NxSNMPError;
+namespace Ui {
+class TFM_DHCP;
+}
+
+class TFM_DHCP : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr char kFreeAddress[] = "0.0.0.0";
+    static constexpr char kPoolFullText[] =
+        "The static pool is full. Delete a binding before adding another one.";
+    static constexpr int kSetCloseRetryMillis = 20;
+
+    static constexpr uint32_t kTimeOut = 1000; // hundredths: 10 s
+
+    // Builds the requests, reads the single values (blocking) and starts the table walks. The
+    // static pool's walk time-out is a parameter for tests only; the program uses the default.
+    explicit TFM_DHCP(QWidget* owner = nullptr, uint32_t walkTimeOut = kTimeOut);
+    ~TFM_DHCP() override;
+
+    void FormCreate(QObject* sender);
+    void Bt_ApplyClick(QObject* sender);
+    void StaticApplyClick(QObject* sender);
+    void Bt_AddClick(QObject* sender);
+    void Bt_SetClick(QObject* sender);
+    void Bt_DelClick(QObject* sender);
+    void CB_Fuction1Change(QObject* sender);
+    void CB_Fuction2Change(QObject* sender);
+    void User_ListViewSelectItem(QObject* sender, int item, bool selected);
+    void PageControl1Change(QObject* sender);
+    void Bt_RefreshDynamicPoolClick(QObject* sender);
+    void Bt_RefreshStaticPoolClick(QObject* sender);
+    void Bt_RefreshClick(QObject* sender);
+    void Bt_RfrshClick(QObject* sender);
+    void Bt_CancelClick(QObject* sender);
+    bool FormCloseQuery();
+
+    void EnableByFunction(bool on);
+    void EnableStaticControls(bool on);
+    // True when no used static address lies in the dynamic pool.
+    bool PoolCoversStaticAddress();
+
+    // The write of the static-pool row selected in LV_StaticPoolSet, from the dialog's controls;
+    // the completion re-reads both static lists. False when it could not be sent (the reason is
+    // then on StatusBar2).
+    bool WriteStaticPoolRow();
+
+    // Layout
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    TComboBox* CB_Fuction1;
+    TEdit* Ed_IPAF;
+    TEdit* Ed_PoolRan;
+    TEdit* Ed_SubMask;
+    TEdit* Ed_Gateway;
+    TEdit* Ed_Wins;
+    TEdit* Ed_DNS;
+    TEdit* Ed_DomNa;
+    TEdit* Ed_Lease;
+    TComboBox* CB_Status;
+    QPushButton* Bt_Apply;
+    QPushButton* Bt_Cancel;
+    QPushButton* Bt_Refresh;
+    TStatusBar* StatusBar1;
+    TEdit* IPTemp;
+    TEdit* Ed_ext;
+    TComboBox* CB_Fuction2;
+    TListView* User_ListView;
+    TListView* LV_StaticPoolSet;
+    QPushButton* Bt_Add;
+    QPushButton* Bt_Set;
+    QPushButton* Bt_Del;
+    QPushButton* StaticApply;
+    QPushButton* Bt_Rfrsh;
+    TStatusBar* StatusBar2;
+    TEdit* staticDeletePoolMAC;
+    TListView* LV_DynPool;
+    TStatusBar* StatusBar3;
+    QPushButton* Bt_RefreshDynamicPool;
+    TListView* LV_StaticPool;
+    TStatusBar* StatusBar4;
+    QPushButton* Bt_RefreshStaticPool;
+
+    // Created by the form and destroyed when it closes.
+    std::unique_ptr<TFM_StaticIP> FM_StaticIP;
+
+    using ListRequest = ShowingCounted<NxSNMPRequest2Edits>;
+    std::unique_ptr<NxSNMPRequest2Edits> PoolRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> DeleteRequest;
+    std::unique_ptr<ListRequest> StaticPoolRequest;
+    std::unique_ptr<ShowingCounted<New_req2Edit>> UsedRowList;
+    std::unique_ptr<ListRequest> DynamicLeaseRequest;
+    std::unique_ptr<ListRequest> StaticLeaseRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> FunctionRequest;
+    std::unique_ptr<NxSNMPRequest2Edits> SystemAddressRequest;
+
+    bool FirstReadPending = true; // until the first static-pool read has ended
+    bool Busy = true;             // a static-pool read or write is outstanding
+
+  public slots:
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BindDialog();
+    void StartStaticReads();
+    void StartUsedRowWalk();
+    void OnStaticPoolRead(NxSNMPError* result);
+    void OnStaticPoolChanged();
+    void OnStaticPoolWritten(NxSNMPError* result);
+    void OnUsedRowsRead(NxSNMPError* result);
+    void ReadLeases(ListRequest& request, TStatusBar* bar, bool reportSuccess);
+    void ApplyPool();
+    bool WriteFunction(TStatusBar* bar);
+    // Refuses with a box titled `caption`; select first selects the edit's text, focus moves to it.
+    void Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
+    // Selects the LV_StaticPoolSet row of the binding selected in User_ListView; -1 for none.
+    int SelectBindingOfUsedRow();
+    void SetStaticButtonsBySelection();
+    bool InsideRequest() const;
+    void DestroyRequests();
+
+    uint32_t WalkTimeOut_;
+    std::unique_ptr<Ui::TFM_DHCP> ui_;
+    bool StaticPoolValid_ = false; // the last static-pool read succeeded
+    bool UsedRowRestart_ = false;  // a re-read came while the used-row walk ran
+    bool Closing_ = false;
+    bool CloseDeferred_ = false;
+};
+
+// Menu item DHCPServer1: creates the form, shows it modally, deletes it.
+void ShowDhcpForm();

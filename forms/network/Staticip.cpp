@@ -1,0 +1,199 @@
+#include "forms/network/Staticip.h"
+
+#include "app/Main.h"
+#include "app/Ping.h"
+#include "app/RowsLeftOut.h"
+#include "app/Wait.h"
+#include "forms/network/Dhcp.h"
+#include "library/common/IpText.h"
+#include "library/common/MacText.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Events.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/StatusBar.h"
+#include "ui_Staticip.h"
+
+#include <QPushButton>
+#include <exception>
+#include <initializer_list>
+
+namespace {
+
+constexpr char kWarning[] = "Warning";
+constexpr char kWaring[] = "Waring";
+constexpr char kZeroAddress[] = "0.0.0.0";
+constexpr char kZeroMac[] = "000000000000";
+constexpr size_t kMacDigits = 12;
+constexpr int kIpColumn = 0; // sub-items of a static-pool row
+constexpr int kMacColumn = 1;
+constexpr int kIpRow = 1; // rows of the static-pool request
+constexpr int kMacRow = 2;
+constexpr char kIpExists[] = "Reject: The IP has already existed in IP Static pool.";
+constexpr char kMacExists[] = "Reject: The MAC has already existed in IP Static pool.";
+
+} // namespace
+
+TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
+    : QDialog(dhcp), AddressAnswers(Ping), Dhcp_(dhcp), ui_(std::make_unique<Ui::TFM_StaticIP>()) {
+    ui_->setupUi(this);
+    Ed_AsgIP = ui_->Ed_AsgIP;
+    Ed_AsgMac = ui_->Ed_AsgMac;
+    Ed_SubMask = ui_->Ed_SubMask;
+    Ed_Gatway = ui_->Ed_Gatway;
+    Ed_Wins = ui_->Ed_Wins;
+    Ed_DNS = ui_->Ed_DNS;
+    Ed_DomNa = ui_->Ed_DomNa;
+    CB_Stat = ui_->CB_Stat;
+    LA_Index = ui_->LA_Index;
+    Ed_OldIP = ui_->Ed_OldIP;
+    ED_OldMAC = ui_->ED_OldMAC;
+    Apply = ui_->Apply;
+    StatusBar1 = ui_->StatusBar1;
+
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(size());
+    for (QWidget* hidden : std::initializer_list<QWidget*>{LA_Index, Ed_OldIP, ED_OldMAC, ui_->Ed_AsgIP2,
+                                                           ui_->Ed_AsgMac2, ui_->Ed_SubMask2, ui_->Ed_Gatway2,
+                                                           ui_->Ed_Wins2, ui_->Ed_DNS2, ui_->Ed_DomNa2})
+        hidden->setVisible(false);
+    Ed_AsgIP->SetMaxLength(15);
+    Ed_AsgMac->SetMaxLength(int(kMacDigits));
+    for (TEdit* edit : {Ed_SubMask, Ed_Gatway, Ed_Wins, Ed_DNS})
+        edit->SetMaxLength(15);
+    Ed_DomNa->SetMaxLength(64);
+    for (TEdit* edit : {Ed_AsgIP, Ed_SubMask, Ed_Gatway, Ed_Wins, Ed_DNS})
+        edit->SetText(kZeroAddress);
+    Ed_AsgMac->SetText(kZeroMac);
+    LA_Index->SetCaption("1");
+    connect(Apply, &QPushButton::clicked, this, [this] { GuardEvent([this] { ApplyClick(Apply); }); });
+}
+
+TFM_StaticIP::~TFM_StaticIP() = default;
+
+bool TFM_StaticIP::Adding() const {
+    return Ed_OldIP->isEnabled();
+}
+
+void TFM_StaticIP::KeepPresentValues() {
+    Ed_OldIP->SetText(Ed_AsgIP->Text());
+    ED_OldMAC->SetText(Ed_AsgMac->Text());
+    OldMask_ = Ed_SubMask->Text();
+    OldGateway_ = Ed_Gatway->Text();
+    OldWins_ = Ed_Wins->Text();
+    OldDns_ = Ed_DNS->Text();
+    OldDomain_ = Ed_DomNa->Text();
+    OldStatus_ = CB_Stat->GetItemIndex();
+}
+
+bool TFM_StaticIP::Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus) {
+    MessageBox(this, text, caption, MB_OK);
+    if (edit && select)
+        edit->selectAll();
+    if (edit && focus)
+        edit->setFocus();
+    return false;
+}
+
+bool TFM_StaticIP::CheckRow() {
+    const std::string address = Ed_AsgIP->Text();
+    const TListView* rows = Dhcp_->LV_StaticPoolSet;
+    for (int i = 0; i < rows->ItemCount(); ++i)
+        if (rows->SubItem(i, kIpColumn) == address && rows->ItemCaption(i) != LA_Index->Caption() &&
+            address != kZeroAddress)
+            return Refuse(nullptr, "Reject: The IP has already existed. ", kWarning, false, false);
+    if (!TMainForm::IsValidIPAddress(address))
+        return Refuse(Ed_AsgIP, "Please input valid IP address", kWaring, true, true);
+    if (AddressAnswers && AddressAnswers(address))
+        return Refuse(Ed_AsgIP, "Reject: The IP already has been used.", kWarning, false, true);
+    const uint32_t start = IpTextToNumber(Dhcp_->Ed_IPAF->Text());
+    const uint32_t range = IpTextToNumber(Dhcp_->Ed_PoolRan->Text());
+    const uint32_t number = IpTextToNumber(address);
+    if (start + range > number && number >= start)
+        return Refuse(nullptr, "Reject: The IP has already existed in IP Dynamic pool.", kWarning, false,
+                      false);
+    if (address == Dhcp_->Ed_ext->Text())
+        return Refuse(nullptr, "Reject: The IP is the system IP.", kWarning, false, false);
+    if (Ed_AsgMac->Text().size() < kMacDigits || Ed_AsgMac->Text() == kZeroMac)
+        return Refuse(Ed_AsgMac, "Please input valid MAC.", kWarning, true, true);
+    const std::string mask = Ed_SubMask->Text();
+    if (!TMainForm::IsValidSubnetMask(mask) || mask.empty() || mask == kZeroAddress)
+        return Refuse(Ed_SubMask, "Please input valid SubMask.", kWaring, true, true);
+    const std::string gateway = Ed_Gatway->Text();
+    if (!TMainForm::IsValidIPAddress(gateway) || gateway == kZeroAddress || gateway.empty())
+        return Refuse(Ed_Gatway, "Please input valid Gateway.", kWaring, true, true);
+    const std::string wins = Ed_Wins->Text();
+    if (!wins.empty() && wins != kZeroAddress && !TMainForm::IsValidIPAddress(wins))
+        return Refuse(Ed_Wins, "Invalid WINS!", kWaring, true, true);
+    const std::string dns = Ed_DNS->Text();
+    if (!dns.empty() && dns != kZeroAddress && !TMainForm::IsValidIPAddress(dns))
+        return Refuse(Ed_DNS, "Invalid DNS!", kWaring, true, true);
+    return true;
+}
+
+bool TFM_StaticIP::IsNewBindingUnique() {
+    const TListView* rows = Dhcp_->LV_StaticPoolSet;
+    for (int i = 0; i < rows->ItemCount(); ++i) {
+        if (rows->SubItem(i, kIpColumn) == Ed_AsgIP->Text())
+            return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
+        if (SameMacText(Ed_AsgMac->Text(), rows->SubItem(i, kMacColumn)))
+            return Refuse(Ed_AsgMac, kMacExists, kWarning, false, true);
+    }
+    return true;
+}
+
+bool TFM_StaticIP::IsAddressUnique() {
+    const TListView* rows = Dhcp_->LV_StaticPoolSet;
+    for (int i = 0; i < rows->ItemCount(); ++i)
+        if (rows->SubItem(i, kIpColumn) == Ed_AsgIP->Text())
+            return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
+    return true;
+}
+
+bool TFM_StaticIP::IsMacUnique() {
+    const TListView* rows = Dhcp_->LV_StaticPoolSet;
+    for (int i = 0; i < rows->ItemCount(); ++i)
+        if (SameMacText(Ed_AsgMac->Text(), rows->SubItem(i, kMacColumn)))
+            return Refuse(Ed_AsgMac, kMacExists, kWarning, false, true);
+    return true;
+}
+
+// Sends the row by mode; false when a check refused it or nothing could be sent.
+bool TFM_StaticIP::Write() {
+    if (!Dhcp_->StaticPoolRequest)
+        return false;
+    NxSNMPVarList& list = Dhcp_->StaticPoolRequest->Request.VarList;
+    if (Adding())
+        return IsNewBindingUnique() && Dhcp_->WriteStaticPoolRow();
+    const bool addressChanged = Ed_AsgIP->Text() != Ed_OldIP->Text();
+    const bool macChanged = !SameMacText(Ed_AsgMac->Text(), ED_OldMAC->Text());
+    if (addressChanged && macChanged)
+        return IsAddressUnique() && IsMacUnique() && Dhcp_->WriteStaticPoolRow();
+    if (addressChanged) {
+        if (!IsAddressUnique())
+            return false;
+        RowsLeftOut keepMac(list, {kMacRow});
+        return Dhcp_->WriteStaticPoolRow();
+    }
+    if (macChanged)
+        return Refuse(nullptr, kIpExists, kWarning, false, false);
+    RowsLeftOut keepBinding(list, {kIpRow, kMacRow});
+    return Dhcp_->WriteStaticPoolRow();
+}
+
+void TFM_StaticIP::ApplyClick(QObject*) {
+    if (!CheckRow() || !Write())
+        return;
+    hide();
+    {
+        TFM_Waiting wait(nullptr);
+        wait.Label3->setText(kWaitText);
+        wait.Countdown = kWaitCount;
+        wait.exec();
+    }
+    Dhcp_->FirstReadPending = false;
+    close();
+}
