@@ -3,7 +3,6 @@
 #include "app/DhcpRowTables.h"
 #include "app/Main.h"
 #include "app/MibObjectDefs.h"
-#include "app/ReadReport.h"
 #include "app/Wait.h"
 #include "forms/network/Staticip.h"
 #include "library/common/IpText.h"
@@ -18,7 +17,6 @@
 #include "platform/StatusBar.h"
 #include "ui_Dhcp.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -36,6 +34,7 @@ constexpr int kDomainLength = 64;
 constexpr int kRangeLength = 3;
 constexpr int kLeaseLength = 8;
 constexpr int kMacLength = 12;
+constexpr int kAddressColumnWidth = 100;
 constexpr int kIpColumn = 0; // sub-items of a static-pool row: IP, MAC, Mask ...
 constexpr int kMacColumn = 1;
 constexpr char kWarning[] = "Warning";
@@ -73,34 +72,6 @@ void SetListColor(TListView* view, TColor color) {
     view->setPalette(p);
 }
 
-// Selects `item` so that the selection event fires even when it was selected already (the bound
-// controls are filled again from the row).
-void SelectAfresh(TListView* view, int item) {
-    view->SetItemIndex(-1);
-    view->SetItemIndex(item);
-}
-
-// The first row of the hidden list whose address column holds the zero address, or -1.
-int FirstFreeRow(const TListView* view) {
-    for (int i = 0; i < view->ItemCount(); ++i)
-        if (view->SubItem(i, kIpColumn) == TFM_DHCP::kFreeAddress)
-            return i;
-    return -1;
-}
-
-int RowWithAddress(const TListView* view, const std::string& address) {
-    for (int i = 0; i < view->ItemCount(); ++i)
-        if (view->SubItem(i, kIpColumn) == address)
-            return i;
-    return -1;
-}
-
-// The failure line of the request's last operation on `bar`.
-void ShowFailure(NxSNMPRequest2Controls& request, TStatusBar* bar) {
-    request.SetStatusBar(bar);
-    request.ShowStatus(request.Request.Result.Message);
-}
-
 // Inside a pool range: start + range > address >= start, unsigned as the device counts.
 bool InPool(uint32_t start, uint32_t range, uint32_t address) {
     return start + range > address && address >= start;
@@ -109,7 +80,7 @@ bool InPool(uint32_t start, uint32_t range, uint32_t address) {
 } // namespace
 
 TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut)
-    : QDialog(owner), WalkTimeOut_(walkTimeOut), ui_(std::make_unique<Ui::TFM_DHCP>()) {
+    : TSettingsForm(owner), WalkTimeOut_(walkTimeOut), ui_(std::make_unique<Ui::TFM_DHCP>()) {
     ui_->setupUi(this);
     PageControl1 = ui_->PageControl1;
     TabSheet1 = ui_->TabSheet1;
@@ -148,9 +119,8 @@ TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut)
     StatusBar4 = ui_->StatusBar4;
     Bt_RefreshStaticPool = ui_->Bt_RefreshStaticPool;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    SetUpWindow(StatusBar1, {.Size = QSize(), .Minimise = false, .CentreOnMain = true});
+    StaticRows = std::make_unique<FreeRowTable>(LV_StaticPoolSet, std::vector<int>{kIpColumn}, kFreeAddress);
     for (QWidget* hidden : std::initializer_list<QWidget*>{Bt_Refresh, IPTemp, Ed_ext, LV_StaticPoolSet,
                                                            Bt_Rfrsh, staticDeletePoolMAC})
         hidden->setVisible(false);
@@ -185,8 +155,9 @@ TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut)
         {Bt_Cancel, &TFM_DHCP::Bt_CancelClick},
     };
     for (const auto& [button, handler] : clicks)
-        connect(button, &QPushButton::clicked, this,
-                [this, button, handler] { GuardEvent([&] { (this->*handler)(button); }); });
+        OnClicked(button, [this, button = button, handler = handler] { (this->*handler)(button); });
+    Own(PoolRequest, DeleteRequest, StaticPoolRequest, UsedRowList, DynamicLeaseRequest, StaticLeaseRequest,
+        FunctionRequest, SystemAddressRequest);
 
     FormCreate(this);
 }
@@ -194,88 +165,76 @@ TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut)
 TFM_DHCP::~TFM_DHCP() {
     Closing_ = true;
     DestroyRequests();
+    FM_StaticIP.reset();
 }
 
 void TFM_DHCP::FormCreate(QObject*) {
+    const RequestOptions walk = {.TimeOut = WalkTimeOut_,
+                                 .Kind = MVT_UMV,
+                                 .Mode = NxSNMPRequest2Controls::ModeCallback,
+                                 .KeyCount = 1};
+    const RequestOptions leases = {
+        .Kind = MVT_FMV, .Mode = NxSNMPRequest2Controls::ModeCallback, .KeyCount = 1};
     try {
-        PoolRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        PoolRequest->Request.VarList = NxSNMPVarList(MibRows::adDyIPStart_to_adDyStatus(), SVT_SV, 0);
-        PoolRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        PoolRequest->Request.TimeOut = kTimeOut;
-        PoolRequest->BindEdits(0, "%s", Ed_IPAF);
-        PoolRequest->BindEdits(1, "%u", Ed_PoolRan);
-        PoolRequest->BindEdits(2, "%s", Ed_SubMask);
-        PoolRequest->BindEdits(3, "%s", Ed_Gateway);
-        PoolRequest->BindEdits(4, "%s", Ed_Wins);
-        PoolRequest->BindEdits(5, "%s", Ed_DNS);
-        PoolRequest->BindEdits(6, "%s", Ed_DomNa);
-        PoolRequest->BindEdits(7, "%u", Ed_Lease);
-        PoolRequest->BindComboBox(8, CB_Status);
-        PoolRequest->SetStatusBar(StatusBar1);
-        ReadAndReport(*PoolRequest);
+        auto& pool = MakeRequest(PoolRequest, MibRows::adDyIPStart_to_adDyStatus(), {.TimeOut = kTimeOut});
+        pool.BindEdits(0, "%s", Ed_IPAF);
+        pool.BindEdits(1, "%u", Ed_PoolRan);
+        pool.BindEdits(2, "%s", Ed_SubMask);
+        pool.BindEdits(3, "%s", Ed_Gateway);
+        pool.BindEdits(4, "%s", Ed_Wins);
+        pool.BindEdits(5, "%s", Ed_DNS);
+        pool.BindEdits(6, "%s", Ed_DomNa);
+        pool.BindEdits(7, "%u", Ed_Lease);
+        pool.BindComboBox(8, CB_Status);
+        Read(pool);
 
-        DeleteRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        DeleteRequest->Request.VarList = NxSNMPVarList(MibRows::staticDeletePoolIP(), SVT_SV, 0);
-        DeleteRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        DeleteRequest->Request.TimeOut = kTimeOut;
-        DeleteRequest->BindEdits(0, "%s", staticDeletePoolMAC);
+        MakeRequest(DeleteRequest, MibRows::staticDeletePoolIP(), {.TimeOut = kTimeOut})
+            .BindEdits(0, "%s", staticDeletePoolMAC);
 
         FM_StaticIP = std::make_unique<TFM_StaticIP>(this);
 
-        StaticPoolRequest = std::make_unique<ListRequest>(this);
-        StaticPoolRequest->Request.VarList = NxSNMPVarList(MibRows::Index_to_Status(), MVT_UMV, 1);
-        StaticPoolRequest->Request.TimeOut = WalkTimeOut_;
-        StaticPoolRequest->AttachListView(LV_StaticPoolSet, true);
-        StaticPoolRequest->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
-            OnStaticPoolRead(result);
-        };
-        StaticPoolRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+        auto& rows = MakeRequest(StaticPoolRequest, MibRows::Index_to_Status(), walk);
+        rows.AttachListView(LV_StaticPoolSet, true);
+        rows.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnStaticPoolRead(result); };
+        rows.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
             OnStaticPoolWritten(result);
         };
-        StaticPoolRequest->SetStatusBar(StatusBar2);
+        rows.SetStatusBar(StatusBar2);
         BindDialog();
         StatusBar1->ShowResult(kListing);
         StatusBar2->ShowResult(kListing);
-        StaticPoolRequest->Get();
+        rows.Get();
 
         FM_StaticIP->Ed_DomNa->SetMaxLength(kDomainLength);
         for (TEdit* edit : {FM_StaticIP->Ed_AsgIP, FM_StaticIP->Ed_SubMask, FM_StaticIP->Ed_Gatway,
                             FM_StaticIP->Ed_Wins, FM_StaticIP->Ed_DNS})
             edit->SetMaxLength(kAddressLength);
 
-        UsedRowList = std::make_unique<ShowingCounted<New_req2Edit>>(this);
-        UsedRowList->Request.VarList = NxSNMPVarList(MibRows::Index_to_Status(), MVT_UMV, 1);
-        UsedRowList->Request.TimeOut = std::min(WalkTimeOut_ * 10, kUsedRowTimeOut);
-        UsedRowList->AttachListView(User_ListView, true);
-        UsedRowList->KeyItem = 1; // "IP"
-        UsedRowList->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
-            OnUsedRowsRead(result);
-        };
+        RequestOptions usedWalk = walk;
+        usedWalk.TimeOut = std::min(WalkTimeOut_ * 10, kUsedRowTimeOut);
+        auto& used = MakeRequest(UsedRowList, MibRows::Index_to_Status(), usedWalk);
+        used.AttachListView(User_ListView, true);
+        used.KeyItem = 1; // "IP"
+        used.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedRowsRead(result); };
         StartUsedRowWalk();
+        for (int column = 1; column < User_ListView->ColumnCount(); ++column)
+            User_ListView->SetColumnWidth(column, kAddressColumnWidth);
 
-        DynamicLeaseRequest = std::make_unique<ListRequest>(this);
-        DynamicLeaseRequest->Request.VarList =
-            NxSNMPVarList(MibRows::Index_to_CurrentDynamicLease(), MVT_FMV, 1);
-        DynamicLeaseRequest->AttachListView(LV_DynPool, false);
-        DynamicLeaseRequest->SetStatusBar(StatusBar3);
-        ReadLeases(*DynamicLeaseRequest, StatusBar3, false);
+        auto& dynamic = MakeRequest(DynamicLeaseRequest, MibRows::Index_to_CurrentDynamicLease(), leases);
+        dynamic.AttachListView(LV_DynPool, false);
+        dynamic.SetStatusBar(StatusBar3);
+        ReadLeases(dynamic, StatusBar3, false);
 
-        StaticLeaseRequest = std::make_unique<ListRequest>(this);
-        StaticLeaseRequest->Request.VarList =
-            NxSNMPVarList(MibRows::Index_to_CurrentStaticAssignedIP(), MVT_FMV, 1);
-        StaticLeaseRequest->AttachListView(LV_StaticPool, false);
-        StaticLeaseRequest->SetStatusBar(StatusBar4);
-        ReadLeases(*StaticLeaseRequest, StatusBar4, false);
+        auto& fixed = MakeRequest(StaticLeaseRequest, MibRows::Index_to_CurrentStaticAssignedIP(), leases);
+        fixed.AttachListView(LV_StaticPool, false);
+        fixed.SetStatusBar(StatusBar4);
+        ReadLeases(fixed, StatusBar4, false);
 
-        FunctionRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        FunctionRequest->Request.VarList = NxSNMPVarList(MibRows::adDyFunction(), SVT_SV, 0);
-        FunctionRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        FunctionRequest->BindComboBox(0, CB_Fuction1);
-        if (FunctionRequest->Get()) {
+        auto& function = MakeRequest(FunctionRequest, MibRows::adDyFunction());
+        function.BindComboBox(0, CB_Fuction1);
+        if (Read(function)) {
             CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
             EnableByFunction(true);
-        } else {
-            ShowFailure(*FunctionRequest, StatusBar1);
         }
     } catch (const std::exception& e) {
         for (TStatusBar* bar : {StatusBar1, StatusBar2, StatusBar3, StatusBar4})
@@ -289,18 +248,16 @@ void TFM_DHCP::FormCreate(QObject*) {
             button->setEnabled(true);
     }
 
-    try {
-        SystemAddressRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        SystemAddressRequest->Request.VarList = NxSNMPVarList(MibRows::hIPAddress(), SVT_SV, 0);
-        SystemAddressRequest->BindEdits(0, "%s", Ed_ext);
-        SystemAddressRequest->OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+    Guard([this] {
+        auto& system = MakeRequest(SystemAddressRequest, MibRows::hIPAddress(),
+                                   {.Mode = NxSNMPRequest2Controls::ModeCallback});
+        system.BindEdits(0, "%s", Ed_ext);
+        system.OnEndingGet = [](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
             if (result->Code != 0)
-                ShowFailure(*sender, StatusBar1);
+                sender->ShowStatus(result->Message);
         };
-        SystemAddressRequest->Get();
-    } catch (const std::exception& e) {
-        StatusBar1->SetSimpleText(e.what());
-    }
+        system.Get();
+    });
     Ed_DomNa->SetMaxLength(kDomainLength);
     for (TEdit* edit : {Ed_IPAF, Ed_SubMask, Ed_Gateway, Ed_Wins, Ed_DNS})
         edit->SetMaxLength(kAddressLength);
@@ -422,6 +379,11 @@ bool TFM_DHCP::PoolCoversStaticAddress() {
     return true;
 }
 
+void TFM_DHCP::ShowFailure(NxSNMPRequest2Controls& request, TStatusBar* bar) {
+    request.SetStatusBar(bar);
+    request.ShowStatus(request.Request.Result.Message);
+}
+
 void TFM_DHCP::Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus) {
     MessageBox(this, text, caption, MB_OK);
     if (edit && select)
@@ -512,10 +474,9 @@ void TFM_DHCP::StaticApplyClick(QObject*) {
 void TFM_DHCP::Bt_AddClick(QObject*) {
     if (Busy || !StaticPoolValid_ || !FM_StaticIP)
         return;
-    const int free = FirstFreeRow(LV_StaticPoolSet);
-    if (free < 0)
-        return Refuse(nullptr, kPoolFullText, kWarning, false, false);
-    SelectAfresh(LV_StaticPoolSet, free);
+    // A full pool: refused before the dialog opens, so that no used row is overwritten.
+    if (!StaticRows->Select(StaticRows->FirstFree()))
+        return Refuse(nullptr, kTableFullText, kWarning, false, false);
     TFM_StaticIP& d = *FM_StaticIP;
     d.setWindowTitle("Static IP Pool Adding");
     d.Ed_AsgMac->SetMaxLength(kMacLength);
@@ -531,10 +492,8 @@ int TFM_DHCP::SelectBindingOfUsedRow() {
     const int used = User_ListView->ItemIndex();
     if (used < 0)
         return -1;
-    const int row = RowWithAddress(LV_StaticPoolSet, User_ListView->SubItem(used, kIpColumn));
-    if (row >= 0)
-        SelectAfresh(LV_StaticPoolSet, row);
-    return row;
+    const int row = StaticRows->FindAddress({User_ListView->SubItem(used, kIpColumn)});
+    return StaticRows->Select(row) ? row : -1;
 }
 
 void TFM_DHCP::Bt_SetClick(QObject*) {
@@ -681,7 +640,7 @@ void TFM_DHCP::Bt_RefreshClick(QObject*) {
         return;
     if (!FunctionRequest->Get())
         ShowFailure(*FunctionRequest, StatusBar1);
-    ReadAndReport(*PoolRequest);
+    Read(*PoolRequest);
 }
 
 void TFM_DHCP::Bt_RfrshClick(QObject*) {
@@ -710,59 +669,36 @@ bool TFM_DHCP::InsideRequest() const {
     return false;
 }
 
-void TFM_DHCP::DestroyRequests() {
-    // Completions still owed must find nobody to call while the requests wait for them.
-    for (NxSNMPRequest2Controls* r : std::initializer_list<NxSNMPRequest2Controls*>{
-             StaticPoolRequest.get(), UsedRowList.get(), DynamicLeaseRequest.get(), StaticLeaseRequest.get(),
-             SystemAddressRequest.get(), PoolRequest.get(), DeleteRequest.get(), FunctionRequest.get()})
-        if (r) {
-            r->OnEndingGet = nullptr;
-            r->OnEndingSet = nullptr;
-        }
-    StaticPoolRequest.reset();
-    UsedRowList.reset();
-    DynamicLeaseRequest.reset();
-    StaticLeaseRequest.reset();
-    SystemAddressRequest.reset();
-    PoolRequest.reset();
-    DeleteRequest.reset();
-    FunctionRequest.reset();
-    FM_StaticIP.reset();
+bool TFM_DHCP::BusyNow() const {
+    return Busy || (FirstReadPending && TFM_Waiting::MainWindowReady());
 }
 
 bool TFM_DHCP::FormCloseQuery() {
-    if (Closing_ || Busy)
-        return false;
-    if (FirstReadPending && TFM_Waiting::MainWindowReady())
+    if (Closing_ || BusyNow())
         return false;
     if (InsideRequest()) {
         CloseDeferred_ = true;
         return false;
     }
-    Closing_ = true;
-    DestroyRequests();
-    Closing_ = false;
     return true;
 }
 
-void TFM_DHCP::reject() {
-    close();
-}
-
-void TFM_DHCP::closeEvent(QCloseEvent* event) {
-    bool accept = false;
-    GuardEvent([&] { accept = FormCloseQuery(); });
-    if (!accept) {
-        event->ignore();
+void TFM_DHCP::done(int result) {
+    bool closing = false;
+    GuardEvent([&] { closing = FormCloseQuery(); });
+    if (!closing) {
         if (CloseDeferred_) {
             CloseDeferred_ = false;
             // Retried from the event loop once the request code has returned.
-            QTimer::singleShot(kSetCloseRetryMillis, this, [this] { close(); });
+            QTimer::singleShot(kCloseRetryMillis, this, [this, result] { done(result); });
         }
         return;
     }
-    setResult(QDialog::Rejected);
-    event->accept();
+    // The requests' teardown processes messages: a second close meanwhile finds Closing_ set.
+    Closing_ = true;
+    TSettingsForm::done(result);
+    FM_StaticIP.reset();
+    Closing_ = false;
 }
 
 void ShowDhcpForm() {

@@ -3,10 +3,11 @@
 // pool, lists and edits the static pool (fixed MAC-to-address bindings, a fixed-size device table)
 // and shows the current leases. The static binding dialog edits one static-pool row through this
 // form's static-pool request.
+#include "app/FreeRowTable.h"
+#include "app/SettingsForm.h"
 #include "app/ShowingCounted.h"
 #include "library/snmp/New_req2Edit.h"
 
-#include <QDialog>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -25,13 +26,11 @@ namespace Ui {
 class TFM_DHCP;
 }
 
-class TFM_DHCP : public QDialog {
+class TFM_DHCP : public TSettingsForm {
     Q_OBJECT
   public:
     static constexpr char kFreeAddress[] = "0.0.0.0";
-    static constexpr char kPoolFullText[] =
-        "The static pool is full. Delete a binding before adding another one.";
-    static constexpr int kSetCloseRetryMillis = 20;
+    static constexpr int kCloseRetryMillis = 20;
 
     static constexpr uint32_t kTimeOut = 1000; // hundredths: 10 s
 
@@ -107,6 +106,8 @@ class TFM_DHCP : public QDialog {
 
     // Created by the form and destroyed when it closes.
     std::unique_ptr<TFM_StaticIP> FM_StaticIP;
+    // Every static-pool row (LV_StaticPoolSet); a row whose IP is "0.0.0.0" is free.
+    std::unique_ptr<FreeRowTable> StaticRows;
 
     using ListRequest = ShowingCounted<NxSNMPRequest2Edits>;
     std::unique_ptr<NxSNMPRequest2Edits> PoolRequest;
@@ -121,11 +122,11 @@ class TFM_DHCP : public QDialog {
     bool FirstReadPending = true; // until the first static-pool read has ended
     bool Busy = true;             // a static-pool read or write is outstanding
 
-  public slots:
-    void reject() override;
+    // A static-pool read or write is out, or the first read has not ended while the device answers.
+    bool BusyNow() const override;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
+  public slots:
+    void done(int result) override;
 
   private:
     void BindDialog();
@@ -140,11 +141,11 @@ class TFM_DHCP : public QDialog {
     bool WriteFunction(TStatusBar* bar);
     // Refuses with a box titled `caption`; select first selects the edit's text, focus moves to it.
     void Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
+    void ShowFailure(NxSNMPRequest2Controls& request, TStatusBar* bar);
     // Selects the LV_StaticPoolSet row of the binding selected in User_ListView; -1 for none.
     int SelectBindingOfUsedRow();
     void SetStaticButtonsBySelection();
     bool InsideRequest() const;
-    void DestroyRequests();
 
     uint32_t WalkTimeOut_;
     std::unique_ptr<Ui::TFM_DHCP> ui_;

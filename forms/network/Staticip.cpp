@@ -37,7 +37,7 @@ constexpr char kMacExists[] = "Reject: The MAC has already existed in IP Static 
 } // namespace
 
 TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
-    : QDialog(dhcp), AddressAnswers(Ping), Dhcp_(dhcp), ui_(std::make_unique<Ui::TFM_StaticIP>()) {
+    : TSettingsForm(dhcp), AddressAnswers(Ping), Dhcp_(dhcp), ui_(std::make_unique<Ui::TFM_StaticIP>()) {
     ui_->setupUi(this);
     Ed_AsgIP = ui_->Ed_AsgIP;
     Ed_AsgMac = ui_->Ed_AsgMac;
@@ -53,9 +53,7 @@ TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
     Apply = ui_->Apply;
     StatusBar1 = ui_->StatusBar1;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    SetUpWindow(StatusBar1, {.Size = QSize(), .Minimise = false, .CentreOnMain = true});
     for (QWidget* hidden : std::initializer_list<QWidget*>{LA_Index, Ed_OldIP, ED_OldMAC, ui_->Ed_AsgIP2,
                                                            ui_->Ed_AsgMac2, ui_->Ed_SubMask2, ui_->Ed_Gatway2,
                                                            ui_->Ed_Wins2, ui_->Ed_DNS2, ui_->Ed_DomNa2})
@@ -69,7 +67,7 @@ TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
         edit->SetText(kZeroAddress);
     Ed_AsgMac->SetText(kZeroMac);
     LA_Index->SetCaption("1");
-    connect(Apply, &QPushButton::clicked, this, [this] { GuardEvent([this] { ApplyClick(Apply); }); });
+    OnClicked(Apply, [this] { ApplyClick(Apply); });
 }
 
 TFM_StaticIP::~TFM_StaticIP() = default;
@@ -98,13 +96,19 @@ bool TFM_StaticIP::Refuse(TEdit* edit, const char* text, const char* caption, bo
     return false;
 }
 
+int TFM_StaticIP::FindRow(int column, const std::function<bool(const std::string&)>& match) const {
+    const TListView* rows = Dhcp_->LV_StaticPoolSet;
+    return Dhcp_->StaticRows->Find([&](int row) { return match(rows->SubItem(row, column)); });
+}
+
 bool TFM_StaticIP::CheckRow() {
     const std::string address = Ed_AsgIP->Text();
     const TListView* rows = Dhcp_->LV_StaticPoolSet;
-    for (int i = 0; i < rows->ItemCount(); ++i)
-        if (rows->SubItem(i, kIpColumn) == address && rows->ItemCaption(i) != LA_Index->Caption() &&
-            address != kZeroAddress)
-            return Refuse(nullptr, "Reject: The IP has already existed. ", kWarning, false, false);
+    const int other = Dhcp_->StaticRows->Find([&](int row) {
+        return rows->SubItem(row, kIpColumn) == address && rows->ItemCaption(row) != LA_Index->Caption();
+    });
+    if (other >= 0 && address != kZeroAddress)
+        return Refuse(nullptr, "Reject: The IP has already existed. ", kWarning, false, false);
     if (!TMainForm::IsValidIPAddress(address))
         return Refuse(Ed_AsgIP, "Please input valid IP address", kWaring, true, true);
     if (AddressAnswers && AddressAnswers(address))
@@ -136,6 +140,7 @@ bool TFM_StaticIP::CheckRow() {
 
 bool TFM_StaticIP::IsNewBindingUnique() {
     const TListView* rows = Dhcp_->LV_StaticPoolSet;
+    // Row by row, as the duplicate is met: the address before the MAC of the same row.
     for (int i = 0; i < rows->ItemCount(); ++i) {
         if (rows->SubItem(i, kIpColumn) == Ed_AsgIP->Text())
             return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
@@ -146,23 +151,21 @@ bool TFM_StaticIP::IsNewBindingUnique() {
 }
 
 bool TFM_StaticIP::IsAddressUnique() {
-    const TListView* rows = Dhcp_->LV_StaticPoolSet;
-    for (int i = 0; i < rows->ItemCount(); ++i)
-        if (rows->SubItem(i, kIpColumn) == Ed_AsgIP->Text())
-            return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
+    const std::string address = Ed_AsgIP->Text();
+    if (FindRow(kIpColumn, [&](const std::string& ip) { return ip == address; }) >= 0)
+        return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
     return true;
 }
 
 bool TFM_StaticIP::IsMacUnique() {
-    const TListView* rows = Dhcp_->LV_StaticPoolSet;
-    for (int i = 0; i < rows->ItemCount(); ++i)
-        if (SameMacText(Ed_AsgMac->Text(), rows->SubItem(i, kMacColumn)))
-            return Refuse(Ed_AsgMac, kMacExists, kWarning, false, true);
+    const std::string mac = Ed_AsgMac->Text();
+    if (FindRow(kMacColumn, [&](const std::string& stored) { return SameMacText(mac, stored); }) >= 0)
+        return Refuse(Ed_AsgMac, kMacExists, kWarning, false, true);
     return true;
 }
 
 // Sends the row by mode; false when a check refused it or nothing could be sent.
-bool TFM_StaticIP::Write() {
+bool TFM_StaticIP::WriteRow() {
     if (!Dhcp_->StaticPoolRequest)
         return false;
     NxSNMPVarList& list = Dhcp_->StaticPoolRequest->Request.VarList;
@@ -185,7 +188,7 @@ bool TFM_StaticIP::Write() {
 }
 
 void TFM_StaticIP::ApplyClick(QObject*) {
-    if (!CheckRow() || !Write())
+    if (!CheckRow() || !WriteRow())
         return;
     hide();
     {

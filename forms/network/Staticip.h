@@ -3,7 +3,8 @@
 // gateway, WINS and DNS servers, domain and status). The DHCP form creates it once, binds its
 // controls to its own static-pool request, selects the row to edit and shows it modally; the
 // dialog checks the row and writes it through that request.
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,7 +19,7 @@ namespace Ui {
 class TFM_StaticIP;
 }
 
-class TFM_StaticIP : public QDialog {
+class TFM_StaticIP : public TSettingsForm {
     Q_OBJECT
   public:
     static constexpr int kWaitCount = 15;
@@ -57,7 +58,9 @@ class TFM_StaticIP : public QDialog {
     // Shows the refusal; select first selects the edit's text, focus moves to the edit.
     bool Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
     bool CheckRow();
-    bool Write();
+    bool WriteRow();
+    // The first static-pool row whose column (0 IP, 1 MAC) matches, or -1.
+    int FindRow(int column, const std::function<bool(const std::string&)>& match) const;
 
     TFM_DHCP* Dhcp_;
     std::unique_ptr<Ui::TFM_StaticIP> ui_;

@@ -170,13 +170,13 @@ TEST_F(DhcpFormTest, ShowsThePoolsAndLeasesAndEnablesItselfAfterTheFirstRead) {
     for (QPushButton* b : {form->Bt_Apply, form->Bt_Cancel, form->Bt_Add})
         EXPECT_TRUE(b->isEnabled());
     EXPECT_FALSE(form->Bt_Set->isEnabled());
-    SelectUsed(0);
-    EXPECT_TRUE(form->Bt_Del->isEnabled());
     const char* names[] = {"ktx-dhcp-dynamic.png", "ktx-dhcp-static.png", "ktx-dhcp-leases.png"};
     for (int page = 0; page < 3; ++page) {
         form->PageControl1->setCurrentIndex(page);
         Grab(*form, names[page]);
     }
+    SelectUsed(0);
+    EXPECT_TRUE(form->Bt_Del->isEnabled());
     // Either function combo moves the other.
     form->CB_Fuction2->setCurrentIndex(0);
     emit form->CB_Fuction2->activated(0);
@@ -353,7 +353,7 @@ TEST_F(DhcpFormTest, AFullStaticPoolRefusesAddBeforeTheDialog) {
                               std::to_string(row));
     Open();
     form->Bt_Add->click(); // a dialog would wait here for ever
-    EXPECT_EQ(Boxes(), std::vector<std::string>{std::string("Warning: ") + TFM_DHCP::kPoolFullText});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{std::string("Warning: ") + kTableFullText});
     EXPECT_TRUE(Sets().empty());
 }
 
