@@ -1,6 +1,7 @@
 #include "app/StationList.h"
 
 #include "app/ModelCode.h"
+#include "app/ShowingCounted.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Clock.h"
@@ -19,24 +20,10 @@
 
 const char* const TStationListForm::kZeroMac = "000000000000";
 
-// The walked table; it tells the form while it is showing a row, because showing processes
-// window messages and a close handled then must not destroy the request under its own feet.
-class TStationListForm::StationTable : public New_req2Edit {
+// The walked table; it tells the form while it is showing a row (see ShowingCounted).
+class TStationListForm::StationTable : public ShowingCounted<New_req2Edit> {
   public:
-    using New_req2Edit::New_req2Edit;
-    int Showing = 0;
-
-  protected:
-    void ShowValues() override {
-        ++Showing;
-        try {
-            New_req2Edit::ShowValues();
-        } catch (...) {
-            --Showing;
-            throw;
-        }
-        --Showing;
-    }
+    using ShowingCounted<New_req2Edit>::ShowingCounted;
 };
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/MibObjectDefs.h"
+#include "app/RowsLeftOut.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -38,28 +39,6 @@ constexpr char kWarning[] = "Warning";
 constexpr char kNotice[] = "Wait for a moment,Please connect with new IP address!.";
 constexpr char kSetSuccess[] = "Set Success!";
 constexpr char kSetError[] = "Set Error!";
-
-// Rows 1-3 of the address request (address, mask, gateway) are left out of a DHCP write and put
-// back however the write ends, so that a later static Apply sends the whole group again.
-class AddressRowsLeftOut {
-  public:
-    explicit AddressRowsLeftOut(NxSNMPVarList& list) : List_(list) {
-        for (int row = 1; row <= 3; ++row) {
-            Saved_.push_back(List_.GetRow(row)->Access);
-            List_.GetRow(row)->Access = ACC_INVALID;
-        }
-    }
-    ~AddressRowsLeftOut() {
-        for (int row = 1; row <= 3; ++row)
-            List_.GetRow(row)->Access = Saved_[size_t(row - 1)];
-    }
-    AddressRowsLeftOut(const AddressRowsLeftOut&) = delete;
-    AddressRowsLeftOut& operator=(const AddressRowsLeftOut&) = delete;
-
-  private:
-    NxSNMPVarList& List_;
-    std::vector<uint32_t> Saved_;
-};
 
 } // namespace
 
@@ -219,7 +198,9 @@ void TFM_LanCfg::ApplyDhcp() {
         return;
     bool ok = false;
     {
-        AddressRowsLeftOut onlySource(AddressRequest->Request.VarList);
+        // Address, mask and gateway stay out of a DHCP write, so that a later static Apply sends
+        // the whole group again.
+        RowsLeftOut onlySource(AddressRequest->Request.VarList, {1, 2, 3});
         ok = AddressRequest->Set(true, true);
     }
     ShowResult(ok ? kSetSuccess : kSetError);

@@ -33,6 +33,7 @@ const std::string kDeleteByMac = kDhcp + "3.2.0";
 class DhcpFormTest : public FormTest {
   protected:
     void Open(uint32_t walkTimeOut = TFM_DHCP::kTimeOut) {
+        Device->Sim().Command("set " + kFunction + " 1"); // the server on
         form = std::make_unique<TFM_DHCP>(nullptr, walkTimeOut);
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
