@@ -10,13 +10,13 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QAbstractItemModel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -142,11 +142,7 @@ class DhcpFormTest : public FormTest {
         button->click();
         return seen;
     }
-    static void Grab(QWidget& w, const char* name) {
-        if (const char* folder = std::getenv("KTX_SNAPSHOT_DIR")) {
-            EXPECT_TRUE(w.grab().save(QString::fromLocal8Bit(folder) + "/" + name));
-        }
-    }
+    static void Grab(QWidget& w, const char* name) { EXPECT_TRUE(SaveFormPicture(w, name)); }
     void SelectUsed(int item) { form->User_ListView->SetItemIndex(item); }
 
     std::unique_ptr<TFM_DHCP> form;
