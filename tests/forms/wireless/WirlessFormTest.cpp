@@ -16,6 +16,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -163,6 +164,20 @@ TEST_F(WirlessFormTest, KeysFollowTheValidKeyTheKeyTypeAndTheAdditionalSsids) {
     EXPECT_EQ(B().XValKey->ItemCount(), 2);
 }
 
+// A key the device returns masked is shown as it came and never written back over the real one.
+TEST_F(WirlessFormTest, AMaskedKeyIsNeitherConvertedNorWritten) {
+    Set(kEncryption, "1");
+    Set(kKeyType, "1");
+    Set(E + ".2.1.3.1.2.1.1", "*****");
+    Open();
+    EXPECT_EQ(B().Key[0]->Text(), "*****");
+    form->Bt_Apply->click();
+    EXPECT_EQ(Status(), "Setting Success!");
+    for (const std::string& set : Sent("SET"))
+        EXPECT_EQ(set.rfind("2.1.3.1.2", 0), std::string::npos) << set;
+    EXPECT_EQ(Device->Sim().Command("get " + E + ".2.1.3.1.2.1.1"), "value displaystr *****\n");
+}
+
 TEST_F(WirlessFormTest, ScanListsWdsPeersHoldsTheFormAndFillsTheFirstEmptySlot) {
     Set(kApMode, "2");
     Open();
@@ -245,6 +260,30 @@ TEST_F(WirlessFormTest, EachCheckGivesItsTextAndSendsNothing) {
              b.RadiusServer->SetText("127.0.0.1");
          },
          "Error: The Radius server's IP is illegal."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "WPA-Personal");
+             b.PassPhrase->SetText(std::string(64, 'p'));
+         },
+         "Error: The length of 802.11g PassPhrase is between 8 and 63."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "WPA-Personal");
+             b.PassPhrase->SetText("12345678");
+             b.GroupKeyPsk->SetText("");
+         },
+         "Error: Please input a number between 300 and 18000."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "WPA-Enterprise");
+             b.GroupKey->SetText("3600");
+             b.RadiusServer->SetText("192.168.1.10");
+             b.RadiusPort->SetText("");
+         },
+         "Error: Please input a number between 1 and 65535."},
+        {[this](WirlessBand& b) {
+             Choose(b.AuthTemp, "Open System");
+             Choose(b.Encryp, "Enable");
+             b.Key[0]->SetText("12345678G0");
+         },
+         ": Please input  Hexadecimal digits!"},
         {[this](WirlessBand& b) {
              Choose(b.AuthTemp, "Open System");
              Choose(b.Encryp, "Enable");
@@ -400,6 +439,77 @@ TEST_F(WirlessFormTest, AdditionalEnterpriseSsidsAreOpenedFirstAndWarned) {
     EXPECT_EQ(Status(), "Multi-SSID Encrypt set error");
     for (const std::string& set : Sent("SET"))
         EXPECT_EQ(set.rfind("2.1.1.1.", 0), std::string::npos) << set;
+}
+
+// Boundaries that pass: nothing is shown and the write goes out.
+TEST_F(WirlessFormTest, LimitValuesPass) {
+    Open();
+    struct Case {
+        std::string passPhrase, groupKey;
+    };
+    for (const Case& c : {Case{"12345678", "300"}, Case{std::string(63, 'p'), "18000"}}) {
+        Choose(B().AuthTemp, "WPA2-Personal");
+        B().PassPhrase->SetText(c.passPhrase);
+        B().GroupKeyPsk->SetText(c.groupKey);
+        B().SSID->SetText(std::string(32, 's'));
+        Device->Messages().Boxes.clear();
+        form->Bt_Apply->click();
+        EXPECT_EQ(LastBox(), "") << c.groupKey;
+        EXPECT_EQ(Status(), "Setting Success!") << c.groupKey;
+    }
+    EXPECT_EQ(Device->Sim().Command("get " + E + ".2.1.1.1.14.1"), "value integer 18000\n");
+}
+
+// Copies between the groups: the 802.1x RADIUS server reaches the Radius group on leaving the
+// edit, accounting off disables the secondary accounting, the auto scan greys the channel.
+TEST_F(WirlessFormTest, CopiesAndSwitchesKeepTheGroupsInStep) {
+    Set(E + ".2.1.1.1.17.1", "1");
+    Set(E + ".2.1.1.1.23.1", "1");
+    Set(E + ".2.1.1.1.3.1", "14"); // not in the list: the first channel shows
+    Open();
+    EXPECT_EQ(B().Chan->Text(), "1");
+    B().AutoScan->click();
+    EXPECT_FALSE(B().Chan->isEnabled());
+
+    Choose(B().AuthTemp, "802.1x");
+    B().XRadiusServer->SetText("10.0.0.9");
+    B().XRadiusServer->OnExit(B().XRadiusServer);
+    EXPECT_EQ(B().RadiusServer->Text(), "10.0.0.9");
+    B().XAccountServer->SetText("10.0.0.8");
+    EXPECT_EQ(B().AccountServer->Text(), "10.0.0.8");
+
+    EXPECT_TRUE(B().SecAccountServer->isEnabled());
+    Choose(B().AccountMode, "Disable");
+    EXPECT_FALSE(B().SecAccountServer->isEnabled());
+    EXPECT_FALSE(B().SecAccountMode->isEnabled());
+    EXPECT_EQ(B().XAccountMode->Text(), "Disable");
+}
+
+// A refresh clicked while a blocking read processes messages is not started inside it.
+TEST_F(WirlessFormTest, RefreshDoesNotStartInsideABlockingRead) {
+    Open();
+    bool queued = false;
+    QTimer::singleShot(0, form.get(), [this, &queued] {
+        queued = true;
+        form->Bt_Refresh->click();
+    });
+    form->Bt_Refresh->click();
+    ASSERT_TRUE(queued);
+    int ssidReads = 0;
+    for (const std::string& get : Sent("GET"))
+        ssidReads += get == "2.1.1.1.1.1";
+    EXPECT_EQ(ssidReads, 1);
+}
+
+// Answers still owed make the close wait; it goes ahead once they are in.
+TEST_F(WirlessFormTest, CloseWaitsForOutstandingAnswers) {
+    Open();
+    Device->Sim().Command("delay 300");
+    form->MssidStateReq->Get(); // asynchronous, as every refresh sends it
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(PumpUntil([this] { return !form->isVisible(); }));
+    EXPECT_FALSE(form->WirelessReq); // the requests went with the close
 }
 
 } // namespace
