@@ -544,8 +544,7 @@ bool TFM_DHCP::WriteStaticPoolRow() {
         // The completion re-reads both lists; the request must not walk its own cursors as well.
         StaticPoolRequest->Set(false, true);
     } catch (const std::exception& e) {
-        Busy = false;
-        EnableByFunction(true);
+        ReleaseStaticControls();
         StatusBar2->ShowResult(e.what());
         return false;
     }
@@ -555,8 +554,12 @@ bool TFM_DHCP::WriteStaticPoolRow() {
 void TFM_DHCP::OnStaticPoolWritten(NxSNMPError* result) {
     if (result->Code == 0)
         return OnStaticPoolChanged();
-    Busy = false;
     StaticPoolRequest->ShowStatus(result->Message);
+    ReleaseStaticControls();
+}
+
+void TFM_DHCP::ReleaseStaticControls() {
+    Busy = false;
     EnableByFunction(true);
     if (CB_Fuction2->GetItemIndex() == kIndexEnable)
         Bt_Add->setEnabled(true);
@@ -617,10 +620,7 @@ void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
     StatusBar2->ShowResult(kGetOK);
     EnableStaticControls(true);
     CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
-    EnableByFunction(true);
-    if (CB_Fuction2->GetItemIndex() == kIndexEnable)
-        Bt_Add->setEnabled(true);
-    SetStaticButtonsBySelection();
+    ReleaseStaticControls();
 }
 
 // ---- refreshes ----------------------------------------------------------------------------------

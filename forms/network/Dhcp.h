@@ -145,6 +145,8 @@ class TFM_DHCP : public TSettingsForm {
     // Selects the LV_StaticPoolSet row of the binding selected in User_ListView; -1 for none.
     int SelectBindingOfUsedRow();
     void SetStaticButtonsBySelection();
+    // Not busy any more: the static-pool buttons follow the function and the selection again.
+    void ReleaseStaticControls();
     bool InsideRequest() const;
 
     uint32_t WalkTimeOut_;

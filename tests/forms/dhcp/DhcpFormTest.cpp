@@ -306,6 +306,18 @@ TEST_F(DhcpFormTest, BindingChecksAndTheChangeModes) {
     EXPECT_EQ(form->StaticPoolRequest->Request.VarList.GetRow(2)->Access, ACC_READWRITE);
     ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
 
+    // A write that raises leaves the dialog open and the MAC column on.
+    SelectUsed(0);
+    Device->Sim().ClearLog();
+    const std::string device = form->StaticPoolRequest->Request.Device.Address;
+    form->StaticPoolRequest->Request.Device.Address = "no address";
+    const DialogSeen raised = EditBinding(form->Bt_Set, {"192.168.1.22", nullptr});
+    form->StaticPoolRequest->Request.Device.Address = device;
+    EXPECT_EQ(raised.waitCount, 0); // no waiting dialog: nothing was sent
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_FALSE(form->Busy);
+    EXPECT_EQ(form->StaticPoolRequest->Request.VarList.GetRow(2)->Access, ACC_READWRITE);
+
     // Only the MAC changed: refused.
     SelectUsed(0);
     Device->Sim().ClearLog();
