@@ -13,17 +13,17 @@
 #include "ui_Logset.h"
 
 #include <QPushButton>
-#include <exception>
 
 namespace {
 
 constexpr int kSmtpServerRow = 1;
 constexpr int kSmtpRecipientRow = 3;
 constexpr char kNoServer[] = "0.0.0.0";
+constexpr char kSetError[] = "Set Error!";
 
 } // namespace
 
-TLogSetForm::TLogSetForm(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TLogSetForm>()) {
+TLogSetForm::TLogSetForm(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TLogSetForm>()) {
     ui_->setupUi(this);
     LogServerEdit = ui_->LogServerEdit;
     SysLevCeBox = ui_->SysLevCeBox;
@@ -39,9 +39,11 @@ TLogSetForm::TLogSetForm(QWidget* owner) : QDialog(owner), ui_(std::make_unique<
     Bt_Apply = ui_->Bt_Apply;
     Bt_Cancel = ui_->Bt_Cancel;
 
+    SetUpWindow(StatusBar1);
+    Own(SyslogRequest, SmtpRequest);
     CB_SMTPStatus->OnClick = [this](QObject*) { CB_SMTPStatusClick(); };
-    connect(Bt_Apply, &QPushButton::clicked, this, [this] { Bt_ApplyClick(); });
-    connect(Bt_Cancel, &QPushButton::clicked, this, [this] { Bt_CancelClick(); });
+    OnClicked(Bt_Apply, [this] { Bt_ApplyClick(); });
+    OnClicked(Bt_Cancel, [this] { Bt_CancelClick(); });
     FormCreate();
 }
 
@@ -50,40 +52,31 @@ TLogSetForm::~TLogSetForm() {
 }
 
 void TLogSetForm::FormCreate() {
-    try {
-        SyslogRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        SyslogRequest->Request.VarList = NxSNMPVarList(MibRows::systemLevel_to_logServerIP(), SVT_SV, 0);
-        SyslogRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        SyslogRequest->BindCheckBox(0, SysLevCeBox);
-        SyslogRequest->BindCheckBox(1, WirelessLevCeBox);
-        SyslogRequest->BindCheckBox(2, NoticeLevCeBox);
-        SyslogRequest->BindComboBox(3, RemoteStateComBox);
-        SyslogRequest->BindEdits(4, "%s", LogServerEdit);
+    BuildRequests([this] {
+        auto& syslog = MakeRequest(SyslogRequest, MibRows::systemLevel_to_logServerIP());
+        syslog.BindCheckBox(0, SysLevCeBox);
+        syslog.BindCheckBox(1, WirelessLevCeBox);
+        syslog.BindCheckBox(2, NoticeLevCeBox);
+        syslog.BindComboBox(3, RemoteStateComBox);
+        syslog.BindEdits(4, "%s", LogServerEdit);
 
         // Written blocking too, so that Apply can tell whether the SMTP settings arrived.
-        SmtpRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        SmtpRequest->Request.VarList = NxSNMPVarList(MibRows::smtpState_to_smtpRecipient(), SVT_SV, 0);
-        SmtpRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        SmtpRequest->BindCheckBox(0, CB_SMTPStatus);
-        SmtpRequest->BindEdits(1, "%s", EDT_Server);
-        SmtpRequest->BindEdits(2, "%s", EDT_Sender);
-        SmtpRequest->BindEdits(3, "%s", EDT_Recipient);
+        auto& smtp = MakeRequest(SmtpRequest, MibRows::smtpState_to_smtpRecipient());
+        smtp.BindCheckBox(0, CB_SMTPStatus);
+        smtp.BindEdits(1, "%s", EDT_Server);
+        smtp.BindEdits(2, "%s", EDT_Sender);
+        smtp.BindEdits(3, "%s", EDT_Recipient);
         SetSmtpRowsAccess(ACC_READWRITE);
-    } catch (const std::exception&) {
-        // the form opens all the same
-    }
+    });
     ReadAll();
     TidyAfterRead();
 }
 
 void TLogSetForm::ReadAll() {
-    try {
-        if (SyslogRequest)
-            SyslogRequest->Get();
-        if (SmtpRequest)
-            SmtpRequest->Get();
-    } catch (const std::exception&) {
-    }
+    if (SyslogRequest)
+        Read(*SyslogRequest);
+    if (SmtpRequest)
+        Read(*SmtpRequest);
 }
 
 void TLogSetForm::TidyAfterRead() {
@@ -111,8 +104,8 @@ void TLogSetForm::CB_SMTPStatusClick() {
 }
 
 void TLogSetForm::Bt_ApplyClick() {
-    if (!SyslogRequest || !SmtpRequest)
-        return;
+    if (!RequestsBuilt())
+        return ShowStatus(kSetError);
     bool noServer = false;
     if (LogServerEdit->Text().empty()) {
         RemoteStateComBox->SetItemIndex(0);
@@ -146,17 +139,13 @@ void TLogSetForm::Bt_ApplyClick() {
             return stop();
     }
 
-    bool written = false;
-    try {
-        written = SyslogRequest->Set(true, true) && SmtpRequest->Set(true, true);
-    } catch (const std::exception&) {
-        written = false;
-    }
-    StatusBar1->ShowResult(written ? "Set Success!" : "Set Error!");
+    const bool written = Write(*SyslogRequest) && Write(*SmtpRequest);
 
     SetSmtpRowsAccess(ACC_READWRITE);
     ReadAll();
     TidyAfterRead();
+    // The write's result is what the user asked for; a read's failure line must not hide it.
+    ShowStatus(written ? "Set Success!" : kSetError);
 }
 
 void TLogSetForm::Bt_CancelClick() {
@@ -164,8 +153,7 @@ void TLogSetForm::Bt_CancelClick() {
 }
 
 void TLogSetForm::FormClose() {
-    SyslogRequest.reset();
-    SmtpRequest.reset();
+    DestroyRequests();
 }
 
 void ShowLogSetForm() {

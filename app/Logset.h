@@ -1,8 +1,7 @@
 #pragma once
 // The log settings: the remote syslog server with its three log types, and the SMTP mail alert.
-#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "app/SettingsForm.h"
 
-#include <QDialog>
 #include <memory>
 #include <string>
 
@@ -15,7 +14,7 @@ namespace Ui {
 class TLogSetForm;
 }
 
-class TLogSetForm : public QDialog {
+class TLogSetForm : public TSettingsForm {
     Q_OBJECT
   public:
     explicit TLogSetForm(QWidget* owner = nullptr);
@@ -45,7 +44,7 @@ class TLogSetForm : public QDialog {
 
   private:
     void FormCreate();
-    // Reads both requests; a failure leaves the form open with what it had.
+    // Reads each request on its own; a failure leaves the form open with what it had.
     void ReadAll();
     // After a read: the SMTP enable rule, the length limits, and "0.0.0.0" shown as no server.
     void TidyAfterRead();

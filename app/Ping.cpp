@@ -1,5 +1,7 @@
 #include "app/Ping.h"
 
+#include "app/HostAddress.h"
+
 #include "platform/Clock.h"
 #include "platform/IcmpSocket.h"
 #include "platform/MessageBox.h"
@@ -29,23 +31,6 @@ void PutLittle16(uint8_t* at, uint16_t v) {
     at[1] = static_cast<uint8_t>(v >> 8);
 }
 
-bool Resolve(const std::string& host, uint32_t& address) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(host.c_str(), nullptr, &hints, &found) == 0 && found) {
-        address = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr;
-        freeaddrinfo(found);
-        return true;
-    }
-    in_addr parsed{};
-    if (inet_pton(AF_INET, host.c_str(), &parsed) == 1) {
-        address = parsed.s_addr;
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 void BuildEchoRequest(uint8_t* request, uint16_t identifier, uint16_t sequence, uint32_t data) {
@@ -61,7 +46,7 @@ void BuildEchoRequest(uint8_t* request, uint16_t identifier, uint16_t sequence, 
 
 bool Ping(const std::string& host) {
     uint32_t address = 0;
-    if (!Resolve(host, address)) {
+    if (!ResolveIPv4(host, address)) {
         ShowMessage("Unable to resolve ");
         return false;
     }

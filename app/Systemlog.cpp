@@ -3,6 +3,7 @@
 #include "app/AddressChecks.h"
 #include "app/Application.h"
 #include "app/FormTftpServer.h"
+#include "app/HostAddress.h"
 #include "app/LogFileLines.h"
 #include "app/LogObjectRows.h"
 #include "library/tftp/NxTFTPServer.h"
@@ -97,6 +98,9 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
         };
         ClearRequest->Get();
     } catch (const std::exception& e) {
+        // The error stays up: with no request there is nothing to refresh.
+        LogRequest.reset();
+        ClearRequest.reset();
         ShowPanel(e.what());
     }
 
@@ -106,6 +110,8 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
         ServerStarted_, bindAddress);
 
     LogFilePath = root + "/" + kLogFileName;
+    if (!LogRequest)
+        return;
     ShowPanel("Refresh...");
     // Without a server the device would be asked to upload to nothing.
     if (ServerStarted_)
@@ -121,16 +127,28 @@ void TLogForm::GetBtnClick() {
         return;
     GetCoBox->SetItemIndex(0);
     Timer1->SetEnabled(false);
+    DevicePeer_ = DottedIPv4Of(LogRequest->Request.Device.Address);
     TransferDone_ = false;
+    TransferFailed_ = false;
+    UploadRunning_ = false;
     FetchEnded_ = false;
     FetchPending_ = true;
+    AwaitingUpload_ = true;
     try {
         LogRequest->Set(true, true);
     } catch (const std::exception&) {
         FetchPending_ = false;
         FetchEnded_ = true;
-        ShowPanel("Get file fail!");
+        EndFetch(false);
     }
+}
+
+void TLogForm::EndFetch(bool loaded) {
+    AwaitingUpload_ = false;
+    UploadRunning_ = false;
+    Timer1->SetEnabled(false);
+    if (!loaded)
+        ShowPanel("Get file fail!");
 }
 
 void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -152,25 +170,44 @@ void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
 void TLogForm::OnEndingSetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
     FetchPending_ = false;
     FetchEnded_ = true;
-    if (result->Code != 0) {
-        Timer1->SetEnabled(false);
-        ShowPanel("Get file fail!");
+    if (!AwaitingUpload_)
         return;
-    }
+    if (result->Code != 0 || TransferFailed_)
+        return EndFetch(false);
     if (TransferDone_) {
         LoadLogFile(LogFilePath);
         return;
     }
-    // The device may still be sending: wait for the server's word, three ticks at most.
+    // The device may still be sending: wait for the server's word, three ticks at most unless a
+    // session for the log is under way.
     TickCounter = 2;
     Timer1->SetEnabled(true);
 }
 
+bool TLogForm::FromDevice(const NxTFTPMsg& msg) const {
+    return msg.RequestMode == 2 && msg.FileName == kLogFileName && !DevicePeer_.empty() &&
+           msg.PeerAddress == DevicePeer_;
+}
+
 void TLogForm::OnTFTPStatus(NxTFTPMsg* msg, bool*) {
-    if (msg->Status != TFTP_SUCCESS || msg->RequestMode != 2 || msg->FileName != kLogFileName)
+    // Only the upload asked for counts: no other peer's, none outside a fetch.
+    if (!AwaitingUpload_ || !FromDevice(*msg))
         return;
+    if (msg->Status == TFTP_CONNECTED || msg->Status == TFTP_TRANSFERRING) {
+        UploadRunning_ = true;
+        return;
+    }
+    if (msg->Status != TFTP_SUCCESS && msg->Status >= 0)
+        return;
+    UploadRunning_ = false;
+    if (msg->Status < 0) {
+        TransferFailed_ = true;
+        if (FetchEnded_)
+            EndFetch(false);
+        return;
+    }
     TransferDone_ = true;
-    if (Timer1->Enabled()) {
+    if (FetchEnded_) {
         Timer1->SetEnabled(false);
         // Read it once the session has let go of the file, outside the server's handler.
         QPointer<TLogForm> self(this);
@@ -182,7 +219,7 @@ void TLogForm::OnTFTPStatus(NxTFTPMsg* msg, bool*) {
 }
 
 void TLogForm::Timer1Timer() {
-    if (TickCounter < 1) {
+    if (TickCounter < 1 && !UploadRunning_) {
         Timer1->SetEnabled(false);
         LoadLogFile(LogFilePath);
     }
@@ -191,6 +228,8 @@ void TLogForm::Timer1Timer() {
 
 bool TLogForm::LoadLogFile(const std::string& path) {
     Timer1->SetEnabled(false);
+    AwaitingUpload_ = false;
+    UploadRunning_ = false;
     std::vector<std::string> lines;
     if (!ReadLogFileLines(path, lines)) {
         ShowPanel("Get file fail!");

@@ -84,9 +84,16 @@ class TLogForm : public QDialog {
 
     std::unique_ptr<Ui::TLogForm> ui_;
     bool ServerStarted_ = false;
+    bool FromDevice(const NxTFTPMsg& msg) const;
+    void EndFetch(bool loaded);
+
     bool FetchPending_ = false;
     bool FetchEnded_ = false;
-    bool TransferDone_ = false; // the server received the log since the fetch began
+    bool AwaitingUpload_ = false; // from the get-log write until the file is shown or has failed
+    bool UploadRunning_ = false;  // the device's write session for the log has begun, not ended
+    bool TransferDone_ = false;   // the device's upload ended well since the fetch began
+    bool TransferFailed_ = false; // ... or ended in failure
+    std::string DevicePeer_;      // the device's address, the one peer whose upload counts
 };
 
 // The menu's Status \ Log \ View Log: the form, owned by the application, shown modally.

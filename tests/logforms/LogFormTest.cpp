@@ -1,7 +1,9 @@
 // The log viewer against the simulated device, which uploads its log to the form's TFTP server.
 #include "app/Application.h"
 #include "app/Systemlog.h"
+#include "library/snmp/NxSNMPSession.h"
 #include "library/tftp/NxTFTPServer.h"
+#include "library/tftp/TFTPStatus.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
@@ -119,6 +121,69 @@ TEST_F(LogFormTest, BusyTftpPortEndsTheModule) {
     EXPECT_EQ(Device->Messages().Boxes[0].Text.rfind("TFTP Service Init Error:(NxTFTP) ", 0), 0u)
         << Device->Messages().Boxes[0].Text;
     EXPECT_TRUE(Sets().empty()); // nobody is asked to upload to a server that is not there
+}
+
+// The device answers the get-log write at once and uploads to a port nobody serves; the test plays
+// the server's reports of the upload.
+class EarlyAnswerLogFormTest : public LogFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions o = LogFormTest::Options();
+        for (size_t i = 0; i + 1 < o.extraArgs.size(); ++i)
+            if (o.extraArgs[i] == "--tftp-port")
+                while (o.extraArgs[i + 1] == std::to_string(TftpPort))
+                    o.extraArgs[i + 1] = std::to_string(FreeUdpPort());
+        o.extraArgs.push_back("--log-answer-first");
+        return o;
+    }
+    void Report(TLogForm& form, int status, const std::string& peer = "127.0.0.1") {
+        NxTFTPMsg msg;
+        msg.Status = status;
+        msg.RequestMode = 2;
+        msg.FileName = "LogFile.RD";
+        msg.PeerAddress = peer;
+        bool cancel = false;
+        form.TFTPServer->OnStatus(&msg, &cancel);
+    }
+    std::string Panel(TLogForm& form) { return PanelText(form.StatusBar1); }
+};
+
+TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
+    auto form = Open();
+    ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending(); }));
+    Folder.Write("LogFile.RD", "t1\t[System]one\nt2\t[System]two\n");
+    // A session under way holds the fallback past its three ticks; another peer's word is no end.
+    Report(*form, TFTP_TRANSFERRING);
+    Report(*form, TFTP_SUCCESS, "10.0.0.9");
+    ASSERT_TRUE(PumpUntil([&] { return form->TickCounter < -1; }));
+    EXPECT_EQ(Panel(*form), "Refresh...");
+    EXPECT_NE(form->ViewListView->ItemCount(), 2);
+    Report(*form, TFTP_SUCCESS);
+    ASSERT_TRUE(PumpUntil([&] { return Panel(*form) == "Get OK!"; }));
+    EXPECT_EQ(form->ViewListView->ItemCount(), 2);
+
+    // Outside a fetch an upload is not shown.
+    Folder.Write("LogFile.RD", "t3\t[System]three\n");
+    Report(*form, TFTP_SUCCESS);
+    PumpUntil([] { return false; }, 50);
+    EXPECT_EQ(form->ViewListView->ItemCount(), 2);
+
+    // A failed upload is a failed fetch.
+    form->GetBtnClick();
+    ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending(); }));
+    Report(*form, TFTP_TRANSFERRING);
+    Report(*form, TFTP_TIMEOUT);
+    EXPECT_EQ(Panel(*form), "Get file fail!");
+    EXPECT_EQ(form->ViewListView->ItemCount(), 2);
+}
+
+TEST_F(LogFormTest, RequestThatCannotBeBuiltKeepsItsError) {
+    DefaultSNMPDevice.Address = "no..such..host";
+    auto form = Open();
+    Device->UseDevice();
+    EXPECT_FALSE(form->LogRequest);
+    EXPECT_NE(PanelText(form->StatusBar1), "Refresh...");
+    EXPECT_FALSE(PanelText(form->StatusBar1).empty());
 }
 
 } // namespace

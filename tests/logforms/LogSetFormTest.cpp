@@ -2,6 +2,7 @@
 #include "app/Logset.h"
 #include "platform/CheckBox.h"
 #include "platform/Edit.h"
+#include "platform/Exception.h"
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/ActiveWindow.h"
@@ -99,6 +100,21 @@ TEST_F(LogSetFormTest, RefusedSmtpWriteIsAnError) {
     EXPECT_EQ(Device->Sim().Command("get " + kLog + ".2.2.0"), "value ipaddress 0.0.0.0\n");
     ASSERT_FALSE(Sets().empty());
     EXPECT_EQ(Sets().front(), kLog + ".2.3.0=1"); // the syslog write went first and arrived
+}
+
+TEST_F(LogSetFormTest, SyslogReadThatRaisesStillReadsSmtp) {
+    form->SyslogRequest->OnAfterGet = [] { throw Exception("syslog read raised"); };
+    Device->Sim().Command("set " + kLog + ".3.3.0 ap@example.com");
+    form->Bt_Apply->click(); // reads both again after the write
+    EXPECT_EQ(form->EDT_Sender->Text(), "ap@example.com");
+    EXPECT_EQ(PanelText(form->StatusBar1), "Set Success!");
+
+    // With no request to write with, Apply says so and sends nothing.
+    form->SmtpRequest.reset();
+    Device->Sim().ClearLog();
+    form->Bt_Apply->click();
+    EXPECT_EQ(PanelText(form->StatusBar1), "Set Error!");
+    EXPECT_TRUE(Sets().empty());
 }
 
 } // namespace

@@ -64,6 +64,10 @@ void InstallLogHooks(Device& device) {
             finish(SNMP_ERR_GENERR);
             return;
         }
+        if (device.Settings().logAnswerFirst) {
+            AnswerAfter(0, std::move(finish));
+            finish = [](int) {};
+        }
         TftpSend(book->text, DottedQuad(server->value.bytes), StationTftpPort(device.Settings()),
                  name->value.bytes, std::move(finish));
     };

@@ -91,7 +91,8 @@ const char* UsageText() {
            "                  [--v3-user NAME:MD5|SHA|none:AUTHPASS:DES|AES|none:PRIVPASS]...\n"
            "                  [--restart-seconds N] [--omit OID]... [--without priority]...\n"
            "                  [--fail OID=STATUS]...\n"
-           "                  [--device-log FILE] [--tftp-port N] [--device-address ADDR/MASK]\n"
+           "                  [--device-log FILE] [--log-answer-first] [--tftp-port N]\n"
+           "                  [--device-address ADDR/MASK]\n"
            "                  [--sntp-file FILE] [--sntp-upload after|before|none]\n"
            "                  [--no-control] [--verbose] [--help]\n";
 }
@@ -156,6 +157,8 @@ Options ParseOptions(int argc, char** argv) {
             o.failures.push_back(f);
         } else if (arg == "--device-log") {
             o.deviceLogFile = value();
+        } else if (arg == "--log-answer-first") {
+            o.logAnswerFirst = true;
         } else if (arg == "--tftp-port") {
             std::string v = value();
             char* end = nullptr;

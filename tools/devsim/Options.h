@@ -35,6 +35,7 @@ struct Options {
     std::vector<Oid> omitted;
     std::vector<Failure> failures;
     std::string deviceLogFile;        // the device's own log that get-log uploads; empty: a short sample
+    bool logAnswerFirst = false;      // get-log's SET is answered at once, before its upload runs
     std::string deviceAddress;        // the address the device reports; empty: the listen address
     std::string deviceMask;           // its mask; empty with deviceAddress: the listen network's
     std::string sntpFile;             // the time-zone list get-list uploads; empty: a 75-line sample
