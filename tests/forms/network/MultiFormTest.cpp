@@ -266,6 +266,7 @@ TEST_F(MultiPriorityFormTest, PriorityColumnsAndAFixedVlanNeedsItsNumber) {
     EXPECT_EQ(TableSets(), (std::vector<std::string>{"2.1.2", "3.1.2", "4.1.2", "5.1.2", "8.1.2", "12.1.2",
                                                      "13.1.2", "14.1.2", "15.1.2", "16.1.2"}));
     EXPECT_EQ(Status(), "Multi-SSID set success!");
+    EXPECT_TRUE(SaveFormPicture(*form, "multi-ssid-priority"));
 }
 
 // The key slots another SSID of the band leaves free.
