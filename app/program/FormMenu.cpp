@@ -19,6 +19,7 @@
 #include "forms/network/Group.h"
 #include "forms/network/Lan.h"
 #include "forms/network/Multi.h"
+#include "forms/network/Rogueap.h"
 #include "forms/network/Wipacl.h"
 #include "forms/network/Wlanpart.h"
 #include "forms/network/Wmacacl.h"
@@ -31,6 +32,7 @@ void RegisterFormMenu() {
     SetMenuHandler("bLan1", [](QWidget*) { ShowLanForm(); });
     SetMenuHandler("bWireless1", [](QWidget*) { ShowWirlessForm(); });
     SetMenuHandler("adGrouping1", [](QWidget*) { ShowGroupForm(); });
+    SetMenuHandler("RogueAP", [](QWidget*) { ShowRogueForm(); });
     SetMenuHandler("adEthernetFilters1", [](QWidget*) { ShowEthernetFilterForm(); });
     SetMenuHandler("adWirelessMACACL1", [](QWidget*) { ShowWirelessMACACLForm(); });
     SetMenuHandler("adWirelessIPACL1", [](QWidget*) { ShowWirelessIPACLForm(); });

@@ -54,5 +54,7 @@ void InstallSiteSurveyHooks(Device& device);
 void InstallSntpHooks(Device& device);
 // The static DHCP binding's delete-by-MAC action (DhcpHooks.cpp).
 void InstallDhcpHooks(Device& device);
+// Rogue AP scan, add and delete actions (RogueHooks.cpp).
+void InstallRogueHooks(Device& device);
 
 } // namespace devsim

@@ -64,6 +64,7 @@ void InstallDeviceHooks(Device& device) {
     InstallSiteSurveyHooks(device);
     InstallSntpHooks(device);
     InstallDhcpHooks(device);
+    InstallRogueHooks(device);
 }
 
 } // namespace devsim

@@ -1,0 +1,436 @@
+#include "forms/network/Rogueap.h"
+
+#include "forms/network/RogueApRows.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/RadioGroup.h"
+#include "platform/StatusBar.h"
+#include "ui_Rogueap.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr uint32_t kActionTimeOut = 1000; // hundredths: 10 s
+constexpr int kIndexAdHoc = 1;
+constexpr int kDetect = 1; // "detect" of the detect action's option list
+// Where the list buttons sit across their group, and Apply and Cancel across their panel.
+constexpr double kDetectAt = 0.432258064516129, kAddAt = 0.621505376344086, kDelAt = 0.810752688172043;
+constexpr double kApplyAt = 0.5171717171717172, kCancelAt = 0.7696969696969697;
+constexpr int kButtonAboveBottom = 24;
+constexpr int kMargin = 4, kListInset = 8, kListTop = 20;
+
+int At(double share, int width) {
+    return int(std::lround(share * width));
+}
+
+} // namespace
+
+TFM_RogueForm::TFM_RogueForm(QWidget* owner)
+    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_RogueForm>()) {
+    ui_->setupUi(this);
+    auto& u = *ui_;
+    BSSTypRadGrp = u.BSSTypRadGrp;
+    CheckBox_11a = u.CheckBox_11a;
+    CheckBox_11b = u.CheckBox_11b;
+    CheckBox_11g = u.CheckBox_11g;
+    BandEdit = u.BandEdit;
+    SecEdit = u.SecEdit;
+    ChcBxo_off = u.ChcBxo_off;
+    ChcBxo_wep = u.ChcBxo_wep;
+    ChcBxo_eap = u.ChcBxo_eap;
+    ChcBxo_psk = u.ChcBxo_psk;
+    WPA2EAPCkBox = u.WPA2EAPCkBox;
+    WPA2PSKCkBox = u.WPA2PSKCkBox;
+    WPA2AUTECkBox = u.WPA2AUTECkBox;
+    WPA2AUTPCkBox = u.WPA2AUTPCkBox;
+    RogueListView = u.RogueListView;
+    AP_ListView = u.AP_ListView;
+    DetectBtn = u.DetectBtn;
+    AddBtn = u.AddBtn;
+    DelBtn = u.DelBtn;
+    ListDelBtn = u.ListDelBtn;
+    Apply_Btn = u.Apply_Btn;
+    Cancel_Btn = u.Cancel_Btn;
+    DetectRogueCoBox = u.DetectRogueCoBox;
+    AddCoBox = u.AddCoBox;
+    DelDetcetEdit = u.DelDetcetEdit;
+    DelCoBox = u.DelCoBox;
+    Ed_RogueSupport = u.Ed_RogueSupport;
+    Lab_RogueAP = u.Lab_RogueAP;
+    CB_RogueAP = u.CB_RogueAP;
+    CB_Radio = u.CB_Radio;
+    StatusBar1 = u.StatusBar1;
+    DetectWait = new QTimer(this);
+    DetectWait->setSingleShot(true);
+    DetectWait->setTimerType(Qt::PreciseTimer); // never shorter than asked
+    DetectWait->setInterval(kDetectWaitMillis);
+
+    SetUpWindow(StatusBar1);
+    // The layout follows the window: resizable from its designed size upwards.
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    for (TListView* view : {RogueListView, AP_ListView})
+        view->SetReportStyle();
+
+    for (TCheckBox* box : {CheckBox_11a, CheckBox_11b, CheckBox_11g})
+        box->OnClick = [this](QObject* sender) { Guard([this, sender] { CheckBox_11aClick(sender); }); };
+    for (TCheckBox* box : {ChcBxo_off, ChcBxo_wep, ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox,
+                           WPA2AUTECkBox, WPA2AUTPCkBox})
+        box->OnClick = [this](QObject* sender) { Guard([this, sender] { ChcBxo_offClick(sender); }); };
+    BSSTypRadGrp->OnClick = [this](QObject* sender) { Guard([this, sender] { BSSTypRadGrpClick(sender); }); };
+    OnClicked(DetectBtn, [this] { DetectBtnClick(DetectBtn); });
+    OnClicked(AddBtn, [this] { AddBtnClick(AddBtn); });
+    OnClicked(DelBtn, [this] { DelBtnClick(DelBtn); });
+    OnClicked(ListDelBtn, [this] { ListDelBtnClick(ListDelBtn); });
+    OnClicked(Apply_Btn, [this] { Apply_BtnClick(Apply_Btn); });
+    OnClicked(Cancel_Btn, [this] { Cancel_BtnClick(Cancel_Btn); });
+    connect(DetectWait, &QTimer::timeout, this, [this] {
+        Guard([this] {
+            ShowStatus("Detecting success. Getting data...");
+            if (FoundRequest)
+                Start(*FoundRequest, false, nullptr);
+        });
+    });
+    FormCreate(this);
+}
+
+TFM_RogueForm::~TFM_RogueForm() {
+    FormClose(this);
+}
+
+std::vector<NxSNMPRequest2Edits*> TFM_RogueForm::AsyncRequests() const {
+    return {DetectRequest.get(),      AddRequest.get(),   DeleteFoundRequest.get(),
+            DeleteKnownRequest.get(), FoundRequest.get(), KnownRequest.get()};
+}
+
+void TFM_RogueForm::FormCreate(QObject*) {
+    Guard([this] {
+        MakeRequest(RadioRequest, MibRows::adRadioWave_1(), {.Kind = MVT_SV}).BindComboBox(0, CB_Radio);
+        Read(*RadioRequest);
+
+        auto& filters =
+            MakeRequest(FilterRequest, MibRows::bssTypeDetected_to_securityTypeDetected(), {.Kind = MVT_SV});
+        filters.BindRadioGroup(0, BSSTypRadGrp, 3);
+        filters.BindEdits(1, "%u", BandEdit);
+        filters.BindEdits(2, "%u", SecEdit);
+        Read(filters);
+        ShowFilters();
+
+        const RequestOptions action{
+            .TimeOut = kActionTimeOut, .Kind = SVT_SV, .Mode = NxSNMPRequest2Controls::ModeCallback};
+        MakeRequest(DetectRequest, MibRows::rogueAPDetect(), action).BindComboBox(0, DetectRogueCoBox);
+        MakeRequest(AddRequest, MibRows::addRogueAPtoAPList(), action).BindEdits(0, "%u", AddCoBox);
+        MakeRequest(DeleteFoundRequest, MibRows::deleteRogueAPFromResult(), action)
+            .BindEdits(0, "%u", DelDetcetEdit);
+        MakeRequest(DeleteKnownRequest, MibRows::deleteRogueAPfromAPList(), action)
+            .BindEdits(0, "%u", DelCoBox);
+        DetectRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) { OnDetectDone(r); };
+        AddRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            OnActionDone(r, "Add to AP list successfully! Getting data...", true, true);
+        };
+        DeleteFoundRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            OnActionDone(r, "Delete rogue AP successfully! Getting data...", true, false);
+        };
+        DeleteKnownRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            OnActionDone(r, "Delete successfully! Getting data...", false, true);
+        };
+
+        const RequestOptions list{.TimeOut = kActionTimeOut,
+                                  .Kind = MVT_UMV,
+                                  .Mode = NxSNMPRequest2Controls::ModeCallback,
+                                  .KeyCount = 1};
+        MakeRequest<ListWalkRequest>(FoundRequest, MibRows::ifIndex_to_SSID(), list)
+            .AttachListView(RogueListView, false);
+        MakeRequest<ListWalkRequest>(KnownRequest, MibRows::Index_to_SSID(), list)
+            .AttachListView(AP_ListView, false);
+        FoundRequest->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
+            OnDetectedListRead(r);
+        };
+        KnownRequest->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) { OnKnownListRead(r); };
+        for (auto* request : {FoundRequest.get(), KnownRequest.get()}) {
+            request->BuildColumns();
+            // The index the actions take is not for the eye.
+            const int widths[] = {0, 70, 40, 120, 150, 50, 200};
+            for (int column = 0; column < request->ListView()->ColumnCount() && column < 7; ++column)
+                request->ListView()->SetColumnWidth(column, widths[column]);
+        }
+        SetButtons(false);
+        Start(*FoundRequest, false, nullptr);
+        Start(*KnownRequest, false, nullptr);
+
+        auto& support = MakeRequest(SupportRequest, MibRows::rogueApProtectionSupported(), {.Kind = SVT_SV});
+        support.BindEdits(0, "%s", Ed_RogueSupport);
+        Support_.Probe(support);
+        Lab_RogueAP->setVisible(ProtectionSupported());
+        CB_RogueAP->setVisible(ProtectionSupported());
+        if (ProtectionSupported()) {
+            MakeRequest(ProtectionRequest, MibRows::adRogueApProtection(), {.Kind = SVT_SV})
+                .BindComboBox(0, CB_RogueAP);
+            Read(*ProtectionRequest);
+        }
+    });
+    if (BSSTypRadGrp->GetItemIndex() < 0)
+        BSSTypRadGrp->SetItemIndex(0);
+}
+
+void TFM_RogueForm::FormClose(QObject*) {
+    DetectWait->stop();
+    // Late answers must find no closure into a form that is going.
+    for (NxSNMPRequest2Edits* request : AsyncRequests())
+        if (request) {
+            request->OnEndingGet = nullptr;
+            request->OnEndingSet = nullptr;
+        }
+    DestroyRequests();
+}
+
+bool TFM_RogueForm::BusyNow() const {
+    return !Idle() || TSettingsForm::BusyNow();
+}
+
+bool TFM_RogueForm::ProtectionSupported() const {
+    return Support_.Supported() && Ed_RogueSupport->Text() == "1";
+}
+
+bool TFM_RogueForm::RadioOn() const {
+    return CB_Radio->Text() != "Off";
+}
+
+void TFM_RogueForm::SetButtons(bool enabled) {
+    for (QPushButton* button : {AddBtn, DelBtn, ListDelBtn, Cancel_Btn, Apply_Btn})
+        button->setEnabled(enabled);
+    DetectBtn->setEnabled(enabled && RadioOn());
+}
+
+void TFM_RogueForm::Start(NxSNMPRequest2Edits& request, bool write, const char* progress) {
+    ++Outstanding_;
+    try {
+        if (write)
+            request.Set(false, true);
+        else
+            request.Get();
+        if (progress)
+            ShowStatus(progress);
+    } catch (const std::exception& e) {
+        Ended(e.what());
+    }
+}
+
+void TFM_RogueForm::Ended(const std::string& status) {
+    if (Outstanding_ > 0)
+        --Outstanding_;
+    ShowStatus(status);
+    if (Idle() && !DetectWait->isActive())
+        SetButtons(true);
+}
+
+std::string TFM_RogueForm::SelectedIndex(TListView* view) const {
+    const int item = view->ItemIndex();
+    return item < 0 ? std::string() : view->ItemCaption(item);
+}
+
+void TFM_RogueForm::ShowFilters() {
+    const long band = std::strtol(BandEdit->Text().c_str(), nullptr, 10);
+    const long security = std::strtol(SecEdit->Text().c_str(), nullptr, 10);
+    const std::pair<TCheckBox*, long> bands[] = {{CheckBox_11a, 1}, {CheckBox_11b, 4}, {CheckBox_11g, 8}};
+    for (const auto& [box, bit] : bands)
+        box->SetChecked((band & bit) != 0);
+    TCheckBox* const kinds[] = {ChcBxo_off,   ChcBxo_wep,   ChcBxo_eap,    ChcBxo_psk,
+                                WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox};
+    for (int i = 0; i < 8; ++i)
+        kinds[i]->SetChecked((security & (1L << i)) != 0);
+}
+
+void TFM_RogueForm::CheckBox_11aClick(QObject*) {
+    const int band = (CheckBox_11a->Checked() ? 1 : 0) + (CheckBox_11b->Checked() ? 4 : 0) +
+                     (CheckBox_11g->Checked() ? 8 : 0);
+    BandEdit->SetText(std::to_string(band));
+}
+
+void TFM_RogueForm::ChcBxo_offClick(QObject*) {
+    int security = (ChcBxo_off->Checked() ? 1 : 0) + (ChcBxo_wep->Checked() ? 2 : 0);
+    if (BSSTypRadGrp->GetItemIndex() != kIndexAdHoc) {
+        int bit = 4;
+        for (TCheckBox* box :
+             {ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox}) {
+            security += box->Checked() ? bit : 0;
+            bit <<= 1;
+        }
+    }
+    SecEdit->SetText(std::to_string(security));
+}
+
+// An ad hoc network has no WPA.
+void TFM_RogueForm::BSSTypRadGrpClick(QObject* sender) {
+    const bool wpa = BSSTypRadGrp->GetItemIndex() != kIndexAdHoc;
+    for (TCheckBox* box : {ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox})
+        box->setEnabled(wpa);
+    ChcBxo_offClick(sender);
+}
+
+void TFM_RogueForm::DetectBtnClick(QObject*) {
+    if (!FilterRequest || !DetectRequest)
+        return;
+    SetButtons(false);
+    DetectRogueCoBox->SetItemIndex(kDetect);
+    // Scanning by filters the device refused would report what the user did not ask for.
+    if (!Write(*FilterRequest)) {
+        FilterRequest->ShowStatus(FilterRequest->Request.Result.Message);
+        SetButtons(Idle());
+        return;
+    }
+    Start(*DetectRequest, true, "Detecting...");
+}
+
+void TFM_RogueForm::AddBtnClick(QObject*) {
+    const std::string index = SelectedIndex(RogueListView);
+    if (!AddRequest || index.empty())
+        return;
+    if (AP_ListView->ItemCount() >= kMaxKnown) {
+        MessageBox(this, "Miximum number of AP list is 30!", "Warning", MB_OK);
+        return;
+    }
+    SetButtons(false);
+    AddCoBox->SetText(index);
+    Start(*AddRequest, true, "Adding...");
+}
+
+void TFM_RogueForm::DelBtnClick(QObject*) {
+    const std::string index = SelectedIndex(RogueListView);
+    if (!DeleteFoundRequest || index.empty())
+        return;
+    SetButtons(false);
+    DelDetcetEdit->SetText(index);
+    Start(*DeleteFoundRequest, true, "Deleting...");
+}
+
+void TFM_RogueForm::ListDelBtnClick(QObject*) {
+    const std::string index = SelectedIndex(AP_ListView);
+    if (!DeleteKnownRequest || index.empty())
+        return;
+    SetButtons(false);
+    DelCoBox->SetText(index);
+    Start(*DeleteKnownRequest, true, "Deleting...");
+}
+
+void TFM_RogueForm::OnDetectDone(NxSNMPError* result) {
+    Guard([this, result] {
+        if (result->Code != 0)
+            return Ended(result->Message);
+        // The device needs a moment before its list holds the scan's result.
+        DetectWait->start();
+        Ended("Detecting...");
+    });
+}
+
+void TFM_RogueForm::OnActionDone(NxSNMPError* result, const char* success, bool found, bool known) {
+    Guard([this, result, success, found, known] {
+        if (result->Code != 0)
+            return Ended(result->Message);
+        ShowStatus(success);
+        if (found)
+            Start(*FoundRequest, false, nullptr);
+        if (known)
+            Start(*KnownRequest, false, nullptr);
+        Ended(success);
+    });
+}
+
+void TFM_RogueForm::OnDetectedListRead(NxSNMPError* result) {
+    Guard([this, result] { Ended(result->Code != 0 ? result->Message : "Get OK!"); });
+}
+
+void TFM_RogueForm::OnKnownListRead(NxSNMPError* result) {
+    Guard([this, result] {
+        Ended(result->Code != 0 ? result->Message : "Get OK!");
+        if (result->Code != 0)
+            return;
+        CB_RogueAP->setEnabled(RadioOn());
+        if (!RadioOn()) {
+            DetectBtn->setEnabled(false);
+            MessageBox(this, "Radio has been turned off,the rogue ap detection will be invalid! ", "Warning",
+                       MB_OK);
+        }
+    });
+}
+
+void TFM_RogueForm::Apply_BtnClick(QObject*) {
+    if (!FilterRequest)
+        return;
+    bool ok = Write(*FilterRequest);
+    if (ProtectionSupported() && ProtectionRequest)
+        ok = Write(*ProtectionRequest) && ok;
+    ShowStatus(ok ? "Set Success!" : "Set Error!");
+}
+
+void TFM_RogueForm::Cancel_BtnClick(QObject*) {
+    close();
+}
+
+void TFM_RogueForm::resizeEvent(QResizeEvent* event) {
+    TSettingsForm::resizeEvent(event);
+    Guard([this] { FormResize(this); });
+}
+
+// Everything keeps its share of the window: the two lists share the height the window gains.
+void TFM_RogueForm::FormResize(QObject*) {
+    auto& u = *ui_;
+    const int width = this->width() - 2 * kMargin;
+    const int bar = StatusBar1->height();
+    u.Panel1->setGeometry(kMargin, kMargin, width, height() - bar - 2 * kMargin);
+    StatusBar1->setGeometry(0, height() - bar, this->width(), bar);
+    const int inner = width - 2 * kMargin;
+    u.GB_Filter->resize(inner, u.GB_Filter->height());
+    const int filterRight = inner - u.GB_Band->x() - kListInset;
+    for (QGroupBox* group : {u.GB_Band, u.GB_Security}) {
+        group->resize(filterRight, group->height());
+        int i = 0;
+        for (TCheckBox* box : group->findChildren<TCheckBox*>(Qt::FindDirectChildrenOnly)) {
+            if (box->isHidden() && box == CheckBox_11a)
+                continue;
+            box->move(kListInset + (i % 4) * filterRight / 4, box->y());
+            box->resize(filterRight / 4 - 2, box->height());
+            ++i;
+        }
+    }
+    const int bottomRows = u.Panel2->height() + CB_RogueAP->height() + 4 * kMargin;
+    const int listsTop = u.GB_Filter->y() + u.GB_Filter->height() + kMargin;
+    const int listsHeight = u.Panel1->height() - listsTop - bottomRows - kMargin;
+    const int rogueHeight = listsHeight * 54 / 100;
+    u.GB_Rogue->setGeometry(kMargin, listsTop, inner, rogueHeight);
+    u.GB_Known->setGeometry(kMargin, listsTop + rogueHeight + kMargin, inner,
+                            listsHeight - rogueHeight - kMargin);
+    for (QGroupBox* group : {u.GB_Rogue, u.GB_Known}) {
+        const int buttonTop = group->height() - kButtonAboveBottom - kMargin;
+        TListView* view = group == u.GB_Rogue ? RogueListView : AP_ListView;
+        view->setGeometry(kListInset, kListTop, group->width() - 2 * kListInset,
+                          buttonTop - kListTop - kMargin);
+        for (auto [button, share] :
+             {std::pair{DetectBtn, kDetectAt}, {AddBtn, kAddAt}, {DelBtn, kDelAt}, {ListDelBtn, kDelAt}})
+            if (button->parentWidget() == group)
+                button->move(At(share, group->width()), buttonTop);
+    }
+    const int protectionTop = u.GB_Known->y() + u.GB_Known->height() + 2 * kMargin;
+    Lab_RogueAP->move(Lab_RogueAP->x(), protectionTop + 3);
+    CB_RogueAP->move(CB_RogueAP->x(), protectionTop);
+    u.Panel2->setGeometry(kMargin, protectionTop + CB_RogueAP->height() + kMargin, inner, u.Panel2->height());
+    Apply_Btn->move(At(kApplyAt, inner), Apply_Btn->y());
+    Cancel_Btn->move(At(kCancelAt, inner), Cancel_Btn->y());
+}
+
+void ShowRogueForm() {
+    auto form = std::make_unique<TFM_RogueForm>(nullptr);
+    form->exec();
+}
