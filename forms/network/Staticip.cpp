@@ -5,6 +5,7 @@
 #include "app/RowsLeftOut.h"
 #include "app/Wait.h"
 #include "forms/network/Dhcp.h"
+#include "forms/network/DhcpShared.h"
 #include "library/common/IpText.h"
 #include "library/common/MacText.h"
 #include "platform/ComboBox.h"
@@ -20,15 +21,13 @@
 #include <exception>
 #include <initializer_list>
 
+using namespace Dhcp;
+
 namespace {
 
-constexpr char kWarning[] = "Warning";
-constexpr char kWaring[] = "Waring";
 constexpr char kZeroAddress[] = "0.0.0.0";
 constexpr char kZeroMac[] = "000000000000";
-constexpr size_t kMacDigits = 12;
-constexpr int kIpColumn = 0; // sub-items of a static-pool row
-constexpr int kMacColumn = 1;
+constexpr size_t kMacDigits = kMacLength;
 constexpr int kIpRow = 1; // rows of the static-pool request
 constexpr int kMacRow = 2;
 constexpr char kIpExists[] = "Reject: The IP has already existed in IP Static pool.";
@@ -58,11 +57,11 @@ TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
                                                            ui_->Ed_AsgMac2, ui_->Ed_SubMask2, ui_->Ed_Gatway2,
                                                            ui_->Ed_Wins2, ui_->Ed_DNS2, ui_->Ed_DomNa2})
         hidden->setVisible(false);
-    Ed_AsgIP->SetMaxLength(15);
+    Ed_AsgIP->SetMaxLength(kAddressLength);
     Ed_AsgMac->SetMaxLength(int(kMacDigits));
     for (TEdit* edit : {Ed_SubMask, Ed_Gatway, Ed_Wins, Ed_DNS})
-        edit->SetMaxLength(15);
-    Ed_DomNa->SetMaxLength(64);
+        edit->SetMaxLength(kAddressLength);
+    Ed_DomNa->SetMaxLength(kDomainLength);
     for (TEdit* edit : {Ed_AsgIP, Ed_SubMask, Ed_Gatway, Ed_Wins, Ed_DNS})
         edit->SetText(kZeroAddress);
     Ed_AsgMac->SetText(kZeroMac);
@@ -116,7 +115,7 @@ bool TFM_StaticIP::CheckRow() {
     const uint32_t start = IpTextToNumber(Dhcp_->Ed_IPAF->Text());
     const uint32_t range = IpTextToNumber(Dhcp_->Ed_PoolRan->Text());
     const uint32_t number = IpTextToNumber(address);
-    if (start + range > number && number >= start)
+    if (InPool(start, range, number))
         return Refuse(nullptr, "Reject: The IP has already existed in IP Dynamic pool.", kWarning, false,
                       false);
     if (address == Dhcp_->Ed_ext->Text())

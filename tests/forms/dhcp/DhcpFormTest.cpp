@@ -88,9 +88,9 @@ class DhcpFormTest : public FormTest {
             out.push_back(box.Caption + ": " + box.Text);
         return out;
     }
-    // Runs `act` on the next modal dialog of type T, from the event loop that shows it.
-    template <class T> static void WhenModal(std::function<void(T*)> act) {
-        auto* poll = new QTimer(qApp);
+    // Runs `act` on the next modal dialog of type T; the watch ends with `scope` at the latest.
+    template <class T> static void WhenModal(QObject* scope, std::function<void(T*)> act) {
+        auto* poll = new QTimer(scope);
         QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
             if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
                 dialog && dialog->isVisible()) {
@@ -116,7 +116,8 @@ class DhcpFormTest : public FormTest {
     // the waiting dialog that follows a write. A refused binding closes the dialog unwritten.
     DialogSeen EditBinding(QPushButton* button, Binding typed) {
         DialogSeen seen;
-        WhenModal<TFM_StaticIP>([&, typed](TFM_StaticIP* d) {
+        QObject scope; // a refused binding brings no waiting dialog: its watch goes with this call
+        WhenModal<TFM_StaticIP>(&scope, [&, typed](TFM_StaticIP* d) {
             seen.caption = d->windowTitle().toStdString();
             seen.oldIpEnabled = d->Ed_OldIP->isEnabled();
             seen.index = d->LA_Index->Caption();
@@ -129,7 +130,7 @@ class DhcpFormTest : public FormTest {
                 d->Ed_SubMask->SetText("255.255.255.0");
                 d->Ed_Gatway->SetText("192.168.1.254");
             }
-            WhenModal<TFM_Waiting>([&](TFM_Waiting* wait) {
+            WhenModal<TFM_Waiting>(&scope, [&](TFM_Waiting* wait) {
                 seen.waitCount = wait->Countdown;
                 seen.waitText = wait->Label3->text().toStdString();
                 wait->Countdown = 0;

@@ -1,0 +1,26 @@
+#pragma once
+// What the DHCP form's files and the static binding dialog share: the static-pool columns, limits
+// and the texts the forms show.
+#include <cstdint>
+
+namespace Dhcp {
+
+inline constexpr int kIndexDisable = 0; // function combos
+inline constexpr int kIndexEnable = 1;
+inline constexpr int kIpColumn = 0; // sub-items of a static-pool row: IP, MAC, Mask ...
+inline constexpr int kMacColumn = 1;
+inline constexpr int kAddressLength = 15;
+inline constexpr int kDomainLength = 64;
+inline constexpr int kMacLength = 12;
+inline constexpr char kWarning[] = "Warning";
+inline constexpr char kWaring[] = "Waring";
+inline constexpr char kGetOK[] = "Get OK!";
+inline constexpr char kSetOK[] = "Set OK!";
+inline constexpr char kSettingSuccess[] = "Setting Success!";
+
+// Inside a pool: start + range > address >= start, unsigned as the device counts.
+inline bool InPool(uint32_t start, uint32_t range, uint32_t address) {
+    return start + range > address && address >= start;
+}
+
+} // namespace Dhcp
