@@ -64,7 +64,6 @@ class TFM_Performace : public TSettingsForm {
     void FillDataRateCombo(TEdit* list, TComboBox* combo, TEdit* rate, int withUnit);
     void CopyComboToEdit(TComboBox* combo, TEdit* edit);
     void ResetDataRateCombos();
-    void SetDataRateChoices();
 
     QTabWidget* PC_Performace;
     QWidget* TabSheetA;

@@ -155,12 +155,6 @@ void TFM_Performace::BgModeChange(PerformanceBand& band) {
         twin.FollowShown();
 }
 
-void TFM_Performace::SetDataRateChoices() {
-    for (int n = 1; n <= 2; ++n)
-        if (Pages_->Live(n))
-            SetRateChoices(Band(n));
-}
-
 // After each read, while the band is an access point: what the b/g mode offers for the rates that
 // depend on it. The visible combos then show the bound values (ShowRateTwins).
 void TFM_Performace::SetRateChoices(PerformanceBand& band) {

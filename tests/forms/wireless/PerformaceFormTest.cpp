@@ -197,6 +197,17 @@ TEST_F(PerformaceFormTest, ResetWithOkSendsTheActionAndShowsTheDefaults) {
     EXPECT_EQ(form->BandA.Rate[4]->Text(), "Enable");
 }
 
+TEST_F(PerformaceFormTest, CloseWaitsForTheBgModeAnswerAndDestroyingDropsIt) {
+    Open();
+    Device->Sim().Command("delay 200");
+    form->BandA.Refresh->click();
+    ASSERT_TRUE(form->BgModeRequest->Busy);
+    EXPECT_FALSE(form->close());
+    form.reset(); // the late answer finds no form
+    PumpUntil([] { return false; }, 300);
+    Device->Sim().Command("delay 0");
+}
+
 class PerformaceWithoutOptionsTest : public PerformaceFormTest {
   protected:
     DevSimOptions Options() override {
