@@ -228,6 +228,10 @@ void TFM_Wirless::SnapshotSecurityTexts() {
         b.XRadiusPort->SetText(radius.RadiusPort->Text());
         b.XRadiusSecret->SetText(radius.RadiusSecret->Text());
         SelectText(b.CipherPsk, b.Cipher->Text(), 0);
+        // The Radius group shows the device's cipher and interval too: Apply copies them back, so
+        // a layout default there would overwrite the stored setting.
+        SelectText(b.CipherRadius, b.Cipher->Text(), 0);
+        b.GroupKey->SetText(b.GroupKeyPsk->Text());
     }
 }
 

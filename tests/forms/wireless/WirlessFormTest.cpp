@@ -90,7 +90,7 @@ TEST_F(WirlessFormTest, ShowsTheFirstBandAndTheGroupOfEachAuthenticationKind) {
     EXPECT_FALSE(form->PC_Wirless->isTabVisible(1));
     for (const std::string& get : Sent("GET"))
         EXPECT_EQ(get.find(".2", get.size() - 2), std::string::npos) << get; // no second-band object
-    EXPECT_TRUE(SaveFormPicture(*form, "ktx-wireless-ap.png"));
+    EXPECT_TRUE(SaveFormPicture(*form, "wireless-access-point"));
 
     struct Case {
         const char* kind;
@@ -199,7 +199,7 @@ TEST_F(WirlessFormTest, ScanListsWdsPeersHoldsTheFormAndFillsTheFirstEmptySlot) 
     form->LV_SiteInfoClick(B());
     EXPECT_EQ(LastBox(), "Warning: The same MAC address has been added!");
     EXPECT_EQ(B().WdsMac[2]->Text(), "");
-    EXPECT_TRUE(SaveFormPicture(*form, "ktx-wireless-wds.png"));
+    EXPECT_TRUE(SaveFormPicture(*form, "wireless-wds-site-survey"));
 }
 
 TEST_F(WirlessFormTest, AFailedScanTriggerGivesTheButtonsBack) {
@@ -466,11 +466,15 @@ TEST_F(WirlessFormTest, CopiesAndSwitchesKeepTheGroupsInStep) {
     Set(E + ".2.1.1.1.17.1", "1");
     Set(E + ".2.1.1.1.23.1", "1");
     Set(E + ".2.1.1.1.3.1", "14"); // not in the list: the first channel shows
+    Set(E + ".2.1.1.1.13.1", "2"); // cipher AES
     Open();
     EXPECT_EQ(B().Chan->Text(), "1");
     B().AutoScan->click();
     EXPECT_FALSE(B().Chan->isEnabled());
 
+    Choose(B().AuthTemp, "WPA-Enterprise");
+    EXPECT_EQ(B().GroupKey->Text(), "3600"); // the device's interval and cipher, not the layout's
+    EXPECT_EQ(B().CipherRadius->Text(), "AES");
     Choose(B().AuthTemp, "802.1x");
     B().XRadiusServer->SetText("10.0.0.9");
     B().XRadiusServer->OnExit(B().XRadiusServer);
