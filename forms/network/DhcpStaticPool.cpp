@@ -122,7 +122,15 @@ void TFM_DHCP::StartStaticReads() {
     Bt_Add->setEnabled(false);
     SetStaticButtonsBySelection();
     LV_StaticPoolSet->ClearItems();
-    StaticPoolRequest->Get();
+    try {
+        StaticPoolRequest->Get();
+    } catch (const std::exception& e) {
+        // A read that never went out ends here, or the form would stay busy for good.
+        NxSNMPError failed;
+        failed.Code = -1;
+        failed.Message = e.what();
+        OnStaticPoolRead(&failed);
+    }
     User_ListView->ClearItems();
     StartUsedRowWalk();
 }

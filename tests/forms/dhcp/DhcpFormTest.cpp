@@ -175,6 +175,17 @@ TEST_F(DhcpFormTest, ShowsThePoolsAndLeasesAndEnablesItselfAfterTheFirstRead) {
     }
     SelectUsed(0);
     EXPECT_TRUE(form->Bt_Del->isEnabled());
+    // A lease refresh says "Get OK!" only when its read succeeded.
+    for (const bool refused : {false, true}) {
+        if (refused)
+            Device->Sim().Command("fail " + kDhcp + "4.2 genErr");
+        form->Bt_RefreshStaticPool->click();
+        ASSERT_TRUE(PumpUntil([this] { return !form->StaticLeaseRequest->Busy; }));
+        const std::string status = form->StatusBar4->SimpleText();
+        EXPECT_EQ(status == "Get OK!", !refused) << status;
+        EXPECT_EQ(status.find("Get:") != std::string::npos, refused) << status;
+    }
+
     // Either function combo moves the other.
     form->CB_Fuction2->setCurrentIndex(0);
     emit form->CB_Fuction2->activated(0);
@@ -355,6 +366,13 @@ TEST_F(DhcpFormTest, DeleteSendsOneActionThenOneWalkOfEachList) {
     EXPECT_NE(status.find("Set:"), std::string::npos) << status;
     EXPECT_FALSE(form->Busy);
     EXPECT_EQ(StaticPoolWalks(), 0);
+
+    // A re-read that cannot go out leaves the form free to close.
+    Device->Sim().Command("unfail " + kDeleteByMac);
+    form->StaticPoolRequest->Request.Device.Address = "no address";
+    form->Bt_Del->click();
+    EXPECT_EQ(Sets().size(), 2u);
+    EXPECT_FALSE(form->BusyNow());
 }
 
 TEST_F(DhcpFormTest, AFullStaticPoolRefusesAddBeforeTheDialog) {
