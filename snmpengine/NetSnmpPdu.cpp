@@ -3,6 +3,7 @@
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -12,12 +13,25 @@ std::vector<oid> netOid(const Oid& from) {
 }
 
 Oid ourOid(const oid* ids, size_t count) {
-    std::vector<uint32_t> copy(ids, ids + count);
-    return Oid(copy.data(), copy.size());
+    return Oid(std::vector<uint32_t>(ids, ids + count));
 }
 
+// A binding's name in Net-SNMP's form, on the stack: names are at most MAX_OID_LEN long.
+struct NetName {
+    explicit NetName(const Oid& from) : length(std::min(from.len(), static_cast<size_t>(MAX_OID_LEN))) {
+        std::copy_n(from.ids().begin(), length, ids);
+    }
+    bool empty() const { return length == 0; }
+    const oid* data() const { return ids; }
+    size_t size() const { return length; }
+    oid ids[MAX_OID_LEN];
+    size_t length;
+};
+
 bool addBinding(netsnmp_pdu* target, const Vb& vb) {
-    const std::vector<oid> name = netOid(vb.get_oid());
+    if (vb.get_oid().len() > MAX_OID_LEN)
+        return false;
+    const NetName name(vb.get_oid());
     if (name.empty())
         return false;
     const uint8_t syntax = vb.get_syntax();
@@ -131,6 +145,10 @@ snmp_pdu* netSnmpBuildPdu(uint8_t type, const Pdu& pdu) {
 
 void netSnmpTakeAnswer(const snmp_pdu* answer, Pdu& pdu) {
     pdu.clear_vbs();
+    size_t count = 0;
+    for (const netsnmp_variable_list* var = answer->variables; var; var = var->next_variable)
+        ++count;
+    pdu.vbs().reserve(count);
     int firstException = 0;
     int position = 0;
     for (const netsnmp_variable_list* var = answer->variables; var; var = var->next_variable) {

@@ -2,6 +2,7 @@
 // An object identifier: sub-identifiers in order, written as dotted decimal text.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Oid {
@@ -10,6 +11,7 @@ class Oid {
     Oid(const char* dotted); // a leading dot is accepted; bad text gives an invalid Oid
     Oid(const std::string& dotted) : Oid(dotted.c_str()) {}
     Oid(const uint32_t* ids, size_t count) : ids_(ids, ids + count) {}
+    explicit Oid(std::vector<uint32_t>&& ids) : ids_(std::move(ids)) {}
 
     bool valid() const { return valid_; }
     size_t len() const { return ids_.size(); }

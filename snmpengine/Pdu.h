@@ -4,6 +4,7 @@
 #include "snmpengine/Vb.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace PduType {
@@ -33,6 +34,10 @@ class Pdu {
     void set_vb(const Vb& vb, int index) { vbs_.at(static_cast<size_t>(index)) = vb; }
     Pdu& operator+=(const Vb& vb) {
         vbs_.push_back(vb);
+        return *this;
+    }
+    Pdu& operator+=(Vb&& vb) {
+        vbs_.push_back(std::move(vb));
         return *this;
     }
     void clear_vbs() { vbs_.clear(); }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace VbSyntax {
 constexpr uint8_t Integer = 0x02;
@@ -32,8 +33,10 @@ class Vb {
   public:
     Vb() = default;
     explicit Vb(const Oid& oid) : oid_(oid) {}
+    explicit Vb(Oid&& oid) : oid_(std::move(oid)) {}
 
     void set_oid(const Oid& oid) { oid_ = oid; }
+    void set_oid(Oid&& oid) { oid_ = std::move(oid); }
     const Oid& get_oid() const { return oid_; }
     void get_oid(Oid& oid) const { oid = oid_; }
     std::string get_printable_oid() const { return oid_.get_printable(); }

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr const char* kNotDone = "(NOTDONE)";
+const std::string kInstanceZero = ".0";
+const std::string kNoTail;
 
 // The flags and values that a write changes for one send.
 struct SavedRow {
@@ -106,7 +108,28 @@ void NxSNMPRequest::Report(int32_t code, const std::string& message, int32_t err
         OnResult(&Result);
 }
 
+namespace {
+bool SameSecurity(const NxSNMPSecurity& a, const NxSNMPSecurity& b) {
+    return a.Version == b.Version && a.ReadCommunity == b.ReadCommunity &&
+           a.WriteCommunity == b.WriteCommunity && a.SecurityModel == b.SecurityModel &&
+           a.SecurityLevel == b.SecurityLevel && a.SecurityName == b.SecurityName &&
+           a.AuthPassword == b.AuthPassword && a.PrivPassword == b.PrivPassword &&
+           a.AuthProtocol == b.AuthProtocol && a.PrivProtocol == b.PrivProtocol;
+}
+} // namespace
+
 SnmpTarget& NxSNMPRequest::BuildTargets() {
+    if (Built_ && Built_->Device.Address == Device.Address && Built_->Device.Port == Device.Port &&
+        Built_->Retries == Retries && Built_->TimeOut == TimeOut &&
+        SameSecurity(Built_->Security, Security)) {
+        if (Security.Version != version3)
+            return *CommunityTarget_;
+        // The user may have been registered again meanwhile; this registration counts.
+        usmAddUserName(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
+                       Security.AuthPassword, Security.PrivPassword);
+        return *UserTarget_;
+    }
+    Built_.reset();
     const UdpAddress address(IpAddress(Device.Address), Device.Port);
     if (!address.valid())
         RaiseSnmpError(NXSNMP_BAD_ADDRESS);
@@ -118,6 +141,7 @@ SnmpTarget& NxSNMPRequest::BuildTargets() {
         UserTarget_->set_timeout(TimeOut);
         usmAddUserName(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
                        Security.AuthPassword, Security.PrivPassword);
+        Built_ = std::make_unique<TargetInputs>(TargetInputs{Device, Security, Retries, TimeOut});
         return *UserTarget_;
     }
     CommunityTarget_ = std::make_unique<CTarget>(address, OctetStr(Security.ReadCommunity),
@@ -125,7 +149,22 @@ SnmpTarget& NxSNMPRequest::BuildTargets() {
     CommunityTarget_->set_version(static_cast<SnmpVersion>(Security.Version));
     CommunityTarget_->set_retry(Retries);
     CommunityTarget_->set_timeout(TimeOut);
+    Built_ = std::make_unique<TargetInputs>(TargetInputs{Device, Security, Retries, TimeOut});
     return *CommunityTarget_;
+}
+
+const std::shared_ptr<const std::string>& NxSNMPRequest::ColumnOf(int row) {
+    if (Columns_.size() != static_cast<size_t>(VarList.RowCount()) || ColumnsBase_ != VarList.BaseOID) {
+        Columns_.assign(static_cast<size_t>(VarList.RowCount()), ColumnText{});
+        ColumnsBase_ = VarList.BaseOID;
+    }
+    ColumnText& cached = Columns_[static_cast<size_t>(row)];
+    const char* source = VarList.GetRow(row)->OID;
+    if (!cached.Text || cached.Source != source) {
+        cached.Source = source;
+        cached.Text = std::make_shared<const std::string>(VarList.ColumnOID(row));
+    }
+    return cached.Text;
 }
 
 void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
@@ -144,38 +183,42 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
         } else if (!VarList.IsReadable(i)) {
             continue;
         }
-        std::string column = VarList.ColumnOID(i);
+        const std::shared_ptr<const std::string>& column = ColumnOf(i);
         Vb vb;
         if (mode == Write) {
             if (itemType == SVT_SV)
-                SetVbOid(vb, i, column + ".0");
+                SetVbOid(vb, i, *column, kInstanceZero);
             else if (itemType == MVT_SV)
-                SetVbOid(vb, i, column);
+                SetVbOid(vb, i, *column, kNoTail);
             else if (IsTable(itemType)) {
                 if (index.empty())
-                    index = BuildIndexSuffix();
-                SetVbOid(vb, i, column + "." + index);
+                    index = "." + BuildIndexSuffix();
+                SetVbOid(vb, i, *column, index);
             } else
                 RaiseSnmpError(NXSNMP_BAD_ITEM_TYPE);
             StringToVb(i, vb);
         } else if (mode == ReadFirst) {
             row.Cursor->clear();
-            SetVbOid(vb, i, itemType == SVT_SV ? column + ".0" : column);
+            SetVbOid(vb, i, *column, itemType == SVT_SV ? kInstanceZero : kNoTail);
         } else {
             if (itemType == SVT_SV || itemType == MVT_SV)
                 RaiseSnmpError(NXSNMP_GETNEXT_SINGLE);
-            SetVbOid(vb, i, *row.Cursor);
+            SetVbOid(vb, i, *row.Cursor, kNoTail);
         }
         pdu.vbs().push_back(std::move(vb));
-        Sent_.push_back({i, std::move(column)});
+        Sent_.push_back({i, column});
     }
 }
 
-void NxSNMPRequest::SetVbOid(Vb& vb, int row, std::string text) {
+void NxSNMPRequest::SetVbOid(Vb& vb, int row, const std::string& head, const std::string& tail) {
     if (OidCache_.size() < static_cast<size_t>(VarList.RowCount()))
         OidCache_.resize(static_cast<size_t>(VarList.RowCount()));
     auto& slot = OidCache_[static_cast<size_t>(row)];
-    if (slot.first != text || slot.second.empty()) {
+    const bool same = !slot.second.empty() && slot.first.size() == head.size() + tail.size() &&
+                      slot.first.compare(0, head.size(), head) == 0 &&
+                      slot.first.compare(head.size(), std::string::npos, tail) == 0;
+    if (!same) {
+        std::string text = head + tail;
         const Oid parsed(text);
         if (!parsed.valid() || parsed.len() == 0) {
             slot = {};
@@ -212,7 +255,8 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         code = NXSNMP_OK;
     struct Answer {
         const std::string* Column = nullptr;
-        std::string Oid;
+        const std::string* Oid = nullptr; // the text asked for, or Printed
+        std::string Printed;
         bool InColumn;
     };
     std::vector<Answer> answers(count);
@@ -226,14 +270,19 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         if (i >= VarList.RowCount())
             continue;
         Answer& a = answers[k];
-        a.Column = &rows[k].Column;
+        a.Column = rows[k].Column.get();
         // An answer at the OID asked for (every GET) needs no printing.
         const Oid& answered = pdu.get_vb(static_cast<int>(k)).get_oid();
         const bool asked = static_cast<size_t>(i) < OidCache_.size() &&
                            OidCache_[static_cast<size_t>(i)].second == answered.ids();
-        a.Oid = asked ? OidCache_[static_cast<size_t>(i)].first : answered.get_printable();
+        if (asked) {
+            a.Oid = &OidCache_[static_cast<size_t>(i)].first;
+        } else {
+            a.Printed = answered.get_printable();
+            a.Oid = &a.Printed;
+        }
         a.InColumn = pdu.get_vb(static_cast<int>(k)).get_syntax() != VbSyntax::EndOfMibView &&
-                     !IsOutOfColumn(*a.Column, a.Oid, *VarList.GetRow(i)->Cursor);
+                     !IsOutOfColumn(*a.Column, *a.Oid, *VarList.GetRow(i)->Cursor);
         if (!table || !a.InColumn)
             continue;
         // Index order is the order of the sub-identifiers after the column's.
@@ -249,7 +298,7 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         lowestLength = length;
     }
     if (lowest)
-        WalkIndex_ = lowest->Oid.substr(lowest->Column->size() + 1);
+        WalkIndex_ = lowest->Oid->substr(lowest->Column->size() + 1);
 
     bool anyDone = false;
     bool reported = false;
@@ -260,7 +309,7 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         VarDef& row = *VarList.GetRow(i);
         const Answer& a = answers[k];
         if (code == SNMP_ERR_NO_SUCH_NAME && table) {
-            if (*row.Cursor == a.Oid)
+            if (*row.Cursor == *a.Oid)
                 return Taken::WalkEnded;
             if (async)
                 return Taken::NoSuchName;
@@ -269,12 +318,12 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
             reported = true;
         }
         if (!a.InColumn ||
-            (table && a.Oid.compare(a.Column->size() + 1, std::string::npos, WalkIndex_) != 0)) {
+            (table && a.Oid->compare(a.Column->size() + 1, std::string::npos, WalkIndex_) != 0)) {
             *row.Value = kNotDone;
             *row.Cursor = *a.Column + "." + (WalkIndex_.empty() ? BuildIndexSuffix() : WalkIndex_);
         } else {
             VbToString(i, pdu.get_vb(static_cast<int>(k)));
-            *row.Cursor = a.Oid;
+            *row.Cursor = *a.Oid;
             anyDone = true;
         }
     }

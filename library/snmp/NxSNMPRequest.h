@@ -87,14 +87,15 @@ class NxSNMPRequest {
     struct CallbackRecord;
     struct SentRow {
         int Row;
-        std::string Column; // the row's column OID when the PDU was built
+        std::shared_ptr<const std::string> Column; // the row's column OID when the PDU was built
     };
     friend void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
     // Outcome of taking an answer's bindings into the rows.
     enum class Taken { Row, WalkEnded, NoSuchName };
 
     static bool IsTable(uint8_t itemType);
-    void SetVbOid(Vb& vb, int row, std::string text);
+    // The row's binding asks for head followed by tail.
+    void SetVbOid(Vb& vb, int row, const std::string& head, const std::string& tail);
     static Snmp& Session(); // raises -506 while there is none
     void OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, CallbackRecord* record);
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
@@ -110,11 +111,27 @@ class NxSNMPRequest {
 
     std::unique_ptr<CTarget> CommunityTarget_;
     std::unique_ptr<UTarget> UserTarget_;
+    // What the targets were built from: unchanged settings reuse them.
+    struct TargetInputs {
+        NxSNMPDevice Device;
+        NxSNMPSecurity Security;
+        int32_t Retries = 0;
+        uint32_t TimeOut = 0;
+    };
+    std::unique_ptr<TargetInputs> Built_;
     std::string WalkIndex_;     // index suffix of the table row being read
     std::vector<SentRow> Sent_; // the rows whose bindings the last PDU built holds, in order
     // Per row: the last OID text a PDU asked for and its sub-identifiers, so that an unchanged
     // text is not parsed again on every send.
     std::vector<std::pair<std::string, std::vector<uint32_t>>> OidCache_;
+    // Per row: its column OID text, kept while the row's OID and the list's base stay.
+    struct ColumnText {
+        const char* Source = nullptr;
+        std::shared_ptr<const std::string> Text;
+    };
+    std::vector<ColumnText> Columns_;
+    std::string ColumnsBase_;
+    const std::shared_ptr<const std::string>& ColumnOf(int row);
     std::vector<CallbackRecord*> Pending_;
     std::shared_ptr<bool> Alive_; // lets a deferred completion see that the request is gone
 };
