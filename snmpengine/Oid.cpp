@@ -1,5 +1,7 @@
 #include "snmpengine/Oid.h"
 
+#include <charconv>
+
 #include <algorithm>
 
 namespace {
@@ -40,12 +42,16 @@ Oid::Oid(const char* dotted) {
 }
 
 std::string Oid::get_printable() const {
-    std::string text;
+    // Up to ten digits and a dot per sub-identifier, written in place.
+    std::string text(ids_.size() * 11, '\0');
+    char* at = text.data();
+    char* const end = at + text.size();
     for (size_t i = 0; i < ids_.size(); ++i) {
         if (i)
-            text += '.';
-        text += std::to_string(ids_[i]);
+            *at++ = '.';
+        at = std::to_chars(at, end, ids_[i]).ptr;
     }
+    text.resize(static_cast<size_t>(at - text.data()));
     return text;
 }
 

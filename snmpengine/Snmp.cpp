@@ -99,6 +99,17 @@ struct Snmp::Impl {
     unsigned int boots = 0;
     bool closing = false;
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+    // The community session found last and what it was found for: a request repeated with the same
+    // target needs no key text.
+    struct {
+        NetSession* session = nullptr;
+        IpAddress ip;
+        uint16_t port = 0;
+        int version = 0;
+        int retry = 0;
+        unsigned long timeout = 0;
+        std::string community;
+    } lastCommunity;
 
     // Checks the target and finds or opens its Net-SNMP session; returns an engine status.
     int sessionFor(uint8_t type, const SnmpTarget& target, int securityLevel, NetSession*& found);
@@ -202,6 +213,18 @@ int Snmp::Impl::sessionFor(uint8_t type, const SnmpTarget& target, int securityL
     if (const auto* community = dynamic_cast<const CTarget*>(&target)) {
         if (target.get_version() != version1 && target.get_version() != version2c)
             return SnmpStatus::TargetUnsupported;
+        const std::string& name =
+            (type == PduType::SetRequest ? community->get_writecommunity() : community->get_readcommunity())
+                .bytes();
+        auto& last = lastCommunity;
+        if (last.session && last.ip == target.get_address().ip() &&
+            last.port == target.get_address().get_port() && last.version == target.get_version() &&
+            last.retry == target.get_retry() && last.timeout == target.get_timeout() &&
+            last.community == name) {
+            found = last.session;
+            return SnmpStatus::Success;
+        }
+        last.session = nullptr;
         key += "c|" + (type == PduType::SetRequest ? community->get_writecommunity()
                                                    : community->get_readcommunity())
                           .get_printable_hex();
@@ -245,9 +268,23 @@ int Snmp::Impl::sessionFor(uint8_t type, const SnmpTarget& target, int securityL
     for (auto& session : sessions)
         if (session->key == key && !session->stale) {
             found = session.get();
-            return SnmpStatus::Success;
+            break;
         }
-    return openSession(key, target, type, securityLevel, user, found);
+    const int status = found ? static_cast<int>(SnmpStatus::Success)
+                             : openSession(key, target, type, securityLevel, user, found);
+    if (status == SnmpStatus::Success && !user && dynamic_cast<const CTarget*>(&target)) {
+        const auto& community = static_cast<const CTarget&>(target);
+        lastCommunity = {
+            found,
+            target.get_address().ip(),
+            target.get_address().get_port(),
+            target.get_version(),
+            target.get_retry(),
+            target.get_timeout(),
+            (type == PduType::SetRequest ? community.get_writecommunity() : community.get_readcommunity())
+                .bytes()};
+    }
+    return status;
 }
 
 int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, uint8_t type, int securityLevel,
@@ -325,6 +362,8 @@ int Snmp::Impl::openSession(const std::string& key, const SnmpTarget& target, ui
 void Snmp::Impl::closeIdleStale() {
     for (auto it = sessions.begin(); it != sessions.end();) {
         if ((*it)->stale && (*it)->inFlight == 0) {
+            if (lastCommunity.session == it->get())
+                lastCommunity.session = nullptr;
             closeSession((*it)->handle);
             it = sessions.erase(it);
         } else {

@@ -324,6 +324,10 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         } else {
             VbToString(i, pdu.get_vb(static_cast<int>(k)));
             *row.Cursor = *a.Oid;
+            // The next step asks for the cursor: its sub-identifiers are at hand.
+            if (a.Oid == &a.Printed && static_cast<size_t>(i) < OidCache_.size())
+                OidCache_[static_cast<size_t>(i)] = {a.Printed,
+                                                     pdu.get_vb(static_cast<int>(k)).get_oid().ids()};
             anyDone = true;
         }
     }
