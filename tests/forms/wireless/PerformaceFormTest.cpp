@@ -3,6 +3,7 @@
 #include "forms/wireless/Performace.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
+#include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
@@ -195,6 +196,29 @@ TEST_F(PerformaceFormTest, ResetWithOkSendsTheActionAndShowsTheDefaults) {
     EXPECT_EQ(SetPdus(), (std::vector<std::string>{kRateReset}));
     EXPECT_EQ(SetValues()[kRateReset], "1");
     EXPECT_EQ(form->BandA.Rate[4]->Text(), "Enable");
+}
+
+TEST_F(PerformaceFormTest, WdsModeTakesTheWdsChannelsAndTheWiderRtsRangeAlsoOnRefresh) {
+    Device->Sim().Command("set " + E + ".2.1.1.1.7.1 3"); // WDS
+    Device->Sim().Command("set " + E + ".2.1.1.1.6.1 \"1 6 11\"");
+    Device->Sim().Command("set " + kRateStatus + " 1");
+    Device->Sim().Command("set " + k6Mb + " 0");
+    Open();
+    // data-rate control goes off on a WDS link, which puts the device's rates back to their defaults
+    EXPECT_EQ(Device->Sim().Command("get " + k6Mb), "value integer 1\n");
+    auto& a = form->BandA;
+    EXPECT_EQ(a.ChanCombo->ItemCount(), 3);
+    EXPECT_EQ(a.ChanCombo->Text(), "6");
+    EXPECT_EQ(a.RtsLabel->Caption(), "RTS Length (1- 2346)");
+    EXPECT_EQ(a.DateStatus->GetItemIndex(), 0);
+    EXPECT_FALSE(a.DateStatus->isEnabled());
+    a.Refresh->click();
+    EXPECT_EQ(a.ChanCombo->ItemCount(), 3);
+    a.RTS->SetText("1");
+    Apply();
+    EXPECT_TRUE(Device->Messages().Boxes.empty());
+    EXPECT_EQ(SetValues()[kRadio + "9.1"], "1");
+    EXPECT_EQ(Status(), "IEEE802.11g Setting Success!");
 }
 
 TEST_F(PerformaceFormTest, CloseWaitsForTheBgModeAnswerAndDestroyingDropsIt) {
