@@ -98,6 +98,8 @@ TFTPLocalFile::Result TFTPLocalFile::OpenForWrite(const std::string& root, const
     const bool exists = ::lstat(path.c_str(), &info) == 0;
     if (exists ? !S_ISREG(info.st_mode) : errno != ENOENT)
         return Result::Refused; // links, folders, FIFOs and devices are never written
+    if (exists && ::access(path.c_str(), W_OK) != 0)
+        return Result::Refused; // a file the user may not write stays as it is
     int fd = -1;
     std::string tempName;
     for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {

@@ -12,6 +12,7 @@
 
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -134,6 +135,10 @@ struct Failure {
     bool StaleFile;
     const char* Panel;
 };
+
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.Name;
+}
 
 class SntpFailureTest : public SntpFormTest, public ::testing::WithParamInterface<Failure> {
   protected:
