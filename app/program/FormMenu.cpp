@@ -10,6 +10,7 @@
 #include "app/Static.h"
 #include "app/Systemlog.h"
 #include "app/Wdsinfo.h"
+#include "forms/admin/Admin.h"
 #include "forms/admin/Cfghis.h"
 #include "forms/admin/Firmware.h"
 #include "forms/admin/Sntp.h"
@@ -40,6 +41,7 @@ void RegisterFormMenu() {
     SetMenuHandler("adWirelessPartition1", [](QWidget*) { ShowWlanPartForm(); });
     SetMenuHandler("adPerformance1", [](QWidget*) { ShowPerformanceForm(); });
     SetMenuHandler("DHCPServer1", [](QWidget*) { ShowDhcpForm(); });
+    SetMenuHandler("tAdmin2", [](QWidget*) { ShowAdminForm(); });
     SetMenuHandler("tFirmware1", [](QWidget*) { ShowFirmwareForm(); });
     SetMenuHandler("tUpdate1", [](QWidget*) { ShowCfgFileForm(); });
     SetMenuHandler("tSNTP1", [](QWidget*) { ShowSntpForm(); });

@@ -81,6 +81,18 @@ DevSim::~DevSim() {
     std::filesystem::remove_all(workDir_, ec);
 }
 
+std::string DataWithProfiles(const std::string& where, const std::vector<std::string>& profiles) {
+    namespace fs = std::filesystem;
+    const fs::path folder = where;
+    fs::create_directories(folder);
+    for (const auto& entry : fs::directory_iterator(BinDir() + "/devsim"))
+        fs::copy_file(entry.path(), folder / entry.path().filename(), fs::copy_options::overwrite_existing);
+    for (const auto& name : profiles)
+        fs::copy_file(BinDir() + "/devsim-profiles/" + name, folder / ("zz-" + name),
+                      fs::copy_options::overwrite_existing);
+    return folder.string();
+}
+
 bool DevSim::Launch(const DevSimOptions& options, int port) {
     std::vector<std::string> args = {BinDir() + "/ktx-devsim",
                                      "--listen",

@@ -29,6 +29,10 @@ struct DevSimOptions {
 // pdu (GET, GETNEXT, GETBULK, SET), oid, type, value, pduNumber, version (v1, v2c, v3)
 using DevSimLogLine = devsim::LogRecord;
 
+// Copies the bundled data and the named files of devsim-profiles/ (other variants of the device)
+// into folder and returns it, for DevSimOptions::dataFile.
+std::string DataWithProfiles(const std::string& folder, const std::vector<std::string>& profiles);
+
 class DevSim {
   public:
     // Throws std::runtime_error when the simulator does not come up.

@@ -1,0 +1,551 @@
+#include "forms/admin/Admin.h"
+
+#include "app/AddressChecks.h"
+#include "app/FreeRowTable.h"
+#include "app/Main.h"
+#include "app/MibRowTables.h"
+#include "forms/admin/AdminRows.h"
+#include "library/common/IpText.h"
+#include "library/snmp/New_req2Edit.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/RadioGroup.h"
+#include "platform/StatusBar.h"
+#include "ui_Admin.h"
+
+#include <QLayout>
+#include <QRadioButton>
+#include <exception>
+#include <initializer_list>
+
+namespace {
+
+constexpr char kZeroIp[] = "0.0.0.0";
+constexpr int kMaxRanges = 4;
+constexpr uint32_t kProbeTimeOut = 1000;
+constexpr uint32_t kUsedRangeTimeOut = 10000;
+constexpr int kAddressColumnWidth = 130;
+
+void ShowAll(std::initializer_list<QWidget*> widgets, bool visible) {
+    for (QWidget* w : widgets)
+        w->setVisible(visible);
+}
+
+// Firmware on which the location service lacks the trap objects.
+bool TrapFirmware(const std::string& version) {
+    return version != "v3.10" && version != "v3.20" && version != "v3.21";
+}
+
+int VlanId(const std::string& text) {
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return std::stoi(text);
+}
+
+} // namespace
+
+TFM_Admin::TFM_Admin(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Admin>()) {
+    ui_->setupUi(this);
+    GroupBox1 = ui_->GroupBox1;
+    GroupBox2 = ui_->GroupBox2;
+    GroupBox3 = ui_->GroupBox3;
+    GroupBox4 = ui_->GroupBox4;
+    Ed_Usr = ui_->Ed_Usr;
+    Ed_OPwd = ui_->Ed_OPwd;
+    Ed_NPwd = ui_->Ed_NPwd;
+    Ed_CNP = ui_->Ed_CNP;
+    Ed_Pwd = ui_->Ed_Pwd;
+    CkBx_ManagerState = ui_->CkBx_ManagerState;
+    Label5 = ui_->Label5;
+    Label6 = ui_->Label6;
+    Label10 = ui_->Label10;
+    Label11 = ui_->Label11;
+    Label12 = ui_->Label12;
+    Label13 = ui_->Label13;
+    Ed_IP1 = ui_->Ed_IP1;
+    Ed_IP2 = ui_->Ed_IP2;
+    Ed_FromIP = ui_->Ed_FromIP;
+    Ed_ToIP = ui_->Ed_ToIP;
+    La_iprange = ui_->La_iprange;
+    La_from = ui_->La_from;
+    La_to = ui_->La_to;
+    Btn_Add = ui_->Btn_Add;
+    Btn_Del = ui_->Btn_Del;
+    ListView_User = ui_->ListView_User;
+    ListView_IpRange = ui_->ListView_IpRange;
+    LA_Index = ui_->LA_Index;
+    Ed_From = ui_->Ed_From;
+    Ed_To = ui_->Ed_To;
+    NetMask = ui_->NetMask;
+    CB_LimitVID = ui_->CB_LimitVID;
+    Ed_Vid = ui_->Ed_Vid;
+    CB_VLanState = ui_->CB_VLanState;
+    CB_AdminWlan = ui_->CB_AdminWlan;
+    RB_None = ui_->RB_None;
+    RB_Telnet = ui_->RB_Telnet;
+    RB_SHH = ui_->RB_SHH;
+    CB_Timeout = ui_->CB_Timeout;
+    CB_Telnet = ui_->CB_Telnet;
+    CB_SHH = ui_->CB_SHH;
+    Ed_TrapServIP = ui_->Ed_TrapServIP;
+    CkBx_LBS = ui_->CkBx_LBS;
+    RG_PingSet = ui_->RG_PingSet;
+    Ed_FireWare = ui_->Ed_FireWare;
+    Ed_LBSSupport = ui_->Ed_LBSSupport;
+    OK = ui_->OK;
+    Cancel = ui_->Cancel;
+    StatusBar = ui_->StatusBar;
+
+    SetUpWindow(StatusBar);
+    // The window follows its layout, so a hidden group leaves no gap.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Ranges_ = std::make_unique<FreeRowTable>(ListView_IpRange, std::vector<int>{0, 1}, kZeroIp);
+
+    OnClicked(OK, [this] { OKClick(OK); });
+    OnClicked(Cancel, [this] { CancelClick(Cancel); });
+    OnClicked(Btn_Add, [this] { Btn_AddClick(Btn_Add); });
+    OnClicked(Btn_Del, [this] { Btn_DelClick(Btn_Del); });
+    // Before the bindings, which chain the boxes' own handlers in front of these.
+    CkBx_ManagerState->OnClick = [this](QObject* s) { Guard([&] { CkBx_ManagerStateClick(s); }); };
+    CkBx_LBS->OnClick = [this](QObject* s) { Guard([&] { CkBx_LBSClick(s); }); };
+    CB_LimitVID->OnClick = [this](QObject* s) { Guard([&] { CB_LimitVIDClick(s); }); };
+    for (QRadioButton* button : {RB_None, RB_Telnet, RB_SHH})
+        connect(button, &QRadioButton::toggled, this, [this, button](bool on) {
+            if (on)
+                Guard([&] { RB_NoneClick(button); });
+        });
+    connect(ListView_User, &QTreeWidget::itemSelectionChanged, this,
+            [this] { Guard([this] { ListView_UserClick(ListView_User); }); });
+
+    FormCreate(this);
+}
+
+TFM_Admin::~TFM_Admin() {
+    DestroyRequests();
+}
+
+void TFM_Admin::FormCreate(QObject*) {
+    Own(FirmwareRequest, ConsoleRequest, SingleRequest, LoginRequest, WlanRequest, VlanStateRequest,
+        VlanLimitRequest, RangeRequest, UsedRangeRequest, LimitRequest, PingRequest);
+    Guard([this] { BuildAndRead(); });
+
+    Ed_Usr->SetMaxLength(64);
+    for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP}) {
+        e->SetMaxLength(12);
+        e->setEchoMode(QLineEdit::Password);
+    }
+    for (TEdit* e : {Ed_IP1, Ed_IP2, Ed_FromIP, Ed_ToIP, Ed_TrapServIP})
+        e->SetMaxLength(15);
+    if (CB_Telnet->GetItemIndex() > 0)
+        RB_Telnet->setChecked(true);
+    else if (CB_SHH->GetItemIndex() > 0)
+        RB_SHH->setChecked(true);
+    else
+        RB_None->setChecked(true);
+    CB_Timeout->setEnabled(!RB_None->isChecked());
+    CB_LimitVIDClick(CB_LimitVID);
+    for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
+        e->SetText(Ed_Pwd->Text());
+}
+
+bool TFM_Admin::BuildAndRead() {
+    auto& firmware = MakeRequest(FirmwareRequest, MibRows::hFirmVersion());
+    firmware.BindEdits(0, "%s", Ed_FireWare);
+    Read(firmware);
+
+    auto& console = MakeRequest(ConsoleRequest, MibRows::telnet_to_ssh());
+    console.BindComboBox(0, CB_Telnet);
+    console.BindComboBox(1, CB_Timeout);
+    console.BindComboBox(2, CB_SHH);
+    Read(console);
+
+    RequestOptions multiple;
+    multiple.Kind = MVT_SV;
+    auto& single = MakeRequest(SingleRequest, MibRows::adminIP(), multiple);
+    single.BindEdits(0, "%s", Ed_IP1);
+    single.BindEdits(1, "%s", Ed_IP2);
+    ShowAll({Ed_IP1, Ed_IP2, Label5, Label6}, SingleSupport.Probe(single));
+
+    auto& login = MakeRequest(LoginRequest, MibRows::admUserName_to_admPassword());
+    login.BindEdits(0, "%s", Ed_Usr);
+    login.BindEdits(1, "%s", Ed_Pwd);
+    LoginRead_ = Read(login);
+
+    RequestOptions probe;
+    probe.TimeOut = kProbeTimeOut;
+    auto& wlan = MakeRequest(WlanRequest, MibRows::ctlAdminApWithWlan(), probe);
+    wlan.BindCheckBox(0, CB_AdminWlan);
+    ShowAll({Label12, CB_AdminWlan, Label13}, WlanSupport.Probe(wlan));
+
+    auto& vlanState = MakeRequest(VlanStateRequest, MibRows::adVlanState(), multiple);
+    vlanState.BindComboBox(0, CB_VLanState);
+    Read(vlanState);
+
+    auto& vlanLimit =
+        MakeRequest(VlanLimitRequest, MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), probe);
+    vlanLimit.BindCheckBox(0, CB_LimitVID);
+    vlanLimit.BindEdits(1, "%u", Ed_Vid);
+    ShowAll({CB_LimitVID, Label10, Label11, Ed_Vid}, VlanLimitSupport.Probe(vlanLimit));
+
+    RequestOptions table;
+    table.TimeOut = kProbeTimeOut;
+    table.Kind = MVT_UMV;
+    table.KeyCount = 1;
+    auto& ranges = MakeRequest(RangeRequest, MibRows::adminIPRange(), table);
+    ranges.AttachListView(ListView_IpRange, false);
+    ranges.BindLabel(0, LA_Index);
+    ranges.BindEdits(1, "%s", Ed_From);
+    ranges.BindEdits(2, "%s", Ed_To);
+    table.TimeOut = kUsedRangeTimeOut;
+    auto& used = MakeRequest<New_req2Edit>(UsedRangeRequest, MibRows::adminIPRange(), table);
+    used.AttachListView(ListView_User, false);
+    for (int column : {1, 2})
+        ListView_User->SetColumnWidth(column, kAddressColumnWidth);
+    // The probe is the first walk: a device without the table answers it with no row.
+    RangeSupported = ReadRanges() && ListView_IpRange->ItemCount() > 0;
+    ShowAll({La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User},
+            RangeSupported);
+
+    auto& limit = MakeRequest(LimitRequest, MibRows::limitAdminIPStatus());
+    limit.BindCheckBox(0, CkBx_ManagerState);
+    LimitRead_ = Read(limit);
+    ClearAddressEdits();
+    CkBx_ManagerStateClick(CkBx_ManagerState);
+
+    TrapSupported = LbsSupport() == "1" && TrapFirmware(Ed_FireWare->Text());
+    GroupBox4->setVisible(TrapSupported);
+    if (TrapSupported) {
+        Own(TrapRequest);
+        auto& trap = MakeRequest(TrapRequest, MibRows::lbsTrapServerIP_to_lbsUserStaNotify());
+        trap.BindEdits(0, "%s", Ed_TrapServIP);
+        trap.BindCheckBox(1, CkBx_LBS);
+        Read(trap);
+        CkBx_LBSClick(CkBx_LBS);
+    }
+
+    auto& ping = MakeRequest(PingRequest, MibRows::ctlPingcontrol());
+    ping.BindRadioGroup(0, RG_PingSet, 2);
+    RG_PingSet->SetColumns(2);
+    RG_PingSet->setVisible(PingSupport.Probe(ping));
+    return true;
+}
+
+// The main window's copy when it has one; otherwise (no main window, or its read not answered yet)
+// the device is asked here.
+std::string TFM_Admin::LbsSupport() {
+    if (MainForm != nullptr && !MainForm->Edt_LBSSupport->Text().empty())
+        return MainForm->Edt_LBSSupport->Text();
+    Own(LbsRequest);
+    auto& lbs = MakeRequest(LbsRequest, MibRows::lbssupport());
+    lbs.BindEdits(0, "%s", Ed_LBSSupport);
+    return lbs.Get() ? Ed_LBSSupport->Text() : std::string();
+}
+
+void TFM_Admin::ClearAddressEdits() {
+    for (TEdit* e : {Ed_IP1, Ed_IP2})
+        if (e->Text() == kZeroIp)
+            e->SetText("");
+    Ed_FromIP->SetText("");
+    Ed_ToIP->SetText("");
+    Btn_Del->setEnabled(false);
+}
+
+void TFM_Admin::CkBx_ManagerStateClick(QObject*) {
+    const bool checked = CkBx_ManagerState->Checked();
+    const bool single = checked && !RangeSupported;
+    Ed_IP1->setEnabled(single);
+    Ed_IP2->setEnabled(single);
+    WriteSingleAddresses = single;
+    const bool ranges = checked && RangeSupported && !ReadingRanges_;
+    for (QWidget* w :
+         {static_cast<QWidget*>(Ed_FromIP), static_cast<QWidget*>(Ed_ToIP), static_cast<QWidget*>(Btn_Add)})
+        w->setEnabled(ranges);
+    if (!ranges)
+        Btn_Del->setEnabled(false);
+}
+
+void TFM_Admin::CkBx_LBSClick(QObject*) {
+    Ed_TrapServIP->setEnabled(CkBx_LBS->Checked());
+}
+
+void TFM_Admin::CB_LimitVIDClick(QObject*) {
+    Ed_Vid->setEnabled(CB_LimitVID->Checked());
+}
+
+void TFM_Admin::RB_NoneClick(QObject*) {
+    const bool telnet = RB_Telnet->isChecked();
+    const bool ssh = RB_SHH->isChecked();
+    CB_Telnet->SetItemIndex(telnet ? 1 : 0);
+    CB_SHH->SetItemIndex(ssh ? 1 : 0);
+    CB_Timeout->setEnabled(telnet || ssh);
+}
+
+void TFM_Admin::ListView_UserClick(QObject*) {
+    if (ListView_User->ItemIndex() < 0 || ReadingRanges_) {
+        Btn_Del->setEnabled(false);
+        return;
+    }
+    Btn_Del->setEnabled(true);
+    CkBx_ManagerStateClick(CkBx_ManagerState);
+}
+
+void TFM_Admin::CancelClick(QObject*) {
+    close();
+}
+
+bool TFM_Admin::IsValidUserName(const std::string& text) {
+    for (char c : text) {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        const bool digit = c >= '0' && c <= '9';
+        if (!letter && !digit && c != '@' && c != '.' && c != '_' && c != '-')
+            return false;
+    }
+    return true;
+}
+
+void TFM_Admin::SetRangeReading(bool reading) {
+    ReadingRanges_ = reading;
+    OK->setEnabled(!reading);
+    CkBx_ManagerStateClick(CkBx_ManagerState);
+}
+
+bool TFM_Admin::ReadRanges() {
+    SetRangeReading(true);
+    bool ok = false;
+    try {
+        ok = RangeRequest->Get();
+        UsedRangeRequest->RowCounter = 1;
+        UsedRangeRequest->KeyItem = 1;
+        UsedRangeRequest->StopValue = kZeroIp;
+        UsedRangesRead_ = UsedRangeRequest->Get();
+    } catch (const std::exception& e) {
+        ok = false;
+        UsedRangesRead_ = false;
+        ShowStatus(e.what());
+    }
+    SetRangeReading(false);
+    return ok;
+}
+
+void TFM_Admin::OnRangeTableChanged() {
+    ListView_User->ClearItems();
+    ListView_IpRange->ClearItems();
+    ReadRanges();
+}
+
+// One write, then one read of each list: the library's own read-back would walk the table twice.
+bool TFM_Admin::WriteRanges() {
+    bool ok = false;
+    try {
+        ok = RangeRequest->Set(false, true);
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    OnRangeTableChanged();
+    return ok;
+}
+
+void TFM_Admin::Btn_AddClick(QObject*) {
+    if (!RangeRequest || !UsedRangeRequest || ReadingRanges_)
+        return;
+    if (ListView_User->ItemCount() >= kMaxRanges) {
+        MessageBox(this, "Maximum number of IP Range List is 4!", "Waring", MB_OK);
+        Ed_FromIP->SetText("");
+        Ed_ToIP->SetText("");
+        return;
+    }
+    for (TEdit* e : {Ed_FromIP, Ed_ToIP})
+        if (!IsValidIPAddress(e->Text())) {
+            MessageBox(this, "Please input valid IP address", "Waring", MB_OK);
+            e->SetText("");
+            e->setFocus();
+            return;
+        }
+    const uint32_t from = IpTextToNumber(Ed_FromIP->Text());
+    const uint32_t to = IpTextToNumber(Ed_ToIP->Text());
+    const char* refusal = nullptr;
+    if (from > to)
+        refusal = "The IP range is not right,Please check...!";
+    else if (AndDottedQuads(NetMask->Text(), Ed_ToIP->Text()) !=
+             AndDottedQuads(NetMask->Text(), Ed_FromIP->Text()))
+        refusal = "The Two IP address is not in the same subnet,Please check...";
+    else if (Ranges_->Find([&](int row) {
+                 return IpTextToNumber(Ranges_->Address(row, 0)) == from &&
+                        IpTextToNumber(Ranges_->Address(row, 1)) == to;
+             }) >= 0)
+        refusal = "The same IP range has been added";
+    else if (Ranges_->FirstFree() < 0)
+        refusal = kTableFullText;
+    if (refusal) {
+        MessageBox(this, refusal, "Warning", MB_OK);
+        Ed_FromIP->setFocus();
+        return;
+    }
+    Ranges_->Select(Ranges_->FirstFree());
+    Ed_From->SetText(Ed_FromIP->Text());
+    Ed_To->SetText(Ed_ToIP->Text());
+    if (WriteRanges()) {
+        Ed_FromIP->SetText("");
+        Ed_ToIP->SetText("");
+        ShowStatus("Set OK!");
+    } else {
+        ShowStatus("Setting Error!");
+    }
+}
+
+void TFM_Admin::Btn_DelClick(QObject*) {
+    const int selected = ListView_User->ItemIndex();
+    if (!RangeRequest || !UsedRangeRequest || ReadingRanges_ || selected < 0)
+        return;
+    const int row =
+        Ranges_->FindAddress({ListView_User->SubItem(selected, 0), ListView_User->SubItem(selected, 1)});
+    if (row < 0) {
+        ShowStatus("Delete Error!");
+        return;
+    }
+    Ranges_->Select(row);
+    Ed_From->SetText(kZeroIp);
+    Ed_To->SetText(kZeroIp);
+    ShowStatus(WriteRanges() ? "Delete OK!" : "Delete Error!");
+}
+
+bool TFM_Admin::WriteLimitOnly() {
+    return WriteAndShow(*LimitRequest, "Set OK!", "Setting Error!");
+}
+
+bool TFM_Admin::CheckSingleAddresses() {
+    if (Ed_IP1->Text().empty() && Ed_IP2->Text().empty()) {
+        MessageBox(this, "You at least must input one IP address!", "Warning", MB_OK);
+        Ed_IP1->setFocus();
+        return false;
+    }
+    for (TEdit* e : {Ed_IP1, Ed_IP2})
+        if (!e->Text().empty() && !IsValidIPAddress(e->Text())) {
+            MessageBox(this, "Invalid IP address!", "Warning", MB_OK);
+            e->setFocus();
+            ClearAddressEdits();
+            return false;
+        }
+    for (TEdit* e : {Ed_IP1, Ed_IP2})
+        if (e->Text().empty())
+            e->SetText(kZeroIp);
+    return true;
+}
+
+bool TFM_Admin::CheckInputs() {
+    auto refuse = [this](const char* text, const char* caption, QWidget* focus) {
+        MessageBox(this, text, caption, MB_OK);
+        if (focus)
+            focus->setFocus();
+        return false;
+    };
+    if (WriteSingleAddresses && !CheckSingleAddresses())
+        return false;
+    if (VlanLimitSupport.Supported() && CB_LimitVID->Checked()) {
+        const int vid = VlanId(Ed_Vid->Text());
+        if (vid < 1 || vid > 4094) {
+            Ed_Vid->SetText("");
+            return refuse("The VLAN ID is invalid. The range of VLAN ID is 1 to 4094.", "Error", Ed_Vid);
+        }
+        if (CB_VLanState->GetItemIndex() == 0) {
+            CB_LimitVID->SetChecked(false);
+            return refuse("Please enable Multi-SSID and VLAN first!", "Warning", nullptr);
+        }
+    }
+    if (Ed_OPwd->Text() != Ed_Pwd->Text())
+        return refuse("Old password is wrong!Please input again", "Warning", Ed_OPwd);
+    if (Ed_Usr->Text().size() > 64)
+        return refuse("Please limit user name to 64 characters!", "Warning", Ed_Usr);
+    if (!IsValidUserName(Ed_Usr->Text()))
+        return refuse("Invaild UserName!", "Warning", Ed_Usr);
+    if (Ed_NPwd->Text().size() > 12)
+        return refuse("Please limit password to 12 characters!", "Warning", Ed_NPwd);
+    if (Ed_NPwd->Text() != Ed_CNP->Text())
+        return refuse("The Password is not match!Please enter again!", "Warning", Ed_NPwd);
+    if (TrapSupported && CkBx_LBS->Checked() && !IsValidIPAddress(Ed_TrapServIP->Text()))
+        return refuse("Invalid IP address!", "Warning", Ed_TrapServIP);
+    return true;
+}
+
+void TFM_Admin::OKClick(QObject*) {
+    if (!RequestsBuilt() || ReadingRanges_)
+        return;
+    // An unread or unfinished list would look empty and switch the limit off.
+    if (RangeSupported && UsedRangesRead_ && LimitRead_ && CkBx_ManagerState->Checked() &&
+        ListView_User->ItemCount() == 0) {
+        MessageBox(this,
+                   "The IP Range List is empty.\nThe Limit Administrator IP function will be disabled!!",
+                   "Warning", MB_OK);
+        CkBx_ManagerState->SetChecked(false);
+        WriteLimitOnly();
+        return;
+    }
+    if (!CheckInputs())
+        return;
+    WriteChain();
+    // The zero put into an empty single address is the device's value, not the user's text.
+    for (TEdit* e : {Ed_IP1, Ed_IP2})
+        if (e->Text() == kZeroIp)
+            e->SetText("");
+}
+
+void TFM_Admin::WriteChain() {
+    // The new password becomes the present one only once the device took it.
+    const std::string present = Ed_Pwd->Text();
+    Ed_Pwd->SetText(Ed_NPwd->Text());
+    bool loginWritten = false;
+    bool ok = true;
+    auto step = [&](bool run, NxSNMPRequest2Controls* request) {
+        if (ok && run)
+            ok = Write(*request);
+    };
+
+    if (TrapSupported) {
+        NxSNMPVarList& trap = TrapRequest->Request.VarList;
+        trap.GetRow(0)->Access = CkBx_LBS->Checked() ? ACC_READWRITE : ACC_INVALID;
+        trap.GetRow(1)->Access = ACC_READWRITE;
+    }
+    NxSNMPVarList& console = ConsoleRequest->Request.VarList;
+    console.GetRow(0)->Access = ACC_READWRITE;
+    console.GetRow(2)->Access = ACC_READWRITE;
+    if (RB_None->isChecked()) {
+        console.GetRow(1)->Access = ACC_INVALID;
+    } else {
+        // A change of protocol passes through both off.
+        console.GetRow(1)->Access = ACC_READWRITE;
+        CB_Telnet->SetItemIndex(0);
+        CB_SHH->SetItemIndex(0);
+        ok = Write(*ConsoleRequest);
+        RB_NoneClick(nullptr);
+    }
+    if (AndDottedQuads(NetMask->Text(), Ed_ToIP->Text()) !=
+        AndDottedQuads(NetMask->Text(), Ed_FromIP->Text())) {
+        Ed_FromIP->SetText("");
+        Ed_ToIP->SetText("");
+    }
+
+    // A login or limit that was never read would be written back empty or off.
+    step(LoginRead_, LoginRequest.get());
+    loginWritten = ok && LoginRead_;
+    step(LimitRead_, LimitRequest.get());
+    step(WriteSingleAddresses, SingleRequest.get());
+    step(VlanLimitSupport.Supported(), VlanLimitRequest.get());
+    step(TrapSupported, TrapRequest.get());
+    step(true, ConsoleRequest.get());
+    step(PingSupport.Supported(), PingRequest.get());
+    step(WlanSupport.Supported(), WlanRequest.get());
+    if (ok && RangeSupported && ListView_IpRange->ItemIndex() >= 0)
+        ok = WriteRanges();
+    if (!loginWritten)
+        Ed_Pwd->SetText(present);
+    ShowStatus(ok ? "Setting Success!" : "Setting Error!");
+}
+
+void ShowAdminForm() {
+    auto form = std::make_unique<TFM_Admin>(nullptr);
+    form->exec();
+}

@@ -1,0 +1,275 @@
+// The administrator form against the simulated device: the order of its writes, the probes that
+// hide what the device lacks, the range list and the checks before anything is written.
+#include "app/FreeRowTable.h"
+#include "forms/admin/Admin.h"
+#include "platform/CheckBox.h"
+#include "platform/Edit.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+#include "platform/RadioGroup.h"
+#include "platform/StatusBar.h"
+#include "tests/support/ActiveWindow.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QGroupBox>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string A = "1.3.6.1.4.1.48113.11.37.4.4.1.";
+const std::string kLimit = A + "1.0", kSingle = A + "2.1.2.", kUser = A + "3.0", kPassword = A + "4.0";
+const std::string kTelnet = A + "5.1.0", kSsh = A + "5.2.0", kTimeout = A + "5.3.0";
+const std::string kTrapIp = A + "6.4.0", kNotify = A + "6.5.0", kVlanId = A + "8.";
+const std::string kPing = A + "9.1.0", kWlan = A + "9.2.0", kRanges = A + "10";
+const std::string kFirmware = "1.3.6.1.4.1.48113.11.37.4.1.4.0";
+
+class AdminFormTest : public FormTest {
+  protected:
+    void TearDown() override {
+        form.reset();
+        FormTest::TearDown();
+    }
+    void Open() {
+        form = std::make_unique<TFM_Admin>();
+        ASSERT_TRUE(ShowActive(*form));
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+    }
+    void Click(QPushButton* button) {
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+        form->StatusBar->SetSimpleText("");
+        button->click();
+    }
+    // The SET PDUs received, each as its bindings "OID=value" (OIDs under the administrator group
+    // shortened to what follows it).
+    std::vector<std::vector<std::string>> Sets() const {
+        std::map<int, std::vector<std::string>> pdus;
+        for (const auto& line : Device->Received("SET"))
+            pdus[line.pduNumber].push_back(
+                (line.oid.rfind(A, 0) == 0 ? line.oid.substr(A.size()) : line.oid) + "=" + line.value);
+        std::vector<std::vector<std::string>> out;
+        for (auto& [number, bindings] : pdus)
+            out.push_back(bindings);
+        return out;
+    }
+    std::string Box() const {
+        const auto& boxes = Device->Messages().Boxes;
+        return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
+    }
+    std::string Status() const { return form->StatusBar->SimpleText(); }
+    void Preview(const char* name) {
+        if (const char* dir = std::getenv("KTX_PREVIEW_DIR"))
+            form->grab().save(QString(dir) + "/" + name);
+    }
+
+    std::unique_ptr<TFM_Admin> form;
+};
+
+using Pdus = std::vector<std::vector<std::string>>;
+const std::vector<std::string> kLogin{"3.0=admin", "4.0=password"};
+const std::vector<std::string> kTrap{"6.4.0=192.168.1.200", "6.5.0=1"};
+
+TEST_F(AdminFormTest, ApplyWithoutChangesWritesEveryGroupInOrderAndTelnetToSshPassesThroughOff) {
+    Open();
+    Preview("admin-ranges.png");
+    EXPECT_EQ(form->Ed_OPwd->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(form->RB_Telnet->isChecked());
+    Click(form->OK);
+    EXPECT_EQ(Sets(), (Pdus{{"5.1.0=0", "5.3.0=2", "5.2.0=0"},
+                            kLogin,
+                            {"1.0=0"},
+                            {"8.1.0=0", "8.2.0=1"},
+                            kTrap,
+                            {"5.1.0=1", "5.3.0=2", "5.2.0=0"},
+                            {"9.1.0=1"},
+                            {"9.2.0=1"}}));
+    EXPECT_EQ(Status(), "Setting Success!");
+
+    form->RB_SHH->setChecked(true);
+    Click(form->OK);
+    const Pdus sets = Sets();
+    ASSERT_EQ(sets.size(), 8u);
+    EXPECT_EQ(sets[0], (std::vector<std::string>{"5.1.0=0", "5.3.0=2", "5.2.0=0"}));
+    EXPECT_EQ(sets[5], (std::vector<std::string>{"5.1.0=0", "5.3.0=2", "5.2.0=1"}));
+}
+
+TEST_F(AdminFormTest, RefusedLoginWriteStopsTheChainAndKeepsThePresentPassword) {
+    Open();
+    form->Ed_NPwd->SetText("secret1");
+    form->Ed_CNP->SetText("secret1");
+    Device->Sim().Command("fail " + kPassword + " noAccess");
+    Click(form->OK);
+    EXPECT_EQ(Sets().size(), 2u); // the console off-write, then the refused login
+    EXPECT_EQ(Status(), "Setting Error!");
+
+    // The old password the user typed is still the right one.
+    Device->Sim().Command("unfail " + kPassword);
+    Click(form->OK);
+    EXPECT_EQ(Box(), "");
+    EXPECT_EQ(Sets()[1], (std::vector<std::string>{"3.0=admin", "4.0=secret1"}));
+    EXPECT_EQ(Status(), "Setting Success!");
+}
+
+TEST_F(AdminFormTest, ChecksRefuseBeforeAnyWrite) {
+    struct Case {
+        const char* user;
+        bool limitVid;
+        const char* vid;
+        const char* box;
+    };
+    const Case cases[] = {
+        {"a b", false, "1", "Warning: Invaild UserName!"},
+        {"", true, "4095", "Error: The VLAN ID is invalid. The range of VLAN ID is 1 to 4094."},
+        {"admin", true, "7", "Warning: Please enable Multi-SSID and VLAN first!"},
+    };
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box);
+        form->CB_LimitVID->SetChecked(c.limitVid);
+        form->Ed_Usr->SetText(c.user);
+        form->Ed_Vid->SetText(c.vid);
+        Click(form->OK);
+        EXPECT_EQ(Box(), c.box);
+        EXPECT_TRUE(Sets().empty());
+    }
+}
+
+TEST_F(AdminFormTest, RangesAreAddedIntoTheFirstFreeRowRefusedWithTheirTextsAndDeleted) {
+    Open();
+    form->CkBx_ManagerState->SetChecked(true);
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* box;
+    };
+    const Case refused[] = {
+        {"192.168.1.10", "192.168.2.5",
+         "Warning: The Two IP address is not in the same subnet,Please check..."},
+        {"192.168.1.30", "192.168.1.25", "Warning: The IP range is not right,Please check...!"},
+        {"192.168.1.10", "192.168.1.20", "Warning: The same IP range has been added"},
+        {"192.168.1.0", "192.168.1.20", "Waring: Please input valid IP address"},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.box);
+        form->Ed_FromIP->SetText(c.from);
+        form->Ed_ToIP->SetText(c.to);
+        Click(form->Btn_Add);
+        EXPECT_EQ(Box(), c.box);
+        EXPECT_TRUE(Sets().empty());
+    }
+    for (int n = 2; n <= 4; ++n) {
+        form->Ed_FromIP->SetText("10.0.0." + std::to_string(n));
+        form->Ed_ToIP->SetText("10.0.0.9" + std::to_string(n));
+        Click(form->Btn_Add);
+        EXPECT_EQ(Sets(), (Pdus{{"10.1.2." + std::to_string(n) + "=10.0.0." + std::to_string(n),
+                                 "10.1.3." + std::to_string(n) + "=10.0.0.9" + std::to_string(n)}}));
+        EXPECT_EQ(Status(), "Set OK!");
+    }
+    EXPECT_EQ(form->ListView_User->ItemCount(), 4);
+    form->Ed_FromIP->SetText("10.0.0.5");
+    form->Ed_ToIP->SetText("10.0.0.6");
+    Click(form->Btn_Add);
+    EXPECT_EQ(Box(), "Waring: Maximum number of IP Range List is 4!");
+    EXPECT_TRUE(Sets().empty());
+
+    form->ListView_User->SetItemIndex(0);
+    ASSERT_TRUE(form->Btn_Del->isEnabled());
+    Click(form->Btn_Del);
+    EXPECT_EQ(Sets(), (Pdus{{"10.1.2.1=0.0.0.0", "10.1.3.1=0.0.0.0"}}));
+    EXPECT_EQ(Status(), "Delete OK!");
+    EXPECT_EQ(form->ListView_User->ItemCount(), 3);
+    EXPECT_EQ(form->ListView_User->ItemCaption(0), "1");
+}
+
+class AdminShortTableTest : public AdminFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--omit", kRanges + ".1.1.3", "--omit", kRanges + ".1.2.3",
+                             "--omit", kRanges + ".1.3.3", "--omit", kRanges + ".1.1.4",
+                             "--omit", kRanges + ".1.2.4", "--omit", kRanges + ".1.3.4"};
+        return options;
+    }
+};
+
+TEST_F(AdminShortTableTest, FullTableIsRefusedAndAnEmptyListSwitchesTheLimitOff) {
+    Open();
+    form->CkBx_ManagerState->SetChecked(true);
+    form->Ed_FromIP->SetText("10.0.0.2");
+    form->Ed_ToIP->SetText("10.0.0.3");
+    Click(form->Btn_Add);
+    ASSERT_EQ(form->ListView_User->ItemCount(), 2);
+    form->Ed_FromIP->SetText("10.0.0.5");
+    form->Ed_ToIP->SetText("10.0.0.6");
+    Click(form->Btn_Add);
+    EXPECT_EQ(Box(), std::string("Warning: ") + kTableFullText);
+    EXPECT_TRUE(Sets().empty());
+
+    for (int i = 0; i < 2; ++i) {
+        form->ListView_User->SetItemIndex(0);
+        Click(form->Btn_Del);
+    }
+    Click(form->OK);
+    EXPECT_EQ(Box(),
+              "Warning: The IP Range List is empty.\nThe Limit Administrator IP function will be disabled!!");
+    EXPECT_EQ(Sets(), (Pdus{{"1.0=0"}}));
+    EXPECT_EQ(Status(), "Set OK!");
+}
+
+class AdminSingleAddressTest : public AdminFormTest {
+  protected:
+    TempDir Data;
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.dataFile = DataWithProfiles(Data.Path(), {"admin-single-addresses.txt"});
+        options.extraArgs = {"--omit", kRanges, "--omit", A + "9",
+                             "--omit", A + "8", "--fail", kUser + "=genErr"};
+        return options;
+    }
+};
+
+TEST_F(AdminSingleAddressTest, SingleAddressesAreWrittenAndUnreadLoginIsNot) {
+    Device->Sim().Command("set " + kFirmware + " v3.20");
+    Open();
+    Preview("admin-single-addresses.png");
+    EXPECT_TRUE(form->Ed_IP1->isVisibleTo(form.get()));
+    for (QWidget* w : std::vector<QWidget*>{form->ListView_User, form->Btn_Add, form->GroupBox4,
+                                            form->RG_PingSet, form->CB_AdminWlan, form->CB_LimitVID})
+        EXPECT_FALSE(w->isVisibleTo(form.get())) << w->objectName().toStdString();
+    EXPECT_EQ(form->Ed_IP1->Text(), "192.168.1.5");
+    EXPECT_EQ(form->Ed_IP2->Text(), "");
+
+    form->CkBx_ManagerState->SetChecked(true);
+    Click(form->OK);
+    EXPECT_EQ(Sets(), (Pdus{{"5.1.0=0", "5.3.0=2", "5.2.0=0"},
+                            {"1.0=1"},
+                            {"2.1.2.1=192.168.1.5", "2.1.2.2=0.0.0.0"},
+                            {"5.1.0=1", "5.3.0=2", "5.2.0=0"}}));
+    EXPECT_EQ(form->Ed_IP2->Text(), "");
+    Click(form->OK);
+    EXPECT_EQ(Box(), "");
+}
+
+TEST_F(AdminFormTest, TrapGroupFollowsTheFirmwareVersionAndHiddenGroupsLeaveNoGap) {
+    Open();
+    const int fullHeight = form->height();
+    form.reset();
+    Device->Sim().Command("set " + kFirmware + " v3.20");
+    Open();
+    EXPECT_FALSE(form->GroupBox4->isVisibleTo(form.get()));
+    EXPECT_EQ(form->height(), fullHeight - form->GroupBox4->sizeHint().height() - form->layout()->spacing());
+    form.reset();
+    Device->Sim().Command("set " + kFirmware + " v3.30");
+    Open();
+    EXPECT_TRUE(form->GroupBox4->isVisibleTo(form.get()));
+}
+
+} // namespace
