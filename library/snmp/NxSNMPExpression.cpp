@@ -120,7 +120,9 @@ bool IsOutOfColumn(uint8_t itemType, const std::string& column, const std::strin
                    const std::string& cursor) {
     if (itemType == SVT_SV || itemType == MVT_SV)
         return false;
-    const std::string prefix = column + ".";
-    const bool inColumn = answered.compare(0, prefix.size(), prefix) == 0 && answered != cursor;
+    // answered starts with column and a dot.
+    const bool inColumn = answered.size() > column.size() &&
+                          answered.compare(0, column.size(), column) == 0 && answered[column.size()] == '.' &&
+                          answered != cursor;
     return !inColumn;
 }

@@ -325,9 +325,12 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
             VbToString(i, pdu.get_vb(static_cast<int>(k)));
             *row.Cursor = *a.Oid;
             // The next step asks for the cursor: its sub-identifiers are at hand.
-            if (a.Oid == &a.Printed && static_cast<size_t>(i) < OidCache_.size())
-                OidCache_[static_cast<size_t>(i)] = {a.Printed,
-                                                     pdu.get_vb(static_cast<int>(k)).get_oid().ids()};
+            if (a.Oid == &a.Printed && static_cast<size_t>(i) < OidCache_.size()) {
+                auto& slot = OidCache_[static_cast<size_t>(i)];
+                const auto& ids = pdu.get_vb(static_cast<int>(k)).get_oid().ids();
+                slot.first.swap(answers[k].Printed);
+                slot.second.assign(ids.begin(), ids.end());
+            }
             anyDone = true;
         }
     }
