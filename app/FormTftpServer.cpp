@@ -23,3 +23,20 @@ NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int t
     }
     return server;
 }
+
+bool RootFormTftpServer(NxTFTPServer& server, const std::string& path, std::string& name, QWidget* owner,
+                        const std::function<void(const std::string&)>& report) {
+    const size_t at = path.find_last_of("\\/");
+    if (at == std::string::npos) {
+        MessageBox(owner, "The file path is error.", "Warning", MB_OK);
+        return false;
+    }
+    try {
+        server.Start(path.substr(0, at + 1), TFTPServerPort());
+    } catch (const std::exception& e) {
+        report(e.what());
+        return false;
+    }
+    name = path.substr(at + 1);
+    return true;
+}

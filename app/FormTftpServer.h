@@ -3,10 +3,19 @@
 // "TFTP Service Init Error:" with the reason and ends.
 #include "library/tftp/NxTFTPServer.h"
 
+#include <functional>
 #include <string>
+
+class QWidget;
 
 // Creates the server (owned by `owner`) on TFTPServerPort() and starts it at `root`; `started`
 // tells whether it listens.
 NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int timeout, int retries,
                                   NxTFTPStatusHandler onStatus, bool& started,
                                   const std::string& bindAddress = "0.0.0.0");
+
+// Moves the form's server to the folder of `path` (either separator) and gives the name part.
+// False when the path names no folder ("The file path is error." in a Warning box on `owner`) or
+// when the server cannot listen there (the reason through `report`).
+bool RootFormTftpServer(NxTFTPServer& server, const std::string& path, std::string& name, QWidget* owner,
+                        const std::function<void(const std::string&)>& report);

@@ -28,7 +28,7 @@ struct RequestOptions {
 
 // How SetUpWindow frames the dialog.
 struct WindowOptions {
-    QSize Size;                // fixed size; empty: the size the layout gave
+    QSize Size{};              // fixed size; empty: the size the layout gave
     bool Minimise = false;     // a minimise button beside the close button
     bool CentreOnMain = false; // on first show, centred over the main window (or the screen)
     int Panels = 0;            // status panels to add; 0 keeps the bar's simple text

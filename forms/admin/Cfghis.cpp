@@ -3,6 +3,7 @@
 #include "app/AddressChecks.h"
 #include "app/Application.h"
 #include "app/FormTftpServer.h"
+#include "app/LoadWait.h"
 #include "app/MibOptionLists.h"
 #include "app/Wait.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
@@ -18,7 +19,6 @@
 #include "platform/Text.h"
 #include "ui_Cfghis.h"
 
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -68,14 +68,9 @@ constexpr int kWaitCount = 500;
 constexpr int kRestartCount = 60;
 constexpr char kWarning[] = "Warning";
 constexpr char kEmptyFile[] = "Empty file is not accepted.";
-constexpr char kPathError[] = "The file path is error.";
 constexpr char kSaveFailed[] = "Fail to save the configuration file!";
 constexpr char kUpdateFailed[] = "The configuration file updated fail!";
 constexpr char kUpgradeFailed[] = "Update file fail!Please try again!";
-
-size_t LastSeparator(const std::string& path) {
-    return path.find_last_of("\\/");
-}
 
 bool NamesDcf(const std::string& name) {
     std::string upper = name;
@@ -87,7 +82,7 @@ bool NamesDcf(const std::string& name) {
 } // namespace
 
 TFM_CfgFile::TFM_CfgFile(QWidget* owner)
-    : QDialog(owner), WaitTickMilliseconds(TFM_Waiting::kTickMilliseconds),
+    : TSettingsForm(owner), WaitTickMilliseconds(TFM_Waiting::kTickMilliseconds),
       ui_(std::make_unique<Ui::TFM_CfgFile>()) {
     ui_->setupUi(this);
     GroupBox1 = ui_->GroupBox1;
@@ -105,18 +100,12 @@ TFM_CfgFile::TFM_CfgFile(QWidget* owner)
     CB_UpgCom = ui_->CB_UpgCom;
     StatusBar = ui_->StatusBar;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
-    StatusBar->AddPanel(50);
-
-    connect(Bt_Browse, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_BrowseClick(Bt_Browse); }); });
-    connect(Bt_SavBrw, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_SavBrwClick(Bt_SavBrw); }); });
-    connect(Bt_OK, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_OKClick(Bt_OK); }); });
-    connect(Bt_Upload, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_UploadClick(Bt_Upload); }); });
+    SetUpWindow(StatusBar, {.Panels = 1});
+    Own(SourceRequest, TftpRequest, UpgradeRequest);
+    OnClicked(Bt_Browse, [this] { Bt_BrowseClick(Bt_Browse); });
+    OnClicked(Bt_SavBrw, [this] { Bt_SavBrwClick(Bt_SavBrw); });
+    OnClicked(Bt_OK, [this] { Bt_OKClick(Bt_OK); });
+    OnClicked(Bt_Upload, [this] { Bt_UploadClick(Bt_Upload); });
 
     FormCreate(this);
 }
@@ -127,42 +116,30 @@ TFM_CfgFile::~TFM_CfgFile() {
 
 void TFM_CfgFile::FormCreate(QObject*) {
     CfgSaveMode = 0;
-    try {
-        SourceRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        SourceRequest->Request.VarList = NxSNMPVarList(kSource(), SVT_SV, 0);
-        SourceRequest->Mode =
-            NxSNMPRequest2Controls::ModeBlocking; // the chain goes on only once it is written
-        SourceRequest->SetStatusPanel(StatusBar->Panel(0));
-        SourceRequest->BindEdits(0, "%s", Ed_TfpSrv);
-        SourceRequest->BindEdits(1, "%s", Ed_UpgFile);
+    BuildRequests([this] {
+        // Blocking: the chain goes on only once the source is written.
+        auto& source = MakeRequest(SourceRequest, kSource());
+        source.BindEdits(0, "%s", Ed_TfpSrv);
+        source.BindEdits(1, "%s", Ed_UpgFile);
 
-        TftpRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        TftpRequest->Request.VarList = NxSNMPVarList(kTftpCommand(), SVT_SV, 0);
-        TftpRequest->Request.TimeOut = kTftpTimeOut;
-        TftpRequest->SetStatusPanel(StatusBar->Panel(0));
-        TftpRequest->BindComboBox(0, CB_TfpCom);
-        TftpRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
-            OnTftpCommandDone(s, r);
+        auto& tftp = MakeRequest(TftpRequest, kTftpCommand(),
+                                 {.TimeOut = kTftpTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        tftp.BindComboBox(0, CB_TfpCom);
+        tftp.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+            GuardEvent([&] { OnTftpCommandDone(s, r); });
         };
 
-        UpgradeRequest = std::make_unique<NxSNMPRequest2Edits>(this);
-        UpgradeRequest->Request.VarList = NxSNMPVarList(kUpgradeCommand(), SVT_SV, 0);
-        UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
-        UpgradeRequest->SetStatusPanel(StatusBar->Panel(0));
-        UpgradeRequest->BindComboBox(0, CB_UpgCom);
-        UpgradeRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
-            OnUpgradeCommandDone(s, r);
+        auto& upgrade =
+            MakeRequest(UpgradeRequest, kUpgradeCommand(),
+                        {.TimeOut = kUpgradeTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        upgrade.BindComboBox(0, CB_UpgCom);
+        upgrade.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+            GuardEvent([&] { OnUpgradeCommandDone(s, r); });
         };
-    } catch (const std::exception& e) {
-        ShowPanel(e.what());
-    }
+    });
 
     TFTPServer = StartFormTftpServer(
         this, "", 300, 3, [](NxTFTPMsg*, bool*) {}, ServerStarted_);
-}
-
-void TFM_CfgFile::ShowPanel(const std::string& text) {
-    StatusBar->ShowResult(text);
 }
 
 void TFM_CfgFile::Warn(const char* text) {
@@ -189,19 +166,7 @@ bool TFM_CfgFile::PickServerAddress() {
 }
 
 bool TFM_CfgFile::RootServerAt(const std::string& path, std::string& name) {
-    const size_t at = LastSeparator(path);
-    if (at == std::string::npos) {
-        Warn(kPathError);
-        return false;
-    }
-    name = path.substr(at + 1);
-    try {
-        TFTPServer->Start(path.substr(0, at + 1), TFTPServerPort());
-    } catch (const std::exception& e) {
-        ShowPanel(e.what());
-        return false;
-    }
-    return true;
+    return RootFormTftpServer(*TFTPServer, path, name, this, [this](const std::string& e) { ShowStatus(e); });
 }
 
 bool TFM_CfgFile::WriteSource(const char* failure) {
@@ -218,7 +183,7 @@ bool TFM_CfgFile::WriteSource(const char* failure) {
 }
 
 void TFM_CfgFile::Fail(const std::string& errorText, const char* box) {
-    ShowPanel(errorText);
+    ShowStatus(errorText);
     Warn(box);
     EndWait();
 }
@@ -276,12 +241,8 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
 void TFM_CfgFile::Wait() {
     auto* waiting = new TFM_Waiting(this, WaitTickMilliseconds);
     Waiting = waiting;
-    waiting->Label3->setText("Upload configuration file...!");
-    waiting->Label1->setText("Please wait ....");
-    waiting->La_Time->hide();
-    waiting->seconds->hide();
-    waiting->Countdown = kWaitCount;
-    ShowPanel("Load Configuration file, please wait...!");
+    ShowLoadWait(*waiting, "Upload configuration file...!", kWaitCount);
+    ShowStatus("Load Configuration file, please wait...!");
     try {
         TftpRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -297,33 +258,20 @@ void TFM_CfgFile::EndWait() {
         Waiting->Countdown = 1;
 }
 
-void TFM_CfgFile::RestartWait() {
-    if (!Waiting)
-        return;
-    Waiting->Countdown = kRestartCount;
-    Waiting->La_Time->setText(ToQ(std::to_string(kRestartCount)));
-    Waiting->Label3->setText("The device is restarting...");
-    Waiting->Label1->setText("Please waiting for ");
-    Waiting->La_Time->show();
-    Waiting->seconds->show();
-}
-
 void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool ok = result->Code == 0;
     if (CfgSaveMode == 1) {
         if (!ok)
             return Fail(result->Message, kSaveFailed);
         EndWait();
-        ShowPanel("The configuration file saved successfully!");
-        if (Waiting)
-            Waiting->Label3->setText("Updating configuration file...!");
+        ShowStatus("The configuration file saved successfully!");
+        ShowLoadStep(Waiting, "Updating configuration file...!");
         return;
     }
     if (!ok)
         return Fail(result->Message, kUpdateFailed);
-    ShowPanel("Upload configuration file success!");
-    if (Waiting)
-        Waiting->Label3->setText("Updating configuration file...!");
+    ShowStatus("Upload configuration file success!");
+    ShowLoadStep(Waiting, "Updating configuration file...!");
     UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
     CB_UpgCom->SetItemIndex(kConfigSave);
     try {
@@ -334,10 +282,14 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
 }
 
 void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool rebooting = CB_UpgCom->GetItemIndex() == kReboot;
+    // The device restarts before it answers the reboot: the restart wait goes on.
+    if (rebooting && RebootLeftUnanswered(result))
+        return;
     if (result->Code != 0)
         return Fail(result->Message, kUpgradeFailed);
-    ShowPanel("Update configuration success!");
-    if (CB_UpgCom->GetItemIndex() == kReboot)
+    ShowStatus("Update configuration success!");
+    if (rebooting)
         return;
     UpgradeRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kReboot);
@@ -346,13 +298,11 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     } catch (const std::exception& e) {
         return Fail(e.what(), kUpgradeFailed);
     }
-    RestartWait();
+    ShowRestartWait(Waiting, kRestartCount);
 }
 
 bool TFM_CfgFile::FormCloseQuery() {
-    SourceRequest.reset();
-    TftpRequest.reset();
-    UpgradeRequest.reset();
+    DestroyRequests();
     if (TFTPServer) {
         TFTPServer->Stop();
         delete TFTPServer;
@@ -361,14 +311,11 @@ bool TFM_CfgFile::FormCloseQuery() {
     return true;
 }
 
-void TFM_CfgFile::closeEvent(QCloseEvent* event) {
-    FormCloseQuery();
-    QDialog::closeEvent(event);
-}
-
 void TFM_CfgFile::done(int result) {
+    if (BusyNow())
+        return;
     FormCloseQuery();
-    QDialog::done(result);
+    TSettingsForm::done(result);
 }
 
 void ShowCfgFileForm() {

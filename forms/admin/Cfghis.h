@@ -2,13 +2,13 @@
 // "Tool \ Configuration File": sends a configuration file from the station to the device (which
 // applies it and restarts) or has the device send its configuration into a file on the station,
 // both over this form's own TFTP server.
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 
 class NxSNMPRequest2Controls;
-class NxSNMPRequest2Edits;
 class NxTFTPServer;
 class QFileDialog;
 class QGroupBox;
@@ -26,7 +26,7 @@ class TFM_CfgFile;
 // 1 while a save to the station runs, 0 for an update of the device.
 extern uint8_t CfgSaveMode;
 
-class TFM_CfgFile : public QDialog {
+class TFM_CfgFile : public TSettingsForm {
     Q_OBJECT
   public:
     explicit TFM_CfgFile(QWidget* owner = nullptr);
@@ -69,14 +69,9 @@ class TFM_CfgFile : public QDialog {
   public slots:
     void done(int result) override;
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     void OnTftpCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnUpgradeCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
-    // Roots the server at the folder of `path` and returns the name part; false (with the box)
-    // when the path names no folder.
     bool RootServerAt(const std::string& path, std::string& name);
     bool PickServerAddress();
     // Writes the source objects; on failure shows the error text and `failure`.
@@ -84,8 +79,6 @@ class TFM_CfgFile : public QDialog {
     void Fail(const std::string& errorText, const char* box);
     void Wait();
     void EndWait();
-    void RestartWait();
-    void ShowPanel(const std::string& text);
     void Warn(const char* text);
 
     std::unique_ptr<Ui::TFM_CfgFile> ui_;

@@ -3,6 +3,7 @@
 #include "app/AddressChecks.h"
 #include "app/Application.h"
 #include "app/FormTftpServer.h"
+#include "app/LoadWait.h"
 #include "app/Main.h"
 #include "app/MibOptionLists.h"
 #include "app/MibRowTables.h"
@@ -99,7 +100,6 @@ constexpr int kIndexGet = 0;
 constexpr int kIndexFirmwareUpdate = 0;
 constexpr int kIndexReboot = 2;
 constexpr int kIndexRestart = 1;
-constexpr char kPleaseWait[] = "Please wait ....";
 
 bool Failed(const NxSNMPError* result) {
     return result == nullptr || result->Code != 0;
@@ -107,7 +107,7 @@ bool Failed(const NxSNMPError* result) {
 
 } // namespace
 
-TFM_Firmware::TFM_Firmware(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_Firmware>()) {
+TFM_Firmware::TFM_Firmware(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Firmware>()) {
     ui_->setupUi(this);
     Rb_TFTP = ui_->Rb_TFTP;
     Rb_FTP = ui_->Rb_FTP;
@@ -139,12 +139,12 @@ TFM_Firmware::TFM_Firmware(QWidget* owner) : QDialog(owner), ui_(std::make_uniqu
     Ed_Password->setEchoMode(QLineEdit::Password);
     Ed_FwVersion->SetReadOnly(true);
     Ed_FwVersion->SetColor(clBtnFace);
-    StatusBar->AddPanel(50);
-    setFixedSize(size());
+    SetUpWindow(StatusBar, {.Panels = 1});
+    Own(FtpRequest, VersionRequest, FtpFirmwareRequest, SslRequest, RestartRequest, TftpSourceRequest,
+        TftpCommandRequest, UpgradeCommandRequest);
 
     const auto on = [this](QPushButton* button, void (TFM_Firmware::*handler)(QObject*)) {
-        connect(button, &QPushButton::clicked, this,
-                [this, button, handler] { GuardEvent([&] { (this->*handler)(button); }); });
+        OnClicked(button, [this, button, handler] { (this->*handler)(button); });
     };
     on(Bt_Browse, &TFM_Firmware::Bt_BrowseClick);
     on(Bt_CBrowse, &TFM_Firmware::Bt_CBrowseClick);
@@ -159,12 +159,10 @@ TFM_Firmware::~TFM_Firmware() {
     FormCloseQuery();
 }
 
-std::unique_ptr<NxSNMPRequest2Edits> TFM_Firmware::NewRequest(const VarDef* table, uint32_t timeOut) {
-    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
-    request->Request.VarList = NxSNMPVarList(table, SVT_SV, 0);
-    request->Request.TimeOut = timeOut;
-    request->SetStatusPanel(StatusBar->Panel(0));
-    return request;
+// Each step starts from the answer to the last, so the requests answer through completions.
+NxSNMPRequest2Edits& TFM_Firmware::NewRequest(std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* table,
+                                              uint32_t timeOut) {
+    return MakeRequest(slot, table, {.TimeOut = timeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
 }
 
 void TFM_Firmware::FormCreate(QObject*) {
@@ -173,61 +171,53 @@ void TFM_Firmware::FormCreate(QObject*) {
             GuardEvent([&] { (this->*done)(s, r); });
         };
     };
-    try {
-        FtpRequest = NewRequest(kFtpParameters(), kDefaultTimeOut);
-        FtpRequest->BindEdits(0, "%s", Ed_FtpSrv);
-        FtpRequest->BindEdits(1, "%s", Ed_UserName);
-        FtpRequest->BindEdits(2, "%s", Ed_Password);
-        FtpRequest->OnEndingSet = handler(&TFM_Firmware::OnFtpServerSetDone);
+    const bool built = BuildRequests([this, &handler] {
+        auto& ftp = NewRequest(FtpRequest, kFtpParameters(), kDefaultTimeOut);
+        ftp.BindEdits(0, "%s", Ed_FtpSrv);
+        ftp.BindEdits(1, "%s", Ed_UserName);
+        ftp.BindEdits(2, "%s", Ed_Password);
+        ftp.OnEndingSet = handler(&TFM_Firmware::OnFtpServerSetDone);
 
-        VersionRequest = NewRequest(MibRows::stFirmwareVersion_to_stWlan0MACAddress(), kDefaultTimeOut);
-        NxSNMPVarList& version = VersionRequest->Request.VarList;
-        for (int row = 1; row < version.RowCount(); ++row)
-            version.GetRow(row)->Access = ACC_INVALID;
-        VersionRequest->BindEdits(0, "%s", Ed_FwVersion);
+        auto& version =
+            NewRequest(VersionRequest, MibRows::stFirmwareVersion_to_stWlan0MACAddress(), kDefaultTimeOut);
+        for (int row = 1; row < version.Request.VarList.RowCount(); ++row)
+            version.Request.VarList.GetRow(row)->Access = ACC_INVALID;
+        version.BindEdits(0, "%s", Ed_FwVersion);
 
-        FtpFirmwareRequest = NewRequest(kFtpFirmware(), kFtpFirmwareTimeOut);
-        FtpFirmwareRequest->BindEdits(0, "%s", Ed_UpgFile);
-        FtpFirmwareRequest->BindComboBox(1, CB_FwUpdt);
-        FtpFirmwareRequest->OnEndingSet = handler(&TFM_Firmware::OnFirmwareUpdateDone);
+        auto& ftpFirmware = NewRequest(FtpFirmwareRequest, kFtpFirmware(), kFtpFirmwareTimeOut);
+        ftpFirmware.BindEdits(0, "%s", Ed_UpgFile);
+        ftpFirmware.BindComboBox(1, CB_FwUpdt);
+        ftpFirmware.OnEndingSet = handler(&TFM_Firmware::OnFirmwareUpdateDone);
 
-        SslRequest = NewRequest(kSsl(), kSslTimeOut);
-        SslRequest->BindEdits(0, "%s", EDT_Certificate);
-        SslRequest->BindEdits(1, "%s", EDT_Key);
-        SslRequest->BindComboBox(2, CB_SslUpdt);
-        SslRequest->OnEndingSet = handler(&TFM_Firmware::OnSslCertUpdateDone);
+        auto& ssl = NewRequest(SslRequest, kSsl(), kSslTimeOut);
+        ssl.BindEdits(0, "%s", EDT_Certificate);
+        ssl.BindEdits(1, "%s", EDT_Key);
+        ssl.BindComboBox(2, CB_SslUpdt);
+        ssl.OnEndingSet = handler(&TFM_Firmware::OnSslCertUpdateDone);
 
-        RestartRequest = NewRequest(MibRows::Restart_to_FactoryDefault(), kDefaultTimeOut);
-        RestartRequest->Request.VarList.GetRow(1)->Access = ACC_INVALID;
-        RestartRequest->BindComboBox(0, CB_Reboot);
+        auto& restart = NewRequest(RestartRequest, MibRows::Restart_to_FactoryDefault(), kDefaultTimeOut);
+        restart.Request.VarList.GetRow(1)->Access = ACC_INVALID;
+        restart.BindComboBox(0, CB_Reboot);
 
         // Written blocking: the command that follows must not start when the source did not land.
-        TftpSourceRequest = NewRequest(kTftpSource(), kDefaultTimeOut);
-        TftpSourceRequest->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        TftpSourceRequest->BindEdits(0, "%s", Ed_TfpSrv);
-        TftpSourceRequest->BindEdits(1, "%s", Ed_UpgFile);
+        auto& source = MakeRequest(TftpSourceRequest, kTftpSource(), {.TimeOut = kDefaultTimeOut});
+        source.BindEdits(0, "%s", Ed_TfpSrv);
+        source.BindEdits(1, "%s", Ed_UpgFile);
 
-        TftpCommandRequest = NewRequest(kTftpCommand(), kTftpCommandTimeOut);
-        TftpCommandRequest->BindComboBox(0, CB_TfpCom);
+        NewRequest(TftpCommandRequest, kTftpCommand(), kTftpCommandTimeOut).BindComboBox(0, CB_TfpCom);
         TftpCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnTftpCommandDone);
 
-        UpgradeCommandRequest = NewRequest(kUpgradeCommand(), kUpgradeTimeOut);
-        UpgradeCommandRequest->BindComboBox(0, CB_UpgCom);
+        NewRequest(UpgradeCommandRequest, kUpgradeCommand(), kUpgradeTimeOut).BindComboBox(0, CB_UpgCom);
         UpgradeCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnUpgradeCommandDone);
+    });
+    if (built)
+        Guard([this] {
+            FtpRequest->Get();
+            VersionRequest->Get();
+        });
 
-        FtpRequest->Get();
-        VersionRequest->Get();
-    } catch (const std::exception& e) {
-        Panel(e.what());
-    }
-
-    bool started = false;
     TFTPServer = StartFormTftpServer(
-        this, "", kServerTimeout, kServerRetries, [](NxTFTPMsg*, bool*) {}, started);
-}
-
-void TFM_Firmware::Panel(const std::string& text) {
-    StatusBar->ShowResult(text);
+        this, "", kServerTimeout, kServerRetries, [](NxTFTPMsg*, bool*) {}, ServerStarted_);
 }
 
 void TFM_Firmware::Warn(const std::string& text) {
@@ -271,7 +261,7 @@ bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
         request.Set(true, true);
         return true;
     } catch (const std::exception& e) {
-        Panel(e.what());
+        ShowStatus(e.what());
         EndWait();
         return false;
     }
@@ -279,10 +269,11 @@ bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
 
 void TFM_Firmware::Bt_UploadClick(QObject*) {
     // Built last: without it the creation failed part-way.
-    if (!UpgradeCommandRequest || !TFTPServer)
+    if (!RequestsBuilt() || !TFTPServer)
         return;
     const std::string path = Ed_UpgFile->Text();
-    if (path.empty() || path.back() == '/')
+    // Either separator ends a folder, not a file.
+    if (path.empty() || path.back() == '/' || path.back() == '\\')
         return Warn("Please put in the firmware file & path.");
     const bool hasExtension = path.find(".tfp") != std::string::npos;
 
@@ -293,20 +284,20 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
         Ed_TfpSrv->SetText("");
         if (!PickLocalServerAddress(Ed_TfpSrv))
             return;
-        const size_t slash = path.rfind('/');
-        if (slash == std::string::npos)
-            return Warn("The file path is error.");
-        TFTPServer->Start(path.substr(0, slash), TFTPServerPort());
-        Ed_UpgFile->SetText(path.substr(slash + 1));
+        std::string name;
+        if (!RootFormTftpServer(*TFTPServer, path, name, this,
+                                [this](const std::string& e) { ShowStatus(e); }))
+            return;
+        Ed_UpgFile->SetText(name);
         try {
             if (!TftpSourceRequest->Set(true, true))
-                return Panel("Write file fail!Please try again!");
+                return ShowStatus("Write file fail!Please try again!");
         } catch (const std::exception& e) {
-            return Panel(e.what());
+            return ShowStatus(e.what());
         }
         TftpLoadStarted = 1;
         CB_TfpCom->SetItemIndex(kIndexGet);
-        Panel("Load firmware, please wait...!");
+        ShowStatus("Load firmware, please wait...!");
         if (Send(*TftpCommandRequest))
             RunWait("Upload firmware file...!");
         return;
@@ -316,7 +307,7 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
         return Warn("File format error! Please try again.");
     if (!AskFtpParameters())
         return;
-    Panel("Load firmware, please wait...!");
+    ShowStatus("Load firmware, please wait...!");
     CB_FwUpdt->SetItemIndex(0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     FtpTransferIsFirmware = 1;
@@ -326,7 +317,7 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
 }
 
 void TFM_Firmware::Bt_CUploadClick(QObject*) {
-    if (!UpgradeCommandRequest)
+    if (!RequestsBuilt())
         return;
     for (TEdit* edit : {EDT_Certificate, EDT_Key}) {
         const std::string name = edit->Text();
@@ -343,7 +334,7 @@ void TFM_Firmware::Bt_CUploadClick(QObject*) {
     }
     if (!AskFtpParameters())
         return;
-    Panel("Load file, please wait...!");
+    ShowStatus("Load file, please wait...!");
     FtpTransferIsFirmware = 0;
     if (Send(*FtpRequest))
         RunWait("Updating SSL file...!");
@@ -351,11 +342,7 @@ void TFM_Firmware::Bt_CUploadClick(QObject*) {
 
 void TFM_Firmware::RunWait(const std::string& upper) {
     Waiting = new TFM_Waiting(this);
-    Waiting->Label2->setText(QString::fromLatin1(upper.c_str()));
-    Waiting->Label3->setText(kPleaseWait);
-    Waiting->La_Time->hide();
-    Waiting->seconds->hide();
-    Waiting->Countdown = kLoadCountdown;
+    ShowLoadWait(*Waiting, upper, kLoadCountdown);
     Waiting->exec();
     delete Waiting;
     Waiting = nullptr;
@@ -366,23 +353,12 @@ void TFM_Firmware::EndWait() {
         Waiting->Countdown = 1;
 }
 
-void TFM_Firmware::RestartWait() {
-    if (Waiting == nullptr)
-        return;
-    Waiting->Countdown = kRestartCountdown;
-    Waiting->La_Time->setText("60");
-    Waiting->Label2->setText("The device is restarting...");
-    Waiting->Label3->setText("Please waiting for ");
-    Waiting->La_Time->show();
-    Waiting->seconds->show();
-}
-
 void TFM_Firmware::Reboot() {
     if (!RestartRequest)
         return;
     CB_Reboot->SetItemIndex(kIndexRestart);
     Send(*RestartRequest);
-    RestartWait();
+    ShowRestartWait(Waiting, kRestartCountdown);
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -390,9 +366,8 @@ void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* resul
         Warn("Write file fail!Please try again!");
         return EndWait();
     }
-    Panel("Upload firmware success!");
-    if (Waiting != nullptr)
-        Waiting->Label2->setText("Updating firmware file...!");
+    ShowStatus("Upload firmware success!");
+    ShowLoadStep(Waiting, "Updating firmware file...!");
     StartUpgradeCommand();
 }
 
@@ -405,21 +380,21 @@ void TFM_Firmware::StartUpgradeCommand() {
 
 void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool rebooting = CB_UpgCom->GetItemIndex() == kIndexReboot;
-    // A device that restarts at once may not answer the reboot: that is no failed update, and the
+    // A device that restarts at once does not answer the reboot: that is no failed update, and the
     // restart wait goes on.
-    if (rebooting && result != nullptr && result->Code == SNMP_CLASS_TIMEOUT)
+    if (rebooting && RebootLeftUnanswered(result))
         return;
     if (Failed(result)) {
         Warn("Update file fail!Please try again!");
         return EndWait();
     }
-    Panel("Update firmware success!");
+    ShowStatus("Update firmware success!");
     if (rebooting)
         return;
     UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kIndexReboot);
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { Send(*UpgradeCommandRequest); }); });
-    RestartWait();
+    ShowRestartWait(Waiting, kRestartCountdown);
 }
 
 void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -431,15 +406,13 @@ void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* resu
     }
     NxSNMPRequest2Edits* next = nullptr;
     if (firmware) {
-        Panel("Load firmware success!");
-        if (Waiting != nullptr)
-            Waiting->Label2->setText("Updating firmware file...!");
+        ShowStatus("Load firmware success!");
+        ShowLoadStep(Waiting, "Updating firmware file...!");
         CB_FwUpdt->SetItemIndex(0);
         next = FtpFirmwareRequest.get();
     } else {
-        Panel("Load SSL success!");
-        if (Waiting != nullptr)
-            Waiting->Label2->setText("Updating SSL file...!");
+        ShowStatus("Load SSL success!");
+        ShowLoadStep(Waiting, "Updating SSL file...!");
         CB_SslUpdt->SetItemIndex(0);
         next = SslRequest.get();
     }
@@ -448,33 +421,26 @@ void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* resu
 
 void TFM_Firmware::OnFirmwareUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (Failed(result)) {
-        Panel("Update firmware fail!  Please check FTP server and file name.");
+        ShowStatus("Update firmware fail!  Please check FTP server and file name.");
         Warn("Write file fail!Please try again!");
         return EndWait();
     }
-    Panel("Update firmware success!");
+    ShowStatus("Update firmware success!");
     QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
 }
 
 void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (Failed(result)) {
-        Panel("Update SSL certificate fail!  Please check FTP server and file name.");
+        ShowStatus("Update SSL certificate fail!  Please check FTP server and file name.");
         Warn("Write file fail!Please restart AP and try again!");
         return EndWait();
     }
-    Panel("Update SSL certificate success!");
+    ShowStatus("Update SSL certificate success!");
     QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
 }
 
 void TFM_Firmware::FormCloseQuery() {
-    FtpRequest.reset();
-    VersionRequest.reset();
-    FtpFirmwareRequest.reset();
-    SslRequest.reset();
-    RestartRequest.reset();
-    TftpSourceRequest.reset();
-    TftpCommandRequest.reset();
-    UpgradeCommandRequest.reset();
+    DestroyRequests();
     if (TFTPServer != nullptr) {
         TFTPServer->Stop();
         delete TFTPServer;
@@ -483,11 +449,14 @@ void TFM_Firmware::FormCloseQuery() {
 }
 
 void TFM_Firmware::done(int result) {
+    if (BusyNow())
+        return;
     FormCloseQuery();
-    QDialog::done(result);
+    TSettingsForm::done(result);
 }
 
 void ShowFirmwareForm() {
     auto form = std::make_unique<TFM_Firmware>(nullptr);
-    form->exec();
+    if (form->ServerStarted())
+        form->exec();
 }

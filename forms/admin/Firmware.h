@@ -2,14 +2,14 @@
 // "Tool \ Firmware and SSL": has the device load a firmware image (from this station's TFTP
 // server or from an FTP server) or an SSL certificate and key (from an FTP server), then restart.
 // The form only writes the commands; each step starts when the device has answered the last.
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 
 struct NxSNMPError;
 class NxSNMPRequest2Controls;
-class NxSNMPRequest2Edits;
 class NxTFTPServer;
 class QFileDialog;
 class QGroupBox;
@@ -27,7 +27,7 @@ class TFM_Firmware;
 // 1 from the start of an FTP firmware load until the FTP parameters' write has been answered.
 extern uint8_t FtpTransferIsFirmware;
 
-class TFM_Firmware : public QDialog {
+class TFM_Firmware : public TSettingsForm {
     Q_OBJECT
   public:
     explicit TFM_Firmware(QWidget* owner = nullptr);
@@ -47,6 +47,9 @@ class TFM_Firmware : public QDialog {
     void OnTftpCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnUpgradeCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void StartUpgradeCommand();
+
+    // False when the TFTP server could not start (the module is then asked to end).
+    bool ServerStarted() const { return ServerStarted_; }
 
     QRadioButton* Rb_TFTP;
     QRadioButton* Rb_FTP;
@@ -88,9 +91,9 @@ class TFM_Firmware : public QDialog {
     void done(int result) override;
 
   private:
-    std::unique_ptr<NxSNMPRequest2Edits> NewRequest(const VarDef* table, uint32_t timeOut);
+    NxSNMPRequest2Edits& NewRequest(std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* table,
+                                    uint32_t timeOut);
     void Warn(const std::string& text);
-    void Panel(const std::string& text);
     void Browse(TEdit* target);
     // The FTP dialog with this form's parameters; true when they were verified.
     bool AskFtpParameters();
@@ -98,10 +101,10 @@ class TFM_Firmware : public QDialog {
     bool Send(NxSNMPRequest2Edits& request);
     void RunWait(const std::string& upper);
     void EndWait();
-    void RestartWait();
     void Reboot();
 
     std::unique_ptr<Ui::TFM_Firmware> ui_;
+    bool ServerStarted_ = false;
 };
 
 // Menu item tFirmware1: creates the form (owned by the application), shows it modally, deletes it.

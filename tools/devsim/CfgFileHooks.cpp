@@ -1,7 +1,7 @@
 // The device's TFTP load objects, shared by the configuration file and the firmware: "get" fetches a
 // file from the station's TFTP server, "put" sends the device's configuration; the SET is answered
 // when the transfer has ended. "Configsave" makes the fetched file the device's configuration,
-// "Firmwareupdate" takes it as the new image, and "Reboot" restarts the device.
+// "Firmwareupdate" takes it as the new image, and "Reboot" restarts the device before it answers.
 #include "tools/devsim/Device.h"
 #include "tools/devsim/TftpClient.h"
 
@@ -94,7 +94,7 @@ void InstallCfgFileHooks(Device& device) {
         } else if (command == kFirmwareUpdate) {
             config->fetched.reset();
         } else if (command == kReboot) {
-            device.Restart();
+            device.RestartUnanswered();
         }
     };
     hooks.Add(CfgOid(4), upgrade);

@@ -8,6 +8,12 @@ void Device::Restart() {
                                                std::chrono::duration<double>(options_.restartSeconds));
 }
 
+void Device::RestartUnanswered() {
+    gate_.SilenceFor(options_.restartSeconds);
+    bootTime_ = PacketGate::Clock::now() + std::chrono::duration_cast<PacketGate::Clock::duration>(
+                                               std::chrono::duration<double>(options_.restartSeconds));
+}
+
 uint32_t Device::UptimeTicks() const {
     auto now = PacketGate::Clock::now();
     if (now < bootTime_)

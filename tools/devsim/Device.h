@@ -24,6 +24,8 @@ class Device {
 
     // Answers the request in hand, then is silent for the restart time and comes back fresh.
     void Restart();
+    // Restarts before answering: the request in hand gets no answer.
+    void RestartUnanswered();
     // Hundredths of a second since the device last came up.
     uint32_t UptimeTicks() const;
     // What a read returns: a write-only object its initial value, a computed object its hook's.

@@ -1,6 +1,7 @@
 // The configuration file form against the simulated device: a save lands in the chosen folder as
 // the device sent it, an update reaches the device and restarts it, and refusals are reported.
 #include "app/AddressChecks.h"
+#include "app/Wait.h"
 #include "forms/admin/Cfghis.h"
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"
@@ -10,8 +11,10 @@
 #include "tests/support/FreePort.h"
 #include "tests/support/TempDir.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -118,9 +121,29 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
         update += std::string(1, char(i)); // more than one block, every byte value
     const std::string path = Folder.Write("update.dcf", update);
     form->Ed_UpgFile->SetText(path);
+    // The restart wait counts 60 under its own lines.
+    int countdownAtRestart = 0;
+    std::string lowerAtRestart;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        TFM_Waiting* wait = form->Waiting;
+        if (countdownAtRestart == 0 && wait && wait->Label3->text() == "The device is restarting...") {
+            countdownAtRestart = wait->Countdown;
+            lowerAtRestart = wait->Label1->text().toStdString();
+        }
+    });
+    watch.start(1);
     Start(form->Bt_OK);
-    EXPECT_EQ(Sets(), (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=update.dcf",
-                                                kCfg + "3.0=1", kCfg + "4.0=2", kCfg + "4.0=3"}));
+    watch.stop();
+    EXPECT_EQ(countdownAtRestart, 60);
+    EXPECT_EQ(lowerAtRestart, "Please waiting for ");
+    // The device restarts before it answers the reboot, which is no failed update.
+    ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeRequest->Busy; }, 10000));
+    auto sets = Sets();
+    while (sets.size() > 5 && sets.back() == kCfg + "4.0=3")
+        sets.pop_back(); // the unanswered reboot's retries
+    EXPECT_EQ(sets, (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=update.dcf", kCfg + "3.0=1",
+                                              kCfg + "4.0=2", kCfg + "4.0=3"}));
     EXPECT_EQ(Panel(), "Update configuration success!");
     EXPECT_TRUE(Boxes().empty());
 

@@ -94,21 +94,22 @@ TEST_F(FirmwareFormTest, TftpLoadUpdatesThenReboots) {
     int countdownAtRestart = 0;
     std::string lowerAtRestart;
     WhenModal<TFM_Waiting>([&](TFM_Waiting* wait) {
-        EXPECT_EQ(wait->Label2->text(), "Upload firmware file...!");
+        EXPECT_EQ(wait->Label3->text(), "Upload firmware file...!");
+        EXPECT_EQ(wait->Label1->text(), "Please wait ....");
         EXPECT_EQ(wait->Countdown, 500);
         auto* poll = new QTimer(wait);
         QObject::connect(poll, &QTimer::timeout, wait, [&, wait, poll] {
-            if (wait->Countdown < 60 || wait->Label2->text() != "The device is restarting...")
+            if (wait->Countdown < 60 || wait->Label3->text() != "The device is restarting...")
                 return;
             poll->stop();
             countdownAtRestart = wait->Countdown;
-            lowerAtRestart = wait->Label3->text().toStdString();
+            lowerAtRestart = wait->Label1->text().toStdString();
             wait->Countdown = 1; // the test does not wait out the restart
         });
         poll->start(20);
     });
     form->Bt_Upload->click(); // returns when the wait has closed
-    // The device restarts without answering the reboot: no failed update for that.
+    // The device restarts before it answers the reboot: no failed update for that.
     ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeCommandRequest->Busy; }, 10000));
     EXPECT_EQ(Panel(), "Update firmware success!");
 

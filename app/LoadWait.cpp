@@ -1,0 +1,34 @@
+#include "app/LoadWait.h"
+
+#include "app/Wait.h"
+#include "library/snmp/NxSNMPStatus.h"
+
+#include <QLabel>
+
+void ShowLoadWait(TFM_Waiting& waiting, const std::string& upper, int countdown) {
+    waiting.Label3->setText(QString::fromStdString(upper));
+    waiting.Label1->setText("Please wait ....");
+    waiting.La_Time->hide();
+    waiting.seconds->hide();
+    waiting.Countdown = countdown;
+}
+
+void ShowLoadStep(TFM_Waiting* waiting, const std::string& upper) {
+    if (waiting != nullptr)
+        waiting->Label3->setText(QString::fromStdString(upper));
+}
+
+void ShowRestartWait(TFM_Waiting* waiting, int countdown) {
+    if (waiting == nullptr)
+        return;
+    waiting->Countdown = countdown;
+    waiting->La_Time->setText(QString::number(countdown));
+    waiting->Label3->setText("The device is restarting...");
+    waiting->Label1->setText("Please waiting for ");
+    waiting->La_Time->show();
+    waiting->seconds->show();
+}
+
+bool RebootLeftUnanswered(const NxSNMPError* result) {
+    return result != nullptr && result->Code == SNMP_CLASS_TIMEOUT;
+}

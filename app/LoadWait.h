@@ -1,0 +1,16 @@
+#pragma once
+// How the file-moving forms use the waiting dialog while the device loads a file and restarts:
+// the upper line (Label3) says what happens, the lower one (Label1) asks to wait.
+#include <string>
+
+class TFM_Waiting;
+struct NxSNMPError;
+
+// `upper` over "Please wait ....", without a count, for `countdown` ticks.
+void ShowLoadWait(TFM_Waiting& waiting, const std::string& upper, int countdown);
+// Only the upper line changes as the load goes on.
+void ShowLoadStep(TFM_Waiting* waiting, const std::string& upper);
+// "The device is restarting..." over "Please waiting for " with the seconds counted down.
+void ShowRestartWait(TFM_Waiting* waiting, int countdown);
+// A device that restarts at once leaves the reboot command unanswered: no failure for that.
+bool RebootLeftUnanswered(const NxSNMPError* result);
