@@ -154,7 +154,8 @@ int netSnmpCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* p
     Snmp::Impl* owner = record->owner;
     if (owner->closing)
         return 1;
-    Pdu result = record->request;
+    // Each record ends here once; its request is not needed afterwards.
+    Pdu result = std::move(record->request);
     int reason = SnmpStatus::AsyncResponse;
     switch (operation) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:

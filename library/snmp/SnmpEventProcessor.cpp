@@ -63,8 +63,17 @@ void _SnmpEventProcessor::Watch(int fd, bool open) {
     if (!open)
         return;
     auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
-    notifier->setEnabled(Started_ && !Ticking_);
-    connect(notifier, &QSocketNotifier::activated, this, &_SnmpEventProcessor::Tick);
+    notifier->setEnabled(Started_);
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
+        if (!Ticking_) {
+            Tick();
+            return;
+        }
+        // A completion runs a loop of its own: the socket waits for the pump, without waking
+        // that loop again and again.
+        notifier->setEnabled(false);
+        Silenced_ = true;
+    });
     Notifiers_[fd] = notifier;
 }
 
@@ -90,7 +99,6 @@ void _SnmpEventProcessor::Tick() {
     // Off while completions run, so one that pumps messages cannot re-enter the pump.
     Ticking_ = true;
     Timer->stop();
-    EnableNotifiers(false);
     try {
         if (GlobalSnmpSession)
             SNMPProcessPendingEvents();
@@ -100,7 +108,10 @@ void _SnmpEventProcessor::Tick() {
         std::fprintf(stderr, "SNMP completion failed\n");
     }
     Ticking_ = false;
-    EnableNotifiers(Started_);
+    if (Silenced_) {
+        Silenced_ = false;
+        EnableNotifiers(Started_);
+    }
     Timer->start();
 }
 

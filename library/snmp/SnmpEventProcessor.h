@@ -30,6 +30,7 @@ class _SnmpEventProcessor : public QObject {
     std::map<int, QSocketNotifier*> Notifiers_; // the sessions' sockets, owned
     bool Started_ = false;
     bool Ticking_ = false;
+    bool Silenced_ = false; // a notifier was switched off while completions ran
     bool WakePosted_ = false;
 };
 
