@@ -161,7 +161,7 @@ bool TFM_Admin::BuildAndRead() {
     console.BindComboBox(0, CB_Telnet);
     console.BindComboBox(1, CB_Timeout);
     console.BindComboBox(2, CB_SHH);
-    Read(console);
+    ConsoleRead_ = Read(console);
 
     RequestOptions multiple;
     multiple.Kind = MVT_SV;
@@ -223,7 +223,7 @@ bool TFM_Admin::BuildAndRead() {
         auto& trap = MakeRequest(TrapRequest, MibRows::lbsTrapServerIP_to_lbsUserStaNotify());
         trap.BindEdits(0, "%s", Ed_TrapServIP);
         trap.BindCheckBox(1, CkBx_LBS);
-        Read(trap);
+        TrapRead_ = Read(trap);
         CkBx_LBSClick(CkBx_LBS);
     }
 
@@ -514,7 +514,7 @@ void TFM_Admin::WriteChain() {
     console.GetRow(2)->Access = ACC_READWRITE;
     if (RB_None->isChecked()) {
         console.GetRow(1)->Access = ACC_INVALID;
-    } else {
+    } else if (ConsoleRead_) {
         // A change of protocol passes through both off.
         console.GetRow(1)->Access = ACC_READWRITE;
         CB_Telnet->SetItemIndex(0);
@@ -528,14 +528,14 @@ void TFM_Admin::WriteChain() {
         Ed_ToIP->SetText("");
     }
 
-    // A login or limit that was never read would be written back empty or off.
+    // A group that was never read would be written back empty or off.
     step(LoginRead_, LoginRequest.get());
     loginWritten = ok && LoginRead_;
     step(LimitRead_, LimitRequest.get());
     step(WriteSingleAddresses, SingleRequest.get());
     step(VlanLimitSupport.Supported(), VlanLimitRequest.get());
-    step(TrapSupported, TrapRequest.get());
-    step(true, ConsoleRequest.get());
+    step(TrapSupported && TrapRead_, TrapRequest.get());
+    step(ConsoleRead_, ConsoleRequest.get());
     step(PingSupport.Supported(), PingRequest.get());
     step(WlanSupport.Supported(), WlanRequest.get());
     if (ok && RangeSupported && ListView_IpRange->ItemIndex() >= 0)

@@ -100,6 +100,8 @@ class TFM_Admin : public TSettingsForm {
     std::unique_ptr<Ui::TFM_Admin> ui_;
     std::unique_ptr<FreeRowTable> Ranges_;
     bool LoginRead_ = false;
+    bool ConsoleRead_ = false;
+    bool TrapRead_ = false;
     bool LimitRead_ = false;
     bool UsedRangesRead_ = false;
     bool ReadingRanges_ = false;
