@@ -16,6 +16,7 @@ std::string FtpUserName;
 std::string FtpPassword;
 uint8_t FtpVerified = 0;
 int FtpControlPort = 21;
+std::string FtpControlHost;
 
 namespace {
 
@@ -61,7 +62,7 @@ void TFM_FTP::Bt_OKClick(QObject*) {
     try {
         TNMFTP ftp(this);
         ftp.Vendor = kVendor;
-        ftp.Host = Ed_FtpSrv->Text();
+        ftp.Host = FtpControlHost.empty() ? Ed_FtpSrv->Text() : FtpControlHost;
         ftp.Port = FtpControlPort;
         ftp.UserID = Ed_UserName->Text();
         ftp.Password = Ed_Password->Text();

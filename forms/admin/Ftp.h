@@ -19,6 +19,9 @@ extern std::string FtpPassword;
 extern uint8_t FtpVerified; // 1 after a successful login test, else 0
 // The server's control port; only a test points it elsewhere.
 extern int FtpControlPort;
+// The host the login test connects to; empty: the address typed. Only a test sets it, to reach a
+// server on loopback, which the dialog refuses as an address.
+extern std::string FtpControlHost;
 
 class TFM_FTP : public QDialog {
     Q_OBJECT

@@ -49,6 +49,8 @@ class TestFtpServer {
     const std::string& Address() const { return Address_; }
     int Port() const { return Port_; }
     std::string LogFile() const { return Dir_.File("server.log"); }
+    // Puts a file where the server serves it.
+    void Put(const std::string& name, const std::string& contents) { Dir_.Write(name, contents); }
     bool Accepts() const {
         const int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{};

@@ -1,5 +1,6 @@
 // Firmware and certificate loads over FTP: the device fetches the file itself from an FTP server
-// (KTX_FTP_PORT, else 21) with a real client and answers the SET when the fetch has ended.
+// (KTX_FTP_HOST and KTX_FTP_PORT, else the written address and 21) with a real client and answers the SET
+// when the fetch has ended.
 #include "tools/devsim/CurlTransfer.h"
 #include "tools/devsim/Device.h"
 
@@ -38,6 +39,14 @@ std::string Text(Device& device, const Oid& oid) {
     return o ? o->value.bytes : std::string();
 }
 
+// KTX_FTP_HOST, when set, stands for the server address the station wrote (tests serve on
+// loopback, which the station refuses as an FTP server address).
+std::string FtpHost(Device& device) {
+    if (const char* host = std::getenv("KTX_FTP_HOST"); host && *host)
+        return host;
+    return Text(device, LoadOid({2, 1}));
+}
+
 // Fetches `name` from the FTP server named by the FTP objects into a scratch file.
 void FetchByFtp(Device& device, const std::string& name, std::function<void(int)> finish) {
     const std::string file = TemporaryFile();
@@ -45,8 +54,7 @@ void FetchByFtp(Device& device, const std::string& name, std::function<void(int)
         finish(SNMP_ERR_GENERR);
         return;
     }
-    const std::string url =
-        "ftp://" + Text(device, LoadOid({2, 1})) + ":" + std::to_string(FtpPort()) + "/" + name;
+    const std::string url = "ftp://" + FtpHost(device) + ":" + std::to_string(FtpPort()) + "/" + name;
     const std::string user = Text(device, LoadOid({2, 2})) + ":" + Text(device, LoadOid({2, 3}));
     RunCurl({"-s", "--max-time", "5", "-u", user, "-o", file, url}, file, std::move(finish));
 }

@@ -10,6 +10,7 @@
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/ActiveWindow.h"
 #include "tests/support/FormPicture.h"
+#include "tests/support/FtpServer.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,6 +19,9 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +78,7 @@ TEST_F(FirmwareFormTest, ShowsTheVersionAndRefusesBadFilesBeforeWriting) {
     for (const Case& c :
          {Case{false, "", "Please put in the firmware file & path."},
           Case{false, Folder.Path() + "/x.tfp/", "Please put in the firmware file & path."},
+          Case{false, Folder.Path() + "/x.tfp\\", "Please put in the firmware file & path."},
           Case{false, image, "Please put in valid firmware file & path."},
           Case{false, Folder.Path() + "/absent.tfp", "Please put in valid firmware file & path."},
           Case{true, Folder.Path() + "/", "Please put in the firmware file & path."},
@@ -146,6 +151,54 @@ TEST_F(RefusedFetchTest, RefusedFetchEndsTheChainAndTheWait) {
     EXPECT_EQ(Panel(), "Load firmware, please wait...!");
 }
 
+class RefusedUpgradeTest : public FirmwareFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions o = FirmwareFormTest::Options();
+        o.extraArgs.insert(o.extraArgs.end(), {"--fail", kLoad + "1.4.0=genErr"});
+        return o;
+    }
+};
+
+TEST_F(RefusedUpgradeTest, RefusedUpgradeCommandEndsTheWait) {
+    Open();
+    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
+    form->Bt_Upload->click(); // the wait ends by itself
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Warning: Update file fail!Please try again!"});
+    EXPECT_EQ(Sets().back(), kLoad + "1.4.0=1");
+}
+
+// A UDP socket holding the form's TFTP port.
+int HoldPort(int port) {
+    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<uint16_t>(port));
+    return ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 ? fd : (::close(fd), -1);
+}
+
+TEST_F(FirmwareFormTest, TftpServerThatCannotListenIsReported) {
+    // At creation: the module ends and the form is not to be shown.
+    int fd = HoldPort(TftpPort);
+    ASSERT_GE(fd, 0);
+    form = std::make_unique<TFM_Firmware>();
+    ::close(fd);
+    EXPECT_FALSE(form->ServerStarted());
+    ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+    EXPECT_EQ(Device->Messages().Boxes[0].Text.rfind("TFTP Service Init Error:", 0), 0u);
+
+    // When the server has to move to the image's folder: the reason, and nothing written.
+    Open();
+    form->TFTPServer->Stop();
+    fd = HoldPort(TftpPort);
+    ASSERT_GE(fd, 0);
+    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
+    form->Bt_Upload->click();
+    ::close(fd);
+    EXPECT_EQ(Panel().rfind("(NxTFTP) ", 0), 0u) << Panel();
+    EXPECT_TRUE(Device->Received("SET").empty());
+}
+
 TEST_F(FirmwareFormTest, UnverifiedFtpParametersWriteNothing) {
     Open();
     form->Rb_FTP->setChecked(true);
@@ -193,6 +246,97 @@ TEST_F(FirmwareFormTest, UnverifiedFtpParametersWriteNothing) {
     EXPECT_TRUE(asked);
     EXPECT_TRUE(Device->Messages().Boxes.empty());
     EXPECT_TRUE(Device->Received("SET").empty());
+}
+
+// The device fetches over FTP from a real server on loopback; the station's login test goes there
+// too, while the dialog is given an address it accepts.
+class FtpLoadTest : public FirmwareFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions o = FirmwareFormTest::Options();
+        o.restartSeconds = 0.3;
+        return o;
+    }
+    void SetUp() override {
+        setenv("KTX_FTP_HOST", ftp.Address().c_str(), 1);
+        setenv("KTX_FTP_PORT", std::to_string(ftp.Port()).c_str(), 1);
+        FtpControlHost = ftp.Address();
+        FtpControlPort = ftp.Port();
+        FirmwareFormTest::SetUp();
+    }
+    void TearDown() override {
+        FirmwareFormTest::TearDown();
+        FtpControlHost.clear();
+        FtpControlPort = 21;
+        unsetenv("KTX_FTP_HOST");
+        unsetenv("KTX_FTP_PORT");
+    }
+    // Answers the FTP dialog, and ends the restart wait once it shows.
+    void AnswerDialogs() {
+        WhenModal<TFM_FTP>([](TFM_FTP* dialog) {
+            dialog->Ed_FtpSrv->SetText("192.0.2.10");
+            dialog->Ed_UserName->SetText("admin");
+            dialog->Ed_Password->SetText("secret");
+            dialog->Bt_OK->click();
+        });
+        WhenModal<TFM_Waiting>([](TFM_Waiting* wait) {
+            auto* poll = new QTimer(wait);
+            QObject::connect(poll, &QTimer::timeout, wait, [wait] {
+                if (wait->Label3->text() == "The device is restarting...")
+                    wait->Countdown = 1;
+            });
+            poll->start(20);
+        });
+    }
+    TestFtpServer ftp{"admin", "secret"};
+};
+
+TEST_F(FtpLoadTest, FirmwareAndCertificateLoadsEndToEnd) {
+    if (!ftp.Accepts())
+        GTEST_SKIP() << "no FTP server (python3-pyftpdlib)";
+    Open();
+    ftp.Put("fw.tfp", "image");
+    ftp.Put("c.pem", "certificate");
+    struct Case {
+        bool ssl;
+        const char* file;    // the firmware image or the key; the certificate is c.pem
+        const char* refused; // an OID the device refuses, or ""
+        const char* panel;
+        const char* box;
+    };
+    for (const Case& c : {
+             Case{false, "fw.tfp", "", "Update firmware success!", ""},
+             Case{false, "absent.tfp", "", "Update firmware fail!  Please check FTP server and file name.",
+                  "Warning: Write file fail!Please try again!"},
+             Case{false, "fw.tfp", "2.1.0", "Load firmware, please wait...!",
+                  "Warning: Load firmware file fail!Please try again!"},
+             Case{true, "c.pem", "", "Update SSL certificate success!", ""},
+             Case{true, "absent.der", "",
+                  "Update SSL certificate fail!  Please check FTP server and file name.",
+                  "Warning: Write file fail!Please restart AP and try again!"},
+             Case{true, "c.pem", "2.1.0", "Load file, please wait...!",
+                  "Warning: Load SSL file fail!Please try again!"},
+         }) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.refused);
+        PumpUntil([] { return false; }, 600); // the restart before has passed
+        Device->Sim().Command("unfail " + kLoad + "2.1.0");
+        if (*c.refused)
+            Device->Sim().Command("fail " + kLoad + c.refused + " genErr");
+        Device->Messages().Boxes.clear();
+        AnswerDialogs();
+        if (c.ssl) {
+            form->EDT_Certificate->SetText("c.pem");
+            form->EDT_Key->SetText(c.file);
+            form->Bt_CUpload->click(); // returns when the wait has closed
+        } else {
+            form->Rb_FTP->setChecked(true);
+            form->Ed_UpgFile->SetText(c.file);
+            form->Bt_Upload->click();
+        }
+        EXPECT_EQ(Panel(), c.panel);
+        EXPECT_EQ(Texts(), *c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
+        ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }, 30000));
+    }
 }
 
 } // namespace
