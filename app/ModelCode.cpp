@@ -2,8 +2,20 @@
 
 #include "app/StartupGlobals.h"
 
+namespace {
+std::string& ModelOverride() {
+    static std::string name;
+    return name;
+}
+} // namespace
+
 std::string ModelCode() {
-    return ModelName.size() >= 8 ? ModelName.substr(4, 4) : std::string();
+    const std::string& name = ModelOverride().empty() ? ModelName : ModelOverride();
+    return name.size() >= 8 ? name.substr(4, 4) : std::string();
+}
+
+void SetModelNameForTests(const std::string& modelName) {
+    ModelOverride() = modelName;
 }
 
 bool SecondBandLive() {

@@ -1,6 +1,7 @@
 // The indication form against the simulated device: temperature in both scales, the peers'
 // slots, and the height the groups take for the number of peers.
 #include "app/Indication.h"
+#include "app/ModelCode.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -119,6 +120,31 @@ TEST_F(IndicationTest, ClosingWaitsForTheTemperature) {
     EXPECT_FALSE(form.close());
     ASSERT_TRUE(PumpUntil([&] { return form.Ready == 1; }));
     EXPECT_TRUE(form.close());
+}
+
+// On the dual-band model the first radio's peers are the "A" rows, the second's the "G" rows.
+TEST_F(IndicationTest, DualBandModelShowsEachRadiosPeers) {
+    SetModelNameForTests("KTX-6391AP");
+    Device->Sim().Command("set " + kApMode1 + " 2");
+    std::unique_ptr<TFM_Indication> form;
+    OpenAndWait(form);
+    form->LV_Wds->ClearItems();
+    for (const auto& row : std::vector<std::vector<std::string>>{{"1", "1", "A", "00116B0C00A1", "30"},
+                                                                 {"1", "2", "G", "00116B0C00A2", "31"},
+                                                                 {"2", "1", "G", "00116B0C00B1", "40"}}) {
+        const int item = form->LV_Wds->AddItem(row[0]);
+        for (size_t i = 1; i < row.size(); ++i)
+            form->LV_Wds->AddSubItem(item, row[i]);
+    }
+    for (auto* group : {&form->SlotsA, &form->SlotsG})
+        for (auto& slot : *group)
+            slot.Mac->SetCaption("");
+    form->ShowWdsRssi();
+    EXPECT_EQ(form->SlotsA[0].Mac->Caption(), "00116B0C00A1");
+    EXPECT_EQ(form->SlotsA[1].Mac->Caption(), ""); // a "G" row of the first radio names no peer here
+    EXPECT_EQ(form->SlotsG[0].Mac->Caption(), "00116B0C00B1");
+    form.reset();
+    SetModelNameForTests("");
 }
 
 } // namespace

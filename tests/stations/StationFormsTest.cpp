@@ -1,6 +1,7 @@
 // The client and WDS lists against the simulated device: what the lists show, a changed table at
 // the next timed refresh, firmware without the client function, and closing while busy.
 #include "app/Clientinfo.h"
+#include "app/ModelCode.h"
 #include "app/Wdsinfo.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
@@ -213,6 +214,23 @@ TEST_F(StationFormsTest, WdsRowsShowOptionTextsAndSignal) {
         QCoreApplication::processEvents();
     EXPECT_NE(form.StatusBar->Panel(0)->Text().find("General Error"), std::string::npos);
     ASSERT_TRUE(PumpUntil([&] { return form.User_ListView->ItemCount() == 2; }));
+}
+
+// The dual-band model gathers and counts on both radios.
+TEST_F(StationFormsTest, DualBandModelGathersOnBothRadios) {
+    SetModelNameForTests("KTX-6391AP");
+    {
+        TClientInformation form(nullptr, 60000);
+        form.show();
+        ASSERT_TRUE(PumpUntil([&] { return Idle(form); }));
+        EXPECT_EQ(form.ClientNum_a->Caption(), "3");
+        EXPECT_EQ(form.ClientNum_g->Caption(), "0");
+        std::vector<std::string> sets;
+        for (const auto& line : Device->Received("SET"))
+            sets.push_back(line.oid + "=" + line.value);
+        EXPECT_EQ(sets, (std::vector<std::string>{E + ".6.4.1.1.1.1=1", E + ".6.4.1.1.1.2=1"}));
+    }
+    SetModelNameForTests("");
 }
 
 } // namespace
