@@ -9,13 +9,13 @@
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QGroupBox>
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -65,10 +65,7 @@ class AdminFormTest : public FormTest {
         return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
     }
     std::string Status() const { return form->StatusBar->SimpleText(); }
-    void Preview(const char* name) {
-        if (const char* dir = std::getenv("KTX_PREVIEW_DIR"))
-            form->grab().save(QString(dir) + "/" + name);
-    }
+    void Preview(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
 
     std::unique_ptr<TFM_Admin> form;
 };
@@ -79,7 +76,7 @@ const std::vector<std::string> kTrap{"6.4.0=192.168.1.200", "6.5.0=1"};
 
 TEST_F(AdminFormTest, ApplyWithoutChangesWritesEveryGroupInOrderAndTelnetToSshPassesThroughOff) {
     Open();
-    Preview("admin-ranges.png");
+    Preview("admin-ranges");
     EXPECT_EQ(form->Ed_OPwd->echoMode(), QLineEdit::Password);
     EXPECT_TRUE(form->RB_Telnet->isChecked());
     Click(form->OK);
@@ -239,7 +236,7 @@ class AdminSingleAddressTest : public AdminFormTest {
 TEST_F(AdminSingleAddressTest, SingleAddressesAreWrittenAndUnreadLoginAndConsoleAreNot) {
     Device->Sim().Command("set " + kFirmware + " v3.20");
     Open();
-    Preview("admin-single-addresses.png");
+    Preview("admin-single-addresses");
     EXPECT_TRUE(form->Ed_IP1->isVisibleTo(form.get()));
     for (QWidget* w : std::vector<QWidget*>{form->ListView_User, form->Btn_Add, form->GroupBox4,
                                             form->RG_PingSet, form->CB_AdminWlan, form->CB_LimitVID})
