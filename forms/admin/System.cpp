@@ -4,7 +4,6 @@
 #include "app/Wait.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
@@ -28,7 +27,7 @@ void SetAccess(NxSNMPRequest2Edits& request, int row, uint32_t access) {
 
 } // namespace
 
-TFM_Sytem::TFM_Sytem(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_Sytem>()) {
+TFM_Sytem::TFM_Sytem(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Sytem>()) {
     ui_->setupUi(this);
     Label1 = ui_->Label1;
     Label2 = ui_->Label2;
@@ -38,41 +37,37 @@ TFM_Sytem::TFM_Sytem(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::
     CB_Restore = ui_->CB_Restore;
     StatusBar = ui_->StatusBar;
 
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(size());
+    SetUpWindow(StatusBar);
     CB_Restart->hide();
     CB_Restore->hide();
 
-    connect(Button1, &QPushButton::clicked, this, [this] { GuardEvent([this] { Button1Click(Button1); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { GuardEvent([this] { Button2Click(Button2); }); });
+    OnClicked(Button1, [this] { Button1Click(Button1); });
+    OnClicked(Button2, [this] { Button2Click(Button2); });
 
     FormCreate(this);
 }
 
 TFM_Sytem::~TFM_Sytem() {
     // The request waits for outstanding answers and must go before the controls it is bound to.
-    Request.reset();
+    DestroyRequests();
 }
 
 void TFM_Sytem::FormCreate(QObject*) {
-    try {
-        Request = std::make_unique<NxSNMPRequest2Edits>(this);
-        Request->Request.VarList = NxSNMPVarList(MibRows::Restart_to_FactoryDefault(), SVT_SV, 0);
-        Request->BindComboBox(kRowRestart, CB_Restart);
-        Request->BindComboBox(kRowFactoryDefault, CB_Restore);
-        Request->SetStatusBar(StatusBar);
+    const bool built = BuildRequests([this] {
+        auto& request = MakeRequest(Request, MibRows::Restart_to_FactoryDefault(),
+                                    {.Mode = NxSNMPRequest2Controls::ModeCallback});
+        request.BindComboBox(kRowRestart, CB_Restart);
+        request.BindComboBox(kRowFactoryDefault, CB_Restore);
         // Answers come through the pump; a refused read or write would otherwise go unseen.
         auto report = [](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
             if (result->Code != 0)
                 sender->ShowStatus(result->Message);
         };
-        Request->OnEndingGet = report;
-        Request->OnEndingSet = report;
-        Request->Get();
-    } catch (const std::exception& e) {
-        StatusBar->SetSimpleText(e.what());
-    }
+        request.OnEndingGet = report;
+        request.OnEndingSet = report;
+    });
+    if (built)
+        Guard([this] { Request->Get(); });
 }
 
 bool TFM_Sytem::Confirmed() {
@@ -88,7 +83,7 @@ void TFM_Sytem::ShowWaiting(const char* caption, const char* label3) {
 }
 
 void TFM_Sytem::Button1Click(QObject*) {
-    if (!Request)
+    if (!RequestsBuilt())
         return;
     try {
         CB_Restart->SetItemIndex(kItemReboot);
@@ -99,12 +94,12 @@ void TFM_Sytem::Button1Click(QObject*) {
         Request->Set(true, true);
         ShowWaiting("System is rebooting, please waiting.....", nullptr);
     } catch (const std::exception& e) {
-        StatusBar->SetSimpleText(e.what());
+        ShowStatus(e.what());
     }
 }
 
 void TFM_Sytem::Button2Click(QObject*) {
-    if (!Request)
+    if (!RequestsBuilt())
         return;
     try {
         CB_Restart->SetItemIndex(kItemReboot);
@@ -120,7 +115,7 @@ void TFM_Sytem::Button2Click(QObject*) {
         Request->Set(true, true);
         ShowWaiting("System is rebooting, please waiting.....!", "The system IP will be 192.168.0.50 !");
     } catch (const std::exception& e) {
-        StatusBar->SetSimpleText(e.what());
+        ShowStatus(e.what());
     }
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 // "System \ System Setting": restarts the device, or resets it to its factory settings and
 // restarts it, then waits in the restart dialog until the device answers again.
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <memory>
 
-class NxSNMPRequest2Edits;
 class QPushButton;
 class TComboBox;
 class TLabel;
@@ -13,7 +13,7 @@ namespace Ui {
 class TFM_Sytem;
 }
 
-class TFM_Sytem : public QDialog {
+class TFM_Sytem : public TSettingsForm {
     Q_OBJECT
   public:
     // Builds the request and starts reading it; the answer arrives through the event pump.
