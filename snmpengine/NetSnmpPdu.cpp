@@ -78,8 +78,9 @@ bool addBinding(netsnmp_pdu* target, const Vb& vb) {
     }
 }
 
-Vb ourBinding(const netsnmp_variable_list* var) {
-    Vb vb(ourOid(var->name, var->name_length));
+// Fills a binding whatever it held before, reusing its storage.
+void takeBinding(Vb& vb, const netsnmp_variable_list* var) {
+    vb.set_oid(var->name, var->name_length);
     switch (var->type) {
     case ASN_INTEGER:
         vb.set_value(static_cast<int32_t>(*var->val.integer));
@@ -99,9 +100,7 @@ Vb ourBinding(const netsnmp_variable_list* var) {
     case ASN_OPAQUE:
     case ASN_NSAP:
     case ASN_IPADDRESS:
-        vb.set_value(OctetStr(var->val.string, var->val_len));
-        if (!vb.set_syntax(var->type))
-            vb.set_syntax(VbSyntax::OctetString);
+        vb.set_value(var->val.string, var->val_len, var->type);
         break;
     case ASN_OBJECT_ID:
         vb.set_value(ourOid(var->val.objid, var->val_len / sizeof(oid)));
@@ -116,7 +115,6 @@ Vb ourBinding(const netsnmp_variable_list* var) {
         vb.set_null();
         break;
     }
-    return vb;
 }
 } // namespace
 
@@ -144,17 +142,18 @@ snmp_pdu* netSnmpBuildPdu(uint8_t type, const Pdu& pdu) {
 }
 
 void netSnmpTakeAnswer(const snmp_pdu* answer, Pdu& pdu) {
-    pdu.clear_vbs();
+    // The request's bindings usually match the answer's in number: they are overwritten in place.
     size_t count = 0;
     for (const netsnmp_variable_list* var = answer->variables; var; var = var->next_variable)
         ++count;
-    pdu.vbs().reserve(count);
+    std::vector<Vb>& vbs = pdu.vbs();
+    vbs.resize(count);
     int firstException = 0;
     int position = 0;
     for (const netsnmp_variable_list* var = answer->variables; var; var = var->next_variable) {
-        ++position;
-        pdu += ourBinding(var);
-        if (!firstException && pdu.get_vb(position - 1).is_exception())
+        Vb& vb = vbs[static_cast<size_t>(position++)];
+        takeBinding(vb, var);
+        if (!firstException && vb.is_exception())
             firstException = position;
     }
     pdu.set_type(static_cast<uint8_t>(answer->command));

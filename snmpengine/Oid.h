@@ -13,6 +13,12 @@ class Oid {
     Oid(const uint32_t* ids, size_t count) : ids_(ids, ids + count) {}
     explicit Oid(std::vector<uint32_t>&& ids) : ids_(std::move(ids)) {}
 
+    // Replaces the sub-identifiers in place, keeping the storage for the next answer.
+    template <typename Id> void assign(const Id* ids, size_t count) {
+        ids_.assign(ids, ids + count);
+        valid_ = true;
+    }
+
     bool valid() const { return valid_; }
     size_t len() const { return ids_.size(); }
     uint32_t operator[](size_t i) const { return ids_[i]; }

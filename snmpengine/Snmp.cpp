@@ -208,8 +208,12 @@ int Snmp::Impl::sessionFor(uint8_t type, const SnmpTarget& target, int securityL
     found = nullptr;
     if (!target.valid())
         return SnmpStatus::InvalidTarget;
-    std::string key = peerName(target.get_address()) + "|" + std::to_string(target.get_version()) + "|" +
-                      std::to_string(target.get_retry()) + "|" + std::to_string(target.get_timeout()) + "|";
+    // Built only past the community fast path: its text costs more than a request's own work.
+    const auto peerKey = [&target] {
+        return peerName(target.get_address()) + "|" + std::to_string(target.get_version()) + "|" +
+               std::to_string(target.get_retry()) + "|" + std::to_string(target.get_timeout()) + "|";
+    };
+    std::string key;
     const UsmUser* user = nullptr;
     if (const auto* community = dynamic_cast<const CTarget*>(&target)) {
         if (target.get_version() != version1 && target.get_version() != version2c)
@@ -226,9 +230,9 @@ int Snmp::Impl::sessionFor(uint8_t type, const SnmpTarget& target, int securityL
             return SnmpStatus::Success;
         }
         last.session = nullptr;
-        key += "c|" + (type == PduType::SetRequest ? community->get_writecommunity()
-                                                   : community->get_readcommunity())
-                          .get_printable_hex();
+        key = peerKey() + "c|" +
+              (type == PduType::SetRequest ? community->get_writecommunity() : community->get_readcommunity())
+                  .get_printable_hex();
     } else if (const auto* usm = dynamic_cast<const UTarget*>(&target)) {
         if (target.get_version() != version3)
             return SnmpStatus::TargetUnsupported;
@@ -261,8 +265,8 @@ int Snmp::Impl::sessionFor(uint8_t type, const SnmpTarget& target, int securityL
             if (user->privPassword.size() < MinPassphraseLength)
                 return SnmpStatus::UsmEncryptionError;
         }
-        key += "u|" + usm->get_security_name().get_printable_hex() + "|" + std::to_string(securityLevel) +
-               "|" + std::to_string(user ? user->generation : 0);
+        key = peerKey() + "u|" + usm->get_security_name().get_printable_hex() + "|" +
+              std::to_string(securityLevel) + "|" + std::to_string(user ? user->generation : 0);
     } else {
         return SnmpStatus::InvalidTarget;
     }

@@ -36,6 +36,14 @@ void Vb::set_value(const OctetStr& value, uint8_t syntax) {
     set_syntax(syntax);
 }
 
+void Vb::set_value(const unsigned char* bytes, size_t length, uint8_t syntax) {
+    set_null();
+    kind_ = Kind::Bytes;
+    syntax_ = VbSyntax::OctetString;
+    bytes_.assign(reinterpret_cast<const char*>(bytes), length);
+    set_syntax(syntax);
+}
+
 void Vb::set_value(const IpAddress& value) {
     set_null();
     kind_ = Kind::Bytes;

@@ -37,6 +37,7 @@ class Vb {
 
     void set_oid(const Oid& oid) { oid_ = oid; }
     void set_oid(Oid&& oid) { oid_ = std::move(oid); }
+    template <typename Id> void set_oid(const Id* ids, size_t count) { oid_.assign(ids, count); }
     const Oid& get_oid() const { return oid_; }
     void get_oid(Oid& oid) const { oid = oid_; }
     std::string get_printable_oid() const { return oid_.get_printable(); }
@@ -47,6 +48,7 @@ class Vb {
     void set_value(const Counter64& value);                             // Counter64
     void set_value(const OctetStr& value, uint8_t syntax = VbSyntax::OctetString); // also BitString, Opaque
     void set_value(const char* text) { set_value(OctetStr(text)); }
+    void set_value(const unsigned char* bytes, size_t length, uint8_t syntax = VbSyntax::OctetString);
     void set_value(const IpAddress& value); // IpAddress (also NsapAddress)
     void set_value(const Oid& value);       // ObjectId
     void set_null();
