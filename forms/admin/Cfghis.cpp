@@ -4,8 +4,8 @@
 #include "app/Application.h"
 #include "app/FormTftpServer.h"
 #include "app/LoadWait.h"
-#include "app/MibOptionLists.h"
 #include "app/Wait.h"
+#include "forms/admin/LoadRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPServerPort.h"
@@ -30,32 +30,6 @@
 uint8_t CfgSaveMode = 0;
 
 namespace {
-
-#define CFG "1.3.6.1.4.1.48113.11.37.4.4.3.1"
-// Built on first use: the option lists the rows point at are not made during static start-up.
-const VarDef* kSource() {
-    static const VarDef rows[] = {
-        Row(CFG ".1", "remotesrvip", SYN_IPADDRESS, ACC_READWRITE),
-        Row(CFG ".2", "remotefilename", SYN_DISPLAYSTR, ACC_READWRITE),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kTftpCommand() {
-    static const VarDef rows[] = {
-        Row(CFG ".3", "tftpcommand", SYN_INTEGER, ACC_READWRITE, tftpcommandOptions()),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kUpgradeCommand() {
-    static const VarDef rows[] = {
-        Row(CFG ".4", "upgradesettingcommand", SYN_INTEGER, ACC_READWRITE, upgradesettingcommandOptions()),
-        EndOfRows(),
-    };
-    return rows;
-}
-#undef CFG
 
 constexpr int kGet = 0;
 constexpr int kPut = 1;
@@ -118,11 +92,11 @@ void TFM_CfgFile::FormCreate(QObject*) {
     CfgSaveMode = 0;
     BuildRequests([this] {
         // Blocking: the chain goes on only once the source is written.
-        auto& source = MakeRequest(SourceRequest, kSource());
+        auto& source = MakeRequest(SourceRequest, MibRows::remotesrvip_to_remotefilename());
         source.BindEdits(0, "%s", Ed_TfpSrv);
         source.BindEdits(1, "%s", Ed_UpgFile);
 
-        auto& tftp = MakeRequest(TftpRequest, kTftpCommand(),
+        auto& tftp = MakeRequest(TftpRequest, MibRows::tftpcommand(),
                                  {.TimeOut = kTftpTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
         tftp.BindComboBox(0, CB_TfpCom);
         tftp.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
@@ -130,7 +104,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         };
 
         auto& upgrade =
-            MakeRequest(UpgradeRequest, kUpgradeCommand(),
+            MakeRequest(UpgradeRequest, MibRows::upgradesettingcommand(),
                         {.TimeOut = kUpgradeTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
         upgrade.BindComboBox(0, CB_UpgCom);
         upgrade.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {

@@ -5,10 +5,10 @@
 #include "app/FormTftpServer.h"
 #include "app/LoadWait.h"
 #include "app/Main.h"
-#include "app/MibOptionLists.h"
 #include "app/MibRowTables.h"
 #include "app/Wait.h"
 #include "forms/admin/Ftp.h"
+#include "forms/admin/LoadRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/NxSNMPStatus.h"
 #include "library/tftp/NxTFTPServer.h"
@@ -33,58 +33,6 @@
 uint8_t FtpTransferIsFirmware = 0;
 
 namespace {
-
-#define U "1.3.6.1.4.1.48113.11.37.4.4.3"
-// Built on first use: the option lists the rows point at are not made during static start-up.
-const VarDef* kFtpParameters() {
-    static const VarDef rows[] = {
-        Row(U ".2.1", "uFTPSrvIP", SYN_DISPLAYSTR, ACC_READWRITE),
-        Row(U ".2.2", "uFTPUserName", SYN_DISPLAYSTR, ACC_READWRITE),
-        Row(U ".2.3", "uFTPPassword", SYN_DISPLAYSTR, ACC_READWRITE),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kFtpFirmware() {
-    static const VarDef rows[] = {
-        Row(U ".2.5.1", "uFirmwareImageName", SYN_DISPLAYSTR, ACC_READWRITE),
-        Row(U ".2.5.2", "uFirmwareUpdate", SYN_INTEGER, ACC_READWRITE, uFirmwareUpdateOptions()),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kSsl() {
-    static const VarDef rows[] = {
-        Row(U ".2.4.1", "uSSLCertFileName", SYN_DISPLAYSTR, ACC_READWRITE),
-        Row(U ".2.4.2", "uSSLKeyFileName", SYN_DISPLAYSTR, ACC_READWRITE),
-        Row(U ".2.4.3", "uSSLCertUpdate", SYN_INTEGER, ACC_READWRITE, uSSLCertUpdateOptions()),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kTftpSource() {
-    static const VarDef rows[] = {
-        Row(U ".1.1", "uTFTPSrvIP", SYN_IPADDRESS, ACC_READWRITE),
-        Row(U ".1.2", "uTFTPFileName", SYN_DISPLAYSTR, ACC_READWRITE),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kTftpCommand() {
-    static const VarDef rows[] = {
-        Row(U ".1.3", "uTFTPCommand", SYN_INTEGER, ACC_READWRITE, uTFTPCommandOptions()),
-        EndOfRows(),
-    };
-    return rows;
-}
-const VarDef* kUpgradeCommand() {
-    static const VarDef rows[] = {
-        Row(U ".1.4", "uUpgradeSettingCommand", SYN_INTEGER, ACC_READWRITE, uUpgradeSettingCommandOptions()),
-        EndOfRows(),
-    };
-    return rows;
-}
-#undef U
 
 constexpr uint32_t kDefaultTimeOut = 100; // hundredths
 constexpr uint32_t kFtpFirmwareTimeOut = 15000;
@@ -172,7 +120,7 @@ void TFM_Firmware::FormCreate(QObject*) {
         };
     };
     const bool built = BuildRequests([this, &handler] {
-        auto& ftp = NewRequest(FtpRequest, kFtpParameters(), kDefaultTimeOut);
+        auto& ftp = NewRequest(FtpRequest, MibRows::uFTPSrvIP_to_uFTPPassword(), kDefaultTimeOut);
         ftp.BindEdits(0, "%s", Ed_FtpSrv);
         ftp.BindEdits(1, "%s", Ed_UserName);
         ftp.BindEdits(2, "%s", Ed_Password);
@@ -184,12 +132,13 @@ void TFM_Firmware::FormCreate(QObject*) {
             version.Request.VarList.GetRow(row)->Access = ACC_INVALID;
         version.BindEdits(0, "%s", Ed_FwVersion);
 
-        auto& ftpFirmware = NewRequest(FtpFirmwareRequest, kFtpFirmware(), kFtpFirmwareTimeOut);
+        auto& ftpFirmware = NewRequest(FtpFirmwareRequest, MibRows::uFirmwareImageName_to_uFirmwareUpdate(),
+                                       kFtpFirmwareTimeOut);
         ftpFirmware.BindEdits(0, "%s", Ed_UpgFile);
         ftpFirmware.BindComboBox(1, CB_FwUpdt);
         ftpFirmware.OnEndingSet = handler(&TFM_Firmware::OnFirmwareUpdateDone);
 
-        auto& ssl = NewRequest(SslRequest, kSsl(), kSslTimeOut);
+        auto& ssl = NewRequest(SslRequest, MibRows::uSSLCertFileName_to_uSSLCertUpdate(), kSslTimeOut);
         ssl.BindEdits(0, "%s", EDT_Certificate);
         ssl.BindEdits(1, "%s", EDT_Key);
         ssl.BindComboBox(2, CB_SslUpdt);
@@ -200,14 +149,17 @@ void TFM_Firmware::FormCreate(QObject*) {
         restart.BindComboBox(0, CB_Reboot);
 
         // Written blocking: the command that follows must not start when the source did not land.
-        auto& source = MakeRequest(TftpSourceRequest, kTftpSource(), {.TimeOut = kDefaultTimeOut});
+        auto& source = MakeRequest(TftpSourceRequest, MibRows::uTFTPSrvIP_to_uTFTPFileName(),
+                                   {.TimeOut = kDefaultTimeOut});
         source.BindEdits(0, "%s", Ed_TfpSrv);
         source.BindEdits(1, "%s", Ed_UpgFile);
 
-        NewRequest(TftpCommandRequest, kTftpCommand(), kTftpCommandTimeOut).BindComboBox(0, CB_TfpCom);
+        NewRequest(TftpCommandRequest, MibRows::uTFTPCommand(), kTftpCommandTimeOut)
+            .BindComboBox(0, CB_TfpCom);
         TftpCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnTftpCommandDone);
 
-        NewRequest(UpgradeCommandRequest, kUpgradeCommand(), kUpgradeTimeOut).BindComboBox(0, CB_UpgCom);
+        NewRequest(UpgradeCommandRequest, MibRows::uUpgradeSettingCommand(), kUpgradeTimeOut)
+            .BindComboBox(0, CB_UpgCom);
         UpgradeCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnUpgradeCommandDone);
     });
     if (built)
