@@ -213,6 +213,9 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     --Working_;
     Bt_RefreshClick(Bt_Refresh);
     ++Working_;
+    for (WirlessBand& b : Band)
+        if (SiteTableReq[b.PageIndex] && SiteTableReq[b.PageIndex]->Busy)
+            b.SiteWalkQuiet = true;
     // The refresh writes its own read failures; the result of the writes stays in view.
     ShowStatus(ok ? "Setting Success!" : "Setting error!");
 }

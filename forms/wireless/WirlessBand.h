@@ -103,7 +103,8 @@ struct WirlessBand {
     bool AccountingSupported = false;
     bool BakAccountingSupported = false;
     bool KeysHoldHex = true;
-    int MssidStateRead = 0; // the band's multi-SSID function as last read (1 on)
+    int MssidStateRead = 0;     // the band's multi-SSID function as last read (1 on)
+    bool SiteWalkQuiet = false; // the walk re-lists the sites after Apply without a word of its own
     std::string SnapValidKey;
     std::string SnapGroupKey;
     std::string SnapCipher;

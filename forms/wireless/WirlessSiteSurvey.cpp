@@ -12,6 +12,7 @@
 
 #include <QPushButton>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -80,11 +81,12 @@ void TFM_Wirless::OnSiteRefreshDone(NxSNMPError* result) {
 void TFM_Wirless::OnSiteTableRead(WirlessBand& b, NxSNMPError* result) {
     NoScanPending = true;
     SetActionButtons(true);
+    const bool quiet = std::exchange(b.SiteWalkQuiet, false);
     if (result->Code != 0)
         ShowStatus(result->Message);
     else if (SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->RowError.empty())
         ShowStatus(SiteTableReq[b.PageIndex]->RowError);
-    else
+    else if (!quiet)
         ShowStatus("Get OK!");
 }
 

@@ -173,6 +173,9 @@ TEST_F(WirlessFormTest, AMaskedKeyIsNeitherConvertedNorWritten) {
     EXPECT_EQ(B().Key[0]->Text(), "*****");
     form->Bt_Apply->click();
     EXPECT_EQ(Status(), "Setting Success!");
+    // The site list that the refresh after Apply reads again must not speak over the result.
+    ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy; }));
+    EXPECT_EQ(Status(), "Setting Success!");
     for (const std::string& set : Sent("SET"))
         EXPECT_EQ(set.rfind("2.1.3.1.2", 0), std::string::npos) << set;
     EXPECT_EQ(Device->Sim().Command("get " + E + ".2.1.3.1.2.1.1"), "value displaystr *****\n");
