@@ -155,6 +155,18 @@ void TSettingsForm::showEvent(QShowEvent* event) {
         area = MainForm->frameGeometry();
     else if (screen() != nullptr)
         area = screen()->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    if (!area.isValid())
+        return;
+    QRect placed = frameGeometry();
+    placed.moveCenter(area.center());
+    // Centred over a main window near the screen's edge, a taller form would start off-screen
+    // with its first fields and its title bar out of reach.
+    if (screen() != nullptr) {
+        const QRect visible = screen()->availableGeometry();
+        placed.moveRight(std::min(placed.right(), visible.right()));
+        placed.moveBottom(std::min(placed.bottom(), visible.bottom()));
+        placed.moveLeft(std::max(placed.left(), visible.left()));
+        placed.moveTop(std::max(placed.top(), visible.top()));
+    }
+    move(placed.topLeft());
 }
