@@ -172,7 +172,9 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
     pdu.set_context_name(OctetStr(Scope.ContextName));
     pdu.set_context_engine_id(OctetStr(Scope.ContextEngineID));
     Sent_.clear();
-    pdu.vbs().reserve(static_cast<size_t>(VarList.RowCount()));
+    std::vector<Vb>& vbs = pdu.vbs();
+    vbs.reserve(static_cast<size_t>(VarList.RowCount()));
+    size_t used = 0;
     const uint8_t itemType = VarList.ItemType;
     std::string index; // of the table row written, built once
     for (int i = 0; i < VarList.RowCount(); ++i) {
@@ -184,7 +186,11 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
             continue;
         }
         const std::shared_ptr<const std::string>& column = ColumnOf(i);
-        Vb vb;
+        // A binding left from the last read is overwritten as a new one would be filled.
+        if (used == vbs.size())
+            vbs.emplace_back();
+        Vb& vb = vbs[used++];
+        vb.set_null();
         if (mode == Write) {
             if (itemType == SVT_SV)
                 SetVbOid(vb, i, *column, kInstanceZero);
@@ -205,9 +211,9 @@ void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
                 RaiseSnmpError(NXSNMP_GETNEXT_SINGLE);
             SetVbOid(vb, i, *row.Cursor, kNoTail);
         }
-        pdu.vbs().push_back(std::move(vb));
         Sent_.push_back({i, column});
     }
+    vbs.resize(used);
 }
 
 void NxSNMPRequest::SetVbOid(Vb& vb, int row, const std::string& head, const std::string& tail) {
@@ -228,7 +234,7 @@ void NxSNMPRequest::SetVbOid(Vb& vb, int row, const std::string& head, const std
         slot.second = parsed.ids();
         slot.first = std::move(text);
     }
-    vb.set_oid(Oid(slot.second.data(), slot.second.size()));
+    vb.set_oid(slot.second.data(), slot.second.size());
 }
 
 uint8_t NxSNMPRequest::ReadType() const {
@@ -356,6 +362,7 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
     }
     SnmpTarget& target = BuildTargets();
     Pdu pdu;
+    pdu.vbs().swap(ReadVbs_);
     BuildPdu(first ? ReadFirst : ReadNext, pdu);
     const uint8_t type = ReadType();
     if (type == 0) {
@@ -372,11 +379,16 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
         ok = false;
         Report(code, message, pdu.get_error_index());
     }
-    const std::vector<SentRow> rows = std::move(Sent_);
+    std::vector<SentRow> rows = std::move(Sent_);
     const size_t before = static_cast<size_t>(ErrorCount);
     const Taken taken = TakeAnswer(pdu, rows, code, false);
     if (static_cast<size_t>(ErrorCount) != before)
         ok = false;
+    // The storage serves the next read, unless a hook has built another PDU meanwhile.
+    rows.clear();
+    if (Sent_.empty())
+        Sent_.swap(rows);
+    ReadVbs_.swap(pdu.vbs());
     return FinishRead(taken != Taken::Row);
 }
 
