@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "platform/Events.h"
+#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,8 @@ void TSettingsForm::SetUpWindow(TStatusBar* bar, const WindowOptions& options) {
 void TSettingsForm::ShowStatus(const std::string& text) {
     if (Bar_ != nullptr)
         Bar_->ShowResult(text);
+    else
+        LibraryMessageBox(this, text); // a form without a bar still says it
 }
 
 void TSettingsForm::Configure(NxSNMPRequest2Controls& request, const VarDef* table,

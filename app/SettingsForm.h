@@ -41,7 +41,8 @@ class TSettingsForm : public QDialog {
     explicit TSettingsForm(QWidget* owner = nullptr);
     ~TSettingsForm() override;
 
-    // Where the form shows status: panel 0 when the bar has panels, otherwise its simple text.
+    // Where the form shows status: panel 0 when the bar has panels, otherwise its simple text; a
+    // form without a bar shows the library's box.
     void ShowStatus(const std::string& text);
     // True while one of the form's requests is waiting for an answer; closing is then refused.
     virtual bool BusyNow() const;

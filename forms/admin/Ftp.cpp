@@ -2,7 +2,6 @@
 
 #include "app/Main.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/MessageBox.h"
 #include "platform/NMFTP.h"
 #include "ui_Ftp.h"
@@ -33,15 +32,15 @@ class BusyCursor {
 
 } // namespace
 
-TFM_FTP::TFM_FTP(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TFM_FTP>()) {
+TFM_FTP::TFM_FTP(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_FTP>()) {
     ui_->setupUi(this);
     Ed_FtpSrv = ui_->Ed_FtpSrv;
     Ed_UserName = ui_->Ed_UserName;
     Ed_Password = ui_->Ed_Password;
     Bt_OK = ui_->Bt_OK;
     Ed_Password->setEchoMode(QLineEdit::Password);
-    setFixedSize(size());
-    connect(Bt_OK, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_OKClick(Bt_OK); }); });
+    SetUpWindow(nullptr);
+    OnClicked(Bt_OK, [this] { Bt_OKClick(Bt_OK); });
 
     FtpServerAddress.clear();
     FtpUserName.clear();

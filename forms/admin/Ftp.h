@@ -1,7 +1,8 @@
 #pragma once
 // "FTP Settings": the station logs in to the FTP server itself before the device is told to fetch
 // a file from it, and keeps the three values only when the login worked.
-#include <QDialog>
+#include "app/SettingsForm.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,7 +24,7 @@ extern int FtpControlPort;
 // server on loopback, which the dialog refuses as an address.
 extern std::string FtpControlHost;
 
-class TFM_FTP : public QDialog {
+class TFM_FTP : public TSettingsForm {
     Q_OBJECT
   public:
     // Empties the three texts and clears FtpVerified.
