@@ -42,8 +42,14 @@ Oid::Oid(const char* dotted) {
 }
 
 std::string Oid::get_printable() const {
+    std::string text;
+    get_printable(text);
+    return text;
+}
+
+void Oid::get_printable(std::string& text) const {
     // Up to ten digits and a dot per sub-identifier, written in place.
-    std::string text(ids_.size() * 11, '\0');
+    text.resize(ids_.size() * 11);
     char* at = text.data();
     char* const end = at + text.size();
     for (size_t i = 0; i < ids_.size(); ++i) {
@@ -52,7 +58,6 @@ std::string Oid::get_printable() const {
         at = std::to_chars(at, end, ids_[i]).ptr;
     }
     text.resize(static_cast<size_t>(at - text.data()));
-    return text;
 }
 
 Oid& Oid::operator+=(uint32_t id) {

@@ -24,7 +24,8 @@ class Oid {
     uint32_t operator[](size_t i) const { return ids_[i]; }
     uint32_t& operator[](size_t i) { return ids_[i]; }
     const std::vector<uint32_t>& ids() const { return ids_; }
-    std::string get_printable() const; // "1.3.6.1", no leading dot
+    std::string get_printable() const;           // "1.3.6.1", no leading dot
+    void get_printable(std::string& text) const; // the same into text, reusing its storage
 
     Oid& operator+=(uint32_t id);
     Oid& operator+=(const Oid& tail);

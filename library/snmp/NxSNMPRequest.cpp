@@ -259,13 +259,16 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
     // and the answer is no failure, as under SNMPv1.
     if (table && code == SNMP_ERR_NO_SUCH_NAME && EndsOnlyTheView(pdu))
         code = NXSNMP_OK;
-    struct Answer {
-        const std::string* Column = nullptr;
-        const std::string* Oid = nullptr; // the text asked for, or Printed
-        std::string Printed;
-        bool InColumn;
-    };
-    std::vector<Answer> answers(count);
+    using Answer = AnswerText;
+    // The last answer's texts lend their storage: a walk step then prints without allocating.
+    std::vector<Answer> answers;
+    answers.swap(Answers_);
+    struct GiveBack {
+        std::vector<Answer>& taken;
+        std::vector<Answer>& owner;
+        ~GiveBack() { owner.swap(taken); }
+    } giveBack{answers, Answers_};
+    answers.resize(count);
     // The table row being read is the first one in index order that any column answered from;
     // a column answering from a later row has no entry in this one.
     WalkIndex_.clear();
@@ -273,9 +276,12 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
     size_t lowestLength = 0; // sub-identifiers of lowest's column
     for (size_t k = 0; k < count; ++k) {
         const int i = rows[k].Row;
+        Answer& a = answers[k];
+        a.Column = nullptr;
+        a.Oid = nullptr;
+        a.InColumn = false;
         if (i >= VarList.RowCount())
             continue;
-        Answer& a = answers[k];
         a.Column = rows[k].Column.get();
         // An answer at the OID asked for (every GET) needs no printing.
         const Oid& answered = pdu.get_vb(static_cast<int>(k)).get_oid();
@@ -284,7 +290,7 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         if (asked) {
             a.Oid = &OidCache_[static_cast<size_t>(i)].first;
         } else {
-            a.Printed = answered.get_printable();
+            answered.get_printable(a.Printed);
             a.Oid = &a.Printed;
         }
         a.InColumn = pdu.get_vb(static_cast<int>(k)).get_syntax() != VbSyntax::EndOfMibView &&

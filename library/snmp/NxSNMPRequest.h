@@ -121,7 +121,15 @@ class NxSNMPRequest {
     std::unique_ptr<TargetInputs> Built_;
     std::string WalkIndex_;     // index suffix of the table row being read
     std::vector<SentRow> Sent_; // the rows whose bindings the last PDU built holds, in order
-    std::vector<Vb> ReadVbs_;   // the last blocking read's bindings, reused by the next one
+    // One answered binding's texts while an answer is taken.
+    struct AnswerText {
+        const std::string* Column = nullptr;
+        const std::string* Oid = nullptr; // the text asked for, or Printed
+        std::string Printed;
+        bool InColumn = false;
+    };
+    std::vector<AnswerText> Answers_; // storage kept from the last answer taken
+    std::vector<Vb> ReadVbs_;         // the last blocking read's bindings, reused by the next one
     // Per row: the last OID text a PDU asked for and its sub-identifiers, so that an unchanged
     // text is not parsed again on every send.
     std::vector<std::pair<std::string, std::vector<uint32_t>>> OidCache_;
