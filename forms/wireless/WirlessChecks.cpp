@@ -2,6 +2,7 @@
 // Each failing check shows its message, makes its page active and focuses its edit where the
 // form does, and ends Apply with nothing sent.
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
 #include "app/AddressChecks.h"
 #include "app/ModelCode.h"
@@ -21,29 +22,6 @@ namespace {
 
 constexpr char kZeroMac[] = "000000000000";
 constexpr int kEnable = 1;
-
-enum WirelessRow {
-    rSSID,
-    rBroadcast,
-    rChannel,
-    rChannelList,
-    rRadioFrequency,
-    rWdsChannelList,
-    rApMode,
-    rAuthentication,
-    rEncryption,
-    rValidKey,
-    rKeyType,
-    rPassPhrase,
-    rCipher,
-    rGroupKey,
-    rDot1xKeyType,
-    rAutoScan,
-    rAccountMode,
-    rAccountServer,
-    rAccountPort,
-    kRowsPerBand
-};
 
 std::string Upper(std::string text) {
     for (char& c : text)

@@ -1,6 +1,7 @@
 // Creation and refresh of the wireless form: its 21 requests, their access words per visible band,
 // the support probes, and the order in which the control states are derived from what was read.
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
 #include "app/MibRowTables.h"
 #include "app/SupportProbe.h"
@@ -17,30 +18,6 @@
 #include <exception>
 
 namespace {
-
-// Rows of one band in the wireless table (the second band's are 19 further on).
-enum WirelessRow {
-    rSSID,
-    rBroadcast,
-    rChannel,
-    rChannelList,
-    rRadioFrequency,
-    rWdsChannelList,
-    rApMode,
-    rAuthentication,
-    rEncryption,
-    rValidKey,
-    rKeyType,
-    rPassPhrase,
-    rCipher,
-    rGroupKey,
-    rDot1xKeyType,
-    rAutoScan,
-    rAccountMode,
-    rAccountServer,
-    rAccountPort,
-    kRowsPerBand
-};
 
 constexpr int kSiteWalkTimeout = 500; // hundredths of a second
 constexpr int kMultiOverWdsTimeout = 8000;
