@@ -121,7 +121,7 @@ class DhcpFormTest : public FormTest {
             seen.caption = d->windowTitle().toStdString();
             seen.oldIpEnabled = d->Ed_OldIP->isEnabled();
             seen.index = d->LA_Index->Caption();
-            Grab(*d, "ktx-dhcp-binding.png");
+            Grab(*d, "dhcp-binding");
             if (typed.ip)
                 d->Ed_AsgIP->SetText(typed.ip);
             if (typed.mac)
@@ -168,7 +168,7 @@ TEST_F(DhcpFormTest, ShowsThePoolsAndLeasesAndEnablesItselfAfterTheFirstRead) {
     for (QPushButton* b : {form->Bt_Apply, form->Bt_Cancel, form->Bt_Add})
         EXPECT_TRUE(b->isEnabled());
     EXPECT_FALSE(form->Bt_Set->isEnabled());
-    const char* names[] = {"ktx-dhcp-dynamic.png", "ktx-dhcp-static.png", "ktx-dhcp-leases.png"};
+    const char* names[] = {"dhcp-dynamic", "dhcp-static", "dhcp-leases"};
     for (int page = 0; page < 3; ++page) {
         form->PageControl1->setCurrentIndex(page);
         Grab(*form, names[page]);

@@ -10,13 +10,13 @@
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,10 +93,7 @@ TEST_F(RogueapFormTest, FiltersAreBitSetsAndAdHocHasNoWpa) {
     EXPECT_EQ(Sets(), (std::vector<std::string>{E + ".3.6.1.0=2", kBand + "=12", kSecurity + "=1",
                                                 kProtection + "=0"}));
     EXPECT_EQ(Status(), "Set Success!");
-    const char* folder = std::getenv("KTX_FORM_PICTURES");
-    if (folder && *folder) {
-        EXPECT_TRUE(form->grab().save(QString(folder) + "/rogueap.png"));
-    }
+    EXPECT_TRUE(SaveFormPicture(*form, "rogueap"));
 }
 
 TEST_F(RogueapFormTest, DetectWritesTheFiltersThenScansAndReadsTheListAfterItsWait) {

@@ -7,11 +7,11 @@
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "tests/support/ActiveWindow.h"
+#include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <cstdlib>
 #include <map>
 #include <memory>
 #include <string>
@@ -70,12 +70,7 @@ class PerformaceFormTest : public FormTest {
         return out;
     }
     std::string Status() const { return form->StatusBar->SimpleText(); }
-    void SavePicture(const char* name) {
-        const char* folder = std::getenv("KTX_FORM_PICTURES");
-        if (folder && *folder) {
-            EXPECT_TRUE(form->grab().save(QString(folder) + "/" + name + ".png"));
-        }
-    }
+    void SavePicture(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
 
     std::unique_ptr<TFM_Performace> form;
 };
