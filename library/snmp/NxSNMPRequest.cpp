@@ -9,6 +9,7 @@
 #include "snmpengine/Usm.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
 
@@ -167,6 +168,41 @@ const std::shared_ptr<const std::string>& NxSNMPRequest::ColumnOf(int row) {
     return cached.Text;
 }
 
+const std::vector<uint32_t>*
+NxSNMPRequest::CanonicalColumnIds(int row, const std::shared_ptr<const std::string>& column) {
+    if (ColumnIds_.size() < static_cast<size_t>(VarList.RowCount()))
+        ColumnIds_.resize(static_cast<size_t>(VarList.RowCount()));
+    ColumnIds& cached = ColumnIds_[static_cast<size_t>(row)];
+    if (cached.Text != column) {
+        const Oid parsed(*column);
+        cached.Text = column;
+        cached.Canonical = parsed.valid() && parsed.len() > 0 && parsed.get_printable() == *column;
+        cached.Ids = cached.Canonical ? parsed.ids() : std::vector<uint32_t>{};
+    }
+    return cached.Canonical ? &cached.Ids : nullptr;
+}
+
+void NxSNMPRequest::PrintAnswered(int row, const std::shared_ptr<const std::string>& column,
+                                  const Oid& answered, std::string& text) {
+    const std::vector<uint32_t>* head = CanonicalColumnIds(row, column);
+    const std::vector<uint32_t>& ids = answered.ids();
+    if (!head || ids.size() <= head->size() || !std::equal(head->begin(), head->end(), ids.begin())) {
+        answered.get_printable(text);
+        return;
+    }
+    // The column's own text is what printing its sub-identifiers gives: only the index is printed.
+    const size_t tail = ids.size() - head->size();
+    text.resize(column->size() + tail * 11);
+    char* at = text.data();
+    char* const end = at + text.size();
+    at = std::copy(column->begin(), column->end(), at);
+    for (size_t i = head->size(); i < ids.size(); ++i) {
+        *at++ = '.';
+        at = std::to_chars(at, end, ids[i]).ptr;
+    }
+    text.resize(static_cast<size_t>(at - text.data()));
+}
+
 void NxSNMPRequest::BuildPdu(int mode, Pdu& pdu) {
     pdu.set_security_level(Security.SecurityLevel);
     pdu.set_context_name(OctetStr(Scope.ContextName));
@@ -290,7 +326,7 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         if (asked) {
             a.Oid = &OidCache_[static_cast<size_t>(i)].first;
         } else {
-            answered.get_printable(a.Printed);
+            PrintAnswered(i, rows[k].Column, answered, a.Printed);
             a.Oid = &a.Printed;
         }
         a.InColumn = pdu.get_vb(static_cast<int>(k)).get_syntax() != VbSyntax::EndOfMibView &&

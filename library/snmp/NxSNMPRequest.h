@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class Oid;
 class Vb;
 class Pdu;
 class Snmp;
@@ -141,6 +142,18 @@ class NxSNMPRequest {
     std::vector<ColumnText> Columns_;
     std::string ColumnsBase_;
     const std::shared_ptr<const std::string>& ColumnOf(int row);
+    // Per row: its column's sub-identifiers, when printing them gives the column text back; an
+    // answer inside the column then prints only its index after that text.
+    struct ColumnIds {
+        std::shared_ptr<const std::string> Text;
+        std::vector<uint32_t> Ids;
+        bool Canonical = false;
+    };
+    std::vector<ColumnIds> ColumnIds_;
+    const std::vector<uint32_t>* CanonicalColumnIds(int row,
+                                                    const std::shared_ptr<const std::string>& column);
+    void PrintAnswered(int row, const std::shared_ptr<const std::string>& column, const Oid& answered,
+                       std::string& text);
     std::vector<CallbackRecord*> Pending_;
     std::shared_ptr<bool> Alive_; // lets a deferred completion see that the request is gone
 };
