@@ -334,7 +334,10 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         if (!table || !a.InColumn)
             continue;
         // Index order is the order of the sub-identifiers after the column's.
-        const size_t length = static_cast<size_t>(std::count(a.Column->begin(), a.Column->end(), '.')) + 1;
+        const std::vector<uint32_t>* head = CanonicalColumnIds(i, rows[k].Column);
+        const size_t length =
+            head ? head->size()
+                 : static_cast<size_t>(std::count(a.Column->begin(), a.Column->end(), '.')) + 1;
         const auto& ids = pdu.get_vb(static_cast<int>(k)).get_oid().ids();
         if (lowest) {
             const auto& best = pdu.get_vb(static_cast<int>(lowest - answers.data())).get_oid().ids();
