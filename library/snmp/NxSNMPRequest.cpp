@@ -287,14 +287,54 @@ uint8_t NxSNMPRequest::ReadType() const {
     }
 }
 
+int32_t NxSNMPRequest::AnswerFault(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code,
+                                   bool walkStep) {
+    if (code != NXSNMP_OK && code != SNMP_ERR_NO_SUCH_NAME)
+        return NXSNMP_OK; // a failure already, whatever the bindings
+    if (static_cast<size_t>(pdu.get_vb_count()) < rows.size())
+        return SNMP_CLASS_INVALID_PDU;
+    if (!walkStep || code != NXSNMP_OK || !IsTable(VarList.ItemType))
+        return NXSNMP_OK;
+    std::vector<uint32_t> parsed;
+    for (size_t k = 0; k < rows.size(); ++k) {
+        const int i = rows[k].Row;
+        const Vb& vb = pdu.get_vb(static_cast<int>(k));
+        if (i >= VarList.RowCount() || vb.is_exception())
+            continue; // endOfMibView names the OID asked for
+        // A walk step asks for the cursor, the first one for the column.
+        const std::string& cursor = *VarList.GetRow(i)->Cursor;
+        const std::string& asked = cursor.empty() ? *rows[k].Column : cursor;
+        const std::vector<uint32_t>* askedIds = nullptr;
+        if (static_cast<size_t>(i) < OidCache_.size() && !OidCache_[static_cast<size_t>(i)].second.empty() &&
+            OidCache_[static_cast<size_t>(i)].first == asked) {
+            askedIds = &OidCache_[static_cast<size_t>(i)].second;
+        } else {
+            parsed = Oid(asked).ids();
+            askedIds = &parsed;
+        }
+        const std::vector<uint32_t>& answered = vb.get_oid().ids();
+        if (!std::lexicographical_compare(askedIds->begin(), askedIds->end(), answered.begin(),
+                                          answered.end()))
+            return SNMP_CLASS_INVALID_PDU;
+    }
+    return NXSNMP_OK;
+}
+
 NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows,
-                                               int32_t& code, bool async) {
+                                               int32_t& code, bool async, bool walkStep) {
     const bool table = IsTable(VarList.ItemType);
     const size_t count = std::min(rows.size(), static_cast<size_t>(pdu.get_vb_count()));
     // An SNMPv2 answer ends a column with endOfMibView on that binding alone: the column is done,
     // and the answer is no failure, as under SNMPv1.
     if (table && code == SNMP_ERR_NO_SUCH_NAME && EndsOnlyTheView(pdu))
         code = NXSNMP_OK;
+    // Such an answer fills no row: the rows keep what they held and the read is no success.
+    if (const int32_t fault = AnswerFault(pdu, rows, code, walkStep)) {
+        code = fault;
+        if (!async)
+            Report(fault, SnmpMessage(fault), 0);
+        return Taken::Failed;
+    }
     using Answer = AnswerText;
     // The last answer's texts lend their storage: a walk step then prints without allocating.
     std::vector<Answer> answers;
@@ -426,7 +466,7 @@ bool NxSNMPRequest::Get(bool& ok, bool first) {
     }
     std::vector<SentRow> rows = std::move(Sent_);
     const size_t before = static_cast<size_t>(ErrorCount);
-    const Taken taken = TakeAnswer(pdu, rows, code, false);
+    const Taken taken = TakeAnswer(pdu, rows, code, false, type == PduType::GetNextRequest);
     if (static_cast<size_t>(ErrorCount) != before)
         ok = false;
     // The storage serves the next read, unless a hook has built another PDU meanwhile.
@@ -480,10 +520,15 @@ bool NxSNMPRequest::Set(bool& ok, bool readBack, const std::string& rowList,
     if (code != NXSNMP_OK) {
         ok = false;
         Report(code, message, pdu.get_error_index());
+    } else if (static_cast<size_t>(pdu.get_vb_count()) < rows.size()) {
+        // An answer that leaves out bindings does not tell that they were taken.
+        ok = false;
+        Report(SNMP_CLASS_INVALID_PDU, SnmpMessage(SNMP_CLASS_INVALID_PDU), 0);
+        return false;
     }
     if (!readBack)
         return false;
-    const Taken taken = TakeAnswer(pdu, rows, code, false);
+    const Taken taken = TakeAnswer(pdu, rows, code, false, false);
     return FinishRead(taken != Taken::Row);
 }
 

@@ -92,7 +92,8 @@ class NxSNMPRequest {
     };
     friend void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
     // Outcome of taking an answer's bindings into the rows.
-    enum class Taken { Row, WalkEnded, NoSuchName };
+    // Failed: the answer does not answer the request (code is set; blocking calls report it).
+    enum class Taken { Row, WalkEnded, NoSuchName, Failed };
 
     static bool IsTable(uint8_t itemType);
     // The row's binding asks for head followed by tail.
@@ -102,7 +103,12 @@ class NxSNMPRequest {
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
     void ClearResult();
     // Clears code when the answer's failure only ended the walk of some columns.
-    Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t& code, bool async);
+    // walkStep: the answer is to a GET-NEXT of a walk, so each answered OID must follow the one asked.
+    Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t& code, bool async,
+                     bool walkStep);
+    // SNMP_CLASS_INVALID_PDU for an answer with fewer bindings than were sent, or a walk step that
+    // did not go forward (an agent that never leaves a column would walk for ever); else 0.
+    int32_t AnswerFault(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code, bool walkStep);
     bool FinishRead(bool ended);
     // Marks and fills the rows of one write, builds its target and PDU, and puts the rows back.
     SnmpTarget& BuildWrite(Pdu& pdu, const std::string& rowList, const std::vector<std::string>* values);

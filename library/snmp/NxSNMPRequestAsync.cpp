@@ -155,19 +155,24 @@ void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, Ca
                              ? 0
                              : static_cast<uint16_t>(std::strtoul(from.c_str() + slash + 1, nullptr, 10));
 
+    // An answer that leaves out bindings is no success, of a write either.
+    if (Result.Code == NXSNMP_OK && static_cast<size_t>(pdu.get_vb_count()) < taken.Rows.size()) {
+        Result.Code = SNMP_CLASS_INVALID_PDU;
+        Result.Message = SnmpMessage(Result.Code);
+    }
     const bool table = IsTable(VarList.ItemType);
     try {
         if ((Result.Code == NXSNMP_OK && taken.Read) ||
             (Result.Code == SNMP_ERR_NO_SUCH_NAME && table && !taken.Write)) {
             const int32_t answered = Result.Code;
-            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true);
+            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true, !taken.Write);
             if (outcome == Taken::WalkEnded)
                 Result.Code = NXSNMP_OK;
-            if (Result.Code == NXSNMP_OK && answered != NXSNMP_OK) {
-                Result.Message = SnmpMessage(NXSNMP_OK);
+            if (Result.Code != answered) {
+                Result.Message = SnmpMessage(Result.Code);
                 Result.ErrorIndex = 0;
             }
-            if (outcome == Taken::WalkEnded) {
+            if (outcome == Taken::WalkEnded || outcome == Taken::Failed) {
                 Result.EndOfWalk = 1;
             } else if (outcome == Taken::NoSuchName) {
                 Result.EndOfWalk = 1;

@@ -30,7 +30,8 @@ enum : int32_t {
     NXSNMP_BAD_ITEM_TYPE = -515,
     NXSNMP_UNKNOWN = -528,
     SNMP_ERR_NO_SUCH_NAME = -102,
-    SNMP_CLASS_TIMEOUT = -405
+    SNMP_CLASS_TIMEOUT = -405,
+    SNMP_CLASS_INVALID_PDU = -411 // an answer that does not answer what was asked
 };
 
 // The result of one operation of a request; handed to callbacks, never raised.

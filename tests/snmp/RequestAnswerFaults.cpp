@@ -1,0 +1,203 @@
+// Answers that do not answer the request: a walk that does not go forward, fewer bindings than
+// were asked for. Served by a loopback agent that answers as told, blocking and asynchronous.
+#include "tests/snmp/LoopbackAgent.h"
+#include "tests/snmp/RequestFixture.h"
+
+using namespace requesttest;
+
+namespace {
+
+const std::string Table = "1.3.6.1.4.1.48113.11.37.98.1";
+const std::vector<uint32_t> Column = AgentOid(Table + ".2");
+
+// key (from the index) and two value columns of one table.
+const VarDef WalkRows[] = {Row("1", "key", SYN_INTEGER, ACC_NOTACCESS),
+                           Row("2", "first", SYN_INTEGER, ACC_READONLY),
+                           Row("3", "second", SYN_INTEGER, ACC_READONLY), EndOfRows()};
+const VarDef TwoScalars[] = {Row("1.3.6.1.4.1.48113.11.37.98.2.1", "a", SYN_INTEGER, ACC_READWRITE),
+                             Row("1.3.6.1.4.1.48113.11.37.98.2.2", "b", SYN_INTEGER, ACC_READWRITE),
+                             EndOfRows()};
+
+std::vector<uint32_t> Child(std::vector<uint32_t> head, uint32_t id) {
+    head.push_back(id);
+    return head;
+}
+
+AgentBinding Integer(const std::vector<uint32_t>& oid) {
+    return AgentBinding{oid, 0x02, oid.back() * 10u, {}};
+}
+
+// The next OID a faulty agent names after the one asked, for any column.
+using NextOf = std::function<std::vector<uint32_t>(const std::vector<uint32_t>& asked)>;
+
+struct WalkCase {
+    const char* Name;
+    NextOf Next;
+    size_t Keep;    // bindings answered at most
+    int RowsBefore; // table rows delivered before the walk fails
+};
+
+std::vector<uint32_t> ColumnOf(const std::vector<uint32_t>& asked) {
+    const size_t length = Column.size();
+    return std::vector<uint32_t>(asked.begin(),
+                                 asked.begin() + static_cast<long>(std::min(asked.size(), length)));
+}
+
+const WalkCase WalkCases[] = {
+    // Row 1, row 2, then row 1 again, for ever.
+    {"AlternatingRows",
+     [](const std::vector<uint32_t>& asked) {
+         const auto column = ColumnOf(asked);
+         return Child(column, asked.size() == column.size() || asked.back() == 2 ? 1 : 2);
+     },
+     100, 2},
+    // The agent names the OID asked for, with a value.
+    {"SameOid",
+     [](const std::vector<uint32_t>& asked) {
+         const auto column = ColumnOf(asked);
+         return asked.size() == column.size() ? Child(column, 1) : asked;
+     },
+     100, 1},
+    // Back to an object before the table.
+    {"BeforeTheTable",
+     [](const std::vector<uint32_t>& asked) {
+         const auto column = ColumnOf(asked);
+         return asked.size() == column.size() ? Child(column, 1) : AgentOid("1.3.6.1.2.1.1.1.0");
+     },
+     100, 1},
+    // One binding for the two columns asked.
+    {"ShortAnswer",
+     [](const std::vector<uint32_t>& asked) {
+         const auto column = ColumnOf(asked);
+         return asked.size() == column.size() ? Child(column, 1) : Child(column, asked.back() + 1);
+     },
+     1, 0},
+};
+
+class WalkFaultTest : public ::testing::TestWithParam<WalkCase> {
+  protected:
+    void SetUp() override {
+        OpenSessionOnce();
+        const WalkCase& c = GetParam();
+        agent =
+            std::make_unique<LoopbackAgent>([c](uint8_t, const std::vector<std::vector<uint32_t>>& asked) {
+                std::vector<AgentBinding> answer;
+                for (size_t k = 0; k < asked.size() && k < c.Keep; ++k)
+                    answer.push_back(Integer(c.Next(asked[k])));
+                return answer;
+            });
+        request = std::make_unique<NxSNMPRequest>();
+        request->VarList = NxSNMPVarList(WalkRows, MVT_FMV, 1);
+        request->VarList.BaseOID = Table;
+        request->Device.Address = "127.0.0.1";
+        request->Device.Port = static_cast<uint16_t>(agent->Port());
+        request->Security.Version = 1;
+        request->Security.ReadCommunity = "public";
+    }
+    std::unique_ptr<LoopbackAgent> agent;
+    std::unique_ptr<NxSNMPRequest> request;
+};
+
+constexpr int kStepLimit = 20; // far beyond any case: a walk that gets here never ends
+
+TEST_P(WalkFaultTest, BlockingWalkEndsWithAFailure) {
+    bool ok = true;
+    int rows = 0;
+    for (bool more = request->Get(ok, true); more && rows < kStepLimit; more = request->Get(ok, false))
+        ++rows;
+    EXPECT_EQ(rows, GetParam().RowsBefore);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(request->Result.Code, SNMP_CLASS_INVALID_PDU);
+    EXPECT_EQ(request->Result.Message, "(SNMPClass) Invalid Pdu!");
+    EXPECT_EQ(agent->Requests(), GetParam().RowsBefore + 1);
+}
+
+struct WalkSeen {
+    NxSNMPRequest* Request = nullptr;
+    int Rows = 0;
+    int Completions = 0;
+    int32_t Code = 1;
+    bool Ended = false;
+};
+
+void WalkOn(void* context, NxSNMPError* result, NxSNMPVarList*) {
+    auto& seen = *static_cast<WalkSeen*>(context);
+    ++seen.Completions;
+    seen.Code = result->Code;
+    seen.Ended = result->EndOfWalk != 0;
+    if (seen.Ended)
+        return;
+    ++seen.Rows;
+    if (seen.Rows < kStepLimit)
+        seen.Request->GetAsync(WalkOn, context, false);
+}
+
+TEST_P(WalkFaultTest, AsynchronousWalkEndsWithAFailure) {
+    WalkSeen seen;
+    seen.Request = request.get();
+    request->GetAsync(WalkOn, &seen, true);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Ended || seen.Rows >= kStepLimit; }, 20000));
+    EXPECT_TRUE(seen.Ended);
+    EXPECT_EQ(seen.Rows, GetParam().RowsBefore);
+    EXPECT_EQ(seen.Code, SNMP_CLASS_INVALID_PDU);
+    EXPECT_EQ(agent->Requests(), GetParam().RowsBefore + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Agents, WalkFaultTest, ::testing::ValuesIn(WalkCases),
+                         [](const ::testing::TestParamInfo<WalkCase>& info) { return info.param.Name; });
+
+// A GET of two objects answered with one binding: no success, and no row takes a value.
+class ShortAnswerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        OpenSessionOnce();
+        agent = std::make_unique<LoopbackAgent>([](uint8_t, const std::vector<std::vector<uint32_t>>& asked) {
+            return std::vector<AgentBinding>{Integer(asked.at(0))};
+        });
+        request = std::make_unique<NxSNMPRequest>();
+        request->VarList = NxSNMPVarList(TwoScalars, SVT_SV, 0);
+        request->Device.Address = "127.0.0.1";
+        request->Device.Port = static_cast<uint16_t>(agent->Port());
+        request->Security.Version = 1;
+        request->Security.ReadCommunity = "public";
+        for (int i = 0; i < 2; ++i)
+            *request->VarList.GetRow(i)->Value = "old";
+    }
+    std::unique_ptr<LoopbackAgent> agent;
+    std::unique_ptr<NxSNMPRequest> request;
+};
+
+TEST_F(ShortAnswerTest, BlockingGetFails) {
+    bool ok = true;
+    EXPECT_FALSE(request->Get(ok, true));
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(request->Result.Code, SNMP_CLASS_INVALID_PDU);
+    EXPECT_EQ(request->ErrorCount, 1);
+    EXPECT_EQ(RowsText(request->VarList), "old old");
+}
+
+TEST_F(ShortAnswerTest, WritesFail) {
+    *request->VarList.GetRow(0)->Value = "5";
+    *request->VarList.GetRow(1)->Value = "6";
+    bool ok = true;
+    request->Set(ok, false, "", nullptr);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(request->Result.Code, SNMP_CLASS_INVALID_PDU);
+
+    WalkSeen seen;
+    request->SetAsync(WalkOn, &seen, false, "", nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Completions > 0; }, 20000));
+    EXPECT_EQ(seen.Code, SNMP_CLASS_INVALID_PDU);
+    EXPECT_EQ(agent->Requests(), 2);
+}
+
+TEST_F(ShortAnswerTest, AsynchronousGetFails) {
+    WalkSeen seen;
+    request->GetAsync(WalkOn, &seen, true);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Completions > 0; }, 20000));
+    EXPECT_EQ(seen.Code, SNMP_CLASS_INVALID_PDU);
+    EXPECT_TRUE(seen.Ended);
+    EXPECT_EQ(RowsText(request->VarList), "old old");
+}
+
+} // namespace
