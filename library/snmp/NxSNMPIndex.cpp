@@ -167,7 +167,7 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
         ids.push_back(static_cast<uint32_t>(UnsignedInRange(text, UINT32_MAX)));
         break;
     case SYN_TIMETICKS:
-        ids.push_back(TimeTicksFromText(text));
+        ids.push_back(TimeTicksInRange(text));
         break;
     case SYN_BITSTR:
     case SYN_OCTETSTR:
@@ -179,7 +179,7 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
         break;
     }
     case SYN_OBJECTID:
-        counted(ParseDottedIds(text));
+        counted(OidIdsInRange(text));
         break;
     case SYN_IPADDRESS:
     case SYN_NSAPADDR:

@@ -33,22 +33,37 @@ bool IsOctetKind(int32_t syntax) {
     return syntax == SYN_BITSTR || syntax == SYN_OCTETSTR || syntax == SYN_OPAQUE || syntax == SYN_MACADDRESS;
 }
 
+// An answer of an unsigned type: its number is never read as signed or cut to 32 bits.
+bool IsUnsignedAnswer(const NxSNMPValue& v) {
+    return v.Type == NxSNMPValue::Kind::Number &&
+           (v.Syntax == SYN_COUNTER || v.Syntax == SYN_GAUGE || v.Syntax == SYN_TIMETICKS ||
+            v.Syntax == SYN_UINTEGER || v.Syntax == SYN_COUNTER64);
+}
+
 // The text of a binding of the row's syntax, or empty when the binding carries no such value.
 std::string Printable(int32_t syntax, const NxSNMPValue& v) {
     const bool number = v.Type == NxSNMPValue::Kind::Number;
     const bool bytes = v.Type == NxSNMPValue::Kind::Bytes;
+    // The device answered with another type than the object's own: its number as it is.
+    const bool plainNumber = IsUnsignedAnswer(v) && v.Syntax != syntax;
     switch (syntax) {
     case SYN_BOOLEAN:
         return number ? (v.Number != 0 ? "true" : "false") : "";
     case SYN_INTEGER:
+        if (plainNumber)
+            return std::to_string(v.Number);
         return number ? std::to_string(static_cast<int32_t>(static_cast<uint32_t>(v.Number))) : "";
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
+        if (plainNumber)
+            return std::to_string(v.Number);
         return number ? std::to_string(static_cast<uint32_t>(v.Number)) : "";
     case SYN_COUNTER64:
         return number ? std::to_string(v.Number) : "";
     case SYN_TIMETICKS:
+        if (plainNumber && v.Number > UINT32_MAX)
+            return std::to_string(v.Number);
         return number ? TimeTicksText(static_cast<uint32_t>(v.Number)) : "";
     case SYN_IPADDRESS:
     case SYN_NSAPADDR:
@@ -119,6 +134,43 @@ uint64_t UnsignedInRange(const std::string& text, uint64_t high) {
     return value;
 }
 
+uint32_t TimeTicksInRange(const std::string& text) {
+    unsigned long long d = 0, h = 0, m = 0, s = 0, c = 0;
+    if (std::sscanf(text.c_str(), "%llu days, %llu:%llu:%llu.%llu", &d, &h, &m, &s, &c) != 5)
+        return static_cast<uint32_t>(UnsignedInRange(text, UINT32_MAX));
+    // Each part below 2^32 keeps the sum within 64 bits.
+    for (unsigned long long part : {d, h, m, s, c})
+        if (part > UINT32_MAX)
+            RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    const unsigned long long total = d * 8640000 + h * 360000 + m * 6000 + s * 100 + c;
+    if (total > UINT32_MAX || text.find('-') != std::string::npos)
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return static_cast<uint32_t>(total);
+}
+
+std::vector<uint32_t> OidIdsInRange(const std::string& text) {
+    std::vector<uint32_t> ids;
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t dot = text.find('.', at);
+        if (dot == std::string::npos)
+            dot = text.size();
+        if (dot > at) {
+            uint64_t value = 0;
+            for (size_t i = at; i < dot; ++i) {
+                if (!std::isdigit(static_cast<unsigned char>(text[i])))
+                    RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+                value = value * 10 + static_cast<uint64_t>(text[i] - '0');
+                if (value > UINT32_MAX)
+                    RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+            }
+            ids.push_back(static_cast<uint32_t>(value));
+        }
+        at = dot + 1;
+    }
+    return ids;
+}
+
 std::string ValueToText(const VarDef& row, const NxSNMPValue& value) {
     std::string text = Printable(row.Syntax, value);
     if (text.empty() && !IsOctetKind(row.Syntax) && row.Syntax != SYN_DISPLAYSTR)
@@ -158,7 +210,7 @@ NxSNMPValue TextToValue(const VarDef& row) {
         number(UnsignedInRange(text, UINT64_MAX));
         break;
     case SYN_TIMETICKS:
-        number(TimeTicksFromText(text));
+        number(TimeTicksInRange(text));
         break;
     case SYN_IPADDRESS:
     case SYN_NSAPADDR:
@@ -166,7 +218,7 @@ NxSNMPValue TextToValue(const VarDef& row) {
         break;
     case SYN_OBJECTID:
         v.Type = NxSNMPValue::Kind::Ids;
-        v.Oid = ParseDottedIds(text);
+        v.Oid = OidIdsInRange(text);
         break;
     case SYN_BITSTR:
     case SYN_OCTETSTR:

@@ -37,8 +37,10 @@ std::vector<uint32_t> ParseDottedIds(const std::string& text); // empty parts sk
 std::string DottedQuadOctets(const std::string& text);
 int64_t SignedInRange(const std::string& text, int64_t low, int64_t high);
 uint64_t UnsignedInRange(const std::string& text, uint64_t high);
-std::string DateAndTimeText(const std::string& octets); // 8 or 11 octets, year first octet high
-std::string DateAndTimeOctets(const std::string& text); // 11 octets
+uint32_t TimeTicksInRange(const std::string& text);           // as TimeTicksFromText, 32 bits
+std::vector<uint32_t> OidIdsInRange(const std::string& text); // numbers of 32 bits; empty parts skipped
+std::string DateAndTimeText(const std::string& octets);       // 8 or 11 octets, year first octet high
+std::string DateAndTimeOctets(const std::string& text);       // 11 octets
 
 // A row's value text (empty when it has none) and the same mapped to its option key.
 std::string RowText(const VarDef& row);

@@ -48,7 +48,14 @@ TEST(ValueSafety, TextsThatAreNoValueOfTheSyntaxAreRefused) {
                    {SYN_COUNTER, "-1"},
                    {SYN_UINTEGER, "99999999999999999999"},
                    {SYN_COUNTER64, "18446744073709551616"},
-                   {SYN_COUNTER64, "-5"}};
+                   {SYN_COUNTER64, "-5"},
+                   {SYN_TIMETICKS, "4294967296"},
+                   {SYN_TIMETICKS, "99999999999"},
+                   {SYN_TIMETICKS, "497 days, 02:27:52.96"},
+                   {SYN_TIMETICKS, "0 days, 99999999999:00:00.00"},
+                   {SYN_OBJECTID, "1.3.6.4294967296.5"},
+                   {SYN_OBJECTID, "1.3.abc.7"},
+                   {SYN_OBJECTID, "1.3.6.-1"}};
     for (const auto& c : refused) {
         EXPECT_EQ(CodeOf([&] { Back(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Syntax << " " << c.Text;
         if (c.Syntax != SYN_COUNTER64) {
@@ -60,6 +67,10 @@ TEST(ValueSafety, TextsThatAreNoValueOfTheSyntaxAreRefused) {
     EXPECT_EQ(Back(SYN_GAUGE, "4294967295").Number, 0xFFFFFFFFu);
     EXPECT_EQ(Back(SYN_IPADDRESS, "255.255.255.0").Octets, std::string("\xFF\xFF\xFF\x00", 4));
     EXPECT_EQ(KeyIndex(SYN_IPADDRESS, "10.0.0.1"), "10.0.0.1");
+    EXPECT_EQ(Back(SYN_TIMETICKS, "4294967295").Number, 0xFFFFFFFFu);
+    EXPECT_EQ(Back(SYN_TIMETICKS, "497 days, 02:27:52.95").Number, 0xFFFFFFFFu);
+    EXPECT_EQ(Back(SYN_OBJECTID, ".1.3.6.4294967295").Oid, (std::vector<uint32_t>{1, 3, 6, 4294967295u}));
+    EXPECT_EQ(KeyIndex(SYN_OBJECTID, "1.3.6"), "3.1.3.6");
 }
 
 // Makes the process's locale one that writes "2,5", as a program started under it would have.

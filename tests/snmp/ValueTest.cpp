@@ -60,6 +60,32 @@ TEST(ValueText, EachSyntaxHasItsTextForm) {
     EXPECT_EQ(Text(SYN_INTEGER, Number(1), &gOnOff), "On");
 }
 
+// A device may answer an object with another type than its own: an unsigned answer is printed
+// unsigned and whole, whatever the object's syntax.
+TEST(ValueText, UnsignedAnswersOfAnotherTypeStayUnsigned) {
+    const struct {
+        int32_t RowSyntax;
+        int32_t AnswerSyntax;
+        uint64_t Number;
+        const char* Text;
+    } cases[] = {{SYN_INTEGER, SYN_COUNTER, 4294967295u, "4294967295"},
+                 {SYN_INTEGER, SYN_GAUGE, 3000000000u, "3000000000"},
+                 {SYN_INTEGER, SYN_UINTEGER, 2147483648u, "2147483648"},
+                 {SYN_INTEGER, SYN_TIMETICKS, 4294967295u, "4294967295"},
+                 {SYN_INTEGER, SYN_COUNTER64, UINT64_MAX, "18446744073709551615"},
+                 {SYN_COUNTER, SYN_COUNTER64, 1ull << 40, "1099511627776"},
+                 {SYN_GAUGE, SYN_COUNTER64, UINT64_MAX, "18446744073709551615"},
+                 {SYN_TIMETICKS, SYN_COUNTER64, 1ull << 40, "1099511627776"},
+                 {SYN_TIMETICKS, SYN_GAUGE, 9378405, "1 days, 02:03:04.05"},
+                 {SYN_INTEGER, SYN_INTEGER, 0xFFFFFFFFu, "-1"},
+                 {SYN_COUNTER, SYN_COUNTER, 4294967295u, "4294967295"}};
+    for (const auto& c : cases) {
+        NxSNMPValue v = Number(c.Number);
+        v.Syntax = c.AnswerSyntax;
+        EXPECT_EQ(Text(c.RowSyntax, v), c.Text) << c.RowSyntax << " answered as " << c.AnswerSyntax;
+    }
+}
+
 TEST(ValueText, EmptyValuesAndReservedTexts) {
     const NxSNMPValue none;
     EXPECT_EQ(Text(SYN_DISPLAYSTR, none), "");
