@@ -15,9 +15,22 @@
 #include <sstream>
 
 namespace {
+// Each case starts from a process that has opened no session: one opened by an earlier case is
+// closed, its pump stopped and the defaults cleared.
+void ForgetSession() {
+    SnmpEventPump().Stop();
+    delete GlobalSnmpSession;
+    GlobalSnmpSession = nullptr;
+    DefaultSNMPDevice = NxSNMPDevice{};
+    DefaultSNMPScope = NxSNMPScope{};
+    DefaultSNMPSecurity = NxSNMPSecurity{};
+    DefaultSNMPTimeout = 0;
+}
+
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ForgetSession();
         char pattern[] = "/tmp/ktx-session-XXXXXX";
         folder = mkdtemp(pattern);
         counter = folder + "/" + SnmpBootCounterFile;
