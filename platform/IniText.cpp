@@ -1,8 +1,9 @@
 #include "platform/IniText.h"
 
 #include <cctype>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 bool SameTextNoCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
@@ -33,12 +34,26 @@ std::string Unquote(const std::string& value) {
 } // namespace
 
 IniText IniText::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Only a regular file is read: a FIFO would hold the caller for ever, a device such as
+    // /dev/zero would fill the memory. Opening does not wait for a FIFO's writer.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return IniText();
-    std::ostringstream content;
-    content << in.rdbuf();
-    return Parse(content.str());
+    struct stat st {};
+    std::string content;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= static_cast<off_t>(kMaxFileSize)) {
+        content.resize(static_cast<size_t>(st.st_size));
+        size_t got = 0;
+        while (got < content.size()) {
+            const ssize_t n = read(fd, content.data() + got, content.size() - got);
+            if (n <= 0)
+                break;
+            got += static_cast<size_t>(n);
+        }
+        content.resize(got);
+    }
+    close(fd);
+    return Parse(content);
 }
 
 IniText IniText::Parse(const std::string& content) {

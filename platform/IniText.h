@@ -12,7 +12,9 @@ struct IniSection {
 
 class IniText {
   public:
-    // A missing or unreadable file gives no sections.
+    // A missing or unreadable file gives no sections, as does anything but a regular file of at
+    // most kMaxFileSize bytes.
+    static constexpr size_t kMaxFileSize = 1 << 20;
     static IniText Load(const std::string& path);
     static IniText Parse(const std::string& content);
 

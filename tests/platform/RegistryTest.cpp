@@ -1,8 +1,16 @@
 #include "platform/Registry.h"
 #include "tests/support/TempDir.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -59,6 +67,44 @@ TEST_F(RegistryTest, MissingFileHasNoKeys) {
     TRegistry reg;
     EXPECT_FALSE(reg.OpenKey("\\SOFTWARE\\Quenvar\\Orbisk5.1\\ExePath", false));
     EXPECT_EQ(reg.ReadString("Path"), "");
+}
+
+// What a key read from the file at path gives, in a child that is killed when it takes longer
+// than 10 s: 1 the key opened, 0 it did not, -1 the read never ended.
+int OpensFrom(const std::string& path) {
+    const pid_t child = fork();
+    if (child == 0) {
+        setenv("KTX_REGISTRY_FILE", path.c_str(), 1);
+        TRegistry reg;
+        _exit(reg.OpenKey("\\SOFTWARE\\Quenvar\\Orbisk5.1\\ExePath", false) ? 1 : 0);
+    }
+    for (int i = 0; i < 1000; ++i) {
+        int status = 0;
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    return -1;
+}
+
+TEST_F(RegistryTest, OnlyARegularFileOfSaneSizeIsRead) {
+    const std::string good = dir.File("registry.ini");
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(good, dir.File("link.ini"));
+    {
+        std::ofstream big(dir.File("big.ini"), std::ios::binary);
+        big << "[SOFTWARE\\Quenvar\\Orbisk5.1\\ExePath]\nPath=/x/\n";
+        big << std::string((1 << 20) + 1, ';');
+    }
+    const struct {
+        std::string Path;
+        int Opens;
+    } cases[] = {{good, 1},       {dir.File("link.ini"), 1}, {"/dev/zero", 0}, {dir.File("fifo"), 0},
+                 {dir.Path(), 0}, {dir.File("big.ini"), 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(OpensFrom(c.Path), c.Opens) << c.Path;
 }
 
 } // namespace
