@@ -21,6 +21,7 @@
 #include "platform/LastError.h"
 #include "platform/MessageBox.h"
 #include "platform/NamedMutex.h"
+#include "platform/OwnFolder.h"
 #include "platform/ParamStr.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StatusBar.h"
@@ -166,6 +167,13 @@ void TMainForm::FitClientArea() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void TMainForm::EndStart(const std::string& message) {
+    Timer4->SetEnabled(false);
+    MessageBox(this, message, "Error", MB_OK);
+    ApplicationTerminate();
+    close();
+}
+
 std::string TMainForm::Panel0Text() const {
     return MainStatusBar->PanelCount() > 0 ? MainStatusBar->Panel(0)->Text() : std::string();
 }
@@ -173,8 +181,15 @@ std::string TMainForm::Panel0Text() const {
 void TMainForm::FormCreate(QObject*) {
     FitClientArea();
 
-    // The boot counter lives with the log file, never in whatever folder the host started us in.
-    OpenGlobalSession(ProgramFolder());
+    // The boot counter lives with the log file, never in whatever folder the host started us in,
+    // and only in a folder of the user's own.
+    const std::string programFolder = ProgramFolder();
+    if (!IsOwnFolder(programFolder)) {
+        EndStart(UnsafeFolderText(programFolder.empty() ? "~/.local/share/ktx7593ap" : programFolder,
+                                  "the program's files"));
+        return;
+    }
+    OpenGlobalSession(programFolder);
     DefaultSNMPSecurity.Version = 0;
 
     LoadHostMessageFiles(HelpPathBase() + "errmsg/");
@@ -190,14 +205,29 @@ void TMainForm::FormCreate(QObject*) {
     }
     for (int i = 1; i <= ParamCount(); ++i)
         startup.ApplyParameter(ParamStr(i));
-    AgentAddress = startup.AgentAddress;
+    // SNMPv3 never goes out with less security than the host asked for.
+    if (const std::string unusable = startup.UnusableSecuritySetting(); !unusable.empty()) {
+        EndStart(kUnusableSecurityMessage + unusable);
+        return;
+    }
+    // One device, one text: "127.1" and "010.0.0.1" are the devices 127.0.0.1 and 10.0.0.1.
+    AgentAddress = startup.CanonicalAgentAddress();
+    DefaultSNMPDevice.Address = AgentAddress;
     VersionText = startup.VersionText;
 
     setWindowTitle(windowTitle() + ToQ(" : " + AgentAddress));
 
-    // Only a lock another process holds means another instance; one that cannot be opened does not.
+    // Without a lock two instances for one device could run unseen: the start ends instead.
     const HANDLE mutex = CreateMutexA(nullptr, true, FromQ(windowTitle()).c_str());
-    if (mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (mutex == nullptr) {
+        std::string unsafe;
+        if (NamedMutexFolder(&unsafe).empty())
+            EndStart(UnsafeFolderText(unsafe, "the lock"));
+        else
+            EndStart(kLockFileMessage + NamedMutexLockPath(FromQ(windowTitle())));
+        return;
+    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
         Timer4->SetEnabled(false);
         MessageBox(this, AnotherInstanceMessage, "Warning", MB_OK);
         ApplicationTerminate();

@@ -28,6 +28,9 @@ class TMainForm : public QMainWindow {
   public:
     static constexpr char kReadyText[] = "Ready. ";
     static constexpr char kNoHostMessage[] = "This module is only used in the Orbisk or HP-Openview.";
+    // The start ends with these, followed by the setting or the lock file.
+    static constexpr char kUnusableSecurityMessage[] = "The SNMPv3 security setting is not valid: ";
+    static constexpr char kLockFileMessage[] = "The lock file cannot be used: ";
     static constexpr char kDiscardQuestion[] = "All of your changes will be discarded! continue?";
 
     // Loads the installed message files; FormCreate does the rest of start-up.
@@ -55,6 +58,8 @@ class TMainForm : public QMainWindow {
     static bool IsValidSubnetMask(const std::string& text);
 
     std::string Panel0Text() const;
+    // Shows message in a box titled "Error" and ends the program.
+    void EndStart(const std::string& message);
 
     // Layout
     QLabel* Image1;

@@ -4,6 +4,7 @@
 #include "library/common/NxIni.h"
 #include "platform/Convert.h"
 #include "platform/Registry.h"
+#include "snmpengine/Address.h"
 
 #include <exception>
 #include <filesystem>
@@ -16,19 +17,14 @@ bool StartsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
 }
 
-// The host numbers security choices from 0, the library from 1. "0" keeps the setting: the
-// library's default already is the host's first choice.
-// The largest number has no place one above it and keeps the setting, as other numbers that do
-// not fit do.
-void SetPlusOneSwitch(int32_t& target, const std::string& text) {
+// The host numbers security choices from 0, the library from 1. The largest number has no place
+// one above it and does not convert, as other numbers that do not fit.
+bool SetPlusOne(int32_t& target, const std::string& text) {
     int32_t value = 0;
-    if (TryStrToInt(text, value) && value < std::numeric_limits<int32_t>::max())
-        target = value + 1;
-}
-
-void SetPlusOne(int32_t& target, const std::string& text) {
-    if (text != "0")
-        SetPlusOneSwitch(target, text);
+    if (!TryStrToInt(text, value) || value == std::numeric_limits<int32_t>::max())
+        return false;
+    target = value + 1;
+    return true;
 }
 
 // A number that does not fit its setting (a port above 65535, say) is no more usable than one
@@ -48,6 +44,31 @@ bool FileExists(const std::string& name) {
 
 StartupParameters::StartupParameters(NxSNMPDevice& device, NxSNMPScope& scope, NxSNMPSecurity& security)
     : Device_(device), Scope_(scope), Security_(security) {}
+
+void StartupParameters::SetSecurity(SecuritySetting setting, int32_t& target, const char* key,
+                                    const std::string& text, bool zeroKeeps) {
+    std::string& unconverted = Unconverted_[setting];
+    if (text.empty()) // nothing given: an absent key reads as empty
+        return;
+    if ((zeroKeeps && text == "0") || SetPlusOne(target, text))
+        unconverted.clear();
+    else
+        unconverted = key + text;
+}
+
+std::string StartupParameters::UnusableSecuritySetting() const {
+    if (Security_.Version != 3)
+        return std::string();
+    for (const std::string& unconverted : Unconverted_)
+        if (!unconverted.empty())
+            return unconverted;
+    return std::string();
+}
+
+std::string StartupParameters::CanonicalAgentAddress() const {
+    const IpAddress address(AgentAddress);
+    return address.valid() ? address.get_printable() : AgentAddress;
+}
 
 void StartupParameters::ApplyParameters(const std::vector<std::string>& parameters) {
     for (const std::string& parameter : parameters)
@@ -82,10 +103,10 @@ void StartupParameters::ReadConfigFile() {
         Scope_.ContextName = name;
     Scope_.ContextEngineID = read("ContextEngineID");
     SetNumber(Security_.SecurityModel, read("SecurityModel"));
-    SetPlusOne(Security_.SecurityLevel, read("SecurityLevel"));
+    SetSecurity(Level, Security_.SecurityLevel, "SecurityLevel=", read("SecurityLevel"), true);
     Security_.SecurityName = read("SecurityName");
-    SetPlusOne(Security_.AuthProtocol, read("AuthProtocol"));
-    SetPlusOne(Security_.PrivProtocol, read("PrivProtocol"));
+    SetSecurity(Auth, Security_.AuthProtocol, "AuthProtocol=", read("AuthProtocol"), true);
+    SetSecurity(Priv, Security_.PrivProtocol, "PrivProtocol=", read("PrivProtocol"), true);
     if (const std::string password = read("AuthPassword"); !password.empty())
         Security_.AuthPassword = password;
     if (const std::string password = read("PrivPassword"); !password.empty())
@@ -115,7 +136,7 @@ void StartupParameters::ApplySwitch(const std::string& parameter) {
     } else if (StartsWith(parameter, "/m")) {
         SetNumber(Security_.SecurityModel, value);
     } else if (StartsWith(parameter, "/l")) {
-        SetPlusOne(Security_.SecurityLevel, value);
+        SetSecurity(Level, Security_.SecurityLevel, "/l", value, true);
     } else if (StartsWith(parameter, "/n")) {
         Security_.SecurityName = value;
     } else if (StartsWith(parameter, "/A")) {
@@ -123,9 +144,9 @@ void StartupParameters::ApplySwitch(const std::string& parameter) {
     } else if (StartsWith(parameter, "/P")) {
         Security_.PrivPassword = value;
     } else if (StartsWith(parameter, "/a")) {
-        SetPlusOneSwitch(Security_.AuthProtocol, value);
+        SetSecurity(Auth, Security_.AuthProtocol, "/a", value, false);
     } else if (StartsWith(parameter, "/p")) {
-        SetPlusOneSwitch(Security_.PrivProtocol, value);
+        SetSecurity(Priv, Security_.PrivProtocol, "/p", value, false);
     }
 }
 

@@ -18,7 +18,8 @@ inline constexpr char kConfigSection[] = "Program Information";
 // again (so the file wins over earlier switches), then applies its own switch: /R /W /v, and
 // while the version is 3 also /t /c /d /m /l /n /A /P /a /p. A switch counts only at the start of
 // its parameter, so a community may contain any text. A number that does not convert, from the
-// file or a switch, leaves the setting as it was.
+// file or a switch, leaves the setting as it was; under SNMPv3 such a security level,
+// authentication or privacy protocol makes the setting unusable (UnusableSecuritySetting).
 class StartupParameters {
   public:
     StartupParameters(NxSNMPDevice& device, NxSNMPScope& scope, NxSNMPSecurity& security);
@@ -30,8 +31,21 @@ class StartupParameters {
     void ApplyParameters(const std::vector<std::string>& parameters);
     void ApplyParameter(const std::string& parameter);
     std::string ConfigFileName() const { return CfgFolder + AgentAddress + ".cfg"; }
+    // The agent address as one device has it, for the caption and the lock: a dotted quad or a
+    // host name as its four decimal numbers ("127.1" and "010.0.0.1" become 127.0.0.1 and
+    // 10.0.0.1); a name that does not resolve stays as given.
+    std::string CanonicalAgentAddress() const;
+    // Version 3 only: the key and text ("SecurityLevel=authPriv", "/lhigh") of the first of the
+    // security level, authentication and privacy protocol whose last text did not convert, which
+    // would leave the requests with less security than asked; empty when there is none.
+    std::string UnusableSecuritySetting() const;
 
   private:
+    enum SecuritySetting { Level, Auth, Priv, SecuritySettings };
+    // "0" keeps the setting where zeroKeeps; other texts become the number + 1, or leave the
+    // setting and mark it unusable when they do not convert.
+    void SetSecurity(SecuritySetting setting, int32_t& target, const char* key, const std::string& text,
+                     bool zeroKeeps);
     void ReadConfigFile();
     void ApplySwitch(const std::string& parameter);
     bool IsVersion3() const;
@@ -39,6 +53,7 @@ class StartupParameters {
     NxSNMPDevice& Device_;
     NxSNMPScope& Scope_;
     NxSNMPSecurity& Security_;
+    std::string Unconverted_[SecuritySettings]; // key and text of a setting's last unconverted text
 };
 
 // The folder that holds the host's message files: the help path (the registry value named after

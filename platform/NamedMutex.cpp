@@ -1,6 +1,7 @@
 #include "platform/NamedMutex.h"
 
 #include "platform/LastError.h"
+#include "platform/OwnFolder.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,22 +29,23 @@ std::vector<MutexHandle*>& Handles() {
 }
 std::mutex HandlesLock;
 
-// The user's own folder for the lock: $XDG_RUNTIME_DIR, else ktx7593ap-UID in $TMPDIR (or /tmp), made
-// 0700 and used only while it is a real folder of this user that nobody else can write. Empty when
-// there is none: a shared name would let one account's lock, or any user's file, stop another's start.
-std::string LockFolder() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    struct stat st {};
-    if (runtime && *runtime && stat(runtime, &st) == 0 && S_ISDIR(st.st_mode) && access(runtime, W_OK) == 0)
-        return runtime;
-    const char* temp = std::getenv("TMPDIR");
-    const std::string folder =
-        std::string(temp && *temp ? temp : "/tmp") + "/ktx7593ap-" + std::to_string(getuid());
-    mkdir(folder.c_str(), 0700);
-    if (lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid() ||
-        (st.st_mode & 022) != 0)
-        return std::string();
-    return folder;
+// Where the lock may live, in order: $XDG_RUNTIME_DIR (the session's: used as it is, never made
+// or changed), then ktx7593ap-UID under $TMPDIR and under /tmp. A shared name would let one
+// account's lock, or any user's file, stop another's start.
+struct LockFolder {
+    std::string Path;
+    bool Make;
+};
+
+std::vector<LockFolder> LockFolderCandidates() {
+    std::vector<LockFolder> candidates;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
+        candidates.push_back({runtime, false});
+    const std::string own = "/ktx7593ap-" + std::to_string(geteuid());
+    if (const char* temp = std::getenv("TMPDIR"); temp && *temp == '/' && std::string(temp) != "/tmp")
+        candidates.push_back({temp + own, true});
+    candidates.push_back({"/tmp" + own, true});
+    return candidates;
 }
 
 } // namespace
@@ -60,8 +63,18 @@ std::string NamedMutexLockPath(const std::string& name) {
     }
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, "-%08x", hash);
-    const std::string folder = LockFolder();
+    const std::string folder = NamedMutexFolder();
     return folder.empty() ? std::string() : folder + "/ktx7593ap-" + readable + suffix + ".lock";
+}
+
+std::string NamedMutexFolder(std::string* unsafe) {
+    const std::vector<LockFolder> candidates = LockFolderCandidates();
+    for (const LockFolder& folder : candidates)
+        if (folder.Make ? MakeOwnFolder(folder.Path) : IsOwnFolder(folder.Path))
+            return folder.Path;
+    if (unsafe)
+        *unsafe = candidates.back().Path;
+    return std::string();
 }
 
 HANDLE CreateMutexA(void* /*securityAttributes*/, bool /*initialOwner*/, const char* name) {
@@ -70,9 +83,16 @@ HANDLE CreateMutexA(void* /*securityAttributes*/, bool /*initialOwner*/, const c
         SetLastError(static_cast<uint32_t>(EACCES));
         return nullptr;
     }
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
         SetLastError(static_cast<uint32_t>(errno));
+        return nullptr;
+    }
+    // Only a lock file of the user's own counts; one someone else put there stops nothing.
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
+        close(fd);
+        SetLastError(static_cast<uint32_t>(EACCES));
         return nullptr;
     }
     const bool owned = flock(fd, LOCK_EX | LOCK_NB) == 0;

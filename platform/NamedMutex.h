@@ -1,9 +1,10 @@
 #pragma once
 // A named mutex that keeps one instance per name and user: an exclusive flock on a lock file in
-// $XDG_RUNTIME_DIR, else in a folder of the user's own under the temporary folder. The lock is held
+// $XDG_RUNTIME_DIR, else in a folder of the user's own under the temporary folder (each used only
+// when the user owns it, its mode is 0700 and it is no link). The lock is held
 // until the process ends; the kernel frees it after a crash. When another holder has it, the call still
 // returns a handle and GetLastError() reports ERROR_ALREADY_EXISTS; a null handle means the lock file could
-// not be opened.
+// not be opened, or is not the user's own.
 #include <string>
 
 using HANDLE = void*;
@@ -12,3 +13,6 @@ HANDLE CreateMutexA(void* securityAttributes, bool initialOwner, const char* nam
 
 // The lock file a name maps to (for tests and diagnostics); empty when the user has no usable folder.
 std::string NamedMutexLockPath(const std::string& name);
+// The folder of the lock files; empty when no candidate is the user's own, and then unsafe (when
+// given) names the last one tried.
+std::string NamedMutexFolder(std::string* unsafe = nullptr);

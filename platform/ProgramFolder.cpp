@@ -1,10 +1,13 @@
 #include "platform/ProgramFolder.h"
 
-#include <cerrno>
+#include "platform/OwnFolder.h"
+
 #include <climits>
 #include <cstdlib>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -12,17 +15,6 @@ std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/')
         folder += '/';
     return folder;
-}
-
-bool MakeFolders(const std::string& path) {
-    for (size_t pos = 1; pos <= path.size(); ++pos) {
-        if (pos != path.size() && path[pos] != '/')
-            continue;
-        const std::string part = path.substr(0, pos);
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -37,17 +29,19 @@ std::string ExecutableFolder() {
 }
 
 std::string ProgramFolder() {
-    const std::string exeFolder = ExecutableFolder();
-    if (access(exeFolder.c_str(), W_OK) == 0)
-        return exeFolder;
-    std::string base;
+    std::vector<std::string> candidates;
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/')
-        base = data;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::string(home) + "/.local/share";
-    else
-        base = "/tmp";
-    const std::string folder = WithSlash(base) + "ktx7593ap";
-    MakeFolders(folder);
-    return WithSlash(folder);
+        candidates.push_back(WithSlash(data) + "ktx7593ap/");
+    std::string home;
+    if (const char* variable = std::getenv("HOME"); variable && *variable == '/')
+        home = variable;
+    else if (const passwd* account = getpwuid(geteuid());
+             account && account->pw_dir && *account->pw_dir == '/')
+        home = account->pw_dir;
+    if (!home.empty())
+        candidates.push_back(WithSlash(home) + ".local/share/ktx7593ap/");
+    for (const std::string& folder : candidates)
+        if (MakeOwnFolder(folder))
+            return folder;
+    return candidates.empty() ? std::string() : candidates.back();
 }

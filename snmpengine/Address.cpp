@@ -5,13 +5,50 @@
 #include <cstring>
 #include <netdb.h>
 
+namespace {
+
+// Four numbers of decimal digits between three dots. Such a text is an address, never a host
+// name: each number is read as decimal (a leading zero is no octal marker), and one above 255
+// makes no address at all.
+bool IsDottedQuad(const char* text) {
+    int parts = 1;
+    bool digit = false;
+    for (const char* p = text; *p; ++p) {
+        if (*p == '.') {
+            if (!digit)
+                return false;
+            digit = false;
+            ++parts;
+        } else if (*p >= '0' && *p <= '9') {
+            digit = true;
+        } else {
+            return false;
+        }
+    }
+    return digit && parts == 4;
+}
+
+bool ReadDottedQuad(const char* text, uint8_t octets[4]) {
+    const char* p = text;
+    for (int i = 0; i < 4; ++i, ++p) {
+        unsigned value = 0;
+        for (; *p >= '0' && *p <= '9'; ++p) {
+            value = value * 10 + static_cast<unsigned>(*p - '0');
+            if (value > 255)
+                return false;
+        }
+        octets[i] = static_cast<uint8_t>(value);
+    }
+    return true;
+}
+
+} // namespace
+
 IpAddress::IpAddress(const char* text) {
     if (!text || !*text)
         return;
-    in_addr address{};
-    if (inet_pton(AF_INET, text, &address) == 1) {
-        std::memcpy(octets_, &address, 4);
-        valid_ = true;
+    if (IsDottedQuad(text)) {
+        valid_ = ReadDottedQuad(text, octets_);
         return;
     }
     addrinfo hints{};

@@ -7,7 +7,8 @@
 class IpAddress {
   public:
     IpAddress() = default;
-    // Dotted decimal, or a host name resolved to its first IPv4 address.
+    // A dotted quad, read as four decimal numbers ("010.0.0.1" is 10.0.0.1); any other text is
+    // looked up as a host name would be (so "127.1" is 127.0.0.1) and gives its first IPv4 address.
     IpAddress(const char* text);
     IpAddress(const std::string& text) : IpAddress(text.c_str()) {}
     IpAddress(const uint8_t octets[4]);

@@ -46,6 +46,20 @@ TEST(EngineValues, AddressesNeedAHostAndAValidPort) {
     EXPECT_EQ(IpAddress("255.255.255.255").get_printable(), "255.255.255.255");
 }
 
+// A dotted quad is four decimal numbers, leading zeros and all; only other texts are looked up,
+// as a host name lookup reads them.
+TEST(EngineValues, DottedQuadsAreDecimal) {
+    const struct {
+        const char* Text;
+        const char* Address; // empty: no address
+    } cases[] = {{"010.0.0.1", "10.0.0.1"}, {"0177.0.0.1", "177.0.0.1"}, {"127.000.000.001", "127.0.0.1"},
+                 {"10.0.0.1", "10.0.0.1"},  {"127.1", "127.0.0.1"},      {"256.0.0.1", ""},
+                 {"1.2.3.04000", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IpAddress(c.Text).get_printable(), c.Address) << c.Text;
+    EXPECT_EQ(UdpAddress("010.0.0.1/161").get_printable(), "10.0.0.1/161");
+}
+
 TEST(EngineValues, BindingsKeepTheirKind) {
     Vb vb(Oid("1.3.6.1"));
     vb.set_value(uint32_t(7), VbSyntax::Counter32);

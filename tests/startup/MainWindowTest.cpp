@@ -28,6 +28,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +41,7 @@ class MainWindow : public ::testing::Test {
         previous = std::filesystem::current_path();
         std::filesystem::current_path(dir.Path());
         setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+        setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
         setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
         dir.Write("registry.ini", "[SOFTWARE\\Quenvar\\Orbisk5.1\\MibFile]\nPath=" + dir.Path() + "/\n");
         DevSimOptions options;
@@ -63,6 +65,7 @@ class MainWindow : public ::testing::Test {
     void TearDown() override {
         std::filesystem::current_path(previous);
         unsetenv("KTX_REGISTRY_FILE");
+        unsetenv("XDG_DATA_HOME");
         QCoreApplication::processEvents(); // a queued quit from a refused start-up
     }
     void Start(TMainForm& form, std::vector<std::string> parameters) {
@@ -193,6 +196,65 @@ TEST_F(MainWindow, ASecondInstanceForTheSameDeviceEnds) {
     EXPECT_EQ(boxes.Boxes[0].Buttons, MB_OK);
     EXPECT_TRUE(ApplicationTerminated());
     EXPECT_FALSE(form.Timer4->Enabled());
+    EXPECT_FALSE(form.Timer1->Enabled());
+}
+
+// The caption and the lock name the device by its four decimal numbers, whatever text named it.
+TEST_F(MainWindow, OneDeviceHasOneCaption) {
+    const char* texts[] = {"127.1", "0127.0.0.001", "127.0.0.1"};
+    for (const char* text : texts) {
+        Cfg(text, "Version=1\n");
+        TMainForm form;
+        Start(form, {std::string("/I") + text, "/Rpublic"});
+        EXPECT_EQ(form.windowTitle(), "KTX-7593AP : 127.0.0.1") << text;
+        EXPECT_EQ(form.AgentAddress, "127.0.0.1");
+        EXPECT_EQ(DefaultSNMPDevice.Address, "127.0.0.1");
+        EXPECT_EQ(DefaultSNMPDevice.Port, sim->Port()) << "the file keeps the name the host gave";
+    }
+    // The first holds the lock: the others are second instances of the same device.
+    ASSERT_EQ(boxes.Boxes.size(), 2u);
+    for (const auto& box : boxes.Boxes)
+        EXPECT_EQ(box.Text, "Another KTX7593AP module is running!");
+}
+
+// SNMPv3 settings that do not convert end the start before anything is sent.
+TEST_F(MainWindow, UnreadableSnmpv3SecurityEndsTheStart) {
+    const struct {
+        const char* File;
+        const char* Switch;
+        const char* Named;
+    } cases[] = {{"SecurityLevel=authPriv\n", "/Rpublic", "SecurityLevel=authPriv"},
+                 {"AuthProtocol=SHA\n", "/Rpublic", "AuthProtocol=SHA"},
+                 {"PrivProtocol=AES\n", "/Rpublic", "PrivProtocol=AES"},
+                 {"", "/lhigh", "/lhigh"}};
+    for (const auto& c : cases) {
+        boxes.Boxes.clear();
+        Cfg("127.0.0.1", std::string("Version=3\n") + c.File);
+        TMainForm form;
+        Start(form, {"/I127.0.0.1", c.Switch});
+        ASSERT_EQ(boxes.Boxes.size(), 1u) << c.Named;
+        EXPECT_EQ(boxes.Boxes[0].Caption, "Error");
+        EXPECT_EQ(boxes.Boxes[0].Text, std::string("The SNMPv3 security setting is not valid: ") + c.Named);
+        EXPECT_TRUE(ApplicationTerminated());
+        EXPECT_FALSE(form.Timer1->Enabled());
+    }
+    EXPECT_TRUE(sim->Log().empty()) << "no request went out";
+}
+
+// A lock file that is not the user's own keeps no instance out: the start ends and names it.
+TEST_F(MainWindow, ALockFileOfAnotherAccountEndsTheStart) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand a file to another account";
+    const std::string lock = NamedMutexLockPath("KTX-7593AP : 127.0.0.7");
+    ASSERT_EQ(std::filesystem::path(lock).parent_path(), dir.Path());
+    dir.Write(std::filesystem::path(lock).filename(), "");
+    ASSERT_EQ(chown(lock.c_str(), 4321, 4321), 0);
+    TMainForm form;
+    Start(form, {"/I127.0.0.7"});
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].Caption, "Error");
+    EXPECT_EQ(boxes.Boxes[0].Text, "The lock file cannot be used: " + lock);
+    EXPECT_TRUE(ApplicationTerminated());
     EXPECT_FALSE(form.Timer1->Enabled());
 }
 

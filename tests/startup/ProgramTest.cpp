@@ -88,4 +88,51 @@ TEST_F(Program, OneInstancePerUserWithoutARuntimeFolder) {
     EXPECT_EQ(WaitExit(first, 0ms), -1);
 }
 
+// A runtime folder that is not the user's own (here /tmp) is not used for the lock: a lock file
+// another account made there and holds stops nothing; two starts of one user for one device still meet.
+TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
+    const std::string caption = "KTX-7593AP : 127.0.0.1";
+    const std::string name = std::filesystem::path(NamedMutexLockPath(caption)).filename();
+    const std::string shared = "/tmp/" + name;
+    const int held = open(shared.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_GE(held, 0);
+    if (geteuid() == 0 && fchown(held, 4321, 4321) != 0)
+        ADD_FAILURE() << "chown";
+    ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+    const std::vector<std::pair<std::string, std::string>> env = {{"XDG_RUNTIME_DIR", "/tmp"},
+                                                                  {"TMPDIR", dir.Path()}};
+    const pid_t first = host.Start({"/I127.0.0.1", "/Rpublic"}, env);
+    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
+    setenv("TMPDIR", dir.Path().c_str(), 1);
+    const bool locked = WaitLocked(caption, 10s);
+    const pid_t second = host.Start({"/I127.1", "/Rpublic"}, env);
+    const int secondExit = WaitExit(second, 10s);
+    setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+    unsetenv("TMPDIR");
+    close(held);
+    unlink(shared.c_str());
+    EXPECT_TRUE(locked) << Log();
+    EXPECT_EQ(secondExit, 0) << "127.1 is the device 127.0.0.1";
+    EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
+    EXPECT_EQ(WaitExit(first, 0ms), -1);
+}
+
+// Program folders of another account end the start with a message that names the folder.
+TEST_F(Program, AProgramFolderOfAnotherAccountEndsTheStart) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand folders to another account";
+    const std::string data = dir.File("data/ktx7593ap");
+    const std::string home = dir.File("home/.local/share/ktx7593ap");
+    for (const std::string& folder : {data, home}) {
+        std::filesystem::create_directories(folder);
+        ASSERT_EQ(chown(folder.c_str(), 4321, 4321), 0);
+    }
+    const pid_t pid = host.Start({"/I127.0.0.1", "/Rpublic"}, {{"HOME", dir.File("home")}});
+    EXPECT_EQ(WaitExit(pid, 10s), 0);
+    EXPECT_EQ(Log(), "MessageBox\tError\tThe folder " + home +
+                         "/ for the program's files is not safe: it must belong to this user, have mode 0700 "
+                         "and not be a link.\tOK\tOK\n");
+    EXPECT_FALSE(std::filesystem::exists(home + "/NxSNMP_PP_BootCounter"));
+}
+
 } // namespace

@@ -152,6 +152,52 @@ TEST_F(Startup, NumbersThatDoNotConvertKeepTheirSetting) {
     EXPECT_EQ(security.AuthProtocol, 2);
     EXPECT_EQ(security.PrivProtocol, 2);
     EXPECT_EQ(security.SecurityName, "last") << "start-up went on to the last parameter";
+    EXPECT_EQ(startup.UnusableSecuritySetting(), "SecurityLevel=high") << "under SNMPv3 the start must end";
+}
+
+// Under SNMPv3 a security level or protocol that does not convert would leave the requests with
+// less security than asked for: the setting's key and text are kept for the message.
+TEST_F(Startup, UnconvertedSnmpv3SecurityIsUnusable) {
+    const struct {
+        const char* File;
+        std::vector<std::string> Parameters;
+        const char* Unusable;
+    } cases[] = {{"Version=3\r\nSecurityLevel=authPriv\r\n", {"x"}, "SecurityLevel=authPriv"},
+                 {"Version=3\r\nAuthProtocol=SHA\r\n", {"x"}, "AuthProtocol=SHA"},
+                 {"Version=3\r\nPrivProtocol=AES\r\n", {"x"}, "PrivProtocol=AES"},
+                 {"Version=3\r\n", {"/lhigh"}, "/lhigh"},
+                 {"Version=3\r\n", {"/aSHA"}, "/aSHA"},
+                 {"Version=3\r\n", {"/p2147483647"}, "/p2147483647"},
+                 {"Version=3\r\n", {"/lhigh", "/l2"}, ""},
+                 {"Version=3\r\nSecurityLevel=2\r\nAuthProtocol=0\r\nPrivProtocol=1\r\n", {"x"}, ""},
+                 {"Version=3\r\nSecurityLevel=\r\n", {"x"}, ""},
+                 {"Version=1\r\nSecurityLevel=authPriv\r\n", {"x"}, ""}};
+    for (const auto& c : cases) {
+        NxSNMPDevice d;
+        NxSNMPScope sc;
+        NxSNMPSecurity se;
+        StartupParameters fresh(d, sc, se);
+        fresh.CfgFolder = dir.Path() + "/";
+        Config("10.0.0.5", c.File);
+        fresh.ApplyParameter("/I10.0.0.5");
+        fresh.ApplyParameters(c.Parameters);
+        EXPECT_EQ(fresh.UnusableSecuritySetting(), c.Unusable) << c.File << " " << c.Parameters[0];
+    }
+}
+
+// The caption and the lock take the address as its four decimal numbers; the file keeps the name
+// the host gave.
+TEST_F(Startup, CanonicalAgentAddress) {
+    const struct {
+        const char* Given;
+        const char* Canonical;
+    } cases[] = {{"010.0.0.1", "10.0.0.1"}, {"0177.0.0.1", "177.0.0.1"}, {"127.1", "127.0.0.1"},
+                 {"10.0.0.5", "10.0.0.5"},  {"300.1.1.1", "300.1.1.1"},  {"", ""}};
+    for (const auto& c : cases) {
+        Run({std::string("/I") + c.Given});
+        EXPECT_EQ(startup.CanonicalAgentAddress(), c.Canonical) << c.Given;
+        EXPECT_EQ(startup.ConfigFileName(), dir.Path() + "/" + c.Given + ".cfg");
+    }
 }
 
 TEST_F(Startup, WithoutAnAddressTheFileIsNamedJustCfg) {

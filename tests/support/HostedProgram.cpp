@@ -31,7 +31,8 @@ pid_t HostedProgram::Start(const std::vector<std::string>& parameters,
     // Everything the child needs is prepared here, so it only calls into the system after fork.
     std::vector<std::pair<std::string, std::string>> env{{"QT_QPA_PLATFORM", "offscreen"},
                                                          {"KTX_MESSAGE_LOG", Dir_.File("messages.log")},
-                                                         {"KTX_REGISTRY_FILE", Dir_.File("registry.ini")}};
+                                                         {"KTX_REGISTRY_FILE", Dir_.File("registry.ini")},
+                                                         {"XDG_DATA_HOME", Dir_.File("data")}};
     env.insert(env.end(), extraEnv.begin(), extraEnv.end());
     const std::string run = Dir_.File("run");
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
