@@ -88,7 +88,7 @@ HANDLE CreateMutexA(void* /*securityAttributes*/, bool /*initialOwner*/, const c
         SetLastError(static_cast<uint32_t>(errno));
         return nullptr;
     }
-    // Only a lock file of the user's own counts; one someone else put there stops nothing.
+    // A lock file someone else put in the folder is never trusted, either way: no handle.
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid()) {
         close(fd);
