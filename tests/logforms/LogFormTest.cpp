@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <arpa/inet.h>
 #include <filesystem>
+#include <map>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -136,16 +137,26 @@ class EarlyAnswerLogFormTest : public LogFormTest {
         o.extraArgs.push_back("--log-answer-first");
         return o;
     }
+    // The report of a session for the request as the server would have admitted it, or not.
     void Report(TLogForm& form, int status, const std::string& peer = "127.0.0.1") {
         NxTFTPMsg msg;
         msg.Status = status;
         msg.RequestMode = 2;
         msg.FileName = "LogFile.RD";
         msg.PeerAddress = peer;
+        // A session begins with its first report; each peer has its own.
+        if (status == TFTP_CONNECTED || status == TFTP_TRANSFERRING) {
+            msg.SessionNumber = Sessions[peer] = ++LastSession;
+            form.TFTPServer->Awaited().Admit(msg);
+        } else {
+            msg.SessionNumber = Sessions[peer];
+        }
         bool cancel = false;
         form.TFTPServer->OnStatus(&msg, &cancel);
     }
     std::string Panel(TLogForm& form) { return PanelText(form.StatusBar1); }
+    int LastSession = 100;
+    std::map<std::string, int> Sessions;
 };
 
 TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
@@ -154,6 +165,7 @@ TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
     Folder.Write("LogFile.RD", "t1\t[System]one\nt2\t[System]two\n");
     // A session under way holds the fallback past its three ticks; another peer's word is no end.
     Report(*form, TFTP_TRANSFERRING);
+    Report(*form, TFTP_CONNECTED, "10.0.0.9");
     Report(*form, TFTP_SUCCESS, "10.0.0.9");
     ASSERT_TRUE(PumpUntil([&] { return form->TickCounter < -1; }));
     EXPECT_EQ(Panel(*form), "Refresh...");
@@ -164,6 +176,7 @@ TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
 
     // Outside a fetch an upload is not shown.
     Folder.Write("LogFile.RD", "t3\t[System]three\n");
+    Report(*form, TFTP_CONNECTED);
     Report(*form, TFTP_SUCCESS);
     PumpUntil([] { return false; }, 50);
     EXPECT_EQ(form->ViewListView->ItemCount(), 2);
