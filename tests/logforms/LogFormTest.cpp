@@ -8,6 +8,7 @@
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/FormPicture.h"
+#include "tests/support/TftpAttempts.h"
 
 #include <QPushButton>
 #include <arpa/inet.h>
@@ -74,6 +75,41 @@ TEST_F(LogFormTest, FetchedLogShowsItsRows) {
     ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending() && PanelText(form->StatusBar1) == "Get OK!"; }));
     EXPECT_EQ(view->ItemCount(), 0);
     EXPECT_EQ(std::filesystem::file_size(LogFilePath), 0u);
+}
+
+// The form's server takes the device's upload of the log it asked for and nothing else: not before,
+// not beside and not after it, from no host.
+TEST_F(LogFormTest, ServerTakesOnlyTheAskedUpload) {
+    if (!TftpClientsInstalled())
+        GTEST_SKIP() << "curl and atftp are needed";
+    CurrentFolder here;
+    Folder.Write("LogFile.RD", "old\t[System]from before\n");
+    Folder.Write("NxSNMP_PP_BootCounter", "7");
+    const std::vector<std::string> folders = {Folder.Path(), here.Path()};
+    std::unique_ptr<TLogForm> form;
+    const bool held = WithTransferHeld(
+        Device->Sim(), [&] { form = Open(); },
+        [&] {
+            ExpectAllRefused({{"curl", kForeignHost, true, "LogFile.RD"},
+                              {"curl", kForeignHost, false, "LogFile.RD"},
+                              {"curl", kDeviceHost, false, "LogFile.RD"},
+                              {"curl", kDeviceHost, true, "planted.txt"},
+                              {"atftp", kDeviceHost, true, ".bashrc"},
+                              {"atftp", kDeviceHost, false, "NxSNMP_PP_BootCounter"}},
+                             TftpPort, folders);
+        });
+    ASSERT_TRUE(held);
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
+    ASSERT_EQ(form->ViewListView->ItemCount(), 3);
+    EXPECT_EQ(form->ViewListView->SubItem(0, 1), "System started");
+    const std::string log = Folder.File("LogFile.RD");
+    EXPECT_EQ(std::filesystem::file_size(log), DeviceLog().size());
+
+    // Once the fetch has ended nothing is served at all.
+    ExpectAllRefused(EveryClientAndHost({"LogFile.RD", "NxSNMP_PP_BootCounter", "here.txt"},
+                                        {"LogFile.RD", "planted.txt", "ktx7593ap"}),
+                     TftpPort, folders);
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get OK!");
 }
 
 TEST_F(LogFormTest, ClearWithoutAnAnswerKeepsTheList) {
