@@ -1,9 +1,12 @@
 #include "app/FormTftpServer.h"
 
 #include "app/Application.h"
+#include "app/HostAddress.h"
+#include "library/snmp/NxSNMPRequest2Controls.h"
 #include "library/tftp/TFTPServerPort.h"
 #include "platform/MessageBox.h"
 
+#include <QWidget> // the request header needs the whole class
 #include <exception>
 
 NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int timeout, int retries,
@@ -11,7 +14,12 @@ NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int t
                                   const std::string& bindAddress) {
     auto* server = new NxTFTPServer(owner);
     server->SetTimeout(timeout, retries);
-    server->SetOnStatus(std::move(onStatus));
+    server->ServeOnlyAwaited();
+    // Refused requests are no news to the form; only its own transfer is.
+    server->SetOnStatus([server, onStatus = std::move(onStatus)](NxTFTPMsg* msg, bool* cancel) {
+        if (onStatus && server->Awaited().IsAdmitted(*msg))
+            onStatus(msg, cancel);
+    });
     server->SetBindAddress(bindAddress);
     started = false;
     try {
@@ -39,4 +47,16 @@ bool RootFormTftpServer(NxTFTPServer& server, const std::string& path, std::stri
     }
     name = path.substr(at + 1);
     return true;
+}
+
+void AwaitDeviceTransfer(NxTFTPServer* server, const NxSNMPRequest2Controls& request, const std::string& name,
+                         DeviceTransfer direction) {
+    if (server)
+        server->Awaited().Await(DottedIPv4Of(request.Request.Device.Address), name,
+                                static_cast<int>(direction));
+}
+
+void EndDeviceTransfer(NxTFTPServer* server) {
+    if (server)
+        server->Awaited().End();
 }

@@ -1,12 +1,18 @@
 #pragma once
 // The TFTP server that a file-moving form owns. When it cannot start, the module shows
-// "TFTP Service Init Error:" with the reason and ends.
+// "TFTP Service Init Error:" with the reason and ends. It serves only the transfer the form awaits:
+// the form arms it before the SET that asks the device and ends it when the wait is over, and the
+// form's status handler hears only the reports of that transfer.
 #include "library/tftp/NxTFTPServer.h"
 
 #include <functional>
 #include <string>
 
+class NxSNMPRequest2Controls;
 class QWidget;
+
+// The direction of an awaited transfer, as the device's request names it.
+enum class DeviceTransfer { Reads = 1, Writes = 2 };
 
 // Creates the server (owned by `owner`) on TFTPServerPort() and starts it at `root`; `started`
 // tells whether it listens.
@@ -19,3 +25,9 @@ NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int t
 // when the server cannot listen there (the reason through `report`).
 bool RootFormTftpServer(NxTFTPServer& server, const std::string& path, std::string& name, QWidget* owner,
                         const std::function<void(const std::string&)>& report);
+
+// Admits one request for `name` in `direction` from the agent that `request` talks to.
+void AwaitDeviceTransfer(NxTFTPServer* server, const NxSNMPRequest2Controls& request, const std::string& name,
+                         DeviceTransfer direction);
+// The form's wait is over: nothing more is admitted (a transfer under way runs to its end).
+void EndDeviceTransfer(NxTFTPServer* server);

@@ -3,7 +3,6 @@
 #include "app/AddressChecks.h"
 #include "app/Application.h"
 #include "app/FormTftpServer.h"
-#include "app/HostAddress.h"
 #include "app/LogFileLines.h"
 #include "app/LogObjectRows.h"
 #include "library/tftp/NxTFTPServer.h"
@@ -127,13 +126,13 @@ void TLogForm::GetBtnClick() {
         return;
     GetCoBox->SetItemIndex(0);
     Timer1->SetEnabled(false);
-    DevicePeer_ = DottedIPv4Of(LogRequest->Request.Device.Address);
     TransferDone_ = false;
     TransferFailed_ = false;
     UploadRunning_ = false;
     FetchEnded_ = false;
     FetchPending_ = true;
     AwaitingUpload_ = true;
+    AwaitDeviceTransfer(TFTPServer, *LogRequest, kLogFileName, DeviceTransfer::Writes);
     try {
         LogRequest->Set(true, true);
     } catch (const std::exception&) {
@@ -145,6 +144,7 @@ void TLogForm::GetBtnClick() {
 
 void TLogForm::EndFetch(bool loaded) {
     AwaitingUpload_ = false;
+    EndDeviceTransfer(TFTPServer);
     UploadRunning_ = false;
     Timer1->SetEnabled(false);
     if (!loaded)
@@ -184,14 +184,9 @@ void TLogForm::OnEndingSetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
     Timer1->SetEnabled(true);
 }
 
-bool TLogForm::FromDevice(const NxTFTPMsg& msg) const {
-    return msg.RequestMode == 2 && msg.FileName == kLogFileName && !DevicePeer_.empty() &&
-           msg.PeerAddress == DevicePeer_;
-}
-
 void TLogForm::OnTFTPStatus(NxTFTPMsg* msg, bool*) {
-    // Only the upload asked for counts: no other peer's, none outside a fetch.
-    if (!AwaitingUpload_ || !FromDevice(*msg))
+    // The server reports only the device's upload of the log asked for by this fetch.
+    if (!AwaitingUpload_)
         return;
     if (msg->Status == TFTP_CONNECTED || msg->Status == TFTP_TRANSFERRING) {
         UploadRunning_ = true;
@@ -229,6 +224,7 @@ void TLogForm::Timer1Timer() {
 bool TLogForm::LoadLogFile(const std::string& path) {
     Timer1->SetEnabled(false);
     AwaitingUpload_ = false;
+    EndDeviceTransfer(TFTPServer);
     UploadRunning_ = false;
     std::vector<std::string> lines;
     if (!ReadLogFileLines(path, lines)) {

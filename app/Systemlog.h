@@ -84,7 +84,6 @@ class TLogForm : public QDialog {
 
     std::unique_ptr<Ui::TLogForm> ui_;
     bool ServerStarted_ = false;
-    bool FromDevice(const NxTFTPMsg& msg) const;
     void EndFetch(bool loaded);
 
     bool FetchPending_ = false;
@@ -93,7 +92,6 @@ class TLogForm : public QDialog {
     bool UploadRunning_ = false;  // the device's write session for the log has begun, not ended
     bool TransferDone_ = false;   // the device's upload ended well since the fetch began
     bool TransferFailed_ = false; // ... or ended in failure
-    std::string DevicePeer_;      // the device's address, the one peer whose upload counts
 };
 
 // The menu's Status \ Log \ View Log: the form, owned by the application, shown modally.

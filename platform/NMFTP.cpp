@@ -15,6 +15,13 @@ void InitCurlOnce() {
 
 } // namespace
 
+bool HoldsControlCharacter(const std::string& text) {
+    for (unsigned char c : text)
+        if (c < 0x20)
+            return true;
+    return false;
+}
+
 TNMFTP::TNMFTP(QObject* owner) : QObject(owner) {}
 
 TNMFTP::~TNMFTP() {
@@ -23,6 +30,8 @@ TNMFTP::~TNMFTP() {
 
 void TNMFTP::Connect() {
     Disconnect();
+    if (HoldsControlCharacter(Host) || HoldsControlCharacter(UserID) || HoldsControlCharacter(Password))
+        throw Exception("FTP: the server, user name or password holds a control character");
     InitCurlOnce();
     CURL* curl = curl_easy_init();
     if (curl == nullptr)

@@ -3,12 +3,15 @@
 #include "app/Application.h"
 #include "app/StartupGlobals.h"
 #include "app/program/FormMenu.h"
+#include "library/tftp/FileSizeLimit.h"
 #include "platform/ParamStr.h"
 
 #include <QApplication>
 #include <exception>
 
 int main(int argc, char** argv) {
+    // Every file the module writes (boot counter, received files) fails cleanly at a size limit.
+    IgnoreFileSizeSignal();
     // Qt takes its own options out of argv; the host's parameters are read as they were given.
     SetCommandLine(argc, argv);
     QApplication application(argc, argv);

@@ -182,6 +182,7 @@ void TFM_CfgFile::Bt_OKClick(QObject*) {
     if (!WriteSource(kUpdateFailed))
         return;
     CB_TfpCom->SetItemIndex(kGet);
+    AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Reads);
     Wait();
 }
 
@@ -207,6 +208,7 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
         return;
     CB_TfpCom->SetItemIndex(kPut);
     CfgSaveMode = 1;
+    AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Writes);
     Wait();
 }
 
@@ -223,6 +225,7 @@ void TFM_CfgFile::Wait() {
         Fail(e.what(), CfgSaveMode ? kSaveFailed : kUpdateFailed);
     }
     waiting->exec();
+    EndDeviceTransfer(TFTPServer);
     Waiting = nullptr;
     delete waiting;
 }
@@ -233,6 +236,8 @@ void TFM_CfgFile::EndWait() {
 }
 
 void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    // The device has answered: its transfer is over, whatever the answer.
+    EndDeviceTransfer(TFTPServer);
     const bool ok = result->Code == 0;
     if (CfgSaveMode == 1) {
         if (!ok)

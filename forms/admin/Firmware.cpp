@@ -250,8 +250,10 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
         TftpLoadStarted = 1;
         CB_TfpCom->SetItemIndex(kIndexGet);
         ShowStatus("Load firmware, please wait...!");
+        AwaitDeviceTransfer(TFTPServer, *TftpCommandRequest, name, DeviceTransfer::Reads);
         if (Send(*TftpCommandRequest))
             RunWait("Upload firmware file...!");
+        EndDeviceTransfer(TFTPServer);
         return;
     }
 
@@ -314,6 +316,8 @@ void TFM_Firmware::Reboot() {
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    // The device has answered: its fetch is over, whatever the answer.
+    EndDeviceTransfer(TFTPServer);
     if (Failed(result)) {
         Warn("Write file fail!Please try again!");
         return EndWait();

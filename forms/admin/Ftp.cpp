@@ -20,6 +20,8 @@ std::string FtpControlHost;
 namespace {
 
 constexpr int kVendor = 2411;
+constexpr char kControlCharacterRefused[] =
+    "FTP Server IP, User Name and Password must not contain control characters.";
 
 // The hourglass for as long as the login takes, however the test ends.
 class BusyCursor {
@@ -52,6 +54,14 @@ TFM_FTP::~TFM_FTP() = default;
 
 void TFM_FTP::Bt_OKClick(QObject*) {
     FtpVerified = 0;
+    // Whether typed, pasted or read from the device: such a text is never sent, so never verified.
+    for (TEdit* edit : {Ed_FtpSrv, Ed_UserName, Ed_Password}) {
+        if (HoldsControlCharacter(edit->Text())) {
+            MessageBox(this, kControlCharacterRefused, "Warning", MB_OK);
+            edit->setFocus();
+            return;
+        }
+    }
     if (!TMainForm::IsValidIPAddress(Ed_FtpSrv->Text())) {
         MessageBox(this, "Please input valid IP Address for FTP Server.", "Warning", MB_OK);
         Ed_FtpSrv->SetText("");

@@ -132,9 +132,11 @@ void TFM_SNTP::StartFetch() {
     TransferDone_ = false;
     FetchPending_ = true;
     UpdateIdle();
+    AwaitDeviceTransfer(TFTPServer, *ListRequest, kListFileName, DeviceTransfer::Writes);
     try {
         ListRequest->Set(true, true);
     } catch (const std::exception& e) {
+        EndDeviceTransfer(TFTPServer);
         FetchPending_ = false;
         UpdateIdle();
         ShowStatus(e.what());
@@ -160,6 +162,7 @@ void TFM_SNTP::OnEndingGetSntpList(NxSNMPError* result) {
     FetchPending_ = false;
     UpdateIdle();
     if (result->Code != 0) {
+        EndDeviceTransfer(TFTPServer);
         ShowStatus(result->Message);
         return;
     }
@@ -168,7 +171,8 @@ void TFM_SNTP::OnEndingGetSntpList(NxSNMPError* result) {
 }
 
 void TFM_SNTP::OnTftpStatus(NxTFTPMsg* msg) {
-    if (msg->Status == TFTP_SUCCESS && msg->RequestMode == 2 && msg->FileName == kListFileName)
+    // The server reports only the device's upload of the list asked for by this fetch.
+    if (msg->Status == TFTP_SUCCESS)
         TransferDone_ = true;
 }
 
@@ -178,6 +182,7 @@ void TFM_SNTP::Timer1Timer() {
         return;
     }
     Timer1->SetEnabled(false);
+    EndDeviceTransfer(TFTPServer);
     // Only a list that arrived for this fetch tells which zones keep daylight saving; without it
     // Apply would write the flag off for every zone.
     if (!TransferDone_ || !LoadDstFlags(SntpListPath)) {

@@ -1,5 +1,6 @@
 #include "library/tftp/NxTFTPServer.h"
 
+#include "library/tftp/FileSizeLimit.h"
 #include "library/tftp/LocalHostAddress.h"
 #include "library/tftp/TFTPSession.h"
 #include "library/tftp/TFTPStatus.h"
@@ -24,6 +25,7 @@ constexpr size_t kMaxSessions = 64;
 } // namespace
 
 NxTFTPServer::NxTFTPServer(QObject* owner) : QObject(owner) {
+    IgnoreFileSizeSignal();
     m_msg.StatusText = TFTPStatusText(m_msg.Status);
     m_msg.LocalAddress = LocalHostAddress();
     m_timer = new QTimer(this);
@@ -55,7 +57,7 @@ void NxTFTPServer::Start(const std::string& root, int port) {
     m_msg.ServerPort = port;
     if (m_socket.IsOpen())
         return;
-    if (port < 0 || port > 65535 || !m_socket.Open(m_bindAddress, static_cast<uint16_t>(port), true))
+    if (port < 0 || port > 65535 || !m_socket.Open(m_bindAddress, static_cast<uint16_t>(port)))
         RaiseSocketFailure();
     m_notifier = new QSocketNotifier(m_socket.Fd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnRequest(); });
@@ -105,10 +107,11 @@ void NxTFTPServer::OnRequest() {
     }
     m_msg.SendCount = 0;
     ++m_msg.SessionNumber;
+    const bool admitted = !m_onlyAwaited || m_awaited.Admit(m_msg);
     auto* session = new _TFTPSession(this, m_msg, OnStatus, m_root, from, m_bindAddress);
     m_sessions.push_back(session);
     lock.unlock();
-    session->Begin();
+    session->Begin(admitted);
 }
 
 bool NxTFTPServer::IsRetransmission() const {

@@ -2,6 +2,7 @@
 // The station's TFTP server: listens on a UDP port, turns each new read or write request into a
 // _TFTPSession and drives resends and time-outs from a 20 ms tick, all on Qt's event loop.
 #include "library/tftp/NxTFTPMsg.h"
+#include "library/tftp/TFTPAwaitedTransfer.h"
 #include "library/tftp/TFTPPacket.h"
 #include "library/tftp/TFTPSocket.h"
 #include "library/tftp/TFTPStatusHandler.h"
@@ -26,13 +27,20 @@ class NxTFTPServer : public QObject {
     void SetTimeout(int timeout, int retries);
     // Sessions created afterwards report through `handler`.
     void SetOnStatus(NxTFTPStatusHandler handler);
-    // Sets the root folder (a separator is appended) and the port; opens the listening socket unless
-    // it is open already. Raises Exception with the -1109 text when the socket cannot be opened.
+    // Sets the root folder (a separator is appended; an empty root serves no file at all) and the
+    // port; opens the listening socket unless it is open already. Raises Exception with the -1109
+    // text when the socket cannot be opened, the port being in use included.
     void Start(const std::string& root, int port = 69);
     // Closes the listening socket and pumps messages for up to 10 s while sessions remain.
     void Stop();
     // Local address the sockets bind to, "0.0.0.0" by default; tests and tools keep to loopback.
     void SetBindAddress(const std::string& address) { m_bindAddress = address; }
+
+    // From now on a request is served only when Awaited() admits it; every other one gets ERROR 2
+    // (access violation) and status -1103.
+    void ServeOnlyAwaited() { m_onlyAwaited = true; }
+    TFTPAwaitedTransfer& Awaited() { return m_awaited; }
+    const TFTPAwaitedTransfer& Awaited() const { return m_awaited; }
 
     bool IsListening() const { return m_socket.IsOpen(); }
     const NxTFTPMsg& Msg() const { return m_msg; }
@@ -52,6 +60,8 @@ class NxTFTPServer : public QObject {
     NxTFTPMsg m_msg;
     std::string m_root;
     std::string m_bindAddress = "0.0.0.0";
+    bool m_onlyAwaited = false;
+    TFTPAwaitedTransfer m_awaited;
     TFTPSocket m_socket;
     QSocketNotifier* m_notifier = nullptr;
     std::vector<_TFTPSession*> m_sessions;

@@ -15,10 +15,11 @@
 using tftp::FileClaims;
 
 namespace {
-// The root as the file system resolves it, without a trailing separator ("/" stays "/").
+// The root as the file system resolves it, without a trailing separator ("/" stays "/"). An empty
+// root is no folder: the process's current folder is never served.
 bool ResolvedFolder(const std::string& root, std::string& out) {
     char buffer[PATH_MAX];
-    if (!::realpath(root.empty() ? "." : root.c_str(), buffer))
+    if (root.empty() || !::realpath(root.c_str(), buffer))
         return false;
     out = buffer;
     return true;
@@ -57,7 +58,7 @@ TFTPLocalFile::Result TFTPLocalFile::OpenForRead(const std::string& root, const 
     Close();
     std::string folder;
     if (!ResolvedFolder(root, folder))
-        return Result::NotFound;
+        return root.empty() ? Result::Refused : Result::NotFound;
     const std::string path = root + name;
     const std::string key = Join(folder, name);
     struct stat info {};

@@ -13,7 +13,7 @@ class TFTPLocalFile {
     TFTPLocalFile& operator=(const TFTPLocalFile&) = delete;
     ~TFTPLocalFile() { Close(); }
 
-    // `root` is empty or ends in a separator; `name` is a plain file name.
+    // `root` ends in a separator (an empty root holds no file); `name` is a plain file name.
     Result OpenForRead(const std::string& root, const std::string& name);
     // Opens a temporary file beside the named one; Commit gives it the name.
     Result OpenForWrite(const std::string& root, const std::string& name);

@@ -49,7 +49,7 @@ _TFTPSession::_TFTPSession(QObject* parent, const NxTFTPMsg& request, NxTFTPStat
     m_msg.BytesTransferred = 0;
     m_msg.LastBlockLength = -1;
     SetStatus(TFTP_CONNECTED);
-    if (!m_socket.Open(bindAddress, 0, false)) {
+    if (!m_socket.Open(bindAddress, 0)) {
         // Begin still runs; its first send fails and ends the session.
         SetStatus(TFTP_SOCKET_OPEN_FAILED);
         return;
@@ -67,7 +67,13 @@ _TFTPSession::~_TFTPSession() {
     CloseFile();
 }
 
-void _TFTPSession::Begin() {
+void _TFTPSession::Begin(bool admitted) {
+    if (!admitted) {
+        // Refused before any file is looked at.
+        if (!m_socket.IsOpen())
+            return SetStatus(TFTP_SOCKET_IO_FAILED);
+        return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
+    }
     if (m_cancel) {
         SetStatus(TFTP_CANCELED);
         return;

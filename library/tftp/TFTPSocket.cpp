@@ -6,17 +6,15 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-bool TFTPSocket::Open(const std::string& address, uint16_t port, bool reuseAddress) {
+bool TFTPSocket::Open(const std::string& address, uint16_t port) {
     Close();
     int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    int on = 1;
     sockaddr_in local{};
     local.sin_family = AF_INET;
     local.sin_port = htons(port);
-    bool ok = (!reuseAddress || ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0) &&
-              ::inet_pton(AF_INET, address.c_str(), &local.sin_addr) == 1 &&
+    bool ok = ::inet_pton(AF_INET, address.c_str(), &local.sin_addr) == 1 &&
               ::bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0;
     if (!ok) {
         ::close(fd);

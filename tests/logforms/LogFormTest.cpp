@@ -8,10 +8,12 @@
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/FormPicture.h"
+#include "tests/support/TftpAttempts.h"
 
 #include <QPushButton>
 #include <arpa/inet.h>
 #include <filesystem>
+#include <map>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -75,6 +77,41 @@ TEST_F(LogFormTest, FetchedLogShowsItsRows) {
     EXPECT_EQ(std::filesystem::file_size(LogFilePath), 0u);
 }
 
+// The form's server takes the device's upload of the log it asked for and nothing else: not before,
+// not beside and not after it, from no host.
+TEST_F(LogFormTest, ServerTakesOnlyTheAskedUpload) {
+    if (!TftpClientsInstalled())
+        GTEST_SKIP() << "curl and atftp are needed";
+    CurrentFolder here;
+    Folder.Write("LogFile.RD", "old\t[System]from before\n");
+    Folder.Write("NxSNMP_PP_BootCounter", "7");
+    const std::vector<std::string> folders = {Folder.Path(), here.Path()};
+    std::unique_ptr<TLogForm> form;
+    const bool held = WithTransferHeld(
+        Device->Sim(), [&] { form = Open(); },
+        [&] {
+            ExpectAllRefused({{"curl", kForeignHost, true, "LogFile.RD"},
+                              {"curl", kForeignHost, false, "LogFile.RD"},
+                              {"curl", kDeviceHost, false, "LogFile.RD"},
+                              {"curl", kDeviceHost, true, "planted.txt"},
+                              {"atftp", kDeviceHost, true, ".bashrc"},
+                              {"atftp", kDeviceHost, false, "NxSNMP_PP_BootCounter"}},
+                             TftpPort, folders);
+        });
+    ASSERT_TRUE(held);
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
+    ASSERT_EQ(form->ViewListView->ItemCount(), 3);
+    EXPECT_EQ(form->ViewListView->SubItem(0, 1), "System started");
+    const std::string log = Folder.File("LogFile.RD");
+    EXPECT_EQ(std::filesystem::file_size(log), DeviceLog().size());
+
+    // Once the fetch has ended nothing is served at all.
+    ExpectAllRefused(EveryClientAndHost({"LogFile.RD", "NxSNMP_PP_BootCounter", "here.txt"},
+                                        {"LogFile.RD", "planted.txt", "ktx7593ap"}),
+                     TftpPort, folders);
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get OK!");
+}
+
 TEST_F(LogFormTest, ClearWithoutAnAnswerKeepsTheList) {
     auto form = Open();
     ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
@@ -136,16 +173,26 @@ class EarlyAnswerLogFormTest : public LogFormTest {
         o.extraArgs.push_back("--log-answer-first");
         return o;
     }
+    // The report of a session for the request as the server would have admitted it, or not.
     void Report(TLogForm& form, int status, const std::string& peer = "127.0.0.1") {
         NxTFTPMsg msg;
         msg.Status = status;
         msg.RequestMode = 2;
         msg.FileName = "LogFile.RD";
         msg.PeerAddress = peer;
+        // A session begins with its first report; each peer has its own.
+        if (status == TFTP_CONNECTED || status == TFTP_TRANSFERRING) {
+            msg.SessionNumber = Sessions[peer] = ++LastSession;
+            form.TFTPServer->Awaited().Admit(msg);
+        } else {
+            msg.SessionNumber = Sessions[peer];
+        }
         bool cancel = false;
         form.TFTPServer->OnStatus(&msg, &cancel);
     }
     std::string Panel(TLogForm& form) { return PanelText(form.StatusBar1); }
+    int LastSession = 100;
+    std::map<std::string, int> Sessions;
 };
 
 TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
@@ -154,6 +201,7 @@ TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
     Folder.Write("LogFile.RD", "t1\t[System]one\nt2\t[System]two\n");
     // A session under way holds the fallback past its three ticks; another peer's word is no end.
     Report(*form, TFTP_TRANSFERRING);
+    Report(*form, TFTP_CONNECTED, "10.0.0.9");
     Report(*form, TFTP_SUCCESS, "10.0.0.9");
     ASSERT_TRUE(PumpUntil([&] { return form->TickCounter < -1; }));
     EXPECT_EQ(Panel(*form), "Refresh...");
@@ -164,6 +212,7 @@ TEST_F(EarlyAnswerLogFormTest, OnlyTheDevicesFinishedUploadIsShown) {
 
     // Outside a fetch an upload is not shown.
     Folder.Write("LogFile.RD", "t3\t[System]three\n");
+    Report(*form, TFTP_CONNECTED);
     Report(*form, TFTP_SUCCESS);
     PumpUntil([] { return false; }, 50);
     EXPECT_EQ(form->ViewListView->ItemCount(), 2);

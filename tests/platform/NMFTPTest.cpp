@@ -72,3 +72,52 @@ TEST_F(FtpLoginTest, UnreachableServerRaises) {
 }
 
 } // namespace
+
+namespace {
+
+// A control character would end the command it travels in and start the peer's own: such a login
+// is refused before any connection, whichever parameter holds it.
+TEST_F(FtpLoginTest, ControlCharactersAreRefusedBeforeConnecting) {
+    std::ifstream before(server->LogFile());
+    const std::string logBefore(std::istreambuf_iterator<char>(before), {});
+    const struct {
+        std::string Host, User, Password;
+    } cases[] = {{"127.0.0.1", "admin\r\nMKD injected1", "s3cret"},
+                 {"127.0.0.1", "admin", "s3cret\r\nMKD injected2"},
+                 {"127.0.0.1", std::string("admin\0x", 7), "s3cret"},
+                 {"127.0.0.1", "admin", "s3cret\n"},
+                 {"127.0.0.1", "ad\tmin", "s3cret"},
+                 {"127.0.0.1\r\n", "admin", "s3cret"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.User + " " + c.Password);
+        TNMFTP ftp;
+        ftp.Host = c.Host;
+        ftp.Port = port;
+        ftp.UserID = c.User;
+        ftp.Password = c.Password;
+        EXPECT_THROW(ftp.Connect(), Exception);
+        EXPECT_FALSE(ftp.Connected());
+    }
+    // A good login afterwards is the only one the server sees.
+    TNMFTP ftp;
+    ftp.Host = "127.0.0.1";
+    ftp.Port = port;
+    ftp.UserID = "admin";
+    ftp.Password = "s3cret";
+    ftp.Connect();
+    ftp.Disconnect();
+    std::string added;
+    for (int i = 0; i < 200 && added.find("<- QUIT") == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        std::ifstream after(server->LogFile());
+        added = std::string(std::istreambuf_iterator<char>(after), {}).substr(logBefore.size());
+    }
+    size_t users = 0;
+    for (size_t at = added.find("<- USER"); at != std::string::npos; at = added.find("<- USER", at + 1))
+        ++users;
+    EXPECT_EQ(users, 1u) << added;
+    EXPECT_EQ(added.find("injected"), std::string::npos) << added;
+    EXPECT_FALSE(HoldsControlCharacter("pa ss*1~\x7f"));
+}
+
+} // namespace

@@ -3,8 +3,10 @@
 #include "tests/support/HostedProgram.h"
 
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/file.h>
@@ -63,6 +65,19 @@ TEST_F(Program, OneInstancePerDevice) {
     EXPECT_EQ(WaitExit(other, 300ms), -1) << "a different device runs beside the first";
     EXPECT_EQ(WaitExit(first, 0ms), -1);
     EXPECT_FALSE(std::filesystem::exists(dir.File("run/NxSNMP_PP_BootCounter")));
+}
+
+// A file-size limit makes the program's writes fail; it does not end the program.
+TEST_F(Program, IgnoresTheFileSizeSignal) {
+    const pid_t pid = Start({"/I127.0.0.1", "/Rpublic"});
+    ASSERT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    unsigned long long ignored = 0;
+    while (std::getline(status, line))
+        if (line.rfind("SigIgn:", 0) == 0)
+            ignored = std::stoull(line.substr(7), nullptr, 16);
+    EXPECT_NE(ignored & (1ULL << (SIGXFSZ - 1)), 0u) << std::hex << ignored;
 }
 
 // Without XDG_RUNTIME_DIR (a start over ssh or by a host service) a lock another account left

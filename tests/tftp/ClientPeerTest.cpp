@@ -3,9 +3,11 @@
 
 #include "library/tftp/TFTPStatus.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -182,6 +184,63 @@ TEST_F(ClientPeerTest, ToolServesAFolderAndPrintsEachReport) {
     EXPECT_TRUE(lines[1].contains("file=\"hello.txt\" bytes=19 last=19 session=0"));
     EXPECT_TRUE(lines[2].startsWith("status=3 text=\"(NxTFTP) Success to transfer file.\""));
     EXPECT_TRUE(lines[3].startsWith("status=0 "));
+}
+
+} // namespace
+
+namespace {
+
+// ktx-tftpd under a file-size limit: a put past it is a failed write (ERROR 3), the tool lives on,
+// the old file stays and no temporary file is left; names it logs come out escaped.
+TEST_F(ClientPeerTest, ToolSurvivesAFileSizeLimitAndEscapesNames) {
+    RequireClient("curl");
+    const char* binDir = std::getenv("KTX_BIN_DIR");
+    const QString program = binDir ? QString(binDir) + "/ktx-tftpd" : QString(KTX_TFTPD_PATH);
+    const std::string old(5000, 'o');
+    WriteFileBytes(RootPath("kept"), old);
+    const int port = FreeUdpPort();
+    QProcess tool;
+    tool.setChildProcessModifier([] {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1000;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    tool.start(program, {"--root", QString::fromStdString(m_root), "--port", QString::number(port)});
+    ASSERT_TRUE(tool.waitForReadyRead(5000));
+    const QString base = "tftp://127.0.0.1:" + QString::number(port) + "/";
+    const struct {
+        size_t Size;
+        const char* Name;
+        int Exit; // curl's: 70 is the server's "disk full"
+        bool Stored;
+    } puts[] = {{3000, "kept", 70, false}, {3000, "new", 70, false}, {600, "kept", 0, true}};
+    for (const auto& c : puts) {
+        SCOPED_TRACE(std::string(c.Name) + " " + std::to_string(c.Size));
+        const std::string content = ToString(RandomBytes(c.Size, 5));
+        WriteFileBytes(TempPath("upload"), content);
+        ClientResult r =
+            RunClient("curl", {"-s", "-T", QString::fromStdString(TempPath("upload")), base + c.Name});
+        ASSERT_TRUE(r.Finished);
+        EXPECT_EQ(r.ExitCode, c.Exit);
+        EXPECT_EQ(tool.state(), QProcess::Running);
+        if (c.Stored) {
+            EXPECT_TRUE(ReadFileBytes(RootPath(c.Name)) == content);
+        } else {
+            EXPECT_TRUE(ReadFileBytes(RootPath("kept")) == old);
+        }
+    }
+    RunClient("curl", {"-s", "-o", QString::fromStdString(TempPath("o")), base + "bad%22n%0Aline%5C"});
+    PumpFor(100); // the tick removes the ended sessions and they report 0
+    tool.terminate();
+    ASSERT_TRUE(tool.waitForFinished(5000));
+    EXPECT_EQ(tool.exitCode(), 0);
+    EXPECT_EQ(QDir(QString::fromStdString(m_root)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"kept"});
+    const QString output = QString::fromLatin1(tool.readAll());
+    EXPECT_EQ(output.count("status=-1104 "), 2);
+    EXPECT_TRUE(output.contains("file=\"bad\\x22n\\x0aline\\x5c\" ")) << output.toStdString();
+    EXPECT_FALSE(output.contains("\nline"));
 }
 
 } // namespace

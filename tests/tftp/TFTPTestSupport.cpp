@@ -87,11 +87,11 @@ bool IsAck(const Bytes& p, int block) {
     return p.size() == 4 && p[1] == tftp::OP_ACK && tftp::Word(p.data(), 2) == block;
 }
 
-TestPeer::TestPeer() {
+TestPeer::TestPeer(const char* address) {
     m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::inet_pton(AF_INET, address, &a.sin_addr);
     ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
 }
 

@@ -31,10 +31,11 @@ Bytes ErrorPacket(int code);
 bool IsData(const Bytes& packet, int block);
 bool IsAck(const Bytes& packet, int block);
 
-// A UDP socket of the test on 127.0.0.1; receiving pumps the event loop so the server keeps running.
+// A UDP socket of the test on a loopback address (127.0.0.1 unless told); receiving pumps the event
+// loop so the server keeps running. It always sends to the server on 127.0.0.1.
 class TestPeer {
   public:
-    TestPeer();
+    explicit TestPeer(const char* address = "127.0.0.1");
     ~TestPeer();
     void SendTo(int port, const Bytes& packet);
     // Replies go to the port the last datagram came from (the session's).

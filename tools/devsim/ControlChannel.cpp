@@ -1,5 +1,6 @@
 #include "tools/devsim/ControlChannel.h"
 
+#include "tools/devsim/CurlTransfer.h"
 #include "tools/devsim/Device.h"
 
 #include <unistd.h>
@@ -92,6 +93,12 @@ std::string ControlChannel::Execute(const std::string& line) {
             device_.Gate().SilenceFor(RequireNumber(NextWord(line, pos)));
         } else if (command == "delay") {
             device_.Gate().SetDelay(static_cast<int>(RequireNumber(NextWord(line, pos))));
+        } else if (command == "hold") {
+            HoldTransfers();
+        } else if (command == "release") {
+            out += "value " + std::to_string(ReleaseTransfers()) + "\n";
+        } else if (command == "held") {
+            out += "value " + std::to_string(HeldTransfers()) + "\n";
         } else if (command == "omit") {
             store.Omit(RequireOid(NextWord(line, pos)));
         } else if (command == "restore") {

@@ -54,6 +54,19 @@ void PollTransfer(unsigned int, void* data) {
     EndTransfer(transfer, ok ? SNMP_ERR_NOERROR : SNMP_ERR_GENERR);
 }
 
+struct HeldRun {
+    std::vector<std::string> args;
+    std::string scratch;
+    std::function<void(int)> finish;
+};
+
+bool g_holding = false;
+
+std::vector<HeldRun>& Held() {
+    static std::vector<HeldRun> held;
+    return held;
+}
+
 } // namespace
 
 int StationTftpPort(const Options& options) {
@@ -98,8 +111,29 @@ std::string TemporaryFile() {
     return file;
 }
 
+void HoldTransfers() {
+    g_holding = true;
+}
+
+size_t ReleaseTransfers() {
+    g_holding = false;
+    std::vector<HeldRun> runs;
+    runs.swap(Held());
+    for (HeldRun& run : runs)
+        RunCurl(run.args, run.scratch, std::move(run.finish));
+    return runs.size();
+}
+
+size_t HeldTransfers() {
+    return Held().size();
+}
+
 void RunCurl(const std::vector<std::string>& args, const std::string& scratch,
              std::function<void(int)> finish) {
+    if (g_holding) {
+        Held().push_back({args, scratch, std::move(finish)});
+        return;
+    }
     std::vector<std::string> all = {"curl"};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;

@@ -24,4 +24,10 @@ std::string TemporaryFile();
 void RunCurl(const std::vector<std::string>& args, const std::string& scratch,
              std::function<void(int)> finish);
 
+// Tests: while held, transfers wait unstarted (their SETs unanswered) until released.
+void HoldTransfers();
+// Starts the waiting transfers and stops holding; returns how many were waiting.
+size_t ReleaseTransfers();
+size_t HeldTransfers();
+
 } // namespace devsim

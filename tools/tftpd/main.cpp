@@ -1,5 +1,6 @@
 // ktx-tftpd --root DIR --port N [--bind ADDRESS] [--timeout UNITS] [--retries N]
 // Runs the TFTP server on DIR and prints each status report as one line; SIGINT or SIGTERM stops it.
+#include "library/tftp/FileSizeLimit.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPStatus.h"
 #include "platform/Convert.h"
@@ -22,12 +23,29 @@ void OnSignal(int) {
     (void)ignored;
 }
 
+// A peer's text as one printable field: quotes, backslashes, blanks, control and non-ASCII octets
+// as \xHH, so a name can neither end the line nor forge another field or report.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c > 0x20 && c < 0x7f && c != '"' && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
 void PrintRecord(const NxTFTPMsg& m) {
     std::printf("status=%d text=\"%s\" request=%d mode=%s peer=%s:%d local=%s port=%d file=\"%s\" bytes=%d "
                 "last=%d session=%d timeout=%d sends=%d\n",
-                m.Status, m.StatusText.c_str(), m.RequestMode, m.TransferMode.c_str(), m.PeerAddress.c_str(),
-                m.PeerPort, m.LocalAddress.c_str(), m.ServerPort, m.FileName.c_str(), m.BytesTransferred,
-                m.LastBlockLength, m.SessionNumber, m.Timeout, m.SendCount);
+                m.Status, m.StatusText.c_str(), m.RequestMode, Escaped(m.TransferMode).c_str(),
+                m.PeerAddress.c_str(), m.PeerPort, m.LocalAddress.c_str(), m.ServerPort,
+                Escaped(m.FileName).c_str(), m.BytesTransferred, m.LastBlockLength, m.SessionNumber,
+                m.Timeout, m.SendCount);
     // Progress lines wait in the buffer for the session's next other report (every session ends
     // with one): a write per block would cost the transfer about as much as the block's own send.
     if (m.Status != TFTP_TRANSFERRING)
@@ -69,6 +87,7 @@ int main(int argc, char** argv) {
 
     if (::pipe(g_signalPipe) != 0)
         return 1;
+    IgnoreFileSizeSignal();
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     QSocketNotifier stopNotifier(g_signalPipe[0], QSocketNotifier::Read);

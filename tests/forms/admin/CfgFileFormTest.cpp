@@ -10,6 +10,7 @@
 #include "tests/support/FormTestFixture.h"
 #include "tests/support/FreePort.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TftpAttempts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -153,6 +154,51 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
     form->Ed_SaveFile->SetText(back.File("again.dcf"));
     Start(form->Bt_Upload);
     EXPECT_EQ(ReadWhole(back.File("again.dcf")), update);
+}
+
+// The form's server serves nothing until the device is asked for a transfer, and then only that
+// transfer: the chosen file to the device, or the device's configuration into the chosen name.
+TEST_F(CfgFileFormTest, ServerServesOnlyTheAskedTransfer) {
+    if (!TftpClientsInstalled())
+        GTEST_SKIP() << "curl and atftp are needed";
+    CurrentFolder here;
+    const std::string update = Folder.Write("update.dcf", "configuration for the device");
+    Folder.Write("other.dcf", "secret");
+    const std::vector<std::string> folders = {Folder.Path(), here.Path()};
+    ExpectAllRefused(EveryClientAndHost({"here.txt", "update.dcf"}, {"planted.txt", ".bashrc"}), TftpPort,
+                     folders);
+
+    form->Ed_SaveFile->SetText(Folder.File("backup"));
+    ASSERT_TRUE(WithTransferHeld(
+        Device->Sim(), [&] { Start(form->Bt_Upload); },
+        [&] {
+            ExpectAllRefused({{"curl", kForeignHost, true, "backup.dcf"},
+                              {"curl", kDeviceHost, false, "backup.dcf"},
+                              {"curl", kDeviceHost, false, "other.dcf"},
+                              {"atftp", kDeviceHost, true, "planted.txt"}},
+                             TftpPort, folders);
+        }));
+    EXPECT_EQ(Panel(), "The configuration file saved successfully!");
+    EXPECT_EQ(ReadWhole(Folder.File("backup.dcf")), kFactoryConfig);
+
+    form->Ed_UpgFile->SetText(update);
+    ASSERT_TRUE(WithTransferHeld(
+        Device->Sim(), [&] { Start(form->Bt_OK); },
+        [&] {
+            ExpectAllRefused({{"curl", kForeignHost, false, "update.dcf"},
+                              {"curl", kDeviceHost, true, "update.dcf"},
+                              {"curl", kDeviceHost, false, "other.dcf"},
+                              {"atftp", kDeviceHost, false, "backup.dcf"},
+                              {"atftp", kDeviceHost, true, ".bashrc"}},
+                             TftpPort, folders);
+        }));
+    EXPECT_EQ(Panel(), "Update configuration success!");
+    EXPECT_TRUE(Boxes().empty());
+    ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeRequest->Busy; }, 10000));
+
+    ExpectAllRefused(
+        EveryClientAndHost({"update.dcf", "backup.dcf", "other.dcf"}, {"backup.dcf", "update.dcf"}), TftpPort,
+        folders);
 }
 
 TEST_F(CfgFileFormTest, UpdateRefusesMissingEmptyAndFolderlessFiles) {

@@ -6,17 +6,20 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "platform/Edit.h"
+#include "platform/NMFTP.h"
 #include "platform/StatusBar.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/ActiveWindow.h"
 #include "tests/support/FormPicture.h"
 #include "tests/support/FtpServer.h"
+#include "tests/support/TftpAttempts.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <netinet/in.h>
@@ -130,6 +133,44 @@ TEST_F(FirmwareFormTest, TftpLoadUpdatesThenReboots) {
     EXPECT_EQ(form->UpgradeCommandRequest->Request.TimeOut, 200u);
     EXPECT_EQ(form->Ed_UpgFile->Text(), "image.tfp");
     EXPECT_EQ(form->TFTPServer->Root(), Folder.Path() + "/");
+}
+
+// Before a load the server serves nothing; during one, the chosen image to the device alone.
+TEST_F(FirmwareFormTest, ServerServesOnlyTheChosenImageDuringALoad) {
+    if (!TftpClientsInstalled())
+        GTEST_SKIP() << "curl and atftp are needed";
+    CurrentFolder here;
+    Open();
+    const std::string image = Folder.Write("image.tfp", std::string(3000, 'F'));
+    Folder.Write("other.tfp", "secret");
+    const std::vector<std::string> folders = {Folder.Path(), here.Path()};
+    ExpectAllRefused(EveryClientAndHost({"here.txt", "image.tfp"}, {"planted.txt", "image.tfp"}), TftpPort,
+                     folders);
+
+    form->Ed_UpgFile->SetText(image);
+    WhenModal<TFM_Waiting>([](TFM_Waiting* wait) {
+        auto* poll = new QTimer(wait);
+        QObject::connect(poll, &QTimer::timeout, wait, [wait] {
+            if (wait->Label3->text() == "The device is restarting...")
+                wait->Countdown = 1; // the test does not wait out the restart
+        });
+        poll->start(20);
+    });
+    ASSERT_TRUE(WithTransferHeld(
+        Device->Sim(), [&] { form->Bt_Upload->click(); },
+        [&] {
+            ExpectAllRefused({{"curl", kForeignHost, false, "image.tfp"},
+                              {"curl", kDeviceHost, true, "image.tfp"},
+                              {"curl", kDeviceHost, false, "other.tfp"},
+                              {"atftp", kDeviceHost, false, "here.txt"},
+                              {"atftp", kDeviceHost, true, "planted.txt"}},
+                             TftpPort, folders);
+        }));
+    ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeCommandRequest->Busy; }, 10000));
+    EXPECT_EQ(Panel(), "Update firmware success!");
+    EXPECT_TRUE(Device->Messages().Boxes.empty()) << Texts().front();
+
+    ExpectAllRefused(EveryClientAndHost({"image.tfp", "other.tfp"}, {"image.tfp"}), TftpPort, folders);
 }
 
 class RefusedFetchTest : public FirmwareFormTest {
@@ -337,6 +378,48 @@ TEST_F(FtpLoadTest, FirmwareAndCertificateLoadsEndToEnd) {
         EXPECT_EQ(Texts(), *c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
         ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }, 30000));
     }
+}
+
+// FTP parameters read from the device that hold CR LF reach no FTP server and are never written
+// back: the login test refuses them before connecting.
+TEST_F(FtpLoadTest, ParametersWithControlCharactersFromTheDeviceSendNothing) {
+    if (!ftp.Accepts())
+        GTEST_SKIP() << "no FTP server (python3-pyftpdlib)";
+    Device->Sim().Command("set " + kLoad + "2.1.0 \"192.0.2.10\"");
+    Device->Sim().Command("set " + kLoad + "2.2.0 \"admin\\x0d\\x0aMKD fromdevice\"");
+    Device->Sim().Command("set " + kLoad + "2.3.0 \"secret\"");
+    Open();
+    ASSERT_EQ(form->Ed_UserName->Text(), "admin\r\nMKD fromdevice");
+    form->Rb_FTP->setChecked(true);
+    form->Ed_UpgFile->SetText("fw.tfp");
+    std::vector<std::string> shown;
+    WhenModal<TFM_FTP>([&](TFM_FTP* dialog) {
+        dialog->Bt_OK->click(); // the values as read
+        for (const auto& box : Device->Messages().Boxes)
+            shown.push_back(box.Text);
+        dialog->close();
+    });
+    form->Bt_Upload->click();
+    EXPECT_EQ(shown, std::vector<std::string>{
+                         "FTP Server IP, User Name and Password must not contain control characters."});
+    EXPECT_EQ(FtpVerified, 0);
+    EXPECT_TRUE(Device->Received("SET").empty());
+    // A good login afterwards is the first thing the server sees.
+    TNMFTP probe;
+    probe.Host = ftp.Address();
+    probe.Port = ftp.Port();
+    probe.UserID = "admin";
+    probe.Password = "secret";
+    probe.Connect();
+    probe.Disconnect();
+    std::string log;
+    ASSERT_TRUE(PumpUntil([&] {
+        std::ifstream in(ftp.LogFile());
+        log.assign(std::istreambuf_iterator<char>(in), {});
+        return log.find("<- QUIT") != std::string::npos;
+    }));
+    EXPECT_EQ(log.find("fromdevice"), std::string::npos) << log;
+    EXPECT_EQ(log.find("<- USER"), log.rfind("<- USER")) << log;
 }
 
 } // namespace

@@ -54,6 +54,13 @@ class FtpFormTest : public ::testing::Test {
         return n;
     }
 
+    struct FormFtp {
+        TEdit* Address;
+        TEdit* User;
+        TEdit* Password;
+    };
+    FormFtp Edits() const { return {form->Ed_FtpSrv, form->Ed_UserName, form->Ed_Password}; }
+
     static TestFtpServer* server;
     std::string host;
     MessageRecorder messages;
@@ -121,6 +128,39 @@ TEST_F(FtpFormTest, InvalidAddressIsRefusedBeforeAnyConnection) {
         EXPECT_EQ(form->Ed_FtpSrv->Text(), "");
         EXPECT_EQ(FtpVerified, 0);
         EXPECT_TRUE(form->isVisible());
+    }
+    EXPECT_EQ(Logins(), before);
+}
+
+// Typed or pasted, a control character in any parameter is refused before any connection: the
+// server never sees the command it would start.
+TEST_F(FtpFormTest, ControlCharactersAreRefusedBeforeAnyConnection) {
+    const size_t before = Logins();
+    const struct {
+        std::string Address, User, Password;
+        TEdit* FormFtp::*Focus;
+    } cases[] = {{"192.0.2.10", "admin\r\nMKD injected1", "pa ss*1", &FormFtp::User},
+                 {"192.0.2.10", "admin", "pa ss*1\r\nMKD injected2", &FormFtp::Password},
+                 {"192.0.2.10", std::string("admin\0", 6), "pa ss*1", &FormFtp::User},
+                 {"192.0.2.10\n", "admin", "pa ss*1", &FormFtp::Address},
+                 {"192.0.2.10", "admin", "\x1bpa ss*1", &FormFtp::Password}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.User + " " + c.Password);
+        messages.Boxes.clear();
+        FtpVerified = 1;
+        form->Ed_FtpSrv->SetText(c.Address);
+        form->Ed_UserName->SetText(c.User);
+        form->Ed_Password->SetText(c.Password);
+        form->Bt_OK->click();
+        ASSERT_EQ(messages.Boxes.size(), 1u);
+        EXPECT_EQ(messages.Boxes[0].Caption, "Warning");
+        EXPECT_EQ(messages.Boxes[0].Text,
+                  "FTP Server IP, User Name and Password must not contain control characters.");
+        EXPECT_EQ(FtpVerified, 0);
+        EXPECT_EQ(FtpUserName, "");
+        EXPECT_EQ(FtpPassword, "");
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(form->focusWidget(), Edits().*c.Focus);
     }
     EXPECT_EQ(Logins(), before);
 }

@@ -9,6 +9,7 @@
 #include "platform/Timer.h"
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/FormPicture.h"
+#include "tests/support/TftpAttempts.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -126,6 +127,35 @@ TEST_F(SntpFormTest, ListSetsEachZonesDaylightBoxAndApplyWritesTheSettings) {
     form = Open();
     ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending(); }));
     EXPECT_EQ(Sets()[1], kSntp + ".6.2.0=SNTPFile.RD");
+}
+
+// The form's server takes the device's upload of the zone list it asked for and nothing else.
+TEST_F(SntpFormTest, ServerTakesOnlyTheAskedList) {
+    if (!TftpClientsInstalled())
+        GTEST_SKIP() << "curl and atftp are needed";
+    CurrentFolder here;
+    Folder.Write("SNTPFile.RD", std::string(75, '0'));
+    const std::vector<std::string> folders = {Folder.Path(), here.Path()};
+    std::unique_ptr<TFM_SNTP> form;
+    const bool held = WithTransferHeld(
+        Device->Sim(), [&] { form = Open(); },
+        [&] {
+            // A foreign zone list would enable Apply with its own daylight-saving table.
+            ExpectAllRefused({{"curl", kForeignHost, true, "SNTPFile.RD"},
+                              {"curl", kDeviceHost, false, "SNTPFile.RD"},
+                              {"curl", kDeviceHost, true, "planted.txt"},
+                              {"atftp", kDeviceHost, false, "here.txt"},
+                              {"atftp", kDeviceHost, true, "LogFile.RD"}},
+                             TftpPort, folders);
+            EXPECT_FALSE(form->Bt_Apply->isEnabled());
+        });
+    ASSERT_TRUE(held);
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK."; }, 10000));
+    EXPECT_TRUE(form->Bt_Apply->isEnabled());
+    EXPECT_EQ(FolderFiles(Folder.Path())["SNTPFile.RD"], ZoneList());
+
+    ExpectAllRefused(EveryClientAndHost({"SNTPFile.RD", "here.txt"}, {"SNTPFile.RD", "planted.txt"}),
+                     TftpPort, folders);
 }
 
 // No list that arrived for this fetch, or no settings read: no "Get OK." and nothing written.
