@@ -212,7 +212,8 @@ void TMainForm::FormCreate(QObject*) {
     }
     // One device, one text: "127.1" and "010.0.0.1" are the devices 127.0.0.1 and 10.0.0.1.
     AgentAddress = startup.CanonicalAgentAddress();
-    DefaultSNMPDevice.Address = AgentAddress;
+    if (!startup.AgentAddress.empty()) // without "/I" the library's default address stays
+        DefaultSNMPDevice.Address = AgentAddress;
     VersionText = startup.VersionText;
 
     setWindowTitle(windowTitle() + ToQ(" : " + AgentAddress));
