@@ -4,7 +4,6 @@
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
-#include "platform/Colors.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
 #include "platform/StatusBar.h"
@@ -38,8 +37,6 @@ TFM_Static::TFM_Static(QWidget* owner)
     StatusBar = ui_->StatusBar;
     // The layout keeps the second band's page out of sight in this configuration.
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheetG), false);
-    for (auto* edit : findChildren<TEdit*>())
-        edit->SetColor(clBtnFace);
     connect(ui_->Bt_RfrshA, &QPushButton::clicked, this,
             [this] { GuardEvent([this] { Bt_RfrshAClick(ui_->Bt_RfrshA); }); });
     connect(ui_->Bt_RfrshG, &QPushButton::clicked, this,
