@@ -7,6 +7,7 @@
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
 #include "platform/Label.h"
@@ -42,6 +43,7 @@ TFM_DevInfo::TFM_DevInfo(QWidget* owner)
                          Qt::WindowCloseButtonHint),
       ModelCode(::ModelCode()), ui_(std::make_unique<Ui::TFM_DevInfo>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     setFixedSize(size());
     PageControl1 = ui_->PageControl1;
     TabSheetA = ui_->TabSheetA;

@@ -4,6 +4,7 @@
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
 #include "platform/StatusBar.h"
@@ -30,6 +31,7 @@ TFM_Static::TFM_Static(QWidget* owner)
                          Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TFM_Static>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     setFixedSize(size());
     PageControl1 = ui_->PageControl1;
     TabSheetA = ui_->TabSheetA;
