@@ -390,19 +390,14 @@ void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* res
 }
 
 void TFM_Firmware::FormCloseQuery() {
+    // The transfers end (the stop runs the event loop) before the requests their status may use.
+    DetachRequestHandlers();
+    StopFormTftpServer(TFTPServer);
     DestroyRequests();
-    if (TFTPServer != nullptr) {
-        TFTPServer->Stop();
-        delete TFTPServer;
-        TFTPServer = nullptr;
-    }
 }
 
-void TFM_Firmware::done(int result) {
-    if (BusyNow())
-        return;
+void TFM_Firmware::ReleaseOnClose() {
     FormCloseQuery();
-    TSettingsForm::done(result);
 }
 
 void ShowFirmwareForm() {
