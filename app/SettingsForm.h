@@ -93,8 +93,6 @@ class TSettingsForm : public QDialog {
     // What the form lets go of once its close is accepted, hidden and quiet: its requests. A form
     // that holds more (a TFTP server) adds it.
     virtual void ReleaseOnClose();
-    // True from an accepted close until the form has let go of everything.
-    bool Closing() const { return Closing_; }
 
     // A blocking read. A failure (or a library exception) is shown on the status place and leaves
     // the bound controls as they were. True when the device answered.
