@@ -1,6 +1,7 @@
 #include "app/About.h"
 
 #include "app/StartupGlobals.h"
+#include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/Label.h"
 
@@ -58,6 +59,7 @@ TAboutForm::TAboutForm(QWidget* owner)
     ui_->Image1->setPixmap(AccessPointPicture());
     Label1->SetCaption(ModelName + kModelSubName + " Management Module");
     BT_Ok->setDefault(true);
+    DefaultButtonOnlyByLayout(*this);
     BT_Ok->installEventFilter(this);
     connect(BT_Ok, &QPushButton::clicked, this, [this] { GuardEvent([this] { BT_OkClick(BT_Ok); }); });
 }

@@ -48,7 +48,7 @@ TClientInformation::TClientInformation(QWidget* owner, int refreshMilliseconds, 
                 {"Band", 40},
                 {"Authentication", 100},
                 {"Signal", 50},
-                {"Power Saving Mode", 120}});
+                {"Power Saving Mode", 125}});
     SupportCountdown = 2;
 }
 

@@ -7,7 +7,7 @@
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
-#include "platform/Colors.h"
+#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
 #include "platform/Label.h"
@@ -43,6 +43,7 @@ TFM_DevInfo::TFM_DevInfo(QWidget* owner)
                          Qt::WindowCloseButtonHint),
       ModelCode(::ModelCode()), ui_(std::make_unique<Ui::TFM_DevInfo>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     setFixedSize(size());
     PageControl1 = ui_->PageControl1;
     TabSheetA = ui_->TabSheetA;
@@ -56,8 +57,6 @@ TFM_DevInfo::TFM_DevInfo(QWidget* owner)
     StatusBar = ui_->StatusBar;
     // The layout keeps the second band's page out of sight in this configuration.
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheetG), false);
-    for (auto* edit : findChildren<TEdit*>())
-        edit->SetColor(clBtnFace);
     connect(ui_->Bt_Refa, &QPushButton::clicked, this,
             [this] { GuardEvent([this] { Bt_RefaClick(ui_->Bt_Refa); }); });
     connect(ui_->Bt_Refg, &QPushButton::clicked, this,

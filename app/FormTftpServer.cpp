@@ -32,6 +32,15 @@ NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int t
     return server;
 }
 
+void StopFormTftpServer(NxTFTPServer*& server) {
+    NxTFTPServer* stopping = server;
+    server = nullptr;
+    if (stopping == nullptr)
+        return;
+    stopping->Stop();
+    delete stopping;
+}
+
 bool RootFormTftpServer(NxTFTPServer& server, const std::string& path, std::string& name, QWidget* owner,
                         const std::function<void(const std::string&)>& report) {
     const size_t at = path.find_last_of("\\/");

@@ -20,6 +20,10 @@ NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int t
                                   NxTFTPStatusHandler onStatus, bool& started,
                                   const std::string& bindAddress = "0.0.0.0");
 
+// Stops and destroys the form's server, if any. The form's pointer is empty before the stop, which
+// runs the event loop while transfers end, so a close re-entered meanwhile finds no server.
+void StopFormTftpServer(NxTFTPServer*& server);
+
 // Moves the form's server to the folder of `path` (either separator) and gives the name part.
 // False when the path names no folder ("The file path is error." in a Warning box on `owner`) or
 // when the server cannot listen there (the reason through `report`).

@@ -6,7 +6,9 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Convert.h"
+#include "platform/DialogButtons.h"
 #include "platform/Events.h"
+#include "platform/FormTeardown.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -39,6 +41,7 @@ TFM_Indication::TFM_Indication(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TFM_Indication>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     setObjectName("FM_Indication");
     GroupBox1 = ui_->GroupBox1;
     GroupBox2 = ui_->GroupBox2;
@@ -228,6 +231,7 @@ void TFM_Indication::FormClose() {
 void TFM_Indication::DestroyRequests() {
     if (TemperatureReq_)
         TemperatureReq_->OnEndingGet = nullptr;
+    const NxSNMPSharedCloseWait wait;
     TemperatureReq_.reset();
     ApModeReq_.reset();
     WdsGetReq_.reset();
@@ -242,8 +246,10 @@ void TFM_Indication::closeEvent(QCloseEvent* event) {
     bool accept = false;
     GuardEvent([&] {
         accept = FormCloseQuery();
-        if (accept)
+        if (accept) {
+            const TFormTeardown teardown(*this);
             FormClose();
+        }
     });
     if (!accept) {
         event->ignore();

@@ -3,6 +3,7 @@
 #include "app/ReadReport.h"
 #include "app/StatusRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/StatusBar.h"
 
@@ -13,6 +14,7 @@ TFM_HomeInformation::TFM_HomeInformation(QWidget* owner)
                          Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TFM_HomeInformation>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     setFixedSize(size());
     StatusBar = ui_->StatusBar;
 }

@@ -1,7 +1,9 @@
 #include "app/SettingsForm.h"
 
 #include "app/Main.h"
+#include "platform/DialogButtons.h"
 #include "platform/Events.h"
+#include "platform/FormTeardown.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 
@@ -65,13 +67,16 @@ bool TSettingsForm::RequestsBuilt() const {
 
 bool TSettingsForm::BuildRequests(const std::function<void()>& steps) {
     bool built = false;
+    Binding_ = nullptr;
     Guard([&] {
         steps();
         built = true;
     });
     if (!built)
         for (const Owned& o : Owned_)
-            o.Reset();
+            if (o.Key == Binding_)
+                o.Reset(); // half bound, it would write what it cannot show
+    Binding_ = nullptr;
     return built;
 }
 
@@ -83,14 +88,29 @@ bool TSettingsForm::BusyNow() const {
 }
 
 void TSettingsForm::DestroyRequests() {
-    // A late answer must find no handler to call; each destructor waits for its answers.
+    DetachRequestHandlers();
+    const NxSNMPSharedCloseWait wait;
+    for (auto it = Owned_.rbegin(); it != Owned_.rend(); ++it)
+        it->Reset();
+}
+
+// An answer that comes while the requests wait must find no handler of the form to call.
+void TSettingsForm::DetachRequestHandlers() {
     for (const Owned& o : Owned_)
         if (NxSNMPRequest2Controls* request = o.Get()) {
             request->OnEndingGet = nullptr;
             request->OnEndingSet = nullptr;
+            if (auto* edits = dynamic_cast<NxSNMPRequest2Edits*>(request)) {
+                edits->OnBeforeGet = nullptr;
+                edits->OnBeforeSet = nullptr;
+                edits->OnAfterGet = nullptr;
+                edits->OnAfterSet = nullptr;
+            }
         }
-    for (auto it = Owned_.rbegin(); it != Owned_.rend(); ++it)
-        it->Reset();
+}
+
+void TSettingsForm::ReleaseOnClose() {
+    DestroyRequests();
 }
 
 bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
@@ -108,10 +128,13 @@ bool TSettingsForm::Write(NxSNMPRequest2Controls& request) {
     const uint8_t mode = request.Mode;
     request.Mode = NxSNMPRequest2Controls::ModeBlocking;
     bool ok = false;
+    WriteRaised_ = false;
     try {
         ok = request.Set(true, true);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         ok = false;
+        WriteRaised_ = true;
+        ShowStatus(e.what());
     }
     request.Mode = mode;
     return ok;
@@ -120,7 +143,8 @@ bool TSettingsForm::Write(NxSNMPRequest2Controls& request) {
 bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
                                  const std::string& failed) {
     const bool written = Write(request);
-    ShowStatus(written ? ok : failed);
+    if (written || !WriteRaised_)
+        ShowStatus(written ? ok : failed);
     return written;
 }
 
@@ -140,9 +164,14 @@ void TSettingsForm::OnClicked(QAbstractButton* button, std::function<void()> han
 }
 
 void TSettingsForm::done(int result) {
-    if (BusyNow())
-        return; // the answer is still to come; the user closes again later
-    GuardEvent([this] { DestroyRequests(); });
+    if (Closing_ || BusyNow())
+        return; // a close is running, or an answer is still to come: the user closes again later
+    Closing_ = true;
+    {
+        const TFormTeardown teardown(*this);
+        GuardEvent([this] { ReleaseOnClose(); });
+    }
+    Closing_ = false;
     QDialog::done(result);
 }
 
@@ -151,6 +180,8 @@ void TSettingsForm::showEvent(QShowEvent* event) {
     if (Shown_)
         return;
     Shown_ = true;
+    // Before the dialog picks a default for itself, which it does once shown.
+    DefaultButtonOnlyByLayout(*this);
     if (!CentreOnMain_)
         return;
     QRect area;

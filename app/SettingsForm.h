@@ -48,7 +48,9 @@ class TSettingsForm : public QDialog {
     virtual bool BusyNow() const;
 
   public slots:
-    // Every way of closing passes here: refused while busy, otherwise the requests go first.
+    // Every way of closing passes here: refused while busy or while a close runs (nothing the user
+    // sees changes then); otherwise the form hides and goes quiet, lets go of what it holds
+    // (ReleaseOnClose), and only then closes.
     void done(int result) override;
 
   protected:
@@ -66,9 +68,11 @@ class TSettingsForm : public QDialog {
         static_assert(std::is_base_of_v<NxSNMPRequest2Controls, Request>);
         Own(slot);
         slot.reset();
+        Binding_ = nullptr;
         auto request = std::make_unique<Request>(this);
         Configure(*request, table, options);
         slot = std::move(request);
+        Binding_ = &slot; // bound by the steps that follow
         return *slot;
     }
     // Takes request slots into the form's ownership (again is harmless). A form with several
@@ -78,19 +82,26 @@ class TSettingsForm : public QDialog {
     // True when every request MakeRequest or Own took in exists: an Apply returns at once
     // otherwise, there being nothing to write with.
     bool RequestsBuilt() const;
-    // Runs the steps that build and bind the requests. An exception is shown and leaves the form
-    // with none (a half-bound request would write what it could not show). True when all built.
+    // Runs the steps that build and bind the requests. An exception is shown; the requests built
+    // and bound before it stay, the one it interrupted goes. True when all built.
     bool BuildRequests(const std::function<void()>& steps);
-    // Destroys the owned requests (completions first dropped); done() calls it.
+    // Destroys the owned requests: none of their handlers runs again, and their answers still out
+    // share one wait.
     void DestroyRequests();
+    // The first half of DestroyRequests, for a form that lets go of more before its requests.
+    void DetachRequestHandlers();
+    // What the form lets go of once its close is accepted, hidden and quiet: its requests. A form
+    // that holds more (a TFTP server) adds it.
+    virtual void ReleaseOnClose();
 
     // A blocking read. A failure (or a library exception) is shown on the status place and leaves
     // the bound controls as they were. True when the device answered.
     bool Read(NxSNMPRequest2Controls& request);
     // A blocking write of the controls' values with the read-back, whatever the request's Mode.
-    // True only when the device took it; a library exception counts as a failure.
+    // True only when the device took it; a library exception counts as a failure and its text is
+    // shown on the status place.
     bool Write(NxSNMPRequest2Controls& request);
-    // Write, then `ok` or `failed` on the status place.
+    // Write, then `ok` or `failed` on the status place (a library exception's text stays).
     bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed);
 
     // Runs steps; an exception that ends them becomes the status line.
@@ -116,6 +127,9 @@ class TSettingsForm : public QDialog {
     };
     std::vector<Owned> Owned_;
     TStatusBar* Bar_ = nullptr;
+    const void* Binding_ = nullptr; // the slot the build steps are binding
+    bool WriteRaised_ = false;      // the last Write ended in a library exception
+    bool Closing_ = false;
     bool CentreOnMain_ = false;
     bool Shown_ = false;
 };

@@ -4,7 +4,7 @@
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
-#include "platform/Colors.h"
+#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
 #include "platform/StatusBar.h"
@@ -31,6 +31,7 @@ TFM_Static::TFM_Static(QWidget* owner)
                          Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TFM_Static>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     setFixedSize(size());
     PageControl1 = ui_->PageControl1;
     TabSheetA = ui_->TabSheetA;
@@ -38,8 +39,6 @@ TFM_Static::TFM_Static(QWidget* owner)
     StatusBar = ui_->StatusBar;
     // The layout keeps the second band's page out of sight in this configuration.
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheetG), false);
-    for (auto* edit : findChildren<TEdit*>())
-        edit->SetColor(clBtnFace);
     connect(ui_->Bt_RfrshA, &QPushButton::clicked, this,
             [this] { GuardEvent([this] { Bt_RfrshAClick(ui_->Bt_RfrshA); }); });
     connect(ui_->Bt_RfrshG, &QPushButton::clicked, this,

@@ -6,8 +6,10 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Clock.h"
 #include "platform/ComboBox.h"
+#include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/Exception.h"
+#include "platform/FormTeardown.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -77,6 +79,7 @@ void TStationListForm::FormCreate(const Controls& c, const Tables& tables,
         User_ListView->AddColumn(caption, width);
     connect(Bt_Rfrsh, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RfrshClick(); }); });
     connect(Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(); }); });
+    DefaultButtonOnlyByLayout(*this);
 
     try {
         CountReq_ = std::make_unique<CountRequest>(this);
@@ -254,6 +257,7 @@ void TStationListForm::DestroyRequests() {
             r->OnEndingGet = nullptr;
             r->OnEndingSet = nullptr;
         }
+    const NxSNMPSharedCloseWait wait;
     TableReq_.reset();
     ActionReq_.reset();
     CountReq_.reset();
@@ -273,7 +277,10 @@ bool TStationListForm::FormCloseQuery() {
         return false;
     }
     Closing_ = true;
-    DestroyRequests();
+    {
+        const TFormTeardown teardown(*this);
+        DestroyRequests();
+    }
     Closing_ = false;
     return true;
 }

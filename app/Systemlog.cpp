@@ -9,8 +9,10 @@
 #include "library/tftp/TFTPServerPort.h"
 #include "library/tftp/TFTPStatus.h"
 #include "platform/ComboBox.h"
+#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/Exception.h"
+#include "platform/FormTeardown.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
@@ -42,6 +44,7 @@ std::string WithoutTrailingSlash(std::string folder) {
 TLogForm::TLogForm(QWidget* owner, const std::string& folder, const std::string& bindAddress)
     : QDialog(owner), ui_(std::make_unique<Ui::TLogForm>()) {
     ui_->setupUi(this);
+    DefaultButtonOnlyByLayout(*this);
     ViewListView = ui_->ViewListView;
     StatusBar1 = ui_->StatusBar1;
     Clear_Btn = ui_->Clear_Btn;
@@ -273,9 +276,8 @@ void TLogForm::CloseBtnClick() {
 
 bool TLogForm::FormCloseQuery() {
     if (TFTPServer) {
-        TFTPServer->Stop();
-        delete TFTPServer;
-        TFTPServer = nullptr;
+        const TFormTeardown teardown(*this);
+        StopFormTftpServer(TFTPServer);
     }
     return true;
 }
@@ -283,11 +285,7 @@ bool TLogForm::FormCloseQuery() {
 void TLogForm::FormClose() {
     Timer1->SetEnabled(false);
     LogRequest.reset();
-    if (TFTPServer) {
-        TFTPServer->Stop();
-        delete TFTPServer;
-        TFTPServer = nullptr;
-    }
+    StopFormTftpServer(TFTPServer);
     ClearRequest.reset();
 }
 

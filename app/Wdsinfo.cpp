@@ -12,9 +12,9 @@ TFM_WdsInfo::TFM_WdsInfo(QWidget* owner, int refreshMilliseconds)
         {MibRows::wdsClientNum(), MibRows::wdsClientinfoGet(), MibRows::Index_to_wdsClientinfoChannel()},
         {{"Index", 45},
          {"SSID", 90},
-         {"MAC ", 110},
+         {"MAC ", 100},
          {"Band", 45},
-         {"Authentication", 110},
+         {"Authentication", 105},
          {"Signal", 55},
          {"Channel", 60}});
 }

@@ -2,14 +2,41 @@
 
 #include "platform/Text.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <algorithm>
 
 namespace {
 constexpr int QtLimit = 32767; // QLineEdit's own ceiling
+
+// The application's style, but a password edit shows "*" where Qt would draw a dot.
+class StarPasswordStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// One style for every edit, gone with the application.
+QStyle* EditStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull() && QCoreApplication::instance() != nullptr) {
+        style = new StarPasswordStyle();
+        style->setParent(QCoreApplication::instance());
+    }
+    return style.data();
 }
+} // namespace
 
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+    // Before any echo mode is set: the edit takes its password character from its style then.
+    if (QStyle* style = EditStyle())
+        setStyle(style);
     FitQtLimit(0);
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         FitQtLimit(int(text.size()));
@@ -44,6 +71,13 @@ void TEdit::SetColor(TColor color) {
     QPalette p = palette();
     p.setColor(QPalette::Base, ToQColor(color));
     setPalette(p);
+}
+
+void TEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    // However the state is set (code, a form's layout), the colour follows it.
+    if (event->type() == QEvent::ReadOnlyChange)
+        SetColor(isReadOnly() ? clBtnFace : clWindow);
 }
 
 void TEdit::focusOutEvent(QFocusEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // A single-line edit with the class library's meaning: OnChange on every text change, OnExit
 // when the focus moves to another control of the window, a maximum length where 0 means no
-// limit and that never cuts the present text, read-only state with its own colour, and a tag.
+// limit and that never cuts the present text, read-only state shown in the button-face colour (an
+// editable edit in the window colour), password characters shown as "*", and a tag.
 #include "platform/Colors.h"
 #include "platform/Events.h"
 
@@ -30,6 +31,7 @@ class TEdit : public QLineEdit {
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void FitQtLimit(int textLength);

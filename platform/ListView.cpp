@@ -4,6 +4,9 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -23,14 +26,17 @@ void TListView::SetReportStyle() {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
-    setStyleSheet(
-        "QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid); }");
     // The selection keeps its active colours when the view loses the focus.
     QPalette p = palette();
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
     p.setColor(QPalette::Inactive, QPalette::HighlightedText,
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    // Grid lines through the item rule; once items have a rule Qt draws their selection only as
+    // the rule says, so the selected row names its colours too.
+    setStyleSheet(
+        "QTreeView::item { border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid); }"
+        "QTreeView::item:selected { background: palette(highlight); color: palette(highlighted-text); }");
 }
 
 void TListView::ClearColumns() {
@@ -63,11 +69,23 @@ void TListView::SetColumnWidth(int column, int width) {
     if (width == 0)
         return;
     if (width == AutoSizeHeader)
-        setColumnWidth(column, header()->sectionSizeHint(column));
+        setColumnWidth(column, CaptionWidth(column));
     else if (width == AutoSizeContents)
         resizeColumnToContents(column);
     else
-        setColumnWidth(column, width);
+        setColumnWidth(column, std::max(width, CaptionWidth(column))); // never cut its caption
+}
+
+// What the header section needs for the whole caption in the header's font, as the style draws it.
+int TListView::CaptionWidth(int column) const {
+    QStyleOptionHeader option;
+    option.initFrom(header());
+    option.section = column;
+    option.text = headerItem()->text(column);
+    option.fontMetrics = header()->fontMetrics();
+    const QSize size =
+        header()->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header());
+    return std::max(size.width(), option.fontMetrics.horizontalAdvance(option.text) + 8);
 }
 
 QStringList TListView::Texts(int item) const {

@@ -23,7 +23,7 @@ class TListView : public QTreeWidget {
     int AddColumn(const std::string& caption, int width);
     std::string ColumnCaption(int column) const;
     int ColumnWidth(int column) const;
-    void SetColumnWidth(int column, int width);
+    void SetColumnWidth(int column, int width); // a width below the caption's widens to it
 
     int ItemCount() const { return topLevelItemCount(); }
     int AddItem(const std::string& caption); // returns the new item's index
@@ -47,6 +47,7 @@ class TListView : public QTreeWidget {
     int Tag = 0;
 
   private:
+    int CaptionWidth(int column) const;
     QStringList Texts(int item) const;
     void SetTexts(int item, const QStringList& texts);
     void Render(QTreeWidgetItem* item);

@@ -4,13 +4,48 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QResizeEvent>
+
+namespace {
+// A pane cuts a text longer than itself; the whole text is then its tooltip.
+class Pane : public QLabel {
+  public:
+    explicit Pane(QWidget* parent) : QLabel(parent) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setTextFormat(Qt::PlainText);
+    }
+    void SetPaneText(const QString& text) {
+        setText(text);
+        UpdateTip();
+    }
+
+    // A long text may be cut, never widen the bar past its form.
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        UpdateTip();
+    }
+
+  private:
+    void UpdateTip() {
+        const bool cut = fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+        setToolTip(cut ? text() : QString());
+    }
+};
+
+Pane* NewPane(QWidget* parent) {
+    return new Pane(parent);
+}
+} // namespace
 
 TStatusPanel::TStatusPanel(QLabel* view, QObject* parent) : QObject(parent), View_(view) {}
 std::string TStatusPanel::Text() const {
     return FromQ(View_->text());
 }
 void TStatusPanel::SetText(const std::string& text) {
-    View_->setText(ToQ(text));
+    static_cast<Pane*>(View_)->SetPaneText(ToQ(text));
 }
 int TStatusPanel::Width() const {
     return View_->minimumWidth();
@@ -18,15 +53,6 @@ int TStatusPanel::Width() const {
 void TStatusPanel::SetWidth(int width) {
     View_->setMinimumWidth(width);
 }
-
-namespace {
-QLabel* NewPane(QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
-} // namespace
 
 TStatusBar::TStatusBar(QWidget* parent)
     : QFrame(parent), Layout_(new QHBoxLayout(this)), Simple_(NewPane(this)) {
@@ -59,7 +85,7 @@ std::string TStatusBar::SimpleText() const {
     return FromQ(Simple_->text());
 }
 void TStatusBar::SetSimpleText(const std::string& text) {
-    Simple_->setText(ToQ(text));
+    static_cast<Pane*>(Simple_)->SetPaneText(ToQ(text));
 }
 
 void TStatusBar::ShowResult(const std::string& text) {

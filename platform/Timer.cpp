@@ -1,7 +1,11 @@
 #include "platform/Timer.h"
 
 TTimer::TTimer(QObject* parent) : QObject(parent) {
-    connect(&Timer_, &QTimer::timeout, this, [this] { FireEvent(OnTimer_, this); });
+    // A timer whose signals are blocked (its form tearing down) ticks for nobody.
+    connect(&Timer_, &QTimer::timeout, this, [this] {
+        if (!signalsBlocked())
+            FireEvent(OnTimer_, this);
+    });
 }
 
 void TTimer::SetEnabled(bool enabled) {

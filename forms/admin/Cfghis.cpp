@@ -281,20 +281,15 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
 }
 
 bool TFM_CfgFile::FormCloseQuery() {
+    // The transfers end (the stop runs the event loop) before the requests their status may use.
+    DetachRequestHandlers();
+    StopFormTftpServer(TFTPServer);
     DestroyRequests();
-    if (TFTPServer) {
-        TFTPServer->Stop();
-        delete TFTPServer;
-        TFTPServer = nullptr;
-    }
     return true;
 }
 
-void TFM_CfgFile::done(int result) {
-    if (BusyNow())
-        return;
+void TFM_CfgFile::ReleaseOnClose() {
     FormCloseQuery();
-    TSettingsForm::done(result);
 }
 
 void ShowCfgFileForm() {

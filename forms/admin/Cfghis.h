@@ -66,8 +66,9 @@ class TFM_CfgFile : public TSettingsForm {
     // The waiting dialog's tick; tests shorten it.
     int WaitTickMilliseconds;
 
-  public slots:
-    void done(int result) override;
+  protected:
+    // The requests and the TFTP server go once the close is accepted and the form hidden.
+    void ReleaseOnClose() override;
 
   private:
     void OnTftpCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);

@@ -13,7 +13,6 @@
 #include "library/snmp/NxSNMPStatus.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPServerPort.h"
-#include "platform/Colors.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
@@ -86,7 +85,6 @@ TFM_Firmware::TFM_Firmware(QWidget* owner) : TSettingsForm(owner), ui_(std::make
         w->hide();
     Ed_Password->setEchoMode(QLineEdit::Password);
     Ed_FwVersion->SetReadOnly(true);
-    Ed_FwVersion->SetColor(clBtnFace);
     SetUpWindow(StatusBar, {.Panels = 1});
     Own(FtpRequest, VersionRequest, FtpFirmwareRequest, SslRequest, RestartRequest, TftpSourceRequest,
         TftpCommandRequest, UpgradeCommandRequest);
@@ -396,19 +394,14 @@ void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* res
 }
 
 void TFM_Firmware::FormCloseQuery() {
+    // The transfers end (the stop runs the event loop) before the requests their status may use.
+    DetachRequestHandlers();
+    StopFormTftpServer(TFTPServer);
     DestroyRequests();
-    if (TFTPServer != nullptr) {
-        TFTPServer->Stop();
-        delete TFTPServer;
-        TFTPServer = nullptr;
-    }
 }
 
-void TFM_Firmware::done(int result) {
-    if (BusyNow())
-        return;
+void TFM_Firmware::ReleaseOnClose() {
     FormCloseQuery();
-    TSettingsForm::done(result);
 }
 
 void ShowFirmwareForm() {

@@ -87,8 +87,9 @@ class TFM_Firmware : public TSettingsForm {
     TFM_Waiting* Waiting = nullptr; // while a load runs
     uint8_t TftpLoadStarted = 0;
 
-  public slots:
-    void done(int result) override;
+  protected:
+    // The requests and the TFTP server go once the close is accepted and the form hidden.
+    void ReleaseOnClose() override;
 
   private:
     NxSNMPRequest2Edits& NewRequest(std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* table,

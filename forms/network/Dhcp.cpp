@@ -291,8 +291,9 @@ bool TFM_DHCP::InsideRequest() const {
     return false;
 }
 
+// The used-row walk fills the list the static pool's buttons work on: it holds the form too.
 bool TFM_DHCP::BusyNow() const {
-    return Busy || (FirstReadPending && TFM_Waiting::MainWindowReady());
+    return Busy || (UsedRowList && UsedRowList->Busy) || (FirstReadPending && TFM_Waiting::MainWindowReady());
 }
 
 bool TFM_DHCP::FormCloseQuery() {

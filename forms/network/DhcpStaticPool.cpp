@@ -4,7 +4,6 @@
 #include "forms/network/DhcpShared.h"
 
 #include "forms/network/Staticip.h"
-#include "platform/Colors.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -26,10 +25,8 @@ void TFM_DHCP::Bt_AddClick(QObject*) {
     d.setWindowTitle("Static IP Pool Adding");
     d.Ed_AsgMac->SetMaxLength(kMacLength);
     d.Ed_OldIP->setEnabled(true); // adding
-    for (TEdit* edit : {d.Ed_AsgMac, d.Ed_AsgIP}) {
+    for (TEdit* edit : {d.Ed_AsgMac, d.Ed_AsgIP})
         edit->SetReadOnly(false);
-        edit->SetColor(clWindow);
-    }
     d.exec();
 }
 
@@ -51,10 +48,8 @@ void TFM_DHCP::Bt_SetClick(QObject*) {
     d.Ed_AsgMac->SetMaxLength(kMacLength);
     d.Ed_OldIP->setEnabled(false); // changing
     d.KeepPresentValues();
-    for (TEdit* edit : {d.Ed_AsgIP, d.Ed_AsgMac}) {
+    for (TEdit* edit : {d.Ed_AsgIP, d.Ed_AsgMac})
         edit->SetReadOnly(false);
-        edit->SetColor(clWindow);
-    }
     d.exec();
 }
 

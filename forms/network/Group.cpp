@@ -79,11 +79,9 @@ void TFM_Group::UpdateUserLimitState() {
     switch (CB_LoadB->GetItemIndex()) {
     case kIndexEnable:
         Ed_UsrL->SetReadOnly(false);
-        Ed_UsrL->SetColor(clWindow);
         break;
     case kIndexDisable:
         Ed_UsrL->SetReadOnly(true);
-        Ed_UsrL->SetColor(clBtnFace);
         break;
     default:
         break;

@@ -119,7 +119,6 @@ void TFM_Performace::TakeControls(PerformanceBand& band, char suffix) {
             findChild<TLabel*>(QString(suffix == 'a' ? "LAB_DRata" : "LAB_DRatg") + rateTags[i] + "_" + s);
     }
     band.Freq->SetReadOnly(true);
-    band.Freq->SetColor(clBtnFace);
 }
 
 // Before the bindings, which chain the controls' own handlers in front of their flags.

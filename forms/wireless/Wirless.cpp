@@ -9,17 +9,10 @@
 #include "platform/Events.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
-#include "platform/Timer.h"
 #include "ui_Wirless.h"
 
 #include <QPushButton>
 #include <QTabWidget>
-
-namespace {
-
-constexpr int kCloseRetryMillis = 50;
-
-} // namespace
 
 TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Wirless>()) {
     ui_->setupUi(this);
@@ -42,11 +35,6 @@ TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner), ui_(std::make_u
         WireHandlers(band);
     }
 
-    Timer1 = new TTimer(this);
-    Timer1->SetEnabled(false);
-    Timer1->SetInterval(kCloseRetryMillis);
-    Timer1->SetOnTimer([this](QObject* sender) { Timer1Timer(sender); });
-
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(Bt_Apply); });
     OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
     OnClicked(Bt_Close, [this] { Bt_CloseClick(Bt_Close); });
@@ -57,7 +45,6 @@ TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner), ui_(std::make_u
 }
 
 TFM_Wirless::~TFM_Wirless() {
-    Timer1->SetEnabled(false);
     DestroyRequests();
 }
 
@@ -146,7 +133,6 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
         mirror(b.SecAccountPort, Band[1].SecAccountPort);
     }
 
-    b.Scan->setAutoDefault(false);
     connect(b.Scan, &QPushButton::clicked, this,
             [this, band] { GuardEvent([this, band] { SiteScanClick(*band); }); });
     connect(b.Sites, &QTreeWidget::itemClicked, this,
@@ -177,48 +163,10 @@ void TFM_Wirless::Bt_CloseClick(QObject*) {
     close();
 }
 
-// A pending scan holds the form; requests still waiting for answers make Timer1 retry the close.
+// A pending scan or a step in progress holds the form. Requests still waiting for answers do
+// not: the form hides and their answers are awaited as the requests go.
 bool TFM_Wirless::BusyNow() const {
-    if (!NoScanPending || Working_ > 0)
-        return true;
-    if (AnyRequestBusy()) {
-        Timer1->SetEnabled(true);
-        return true;
-    }
-    Timer1->SetEnabled(false);
-    return false;
-}
-
-void TFM_Wirless::Timer1Timer(QObject*) {
-    if (!AnyRequestBusy())
-        close();
-}
-
-std::vector<NxSNMPRequest2Controls*> TFM_Wirless::AllRequests() const {
-    std::vector<NxSNMPRequest2Controls*> out;
-    auto add = [&out](NxSNMPRequest2Controls* r) {
-        if (r)
-            out.push_back(r);
-    };
-    for (int i = 0; i < 2; ++i) {
-        add(AccountReq[i].get());
-        add(BakAccountReq[i].get());
-        add(SiteTableReq[i].get());
-        add(RtsReq[i].get());
-    }
-    for (auto* r :
-         {DataRateReq.get(), WirelessReq.get(), RadiusReq.get(), BakRadiusReq.get(), WepKeyReq.get(),
-          WdsMacReq.get(), MssidStateReq.get(), MultEncytReq.get(), MultiAuthReq.get(), MultiListReq.get(),
-          ConstraintReq.get(), SiteTriggerReq.get(), MultiOverWdsReq.get()})
-        add(r);
-    return out;
-}
-
-bool TFM_Wirless::AnyRequestBusy() const {
-    for (NxSNMPRequest2Controls* r : AllRequests())
-        if (r->Busy || r->Request.Outstanding > 0)
-            return true;
-    return false;
+    return !NoScanPending || Working_ > 0;
 }
 
 void ShowWirlessForm() {

@@ -27,7 +27,6 @@ class TComboBox;
 class TEdit;
 class TListView;
 class TStatusBar;
-class TTimer;
 struct NxSNMPError;
 namespace Ui {
 class TFM_Wirless;
@@ -65,9 +64,8 @@ class TFM_Wirless : public TSettingsForm {
     void Bt_RefreshClick(QObject* sender);
     void Bt_ApplyClick(QObject* sender);
     void Bt_CloseClick(QObject* sender);
-    // Closing waits for a pending scan; requests still out make Timer1 retry the close.
+    // Closing waits for a pending scan; requests still out are awaited as the form closes.
     bool BusyNow() const override;
-    void Timer1Timer(QObject* sender);
 
     // Band rules (WirlessSecurity.cpp, WirlessModeRules.cpp)
     int KindOf(const WirlessBand& band) const; // the visible authentication's kind
@@ -148,7 +146,6 @@ class TFM_Wirless : public TSettingsForm {
     TStatusBar* StatusBar = nullptr;
     TListView* MultiListView = nullptr;
     TComboBox* CB_multioverwds = nullptr;
-    TTimer* Timer1 = nullptr;
 
     // Support probes, set by the success of their first read.
     bool BakRadiusSupported = false;
@@ -181,8 +178,6 @@ class TFM_Wirless : public TSettingsForm {
     void ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported);
     void RefreshRequests();
     void DeriveControlStates(bool afterRefresh);
-    std::vector<NxSNMPRequest2Controls*> AllRequests() const;
-    bool AnyRequestBusy() const;
     void SetActionButtons(bool enabled);
     void StartSiteWalk(WirlessBand& band);
     void ShowAccountingState(WirlessBand& band);

@@ -29,7 +29,6 @@ constexpr char kZeroMac[] = "000000000000";
 
 void SetEditable(TEdit* edit, bool editable) {
     edit->SetReadOnly(!editable);
-    edit->SetColor(editable ? clWindow : clBtnFace);
 }
 
 } // namespace

@@ -211,7 +211,7 @@ void TFM_Wirless::CreateRequests() {
                      .Mode = NxSNMPRequest2Controls::ModeCallback,
                      .KeyCount = 1});
         table->AttachListView(b.Sites, false);
-        const int widths[] = {0, 40, 55, 65, 100, 65, 100, 40, 0};
+        const int widths[] = {0, 40, 61, 73, 100, 65, 90, 43, 0};
         for (int column = 0; column < b.Sites->ColumnCount() && column < 9; ++column)
             b.Sites->SetColumnWidth(column, widths[column]);
         table->OnEndingGet = [this, band](NxSNMPRequest2Controls*, NxSNMPError* result) {

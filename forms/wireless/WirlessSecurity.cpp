@@ -19,7 +19,6 @@ constexpr int kAccessPoint = 0;
 
 void SetEditable(TEdit* edit, bool editable) {
     edit->SetReadOnly(!editable);
-    edit->SetColor(editable ? clWindow : clBtnFace);
 }
 
 void Enable(std::initializer_list<QWidget*> controls, bool enabled) {

@@ -25,6 +25,20 @@ using NxSNMPResultCallback = void (*)(NxSNMPError* result);
 // Called from the event pump when an asynchronous operation has ended (also when its send failed).
 using NxSNMPCompletionHandler = void (*)(void* context, NxSNMPError* result, NxSNMPVarList* list);
 
+// While one lives, the requests destroyed share one wait for their answers: the 6000 ms run from
+// its start, not from each destructor's, so a form with many requests out closes within one wait.
+class NxSNMPSharedCloseWait {
+  public:
+    NxSNMPSharedCloseWait();
+    ~NxSNMPSharedCloseWait();
+    NxSNMPSharedCloseWait(const NxSNMPSharedCloseWait&) = delete;
+    NxSNMPSharedCloseWait& operator=(const NxSNMPSharedCloseWait&) = delete;
+
+  private:
+    bool OuterActive_;
+    uint32_t OuterStart_;
+};
+
 class NxSNMPRequest {
   public:
     NxSNMPRequest();

@@ -17,7 +17,20 @@
 
 namespace {
 constexpr uint32_t kCloseWaitMillis = 6000;
+bool SharedWaitActive = false;
+uint32_t SharedWaitStart = 0;
 } // namespace
+
+NxSNMPSharedCloseWait::NxSNMPSharedCloseWait()
+    : OuterActive_(SharedWaitActive), OuterStart_(SharedWaitStart) {
+    SharedWaitActive = true;
+    SharedWaitStart = GetTickCount();
+}
+
+NxSNMPSharedCloseWait::~NxSNMPSharedCloseWait() {
+    SharedWaitActive = OuterActive_;
+    SharedWaitStart = OuterStart_;
+}
 
 // Hands an asynchronous answer to the request that sent it.
 void SnmpCallback(int reason, Snmp* session, Pdu& pdu, SnmpTarget& target, void* data);
@@ -33,7 +46,7 @@ struct NxSNMPRequest::CallbackRecord {
 
 NxSNMPRequest::~NxSNMPRequest() {
     Enabled = false;
-    const uint32_t start = GetTickCount();
+    const uint32_t start = SharedWaitActive ? SharedWaitStart : GetTickCount();
     while (Outstanding >= 1 && GetTickCount() - start < kCloseWaitMillis) {
         ProcessMessages();
         if (Outstanding >= 1 && GlobalSnmpSession) {

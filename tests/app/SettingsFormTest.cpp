@@ -7,6 +7,8 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -30,8 +32,13 @@ class Probe : public TSettingsForm {
             MakeRequest(Second, kMask).BindEdits(0, bindFails ? "%q" : "%s", Edit);
         });
     }
+    using TSettingsForm::OnClicked;
     using TSettingsForm::RequestsBuilt;
     using TSettingsForm::Write;
+    using TSettingsForm::WriteAndShow;
+    // A form whose rules let it close while answers are owed.
+    bool BusyNow() const override { return !CloseWhileOwed && TSettingsForm::BusyNow(); }
+    bool CloseWhileOwed = false;
 
     TStatusBar* Bar = new TStatusBar(this);
     TEdit* Edit = new TEdit(this);
@@ -57,12 +64,49 @@ TEST_F(SettingsFormTest, CloseIsRefusedUntilTheAnswerHasCome) {
     EXPECT_FALSE(form.First || form.Second);
 }
 
-TEST_F(SettingsFormTest, BuildThatRaisesLeavesNoRequestAndSaysWhy) {
+TEST_F(SettingsFormTest, BuildThatRaisesKeepsTheBoundRequestsAndSaysWhy) {
     Probe form;
     EXPECT_FALSE(form.Build(true));
-    EXPECT_FALSE(form.First || form.Second);
+    EXPECT_TRUE(form.First);   // built and bound before the failure
+    EXPECT_FALSE(form.Second); // half bound
     EXPECT_FALSE(form.RequestsBuilt());
     EXPECT_FALSE(form.Bar->SimpleText().empty());
+}
+
+// Once the close is accepted the form is out of sight and nothing of it runs: not a click that
+// comes while the answers owed are awaited, nor a completion handler.
+TEST_F(SettingsFormTest, AcceptedCloseHidesAtOnceAndRunsNoHandlerOfTheForm) {
+    Probe form;
+    ASSERT_TRUE(form.Build(false));
+    auto* button = new QPushButton("Apply", &form);
+    int clicks = 0, completions = 0;
+    form.OnClicked(button, [&] { ++clicks; });
+    form.First->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError*) { ++completions; };
+    form.show();
+    Device->Sim().Command("delay 1500");
+    form.First->Get();
+    ASSERT_EQ(form.First->Request.Outstanding, 1);
+    form.CloseWhileOwed = true;
+    int finished = 0;
+    QObject::connect(&form, &QDialog::finished, [&] { ++finished; });
+    bool visibleDuringTeardown = true, clicked = false;
+    QTimer::singleShot(300, [&] {
+        visibleDuringTeardown = form.isVisible();
+        button->click();
+        form.close(); // a second close while the first runs starts nothing
+        clicked = true;
+    });
+    form.close();
+    EXPECT_TRUE(clicked); // the click came while the answer was awaited
+    EXPECT_EQ(finished, 1);
+    EXPECT_FALSE(visibleDuringTeardown);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(completions, 0);
+    EXPECT_FALSE(form.First || form.Second);
+    EXPECT_FALSE(form.isVisible());
+    // What was held back is back once the requests are gone.
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_FALSE(button->signalsBlocked());
 }
 
 TEST_F(SettingsFormTest, WriteIsBlockingWhateverTheModeAndJudgedOnTheAnswer) {
@@ -73,6 +117,14 @@ TEST_F(SettingsFormTest, WriteIsBlockingWhateverTheModeAndJudgedOnTheAnswer) {
     EXPECT_EQ(form.First->Mode, NxSNMPRequest2Controls::ModeCallback);
     Device->Sim().Command("fail 1.3.6.1.4.1.48113.11.37.4.2.2.3 genErr");
     EXPECT_FALSE(form.Write(*form.First));
+
+    // A write that cannot go out says why, and the failure text does not hide the reason.
+    form.First->Request.Device.Address = "no address";
+    EXPECT_FALSE(form.WriteAndShow(*form.First, "Setting Success!", "Setting Error!"));
+    EXPECT_EQ(form.Bar->SimpleText(), "(NxSNMP++) Invalid IP Address or DNS name!");
+    form.First->Request.Device.Address = Device->Sim().Address();
+    EXPECT_FALSE(form.WriteAndShow(*form.First, "Setting Success!", "Setting Error!"));
+    EXPECT_EQ(form.Bar->SimpleText(), "Setting Error!");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The main window's "DHCP Server" item against a device with the DHCP server: it opens the DHCP
-// form, which reads the device and closes once its first static-pool read has ended.
+// form, which reads the device and closes once its first reads have ended.
 #include "app/MenuHandlers.h"
 #include "forms/network/Dhcp.h"
 #include "platform/Edit.h"
@@ -23,7 +23,7 @@ TEST_F(DhcpMenu, TheDhcpServerItemOpensTheForm) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* dhcp = qobject_cast<TFM_DHCP*>(QApplication::activeModalWidget());
-        if (dhcp == nullptr || dhcp->Busy)
+        if (dhcp == nullptr || dhcp->BusyNow()) // its first reads and walks are still out
             return;
         poll.stop();
         start = dhcp->Ed_IPAF->Text();

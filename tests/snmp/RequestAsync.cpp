@@ -185,6 +185,28 @@ TEST_F(RequestTest, AnswerLaterThanTheDestructorsWaitIsDropped) {
     EXPECT_EQ(seen.Count, 0);
 }
 
+// A form's requests go together: however many answers are owed, they share one wait.
+TEST_F(RequestTest, RequestsDestroyedTogetherShareOneWait) {
+    std::vector<std::unique_ptr<NxSNMPRequest>> requests;
+    Completions seen;
+    sim->Command("silent 30");
+    for (int i = 0; i < 3; ++i) {
+        requests.push_back(Request(Scalars, SVT_SV, 0, V2c));
+        requests.back()->TimeOut = 1500; // longer than the wait: every answer is still owed
+        requests.back()->GetAsync(Record, &seen, true);
+        ASSERT_EQ(requests.back()->Outstanding, 1);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    {
+        const NxSNMPSharedCloseWait wait;
+        requests.clear();
+    }
+    EXPECT_GE(clock.elapsed(), 5900);
+    EXPECT_LT(clock.elapsed(), 2 * 6000); // one wait per request would take three
+    EXPECT_EQ(seen.Count, 0);
+}
+
 TEST_F(RequestTest, RequestDestroyedByItsOwnCompletionDoesNotWait) {
     struct Owner {
         std::unique_ptr<NxSNMPRequest> Request;

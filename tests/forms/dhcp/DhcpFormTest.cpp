@@ -16,6 +16,7 @@
 #include <QAbstractItemModel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -372,7 +373,7 @@ TEST_F(DhcpFormTest, DeleteSendsOneActionThenOneWalkOfEachList) {
     form->StaticPoolRequest->Request.Device.Address = "no address";
     form->Bt_Del->click();
     EXPECT_EQ(Sets().size(), 2u);
-    EXPECT_FALSE(form->BusyNow());
+    EXPECT_TRUE(PumpUntil([this] { return !form->BusyNow(); })); // once the used-row walk is in
 }
 
 TEST_F(DhcpFormTest, AFullStaticPoolRefusesAddBeforeTheDialog) {
@@ -416,7 +417,7 @@ TEST_F(DhcpClosingTest, ClosesAgainstASilentDevice) {
     ASSERT_TRUE(ShowActive(*form));
     form->close();
     EXPECT_TRUE(form->isVisible()); // the first read is still out
-    EXPECT_TRUE(PumpUntil([this] { return !form->Busy; }, 20000));
+    EXPECT_TRUE(PumpUntil([this] { return !form->BusyNow(); }, 60000));
     EXPECT_TRUE(Closes());
 }
 
@@ -434,6 +435,60 @@ TEST_F(DhcpClosingTest, ACloseWhileALeaseRowIsShownWaitsForTheWalk) {
     EXPECT_TRUE(PumpUntil([this] { return !form->isVisible(); }, 10000));
     EXPECT_TRUE(posted);
     EXPECT_EQ(form->DynamicLeaseRequest, nullptr);
+}
+
+// Del clicked while the close waits for the lease walks' answers: nothing is sent, the form is
+// already out of sight, and the close ends within one wait.
+TEST_F(DhcpClosingTest, AClickAfterTheCloseWasAcceptedRunsNothing) {
+    Open();
+    SelectUsed(1);
+    ASSERT_TRUE(form->Bt_Del->isEnabled());
+    Device->Sim().Command("delay 1500");
+    form->Bt_RefreshDynamicPool->click();
+    form->Bt_RefreshStaticPool->click();
+    ASSERT_FALSE(form->BusyNow());
+    bool clicked = false, visible = true;
+    QTimer::singleShot(500, [&] {
+        visible = form->isVisible();
+        form->Bt_Del->click();
+        clicked = true;
+    });
+    form->close();
+    EXPECT_TRUE(clicked);
+    EXPECT_FALSE(visible);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_EQ(form->UsedRowList, nullptr);
+}
+
+TEST_F(DhcpClosingTest, TheUsedRowWalkHoldsTheClose) {
+    Open();
+    Device->Sim().Command("delay 300");
+    form->Bt_Rfrsh->click();
+    ASSERT_TRUE(form->UsedRowList->Busy);
+    // As when the static pool's read has ended first.
+    ASSERT_TRUE(PumpUntil([this] { return !form->StaticPoolRequest->Busy; }, 20000));
+    form->Busy = false;
+    form->FirstReadPending = false;
+    if (form->UsedRowList->Busy) {
+        EXPECT_TRUE(form->BusyNow());
+        form->close();
+        EXPECT_TRUE(form->isVisible());
+    }
+    EXPECT_TRUE(PumpUntil([this] { return Idle(); }, 20000));
+    EXPECT_TRUE(Closes());
+}
+
+// Enter in an edit of a form without a default button sends nothing.
+TEST_F(DhcpFormTest, EnterInAPoolEditSendsNothing) {
+    Open();
+    form->PageControl1->setCurrentIndex(0);
+    form->Ed_PoolRan->setFocus();
+    QTest::keyClick(form->Ed_PoolRan, Qt::Key_Return);
+    QTest::keyClick(form->Ed_PoolRan, Qt::Key_Enter);
+    PumpUntil([] { return false; }, 200);
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_TRUE(form->isVisible());
 }
 
 } // namespace
