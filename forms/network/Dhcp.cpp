@@ -198,8 +198,7 @@ void TFM_DHCP::FormCreate(QObject*) {
     if (!StaticPoolRequest || !StaticPoolRequest->Busy) {
         FirstReadPending = false;
         Busy = false;
-        for (QPushButton* button : {Bt_Apply, Bt_Refresh, Bt_Cancel})
-            button->setEnabled(true);
+        EnablePoolButtons();
     }
 
     Guard([this] {

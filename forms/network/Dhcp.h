@@ -147,12 +147,19 @@ class TFM_DHCP : public TSettingsForm {
     void SetStaticButtonsBySelection();
     // Not busy any more: the static-pool buttons follow the function and the selection again.
     void ReleaseStaticControls();
+    // Add only after a successful static-pool read, while the function is on and nothing is out.
+    bool AddAllowed() const;
+    // The pool buttons once the first static-pool read has ended; Apply also waits for the
+    // used-row walk, whose list the pool is checked against and which every re-walk empties.
+    void EnablePoolButtons();
+    void UpdateApplyButton();
     bool InsideRequest() const;
 
     uint32_t WalkTimeOut_;
     std::unique_ptr<Ui::TFM_DHCP> ui_;
     bool StaticPoolValid_ = false; // the last static-pool read succeeded
     bool UsedRowRestart_ = false;  // a re-read came while the used-row walk ran
+    bool PoolButtonsOn_ = false;   // the first static-pool read has ended
     bool Closing_ = false;
     bool CloseDeferred_ = false;
 };

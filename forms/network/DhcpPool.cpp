@@ -105,7 +105,7 @@ void TFM_DHCP::CB_Fuction2Change(QObject*) {
     CB_Fuction1->SetItemIndex(CB_Fuction2->GetItemIndex());
     EnableByFunction(true);
     if (!UsedRowList || !UsedRowList->Busy)
-        Bt_Add->setEnabled(CB_Fuction2->GetItemIndex() != kIndexDisable && !Busy);
+        Bt_Add->setEnabled(AddAllowed());
 }
 
 void TFM_DHCP::PageControl1Change(QObject*) {
@@ -113,7 +113,7 @@ void TFM_DHCP::PageControl1Change(QObject*) {
         return;
     SetListColor(User_ListView, CB_Fuction2->GetItemIndex() == kIndexDisable ? clBtnFace : clWindow);
     if (!UsedRowList || !UsedRowList->Busy)
-        Bt_Add->setEnabled(CB_Fuction2->GetItemIndex() != kIndexDisable && !Busy);
+        Bt_Add->setEnabled(AddAllowed());
 }
 
 void TFM_DHCP::User_ListViewSelectItem(QObject*, int, bool) {
@@ -157,6 +157,8 @@ void TFM_DHCP::Refuse(TEdit* edit, const char* text, const char* caption, bool s
 void TFM_DHCP::Bt_ApplyClick(QObject*) {
     if (!FunctionRequest || !PoolRequest)
         return; // could not be built at creation: nothing to write with
+    if (UsedRowList && UsedRowList->Busy)
+        return; // the pool is checked against the used rows, which are being listed again
     try {
         if (CB_Fuction1->GetItemIndex() == kIndexEnable)
             return ApplyPool();

@@ -106,9 +106,24 @@ void TFM_DHCP::OnStaticPoolWritten(NxSNMPError* result) {
 void TFM_DHCP::ReleaseStaticControls() {
     Busy = false;
     EnableByFunction(true);
-    if (CB_Fuction2->GetItemIndex() == kIndexEnable)
+    if (AddAllowed())
         Bt_Add->setEnabled(true);
     SetStaticButtonsBySelection();
+}
+
+bool TFM_DHCP::AddAllowed() const {
+    return StaticPoolValid_ && !Busy && CB_Fuction2->GetItemIndex() == kIndexEnable;
+}
+
+void TFM_DHCP::EnablePoolButtons() {
+    PoolButtonsOn_ = true;
+    Bt_Refresh->setEnabled(true);
+    Bt_Cancel->setEnabled(true);
+    UpdateApplyButton();
+}
+
+void TFM_DHCP::UpdateApplyButton() {
+    Bt_Apply->setEnabled(PoolButtonsOn_ && !(UsedRowList && UsedRowList->Busy));
 }
 
 void TFM_DHCP::OnStaticPoolChanged() {
@@ -142,7 +157,13 @@ void TFM_DHCP::StartUsedRowWalk() {
     }
     UsedRowList->RowCounter = 1;
     UsedRowList->StopValue = kFreeAddress;
-    UsedRowList->Get();
+    try {
+        UsedRowList->Get();
+    } catch (...) {
+        UpdateApplyButton();
+        throw;
+    }
+    UpdateApplyButton();
 }
 
 void TFM_DHCP::OnUsedRowsRead(NxSNMPError* result) {
@@ -155,6 +176,7 @@ void TFM_DHCP::OnUsedRowsRead(NxSNMPError* result) {
     if (result->Code != 0)
         ShowFailure(*UsedRowList, StatusBar2);
     SetStaticButtonsBySelection();
+    UpdateApplyButton();
 }
 
 void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
@@ -162,8 +184,7 @@ void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
     FirstReadPending = false;
     Busy = false;
     StaticPoolValid_ = result->Code == 0;
-    for (QPushButton* button : {Bt_Apply, Bt_Refresh, Bt_Cancel})
-        button->setEnabled(true);
+    EnablePoolButtons();
     if (!StaticPoolValid_) {
         StaticPoolRequest->ShowStatus(result->Message);
         EnableStaticControls(false);

@@ -385,6 +385,47 @@ TEST_F(DhcpFormTest, AFullStaticPoolRefusesAddBeforeTheDialog) {
     EXPECT_TRUE(Sets().empty());
 }
 
+TEST_F(DhcpFormTest, AfterAFailedStaticPoolReadNothingEnablesAdd) {
+    Device->Sim().Command("set " + kFunction + " 1"); // the server on
+    Device->Sim().Command("fail " + kStaticPool + "1 genErr");
+    form = std::make_unique<TFM_DHCP>(nullptr);
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
+    Device->Sim().Command("unfail " + kStaticPool + "1");
+    EXPECT_FALSE(form->Bt_Add->isEnabled());
+    // Each way the form used to enable it again: the tab, then either function combo.
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    EXPECT_FALSE(form->Bt_Add->isEnabled());
+    for (TComboBox* combo : {form->CB_Fuction2, form->CB_Fuction1}) {
+        for (int index : {0, 1}) {
+            combo->SetItemIndex(index);
+            combo->OnChange(combo);
+            EXPECT_FALSE(form->Bt_Add->isEnabled()) << index;
+        }
+    }
+    // A successful read makes it usable again.
+    form->Bt_RfrshClick(form->Bt_Rfrsh); // the hidden refresh
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
+    EXPECT_TRUE(form->Bt_Add->isEnabled());
+}
+
+TEST_F(DhcpFormTest, ApplyIsOffWhileTheUsedRowsAreListedAgain) {
+    Open();
+    ASSERT_TRUE(form->Bt_Apply->isEnabled());
+    Device->Sim().Command("delay 200");
+    form->Bt_Rfrsh->click();
+    ASSERT_TRUE(form->UsedRowList->Busy);
+    EXPECT_FALSE(form->Bt_Apply->isEnabled());
+    // A click that arrives all the same checks against nothing and writes nothing.
+    form->Bt_ApplyClick(form->Bt_Apply);
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_TRUE(Boxes().empty());
+    ASSERT_TRUE(PumpUntil([this] { return !form->UsedRowList->Busy; }, 30000));
+    Device->Sim().Command("delay 0");
+    EXPECT_TRUE(form->Bt_Apply->isEnabled());
+    EXPECT_EQ(form->User_ListView->ItemCount(), 2);
+}
+
 class DhcpClosingTest : public DhcpFormTest {
   protected:
     DevSimOptions Options() override {
