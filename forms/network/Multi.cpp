@@ -863,13 +863,17 @@ void TFM_MultiForm::RadioGroup1Click(QObject*) {
 
 void TFM_MultiForm::UpdateEnabledControls() {
     const std::vector<QWidget*> editors = {
-        SSIDEdit,           SecurityCombo,     SecurityComboTmp,     TypeCombo,          SizeCombo,
-        CB_IdxTmp,          KeyValEdit,        CB_PSKCipher,         Ed_PSKGrpKey_a,     Ed_PSKGrpKey_g,
-        Ed_PassPhrase,      CB_EAPCipher,      Ed_EAPGrpKey_a,       Ed_EAPGrpKey_g,     Ed_EAPRadiusServ,
-        Ed_EAPRadiusPort,   Ed_EAPRadiusSec,   Ed_AccountServer,     Ed_AccountPort,     CB_8021xKeyType,
-        CB_8021xKeySize,    CB_8021xKeyIdx,    Ed_8021xKey,          CB_8021xCipher,     Ed_8021xRadiusServ,
-        Ed_8021xRadiusPort, Ed_8021xRadiusSec, Ed_AccountServer_802, Ed_AccountPort_802, CB_MultBroad,
-        Cb_AccountMode,     Cb_AccountMode_802};
+        SSIDEdit,         SecurityCombo,   SecurityComboTmp,   TypeCombo,          SizeCombo,
+        CB_IdxTmp,        KeyValEdit,      CB_PSKCipher,       Ed_PSKGrpKey_a,     Ed_PSKGrpKey_g,
+        Ed_PassPhrase,    CB_EAPCipher,    Ed_EAPGrpKey_a,     Ed_EAPGrpKey_g,     Ed_EAPRadiusServ,
+        Ed_EAPRadiusPort, Ed_EAPRadiusSec, CB_8021xKeyType,    CB_8021xKeySize,    CB_8021xKeyIdx,
+        Ed_8021xKey,      CB_8021xCipher,  Ed_8021xRadiusServ, Ed_8021xRadiusPort, Ed_8021xRadiusSec,
+        CB_MultBroad};
+    // The accounting settings are the radio's: written from the 802.1x group at most, never
+    // edited here.
+    for (QWidget* w : std::initializer_list<QWidget*>{Ed_AccountServer, Ed_AccountPort, Ed_AccountServer_802,
+                                                      Ed_AccountPort_802, Cb_AccountMode, Cb_AccountMode_802})
+        w->setEnabled(false);
     if (!IfEnabMuSSID->Checked()) {
         for (QWidget* w : editors)
             w->setEnabled(false);
@@ -887,8 +891,6 @@ void TFM_MultiForm::UpdateEnabledControls() {
     const bool editable = MSSIDIdxCombo->GetItemIndex() != 0 && FirstBand();
     for (QWidget* w : editors)
         w->setEnabled(editable);
-    Cb_AccountMode->setEnabled(false);
-    Cb_AccountMode_802->setEnabled(false);
     if (editable) {
         const bool secured = SecurityCombo->Text() != "None";
         for (QWidget* w : std::initializer_list<QWidget*>{CB_PSKCipher, Ed_PSKGrpKey_a, Ed_PassPhrase,

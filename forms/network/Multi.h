@@ -189,6 +189,7 @@ class TFM_MultiForm : public TSettingsForm {
     bool WriteJudged(NxSNMPRequest2Edits* request);
     bool WriteTable(const std::string& pendingText);
     void ShowSaveResult();
+    void ShowSwitchFailure();
     bool VlanColumns();
     bool CheckMultiSsidInputs();
     void WriteGroupKey();

@@ -62,12 +62,13 @@ class TableColumnsOff {
 };
 
 // The key edit as the user left it: an ASCII key goes out as hex digits, and a save that does
-// not get through must leave the typed key to be sent again.
+// not get through must leave the typed key to be sent again. A key the hex check refused and
+// emptied stays empty.
 class KeyEditKept {
   public:
     explicit KeyEditKept(TEdit* edit) : Edit_(edit), Text_(edit->Text()), Modified_(edit->isModified()) {}
     ~KeyEditKept() {
-        if (Edit_->Text() != Text_) {
+        if (!Edit_->Text().empty() && Edit_->Text() != Text_) {
             Edit_->SetText(Text_);
             Edit_->setModified(Modified_);
         }
@@ -155,16 +156,22 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
         if (!IfEnabMuSSID->Checked())
             return ShowSaveResult();
         if (!VlanColumns())
-            return;
+            return ShowSwitchFailure();
         Ed_Priority->SetText(Cb_Priority->Text());
         if (MSSIDIdxCombo->GetItemIndex() != 0 && !CheckMultiSsidInputs())
-            return;
+            return ShowSwitchFailure();
         sent = WriteTable("Save Multi-SSID...!");
     }
     WriteApMode();
     if (AccountReadOk_)
         WriteJudged(AccountRequest802.get());
     if (!sent)
+        ShowSaveResult();
+}
+
+// A check stopped the save after the switches went out: a refused switch must still be seen.
+void TFM_MultiForm::ShowSwitchFailure() {
+    if (!SaveFailure_.empty())
         ShowSaveResult();
 }
 

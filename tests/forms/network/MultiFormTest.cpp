@@ -243,6 +243,80 @@ TEST_F(MultiFormTest, RefusedWritesAreReported) {
     EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
 }
 
+TEST_F(MultiFormTest, ARefusedSwitchIsShownWhenACheckThenStopsTheSave) {
+    Open();
+    Edit(1);
+    Type(form->SSIDEdit, "");
+    Device->Sim().Command("fail " + kMssidState + " genErr");
+    Save();
+    EXPECT_EQ(LastBox(), "Please input SSID!");
+    EXPECT_TRUE(TableSets().empty());
+    EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
+    EXPECT_GT(Status().size(), std::string("Multi-SSID set:").size());
+
+    // The switches taken, a check failing: the status stays as it was, no success.
+    Device->Sim().Command("unfail " + kMssidState);
+    form->MuStatusBar->Panel(0)->SetText("Get OK!");
+    Save();
+    EXPECT_EQ(LastBox(), "Please input SSID!");
+    EXPECT_EQ(Status(), "Get OK!");
+}
+
+TEST_F(MultiFormTest, AccountingEditsAreNeverOfferedForEditing) {
+    Open();
+    for (int index : {0, 1}) {
+        Edit(index);
+        for (const char* security : {"WPA-Enterprise", "WPA2-Enterprise", "WPA-Personal"}) {
+            if (index != 0)
+                ChooseSecurity(security);
+            for (TEdit* edit : {form->Ed_AccountServer, form->Ed_AccountPort, form->Ed_AccountServer_802,
+                                form->Ed_AccountPort_802})
+                EXPECT_FALSE(edit->isEnabled())
+                    << index << " " << security << " " << edit->objectName().toStdString();
+        }
+    }
+    // What the edits of the RADIUS group show is not what the accounting write sends.
+    Edit(1);
+    ChooseSecurity("WPA-Enterprise");
+    EXPECT_TRUE(form->Ed_EAPRadiusServ->isEnabled());
+}
+
+TEST_F(MultiFormTest, KeyChecksApplyOnlyToKindsThatUseTheKey) {
+    Open();
+    Edit(1);
+    Type(form->SSIDEdit, "lobby");
+    ChooseSecurity("None");
+    ASSERT_EQ(form->KeyValEdit->Text(), "");
+    Save();
+    EXPECT_EQ(LastBox(), "");
+    EXPECT_EQ(TableSets(), (std::vector<std::string>{"2.1.2", "3.1.2", "4.1.2", "5.1.2", "12.1.2"}));
+    for (const char* security : {"WPA-Personal", "WPA2-Personal"}) {
+        ChooseSecurity(security);
+        Type(form->Ed_PassPhrase, "sesame-open");
+        Save();
+        EXPECT_EQ(LastBox(), "") << security;
+        for (const std::string& set : TableSets())
+            EXPECT_NE(set.rfind("7.", 0), 0u) << security;
+    }
+}
+
+TEST_F(MultiFormTest, ARefusedHexKeyLeavesTheEditEmpty) {
+    Open();
+    Edit(1);
+    Type(form->SSIDEdit, "lobby");
+    ChooseSecurity("Open System");
+    form->TypeCombo->SetItemIndex(1); // HEX
+    form->TypeComboChange(form->TypeCombo);
+    Type(form->KeyValEdit, "0123456789ABCDEFGHIJKLMNOP");
+    form->SizeCombo->SetItemIndex(1); // 128 bits: 26 digits
+    form->KeyIdxComboChange(form->SizeCombo);
+    Type(form->KeyValEdit, "0123456789ABCDEFGHIJKLMNOP");
+    Save();
+    EXPECT_EQ(LastBox(), "Please input  Hexadecimal digits!");
+    EXPECT_EQ(form->KeyValEdit->Text(), "");
+    EXPECT_TRUE(TableSets().empty());
+}
+
 class MultiPriorityFormTest : public MultiFormTest {
   protected:
     bool WithPriority() const override { return true; }
