@@ -134,7 +134,8 @@ void TFM_Indication::OnEndingGet(NxSNMPError* result) {
     const std::string value = text ? *text : std::string();
     const int t = WholeNumberOr(value, 50);
     SetBarPosition(ProgressBar1, t);
-    LA_TemperationH->SetCaption(IntToStr(t * 9 / 5 + 32));
+    // In 64 bits: any 32-bit reading times 9 fits there, not in an int.
+    LA_TemperationH->SetCaption(IntToStr(int64_t(t) * 9 / 5 + 32));
     if (value == "(NULL)")
         LA_Tempteration->SetCaption("50");
     if (result->Code != 0)
