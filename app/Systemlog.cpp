@@ -247,9 +247,9 @@ void TLogForm::ShowRows(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         if (!SplitLogLine(line, row))
             continue;
-        const int item = ViewListView->AddItem(row.Time);
-        ViewListView->AddSubItem(item, row.Type);
-        ViewListView->AddSubItem(item, row.Message);
+        const int item = ViewListView->AddItem(ShownPart(row.Time));
+        ViewListView->AddSubItem(item, ShownPart(row.Type));
+        ViewListView->AddSubItem(item, ShownPart(row.Message));
     }
 }
 
