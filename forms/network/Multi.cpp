@@ -404,10 +404,14 @@ void TFM_MultiForm::BandsFromMssidState() {
 }
 
 void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool deleting = DeletePending_;
+    DeletePending_ = false;
     if (result->Code != 0) {
         RadioGroup1->setEnabled(true);
         ShowStatus("Multi-SSID set:" + result->Message);
         SetIdle(true);
+        if (deleting)
+            ShowEditedRowAgain();
         return;
     }
     ShowSaveResult();
@@ -513,6 +517,20 @@ bool TFM_MultiForm::SelectHiddenRow(int row) {
     GetMultiListView->SetItemIndex(-1);
     GetMultiListView->SetItemIndex(row);
     return true;
+}
+
+bool TFM_MultiForm::EditedRowIsShown() const {
+    const int row = EditedRow();
+    if (row < 0 || row >= GetMultiListView->ItemCount() || GetMultiListView->ItemIndex() != row)
+        return false;
+    const SsidRow shown = SsidRowAt(*GetMultiListView, row);
+    return shown.IfIndex == (FirstBand() ? "1" : "2") &&
+           shown.Index == std::to_string(MSSIDIdxCombo->GetItemIndex() + 1);
+}
+
+void TFM_MultiForm::ShowEditedRowAgain() {
+    if (TableReadDone_)
+        MSSIDIdxComboChange(MSSIDIdxCombo);
 }
 
 // ---- the SSID being edited ---------------------------------------------------------------------

@@ -24,6 +24,7 @@ constexpr char kWarning[] = "Warning";
 constexpr char kError[] = "Error";
 constexpr int kWds = 2;
 constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2;
+constexpr char kReadAgain[] = "The SSID list was not read completely. Please open the form again.";
 
 enum TableColumn {
     kIdvState = 2,
@@ -142,6 +143,10 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     // A second click while the last write or its read-back runs would walk the table twice.
     if (!Idle_ || !TableRequest)
         return;
+    // A save goes through the hidden row of the SSID shown; a list read in part or not at all
+    // would put the edits on another SSID's row, so nothing is written.
+    if (IfEnabMuSSID->Checked() && !EditedRowIsShown())
+        return ShowStatus(kReadAgain);
     if (CB_LimitVID->Text() == "Enable" && !CHK_VLanState->Checked())
         ShowMessage("The manage vlan status will be disabled!");
     SaveFailure_.clear();
@@ -453,6 +458,10 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
     TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
     SelectText(IdvStatusComboBox, "Disable");
     SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);
-    if (!WriteTable("Deleting..."))
+    DeletePending_ = true;
+    if (!WriteTable("Deleting...")) {
+        DeletePending_ = false;
         ShowSaveResult();
+        ShowEditedRowAgain();
+    }
 }

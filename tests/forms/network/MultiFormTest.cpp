@@ -317,6 +317,55 @@ TEST_F(MultiFormTest, ARefusedHexKeyLeavesTheEditEmpty) {
     EXPECT_TRUE(TableSets().empty());
 }
 
+TEST_F(MultiFormTest, ASaveThroughARowTheListLacksWritesNothing) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> failed; // refused while the form opens
+    };
+    std::vector<std::string> afterPrimary;
+    for (int column = 1; column <= 13; ++column)
+        afterPrimary.push_back(kTable + std::to_string(column) + ".1.2");
+    const Case cases[] = {
+        {"walk ended after the primary", afterPrimary},
+        {"table read refused", {kTable.substr(0, kTable.size() - 1)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& oid : c.failed)
+            Device->Sim().Command("fail " + oid + " genErr");
+        Open();
+        for (const std::string& oid : c.failed)
+            Device->Sim().Command("unfail " + oid);
+        Edit(3);
+        Type(form->SSIDEdit, "typed-over");
+        Save();
+        EXPECT_TRUE(Device->Received("SET").empty());
+        EXPECT_EQ(Status(), "The SSID list was not read completely. Please open the form again.");
+        form.reset();
+    }
+}
+
+TEST_F(MultiFormTest, ARefusedDeleteLeavesTheEditorsOnTheSsidShown) {
+    for (const std::string& set : {"set " + Cell(2, 2) + " 1", "set " + Cell(3, 2) + " deleted-one",
+                                   "set " + Cell(3, 4) + " third-one"})
+        Device->Sim().Command(set);
+    Open();
+    form->MulSSIDListView->SetItemIndex(1); // Multi-SSID1
+    Edit(3);
+    ASSERT_EQ(form->SSIDEdit->Text(), "third-one");
+    Device->Sim().Command("fail " + Cell(2, 2) + " genErr");
+    Device->Sim().ClearLog();
+    form->DelButton->click();
+    ASSERT_TRUE(PumpUntil([&] { return form->Idle(); }, 30000));
+    EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
+    EXPECT_EQ(form->SSIDEdit->Text(), "third-one");
+    Device->Sim().Command("unfail " + Cell(2, 2));
+    Save();
+    for (const std::string& set : TableSets())
+        EXPECT_EQ(set.substr(set.size() - 4), ".1.4") << set; // the SSID shown, not the one deleted
+    EXPECT_EQ(Device->Sim().Command("get " + Cell(3, 2)), "value displaystr deleted-one\n");
+}
+
 class MultiPriorityFormTest : public MultiFormTest {
   protected:
     bool WithPriority() const override { return true; }
