@@ -257,7 +257,8 @@ void TFM_Admin::ClearAddressEdits() {
 
 void TFM_Admin::CkBx_ManagerStateClick(QObject*) {
     const bool checked = CkBx_ManagerState->Checked();
-    const bool single = checked && !RangeSupported;
+    // Hidden edits of addresses the device never answered are neither checked nor written.
+    const bool single = checked && !RangeSupported && SingleSupport.Supported();
     Ed_IP1->setEnabled(single);
     Ed_IP2->setEnabled(single);
     WriteSingleAddresses = single;
@@ -571,7 +572,13 @@ void TFM_Admin::WriteChain() {
         Ed_ToIP->SetText("");
     }
 
-    // A group that was never read would be written back empty or off.
+    // A group that was never read would be written back empty or off; it is named instead.
+    std::string unread;
+    for (const auto& [read, name] :
+         {std::pair{LoginRead_, "Login"}, std::pair{LimitRead_, "Limit Administrator IP"},
+          std::pair{!TrapSupported || TrapRead_, "SNMP"}, std::pair{ConsoleRead_, "Console"}})
+        if (!read)
+            unread += (unread.empty() ? "" : ", ") + std::string(name);
     step(LoginRead_, LoginRequest.get());
     loginWritten = ok && LoginRead_;
     step(LimitRead_, LimitRequest.get());
@@ -590,7 +597,7 @@ void TFM_Admin::WriteChain() {
     if (!loginWritten)
         Ed_Pwd->SetText(present);
     if (ok)
-        return ShowStatus("Setting Success!");
+        return ShowStatus(unread.empty() ? "Setting Success!" : "Not read, so not written: " + unread + ".");
     if (!bothOff)
         return ShowStatus("Setting Error!");
     ShowStatus(WriteConsoleBack() ? "Setting Error! Telnet and SSH were set back as they were."

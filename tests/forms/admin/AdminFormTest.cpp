@@ -254,6 +254,36 @@ TEST_F(AdminFormTest, ARefusedRangeWriteLeavesTheListsToBeReadAgain) {
     EXPECT_NE(Status(), "Set OK!");
 }
 
+TEST_F(AdminFormTest, GroupsNotReadAtOpeningAreNamedAndNeverWritten) {
+    struct Case {
+        std::string failed;
+        std::vector<std::string> unwritten; // SET prefixes (under the administrator group)
+        const char* status;
+    };
+    const Case cases[] = {
+        {kUser, {"3.", "4."}, "Not read, so not written: Login."},
+        {kLimit, {"1."}, "Not read, so not written: Limit Administrator IP."},
+        {A + "5", {"5."}, "Not read, so not written: Console."},
+        {A.substr(0, A.size() - 1),
+         {""},
+         "Not read, so not written: Login, Limit Administrator IP, SNMP, Console."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failed);
+        Device->Sim().Command("fail " + c.failed + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.failed);
+        Click(form->OK);
+        EXPECT_EQ(Box(), "");
+        for (const auto& pdu : Sets())
+            for (const std::string& binding : pdu)
+                for (const std::string& prefix : c.unwritten)
+                    EXPECT_NE(binding.rfind(prefix, 0), 0u) << binding;
+        EXPECT_EQ(Status(), c.status);
+        form.reset();
+    }
+}
+
 class AdminShortTableTest : public AdminFormTest {
   protected:
     DevSimOptions Options() override {
@@ -329,6 +359,28 @@ TEST_F(AdminSingleAddressTest, SingleAddressesAreWrittenAndUnreadLoginAndConsole
     Click(form->OK);
     EXPECT_EQ(Box(), "");
     EXPECT_EQ(Sets(), (Pdus{{"1.0=1"}, {"2.1.2.1=192.168.1.5", "2.1.2.2=0.0.0.0"}}));
+}
+
+class AdminNoAddressListTest : public AdminFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--omit", kRanges, "--omit", A + "2"};
+        return options;
+    }
+};
+
+TEST_F(AdminNoAddressListTest, HiddenSingleAddressesAreNeitherCheckedNorWritten) {
+    Open();
+    EXPECT_FALSE(form->Ed_IP1->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->ListView_User->isVisibleTo(form.get()));
+    form->CkBx_ManagerState->SetChecked(true);
+    Click(form->OK);
+    EXPECT_EQ(Box(), "");
+    for (const auto& pdu : Sets())
+        for (const std::string& binding : pdu)
+            EXPECT_NE(binding.rfind("2.", 0), 0u) << binding;
+    EXPECT_EQ(Status(), "Setting Success!");
 }
 
 TEST_F(AdminFormTest, TrapGroupFollowsTheFirmwareVersionAndHiddenGroupsLeaveNoGap) {
