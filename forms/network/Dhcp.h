@@ -139,6 +139,8 @@ class TFM_DHCP : public TSettingsForm {
     void ReadLeases(ListRequest& request, TStatusBar* bar, bool reportSuccess);
     void ApplyPool();
     bool WriteFunction(TStatusBar* bar);
+    // The function is written only when it was read or the user chose it; otherwise `bar` says so.
+    bool FunctionKnown(TStatusBar* bar);
     // Refuses with a box titled `caption`; select first selects the edit's text, focus moves to it.
     void Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
     void ShowFailure(NxSNMPRequest2Controls& request, TStatusBar* bar);
@@ -160,6 +162,12 @@ class TFM_DHCP : public TSettingsForm {
     bool StaticPoolValid_ = false; // the last static-pool read succeeded
     bool UsedRowRestart_ = false;  // a re-read came while the used-row walk ran
     bool PoolButtonsOn_ = false;   // the first static-pool read has ended
+    // What StatusBar1 and StatusBar2 show of the opening: a failure stays until that request is
+    // read again; the static pool's "Get OK!" does not replace it.
+    bool Bar1Failed_ = false;
+    bool UsedRowsFailed_ = false;
+    bool FunctionRead_ = false;   // adDyFunction holds the device's value
+    bool FunctionChosen_ = false; // the user picked a function since
     bool Closing_ = false;
     bool CloseDeferred_ = false;
 };

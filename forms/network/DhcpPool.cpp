@@ -97,11 +97,13 @@ void TFM_DHCP::EnableStaticControls(bool on) {
 }
 
 void TFM_DHCP::CB_Fuction1Change(QObject*) {
+    FunctionChosen_ = true;
     CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
     EnableByFunction(true);
 }
 
 void TFM_DHCP::CB_Fuction2Change(QObject*) {
+    FunctionChosen_ = true;
     CB_Fuction1->SetItemIndex(CB_Fuction2->GetItemIndex());
     EnableByFunction(true);
     if (!UsedRowList || !UsedRowList->Busy)
@@ -160,6 +162,8 @@ void TFM_DHCP::Bt_ApplyClick(QObject*) {
     if (UsedRowList && UsedRowList->Busy)
         return; // the pool is checked against the used rows, which are being listed again
     try {
+        if (!FunctionKnown(StatusBar1))
+            return;
         if (CB_Fuction1->GetItemIndex() == kIndexEnable)
             return ApplyPool();
         if (WriteFunction(StatusBar1))
@@ -214,6 +218,14 @@ void TFM_DHCP::ApplyPool() {
     StatusBar1->ShowResult(kSettingSuccess);
 }
 
+bool TFM_DHCP::FunctionKnown(TStatusBar* bar) {
+    if (FunctionRead_ || FunctionChosen_)
+        return true;
+    // The combo shows no device value: writing it would switch the server off or on unasked.
+    bar->ShowResult("The DHCP function was not read: nothing was written.");
+    return false;
+}
+
 // The function object from CB_Fuction1; a failure goes on `bar`.
 bool TFM_DHCP::WriteFunction(TStatusBar* bar) {
     if (FunctionRequest->Set(true, true))
@@ -226,6 +238,8 @@ void TFM_DHCP::StaticApplyClick(QObject*) {
     if (!FunctionRequest)
         return;
     try {
+        if (!FunctionKnown(StatusBar2))
+            return;
         if (WriteFunction(StatusBar2))
             StatusBar2->ShowResult(kSettingSuccess);
     } catch (const std::exception& e) {

@@ -173,7 +173,8 @@ void TFM_DHCP::OnUsedRowsRead(NxSNMPError* result) {
         StartUsedRowWalk();
         return;
     }
-    if (result->Code != 0)
+    UsedRowsFailed_ = result->Code != 0;
+    if (UsedRowsFailed_)
         ShowFailure(*UsedRowList, StatusBar2);
     SetStaticButtonsBySelection();
     UpdateApplyButton();
@@ -190,8 +191,10 @@ void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
         EnableStaticControls(false);
         return;
     }
-    StatusBar1->ShowResult(kGetOK);
-    StatusBar2->ShowResult(kGetOK);
+    if (!Bar1Failed_)
+        StatusBar1->ShowResult(kGetOK);
+    if (!UsedRowsFailed_)
+        StatusBar2->ShowResult(kGetOK);
     EnableStaticControls(true);
     CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
     ReleaseStaticControls();

@@ -426,6 +426,35 @@ TEST_F(DhcpFormTest, ApplyIsOffWhileTheUsedRowsAreListedAgain) {
     EXPECT_EQ(form->User_ListView->ItemCount(), 2);
 }
 
+TEST_F(DhcpFormTest, AReadRefusedAtOpeningStaysInViewAndItsObjectIsNotWritten) {
+    struct Case {
+        std::string refused;
+        bool functionUnread;
+    };
+    for (const Case& c : {Case{kFunction, true}, Case{kPool.substr(0, kPool.size() - 1), false}}) {
+        SCOPED_TRACE(c.refused);
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.refused);
+        // The static pool's "Get OK!" came later and did not replace the failure.
+        EXPECT_EQ(form->StatusBar1->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar1->SimpleText();
+        if (c.functionUnread) {
+            for (QPushButton* apply : {form->Bt_Apply, form->StaticApply}) {
+                apply->click();
+                EXPECT_TRUE(Sets().empty());
+            }
+            EXPECT_EQ(form->StatusBar1->SimpleText(), "The DHCP function was not read: nothing was written.");
+            EXPECT_EQ(form->StatusBar2->SimpleText(), "The DHCP function was not read: nothing was written.");
+            // The user's own choice is written.
+            form->CB_Fuction2->SetItemIndex(0);
+            form->CB_Fuction2->OnChange(form->CB_Fuction2);
+            form->StaticApply->click();
+            EXPECT_EQ(Sets(), std::vector<std::string>{kFunction + "=0"});
+        }
+        form.reset();
+    }
+}
+
 class DhcpClosingTest : public DhcpFormTest {
   protected:
     DevSimOptions Options() override {
