@@ -542,9 +542,15 @@ void TFM_Admin::WriteChain() {
     bool loginWritten = false;
     bool ok = true;
     bool bothOff = false; // the device holds Telnet and SSH off until the console's own write
+    bool leftOut = false; // a write left out rows that were neither read nor changed
     auto step = [&](bool run, NxSNMPRequest2Controls* request) {
-        if (ok && run)
-            ok = Write(*request);
+        if (!ok || !run)
+            return;
+        ok = Write(*request);
+        if (!NotWrittenText(*request).empty()) {
+            leftOut = true;
+            ok = ok || request->SentNothing; // nothing to send is no refusal: the chain goes on
+        }
     };
 
     if (TrapSupported) {
@@ -596,8 +602,10 @@ void TFM_Admin::WriteChain() {
         ok = WriteRanges();
     if (!loginWritten)
         Ed_Pwd->SetText(present);
+    if (ok && !unread.empty())
+        return ShowStatus("Not read, so not written: " + unread + ".");
     if (ok)
-        return ShowStatus(unread.empty() ? "Setting Success!" : "Not read, so not written: " + unread + ".");
+        return ShowStatus(leftOut ? kPartlyWritten : "Setting Success!");
     if (!bothOff)
         return ShowStatus("Setting Error!");
     ShowStatus(WriteConsoleBack() ? "Setting Error! Telnet and SSH were set back as they were."

@@ -147,6 +147,7 @@ bool TFM_CfgFile::RootServerAt(const std::string& path, std::string& name) {
 
 bool TFM_CfgFile::WriteSource(const char* failure) {
     bool ok = false;
+    SourceRequest->MarkAsked(-1); // the file name and server address are the form's own
     try {
         ok = SourceRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -222,6 +223,7 @@ void TFM_CfgFile::Wait() {
     Waiting = waiting;
     ShowLoadWait(*waiting, "Upload configuration file...!", kWaitCount);
     ShowStatus("Load Configuration file, please wait...!");
+    TftpRequest->MarkAsked(-1);
     try {
         TftpRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -253,6 +255,7 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     ShowLoadStep(Waiting, "Updating configuration file...!");
     UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
     CB_UpgCom->SetItemIndex(kConfigSave);
+    UpgradeRequest->MarkAsked(-1);
     try {
         UpgradeRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -273,6 +276,7 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
         return ShowRestartWait(Waiting, kRestartCount);
     UpgradeRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kReboot);
+    UpgradeRequest->MarkAsked(-1);
     try {
         UpgradeRequest->Set(true, true);
     } catch (const std::exception& e) {

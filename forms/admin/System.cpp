@@ -98,6 +98,7 @@ void TFM_Sytem::Send(Step step) {
     SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
     Step_ = step;
     Refused_ = false;
+    Request->MarkAsked(-1); // the command is the form's own
     try {
         Request->Set(true, true);
     } catch (...) {

@@ -139,6 +139,9 @@ class TFM_DHCP : public TSettingsForm {
     void ReadLeases(ListRequest& request, TStatusBar* bar, bool reportSuccess);
     void ApplyPool();
     bool WriteFunction(TStatusBar* bar);
+    // The judged end of a blocking write: true when all of it was sent and taken; otherwise `bar`
+    // shows the failure, or that rows were left out for not being read.
+    bool Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar);
     // The function is written only when it was read or the user chose it; otherwise `bar` says so.
     bool FunctionKnown(TStatusBar* bar);
     // Refuses with a box titled `caption`; select first selects the edit's text, focus moves to it.

@@ -26,6 +26,7 @@ constexpr int kRangeLength = 3;
 constexpr int kLeaseLength = 8;
 constexpr char kRangeText[] = "Please input a number between 1 and 255.";
 constexpr char kLeaseText[] = "Please input a number between 60 and 31536000.";
+constexpr int kWinsRow = 4, kDnsRow = 5; // of the pool request
 
 // A text of decimal digits only, as a number, or -1.
 long long DecimalOf(const std::string& text) {
@@ -105,6 +106,8 @@ void TFM_DHCP::CB_Fuction1Change(QObject*) {
 void TFM_DHCP::CB_Fuction2Change(QObject*) {
     FunctionChosen_ = true;
     CB_Fuction1->SetItemIndex(CB_Fuction2->GetItemIndex());
+    if (FunctionRequest)
+        FunctionRequest->MarkAsked(0); // the bound twin holds the user's choice
     EnableByFunction(true);
     if (!UsedRowList || !UsedRowList->Busy)
         Bt_Add->setEnabled(AddAllowed());
@@ -195,9 +198,11 @@ void TFM_DHCP::ApplyPool() {
     const long long lease = DecimalOf(Ed_Lease->Text());
     if (lease < 60 || lease > 31536000)
         return Refuse(Ed_Lease, kLeaseText, "Error", true, true);
-    for (TEdit* edit : {Ed_Wins, Ed_DNS})
-        if (edit->Text().empty())
+    for (const auto& [edit, row] : {std::pair{Ed_Wins, kWinsRow}, std::pair{Ed_DNS, kDnsRow}})
+        if (edit->Text().empty()) {
             edit->SetText(kFreeAddress);
+            PoolRequest->MarkAsked(row); // the step's own value for an empty server
+        }
     if (!TMainForm::IsValidIPAddress(Ed_IPAF->Text()))
         return Refuse(Ed_IPAF, "Please input valid IP address", kWaring, true, true);
     if (!TMainForm::IsValidSubnetMask(Ed_SubMask->Text()) || Ed_SubMask->Text() == kFreeAddress)
@@ -213,8 +218,8 @@ void TFM_DHCP::ApplyPool() {
 
     if (!WriteFunction(StatusBar1))
         return;
-    if (!PoolRequest->Set(true, true))
-        return ShowFailure(*PoolRequest, StatusBar1);
+    if (!Written(*PoolRequest, PoolRequest->Set(true, true), StatusBar1))
+        return;
     StatusBar1->ShowResult(kSettingSuccess);
 }
 
@@ -228,10 +233,19 @@ bool TFM_DHCP::FunctionKnown(TStatusBar* bar) {
 
 // The function object from CB_Fuction1; a failure goes on `bar`.
 bool TFM_DHCP::WriteFunction(TStatusBar* bar) {
-    if (FunctionRequest->Set(true, true))
-        return true;
-    ShowFailure(*FunctionRequest, bar);
-    return false;
+    return Written(*FunctionRequest, FunctionRequest->Set(true, true), bar);
+}
+
+bool TFM_DHCP::Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar) {
+    // Rows nobody read or changed were left out: no success, and why.
+    const std::string why = NotWrittenText(request);
+    if (!why.empty() && (ok || request.SentNothing)) {
+        bar->ShowResult(why);
+        return false;
+    }
+    if (!ok)
+        ShowFailure(request, bar);
+    return ok;
 }
 
 void TFM_DHCP::StaticApplyClick(QObject*) {

@@ -406,6 +406,15 @@ void TFM_MultiForm::BandsFromMssidState() {
 void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool deleting = DeletePending_;
     DeletePending_ = false;
+    if (!TableRequest->LeftOutRows.empty() || TableRequest->SentNothing)
+        LeftOut_ = true;
+    if (TableRequest->SentNothing) { // no row went out: nothing to read back either
+        SetIdle(true);
+        ShowSaveResult();
+        if (deleting)
+            ShowEditedRowAgain();
+        return;
+    }
     if (result->Code != 0) {
         RadioGroup1->setEnabled(true);
         ShowStatus("Multi-SSID set:" + result->Message);
@@ -421,8 +430,9 @@ void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* re
 }
 
 void TFM_MultiForm::ShowSaveResult() {
-    ShowStatus(SaveFailure_.empty() ? std::string("Multi-SSID set success!")
-                                    : "Multi-SSID set:" + SaveFailure_);
+    if (!SaveFailure_.empty())
+        return ShowStatus("Multi-SSID set:" + SaveFailure_);
+    ShowStatus(LeftOut_ ? std::string(kPartlyWritten) : std::string("Multi-SSID set success!"));
 }
 
 // ---- the SSID list -----------------------------------------------------------------------------

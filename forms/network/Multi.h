@@ -214,6 +214,7 @@ class TFM_MultiForm : public TSettingsForm {
     bool Idle_ = true;
     bool ReadAfterWrite_ = false; // the running table read follows a write whose result stands
     bool DeletePending_ = false;  // the running table write is a delete
+    bool LeftOut_ = false;        // the present save left out rows that were not read
     SupportProbe PriorityProbe_;
     bool Refilling_ = false; // the list's own refill selects, not the user
 };

@@ -108,6 +108,12 @@ bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
         failure = e.what();
     }
     request->Mode = mode;
+    // Rows nobody read or changed were left out: no failure of the device, but no success either.
+    if (!request->LeftOutRows.empty() || request->SentNothing) {
+        LeftOut_ = true;
+        if (request->SentNothing)
+            return false;
+    }
     if (!ok && SaveFailure_.empty())
         SaveFailure_ = failure;
     return ok;
@@ -150,6 +156,7 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     if (CB_LimitVID->Text() == "Enable" && !CHK_VLanState->Checked())
         ShowMessage("The manage vlan status will be disabled!");
     SaveFailure_.clear();
+    LeftOut_ = false;
     KeyEditKept keyKept(KeyValEdit);
     bool sent = false;
     {
@@ -455,6 +462,7 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
     if (!SelectHiddenRow(VisibleRows_[size_t(item)]))
         return;
     SaveFailure_.clear();
+    LeftOut_ = false;
     TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
     SelectText(IdvStatusComboBox, "Disable");
     SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);
