@@ -455,6 +455,33 @@ TEST_F(DhcpFormTest, AReadRefusedAtOpeningStaysInViewAndItsObjectIsNotWritten) {
     }
 }
 
+TEST_F(DhcpFormTest, APoolNotReadSendsOnlyWhatTheUserTypedAndSaysSo) {
+    const std::string pool = kPool.substr(0, kPool.size() - 1);
+    Device->Sim().Command("fail " + pool + " genErr");
+    Open();
+    Device->Sim().Command("unfail " + pool);
+    ASSERT_EQ(form->CB_Fuction1->GetItemIndex(), 1);
+    EXPECT_EQ(form->CB_Status->GetItemIndex(), -1); // nothing read, nothing chosen
+    for (const auto& [edit, text] :
+         {std::pair{form->Ed_IPAF, "10.10.10.100"}, std::pair{form->Ed_PoolRan, "10"},
+          std::pair{form->Ed_SubMask, "255.255.255.0"}, std::pair{form->Ed_Gateway, "10.10.10.254"},
+          std::pair{form->Ed_Lease, "86400"}}) {
+        edit->SetText(text);
+        emit edit->textEdited(QString::fromLatin1(text)); // as the user types it
+    }
+    form->Bt_Apply->click();
+    EXPECT_TRUE(Boxes().empty()) << Boxes().front();
+    std::vector<std::string> poolSets;
+    for (const std::string& set : Sets())
+        if (set.rfind(kPool, 0) == 0)
+            poolSets.push_back(set.substr(kPool.size()));
+    // The empty servers go out as the step's 0.0.0.0; domain and status were neither read nor set.
+    EXPECT_EQ(poolSets,
+              (std::vector<std::string>{"1.0=10.10.10.100", "2.0=10", "3.0=255.255.255.0", "4.0=10.10.10.254",
+                                        "5.0=0.0.0.0", "6.0=0.0.0.0", "8.0=86400"}));
+    EXPECT_EQ(form->StatusBar1->SimpleText(), "Written, except the settings that were not read.");
+}
+
 class DhcpClosingTest : public DhcpFormTest {
   protected:
     DevSimOptions Options() override {
