@@ -28,15 +28,25 @@ std::array<std::string, 4> OctetTexts(const std::string& text) {
     return parts;
 }
 
+// Decimal digits only: the write reads each octet in base 10, so a text such as "$A", "0x0A" or
+// " 7" that another reader would take must not pass as a number here.
+int DecimalOctet(const std::string& part, int notANumber) {
+    if (part.empty() || part.size() > 9)
+        return notANumber;
+    int value = 0;
+    for (char c : part) {
+        if (c < '0' || c > '9')
+            return notANumber;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 std::array<int, 4> Octets(const std::string& text, int notANumber) {
     std::array<int, 4> values{};
     const auto parts = OctetTexts(text);
-    for (size_t i = 0; i < 4; ++i) {
-        int32_t v = notANumber;
-        if (!TryStrToInt(parts[i], v))
-            v = notANumber;
-        values[i] = v;
-    }
+    for (size_t i = 0; i < 4; ++i)
+        values[i] = DecimalOctet(parts[i], notANumber);
     return values;
 }
 
@@ -88,6 +98,16 @@ bool IsValidSubnetMask(const std::string& text) {
     // Contiguous: the inverted mask plus one is a power of two.
     const uint32_t hostBits = ~mask;
     return (hostBits & (hostBits + 1)) == 0;
+}
+
+bool SameIPAddress(const std::string& a, const std::string& b) {
+    if (!HasDottedShape(a) || !HasDottedShape(b))
+        return a == b;
+    const auto x = Octets(a, -1);
+    const auto y = Octets(b, -1);
+    const bool numbers = std::none_of(x.begin(), x.end(), [](int v) { return v < 0; }) &&
+                         std::none_of(y.begin(), y.end(), [](int v) { return v < 0; });
+    return numbers ? x == y : a == b;
 }
 
 std::string AndDottedQuads(const std::string& a, const std::string& b) {

@@ -6,10 +6,13 @@
 
 class QLineEdit;
 
+// Octets are decimal digits only, so an address that passes is written as the same address.
 // A host address: three dots, first number 1..223 but not 127, middle ones 0..255, last 1..254.
 bool IsValidIPAddress(const std::string& text);
 // A contiguous mask from 192.0.0.0 to 255.255.255.254.
 bool IsValidSubnetMask(const std::string& text);
+// Two dotted texts name the same address ("10.0.0.07" and "10.0.0.7"); other texts compare as texts.
+bool SameIPAddress(const std::string& a, const std::string& b);
 // The octet-wise AND of two dotted addresses (a number that is not one counts 0).
 std::string AndDottedQuads(const std::string& a, const std::string& b);
 

@@ -113,6 +113,7 @@ void TFM_Indication::FormCreate() {
         WdsGetReq_->BindComboBox(1, ED_wdsGetComboBoxg);
         ED_wdsGetComboBoxa->SetItemIndex(1);
         ED_wdsGetComboBoxg->SetItemIndex(1);
+        WdsGetReq_->MarkAsked(-1);
         if (!WdsGetReq_->Set(true, true))
             StatusBar1->ShowResult(WdsGetReq_->Request.Result.Message);
 
@@ -137,7 +138,8 @@ void TFM_Indication::OnEndingGet(NxSNMPError* result) {
     const std::string value = text ? *text : std::string();
     const int t = WholeNumberOr(value, 50);
     SetBarPosition(ProgressBar1, t);
-    LA_TemperationH->SetCaption(IntToStr(t * 9 / 5 + 32));
+    // In 64 bits: any 32-bit reading times 9 fits there, not in an int.
+    LA_TemperationH->SetCaption(IntToStr(int64_t(t) * 9 / 5 + 32));
     if (value == "(NULL)")
         LA_Tempteration->SetCaption("50");
     if (result->Code != 0)

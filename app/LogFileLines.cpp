@@ -32,6 +32,10 @@ bool SplitLogLine(const std::string& line, LogFileRow& row) {
     return true;
 }
 
+std::string ShownPart(const std::string& field) {
+    return field.size() <= kShownFieldCharacters ? field : field.substr(0, kShownFieldCharacters);
+}
+
 bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines) {
     std::ifstream in(path, std::ios::binary);
     if (!in)

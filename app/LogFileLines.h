@@ -14,5 +14,10 @@ struct LogFileRow {
 // time is empty; without "[" ... "]" the type is empty and the message is the rest unchanged.
 bool SplitLogLine(const std::string& line, LogFileRow& row);
 
+// At most a screenful of characters of one field: a list cell that holds a whole log without
+// line ends (megabytes) makes every repaint take seconds. The lines read stay as they came.
+inline constexpr size_t kShownFieldCharacters = 4096;
+std::string ShownPart(const std::string& field);
+
 // Every line of a text file, without its LF or CRLF. False when the file cannot be read.
 bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines);

@@ -303,6 +303,7 @@ void TMainForm::Advanced1Click(QObject*) {
 }
 
 void TMainForm::OnSaveActivateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    EnableSaveActivateMenu(true);
     const bool failed = result && result->Code != 0;
     if (!WaitAfterSet) {
         if (failed) // a Discard that did not reach the device
@@ -325,6 +326,8 @@ void TMainForm::cfSaveandActivate1Click(QObject*) {
 }
 
 void TMainForm::cfDiscardChanges1Click(QObject*) {
+    if (SaveActivateRequest && SaveActivateRequest->Busy)
+        return;
     if (MessageBox(this, kDiscardQuestion, "Warning", MB_OKCANCEL) != IDOK)
         return;
     SendSaveActivate(false);
@@ -418,13 +421,20 @@ void TMainForm::OnLedStatus(NxSNMPRequest2Controls* sender, NxSNMPError* result)
     ShowLedStatus(*result, statusText);
 }
 
+// One flag judges whichever SET ends: while one is out, neither command can send another.
+void TMainForm::EnableSaveActivateMenu(bool on) {
+    cfSaveandActivate1->setEnabled(on);
+    cfDiscardChanges1->setEnabled(on);
+}
+
 void TMainForm::SendSaveActivate(bool activate) {
-    if (!SaveActivateRequest)
+    if (!SaveActivateRequest || SaveActivateRequest->Busy)
         return;
     NxSNMPVarList& rows = SaveActivateRequest->Request.VarList;
     rows.GetRow(0)->Access = activate ? ACC_READWRITE : ACC_INVALID;
     rows.GetRow(1)->Access = activate ? ACC_INVALID : ACC_READWRITE;
     (activate ? CB_Active : CB_Discard)->SetItemIndex(1);
+    SaveActivateRequest->MarkAsked(-1);
     if (activate)
         WaitAfterSet = true;
     try {
@@ -433,4 +443,6 @@ void TMainForm::SendSaveActivate(bool activate) {
         WaitAfterSet = false;
         LibraryMessageBox(this, error.Message);
     }
+    if (SaveActivateRequest->Busy)
+        EnableSaveActivateMenu(false);
 }

@@ -101,6 +101,7 @@ class TMainForm : public QMainWindow {
     void FitClientArea();
     void CreateRequests();
     void SendSaveActivate(bool activate);
+    void EnableSaveActivateMenu(bool on);
     // Starts a read; a request that cannot be sent puts its reason on panel 0. False then.
     bool StartRead(NxSNMPRequest2Edits& request);
     void LogStatus();

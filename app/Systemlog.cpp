@@ -136,6 +136,7 @@ void TLogForm::GetBtnClick() {
     FetchPending_ = true;
     AwaitingUpload_ = true;
     AwaitDeviceTransfer(TFTPServer, *LogRequest, kLogFileName, DeviceTransfer::Writes);
+    LogRequest->MarkAsked(-1);
     try {
         LogRequest->Set(true, true);
     } catch (const std::exception&) {
@@ -246,9 +247,9 @@ void TLogForm::ShowRows(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         if (!SplitLogLine(line, row))
             continue;
-        const int item = ViewListView->AddItem(row.Time);
-        ViewListView->AddSubItem(item, row.Type);
-        ViewListView->AddSubItem(item, row.Message);
+        const int item = ViewListView->AddItem(ShownPart(row.Time));
+        ViewListView->AddSubItem(item, ShownPart(row.Type));
+        ViewListView->AddSubItem(item, ShownPart(row.Message));
     }
 }
 
@@ -256,6 +257,7 @@ void TLogForm::Clear_BtnClick() {
     if (!ClearRequest || ClearRequest->Busy)
         return;
     Bt_Clear->SetItemIndex(1);
+    ClearRequest->MarkAsked(-1);
     try {
         ClearRequest->Set(true, true);
     } catch (const std::exception& e) {

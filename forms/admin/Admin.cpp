@@ -162,6 +162,7 @@ bool TFM_Admin::BuildAndRead() {
     console.BindComboBox(1, CB_Timeout);
     console.BindComboBox(2, CB_SHH);
     ConsoleRead_ = Read(console);
+    KeepConsoleAsRead();
 
     RequestOptions multiple;
     multiple.Kind = MVT_SV;
@@ -256,7 +257,8 @@ void TFM_Admin::ClearAddressEdits() {
 
 void TFM_Admin::CkBx_ManagerStateClick(QObject*) {
     const bool checked = CkBx_ManagerState->Checked();
-    const bool single = checked && !RangeSupported;
+    // Hidden edits of addresses the device never answered are neither checked nor written.
+    const bool single = checked && !RangeSupported && SingleSupport.Supported();
     Ed_IP1->setEnabled(single);
     Ed_IP2->setEnabled(single);
     WriteSingleAddresses = single;
@@ -327,6 +329,7 @@ bool TFM_Admin::ReadRanges() {
         UsedRangesRead_ = false;
         ShowStatus(e.what());
     }
+    RangesRead_ = ok && UsedRangesRead_;
     SetRangeReading(false);
     return ok;
 }
@@ -352,6 +355,14 @@ bool TFM_Admin::WriteRanges() {
 void TFM_Admin::Btn_AddClick(QObject*) {
     if (!RangeRequest || !UsedRangeRequest || ReadingRanges_)
         return;
+    // Lists a failed walk left empty are not a full table: they are read again first.
+    if (!RangesRead_ && (ReadRanges(), !RangesRead_)) {
+        const auto& failed = RangeRequest->Request.Result.Code != 0 ? RangeRequest->Request.Result
+                                                                    : UsedRangeRequest->Request.Result;
+        if (!failed.Message.empty())
+            ShowStatus(failed.Message);
+        return;
+    }
     if (ListView_User->ItemCount() >= kMaxRanges) {
         MessageBox(this, "Maximum number of IP Range List is 4!", "Waring", MB_OK);
         Ed_FromIP->SetText("");
@@ -484,13 +495,44 @@ void TFM_Admin::OKClick(QObject*) {
         WriteLimitOnly();
         return;
     }
+    // The zero put into an empty single address is for the check and the write only: however
+    // OK ends, the edit is empty again, or the next OK would refuse it as an address.
+    struct ZerosEmptied {
+        std::initializer_list<TEdit*> edits;
+        ~ZerosEmptied() {
+            for (TEdit* e : edits)
+                if (e->Text() == kZeroIp)
+                    e->SetText("");
+        }
+    } emptied{{Ed_IP1, Ed_IP2}};
     if (!CheckInputs())
         return;
     WriteChain();
-    // The zero put into an empty single address is the device's value, not the user's text.
-    for (TEdit* e : {Ed_IP1, Ed_IP2})
-        if (e->Text() == kZeroIp)
-            e->SetText("");
+}
+
+void TFM_Admin::KeepConsoleAsRead() {
+    if (!ConsoleRead_)
+        return;
+    TelnetAsRead_ = CB_Telnet->GetItemIndex();
+    TimeoutAsRead_ = CB_Timeout->GetItemIndex();
+    SshAsRead_ = CB_SHH->GetItemIndex();
+}
+
+// Telnet, SSH and the timeout as read; the controls keep the user's choice for the next OK.
+bool TFM_Admin::WriteConsoleBack() {
+    const int timeout = CB_Timeout->GetItemIndex();
+    NxSNMPVarList& console = ConsoleRequest->Request.VarList;
+    for (int row : {0, 1, 2})
+        console.GetRow(row)->Access = ACC_READWRITE;
+    CB_Telnet->SetItemIndex(TelnetAsRead_);
+    CB_Timeout->SetItemIndex(TimeoutAsRead_);
+    CB_SHH->SetItemIndex(SshAsRead_);
+    const bool ok = Write(*ConsoleRequest);
+    if (ok)
+        KeepConsoleAsRead();
+    RB_NoneClick(nullptr);
+    CB_Timeout->SetItemIndex(timeout);
+    return ok;
 }
 
 void TFM_Admin::WriteChain() {
@@ -499,9 +541,16 @@ void TFM_Admin::WriteChain() {
     Ed_Pwd->SetText(Ed_NPwd->Text());
     bool loginWritten = false;
     bool ok = true;
+    bool bothOff = false; // the device holds Telnet and SSH off until the console's own write
+    bool leftOut = false; // a write left out rows that were neither read nor changed
     auto step = [&](bool run, NxSNMPRequest2Controls* request) {
-        if (ok && run)
-            ok = Write(*request);
+        if (!ok || !run)
+            return;
+        ok = Write(*request);
+        if (!NotWrittenText(*request).empty()) {
+            leftOut = true;
+            ok = ok || request->SentNothing; // nothing to send is no refusal: the chain goes on
+        }
     };
 
     if (TrapSupported) {
@@ -520,6 +569,7 @@ void TFM_Admin::WriteChain() {
         CB_Telnet->SetItemIndex(0);
         CB_SHH->SetItemIndex(0);
         ok = Write(*ConsoleRequest);
+        bothOff = ok;
         RB_NoneClick(nullptr);
     }
     if (AndDottedQuads(NetMask->Text(), Ed_ToIP->Text()) !=
@@ -528,7 +578,13 @@ void TFM_Admin::WriteChain() {
         Ed_ToIP->SetText("");
     }
 
-    // A group that was never read would be written back empty or off.
+    // A group that was never read would be written back empty or off; it is named instead.
+    std::string unread;
+    for (const auto& [read, name] :
+         {std::pair{LoginRead_, "Login"}, std::pair{LimitRead_, "Limit Administrator IP"},
+          std::pair{!TrapSupported || TrapRead_, "SNMP"}, std::pair{ConsoleRead_, "Console"}})
+        if (!read)
+            unread += (unread.empty() ? "" : ", ") + std::string(name);
     step(LoginRead_, LoginRequest.get());
     loginWritten = ok && LoginRead_;
     step(LimitRead_, LimitRequest.get());
@@ -536,13 +592,24 @@ void TFM_Admin::WriteChain() {
     step(VlanLimitSupport.Supported(), VlanLimitRequest.get());
     step(TrapSupported && TrapRead_, TrapRequest.get());
     step(ConsoleRead_, ConsoleRequest.get());
+    if (ok && ConsoleRead_) {
+        bothOff = false;
+        KeepConsoleAsRead();
+    }
     step(PingSupport.Supported(), PingRequest.get());
     step(WlanSupport.Supported(), WlanRequest.get());
     if (ok && RangeSupported && ListView_IpRange->ItemIndex() >= 0)
         ok = WriteRanges();
     if (!loginWritten)
         Ed_Pwd->SetText(present);
-    ShowStatus(ok ? "Setting Success!" : "Setting Error!");
+    if (ok && !unread.empty())
+        return ShowStatus("Not read, so not written: " + unread + ".");
+    if (ok)
+        return ShowStatus(leftOut ? kPartlyWritten : "Setting Success!");
+    if (!bothOff)
+        return ShowStatus("Setting Error!");
+    ShowStatus(WriteConsoleBack() ? "Setting Error! Telnet and SSH were set back as they were."
+                                  : "Setting Error! Telnet and SSH are both off on the device.");
 }
 
 void ShowAdminForm() {

@@ -96,6 +96,10 @@ class TFM_Admin : public TSettingsForm {
     bool CheckSingleAddresses();
     void WriteChain();
     bool WriteLimitOnly();
+    // The console as the device last held it, for the way back when a chain stops after the
+    // protocol change's "both off" write.
+    void KeepConsoleAsRead();
+    bool WriteConsoleBack();
 
     std::unique_ptr<Ui::TFM_Admin> ui_;
     std::unique_ptr<FreeRowTable> Ranges_;
@@ -104,7 +108,9 @@ class TFM_Admin : public TSettingsForm {
     bool TrapRead_ = false;
     bool LimitRead_ = false;
     bool UsedRangesRead_ = false;
+    bool RangesRead_ = false; // both lists were read by the last walk
     bool ReadingRanges_ = false;
+    int TelnetAsRead_ = -1, TimeoutAsRead_ = -1, SshAsRead_ = -1;
 };
 
 // Menu item tAdmin2: creates the form (owned by the application), shows it modally, deletes it.

@@ -42,9 +42,11 @@ constexpr int kWaitCount = 500;
 constexpr int kRestartCount = 60;
 constexpr char kWarning[] = "Warning";
 constexpr char kEmptyFile[] = "Empty file is not accepted.";
+constexpr char kPathError[] = "The file path is error.";
 constexpr char kSaveFailed[] = "Fail to save the configuration file!";
 constexpr char kUpdateFailed[] = "The configuration file updated fail!";
 constexpr char kUpgradeFailed[] = "Update file fail!Please try again!";
+constexpr char kRestartRefused[] = "The configuration file was taken, but the device refused to restart.";
 
 bool NamesDcf(const std::string& name) {
     std::string upper = name;
@@ -145,6 +147,7 @@ bool TFM_CfgFile::RootServerAt(const std::string& path, std::string& name) {
 
 bool TFM_CfgFile::WriteSource(const char* failure) {
     bool ok = false;
+    SourceRequest->MarkAsked(-1); // the file name and server address are the form's own
     try {
         ok = SourceRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -194,6 +197,9 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
         return Warn(kEmptyFile);
     if (!PickServerAddress())
         return;
+    // A folder without a file name would store a hidden ".dcf" there.
+    if (path.back() == '/' || path.back() == '\\')
+        return Warn(kPathError);
     std::string name;
     if (!RootServerAt(path, name))
         return;
@@ -219,6 +225,7 @@ void TFM_CfgFile::Wait() {
     Waiting = waiting;
     ShowLoadWait(*waiting, "Upload configuration file...!", kWaitCount);
     ShowStatus("Load Configuration file, please wait...!");
+    TftpRequest->MarkAsked(-1);
     try {
         TftpRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -253,6 +260,7 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     ShowLoadStep(Waiting, "Updating configuration file...!");
     UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
     CB_UpgCom->SetItemIndex(kConfigSave);
+    UpgradeRequest->MarkAsked(-1);
     try {
         UpgradeRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -264,20 +272,21 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     const bool rebooting = CB_UpgCom->GetItemIndex() == kReboot;
     // The device restarts before it answers the reboot: the restart wait goes on.
     if (rebooting && RebootLeftUnanswered(result))
-        return;
+        return ShowRestartWait(Waiting, kRestartCount);
     if (result->Code != 0)
-        return Fail(result->Message, kUpgradeFailed);
+        return Fail(result->Message, rebooting ? kRestartRefused : kUpgradeFailed);
     ShowStatus("Update configuration success!");
+    // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
-        return;
+        return ShowRestartWait(Waiting, kRestartCount);
     UpgradeRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kReboot);
+    UpgradeRequest->MarkAsked(-1);
     try {
         UpgradeRequest->Set(true, true);
     } catch (const std::exception& e) {
-        return Fail(e.what(), kUpgradeFailed);
+        return Fail(e.what(), kRestartRefused);
     }
-    ShowRestartWait(Waiting, kRestartCount);
 }
 
 bool TFM_CfgFile::FormCloseQuery() {

@@ -48,8 +48,14 @@ constexpr int kIndexFirmwareUpdate = 0;
 constexpr int kIndexReboot = 2;
 constexpr int kIndexRestart = 1;
 
+constexpr char kRestartRefused[] = "The file was loaded, but the device refused to restart.";
+
 bool Failed(const NxSNMPError* result) {
     return result == nullptr || result->Code != 0;
+}
+
+std::string FailureText(const NxSNMPError* result) {
+    return result == nullptr ? std::string() : result->Message;
 }
 
 } // namespace
@@ -145,6 +151,7 @@ void TFM_Firmware::FormCreate(QObject*) {
         auto& restart = NewRequest(RestartRequest, MibRows::Restart_to_FactoryDefault(), kDefaultTimeOut);
         restart.Request.VarList.GetRow(1)->Access = ACC_INVALID;
         restart.BindComboBox(0, CB_Reboot);
+        restart.OnEndingSet = handler(&TFM_Firmware::OnRestartDone);
 
         // Written blocking: the command that follows must not start when the source did not land.
         auto& source = MakeRequest(TftpSourceRequest, MibRows::uTFTPSrvIP_to_uTFTPFileName(),
@@ -162,8 +169,15 @@ void TFM_Firmware::FormCreate(QObject*) {
     });
     if (built)
         Guard([this] {
-            FtpRequest->Get();
-            VersionRequest->Get();
+            // Their answers come through the pump; a refused one is shown, a later success
+            // of the other read does not hide it.
+            for (NxSNMPRequest2Edits* read : {FtpRequest.get(), VersionRequest.get()}) {
+                read->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+                    if (Failed(result))
+                        ShowStatus(FailureText(result));
+                };
+                read->Get();
+            }
         });
 
     TFTPServer = StartFormTftpServer(
@@ -207,6 +221,7 @@ bool TFM_Firmware::AskFtpParameters() {
 }
 
 bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
+    request.MarkAsked(-1); // every value of these writes is the form's own
     try {
         request.Set(true, true);
         return true;
@@ -239,6 +254,7 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
                                 [this](const std::string& e) { ShowStatus(e); }))
             return;
         Ed_UpgFile->SetText(name);
+        TftpSourceRequest->MarkAsked(-1);
         try {
             if (!TftpSourceRequest->Set(true, true))
                 return ShowStatus("Write file fail!Please try again!");
@@ -309,17 +325,28 @@ void TFM_Firmware::Reboot() {
     if (!RestartRequest)
         return;
     CB_Reboot->SetItemIndex(kIndexRestart);
+    // The restart wait follows the answer: a refused restart ends the wait instead.
     Send(*RestartRequest);
+}
+
+void TFM_Firmware::OnRestartDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    if (Failed(result) && !RebootLeftUnanswered(result))
+        return Fail(result, kRestartRefused);
     ShowRestartWait(Waiting, kRestartCountdown);
+}
+
+// The panel says what went wrong last, the box what the user can do, and the wait ends.
+void TFM_Firmware::Fail(const NxSNMPError* result, const char* box) {
+    ShowStatus(FailureText(result));
+    Warn(box);
+    EndWait();
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     // The device has answered: its fetch is over, whatever the answer.
     EndDeviceTransfer(TFTPServer);
-    if (Failed(result)) {
-        Warn("Write file fail!Please try again!");
-        return EndWait();
-    }
+    if (Failed(result))
+        return Fail(result, "Write file fail!Please try again!");
     ShowStatus("Upload firmware success!");
     ShowLoadStep(Waiting, "Updating firmware file...!");
     StartUpgradeCommand();
@@ -337,27 +364,23 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
     // A device that restarts at once does not answer the reboot: that is no failed update, and the
     // restart wait goes on.
     if (rebooting && RebootLeftUnanswered(result))
-        return;
-    if (Failed(result)) {
-        Warn("Update file fail!Please try again!");
-        return EndWait();
-    }
+        return ShowRestartWait(Waiting, kRestartCountdown);
+    if (Failed(result))
+        return Fail(result, rebooting ? kRestartRefused : "Update file fail!Please try again!");
     ShowStatus("Update firmware success!");
     if (rebooting)
-        return;
+        return ShowRestartWait(Waiting, kRestartCountdown);
     UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kIndexReboot);
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { Send(*UpgradeCommandRequest); }); });
-    ShowRestartWait(Waiting, kRestartCountdown);
 }
 
 void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool firmware = FtpTransferIsFirmware != 0;
     FtpTransferIsFirmware = 0;
-    if (Failed(result)) {
-        Warn(firmware ? "Load firmware file fail!Please try again!" : "Load SSL file fail!Please try again!");
-        return EndWait();
-    }
+    if (Failed(result))
+        return Fail(result, firmware ? "Load firmware file fail!Please try again!"
+                                     : "Load SSL file fail!Please try again!");
     NxSNMPRequest2Edits* next = nullptr;
     if (firmware) {
         ShowStatus("Load firmware success!");

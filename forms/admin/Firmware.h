@@ -44,6 +44,7 @@ class TFM_Firmware : public TSettingsForm {
     void OnFtpServerSetDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnFirmwareUpdateDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnSslCertUpdateDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    void OnRestartDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnTftpCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnUpgradeCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void StartUpgradeCommand();
@@ -102,6 +103,7 @@ class TFM_Firmware : public TSettingsForm {
     bool Send(NxSNMPRequest2Edits& request);
     void RunWait(const std::string& upper);
     void EndWait();
+    void Fail(const NxSNMPError* result, const char* box);
     void Reboot();
 
     std::unique_ptr<Ui::TFM_Firmware> ui_;

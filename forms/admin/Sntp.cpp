@@ -124,11 +124,12 @@ void TFM_SNTP::StartFetch() {
     Ed_TFTPServ->SetText("");
     if (!PickLocalServerAddress(Ed_TFTPServ)) {
         MessageBox(this, "Get IP Error!", "Warning", MB_OK);
-        return;
+        return OpeningStepEnded("Get IP Error!");
     }
     // Always the bare name: the server refuses names with a folder part.
     Ed_FileName->SetText(kListFileName);
     CB_Get->SetItemIndex(CB_Get->findText("Get"));
+    ListRequest->MarkAsked(-1);
     TransferDone_ = false;
     FetchPending_ = true;
     UpdateIdle();
@@ -139,23 +140,34 @@ void TFM_SNTP::StartFetch() {
         EndDeviceTransfer(TFTPServer);
         FetchPending_ = false;
         UpdateIdle();
-        ShowStatus(e.what());
+        OpeningStepEnded(e.what());
     }
 }
 
 void TFM_SNTP::OnEndingGetSntp(NxSNMPError* result) {
     ReadPending_ = false;
     UpdateIdle();
-    if (result->Code != 0) {
-        ShowStatus(result->Message);
-        return;
-    }
+    if (result->Code != 0)
+        return OpeningStepEnded(result->Message);
     SettingsRead_ = true;
     ShowServerEmptyForNone();
     LabRSNTPServ->SetCaption(Ed_WSNTPServ->Text());
     LabRSNTPTimeZone->SetCaption(CB_WSNTPTimeZone->Text());
     CB_WSNTPTimeZoneChange();
     UpdateApply();
+    OpeningStepEnded("");
+}
+
+// The opening's two steps (the settings read, the zone list's fetch) end in either order: the
+// panel shows the failure of the one that ended last, or "Get OK." once both ended without one.
+// A failure stays in view when the other step then succeeds.
+void TFM_SNTP::OpeningStepEnded(const std::string& failure) {
+    if (!failure.empty()) {
+        OpeningFailed_ = true;
+        return ShowStatus(failure);
+    }
+    if (!OpeningFailed_ && SettingsRead_ && ListLoaded_)
+        ShowStatus("Get OK.");
 }
 
 void TFM_SNTP::OnEndingGetSntpList(NxSNMPError* result) {
@@ -163,8 +175,7 @@ void TFM_SNTP::OnEndingGetSntpList(NxSNMPError* result) {
     UpdateIdle();
     if (result->Code != 0) {
         EndDeviceTransfer(TFTPServer);
-        ShowStatus(result->Message);
-        return;
+        return OpeningStepEnded(result->Message);
     }
     Countdown = 2;
     Timer1->SetEnabled(true);
@@ -185,16 +196,13 @@ void TFM_SNTP::Timer1Timer() {
     EndDeviceTransfer(TFTPServer);
     // Only a list that arrived for this fetch tells which zones keep daylight saving; without it
     // Apply would write the flag off for every zone.
-    if (!TransferDone_ || !LoadDstFlags(SntpListPath)) {
-        ShowStatus("Get file fail!");
-        return;
-    }
+    if (!TransferDone_ || !LoadDstFlags(SntpListPath))
+        return OpeningStepEnded("Get file fail!");
     ListLoaded_ = true;
     CB_WSNTPTimeZoneChange();
-    // A failed settings read stays in view: Apply stays off with it.
-    if (SettingsRead_)
-        ShowStatus("Get OK.");
     UpdateApply();
+    // A failed settings read stays in view: Apply stays off with it.
+    OpeningStepEnded("");
 }
 
 bool TFM_SNTP::LoadDstFlags(const std::string& path) {

@@ -88,6 +88,7 @@ class TFM_SNTP : public TSettingsForm {
     void UpdateIdle();
     // Apply writes the daylight-saving flag and the read values: only once both are known.
     void UpdateApply();
+    void OpeningStepEnded(const std::string& failure);
     void StopServer();
 
     std::unique_ptr<Ui::TFM_SNTP> ui_;
@@ -97,7 +98,8 @@ class TFM_SNTP : public TSettingsForm {
     bool WritePending_ = false;
     bool SettingsRead_ = false;
     bool ListLoaded_ = false;
-    bool TransferDone_ = false; // the server received the list since the fetch began
+    bool OpeningFailed_ = false; // a step of the opening failed: its text stays in view
+    bool TransferDone_ = false;  // the server received the list since the fetch began
 };
 
 // The menu's Tool \ SNTP: the form, owned by the application, shown modally.

@@ -1,5 +1,6 @@
 #include "forms/admin/System.h"
 
+#include "app/LoadWait.h"
 #include "app/MibObjectDefs.h"
 #include "app/Wait.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
@@ -10,6 +11,7 @@
 #include "ui_System.h"
 
 #include <QPushButton>
+#include <QTimer>
 #include <exception>
 
 namespace {
@@ -59,12 +61,13 @@ void TFM_Sytem::FormCreate(QObject*) {
         request.BindComboBox(kRowRestart, CB_Restart);
         request.BindComboBox(kRowFactoryDefault, CB_Restore);
         // Answers come through the pump; a refused read or write would otherwise go unseen.
-        auto report = [](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+        request.OnEndingGet = [](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
             if (result->Code != 0)
                 sender->ShowStatus(result->Message);
         };
-        request.OnEndingGet = report;
-        request.OnEndingSet = report;
+        request.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
+            GuardEvent([&] { OnWriteDone(result); });
+        };
     });
     if (built)
         Guard([this] { Request->Get(); });
@@ -79,7 +82,45 @@ void TFM_Sytem::ShowWaiting(const char* caption, const char* label3) {
     waiting->setWindowTitle(caption);
     if (label3 != nullptr)
         waiting->Label3->setText(label3);
+    // A step refused before the dialog runs ends it at once.
+    if (Refused_)
+        waiting->Countdown = 1;
+    Waiting_ = waiting.get();
     waiting->exec();
+    Waiting_ = nullptr;
+}
+
+void TFM_Sytem::Send(Step step) {
+    const bool reset = step == Step::Reset;
+    if (!reset)
+        CB_Restart->SetItemIndex(kItemReboot);
+    SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
+    SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
+    Step_ = step;
+    Refused_ = false;
+    Request->MarkAsked(-1); // the command is the form's own
+    try {
+        Request->Set(true, true);
+    } catch (...) {
+        Step_ = Step::None;
+        throw;
+    }
+}
+
+void TFM_Sytem::OnWriteDone(NxSNMPError* result) {
+    const Step step = Step_;
+    Step_ = Step::None;
+    // A device that restarts at once leaves the restart unanswered: it is restarting.
+    if (result->Code != 0 && !(step == Step::Restart && RebootLeftUnanswered(result))) {
+        Request->ShowStatus(result->Message);
+        Refused_ = true;
+        if (Waiting_ != nullptr)
+            Waiting_->Countdown = 1;
+        return;
+    }
+    if (step == Step::Reset)
+        // Sent from the loop, not from inside the completion of the reset.
+        QTimer::singleShot(0, this, [this] { Guard([this] { Send(Step::Restart); }); });
 }
 
 void TFM_Sytem::Button1Click(QObject*) {
@@ -91,7 +132,7 @@ void TFM_Sytem::Button1Click(QObject*) {
         SetAccess(*Request, kRowFactoryDefault, ACC_INVALID);
         if (!Confirmed())
             return;
-        Request->Set(true, true);
+        Send(Step::Restart);
         ShowWaiting("System is rebooting, please waiting.....", nullptr);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
@@ -108,11 +149,7 @@ void TFM_Sytem::Button2Click(QObject*) {
         SetAccess(*Request, kRowRestart, ACC_INVALID);
         if (!Confirmed())
             return;
-        Request->Set(true, true);
-        // The device takes its writes in order, so the reboot may follow without waiting.
-        SetAccess(*Request, kRowRestart, ACC_READWRITE);
-        SetAccess(*Request, kRowFactoryDefault, ACC_INVALID);
-        Request->Set(true, true);
+        Send(Step::Reset);
         ShowWaiting("System is rebooting, please waiting.....!", "The system IP will be 192.168.0.50 !");
     } catch (const std::exception& e) {
         ShowStatus(e.what());

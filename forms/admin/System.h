@@ -37,10 +37,18 @@ class TFM_Sytem : public TSettingsForm {
     std::unique_ptr<NxSNMPRequest2Edits> Request;
 
   private:
+    enum class Step { None, Reset, Restart };
     bool Confirmed();
     void ShowWaiting(const char* caption, const char* label3);
+    // Sends one row (the other switched off) as the step that is now out.
+    void Send(Step step);
+    // The restart follows a reset only once the reset was taken; a refusal ends the wait.
+    void OnWriteDone(NxSNMPError* result);
 
     std::unique_ptr<Ui::TFM_Sytem> ui_;
+    class TFM_Waiting* Waiting_ = nullptr;
+    Step Step_ = Step::None;
+    bool Refused_ = false; // the last step was refused: the wait ends
 };
 
 // Menu item sySystemSetting1: creates the form (owned by the application), shows it modally,

@@ -140,7 +140,7 @@ void TFM_DHCP::FormCreate(QObject*) {
         pool.BindEdits(6, "%s", Ed_DomNa);
         pool.BindEdits(7, "%u", Ed_Lease);
         pool.BindComboBox(8, CB_Status);
-        Read(pool);
+        Bar1Failed_ = !Read(pool);
 
         MakeRequest(DeleteRequest, MibRows::staticDeletePoolIP(), {.TimeOut = kTimeOut})
             .BindEdits(0, "%s", staticDeletePoolMAC);
@@ -155,7 +155,8 @@ void TFM_DHCP::FormCreate(QObject*) {
         };
         rows.SetStatusBar(StatusBar2);
         BindDialog();
-        StatusBar1->ShowResult(kListing);
+        if (!Bar1Failed_) // the pool's failure stays in view
+            StatusBar1->ShowResult(kListing);
         StatusBar2->ShowResult(kListing);
         rows.Get();
 
@@ -186,7 +187,9 @@ void TFM_DHCP::FormCreate(QObject*) {
 
         auto& function = MakeRequest(FunctionRequest, MibRows::adDyFunction());
         function.BindComboBox(0, CB_Fuction1);
-        if (Read(function)) {
+        FunctionRead_ = Read(function);
+        Bar1Failed_ = Bar1Failed_ || !FunctionRead_;
+        if (FunctionRead_) {
             CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
             EnableByFunction(true);
         }
@@ -198,8 +201,7 @@ void TFM_DHCP::FormCreate(QObject*) {
     if (!StaticPoolRequest || !StaticPoolRequest->Busy) {
         FirstReadPending = false;
         Busy = false;
-        for (QPushButton* button : {Bt_Apply, Bt_Refresh, Bt_Cancel})
-            button->setEnabled(true);
+        EnablePoolButtons();
     }
 
     Guard([this] {
@@ -260,9 +262,14 @@ void TFM_DHCP::Bt_RefreshStaticPoolClick(QObject*) {
 void TFM_DHCP::Bt_RefreshClick(QObject*) {
     if (!FunctionRequest || !PoolRequest)
         return;
-    if (!FunctionRequest->Get())
+    const bool function = FunctionRequest->Get();
+    if (!function)
         ShowFailure(*FunctionRequest, StatusBar1);
-    Read(*PoolRequest);
+    FunctionRead_ = FunctionRead_ || function;
+    if (Read(*PoolRequest) && function) {
+        Bar1Failed_ = false;
+        StatusBar1->ShowResult(kGetOK);
+    }
 }
 
 void TFM_DHCP::Bt_RfrshClick(QObject*) {
@@ -270,7 +277,9 @@ void TFM_DHCP::Bt_RfrshClick(QObject*) {
         return;
     EnableStaticControls(false);
     FirstReadPending = true;
-    if (!FunctionRequest->Get())
+    if (FunctionRequest->Get())
+        FunctionRead_ = true;
+    else
         ShowFailure(*FunctionRequest, StatusBar2);
     StartStaticReads();
 }

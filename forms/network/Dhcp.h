@@ -139,6 +139,11 @@ class TFM_DHCP : public TSettingsForm {
     void ReadLeases(ListRequest& request, TStatusBar* bar, bool reportSuccess);
     void ApplyPool();
     bool WriteFunction(TStatusBar* bar);
+    // The judged end of a blocking write: true when all of it was sent and taken; otherwise `bar`
+    // shows the failure, or that rows were left out for not being read.
+    bool Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar);
+    // The function is written only when it was read or the user chose it; otherwise `bar` says so.
+    bool FunctionKnown(TStatusBar* bar);
     // Refuses with a box titled `caption`; select first selects the edit's text, focus moves to it.
     void Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
     void ShowFailure(NxSNMPRequest2Controls& request, TStatusBar* bar);
@@ -147,12 +152,25 @@ class TFM_DHCP : public TSettingsForm {
     void SetStaticButtonsBySelection();
     // Not busy any more: the static-pool buttons follow the function and the selection again.
     void ReleaseStaticControls();
+    // Add only after a successful static-pool read, while the function is on and nothing is out.
+    bool AddAllowed() const;
+    // The pool buttons once the first static-pool read has ended; Apply also waits for the
+    // used-row walk, whose list the pool is checked against and which every re-walk empties.
+    void EnablePoolButtons();
+    void UpdateApplyButton();
     bool InsideRequest() const;
 
     uint32_t WalkTimeOut_;
     std::unique_ptr<Ui::TFM_DHCP> ui_;
     bool StaticPoolValid_ = false; // the last static-pool read succeeded
     bool UsedRowRestart_ = false;  // a re-read came while the used-row walk ran
+    bool PoolButtonsOn_ = false;   // the first static-pool read has ended
+    // What StatusBar1 and StatusBar2 show of the opening: a failure stays until that request is
+    // read again; the static pool's "Get OK!" does not replace it.
+    bool Bar1Failed_ = false;
+    bool UsedRowsFailed_ = false;
+    bool FunctionRead_ = false;   // adDyFunction holds the device's value
+    bool FunctionChosen_ = false; // the user picked a function since
     bool Closing_ = false;
     bool CloseDeferred_ = false;
 };

@@ -26,6 +26,7 @@ constexpr int kRangeLength = 3;
 constexpr int kLeaseLength = 8;
 constexpr char kRangeText[] = "Please input a number between 1 and 255.";
 constexpr char kLeaseText[] = "Please input a number between 60 and 31536000.";
+constexpr int kWinsRow = 4, kDnsRow = 5; // of the pool request
 
 // A text of decimal digits only, as a number, or -1.
 long long DecimalOf(const std::string& text) {
@@ -97,15 +98,19 @@ void TFM_DHCP::EnableStaticControls(bool on) {
 }
 
 void TFM_DHCP::CB_Fuction1Change(QObject*) {
+    FunctionChosen_ = true;
     CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
     EnableByFunction(true);
 }
 
 void TFM_DHCP::CB_Fuction2Change(QObject*) {
+    FunctionChosen_ = true;
     CB_Fuction1->SetItemIndex(CB_Fuction2->GetItemIndex());
+    if (FunctionRequest)
+        FunctionRequest->MarkAsked(0); // the bound twin holds the user's choice
     EnableByFunction(true);
     if (!UsedRowList || !UsedRowList->Busy)
-        Bt_Add->setEnabled(CB_Fuction2->GetItemIndex() != kIndexDisable && !Busy);
+        Bt_Add->setEnabled(AddAllowed());
 }
 
 void TFM_DHCP::PageControl1Change(QObject*) {
@@ -113,7 +118,7 @@ void TFM_DHCP::PageControl1Change(QObject*) {
         return;
     SetListColor(User_ListView, CB_Fuction2->GetItemIndex() == kIndexDisable ? clBtnFace : clWindow);
     if (!UsedRowList || !UsedRowList->Busy)
-        Bt_Add->setEnabled(CB_Fuction2->GetItemIndex() != kIndexDisable && !Busy);
+        Bt_Add->setEnabled(AddAllowed());
 }
 
 void TFM_DHCP::User_ListViewSelectItem(QObject*, int, bool) {
@@ -157,7 +162,11 @@ void TFM_DHCP::Refuse(TEdit* edit, const char* text, const char* caption, bool s
 void TFM_DHCP::Bt_ApplyClick(QObject*) {
     if (!FunctionRequest || !PoolRequest)
         return; // could not be built at creation: nothing to write with
+    if (UsedRowList && UsedRowList->Busy)
+        return; // the pool is checked against the used rows, which are being listed again
     try {
+        if (!FunctionKnown(StatusBar1))
+            return;
         if (CB_Fuction1->GetItemIndex() == kIndexEnable)
             return ApplyPool();
         if (WriteFunction(StatusBar1))
@@ -189,9 +198,11 @@ void TFM_DHCP::ApplyPool() {
     const long long lease = DecimalOf(Ed_Lease->Text());
     if (lease < 60 || lease > 31536000)
         return Refuse(Ed_Lease, kLeaseText, "Error", true, true);
-    for (TEdit* edit : {Ed_Wins, Ed_DNS})
-        if (edit->Text().empty())
+    for (const auto& [edit, row] : {std::pair{Ed_Wins, kWinsRow}, std::pair{Ed_DNS, kDnsRow}})
+        if (edit->Text().empty()) {
             edit->SetText(kFreeAddress);
+            PoolRequest->MarkAsked(row); // the step's own value for an empty server
+        }
     if (!TMainForm::IsValidIPAddress(Ed_IPAF->Text()))
         return Refuse(Ed_IPAF, "Please input valid IP address", kWaring, true, true);
     if (!TMainForm::IsValidSubnetMask(Ed_SubMask->Text()) || Ed_SubMask->Text() == kFreeAddress)
@@ -207,23 +218,42 @@ void TFM_DHCP::ApplyPool() {
 
     if (!WriteFunction(StatusBar1))
         return;
-    if (!PoolRequest->Set(true, true))
-        return ShowFailure(*PoolRequest, StatusBar1);
+    if (!Written(*PoolRequest, PoolRequest->Set(true, true), StatusBar1))
+        return;
     StatusBar1->ShowResult(kSettingSuccess);
+}
+
+bool TFM_DHCP::FunctionKnown(TStatusBar* bar) {
+    if (FunctionRead_ || FunctionChosen_)
+        return true;
+    // The combo shows no device value: writing it would switch the server off or on unasked.
+    bar->ShowResult("The DHCP function was not read: nothing was written.");
+    return false;
 }
 
 // The function object from CB_Fuction1; a failure goes on `bar`.
 bool TFM_DHCP::WriteFunction(TStatusBar* bar) {
-    if (FunctionRequest->Set(true, true))
-        return true;
-    ShowFailure(*FunctionRequest, bar);
-    return false;
+    return Written(*FunctionRequest, FunctionRequest->Set(true, true), bar);
+}
+
+bool TFM_DHCP::Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar) {
+    // Rows nobody read or changed were left out: no success, and why.
+    const std::string why = NotWrittenText(request);
+    if (!why.empty() && (ok || request.SentNothing)) {
+        bar->ShowResult(why);
+        return false;
+    }
+    if (!ok)
+        ShowFailure(request, bar);
+    return ok;
 }
 
 void TFM_DHCP::StaticApplyClick(QObject*) {
     if (!FunctionRequest)
         return;
     try {
+        if (!FunctionKnown(StatusBar2))
+            return;
         if (WriteFunction(StatusBar2))
             StatusBar2->ShowResult(kSettingSuccess);
     } catch (const std::exception& e) {

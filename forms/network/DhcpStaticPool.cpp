@@ -60,6 +60,7 @@ void TFM_DHCP::Bt_DelClick(QObject*) {
     if (row < 0)
         return;
     staticDeletePoolMAC->SetText(LV_StaticPoolSet->SubItem(row, kMacColumn));
+    DeleteRequest->MarkAsked(-1);
     FirstReadPending = false;
     bool ok = false;
     try {
@@ -101,9 +102,24 @@ void TFM_DHCP::OnStaticPoolWritten(NxSNMPError* result) {
 void TFM_DHCP::ReleaseStaticControls() {
     Busy = false;
     EnableByFunction(true);
-    if (CB_Fuction2->GetItemIndex() == kIndexEnable)
+    if (AddAllowed())
         Bt_Add->setEnabled(true);
     SetStaticButtonsBySelection();
+}
+
+bool TFM_DHCP::AddAllowed() const {
+    return StaticPoolValid_ && !Busy && CB_Fuction2->GetItemIndex() == kIndexEnable;
+}
+
+void TFM_DHCP::EnablePoolButtons() {
+    PoolButtonsOn_ = true;
+    Bt_Refresh->setEnabled(true);
+    Bt_Cancel->setEnabled(true);
+    UpdateApplyButton();
+}
+
+void TFM_DHCP::UpdateApplyButton() {
+    Bt_Apply->setEnabled(PoolButtonsOn_ && !(UsedRowList && UsedRowList->Busy));
 }
 
 void TFM_DHCP::OnStaticPoolChanged() {
@@ -137,7 +153,13 @@ void TFM_DHCP::StartUsedRowWalk() {
     }
     UsedRowList->RowCounter = 1;
     UsedRowList->StopValue = kFreeAddress;
-    UsedRowList->Get();
+    try {
+        UsedRowList->Get();
+    } catch (...) {
+        UpdateApplyButton();
+        throw;
+    }
+    UpdateApplyButton();
 }
 
 void TFM_DHCP::OnUsedRowsRead(NxSNMPError* result) {
@@ -147,9 +169,11 @@ void TFM_DHCP::OnUsedRowsRead(NxSNMPError* result) {
         StartUsedRowWalk();
         return;
     }
-    if (result->Code != 0)
+    UsedRowsFailed_ = result->Code != 0;
+    if (UsedRowsFailed_)
         ShowFailure(*UsedRowList, StatusBar2);
     SetStaticButtonsBySelection();
+    UpdateApplyButton();
 }
 
 void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
@@ -157,15 +181,16 @@ void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
     FirstReadPending = false;
     Busy = false;
     StaticPoolValid_ = result->Code == 0;
-    for (QPushButton* button : {Bt_Apply, Bt_Refresh, Bt_Cancel})
-        button->setEnabled(true);
+    EnablePoolButtons();
     if (!StaticPoolValid_) {
         StaticPoolRequest->ShowStatus(result->Message);
         EnableStaticControls(false);
         return;
     }
-    StatusBar1->ShowResult(kGetOK);
-    StatusBar2->ShowResult(kGetOK);
+    if (!Bar1Failed_)
+        StatusBar1->ShowResult(kGetOK);
+    if (!UsedRowsFailed_)
+        StatusBar2->ShowResult(kGetOK);
     EnableStaticControls(true);
     CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
     ReleaseStaticControls();

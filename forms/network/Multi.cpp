@@ -404,10 +404,23 @@ void TFM_MultiForm::BandsFromMssidState() {
 }
 
 void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* result) {
+    const bool deleting = DeletePending_;
+    DeletePending_ = false;
+    if (!TableRequest->LeftOutRows.empty() || TableRequest->SentNothing)
+        LeftOut_ = true;
+    if (TableRequest->SentNothing) { // no row went out: nothing to read back either
+        SetIdle(true);
+        ShowSaveResult();
+        if (deleting)
+            ShowEditedRowAgain();
+        return;
+    }
     if (result->Code != 0) {
         RadioGroup1->setEnabled(true);
         ShowStatus("Multi-SSID set:" + result->Message);
         SetIdle(true);
+        if (deleting)
+            ShowEditedRowAgain();
         return;
     }
     ShowSaveResult();
@@ -417,8 +430,9 @@ void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* re
 }
 
 void TFM_MultiForm::ShowSaveResult() {
-    ShowStatus(SaveFailure_.empty() ? std::string("Multi-SSID set success!")
-                                    : "Multi-SSID set:" + SaveFailure_);
+    if (!SaveFailure_.empty())
+        return ShowStatus("Multi-SSID set:" + SaveFailure_);
+    ShowStatus(LeftOut_ ? std::string(kPartlyWritten) : std::string("Multi-SSID set success!"));
 }
 
 // ---- the SSID list -----------------------------------------------------------------------------
@@ -513,6 +527,20 @@ bool TFM_MultiForm::SelectHiddenRow(int row) {
     GetMultiListView->SetItemIndex(-1);
     GetMultiListView->SetItemIndex(row);
     return true;
+}
+
+bool TFM_MultiForm::EditedRowIsShown() const {
+    const int row = EditedRow();
+    if (row < 0 || row >= GetMultiListView->ItemCount() || GetMultiListView->ItemIndex() != row)
+        return false;
+    const SsidRow shown = SsidRowAt(*GetMultiListView, row);
+    return shown.IfIndex == (FirstBand() ? "1" : "2") &&
+           shown.Index == std::to_string(MSSIDIdxCombo->GetItemIndex() + 1);
+}
+
+void TFM_MultiForm::ShowEditedRowAgain() {
+    if (TableReadDone_)
+        MSSIDIdxComboChange(MSSIDIdxCombo);
 }
 
 // ---- the SSID being edited ---------------------------------------------------------------------
@@ -863,13 +891,17 @@ void TFM_MultiForm::RadioGroup1Click(QObject*) {
 
 void TFM_MultiForm::UpdateEnabledControls() {
     const std::vector<QWidget*> editors = {
-        SSIDEdit,           SecurityCombo,     SecurityComboTmp,     TypeCombo,          SizeCombo,
-        CB_IdxTmp,          KeyValEdit,        CB_PSKCipher,         Ed_PSKGrpKey_a,     Ed_PSKGrpKey_g,
-        Ed_PassPhrase,      CB_EAPCipher,      Ed_EAPGrpKey_a,       Ed_EAPGrpKey_g,     Ed_EAPRadiusServ,
-        Ed_EAPRadiusPort,   Ed_EAPRadiusSec,   Ed_AccountServer,     Ed_AccountPort,     CB_8021xKeyType,
-        CB_8021xKeySize,    CB_8021xKeyIdx,    Ed_8021xKey,          CB_8021xCipher,     Ed_8021xRadiusServ,
-        Ed_8021xRadiusPort, Ed_8021xRadiusSec, Ed_AccountServer_802, Ed_AccountPort_802, CB_MultBroad,
-        Cb_AccountMode,     Cb_AccountMode_802};
+        SSIDEdit,         SecurityCombo,   SecurityComboTmp,   TypeCombo,          SizeCombo,
+        CB_IdxTmp,        KeyValEdit,      CB_PSKCipher,       Ed_PSKGrpKey_a,     Ed_PSKGrpKey_g,
+        Ed_PassPhrase,    CB_EAPCipher,    Ed_EAPGrpKey_a,     Ed_EAPGrpKey_g,     Ed_EAPRadiusServ,
+        Ed_EAPRadiusPort, Ed_EAPRadiusSec, CB_8021xKeyType,    CB_8021xKeySize,    CB_8021xKeyIdx,
+        Ed_8021xKey,      CB_8021xCipher,  Ed_8021xRadiusServ, Ed_8021xRadiusPort, Ed_8021xRadiusSec,
+        CB_MultBroad};
+    // The accounting settings are the radio's: written from the 802.1x group at most, never
+    // edited here.
+    for (QWidget* w : std::initializer_list<QWidget*>{Ed_AccountServer, Ed_AccountPort, Ed_AccountServer_802,
+                                                      Ed_AccountPort_802, Cb_AccountMode, Cb_AccountMode_802})
+        w->setEnabled(false);
     if (!IfEnabMuSSID->Checked()) {
         for (QWidget* w : editors)
             w->setEnabled(false);
@@ -887,8 +919,6 @@ void TFM_MultiForm::UpdateEnabledControls() {
     const bool editable = MSSIDIdxCombo->GetItemIndex() != 0 && FirstBand();
     for (QWidget* w : editors)
         w->setEnabled(editable);
-    Cb_AccountMode->setEnabled(false);
-    Cb_AccountMode_802->setEnabled(false);
     if (editable) {
         const bool secured = SecurityCombo->Text() != "None";
         for (QWidget* w : std::initializer_list<QWidget*>{CB_PSKCipher, Ed_PSKGrpKey_a, Ed_PassPhrase,

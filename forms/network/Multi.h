@@ -183,12 +183,17 @@ class TFM_MultiForm : public TSettingsForm {
     static void SelectText(TComboBox* combo, const std::string& text);
     std::vector<SsidRow> BandRows() const;
     bool SelectHiddenRow(int row);
+    // The hidden row a save writes through is selected and holds the SSID the index combo names.
+    bool EditedRowIsShown() const;
+    // The editors back on the SSID the index combo shows, after a delete that did not get through.
+    void ShowEditedRowAgain();
     void SetTableColumnAccess(int first, int last, uint32_t access);
     int LastTableColumn() const;
     // A blocking write; its failure is remembered for the save's result line.
     bool WriteJudged(NxSNMPRequest2Edits* request);
     bool WriteTable(const std::string& pendingText);
     void ShowSaveResult();
+    void ShowSwitchFailure();
     bool VlanColumns();
     bool CheckMultiSsidInputs();
     void WriteGroupKey();
@@ -208,6 +213,8 @@ class TFM_MultiForm : public TSettingsForm {
     bool AccountReadOk_ = false;
     bool Idle_ = true;
     bool ReadAfterWrite_ = false; // the running table read follows a write whose result stands
+    bool DeletePending_ = false;  // the running table write is a delete
+    bool LeftOut_ = false;        // the present save left out rows that were not read
     SupportProbe PriorityProbe_;
     bool Refilling_ = false; // the list's own refill selects, not the user
 };

@@ -24,6 +24,7 @@ constexpr char kWarning[] = "Warning";
 constexpr char kError[] = "Error";
 constexpr int kWds = 2;
 constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2;
+constexpr char kReadAgain[] = "The SSID list was not read completely. Please open the form again.";
 
 enum TableColumn {
     kIdvState = 2,
@@ -62,12 +63,13 @@ class TableColumnsOff {
 };
 
 // The key edit as the user left it: an ASCII key goes out as hex digits, and a save that does
-// not get through must leave the typed key to be sent again.
+// not get through must leave the typed key to be sent again. A key the hex check refused and
+// emptied stays empty.
 class KeyEditKept {
   public:
     explicit KeyEditKept(TEdit* edit) : Edit_(edit), Text_(edit->Text()), Modified_(edit->isModified()) {}
     ~KeyEditKept() {
-        if (Edit_->Text() != Text_) {
+        if (!Edit_->Text().empty() && Edit_->Text() != Text_) {
             Edit_->SetText(Text_);
             Edit_->setModified(Modified_);
         }
@@ -106,6 +108,12 @@ bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
         failure = e.what();
     }
     request->Mode = mode;
+    // Rows nobody read or changed were left out: no failure of the device, but no success either.
+    if (!request->LeftOutRows.empty() || request->SentNothing) {
+        LeftOut_ = true;
+        if (request->SentNothing)
+            return false;
+    }
     if (!ok && SaveFailure_.empty())
         SaveFailure_ = failure;
     return ok;
@@ -141,9 +149,14 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     // A second click while the last write or its read-back runs would walk the table twice.
     if (!Idle_ || !TableRequest)
         return;
+    // A save goes through the hidden row of the SSID shown; a list read in part or not at all
+    // would put the edits on another SSID's row, so nothing is written.
+    if (IfEnabMuSSID->Checked() && !EditedRowIsShown())
+        return ShowStatus(kReadAgain);
     if (CB_LimitVID->Text() == "Enable" && !CHK_VLanState->Checked())
         ShowMessage("The manage vlan status will be disabled!");
     SaveFailure_.clear();
+    LeftOut_ = false;
     KeyEditKept keyKept(KeyValEdit);
     bool sent = false;
     {
@@ -155,16 +168,22 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
         if (!IfEnabMuSSID->Checked())
             return ShowSaveResult();
         if (!VlanColumns())
-            return;
+            return ShowSwitchFailure();
         Ed_Priority->SetText(Cb_Priority->Text());
         if (MSSIDIdxCombo->GetItemIndex() != 0 && !CheckMultiSsidInputs())
-            return;
+            return ShowSwitchFailure();
         sent = WriteTable("Save Multi-SSID...!");
     }
     WriteApMode();
     if (AccountReadOk_)
         WriteJudged(AccountRequest802.get());
     if (!sent)
+        ShowSaveResult();
+}
+
+// A check stopped the save after the switches went out: a refused switch must still be seen.
+void TFM_MultiForm::ShowSwitchFailure() {
+    if (!SaveFailure_.empty())
         ShowSaveResult();
 }
 
@@ -443,9 +462,14 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
     if (!SelectHiddenRow(VisibleRows_[size_t(item)]))
         return;
     SaveFailure_.clear();
+    LeftOut_ = false;
     TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
     SelectText(IdvStatusComboBox, "Disable");
     SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);
-    if (!WriteTable("Deleting..."))
+    DeletePending_ = true;
+    if (!WriteTable("Deleting...")) {
+        DeletePending_ = false;
         ShowSaveResult();
+        ShowEditedRowAgain();
+    }
 }

@@ -1,5 +1,6 @@
 #include "forms/network/Staticip.h"
 
+#include "app/AddressChecks.h"
 #include "app/Main.h"
 #include "app/Ping.h"
 #include "app/RowsLeftOut.h"
@@ -104,7 +105,8 @@ bool TFM_StaticIP::CheckRow() {
     const std::string address = Ed_AsgIP->Text();
     const TListView* rows = Dhcp_->LV_StaticPoolSet;
     const int other = Dhcp_->StaticRows->Find([&](int row) {
-        return rows->SubItem(row, kIpColumn) == address && rows->ItemCaption(row) != LA_Index->Caption();
+        return SameIPAddress(rows->SubItem(row, kIpColumn), address) &&
+               rows->ItemCaption(row) != LA_Index->Caption();
     });
     if (other >= 0 && address != kZeroAddress)
         return Refuse(nullptr, "Reject: The IP has already existed. ", kWarning, false, false);
@@ -118,7 +120,7 @@ bool TFM_StaticIP::CheckRow() {
     if (InPool(start, range, number))
         return Refuse(nullptr, "Reject: The IP has already existed in IP Dynamic pool.", kWarning, false,
                       false);
-    if (address == Dhcp_->Ed_ext->Text())
+    if (SameIPAddress(address, Dhcp_->Ed_ext->Text()))
         return Refuse(nullptr, "Reject: The IP is the system IP.", kWarning, false, false);
     if (Ed_AsgMac->Text().size() < kMacDigits || Ed_AsgMac->Text() == kZeroMac)
         return Refuse(Ed_AsgMac, "Please input valid MAC.", kWarning, true, true);
@@ -141,7 +143,7 @@ bool TFM_StaticIP::IsNewBindingUnique() {
     const TListView* rows = Dhcp_->LV_StaticPoolSet;
     // Row by row, as the duplicate is met: the address before the MAC of the same row.
     for (int i = 0; i < rows->ItemCount(); ++i) {
-        if (rows->SubItem(i, kIpColumn) == Ed_AsgIP->Text())
+        if (SameIPAddress(rows->SubItem(i, kIpColumn), Ed_AsgIP->Text()))
             return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
         if (SameMacText(Ed_AsgMac->Text(), rows->SubItem(i, kMacColumn)))
             return Refuse(Ed_AsgMac, kMacExists, kWarning, false, true);
@@ -151,7 +153,7 @@ bool TFM_StaticIP::IsNewBindingUnique() {
 
 bool TFM_StaticIP::IsAddressUnique() {
     const std::string address = Ed_AsgIP->Text();
-    if (FindRow(kIpColumn, [&](const std::string& ip) { return ip == address; }) >= 0)
+    if (FindRow(kIpColumn, [&](const std::string& ip) { return SameIPAddress(ip, address); }) >= 0)
         return Refuse(Ed_AsgIP, kIpExists, kWarning, false, true);
     return true;
 }
@@ -170,7 +172,7 @@ bool TFM_StaticIP::WriteRow() {
     NxSNMPVarList& list = Dhcp_->StaticPoolRequest->Request.VarList;
     if (Adding())
         return IsNewBindingUnique() && Dhcp_->WriteStaticPoolRow();
-    const bool addressChanged = Ed_AsgIP->Text() != Ed_OldIP->Text();
+    const bool addressChanged = !SameIPAddress(Ed_AsgIP->Text(), Ed_OldIP->Text());
     const bool macChanged = !SameMacText(Ed_AsgMac->Text(), ED_OldMAC->Text());
     if (addressChanged && macChanged)
         return IsAddressUnique() && IsMacUnique() && Dhcp_->WriteStaticPoolRow();

@@ -48,7 +48,7 @@ bool TFM_WIPACL::CheckAddress(const std::string&) {
 }
 
 bool TFM_WIPACL::SameAddress(const std::string& typed, const std::string& stored) const {
-    return typed == stored;
+    return SameIPAddress(typed, stored);
 }
 
 void ShowWirelessIPACLForm() {

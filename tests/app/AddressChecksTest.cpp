@@ -11,19 +11,47 @@ TEST(IsValidIPAddress, AcceptsHostAddressesOnly) {
     for (const char* good : {"1.0.0.1", "10.0.0.1", "192.168.1.254", "223.255.255.254"})
         EXPECT_TRUE(IsValidIPAddress(good)) << good;
     for (const char* bad :
-         {"",           ".1.2.3",    "1.",         "127.0.0.1", "224.0.0.1", "0.1.2.3",  "10.0.0.0",
-          "10.0.0.255", "10.0.0",    "10.0.0.1.1", "10..0.1",   "10.0.0.",   "a.b.c.d",  "10.0.x.1",
-          "10.256.0.1", "10.0.-1.1", "1.2.3.4x",   "abc",       "10.0.0.1 ", "10.0 .0.1"})
+         {"",           ".1.2.3",    "1.",         "127.0.0.1", "224.0.0.1",  "0.1.2.3",   "10.0.0.0",
+          "10.0.0.255", "10.0.0",    "10.0.0.1.1", "10..0.1",   "10.0.0.",    "a.b.c.d",   "10.0.x.1",
+          "10.256.0.1", "10.0.-1.1", "1.2.3.4x",   "abc",       "10.0.0.1 ",  "10.0 .0.1", "$A.0.0.11",
+          "0x0A.0.0.9", " 10.0.0.7", "+10.0.0.7",  "10.0.0.-7", "10.0.0.7e0", "1e1.0.0.1"})
         EXPECT_FALSE(IsValidIPAddress(bad)) << bad;
+    // Leading zeros are still decimal and written as the same address.
+    EXPECT_TRUE(IsValidIPAddress("10.0.0.07"));
+}
+
+TEST(SameIPAddress, ComparesAddressesNotTexts) {
+    struct Case {
+        const char* a;
+        const char* b;
+        bool same;
+    };
+    const Case cases[] = {
+        {"10.0.0.7", "10.0.0.7", true},
+        {"10.0.0.07", "10.0.0.7", true},
+        {"010.000.0.7", "10.0.0.7", true},
+        {"10.0.0.7", "10.0.0.8", false},
+        {" 10.0.0.7", "10.0.0.7", false},
+        {"$A.0.0.7", "10.0.0.7", false},
+        {"0.0.0.0", "000.0.0.0", true},
+        {"", "", true},
+        {"", "0.0.0.0", false},
+        {"abc", "abc", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SameIPAddress(c.a, c.b), c.same) << c.a << " / " << c.b;
+        EXPECT_EQ(SameIPAddress(c.b, c.a), c.same) << c.b << " / " << c.a;
+    }
 }
 
 TEST(IsValidSubnetMask, AcceptsContiguousMasksFrom192To254) {
     for (const char* good :
          {"255.255.255.0", "255.255.255.252", "192.0.0.0", "255.255.255.254", "255.255.128.0", "224.0.0.0"})
         EXPECT_TRUE(IsValidSubnetMask(good)) << good;
-    for (const char* bad : {"255.255.255.255", "128.0.0.0", "255.0.255.0", "255.255.1.0", "0.0.0.0", "",
-                            ".255.255.0", "255.255.255", "255.255.255.0.0", "255.255.256.0", "255.255.255.x",
-                            "255.255.254.1", "255.255.0.128", "1.0.0.0", "255.255.255.0 "})
+    for (const char* bad :
+         {"255.255.255.255", "128.0.0.0", "255.0.255.0", "255.255.1.0", "0.0.0.0", "", ".255.255.0",
+          "255.255.255", "255.255.255.0.0", "255.255.256.0", "255.255.255.x", "255.255.254.1",
+          "255.255.0.128", "1.0.0.0", "255.255.255.0 ", "0xFF.255.255.0", "$FF.255.255.0"})
         EXPECT_FALSE(IsValidSubnetMask(bad)) << bad;
 }
 

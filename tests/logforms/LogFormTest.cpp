@@ -1,5 +1,6 @@
 // The log viewer against the simulated device, which uploads its log to the form's TFTP server.
 #include "app/Application.h"
+#include "app/LogFileLines.h"
 #include "app/Systemlog.h"
 #include "library/snmp/NxSNMPSession.h"
 #include "library/tftp/NxTFTPServer.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <arpa/inet.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -110,6 +112,27 @@ TEST_F(LogFormTest, ServerTakesOnlyTheAskedUpload) {
                                         {"LogFile.RD", "planted.txt", "ktx7593ap"}),
                      TftpPort, folders);
     EXPECT_EQ(PanelText(form->StatusBar1), "Get OK!");
+}
+
+TEST_F(LogFormTest, ALogWithoutLineEndsShowsAScreenfulOfItsOneLine) {
+    auto form = Open();
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
+    const std::string huge = "Jan  1 00:00:01\t[System]" + std::string(10 * 1024 * 1024, 'x');
+    {
+        std::ofstream out(LogFilePath, std::ios::binary);
+        out << huge;
+    }
+    ASSERT_TRUE(form->LoadLogFile(LogFilePath));
+    ASSERT_EQ(form->LBLog.size(), 1u);
+    EXPECT_EQ(form->LBLog[0], huge); // the file's line stays whole
+    TListView* view = form->ViewListView;
+    ASSERT_EQ(view->ItemCount(), 1);
+    EXPECT_EQ(view->ItemCaption(0), "Jan  1 00:00:01");
+    EXPECT_EQ(view->SubItem(0, 0), "System");
+    EXPECT_EQ(view->SubItem(0, 1), std::string(kShownFieldCharacters, 'x'));
+    form->show();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(view->grab().isNull()); // each repaint lays out the shown part only
 }
 
 TEST_F(LogFormTest, ClearWithoutAnAnswerKeepsTheList) {

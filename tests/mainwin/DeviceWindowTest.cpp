@@ -214,6 +214,35 @@ TEST_F(MainWindowDiscard, ASaveThatTimesOutIsNotReported) {
     EXPECT_TRUE(boxes.Boxes.empty());
 }
 
+TEST_F(MainWindowDiscard, WhileOneSetIsOutNeitherCommandSendsAnother) {
+    StartReady();
+    form->SaveActivateRequest->Request.Retries = 0; // every SET received is one the window sent
+    // A Discard first (the device stays up), then a Save (it restarts: the last case).
+    for (QAction* first : {form->cfDiscardChanges1, form->cfSaveandActivate1}) {
+        const bool save = first == form->cfSaveandActivate1;
+        SCOPED_TRACE(save ? "save first" : "discard first");
+        sim->ClearLog();
+        boxes.Boxes.clear();
+        sim->Command("delay 400"); // the first SET is out while the others are tried
+        first->trigger();
+        ASSERT_TRUE(form->SaveActivateRequest->Busy);
+        EXPECT_FALSE(form->cfSaveandActivate1->isEnabled());
+        EXPECT_FALSE(form->cfDiscardChanges1->isEnabled());
+        for (QAction* again : {form->cfSaveandActivate1, form->cfDiscardChanges1})
+            again->trigger(); // disabled: nothing happens
+        form->cfSaveandActivate1Click(form->cfSaveandActivate1);
+        form->cfDiscardChanges1Click(form->cfDiscardChanges1);
+        ASSERT_TRUE(PumpUntil([this] { return form->SaveActivateRequest->Busy == 0; }, 20000));
+        sim->Command("delay 0");
+        EXPECT_EQ(Received("SET").size(), 1u);
+        EXPECT_TRUE(form->cfSaveandActivate1->isEnabled());
+        EXPECT_TRUE(form->cfDiscardChanges1->isEnabled());
+        // The first SET's own outcome: a Save waits, a Discard does not; no failure box.
+        EXPECT_EQ(form->FM_Waiting != nullptr, save);
+        EXPECT_EQ(boxes.Boxes.size(), save ? 0u : 1u) << "the Discard question only";
+    }
+}
+
 using MainWindowLifetime = MainWindowOnDevice;
 
 TEST_F(MainWindowLifetime, ClosingWhileReadsAreOutstandingReachesNoRequest) {

@@ -102,6 +102,23 @@ TEST_F(IndicationTest, FahrenheitTruncatesTowardZero) {
     EXPECT_EQ(form->ProgressBar1->value(), 0); // below the bar's range
 }
 
+TEST_F(IndicationTest, FahrenheitOfAnyReadingDoesNotOverflow) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"300000000", "540000032"},
+        {"2147483647", "3865470596"},
+        {"-2147483648", "-3865470534"},
+        {"238609294", "429496761"},
+    };
+    for (const auto& [celsius, fahrenheit] : cases) {
+        SCOPED_TRACE(celsius);
+        Device->Sim().Command("set " + E + ".6.3.1.0 " + celsius);
+        std::unique_ptr<TFM_Indication> form;
+        OpenAndWait(form);
+        EXPECT_EQ(form->LA_Tempteration->Caption(), celsius);
+        EXPECT_EQ(form->LA_TemperationH->Caption(), fahrenheit);
+    }
+}
+
 TEST_F(IndicationTest, MissingTemperatureShowsFiftyAndTheFailure) {
     Device->Sim().Command("omit " + E + ".6.3.1");
     std::unique_ptr<TFM_Indication> form;

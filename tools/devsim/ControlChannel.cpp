@@ -87,6 +87,16 @@ std::string ControlChannel::Execute(const std::string& line) {
             store.Fail(oid, code);
         } else if (command == "unfail") {
             store.Unfail(RequireOid(NextWord(line, pos)));
+        } else if (command == "refuse") {
+            Oid oid = RequireOid(NextWord(line, pos));
+            const auto value = static_cast<int64_t>(RequireNumber(NextWord(line, pos)));
+            std::string status = NextWord(line, pos);
+            int code = ParseErrorStatus(status);
+            if (code <= 0)
+                throw std::invalid_argument("unknown error status: " + status);
+            store.RefuseValue(oid, value, code);
+        } else if (command == "unrefuse") {
+            store.Unrefuse(RequireOid(NextWord(line, pos)));
         } else if (command == "drop") {
             device_.Gate().DropReplies(static_cast<int>(RequireNumber(NextWord(line, pos))));
         } else if (command == "silent") {

@@ -87,6 +87,9 @@ int CheckSet(Device& device, const netsnmp_variable_list* vb) {
         return SNMP_ERR_NOCREATION;
     if (auto status = device.Store().FailureOf(name))
         return *status;
+    if (vb->type == ASN_INTEGER && vb->val.integer)
+        if (auto status = device.Store().RefusalOf(name, *vb->val.integer))
+            return *status;
     if (object->access == Access::ReadOnly)
         return SNMP_ERR_NOTWRITABLE;
     if (vb->type != AsnType(object->value.type))

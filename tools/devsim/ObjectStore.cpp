@@ -65,6 +65,20 @@ void ObjectStore::Unfail(const Oid& prefix) {
     failures_.erase(prefix);
 }
 
+void ObjectStore::RefuseValue(const Oid& oid, int64_t value, int status) {
+    refusals_[{oid, value}] = status;
+}
+
+void ObjectStore::Unrefuse(const Oid& oid) {
+    for (auto it = refusals_.begin(); it != refusals_.end();)
+        it = it->first.first == oid ? refusals_.erase(it) : std::next(it);
+}
+
+std::optional<int> ObjectStore::RefusalOf(const Oid& oid, int64_t value) const {
+    const auto it = refusals_.find({oid, value});
+    return it == refusals_.end() ? std::nullopt : std::optional<int>(it->second);
+}
+
 std::optional<int> ObjectStore::FailureOf(const Oid& oid) const {
     std::optional<int> found;
     size_t best = 0;

@@ -34,6 +34,10 @@ class ObjectStore {
     void Fail(const Oid& prefix, int status);
     void Unfail(const Oid& prefix);
     std::optional<int> FailureOf(const Oid& oid) const;
+    // A SET of exactly this object with this integer value is refused; other values are taken.
+    void RefuseValue(const Oid& oid, int64_t value, int status);
+    void Unrefuse(const Oid& oid);
+    std::optional<int> RefusalOf(const Oid& oid, int64_t value) const;
 
     // The distinct first `depth` arcs of all objects, omitted or not.
     std::vector<Oid> Branches(size_t depth) const;
@@ -44,6 +48,7 @@ class ObjectStore {
     std::map<Oid, Object> objects_; // std::vector's ordering of sub-identifiers is SNMP order
     std::vector<Oid> omitted_;
     std::map<Oid, int> failures_;
+    std::map<std::pair<Oid, int64_t>, int> refusals_;
 };
 
 } // namespace devsim

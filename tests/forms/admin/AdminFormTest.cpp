@@ -3,6 +3,7 @@
 #include "app/FreeRowTable.h"
 #include "forms/admin/Admin.h"
 #include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
@@ -104,8 +105,9 @@ TEST_F(AdminFormTest, RefusedLoginWriteStopsTheChainAndKeepsThePresentPassword) 
     form->Ed_CNP->SetText("secret1");
     Device->Sim().Command("fail " + kPassword + " noAccess");
     Click(form->OK);
-    EXPECT_EQ(Sets().size(), 2u); // the console off-write, then the refused login
-    EXPECT_EQ(Status(), "Setting Error!");
+    // The console off-write, the refused login, then the console as it was read.
+    EXPECT_EQ(Sets().size(), 3u);
+    EXPECT_EQ(Status(), "Setting Error! Telnet and SSH were set back as they were.");
 
     // The old password the user typed is still the right one.
     Device->Sim().Command("unfail " + kPassword);
@@ -113,6 +115,43 @@ TEST_F(AdminFormTest, RefusedLoginWriteStopsTheChainAndKeepsThePresentPassword) 
     EXPECT_EQ(Box(), "");
     EXPECT_EQ(Sets()[1], (std::vector<std::string>{"3.0=admin", "4.0=secret1"}));
     EXPECT_EQ(Status(), "Setting Success!");
+}
+
+TEST_F(AdminFormTest, AChainStoppedAfterTheConsoleOffWriteWritesTheConsoleBack) {
+    struct Case {
+        const char* failed; // the object refused after the off-write
+        const char* status;
+    };
+    const Case cases[] = {
+        {"4.0", "Setting Error! Telnet and SSH were set back as they were."}, // login
+        {"1.0", "Setting Error! Telnet and SSH were set back as they were."}, // limit status
+        {"9.1.0", "Setting Error!"}, // after the console's own write: its new values stand
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failed);
+        Device->Sim().Command("set " + kTelnet + " 1");
+        Device->Sim().Command("set " + kSsh + " 0");
+        Open();
+        ASSERT_TRUE(form->RB_Telnet->isChecked());
+        form->RB_SHH->setChecked(true);
+        Device->Sim().Command("fail " + A + c.failed + " genErr");
+        Click(form->OK);
+        Device->Sim().Command("unfail " + A + c.failed);
+        EXPECT_EQ(Status(), c.status);
+        const Pdus sets = Sets();
+        ASSERT_FALSE(sets.empty());
+        EXPECT_EQ(sets.front(), (std::vector<std::string>{"5.1.0=0", "5.3.0=2", "5.2.0=0"}));
+        const bool back = std::string(c.status) != "Setting Error!";
+        if (back) {
+            EXPECT_EQ(sets.back(), (std::vector<std::string>{"5.1.0=1", "5.3.0=2", "5.2.0=0"}));
+        }
+        EXPECT_EQ(Device->Sim().Command("get " + kTelnet), back ? "value integer 1\n" : "value integer 0\n");
+        EXPECT_EQ(Device->Sim().Command("get " + kSsh), back ? "value integer 0\n" : "value integer 1\n");
+        // The user's choice stays for the next OK.
+        EXPECT_TRUE(form->RB_SHH->isChecked());
+        EXPECT_EQ(form->CB_SHH->GetItemIndex(), 1);
+        form.reset();
+    }
 }
 
 TEST_F(AdminFormTest, ChecksRefuseBeforeAnyWrite) {
@@ -186,6 +225,65 @@ TEST_F(AdminFormTest, RangesAreAddedIntoTheFirstFreeRowRefusedWithTheirTextsAndD
     EXPECT_EQ(form->ListView_User->ItemCaption(0), "1");
 }
 
+TEST_F(AdminFormTest, ARefusedRangeWriteLeavesTheListsToBeReadAgain) {
+    Open();
+    form->CkBx_ManagerState->SetChecked(true);
+    ASSERT_EQ(form->ListView_User->ItemCount(), 1);
+    Device->Sim().Command("fail " + kRanges + " genErr");
+    form->Ed_FromIP->SetText("10.0.0.2");
+    form->Ed_ToIP->SetText("10.0.0.3");
+    Click(form->Btn_Add);
+    EXPECT_EQ(Status(), "Setting Error!");
+    Device->Sim().Command("unfail " + kRanges);
+    // The device answers again: the next Add reads the lists, then writes into the free row.
+    Click(form->Btn_Add);
+    EXPECT_EQ(Box(), "");
+    EXPECT_EQ(Sets(), (Pdus{{"10.1.2.2=10.0.0.2", "10.1.3.2=10.0.0.3"}}));
+    EXPECT_EQ(Status(), "Set OK!");
+    EXPECT_EQ(form->ListView_User->ItemCount(), 2);
+
+    // Still refused: nothing written, no "full" table, the read's failure shown.
+    Device->Sim().Command("fail " + kRanges + " genErr");
+    form->Ed_FromIP->SetText("10.0.0.5");
+    form->Ed_ToIP->SetText("10.0.0.6");
+    Click(form->Btn_Add);
+    Click(form->Btn_Add);
+    EXPECT_EQ(Box(), "");
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_NE(Status(), "");
+    EXPECT_NE(Status(), "Set OK!");
+}
+
+TEST_F(AdminFormTest, GroupsNotReadAtOpeningAreNamedAndNeverWritten) {
+    struct Case {
+        std::string failed;
+        std::vector<std::string> unwritten; // SET prefixes (under the administrator group)
+        const char* status;
+    };
+    const Case cases[] = {
+        {kUser, {"3.", "4."}, "Not read, so not written: Login."},
+        {kLimit, {"1."}, "Not read, so not written: Limit Administrator IP."},
+        {A + "5", {"5."}, "Not read, so not written: Console."},
+        {A.substr(0, A.size() - 1),
+         {""},
+         "Not read, so not written: Login, Limit Administrator IP, SNMP, Console."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.failed);
+        Device->Sim().Command("fail " + c.failed + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.failed);
+        Click(form->OK);
+        EXPECT_EQ(Box(), "");
+        for (const auto& pdu : Sets())
+            for (const std::string& binding : pdu)
+                for (const std::string& prefix : c.unwritten)
+                    EXPECT_NE(binding.rfind(prefix, 0), 0u) << binding;
+        EXPECT_EQ(Status(), c.status);
+        form.reset();
+    }
+}
+
 class AdminShortTableTest : public AdminFormTest {
   protected:
     DevSimOptions Options() override {
@@ -250,6 +348,39 @@ TEST_F(AdminSingleAddressTest, SingleAddressesAreWrittenAndUnreadLoginAndConsole
     EXPECT_EQ(form->Ed_IP2->Text(), "");
     Click(form->OK);
     EXPECT_EQ(Box(), "");
+
+    // A later check refuses: the empty address is empty again, and the next OK goes through.
+    form->Ed_OPwd->SetText("wrong");
+    Click(form->OK);
+    EXPECT_EQ(Box(), "Warning: Old password is wrong!Please input again");
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_EQ(form->Ed_IP2->Text(), "");
+    form->Ed_OPwd->SetText("");
+    Click(form->OK);
+    EXPECT_EQ(Box(), "");
+    EXPECT_EQ(Sets(), (Pdus{{"1.0=1"}, {"2.1.2.1=192.168.1.5", "2.1.2.2=0.0.0.0"}}));
+}
+
+class AdminNoAddressListTest : public AdminFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.extraArgs = {"--omit", kRanges, "--omit", A + "2"};
+        return options;
+    }
+};
+
+TEST_F(AdminNoAddressListTest, HiddenSingleAddressesAreNeitherCheckedNorWritten) {
+    Open();
+    EXPECT_FALSE(form->Ed_IP1->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->ListView_User->isVisibleTo(form.get()));
+    form->CkBx_ManagerState->SetChecked(true);
+    Click(form->OK);
+    EXPECT_EQ(Box(), "");
+    for (const auto& pdu : Sets())
+        for (const std::string& binding : pdu)
+            EXPECT_NE(binding.rfind("2.", 0), 0u) << binding;
+    EXPECT_EQ(Status(), "Setting Success!");
 }
 
 TEST_F(AdminFormTest, TrapGroupFollowsTheFirmwareVersionAndHiddenGroupsLeaveNoGap) {

@@ -201,6 +201,29 @@ TEST_F(CfgFileFormTest, ServerServesOnlyTheAskedTransfer) {
         folders);
 }
 
+TEST_F(CfgFileFormTest, SaveRefusesAPathWithoutAFileName) {
+    for (const std::string& path : {Folder.Path() + "/", Folder.Path() + "\\"}) {
+        SCOPED_TRACE(path);
+        form->Ed_SaveFile->SetText(path);
+        Start(form->Bt_Upload);
+        EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The file path is error."}));
+        EXPECT_TRUE(Sets().empty());
+        EXPECT_NE(Panel(), "The configuration file saved successfully!");
+    }
+    EXPECT_FALSE(std::filesystem::exists(Folder.File(".dcf")));
+}
+
+TEST_F(CfgFileFormTest, ARefusedRestartAfterATakenFileIsToldApart) {
+    Device->Sim().Command("refuse " + kCfg + "4.0 3 genErr");
+    form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
+    Start(form->Bt_OK);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "Warning: The configuration file was taken, but the device refused to restart."}));
+    EXPECT_EQ(Sets().back(), kCfg + "4.0=3");
+    EXPECT_NE(Panel(), "Update configuration success!");
+    EXPECT_FALSE(Panel().empty());
+}
+
 TEST_F(CfgFileFormTest, UpdateRefusesMissingEmptyAndFolderlessFiles) {
     Start(form->Bt_OK);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Empty file is not accepted."}));

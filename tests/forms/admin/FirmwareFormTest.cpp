@@ -29,6 +29,8 @@
 namespace {
 
 const std::string kLoad = "1.3.6.1.4.1.48113.11.37.4.4.3.";
+const std::string kRestart = "1.3.6.1.4.1.48113.11.37.4.4.2.1.0";
+const std::string kGenErr = "(SNMP) Cannot perform operation, General Error!";
 
 class FirmwareFormTest : public LogDeviceTest {
   protected:
@@ -189,7 +191,7 @@ TEST_F(RefusedFetchTest, RefusedFetchEndsTheChainAndTheWait) {
     form->Bt_Upload->click(); // the wait ends by itself
     EXPECT_EQ(Texts(), std::vector<std::string>{"Warning: Write file fail!Please try again!"});
     EXPECT_EQ(Sets().back(), kLoad + "1.3.0=1");
-    EXPECT_EQ(Panel(), "Load firmware, please wait...!");
+    EXPECT_EQ(Panel(), kGenErr); // what happened last, not the wait's text
 }
 
 class RefusedUpgradeTest : public FirmwareFormTest {
@@ -207,6 +209,33 @@ TEST_F(RefusedUpgradeTest, RefusedUpgradeCommandEndsTheWait) {
     form->Bt_Upload->click(); // the wait ends by itself
     EXPECT_EQ(Texts(), std::vector<std::string>{"Warning: Update file fail!Please try again!"});
     EXPECT_EQ(Sets().back(), kLoad + "1.4.0=1");
+    EXPECT_EQ(Panel(), kGenErr); // not the fetch's "Upload firmware success!"
+}
+
+TEST_F(FirmwareFormTest, ARefusedRebootAfterATftpLoadEndsTheWaitWithItsFailure) {
+    Open();
+    Device->Sim().Command("refuse " + kLoad + "1.4.0 3 genErr");
+    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
+    form->Bt_Upload->click(); // the wait ends by itself
+    EXPECT_EQ(Texts(),
+              std::vector<std::string>{"Warning: The file was loaded, but the device refused to restart."});
+    EXPECT_EQ(Sets().back(), kLoad + "1.4.0=3");
+    EXPECT_EQ(Panel(), kGenErr);
+}
+
+class RefusedOpeningReadTest : public FirmwareFormTest {
+  protected:
+    DevSimOptions Options() override {
+        DevSimOptions o = FirmwareFormTest::Options();
+        o.extraArgs.insert(o.extraArgs.end(), {"--fail", kLoad + "2.1.0=genErr"});
+        return o;
+    }
+};
+
+TEST_F(RefusedOpeningReadTest, ARefusedOpeningReadIsShownAndStays) {
+    Open();
+    EXPECT_EQ(form->Ed_FwVersion->Text(), "1.2.0.7"); // the other read got through
+    EXPECT_EQ(Panel(), kGenErr);
 }
 
 // A UDP socket holding the form's TFTP port.
@@ -341,7 +370,7 @@ TEST_F(FtpLoadTest, FirmwareAndCertificateLoadsEndToEnd) {
     struct Case {
         bool ssl;
         const char* file;    // the firmware image or the key; the certificate is c.pem
-        const char* refused; // an OID the device refuses, or ""
+        std::string refused; // an OID the device refuses, or ""
         const char* panel;
         const char* box;
     };
@@ -349,20 +378,25 @@ TEST_F(FtpLoadTest, FirmwareAndCertificateLoadsEndToEnd) {
              Case{false, "fw.tfp", "", "Update firmware success!", ""},
              Case{false, "absent.tfp", "", "Update firmware fail!  Please check FTP server and file name.",
                   "Warning: Write file fail!Please try again!"},
-             Case{false, "fw.tfp", "2.1.0", "Load firmware, please wait...!",
+             Case{false, "fw.tfp", kLoad + "2.1.0", kGenErr.c_str(),
                   "Warning: Load firmware file fail!Please try again!"},
+             Case{false, "fw.tfp", kRestart, kGenErr.c_str(),
+                  "Warning: The file was loaded, but the device refused to restart."},
              Case{true, "c.pem", "", "Update SSL certificate success!", ""},
              Case{true, "absent.der", "",
                   "Update SSL certificate fail!  Please check FTP server and file name.",
                   "Warning: Write file fail!Please restart AP and try again!"},
-             Case{true, "c.pem", "2.1.0", "Load file, please wait...!",
+             Case{true, "c.pem", kLoad + "2.1.0", kGenErr.c_str(),
                   "Warning: Load SSL file fail!Please try again!"},
+             Case{true, "c.pem", kRestart, kGenErr.c_str(),
+                  "Warning: The file was loaded, but the device refused to restart."},
          }) {
         SCOPED_TRACE(std::string(c.file) + " " + c.refused);
         PumpUntil([] { return false; }, 600); // the restart before has passed
-        Device->Sim().Command("unfail " + kLoad + "2.1.0");
-        if (*c.refused)
-            Device->Sim().Command("fail " + kLoad + c.refused + " genErr");
+        for (const std::string& oid : {kLoad + "2.1.0", kRestart})
+            Device->Sim().Command("unfail " + oid);
+        if (!c.refused.empty())
+            Device->Sim().Command("fail " + c.refused + " genErr");
         Device->Messages().Boxes.clear();
         AnswerDialogs();
         if (c.ssl) {

@@ -204,6 +204,16 @@ INSTANTIATE_TEST_SUITE_P(
                               "(SNMP) Cannot perform operation, General Error!"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(SntpFormTest, ASettingsAnswerAfterTheListEndsTheOpeningWithGetOk) {
+    Device->Sim().Command("drop 1"); // the settings read is answered on its retry only
+    auto form = Open();
+    ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow() && !form->Timer1->Enabled(); }, 60000));
+    ASSERT_FALSE(TickPanels.empty());
+    EXPECT_EQ(TickPanels.back(), "Getting..."); // the list was in before the settings
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get OK.");
+    EXPECT_TRUE(form->Bt_Apply->isEnabled());
+}
+
 TEST_F(SntpFormTest, NoStationAddressOnTheDevicesSubnetFetchesNothing) {
     DeviceAddress->setText("10.99.0.1");
     DeviceMask->setText("255.255.255.0");
@@ -214,6 +224,8 @@ TEST_F(SntpFormTest, NoStationAddressOnTheDevicesSubnetFetchesNothing) {
     ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
     EXPECT_EQ(SntpIdle, 1);
     EXPECT_TRUE(Sets().empty());
+    // The read that ended after it does not leave "Getting..." or hide the failure.
+    EXPECT_EQ(PanelText(form->StatusBar1), "Get IP Error!");
     form->close();
     EXPECT_FALSE(form->isVisible());
 }

@@ -161,14 +161,46 @@ TEST_F(SystemFormTest, FactoryResetWritesResetThenRestartInTwoWrites) {
     EXPECT_EQ(DeviceValue(kUptime), "value timeticks 0");
 }
 
-TEST_F(SystemFormTest, RefusedWriteIsReportedAndTheDialogStillRuns) {
+TEST_F(SystemFormTest, ARefusedStepEndsTheWaitWithItsFailureAndNothingFollowsIt) {
+    struct Case {
+        const char* name;
+        QPushButton* button;
+        std::string refused;
+        std::vector<std::string> sets;
+    };
     Open();
-    Device->Sim().Command("fail " + kRestart + " genErr");
-    const WaitingSeen seen = ClickAndEndWaiting(form->Button1, 1);
-    EXPECT_TRUE(seen.shown);
-    EXPECT_EQ(seen.status.rfind("Set: ", 0), 0u) << seen.status;
-    EXPECT_NE(seen.status.find(". Receive at "), std::string::npos) << seen.status;
-    EXPECT_NE(DeviceValue(kUptime), "value timeticks 0"); // no restart happened
+    const Case cases[] = {
+        {"restart", form->Button1, kRestart, {kRestart + "=1"}},
+        {"reset", form->Button2, kFactoryDefault, {kFactoryDefault + "=1"}},
+        {"restart after a reset", form->Button2, kRestart, {kFactoryDefault + "=1", kRestart + "=1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Device->Sim().ClearLog();
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        // The dialog ends by itself: nobody closes it here.
+        bool shown = false;
+        int countdown = -1;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* waiting = qobject_cast<TFM_Waiting*>(QApplication::activeModalWidget())) {
+                shown = true;
+                countdown = waiting->Countdown;
+            }
+        });
+        poll.start();
+        c.button->click();
+        poll.stop();
+        Device->Sim().Command("unfail " + c.refused);
+        EXPECT_TRUE(shown);
+        EXPECT_LE(countdown, 1);
+        EXPECT_EQ(Sets(), c.sets);
+        const std::string status = form->StatusBar->SimpleText();
+        EXPECT_EQ(status.rfind("Set: ", 0), 0u) << status;
+        EXPECT_NE(status.find(". Receive at "), std::string::npos) << status;
+        EXPECT_NE(DeviceValue(kUptime), "value timeticks 0"); // no restart happened
+    }
 }
 
 class SystemFormFailedReadTest : public SystemFormTest {

@@ -386,6 +386,103 @@ TEST_F(DhcpFormTest, AFullStaticPoolRefusesAddBeforeTheDialog) {
     EXPECT_TRUE(Sets().empty());
 }
 
+TEST_F(DhcpFormTest, AfterAFailedStaticPoolReadNothingEnablesAdd) {
+    Device->Sim().Command("set " + kFunction + " 1"); // the server on
+    Device->Sim().Command("fail " + kStaticPool + "1 genErr");
+    form = std::make_unique<TFM_DHCP>(nullptr);
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
+    Device->Sim().Command("unfail " + kStaticPool + "1");
+    EXPECT_FALSE(form->Bt_Add->isEnabled());
+    // Each way the form used to enable it again: the tab, then either function combo.
+    form->PageControl1->setCurrentWidget(form->TabSheet2);
+    EXPECT_FALSE(form->Bt_Add->isEnabled());
+    for (TComboBox* combo : {form->CB_Fuction2, form->CB_Fuction1}) {
+        for (int index : {0, 1}) {
+            combo->SetItemIndex(index);
+            combo->OnChange(combo);
+            EXPECT_FALSE(form->Bt_Add->isEnabled()) << index;
+        }
+    }
+    // A successful read makes it usable again.
+    form->Bt_RfrshClick(form->Bt_Rfrsh); // the hidden refresh
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
+    EXPECT_TRUE(form->Bt_Add->isEnabled());
+}
+
+TEST_F(DhcpFormTest, ApplyIsOffWhileTheUsedRowsAreListedAgain) {
+    Open();
+    ASSERT_TRUE(form->Bt_Apply->isEnabled());
+    Device->Sim().Command("delay 200");
+    form->Bt_Rfrsh->click();
+    ASSERT_TRUE(form->UsedRowList->Busy);
+    EXPECT_FALSE(form->Bt_Apply->isEnabled());
+    // A click that arrives all the same checks against nothing and writes nothing.
+    form->Bt_ApplyClick(form->Bt_Apply);
+    EXPECT_TRUE(Sets().empty());
+    EXPECT_TRUE(Boxes().empty());
+    ASSERT_TRUE(PumpUntil([this] { return !form->UsedRowList->Busy; }, 30000));
+    Device->Sim().Command("delay 0");
+    EXPECT_TRUE(form->Bt_Apply->isEnabled());
+    EXPECT_EQ(form->User_ListView->ItemCount(), 2);
+}
+
+TEST_F(DhcpFormTest, AReadRefusedAtOpeningStaysInViewAndItsObjectIsNotWritten) {
+    struct Case {
+        std::string refused;
+        bool functionUnread;
+    };
+    for (const Case& c : {Case{kFunction, true}, Case{kPool.substr(0, kPool.size() - 1), false}}) {
+        SCOPED_TRACE(c.refused);
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.refused);
+        // The static pool's "Get OK!" came later and did not replace the failure.
+        EXPECT_EQ(form->StatusBar1->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar1->SimpleText();
+        if (c.functionUnread) {
+            for (QPushButton* apply : {form->Bt_Apply, form->StaticApply}) {
+                apply->click();
+                EXPECT_TRUE(Sets().empty());
+            }
+            EXPECT_EQ(form->StatusBar1->SimpleText(), "The DHCP function was not read: nothing was written.");
+            EXPECT_EQ(form->StatusBar2->SimpleText(), "The DHCP function was not read: nothing was written.");
+            // The user's own choice is written.
+            form->CB_Fuction2->SetItemIndex(0);
+            form->CB_Fuction2->OnChange(form->CB_Fuction2);
+            form->StaticApply->click();
+            EXPECT_EQ(Sets(), std::vector<std::string>{kFunction + "=0"});
+        }
+        form.reset();
+    }
+}
+
+TEST_F(DhcpFormTest, APoolNotReadSendsOnlyWhatTheUserTypedAndSaysSo) {
+    const std::string pool = kPool.substr(0, kPool.size() - 1);
+    Device->Sim().Command("fail " + pool + " genErr");
+    Open();
+    Device->Sim().Command("unfail " + pool);
+    ASSERT_EQ(form->CB_Fuction1->GetItemIndex(), 1);
+    EXPECT_EQ(form->CB_Status->GetItemIndex(), -1); // nothing read, nothing chosen
+    for (const auto& [edit, text] :
+         {std::pair{form->Ed_IPAF, "10.10.10.100"}, std::pair{form->Ed_PoolRan, "10"},
+          std::pair{form->Ed_SubMask, "255.255.255.0"}, std::pair{form->Ed_Gateway, "10.10.10.254"},
+          std::pair{form->Ed_Lease, "86400"}}) {
+        edit->SetText(text);
+        emit edit->textEdited(QString::fromLatin1(text)); // as the user types it
+    }
+    form->Bt_Apply->click();
+    EXPECT_TRUE(Boxes().empty()) << Boxes().front();
+    std::vector<std::string> poolSets;
+    for (const std::string& set : Sets())
+        if (set.rfind(kPool, 0) == 0)
+            poolSets.push_back(set.substr(kPool.size()));
+    // The empty servers go out as the step's 0.0.0.0; domain and status were neither read nor set.
+    EXPECT_EQ(poolSets,
+              (std::vector<std::string>{"1.0=10.10.10.100", "2.0=10", "3.0=255.255.255.0", "4.0=10.10.10.254",
+                                        "5.0=0.0.0.0", "6.0=0.0.0.0", "8.0=86400"}));
+    EXPECT_EQ(form->StatusBar1->SimpleText(), "Written, except the settings that were not read.");
+}
+
 class DhcpClosingTest : public DhcpFormTest {
   protected:
     DevSimOptions Options() override {

@@ -166,10 +166,21 @@ TEST_F(AccessListFormTest, IpListRefusesTheZeroAddressAndExactDuplicates) {
         Click(f->Bt_Apply);
         EXPECT_EQ(Box(), "Warning: Please input valid IP Address.") << typed;
     }
-    f->Ed_IPAdd->SetText("10.0.0.7");
-    Click(f->Bt_Apply);
-    EXPECT_EQ(Box(), "Warning: Reject: The IP already exists ");
-    EXPECT_EQ(SetOids(), (std::vector<std::string>{kIpMode, kIpMode, kIpMode}));
+    // Texts whose octets are not decimal digits would be sent as another address.
+    for (const char* typed : {"$A.0.0.11", "0x0A.0.0.9", " 10.0.0.8"}) {
+        Device->Messages().Boxes.clear();
+        f->Ed_IPAdd->SetText(typed);
+        Click(f->Bt_Apply);
+        EXPECT_EQ(Box(), "Warning: Please input valid IP Address.") << typed;
+    }
+    // The same address written another way is a duplicate too.
+    for (const char* typed : {"10.0.0.7", "10.0.0.07", "010.0.00.7"}) {
+        Device->Messages().Boxes.clear();
+        f->Ed_IPAdd->SetText(typed);
+        Click(f->Bt_Apply);
+        EXPECT_EQ(Box(), "Warning: Reject: The IP already exists ") << typed;
+    }
+    EXPECT_EQ(SetOids(), std::vector<std::string>(8, kIpMode));
 
     Device->Sim().ClearLog();
     f->Ed_IPAdd->SetText("10.0.0.8");

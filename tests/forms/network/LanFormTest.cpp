@@ -163,6 +163,11 @@ TEST_F(LanFormTest, RefusedInputIsClearedAndNothingIsSent) {
         {form->ED_DefGw, "127.0.0.1", "Please input valid Gateway.", true},
         {form->EDT_DNS1, "1.2.3", "Please input valid DNS.", true},
         {form->EDT_DNS2, "300.1.1.1", "Please input valid DNS.", true}, // DNS1 is valid and stays unsent
+        // Octets other readers would take ("$A" hex, "0x0A", a leading blank) are not decimal digits.
+        {form->ED_IpAddr, "$A.0.0.11", "Please input valid IP Address.", false},
+        {form->ED_DefGw, "0x0A.0.0.9", "Please input valid Gateway.", true},
+        {form->EDT_DNS1, " 10.0.0.7", "Please input valid DNS.", true},
+        {form->ED_SubMask, "255.255.255.+0", "Please input valid Subnet Mask.", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message + std::string(" ") + c.text);

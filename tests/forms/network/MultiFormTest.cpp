@@ -243,6 +243,129 @@ TEST_F(MultiFormTest, RefusedWritesAreReported) {
     EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
 }
 
+TEST_F(MultiFormTest, ARefusedSwitchIsShownWhenACheckThenStopsTheSave) {
+    Open();
+    Edit(1);
+    Type(form->SSIDEdit, "");
+    Device->Sim().Command("fail " + kMssidState + " genErr");
+    Save();
+    EXPECT_EQ(LastBox(), "Please input SSID!");
+    EXPECT_TRUE(TableSets().empty());
+    EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
+    EXPECT_GT(Status().size(), std::string("Multi-SSID set:").size());
+
+    // The switches taken, a check failing: the status stays as it was, no success.
+    Device->Sim().Command("unfail " + kMssidState);
+    form->MuStatusBar->Panel(0)->SetText("Get OK!");
+    Save();
+    EXPECT_EQ(LastBox(), "Please input SSID!");
+    EXPECT_EQ(Status(), "Get OK!");
+}
+
+TEST_F(MultiFormTest, AccountingEditsAreNeverOfferedForEditing) {
+    Open();
+    for (int index : {0, 1}) {
+        Edit(index);
+        for (const char* security : {"WPA-Enterprise", "WPA2-Enterprise", "WPA-Personal"}) {
+            if (index != 0)
+                ChooseSecurity(security);
+            for (TEdit* edit : {form->Ed_AccountServer, form->Ed_AccountPort, form->Ed_AccountServer_802,
+                                form->Ed_AccountPort_802})
+                EXPECT_FALSE(edit->isEnabled())
+                    << index << " " << security << " " << edit->objectName().toStdString();
+        }
+    }
+    // What the edits of the RADIUS group show is not what the accounting write sends.
+    Edit(1);
+    ChooseSecurity("WPA-Enterprise");
+    EXPECT_TRUE(form->Ed_EAPRadiusServ->isEnabled());
+}
+
+TEST_F(MultiFormTest, KeyChecksApplyOnlyToKindsThatUseTheKey) {
+    Open();
+    Edit(1);
+    Type(form->SSIDEdit, "lobby");
+    ChooseSecurity("None");
+    ASSERT_EQ(form->KeyValEdit->Text(), "");
+    Save();
+    EXPECT_EQ(LastBox(), "");
+    EXPECT_EQ(TableSets(), (std::vector<std::string>{"2.1.2", "3.1.2", "4.1.2", "5.1.2", "12.1.2"}));
+    for (const char* security : {"WPA-Personal", "WPA2-Personal"}) {
+        ChooseSecurity(security);
+        Type(form->Ed_PassPhrase, "sesame-open");
+        Save();
+        EXPECT_EQ(LastBox(), "") << security;
+        for (const std::string& set : TableSets())
+            EXPECT_NE(set.rfind("7.", 0), 0u) << security;
+    }
+}
+
+TEST_F(MultiFormTest, ARefusedHexKeyLeavesTheEditEmpty) {
+    Open();
+    Edit(1);
+    Type(form->SSIDEdit, "lobby");
+    ChooseSecurity("Open System");
+    form->TypeCombo->SetItemIndex(1); // HEX
+    form->TypeComboChange(form->TypeCombo);
+    Type(form->KeyValEdit, "0123456789ABCDEFGHIJKLMNOP");
+    form->SizeCombo->SetItemIndex(1); // 128 bits: 26 digits
+    form->KeyIdxComboChange(form->SizeCombo);
+    Type(form->KeyValEdit, "0123456789ABCDEFGHIJKLMNOP");
+    Save();
+    EXPECT_EQ(LastBox(), "Please input  Hexadecimal digits!");
+    EXPECT_EQ(form->KeyValEdit->Text(), "");
+    EXPECT_TRUE(TableSets().empty());
+}
+
+TEST_F(MultiFormTest, ASaveThroughARowTheListLacksWritesNothing) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> failed; // refused while the form opens
+    };
+    std::vector<std::string> afterPrimary;
+    for (int column = 1; column <= 13; ++column)
+        afterPrimary.push_back(kTable + std::to_string(column) + ".1.2");
+    const Case cases[] = {
+        {"walk ended after the primary", afterPrimary},
+        {"table read refused", {kTable.substr(0, kTable.size() - 1)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& oid : c.failed)
+            Device->Sim().Command("fail " + oid + " genErr");
+        Open();
+        for (const std::string& oid : c.failed)
+            Device->Sim().Command("unfail " + oid);
+        Edit(3);
+        Type(form->SSIDEdit, "typed-over");
+        Save();
+        EXPECT_TRUE(Device->Received("SET").empty());
+        EXPECT_EQ(Status(), "The SSID list was not read completely. Please open the form again.");
+        form.reset();
+    }
+}
+
+TEST_F(MultiFormTest, ARefusedDeleteLeavesTheEditorsOnTheSsidShown) {
+    for (const std::string& set : {"set " + Cell(2, 2) + " 1", "set " + Cell(3, 2) + " deleted-one",
+                                   "set " + Cell(3, 4) + " third-one"})
+        Device->Sim().Command(set);
+    Open();
+    form->MulSSIDListView->SetItemIndex(1); // Multi-SSID1
+    Edit(3);
+    ASSERT_EQ(form->SSIDEdit->Text(), "third-one");
+    Device->Sim().Command("fail " + Cell(2, 2) + " genErr");
+    Device->Sim().ClearLog();
+    form->DelButton->click();
+    ASSERT_TRUE(PumpUntil([&] { return form->Idle(); }, 30000));
+    EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
+    EXPECT_EQ(form->SSIDEdit->Text(), "third-one");
+    Device->Sim().Command("unfail " + Cell(2, 2));
+    Save();
+    for (const std::string& set : TableSets())
+        EXPECT_EQ(set.substr(set.size() - 4), ".1.4") << set; // the SSID shown, not the one deleted
+    EXPECT_EQ(Device->Sim().Command("get " + Cell(3, 2)), "value displaystr deleted-one\n");
+}
+
 class MultiPriorityFormTest : public MultiFormTest {
   protected:
     bool WithPriority() const override { return true; }
