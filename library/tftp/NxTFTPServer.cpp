@@ -115,7 +115,15 @@ void NxTFTPServer::OnRequest() {
         return;
     }
     ++m_msg.SessionNumber;
-    auto* session = new _TFTPSession(this, m_msg, OnStatus, m_root, from, m_bindAddress);
+    NxTFTPStatusHandler handler = OnStatus;
+    if (m_onlyAwaited)
+        handler = [this, onStatus = OnStatus](NxTFTPMsg* msg, bool* cancel) {
+            if (msg->Status == TFTP_SUCCESS || msg->Status < 0)
+                m_awaited.SessionEnded(*msg);
+            if (onStatus)
+                onStatus(msg, cancel);
+        };
+    auto* session = new _TFTPSession(this, m_msg, std::move(handler), m_root, from, m_bindAddress);
     m_sessions.push_back(session);
     lock.unlock();
     session->Begin();

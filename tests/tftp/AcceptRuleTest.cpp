@@ -98,7 +98,8 @@ TEST_F(AcceptRuleTest, OnlyTheAwaitedRequestIsServed) {
     }
     ASSERT_TRUE(WaitForSessionsEnded(1));
     EXPECT_EQ(received, std::string(700, 'F'));
-    EXPECT_FALSE(awaited.Waiting());
+    // Ended, it may come again while the form waits (the device repeats a repeated SET's transfer).
+    EXPECT_TRUE(awaited.Waiting());
     int admittedReports = 0;
     for (const auto& report : m_reports)
         admittedReports += awaited.IsAdmitted(report) ? 1 : 0;
