@@ -100,6 +100,11 @@ void NxTFTPServer::OnRequest() {
     m_msg.PeerPort = PortOf(from);
     if (IsRetransmission())
         return;
+    if (m_sessions.size() >= kMaxSessions) {
+        uint8_t refusal[8];
+        m_socket.SendTo(refusal, PutError(refusal, ERR_UNDEFINED), from);
+        return;
+    }
     m_msg.SendCount = 0;
     if (m_onlyAwaited) {
         NxTFTPMsg candidate = m_msg;
@@ -108,11 +113,6 @@ void NxTFTPServer::OnRequest() {
             lock.unlock();
             return RefuseRequest(from);
         }
-    }
-    if (m_sessions.size() >= kMaxSessions) {
-        uint8_t refusal[8];
-        m_socket.SendTo(refusal, PutError(refusal, ERR_UNDEFINED), from);
-        return;
     }
     ++m_msg.SessionNumber;
     NxTFTPStatusHandler handler = OnStatus;
