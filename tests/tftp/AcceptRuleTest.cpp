@@ -144,6 +144,9 @@ TEST_F(AcceptRuleTest, AFloodOfRefusalsLeavesRoomForTheAwaitedRequest) {
     EXPECT_TRUE(IsAck(p, 0));
     ASSERT_TRUE(PumpUntil([&] { return CountStatus(TFTP_ACCESS_VIOLATION) == 200; }, 5000));
     EXPECT_EQ(m_server->SessionCount(), 1u);
+    device.Reply(DataPacket(1, "log"));
+    ASSERT_TRUE(WaitForSessionsEnded(1));
+    EXPECT_EQ(ReadFileBytes(RootPath("LogFile.RD")), "log");
 }
 
 // Without a root the server serves no file, never the process's current folder.
