@@ -106,12 +106,46 @@ void NxTFTPServer::OnRequest() {
         return;
     }
     m_msg.SendCount = 0;
+    if (m_onlyAwaited) {
+        NxTFTPMsg candidate = m_msg;
+        candidate.SessionNumber = m_msg.SessionNumber + 1;
+        if (!m_awaited.Admit(candidate)) {
+            lock.unlock();
+            return RefuseRequest(from);
+        }
+    }
     ++m_msg.SessionNumber;
-    const bool admitted = !m_onlyAwaited || m_awaited.Admit(m_msg);
-    auto* session = new _TFTPSession(this, m_msg, OnStatus, m_root, from, m_bindAddress);
+    NxTFTPStatusHandler handler = OnStatus;
+    if (m_onlyAwaited)
+        handler = [this, onStatus = OnStatus](NxTFTPMsg* msg, bool* cancel) {
+            if (msg->Status == TFTP_SUCCESS || msg->Status < 0)
+                m_awaited.SessionEnded(*msg);
+            if (onStatus)
+                onStatus(msg, cancel);
+        };
+    auto* session = new _TFTPSession(this, m_msg, std::move(handler), m_root, from, m_bindAddress);
     m_sessions.push_back(session);
     lock.unlock();
-    session->Begin(admitted);
+    session->Begin();
+}
+
+void NxTFTPServer::RefuseRequest(const sockaddr_in& from) {
+    // Answered from the listening socket and kept in no list: refusals hold no socket and cannot
+    // crowd out the awaited request however many arrive.
+    uint8_t refusal[8];
+    const bool sent = m_socket.SendTo(refusal, PutError(refusal, ERR_ACCESS), from);
+    m_msg.Status = sent ? TFTP_ACCESS_VIOLATION : TFTP_SOCKET_IO_FAILED;
+    m_msg.StatusText = TFTPStatusText(m_msg.Status);
+    if (OnStatus) {
+        NxTFTPMsg report = m_msg;
+        report.SessionNumber = -1; // no session: never taken for the awaited one's
+        bool cancel = false;
+        try {
+            OnStatus(&report, &cancel);
+        } catch (...) {
+            // A handler's failure must not tear down the event loop.
+        }
+    }
 }
 
 bool NxTFTPServer::IsRetransmission() const {

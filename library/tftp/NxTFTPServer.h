@@ -37,7 +37,8 @@ class NxTFTPServer : public QObject {
     void SetBindAddress(const std::string& address) { m_bindAddress = address; }
 
     // From now on a request is served only when Awaited() admits it; every other one gets ERROR 2
-    // (access violation) and status -1103.
+    // (access violation) from the server's port and one report of status -1103 (with the server's
+    // record: no session is made for it).
     void ServeOnlyAwaited() { m_onlyAwaited = true; }
     TFTPAwaitedTransfer& Awaited() { return m_awaited; }
     const TFTPAwaitedTransfer& Awaited() const { return m_awaited; }
@@ -54,6 +55,8 @@ class NxTFTPServer : public QObject {
     void OnRequest();
     void OnTick();
     bool IsRetransmission() const;
+    // ERROR 2 to a request the awaited transfer does not admit, and status -1103.
+    void RefuseRequest(const sockaddr_in& from);
     void RemoveAt(size_t index);
 
     int m_retries = 3;

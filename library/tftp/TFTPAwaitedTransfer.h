@@ -1,10 +1,12 @@
 #pragma once
 // The one transfer a form waits for: the device's address, the file it was asked to fetch or store
-// and the direction. From the moment the form arms it (before the SET that asks the device) a single
-// matching request is admitted; everything else, and anything once the form has ended the wait, is
-// refused. Reports of the admitted session stay recognisable after it has ended.
+// and the direction. From the moment the form arms it (before the SET that asks the device) until
+// the form ends the wait, a matching request is admitted while no admitted session runs (a device
+// that repeats the transfer for a repeated SET gets it again, never two at once); everything else
+// is refused. Reports of the sessions admitted for the wait stay recognisable after they ended.
 #include "library/tftp/NxTFTPMsg.h"
 
+#include <set>
 #include <string>
 
 class TFTPAwaitedTransfer {
@@ -15,11 +17,14 @@ class TFTPAwaitedTransfer {
     void End();
 
     // True when `request` (peer address, file name, request mode and session number filled in) is
-    // the awaited one and nothing was admitted for this wait yet; it is then admitted.
+    // the awaited one and no admitted session runs; it is then admitted.
     bool Admit(const NxTFTPMsg& request);
-    // True while a request may still be admitted.
+    // A session's final report (success or failure): when it is the admitted one, another matching
+    // request may be admitted while the wait lasts.
+    void SessionEnded(const NxTFTPMsg& report);
+    // True while a request may be admitted.
     bool Waiting() const { return m_state == State::Waiting; }
-    // True for the reports of the session admitted by the last wait.
+    // True for the reports of the sessions admitted during the last wait.
     bool IsAdmitted(const NxTFTPMsg& report) const;
 
   private:
@@ -28,5 +33,6 @@ class TFTPAwaitedTransfer {
     std::string m_peerAddress;
     std::string m_fileName;
     int m_requestMode = 0;
-    int m_session = -1;
+    int m_running = -1; // the admitted session under way
+    std::set<int> m_admitted;
 };

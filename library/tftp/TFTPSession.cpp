@@ -67,13 +67,7 @@ _TFTPSession::~_TFTPSession() {
     CloseFile();
 }
 
-void _TFTPSession::Begin(bool admitted) {
-    if (!admitted) {
-        // Refused before any file is looked at.
-        if (!m_socket.IsOpen())
-            return SetStatus(TFTP_SOCKET_IO_FAILED);
-        return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
-    }
+void _TFTPSession::Begin() {
     if (m_cancel) {
         SetStatus(TFTP_CANCELED);
         return;

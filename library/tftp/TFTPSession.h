@@ -24,9 +24,8 @@ class _TFTPSession : public QObject {
     // Closes the socket and reports status 0.
     ~_TFTPSession() override;
 
-    // Opens the file and sends DATA 1 (read request) or ACK 0 (write request); a request that was
-    // not admitted gets ERROR 2 (access violation) and touches no file.
-    void Begin(bool admitted = true);
+    // Opens the file and sends DATA 1 (read request) or ACK 0 (write request).
+    void Begin();
 
     SessionState State() const { return m_state; }
     const NxTFTPMsg& Msg() const { return m_msg; }

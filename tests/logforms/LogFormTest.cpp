@@ -135,6 +135,17 @@ TEST_F(LogFormTest, ALogWithoutLineEndsShowsAScreenfulOfItsOneLine) {
         EXPECT_FALSE(view->grab().isNull()); // each repaint lays out the shown part only
 }
 
+// A lost answer to the get-log write: the write goes again, the device uploads again, and that
+// second upload of the same file is taken too.
+TEST_F(LogFormTest, LostAnswerUploadsAgainAndIsShown) {
+    std::unique_ptr<TLogForm> form;
+    ASSERT_TRUE(WithTransferHeld(
+        Device->Sim(), [&] { form = Open(); }, [&] { Device->Sim().Command("drop 1"); }));
+    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }, 20000));
+    EXPECT_EQ(form->ViewListView->ItemCount(), 3);
+    EXPECT_EQ(Sets().size(), 6u); // the write and its retry
+}
+
 TEST_F(LogFormTest, ClearWithoutAnAnswerKeepsTheList) {
     auto form = Open();
     ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));

@@ -61,6 +61,7 @@ struct HeldRun {
 };
 
 bool g_holding = false;
+std::string g_source;
 
 std::vector<HeldRun>& Held() {
     static std::vector<HeldRun> held;
@@ -111,6 +112,10 @@ std::string TemporaryFile() {
     return file;
 }
 
+void SetTransferSource(const std::string& address) {
+    g_source = address;
+}
+
 void HoldTransfers() {
     g_holding = true;
 }
@@ -135,6 +140,8 @@ void RunCurl(const std::vector<std::string>& args, const std::string& scratch,
         return;
     }
     std::vector<std::string> all = {"curl"};
+    if (!g_source.empty())
+        all.insert(all.end(), {"--interface", g_source});
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : all)

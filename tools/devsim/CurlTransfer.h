@@ -24,6 +24,10 @@ std::string TemporaryFile();
 void RunCurl(const std::vector<std::string>& args, const std::string& scratch,
              std::function<void(int)> finish);
 
+// The address the device's clients send from: the one it answers SNMP on, as a real device does
+// (the station's server takes transfers only from the device's address).
+void SetTransferSource(const std::string& address);
+
 // Tests: while held, transfers wait unstarted (their SETs unanswered) until released.
 void HoldTransfers();
 // Starts the waiting transfers and stops holding; returns how many were waiting.

@@ -2,6 +2,7 @@
 
 #include "tools/devsim/Agent.h"
 #include "tools/devsim/ControlChannel.h"
+#include "tools/devsim/CurlTransfer.h"
 #include "tools/devsim/DataFile.h"
 #include "tools/devsim/Device.h"
 #include "tools/devsim/DeviceAddress.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     for (const auto& f : options.failures)
         device.Store().Fail(f.oid, f.status);
     devsim::InstallDeviceHooks(device);
+    devsim::SetTransferSource(options.listenAddress);
     if (!device.Log().Open(options.logFile)) {
         std::fprintf(stderr, "ktx-devsim: cannot write log %s\n", options.logFile.c_str());
         return 2;
