@@ -147,15 +147,9 @@ void TLogSetForm::Bt_ApplyClick() {
     }
 
     // A group with nothing read to send is no failure of the device: the other is still written.
-    auto write = [this](NxSNMPRequest2Edits& request) { return Write(request) || request.SentNothing; };
-    const bool written = write(*SyslogRequest) && write(*SmtpRequest);
-    const char* result = "Set Success!";
-    if (!written)
-        result = kSetError;
-    else if (SyslogRequest->SentNothing && SmtpRequest->SentNothing)
-        result = kNothingWritten;
-    else if (!NotWrittenText(*SyslogRequest).empty() || !NotWrittenText(*SmtpRequest).empty())
-        result = kPartlyWritten;
+    const bool written = WriteAsked(*SyslogRequest) && WriteAsked(*SmtpRequest);
+    const std::string result =
+        written ? WrittenText({SyslogRequest.get(), SmtpRequest.get()}, "Set Success!") : kSetError;
 
     SetSmtpRowsAccess(ACC_READWRITE);
     ReadAll();
