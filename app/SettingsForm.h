@@ -10,6 +10,7 @@
 #include <QSize>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -46,8 +47,8 @@ class TSettingsForm : public QDialog {
     void ShowStatus(const std::string& text);
     // Shown in place of a success text when a write left out rows that were not read (or not
     // shown) and that nobody changed: all of them, or some.
-    static constexpr const char* kNothingWritten = "Nothing was written: the settings were not read.";
-    static constexpr const char* kPartlyWritten = "Written, except the settings that were not read.";
+    static constexpr const char* kNothingWritten = "Nothing written: settings not read.";
+    static constexpr const char* kPartlyWritten = "Written, except settings not read.";
 
     // True while one of the form's requests is waiting for an answer; closing is then refused.
     virtual bool BusyNow() const;
@@ -116,6 +117,13 @@ class TSettingsForm : public QDialog {
     // Why the request's last write is no success although the device may have taken it: empty
     // when it left nothing out; else kNothingWritten or kPartlyWritten.
     static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
+    // Write, where a request left with nothing read or asked to send counts as done (its
+    // SentNothing tells): a form writing several groups goes on to the next.
+    bool WriteAsked(NxSNMPRequest2Controls& request) { return Write(request) || request.SentNothing; }
+    // The result of writes that were all done: `ok`, or kNothingWritten when none of the requests
+    // sent anything, kPartlyWritten when one left something out.
+    static std::string WrittenText(std::initializer_list<const NxSNMPRequest2Controls*> requests,
+                                   const std::string& ok);
     // Write, then `ok` on the status place when all was written and taken, the NotWrittenText
     // when the write left rows out, `failed` otherwise (a library exception's text stays). True
     // only when `ok` was shown.
