@@ -480,7 +480,7 @@ TEST_F(DhcpFormTest, APoolNotReadSendsOnlyWhatTheUserTypedAndSaysSo) {
     EXPECT_EQ(poolSets,
               (std::vector<std::string>{"1.0=10.10.10.100", "2.0=10", "3.0=255.255.255.0", "4.0=10.10.10.254",
                                         "5.0=0.0.0.0", "6.0=0.0.0.0", "8.0=86400"}));
-    EXPECT_EQ(form->StatusBar1->SimpleText(), "Written, except the settings that were not read.");
+    EXPECT_EQ(form->StatusBar1->SimpleText(), TSettingsForm::kPartlyWritten);
 }
 
 class DhcpClosingTest : public DhcpFormTest {
