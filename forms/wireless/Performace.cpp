@@ -1,5 +1,6 @@
 #include "forms/wireless/Performace.h"
 
+#include "app/ApplyResult.h"
 #include "app/BandPages.h"
 #include "app/ListCombo.h"
 #include "app/MibRowTables.h"
@@ -9,6 +10,7 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
+#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
@@ -77,6 +79,8 @@ TFM_Performace::TFM_Performace(QWidget* owner)
     Pages_->Lay();
     ConnectHandlers(BandA);
     ConnectHandlers(BandG);
+    connect(PC_Performace, &QTabWidget::currentChanged, this,
+            [this] { GuardEvent([this] { Guard([this] { PC_PerformaceChange(PC_Performace); }); }); });
     FormCreate(this);
 }
 
@@ -186,9 +190,12 @@ void TFM_Performace::FormCreate(QObject*) {
         }
         bgMode.OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
             Guard([this, sender, result] {
-                if (result && result->Code != 0)
-                    return sender->ShowStatus(result->Message);
-                ResetDataRateCombos();
+                if (result && result->Code != 0) {
+                    if (!KeepApplyFailure_) // a failed Apply's text stays in view
+                        sender->ShowStatus(result->Message);
+                    return;
+                }
+                OnBgModeRead();
             });
         };
         bgMode.Get();
@@ -280,6 +287,17 @@ void TFM_Performace::LayOutBand(PerformanceBand& band, int radioHeight, int butt
     }
 }
 
+// The rates a b/g mode offers follow the answer, which comes after the blocking reads of the
+// creation or a Refresh have set them from what was shown before.
+void TFM_Performace::OnBgModeRead() {
+    for (int n = 1; n <= 2; ++n)
+        if (Pages_->Live(n) && Band(n).RatesRequest) {
+            SetRateChoices(Band(n));
+            ShowRateTwins(Band(n));
+        }
+    ResetDataRateCombos();
+}
+
 void TFM_Performace::FormClose(QObject*) {
     // A late b/g answer must find no closure into a form that is going.
     if (BgModeRequest) {
@@ -356,6 +374,7 @@ bool TFM_Performace::WriteBgMode() {
 
 void TFM_Performace::Bt_Apply_aClick(QObject*) {
     PerformanceBand& band = BandA;
+    KeepApplyFailure_ = false;
     if (!band.RadioRequest || !BgModeRequest || !band.RatesRequest || !IgmpRequest ||
         (SingleBandModel() && !AntennaRequest))
         return;
@@ -373,13 +392,16 @@ void TFM_Performace::Bt_Apply_aClick(QObject*) {
     const bool chainDone = ok;
     if (ok && SingleBandModel())
         ok = Write(*AntennaRequest);
-    ShowStatus(ok ? Band1SettingSuccess : Band1SettingError);
-    if (chainDone && BgModeWritten_)
-        RefreshBand(band);
+    const std::string& result = ok ? Band1SettingSuccess : Band1SettingError;
+    if (!chainDone || !BgModeWritten_)
+        return ShowStatus(result);
+    KeepApplyFailure_ = !ok;
+    ShowApplyResult(StatusBar, ok, result, [this, &band] { RefreshBand(band); });
 }
 
 void TFM_Performace::Bt_Apply_gClick(QObject*) {
     PerformanceBand& band = BandG;
+    KeepApplyFailure_ = false;
     if (!band.RadioRequest || !BgModeRequest)
         return;
     if (!CheckInputs(band, false, nullptr))
@@ -391,12 +413,14 @@ void TFM_Performace::Bt_Apply_gClick(QObject*) {
 }
 
 void TFM_Performace::Bt_Refresh_aClick(QObject*) {
+    KeepApplyFailure_ = false;
     if (BandA.RadioRequest)
         RefreshBand(BandA);
 }
 
 void TFM_Performace::Bt_Refresh_gClick(QObject*) {
     PerformanceBand& band = BandG;
+    KeepApplyFailure_ = false;
     if (!band.RadioRequest)
         return;
     Read(*band.RadioRequest);

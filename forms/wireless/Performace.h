@@ -99,6 +99,7 @@ class TFM_Performace : public TSettingsForm {
     void BgModeChange(PerformanceBand& band);
     void DateStatusChange(PerformanceBand& band);
     void ResetRateClick(PerformanceBand& band);
+    void OnBgModeRead();
     void ShowRatesForMode(PerformanceBand& band);
     void SetRateChoices(PerformanceBand& band);
 
@@ -107,6 +108,7 @@ class TFM_Performace : public TSettingsForm {
     SupportProbe Igmp_;
     SupportProbe Priority_;
     bool BgModeWritten_ = false;
+    bool KeepApplyFailure_ = false; // from a failed Apply until the user's next Apply or Refresh
 };
 
 // Menu item adPerformance1: creates the form (owned by the application), shows it modally,
