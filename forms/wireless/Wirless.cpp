@@ -165,9 +165,10 @@ void TFM_Wirless::MakePageActive(WirlessBand& band) {
     Pages_->Activate(band.Number);
 }
 
+// Scan waits for its band's site walk to end, whoever started it.
 void TFM_Wirless::SetActionButtons(bool enabled) {
     for (WirlessBand& band : Band)
-        band.Scan->setEnabled(enabled);
+        band.Scan->setEnabled(enabled && !SiteWalkBusy(band));
     Bt_Apply->setEnabled(enabled);
     Bt_Refresh->setEnabled(enabled);
     Bt_Close->setEnabled(enabled);
@@ -212,6 +213,11 @@ std::vector<NxSNMPRequest2Controls*> TFM_Wirless::AllRequests() const {
           ConstraintReq.get(), SiteTriggerReq.get(), MultiOverWdsReq.get()})
         add(r);
     return out;
+}
+
+bool TFM_Wirless::SiteWalkBusy(const WirlessBand& band) const {
+    const WirlessSiteTable* table = SiteTableReq[band.PageIndex].get();
+    return table != nullptr && (table->Busy || table->Request.Outstanding > 0);
 }
 
 bool TFM_Wirless::AnyRequestBusy() const {

@@ -135,6 +135,8 @@ class TFM_Wirless : public TSettingsForm {
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
     bool ReconcileMultiSsid(WirlessBand& band);
+    enum class Written { Nothing, Taken, Refused };
+    Written WriteMssidStateForWds();
 
     bool PageVisible(const WirlessBand& band) const;
     bool PageActive(const WirlessBand& band) const;
@@ -183,6 +185,7 @@ class TFM_Wirless : public TSettingsForm {
     void DeriveControlStates(bool afterRefresh);
     std::vector<NxSNMPRequest2Controls*> AllRequests() const;
     bool AnyRequestBusy() const;
+    bool SiteWalkBusy(const WirlessBand& band) const;
     void SetActionButtons(bool enabled);
     void StartSiteWalk(WirlessBand& band);
     void ShowAccountingState(WirlessBand& band);

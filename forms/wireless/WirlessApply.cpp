@@ -2,6 +2,7 @@
 // warnings, the writes in their order, the result, the RTS length and the refresh.
 #include "forms/wireless/Wirless.h"
 
+#include "app/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -102,11 +103,33 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
         b.MultEncyt[s]->SetItemIndex(encyt[s]);
         b.MultiAuth[s]->SetItemIndex(auth[s]);
     }
-    // Both are judged: the primary's change must not go out over additional SSIDs left insecure.
-    const bool ok = Write(*MultEncytReq) && Write(*MultiAuthReq);
+    // Both are sent whatever the first gave, and both are judged: the primary's change must not go
+    // out over additional SSIDs left insecure.
+    const bool encryptionWritten = Write(*MultEncytReq);
+    const bool authWritten = Write(*MultiAuthReq);
+    const bool ok = encryptionWritten && authWritten;
     if (!ok)
         ShowStatus("Multi-SSID Encrypt set error");
     return ok;
+}
+
+// A band on a WDS link runs without additional SSIDs: the "Disable" that Apply put into its state
+// combo is written like the other settings. Bands in "Access Point" mode keep their state.
+TFM_Wirless::Written TFM_Wirless::WriteMssidStateForWds() {
+    if (!MssidStateReq)
+        return Written::Nothing;
+    bool any = false;
+    for (WirlessBand& b : Band) {
+        const bool wds = PageVisible(b) && b.ApMode->GetItemIndex() != 0;
+        MssidStateReq->Request.VarList.GetRow(b.PageIndex)->Access = wds ? ACC_READWRITE : ACC_INVALID;
+        any = any || wds;
+    }
+    if (!any)
+        return Written::Nothing;
+    // Its read with a completion may still be out; a write now would cross it.
+    if (MssidStateReq->Busy || MssidStateReq->Request.Outstanding > 0)
+        return Written::Refused;
+    return Write(*MssidStateReq) ? Written::Taken : Written::Refused;
 }
 
 void TFM_Wirless::Bt_ApplyClick(QObject*) {
@@ -204,18 +227,27 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
             write(BakAccountReq[b.PageIndex].get());
     write(WepKeyReq.get());
     write(WdsMacReq.get());
+    if (WriteMssidStateForWds() == Written::Refused)
+        ok = false;
     if (!ApplyRtsLength())
         ok = false;
-    ShowStatus(ok ? "Setting Success!" : "Setting error!");
+    const std::string result = ok ? "Setting Success!" : "Setting error!";
+    ShowStatus(result);
     if (!ok)
         for (WirlessBand& b : Band)
             b.MssidStateRead = b.MssidState->GetItemIndex();
-    --Working_;
-    Bt_RefreshClick(Bt_Refresh);
-    ++Working_;
-    for (WirlessBand& b : Band)
-        if (SiteTableReq[b.PageIndex] && SiteTableReq[b.PageIndex]->Busy)
+    ShowApplyResult(StatusBar, ok, result, [this, ok] {
+        // The site walk the refresh starts may end inside it or after it; either way it re-lists
+        // the sites without a success text of its own.
+        for (WirlessBand& b : Band) {
             b.SiteWalkQuiet = true;
-    // The refresh writes its own read failures; the result of the writes stays in view.
-    ShowStatus(ok ? "Setting Success!" : "Setting error!");
+            b.SiteWalkKeepsFailure = !ok;
+        }
+        --Working_;
+        Bt_RefreshClick(Bt_Refresh);
+        ++Working_;
+        for (WirlessBand& b : Band)
+            if (!SiteWalkBusy(b))
+                b.SiteWalkQuiet = b.SiteWalkKeepsFailure = false;
+    });
 }

@@ -88,11 +88,12 @@ bool TFM_Wirless::CheckPrimarySsidUnique(WirlessBand& b) {
         if (MultiListView->ItemCaption(row) == caption &&
             MultiListView->SubItem(row, 1).find("Enable") != std::string::npos &&
             MultiListView->SubItem(row, 2) == b.SSID->Text()) {
-            const std::string band = b.Number == 1 ? "11a" : "11g";
-            MessageBox(this,
-                       "The " + band + " Primary SSID's SSID is same as Multi-SSID " +
-                           std::to_string(row - (b.Number == 1 ? 0 : 8)),
-                       "Warning", MB_OK);
+            const std::string band = BandWord(b, "11a", "11g");
+            if (!band.empty())
+                MessageBox(this,
+                           "The " + band + " Primary SSID's SSID is same as Multi-SSID " +
+                               std::to_string(row - (b.Number == 1 ? 0 : 8)),
+                           "Warning", MB_OK);
             return false;
         }
     }

@@ -14,6 +14,7 @@
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 #include <exception>
 
@@ -266,7 +267,13 @@ void TFM_Wirless::StartSiteWalk(WirlessBand& b) {
     b.Sites->SetColumnWidth(kSiteKeyItem, 0);
     b.Sites->SetColumnWidth(0, 0);
     table.RowError.clear();
-    table.Get();
+    b.Scan->setEnabled(false); // until the walk has ended (OnSiteTableRead)
+    try {
+        table.Get();
+    } catch (const std::exception&) {
+        b.Scan->setEnabled(NoScanPending);
+        throw;
+    }
 }
 
 void TFM_Wirless::Bt_RefreshClick(QObject*) {
@@ -324,8 +331,11 @@ void TFM_Wirless::RefreshRequests() {
         Read(*BakAccountReq[1]);
         CB_SecAccountingMode_gChange(nullptr);
     }
-    if (WepKeyReq)
-        Read(*WepKeyReq);
+    // The device sends its keys as hex text, whatever the key type shows.
+    if (WepKeyReq && Read(*WepKeyReq))
+        for (WirlessBand& b : Band)
+            if (PageVisible(b))
+                b.KeysHoldHex = true;
     if (WdsMacReq)
         Read(*WdsMacReq);
     if (MssidStateReq)

@@ -241,7 +241,8 @@ void TFM_Wirless::ShowKeysAsAscii() {
         if (!PageVisible(b))
             continue;
         const bool ascii = b.KeyType->GetItemIndex() == 0;
-        if (ascii)
+        // Keys a failed read left alone are shown as characters already.
+        if (ascii && b.KeysHoldHex)
             for (TEdit* key : b.Key)
                 if (!IsMaskedKey(key->Text()))
                     key->SetText(HexTextToAscii(key->Text()));

@@ -28,7 +28,9 @@ std::string Upper(std::string text) {
 } // namespace
 
 void TFM_Wirless::SiteScanClick(WirlessBand& b) {
-    if (!SiteTriggerReq || !SiteTableReq[b.PageIndex] || Working_ > 0 || !NoScanPending)
+    // A walk still running (started by the opening, a Refresh or an Apply) would list its sites twice.
+    if (!SiteTriggerReq || !SiteTableReq[b.PageIndex] || SiteTableReq[b.PageIndex]->Busy || Working_ > 0 ||
+        !NoScanPending)
         return;
     for (WirlessBand& each : Band)
         SiteTriggerReq->Request.VarList.GetRow(each.PageIndex)->Access =
@@ -82,6 +84,8 @@ void TFM_Wirless::OnSiteTableRead(WirlessBand& b, NxSNMPError* result) {
     NoScanPending = true;
     SetActionButtons(true);
     const bool quiet = std::exchange(b.SiteWalkQuiet, false);
+    if (std::exchange(b.SiteWalkKeepsFailure, false))
+        return; // the failed Apply's text stays in view
     if (result->Code != 0)
         ShowStatus(result->Message);
     else if (SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->RowError.empty())
