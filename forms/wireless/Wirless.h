@@ -188,7 +188,7 @@ class TFM_Wirless : public TSettingsForm {
     bool SiteWalkBusy(const WirlessBand& band) const;
     void SetActionButtons(bool enabled);
     void StartSiteWalk(WirlessBand& band);
-    void ShowAccountingState(WirlessBand& band);
+    void DisableUnprobedControls();
 
     std::unique_ptr<Ui::TFM_Wirless> ui_;
     std::unique_ptr<BandPages> Pages_;

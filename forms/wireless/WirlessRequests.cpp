@@ -367,6 +367,7 @@ void TFM_Wirless::DeriveControlStates(bool afterRefresh) {
     SetKeyEditLengths();
     if (afterRefresh && Band[0].AccountingSupported)
         CB_AccountModeChange(nullptr);
+    DisableUnprobedControls();
 }
 
 void WirlessSiteTable::ShowValues() {

@@ -329,7 +329,8 @@ void TFM_Wirless::XRadiusExit(WirlessBand& b, bool radiusGroup) {
 void TFM_Wirless::CB_AccountModeChange(QObject*) {
     WirlessBand& b = Band[0];
     const bool on = b.AccountMode->GetItemIndex() == kEnable;
-    Enable({b.AccountServer, b.AccountPort, b.SecAccountMode}, on);
+    Enable({b.AccountServer, b.AccountPort}, on);
+    b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingModeChange(nullptr);
     else
@@ -341,7 +342,8 @@ void TFM_Wirless::CB_AccountModeChange(QObject*) {
 void TFM_Wirless::Cb_AccountMode_802Change(QObject*) {
     WirlessBand& b = Band[0];
     const bool on = b.XAccountMode->GetItemIndex() == kEnable;
-    Enable({b.XAccountServer, b.XAccountPort, b.SecAccountMode}, on);
+    Enable({b.XAccountServer, b.XAccountPort}, on);
+    b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingModeChange(nullptr);
     else
@@ -355,7 +357,8 @@ void TFM_Wirless::Cb_AccountMode_802Change(QObject*) {
 void TFM_Wirless::Cb_AccountMode_gChange(QObject*) {
     WirlessBand& b = Band[1];
     const bool on = b.AccountMode->GetItemIndex() == kEnable;
-    Enable({b.AccountServer, b.AccountPort, b.SecAccountMode}, on);
+    Enable({b.AccountServer, b.AccountPort}, on);
+    b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingMode_gChange(nullptr);
     else
@@ -365,22 +368,39 @@ void TFM_Wirless::Cb_AccountMode_gChange(QObject*) {
 
 void TFM_Wirless::CB_SecAccountingModeChange(QObject*) {
     WirlessBand& b = Band[0];
-    Enable({b.SecAccountServer, b.SecAccountPort}, b.SecAccountMode->GetItemIndex() == kEnable);
+    Enable({b.SecAccountServer, b.SecAccountPort},
+           b.BakAccountingSupported && b.SecAccountMode->GetItemIndex() == kEnable);
     Band[1].SecAccountMode->SetItemIndex(b.SecAccountMode->GetItemIndex());
 }
 
 void TFM_Wirless::CB_SecAccountingMode_gChange(QObject*) {
     WirlessBand& b = Band[1];
-    Enable({b.SecAccountServer, b.SecAccountPort}, b.SecAccountMode->GetItemIndex() == kEnable);
+    Enable({b.SecAccountServer, b.SecAccountPort},
+           b.BakAccountingSupported && b.SecAccountMode->GetItemIndex() == kEnable);
 }
 
 void TFM_Wirless::CB_RadiusModeChange(QObject*) {
     WirlessBand& b = Band[0];
-    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret}, b.RadiusMode->GetItemIndex() == kEnable);
+    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret},
+           BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable);
     Band[1].RadiusMode->SetItemIndex(b.RadiusMode->GetItemIndex());
 }
 
 void TFM_Wirless::CB_RadiusMode_gChange(QObject*) {
     WirlessBand& b = Band[1];
-    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret}, b.RadiusMode->GetItemIndex() == kEnable);
+    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret},
+           BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable);
+}
+
+// What the user types into a group whose probe failed is never written: its controls stay
+// disabled for the life of the form.
+void TFM_Wirless::DisableUnprobedControls() {
+    for (WirlessBand& b : Band) {
+        if (!BakRadiusSupported)
+            Enable({b.RadiusMode, b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret}, false);
+        if (!b.BakAccountingSupported)
+            Enable({b.SecAccountMode, b.SecAccountServer, b.SecAccountPort}, false);
+        if (!b.AccountingSupported)
+            Enable({b.XAccountMode, b.XAccountServer, b.XAccountPort}, false);
+    }
 }

@@ -227,7 +227,16 @@ TEST_F(WirlessFormTest, GroupsWhoseProbeFailedAreNeverReadAgain) {
     EXPECT_FALSE(form->BakRadiusSupported);
     EXPECT_FALSE(B().AccountingSupported);
     EXPECT_FALSE(B().BakAccountingSupported);
+    // What would be typed there is never written: those controls take no input.
+    Choose(B().AuthTemp, "802.1x");
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             B().RadiusMode, B().SecRadiusServer, B().SecRadiusPort, B().SecRadiusSecret, B().SecAccountMode,
+             B().SecAccountServer, B().SecAccountPort, B().XAccountMode, B().XAccountServer,
+             B().XAccountPort})
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     form->Bt_Refresh->click();
+    EXPECT_FALSE(B().SecRadiusServer->isEnabled());
+    EXPECT_FALSE(B().SecAccountServer->isEnabled());
     for (const std::string& get : Sent("GET"))
         for (const char* left : {"2.1.8.", "2.1.1.1.21.", "2.1.1.1.17."})
             EXPECT_NE(get.rfind(left, 0), 0u) << get;
