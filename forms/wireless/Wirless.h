@@ -111,6 +111,7 @@ class TFM_Wirless : public TSettingsForm {
     // Additional SSIDs (WirlessMultiSsid.cpp)
     void FillValidKeyLists(WirlessBand& band);
     void ReadMultiSsidSlots(WirlessBand& band);
+    void OfferAllValidKeys(WirlessBand& band);
     void FillValidKeyLists_a() { FillValidKeyLists(Band[0]); }
     void FillValidKeyLists_g() { FillValidKeyLists(Band[1]); }
     void ReadMultiSsidSlots_a() { ReadMultiSsidSlots(Band[0]); }

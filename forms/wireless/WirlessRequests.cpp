@@ -295,8 +295,8 @@ void TFM_Wirless::Bt_RefreshClick(QObject*) {
 
 // Objects whose first read failed stay out of every later read.
 void TFM_Wirless::RefreshRequests() {
-    FillValidKeyLists(Band[0]);
-    FillValidKeyLists(Band[1]);
+    OfferAllValidKeys(Band[0]);
+    OfferAllValidKeys(Band[1]);
     SetWirelessRowAccess();
     if (WirelessReq)
         Read(*WirelessReq);

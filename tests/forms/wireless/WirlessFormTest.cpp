@@ -166,6 +166,16 @@ TEST_F(WirlessFormTest, KeysFollowTheValidKeyTheKeyTypeAndTheAdditionalSsids) {
     ASSERT_TRUE(PumpUntil([this] { return B().ValKey->ItemCount() == 2; }));
     EXPECT_EQ(B().ValKey->Text(), "Fourth");
     EXPECT_EQ(B().XValKey->ItemCount(), 2);
+    // Read again into the two-item list: the device's fourth key stays chosen and is written as such.
+    form->Bt_Refresh->click();
+    ASSERT_TRUE(PumpUntil([this] { return !form->MssidStateReq->Busy; }));
+    EXPECT_EQ(B().ValKey->Text(), "Fourth");
+    EXPECT_EQ(B().ValKey->ItemCount(), 2);
+    B().Key[3]->SetText("abcde");
+    Device->Sim().ClearLog();
+    form->Bt_Apply->click();
+    EXPECT_EQ(Status(), "Setting Success!") << LastBox();
+    EXPECT_EQ(Device->Sim().Command("get " + kValidKey), "value integer 4\n");
 }
 
 // A key the device returns masked is shown as it came and never written back over the real one.
