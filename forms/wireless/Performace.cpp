@@ -461,8 +461,10 @@ void TFM_Performace::FillDataRateCombo(TEdit* list, TComboBox* combo, TEdit* rat
         combo->SetItemIndex(0);
 }
 
+// A combo that shows no entry (the device's value is not in its list) leaves the edit's value alone.
 void TFM_Performace::CopyComboToEdit(TComboBox* combo, TEdit* edit) {
-    edit->SetText(ListEntryOf(combo->Text()));
+    if (combo->GetItemIndex() >= 0)
+        edit->SetText(ListEntryOf(combo->Text()));
 }
 
 void ShowPerformanceForm() {

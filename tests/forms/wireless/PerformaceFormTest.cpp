@@ -335,4 +335,18 @@ TEST_F(PerformaceFormTest, ApplyResultStaysOrGivesWayToAFailedReread) {
     }
 }
 
+// A channel the WDS list lacks shows no choice, and Apply does not put another one in its place.
+TEST_F(PerformaceFormTest, AChannelNotInTheListIsNotReplacedByApply) {
+    Device->Sim().Command("set " + E + ".2.1.1.1.7.1 3"); // WDS
+    Device->Sim().Command("set " + E + ".2.1.1.1.6.1 \"1 6 11\"");
+    Device->Sim().Command("set " + kRadio + "2.1 3");
+    Open();
+    EXPECT_EQ(form->BandA.ChanCombo->GetItemIndex(), -1);
+    EXPECT_EQ(form->BandA.ChanCombo->ItemCount(), 3);
+    Apply();
+    for (const auto& line : Device->Received("SET"))
+        EXPECT_TRUE(line.oid != kRadio + "2.1" || line.value == "3") << line.value;
+    EXPECT_EQ(Device->Sim().Command("get " + kRadio + "2.1"), "value integer 3\n");
+}
+
 } // namespace
