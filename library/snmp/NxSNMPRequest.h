@@ -62,6 +62,11 @@ class NxSNMPRequest {
     void SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack, const std::string& rowList,
                   const std::vector<std::string>* values);
 
+    // Ends an operation that sent nothing with a failure: the result holds code and message; a
+    // handler, when given, learns it from the event loop as of any other completion.
+    void FailUnsent(int32_t code, const std::string& message, NxSNMPCompletionHandler handler = nullptr,
+                    void* context = nullptr);
+
     bool TestCondition(const std::string& condition);
     bool TestOwnCondition();
 
