@@ -14,3 +14,25 @@ void ShowApplyResult(TStatusBar* bar, bool applied, const std::string& text,
 
 // The text where a form shows its results: panel 0 when the bar has panels, otherwise the simple text.
 std::string ResultText(const TStatusBar* bar);
+
+class NxSNMPRequest2Controls;
+
+// What the writes of one Apply came to: all taken, one refused (or unanswered), or rows left out
+// because the form had not read them (a write with nothing left to send is no refusal).
+class WriteTally {
+  public:
+    // One write as TSettingsForm::Write returned it; false only when the device refused it.
+    bool Add(const NxSNMPRequest2Controls& request, bool written);
+    void Refused() { Refused_ = true; }
+    void LeftOut() { LeftOut_ = true; } // the form kept a row out of a write itself
+    bool AllTaken() const { return !Refused_ && !LeftOut_; }
+    bool AnyRefused() const { return Refused_; }
+    // `success` when every write was taken whole, `failed` after a refusal, otherwise why not
+    // everything was written.
+    std::string Text(const std::string& success, const std::string& failed) const;
+
+  private:
+    bool Refused_ = false;
+    bool LeftOut_ = false;
+    bool Sent_ = false;
+};

@@ -1,4 +1,5 @@
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
 #include "app/BandPages.h"
 #include "library/snmp/New_req2Edit.h"
@@ -70,7 +71,10 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
                 body();
         };
     };
-    on(b.AuthTemp->OnChange, [this, band] { AuthTempChange(*band); });
+    on(b.AuthTemp->OnChange, [this, band] {
+        AuthTempChange(*band);
+        MarkAsked(*band, rAuthentication); // the user's choice, copied into the bound combo
+    });
     on(b.Auth->OnChange, [this] { ShowSecurityGroups(); });
     on(b.Encryp->OnChange, [this, band] {
         SyncingCopies_ = true;
@@ -80,12 +84,14 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     });
     on(b.XEncrypt->OnChange, [this, band] {
         band->Encryp->SetItemIndex(band->XEncrypt->GetItemIndex());
+        MarkAsked(*band, rEncryption);
         ShowSecurityGroups();
     });
     on(b.XType->OnChange, [this] { ShowSecurityGroups(); });
     on(b.KeyType->OnChange, [this, band] { KeyTypeChange(*band); });
     on(b.XKeyType->OnChange, [this, band] {
         band->KeyType->SetItemIndex(band->XKeyType->GetItemIndex());
+        MarkAsked(*band, rKeyType);
         KeyTypeChange(*band);
     });
     on(b.KeySize->OnChange, [this, band] { KeySizeChange(*band); });
@@ -96,6 +102,7 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     on(b.ValKey->OnChange, [this, band] { ValidKeyChange(*band); });
     on(b.XValKey->OnChange, [this, band] {
         band->ValKey->SetItemIndex(band->XValKey->GetItemIndex());
+        MarkAsked(*band, rValidKey);
         ValidKeyChange(*band);
     });
     on(b.ApMode->OnChange, [this, band] { ApModeChange(*band); });
@@ -119,7 +126,10 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
 
     if (b.Number == 1) {
         on(b.AccountMode->OnChange, [this] { CB_AccountModeChange(nullptr); });
-        on(b.XAccountMode->OnChange, [this] { Cb_AccountMode_802Change(nullptr); });
+        on(b.XAccountMode->OnChange, [this, band] {
+            Cb_AccountMode_802Change(nullptr);
+            MarkAsked(*band, rAccountMode);
+        });
         on(b.RadiusMode->OnChange, [this] { CB_RadiusModeChange(nullptr); });
         on(b.SecAccountMode->OnChange, [this] { CB_SecAccountingModeChange(nullptr); });
     } else {

@@ -19,6 +19,7 @@
 #include <vector>
 
 class BandPages;
+class WriteTally;
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
 class QPushButton;
@@ -122,7 +123,7 @@ class TFM_Wirless : public TSettingsForm {
     void OnSiteRefreshDone(NxSNMPError* result);
     void OnSiteTableRead(WirlessBand& band, NxSNMPError* result);
     void LV_SiteInfoClick(WirlessBand& band);
-    bool ApplyRtsLength();
+    void ApplyRtsLength(WriteTally& tally);
     void OnMssidStateRead(NxSNMPError* result);
     void StoreMssidStates();
 
@@ -136,8 +137,9 @@ class TFM_Wirless : public TSettingsForm {
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
     bool ReconcileMultiSsid(WirlessBand& band);
-    enum class Written { Nothing, Taken, Refused };
-    Written WriteMssidStateForWds();
+    void WriteMssidStateForWds(WriteTally& tally);
+    void MarkAsked(WirlessBand& band, int wirelessRow);
+    void MarkTwinEditsAsked(WirlessBand& band);
 
     bool PageVisible(const WirlessBand& band) const;
     bool PageActive(const WirlessBand& band) const;

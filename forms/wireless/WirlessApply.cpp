@@ -1,6 +1,7 @@
 // Apply: the checks, the reconciliation of the additional SSIDs with a changed primary SSID, the
 // warnings, the writes in their order, the result, the RTS length and the refresh.
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
 #include "app/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
@@ -118,21 +119,39 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
 
 // A band on a WDS link runs without additional SSIDs: the "Disable" that Apply put into its state
 // combo is written like the other settings. Bands in "Access Point" mode keep their state.
-TFM_Wirless::Written TFM_Wirless::WriteMssidStateForWds() {
+// What the user typed into the 802.1x group reaches the bound edits of the other groups by copies;
+// it is the user's, so it is written even where those were not read.
+void TFM_Wirless::MarkTwinEditsAsked(WirlessBand& b) {
+    const TEdit* radius[] = {b.XRadiusServer, b.XRadiusPort, b.XRadiusSecret};
+    for (int i = 0; i < 3; ++i)
+        if (RadiusReq && b.Number == 1 && radius[i]->UserChanged())
+            RadiusReq->MarkAsked(i);
+    if (b.XAccountServer->UserChanged())
+        MarkAsked(b, rAccountServer);
+    if (b.XAccountPort->UserChanged())
+        MarkAsked(b, rAccountPort);
+    for (int k = 0; k < 4; ++k)
+        if (WepKeyReq && b.XKey[k]->UserChanged())
+            WepKeyReq->MarkAsked(b.PageIndex * 4 + k);
+}
+
+void TFM_Wirless::WriteMssidStateForWds(WriteTally& tally) {
     if (!MssidStateReq)
-        return Written::Nothing;
+        return;
     bool any = false;
     for (WirlessBand& b : Band) {
         const bool wds = PageVisible(b) && b.ApMode->GetItemIndex() != 0;
         MssidStateReq->Request.VarList.GetRow(b.PageIndex)->Access = wds ? ACC_READWRITE : ACC_INVALID;
+        if (wds)
+            MssidStateReq->MarkAsked(b.PageIndex); // Apply put "Disable" in
         any = any || wds;
     }
     if (!any)
-        return Written::Nothing;
+        return;
     // Its read with a completion may still be out; a write now would cross it.
     if (MssidStateReq->Busy || MssidStateReq->Request.Outstanding > 0)
-        return Written::Refused;
-    return Write(*MssidStateReq) ? Written::Taken : Written::Refused;
+        return tally.Refused();
+    tally.Add(*MssidStateReq, Write(*MssidStateReq));
 }
 
 void TFM_Wirless::Bt_ApplyClick(QObject*) {
@@ -149,13 +168,16 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
         if (PageVisible(b) && KindOf(b) == kDot1x) {
             XRadiusExit(b, false);
             b.AccountMode->SetItemIndex(b.XAccountMode->GetItemIndex());
+            MarkTwinEditsAsked(b);
         }
     CopyCipherChoices();
     for (WirlessBand& b : Band) {
         const int mode = b.ApMode->GetItemIndex();
         const int kind = b.Auth->GetItemIndex();
-        if (PageVisible(b) && (mode == 1 || mode == 2) && (IsEnterprise(kind) || kind == kDot1x))
+        if (PageVisible(b) && (mode == 1 || mode == 2) && (IsEnterprise(kind) || kind == kDot1x)) {
             b.Auth->SetItemIndex(kOpenSystem);
+            MarkAsked(b, rAuthentication);
+        }
     }
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !CheckSsid(b))
@@ -214,9 +236,15 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     }
 
     ShowStatus("Send SNMP packet,Please wait!");
-    // Every write is made whatever the one before gave; success needs every write made.
-    bool ok = true;
-    auto write = [this, &ok](NxSNMPRequest2Edits* request) { ok = request && Write(*request) && ok; };
+    // Every write is made whatever the one before gave; success needs every write made and taken
+    // whole.
+    WriteTally tally;
+    auto write = [this, &tally](NxSNMPRequest2Edits* request) {
+        if (request)
+            tally.Add(*request, Write(*request));
+        else
+            tally.Refused();
+    };
     if (Band[0].AccountingSupported && Band[1].AccountingSupported) {
         write(AccountReq[0].get());
         write(AccountReq[1].get());
@@ -230,13 +258,12 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
             write(BakAccountReq[b.PageIndex].get());
     write(WepKeyReq.get());
     write(WdsMacReq.get());
-    if (WriteMssidStateForWds() == Written::Refused)
-        ok = false;
-    if (!ApplyRtsLength())
-        ok = false;
-    const std::string result = ok ? "Setting Success!" : "Setting error!";
+    WriteMssidStateForWds(tally);
+    ApplyRtsLength(tally);
+    const bool ok = tally.AllTaken();
+    const std::string result = tally.Text("Setting Success!", "Setting error!");
     ShowStatus(result);
-    if (!ok)
+    if (tally.AnyRefused())
         for (WirlessBand& b : Band)
             b.MssidStateRead = b.MssidState->GetItemIndex();
     ShowApplyResult(StatusBar, ok, result, [this, ok] {

@@ -293,6 +293,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
             mark(rKeyType);
         } else if (IsEnterprise(kind)) {
             b.Encryp->SetItemIndex(kEnable);
+            MarkAsked(b, rEncryption);
             if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
                 return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
             if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
@@ -305,6 +306,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                     mark(row);
         } else if (IsPersonal(kind)) {
             b.Encryp->SetItemIndex(kEnable);
+            MarkAsked(b, rEncryption);
             if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
                 return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
             const size_t length = b.PassPhrase->Text().size();
@@ -340,6 +342,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                     mark(rKeyType);
                 } else {
                     b.ValKey->SetItemIndex(0);
+                    MarkAsked(b, rValidKey);
                 }
                 mark(rValidKey);
             }

@@ -235,6 +235,13 @@ void TFM_Wirless::CreateRequests() {
     ReadSupportProbe(*MultiOverWdsReq, MultiOverWdsSupported);
 }
 
+// A value the form's code put into a bound control of the wireless table for the write (a step's
+// value, the user's choice copied from a visible twin) is written even where the read failed.
+void TFM_Wirless::MarkAsked(WirlessBand& b, int row) {
+    if (WirelessReq)
+        WirelessReq->MarkAsked(WirelessRowOf(b, row));
+}
+
 // Rows of a hidden band stay invalid: they are neither read nor written.
 void TFM_Wirless::SetWirelessRowAccess() {
     for (WirlessBand& b : Band) {

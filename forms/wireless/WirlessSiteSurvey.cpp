@@ -3,6 +3,7 @@
 // state as last read.
 #include "forms/wireless/Wirless.h"
 
+#include "app/ApplyResult.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -113,9 +114,8 @@ void TFM_Wirless::LV_SiteInfoClick(WirlessBand& b) {
 }
 
 // The lowest RTS length each mode accepts; written only when the mode moved between "Access
-// Point" and a WDS mode since the last read. False when a write failed.
-bool TFM_Wirless::ApplyRtsLength() {
-    bool ok = true;
+// Point" and a WDS mode since the last read.
+void TFM_Wirless::ApplyRtsLength(WriteTally& tally) {
     for (WirlessBand& b : Band) {
         const int mode = b.ApMode->GetItemIndex();
         b.RtsLen->SetText(mode != kAccessPoint ? "1" : "256");
@@ -126,9 +126,8 @@ bool TFM_Wirless::ApplyRtsLength() {
         if (wasAp == isAp)
             continue;
         RtsReq[b.PageIndex]->MarkAsked(-1); // the length follows the mode the user chose
-        ok = Write(*RtsReq[b.PageIndex]) && ok;
+        tally.Add(*RtsReq[b.PageIndex], Write(*RtsReq[b.PageIndex]));
     }
-    return ok;
 }
 
 // The state arrives after the blocking reads that follow it; the valid-key lists depend on it.

@@ -344,9 +344,38 @@ TEST_F(PerformaceFormTest, AChannelNotInTheListIsNotReplacedByApply) {
     EXPECT_EQ(form->BandA.ChanCombo->GetItemIndex(), -1);
     EXPECT_EQ(form->BandA.ChanCombo->ItemCount(), 3);
     Apply();
+    EXPECT_FALSE(SetPdus().empty());
     for (const auto& line : Device->Received("SET"))
-        EXPECT_TRUE(line.oid != kRadio + "2.1" || line.value == "3") << line.value;
+        EXPECT_NE(line.oid, kRadio + "2.1") << line.value;
     EXPECT_EQ(Device->Sim().Command("get " + kRadio + "2.1"), "value integer 3\n");
+    EXPECT_EQ(Status(), "Written, except the settings that were not read.");
+}
+
+// A group the device refused while the form opened is not written when it answers again, and no
+// success is claimed; the rest of the chain still goes out. (The radio group unread leaves its
+// edits empty, which the checks refuse before anything is sent.)
+TEST_F(PerformaceFormTest, AGroupNotReadAtOpeningIsNotWritten) {
+    struct Case {
+        std::string refused; // the group's first object
+        std::string group;   // what its SETs begin with
+        const char* status;
+    };
+    const Case cases[] = {
+        {kBgMode, kBgMode, "Written, except the settings that were not read."},
+        {kPerRate + "2.1", kPerRate, "Written, except the settings that were not read."},
+        {kAntenna, kAntenna, "Written, except the settings that were not read."},
+    };
+    for (const Case& c : cases) {
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.refused);
+        Apply();
+        ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
+        EXPECT_FALSE(SetPdus().empty()) << c.refused;
+        for (const auto& line : Device->Received("SET"))
+            EXPECT_NE(line.oid.rfind(c.group, 0), 0u) << c.refused << " wrote " << line.oid;
+        EXPECT_EQ(Status(), c.status) << c.refused;
+    }
 }
 
 } // namespace
