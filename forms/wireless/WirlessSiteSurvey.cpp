@@ -93,7 +93,7 @@ void TFM_Wirless::OnSiteTableRead(WirlessBand& b, NxSNMPError* result) {
     else if (SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->RowError.empty())
         ShowStatus(SiteTableReq[b.PageIndex]->RowError);
     else if (!quiet)
-        ShowStatus("Get OK!");
+        ShowReadOk("Get OK!"); // a failure of the opening's or a refresh's reads stays in view
 }
 
 void TFM_Wirless::LV_SiteInfoClick(WirlessBand& b) {

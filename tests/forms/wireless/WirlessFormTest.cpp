@@ -719,4 +719,35 @@ TEST_F(WirlessFormTest, ButtonsSitFortyPixelsBelowTheLowestGroup) {
     }
 }
 
+// Each group the device refused while the form opened, then answers again: Apply writes nothing
+// of it and claims no success (the unread fields mostly fail their checks first).
+TEST_F(WirlessFormTest, AGroupNotReadAtOpeningIsNotWritten) {
+    struct Case {
+        std::string refused; // under E
+        std::vector<std::pair<std::string, std::string>> device;
+    };
+    const std::vector<Case> cases = {
+        {"2.1.3.1.2", {{kEncryption, "1"}}}, // WEP keys, encryption on
+        {"2.1.2.1.2", {{kApMode, "2"}}},     // WDS peers on a WDS link
+        {"2.1.1.1", {}},                     // the wireless table
+        {"2.1.4", {{kAuth, "4"}}},           // RADIUS server of WPA-Enterprise
+    };
+    for (const Case& c : cases) {
+        for (const auto& [oid, value] : c.device)
+            Set(oid, value);
+        Device->Sim().Command("fail " + E + "." + c.refused + " genErr");
+        Open();
+        EXPECT_NE(Status(), "Get OK!") << c.refused; // the site list's text does not hide the failure
+        Device->Sim().Command("unfail " + E + "." + c.refused);
+        form->Bt_Apply->click();
+        ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy && !form->MssidStateReq->Busy; }));
+        for (const std::string& set : Sent("SET"))
+            EXPECT_NE(set.rfind(c.refused + ".", 0), 0u) << c.refused << " wrote " << set;
+        EXPECT_NE(Status(), "Setting Success!") << c.refused;
+        form.reset();
+        for (const auto& [oid, value] : c.device)
+            Set(oid, oid == kApMode || oid == kAuth ? "1" : "0");
+    }
+}
+
 } // namespace
