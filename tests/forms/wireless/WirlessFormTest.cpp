@@ -750,4 +750,23 @@ TEST_F(WirlessFormTest, AGroupNotReadAtOpeningIsNotWritten) {
     }
 }
 
+// An authentication the list lacks shows no choice; Apply leaves it as the device holds it and
+// says so, and the user's own choice is written.
+TEST_F(WirlessFormTest, AnAuthenticationTheListLacksIsNotReplaced) {
+    Set(kAuth, "11");
+    Open();
+    EXPECT_EQ(B().Auth->GetItemIndex(), -1);
+    form->Bt_Apply->click();
+    for (const std::string& set : Sent("SET"))
+        EXPECT_NE(set.rfind("2.1.1.1.8.1=", 0), 0u) << set;
+    EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 11\n");
+    EXPECT_EQ(Status(), "Written, except the settings that were not read.");
+
+    Choose(B().AuthTemp, "Shared Key");
+    Device->Sim().ClearLog();
+    B().Key[0]->SetText("0123456789");
+    form->Bt_Apply->click();
+    EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 2\n") << LastBox();
+}
+
 } // namespace
