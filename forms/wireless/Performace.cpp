@@ -1,14 +1,17 @@
 #include "forms/wireless/Performace.h"
 
+#include "app/ApplyResult.h"
 #include "app/BandPages.h"
 #include "app/ListCombo.h"
 #include "app/MibRowTables.h"
 #include "app/ModelCode.h"
 #include "app/PerformanceRowTables.h"
+#include "app/RowsLeftOut.h"
 #include "app/StartupGlobals.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
+#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
@@ -23,6 +26,7 @@ namespace {
 
 // Rows of the shared wireless table that hold each radio's WDS channel list.
 constexpr int kWdsListRow[] = {5, 24};
+constexpr int kChannelRow = 1; // of the radio group
 // Rows of band 1 whose visible choices change with the b/g mode: 5.5, 11, 6, 12 and 24 Mb.
 constexpr int kTwinRates[] = {2, 3, 4, 6, 8};
 const char* const kHiddenTwins[] = {"CB_DRate3", "CB_DRate4", "CB_DRate5", "CB_DRate7", "CB_DRate9"};
@@ -77,6 +81,8 @@ TFM_Performace::TFM_Performace(QWidget* owner)
     Pages_->Lay();
     ConnectHandlers(BandA);
     ConnectHandlers(BandG);
+    connect(PC_Performace, &QTabWidget::currentChanged, this,
+            [this] { GuardEvent([this] { Guard([this] { PC_PerformaceChange(PC_Performace); }); }); });
     FormCreate(this);
 }
 
@@ -185,9 +191,12 @@ void TFM_Performace::FormCreate(QObject*) {
         }
         bgMode.OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
             Guard([this, sender, result] {
-                if (result && result->Code != 0)
-                    return sender->ShowStatus(result->Message);
-                ResetDataRateCombos();
+                if (result && result->Code != 0) {
+                    if (!KeepApplyFailure_) // a failed Apply's text stays in view
+                        sender->ShowStatus(result->Message);
+                    return;
+                }
+                OnBgModeRead();
             });
         };
         bgMode.Get();
@@ -279,6 +288,17 @@ void TFM_Performace::LayOutBand(PerformanceBand& band, int radioHeight, int butt
     }
 }
 
+// The rates a b/g mode offers follow the answer, which comes after the blocking reads of the
+// creation or a Refresh have set them from what was shown before.
+void TFM_Performace::OnBgModeRead() {
+    for (int n = 1; n <= 2; ++n)
+        if (Pages_->Live(n) && Band(n).RatesRequest) {
+            SetRateChoices(Band(n));
+            ShowRateTwins(Band(n));
+        }
+    ResetDataRateCombos();
+}
+
 void TFM_Performace::FormClose(QObject*) {
     // A late b/g answer must find no closure into a form that is going.
     if (BgModeRequest) {
@@ -342,19 +362,49 @@ bool TFM_Performace::CheckInputs(PerformanceBand& band, bool onExit, TEdit* only
 }
 
 // The b/g write is judged on its result like every other write of the chain.
-bool TFM_Performace::WriteBgMode() {
+bool TFM_Performace::WriteBgMode(WriteTally& tally) {
     const bool ok = Write(*BgModeRequest);
-    if (!ok)
-        BgModeRequest->ShowStatus(BgModeRequest->Request.Result.Message);
-    else {
-        ShowStatus("Get OK!");
-        BgModeWritten_ = true;
+    if (!BgModeRequest->SentNothing) {
+        if (!ok) {
+            BgModeRequest->ShowStatus(BgModeRequest->Request.Result.Message);
+        } else {
+            ShowStatus("Get OK!");
+            BgModeWritten_ = true;
+        }
     }
-    return ok;
+    return tally.Add(*BgModeRequest, ok);
+}
+
+// What a visible combo cannot show is not written through the control bound behind it: the
+// channel the list lacks, a rate the b/g mode does not offer. A choice it shows (the device's,
+// the user's or a mode rule's) is the one to write.
+void TFM_Performace::KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
+                                    std::vector<std::unique_ptr<RowsLeftOut>>& keptOut) {
+    if (band.ChanCombo->GetItemIndex() < 0) {
+        keptOut.push_back(std::make_unique<RowsLeftOut>(band.RadioRequest->Request.VarList,
+                                                        std::initializer_list<int>{kChannelRow}));
+        tally.LeftOut();
+    }
+    for (size_t i = 0; i < band.Twins.size(); ++i) {
+        TwinCombo& twin = band.Twins[i];
+        twin.FollowShown();
+        if (twin.Shown() == twin.Bound() || !band.RatesRequest)
+            continue;
+        const int row = kTwinRates[i];
+        if (twin.Shown()->GetItemIndex() >= 0) {
+            band.RatesRequest->MarkAsked(row);
+        } else if (twin.Shown()->ItemCount() > 0 && band.RatesRequest->Holds(row)) {
+            // (A WDS link never offers these choices: the device's values stay as read.)
+            keptOut.push_back(std::make_unique<RowsLeftOut>(band.RatesRequest->Request.VarList,
+                                                            std::initializer_list<int>{row}));
+            tally.LeftOut();
+        }
+    }
 }
 
 void TFM_Performace::Bt_Apply_aClick(QObject*) {
     PerformanceBand& band = BandA;
+    KeepApplyFailure_ = false;
     if (!band.RadioRequest || !BgModeRequest || !band.RatesRequest || !IgmpRequest ||
         (SingleBandModel() && !AntennaRequest))
         return;
@@ -362,40 +412,56 @@ void TFM_Performace::Bt_Apply_aClick(QObject*) {
         return;
     CopyComboToEdit(band.ChanCombo, band.Chan);
     CopyComboToEdit(band.DtRtCombo, band.DtRt);
-    for (auto& twin : band.Twins)
-        twin.FollowShown();
-    bool ok = Write(*band.RadioRequest) && WriteBgMode();
+    WriteTally tally;
+    std::vector<std::unique_ptr<RowsLeftOut>> keptOut;
+    KeepUnshownOut(band, tally, keptOut);
+    // The chain stops at a refusal; a group with nothing read to send is passed over.
+    auto write = [this, &tally](NxSNMPRequest2Controls& request) {
+        return tally.Add(request, Write(request));
+    };
+    bool ok = write(*band.RadioRequest) && WriteBgMode(tally);
     if (ok && band.RateControl.Supported())
-        ok = Write(*band.RateStatusRequest) && Write(*band.RatesRequest);
+        ok = write(*band.RateStatusRequest) && write(*band.RatesRequest);
     if (ok && Igmp_.Supported())
-        ok = Write(*IgmpRequest);
+        ok = write(*IgmpRequest);
     const bool chainDone = ok;
     if (ok && SingleBandModel())
-        ok = Write(*AntennaRequest);
-    ShowStatus(ok ? Band1SettingSuccess : Band1SettingError);
-    if (chainDone && BgModeWritten_)
-        RefreshBand(band);
+        write(*AntennaRequest);
+    keptOut.clear();
+    const bool applied = tally.AllTaken();
+    const std::string result = tally.Text(Band1SettingSuccess, Band1SettingError);
+    if (!chainDone || !BgModeWritten_)
+        return ShowStatus(result);
+    KeepApplyFailure_ = !applied;
+    ShowApplyResult(StatusBar, applied, result, [this, &band] { RefreshBand(band); });
 }
 
 void TFM_Performace::Bt_Apply_gClick(QObject*) {
     PerformanceBand& band = BandG;
+    KeepApplyFailure_ = false;
     if (!band.RadioRequest || !BgModeRequest)
         return;
     if (!CheckInputs(band, false, nullptr))
         return;
     CopyComboToEdit(band.ChanCombo, band.Chan);
     CopyComboToEdit(band.DtRtCombo, band.DtRt);
-    const bool ok = Write(*band.RadioRequest) && WriteBgMode();
-    ShowStatus(ok ? Band2SettingSuccess : Band2SettingError);
+    WriteTally tally;
+    std::vector<std::unique_ptr<RowsLeftOut>> keptOut;
+    KeepUnshownOut(band, tally, keptOut);
+    tally.Add(*band.RadioRequest, Write(*band.RadioRequest)) && WriteBgMode(tally);
+    keptOut.clear();
+    ShowStatus(tally.Text(Band2SettingSuccess, Band2SettingError));
 }
 
 void TFM_Performace::Bt_Refresh_aClick(QObject*) {
+    KeepApplyFailure_ = false;
     if (BandA.RadioRequest)
         RefreshBand(BandA);
 }
 
 void TFM_Performace::Bt_Refresh_gClick(QObject*) {
     PerformanceBand& band = BandG;
+    KeepApplyFailure_ = false;
     if (!band.RadioRequest)
         return;
     Read(*band.RadioRequest);
@@ -436,8 +502,10 @@ void TFM_Performace::FillDataRateCombo(TEdit* list, TComboBox* combo, TEdit* rat
         combo->SetItemIndex(0);
 }
 
+// A combo that shows no entry (the device's value is not in its list) leaves the edit's value alone.
 void TFM_Performace::CopyComboToEdit(TComboBox* combo, TEdit* edit) {
-    edit->SetText(ListEntryOf(combo->Text()));
+    if (combo->GetItemIndex() >= 0)
+        edit->SetText(ListEntryOf(combo->Text()));
 }
 
 void ShowPerformanceForm() {

@@ -11,8 +11,11 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class BandPages;
+class RowsLeftOut;
+class WriteTally;
 class QGroupBox;
 class QPushButton;
 class QTabWidget;
@@ -88,7 +91,9 @@ class TFM_Performace : public TSettingsForm {
     // The band's edits in the order they are checked, with their ranges; false after a failure
     // has been shown.
     bool CheckInputs(PerformanceBand& band, bool onExit, TEdit* only);
-    bool WriteBgMode();
+    bool WriteBgMode(WriteTally& tally);
+    void KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
+                        std::vector<std::unique_ptr<RowsLeftOut>>& keptOut);
     void RefreshBand(PerformanceBand& band);
     void ShowRateTwins(PerformanceBand& band);
     void ResetRatesNow(PerformanceBand& band);
@@ -99,6 +104,7 @@ class TFM_Performace : public TSettingsForm {
     void BgModeChange(PerformanceBand& band);
     void DateStatusChange(PerformanceBand& band);
     void ResetRateClick(PerformanceBand& band);
+    void OnBgModeRead();
     void ShowRatesForMode(PerformanceBand& band);
     void SetRateChoices(PerformanceBand& band);
 
@@ -107,6 +113,7 @@ class TFM_Performace : public TSettingsForm {
     SupportProbe Igmp_;
     SupportProbe Priority_;
     bool BgModeWritten_ = false;
+    bool KeepApplyFailure_ = false; // from a failed Apply until the user's next Apply or Refresh
 };
 
 // Menu item adPerformance1: creates the form (owned by the application), shows it modally,

@@ -1,4 +1,5 @@
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
 #include "app/BandPages.h"
 #include "library/snmp/New_req2Edit.h"
@@ -57,7 +58,10 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
                 body();
         };
     };
-    on(b.AuthTemp->OnChange, [this, band] { AuthTempChange(*band); });
+    on(b.AuthTemp->OnChange, [this, band] {
+        AuthTempChange(*band);
+        MarkAsked(*band, rAuthentication); // the user's choice, copied into the bound combo
+    });
     on(b.Auth->OnChange, [this] { ShowSecurityGroups(); });
     on(b.Encryp->OnChange, [this, band] {
         SyncingCopies_ = true;
@@ -67,12 +71,14 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     });
     on(b.XEncrypt->OnChange, [this, band] {
         band->Encryp->SetItemIndex(band->XEncrypt->GetItemIndex());
+        MarkAsked(*band, rEncryption);
         ShowSecurityGroups();
     });
     on(b.XType->OnChange, [this] { ShowSecurityGroups(); });
     on(b.KeyType->OnChange, [this, band] { KeyTypeChange(*band); });
     on(b.XKeyType->OnChange, [this, band] {
         band->KeyType->SetItemIndex(band->XKeyType->GetItemIndex());
+        MarkAsked(*band, rKeyType);
         KeyTypeChange(*band);
     });
     on(b.KeySize->OnChange, [this, band] { KeySizeChange(*band); });
@@ -83,6 +89,7 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     on(b.ValKey->OnChange, [this, band] { ValidKeyChange(*band); });
     on(b.XValKey->OnChange, [this, band] {
         band->ValKey->SetItemIndex(band->XValKey->GetItemIndex());
+        MarkAsked(*band, rValidKey);
         ValidKeyChange(*band);
     });
     on(b.ApMode->OnChange, [this, band] { ApModeChange(*band); });
@@ -106,7 +113,10 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
 
     if (b.Number == 1) {
         on(b.AccountMode->OnChange, [this] { CB_AccountModeChange(nullptr); });
-        on(b.XAccountMode->OnChange, [this] { Cb_AccountMode_802Change(nullptr); });
+        on(b.XAccountMode->OnChange, [this, band] {
+            Cb_AccountMode_802Change(nullptr);
+            MarkAsked(*band, rAccountMode);
+        });
         on(b.RadiusMode->OnChange, [this] { CB_RadiusModeChange(nullptr); });
         on(b.SecAccountMode->OnChange, [this] { CB_SecAccountingModeChange(nullptr); });
     } else {
@@ -151,9 +161,10 @@ void TFM_Wirless::MakePageActive(WirlessBand& band) {
     Pages_->Activate(band.Number);
 }
 
+// Scan waits for its band's site walk to end, whoever started it.
 void TFM_Wirless::SetActionButtons(bool enabled) {
     for (WirlessBand& band : Band)
-        band.Scan->setEnabled(enabled);
+        band.Scan->setEnabled(enabled && !SiteWalkBusy(band));
     Bt_Apply->setEnabled(enabled);
     Bt_Refresh->setEnabled(enabled);
     Bt_Close->setEnabled(enabled);
@@ -167,6 +178,11 @@ void TFM_Wirless::Bt_CloseClick(QObject*) {
 // not: the form hides and their answers are awaited as the requests go.
 bool TFM_Wirless::BusyNow() const {
     return !NoScanPending || Working_ > 0;
+}
+
+bool TFM_Wirless::SiteWalkBusy(const WirlessBand& band) const {
+    const WirlessSiteTable* table = SiteTableReq[band.PageIndex].get();
+    return table != nullptr && (table->Busy || table->Request.Outstanding > 0);
 }
 
 void ShowWirlessForm() {

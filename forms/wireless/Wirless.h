@@ -19,6 +19,7 @@
 #include <vector>
 
 class BandPages;
+class WriteTally;
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
 class QPushButton;
@@ -109,6 +110,7 @@ class TFM_Wirless : public TSettingsForm {
     // Additional SSIDs (WirlessMultiSsid.cpp)
     void FillValidKeyLists(WirlessBand& band);
     void ReadMultiSsidSlots(WirlessBand& band);
+    void OfferAllValidKeys(WirlessBand& band);
     void FillValidKeyLists_a() { FillValidKeyLists(Band[0]); }
     void FillValidKeyLists_g() { FillValidKeyLists(Band[1]); }
     void ReadMultiSsidSlots_a() { ReadMultiSsidSlots(Band[0]); }
@@ -119,7 +121,7 @@ class TFM_Wirless : public TSettingsForm {
     void OnSiteRefreshDone(NxSNMPError* result);
     void OnSiteTableRead(WirlessBand& band, NxSNMPError* result);
     void LV_SiteInfoClick(WirlessBand& band);
-    bool ApplyRtsLength();
+    void ApplyRtsLength(WriteTally& tally);
     void OnMssidStateRead(NxSNMPError* result);
     void StoreMssidStates();
 
@@ -133,6 +135,9 @@ class TFM_Wirless : public TSettingsForm {
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
     bool ReconcileMultiSsid(WirlessBand& band);
+    void WriteMssidStateForWds(WriteTally& tally);
+    void MarkAsked(WirlessBand& band, int wirelessRow);
+    void MarkTwinEditsAsked(WirlessBand& band);
 
     bool PageVisible(const WirlessBand& band) const;
     bool PageActive(const WirlessBand& band) const;
@@ -178,9 +183,10 @@ class TFM_Wirless : public TSettingsForm {
     void ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported);
     void RefreshRequests();
     void DeriveControlStates(bool afterRefresh);
+    bool SiteWalkBusy(const WirlessBand& band) const;
     void SetActionButtons(bool enabled);
     void StartSiteWalk(WirlessBand& band);
-    void ShowAccountingState(WirlessBand& band);
+    void DisableUnprobedControls();
 
     std::unique_ptr<Ui::TFM_Wirless> ui_;
     std::unique_ptr<BandPages> Pages_;

@@ -1,7 +1,9 @@
 // Apply: the checks, the reconciliation of the additional SSIDs with a changed primary SSID, the
 // warnings, the writes in their order, the result, the RTS length and the refresh.
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
+#include "app/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -105,11 +107,51 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
     // Copies the form makes from the additional SSIDs it read: its own values for this write.
     MultEncytReq->MarkAsked(-1);
     MultiAuthReq->MarkAsked(-1);
-    // Both are judged: the primary's change must not go out over additional SSIDs left insecure.
-    const bool ok = Write(*MultEncytReq) && Write(*MultiAuthReq);
+    // Both are sent whatever the first gave, and both are judged: the primary's change must not go
+    // out over additional SSIDs left insecure.
+    const bool encryptionWritten = Write(*MultEncytReq);
+    const bool authWritten = Write(*MultiAuthReq);
+    const bool ok = encryptionWritten && authWritten;
     if (!ok)
         ShowStatus("Multi-SSID Encrypt set error");
     return ok;
+}
+
+// A band on a WDS link runs without additional SSIDs: the "Disable" that Apply put into its state
+// combo is written like the other settings. Bands in "Access Point" mode keep their state.
+// What the user typed into the 802.1x group reaches the bound edits of the other groups by copies;
+// it is the user's, so it is written even where those were not read.
+void TFM_Wirless::MarkTwinEditsAsked(WirlessBand& b) {
+    const TEdit* radius[] = {b.XRadiusServer, b.XRadiusPort, b.XRadiusSecret};
+    for (int i = 0; i < 3; ++i)
+        if (RadiusReq && b.Number == 1 && radius[i]->UserChanged())
+            RadiusReq->MarkAsked(i);
+    if (b.XAccountServer->UserChanged())
+        MarkAsked(b, rAccountServer);
+    if (b.XAccountPort->UserChanged())
+        MarkAsked(b, rAccountPort);
+    for (int k = 0; k < 4; ++k)
+        if (WepKeyReq && b.XKey[k]->UserChanged())
+            WepKeyReq->MarkAsked(b.PageIndex * 4 + k);
+}
+
+void TFM_Wirless::WriteMssidStateForWds(WriteTally& tally) {
+    if (!MssidStateReq)
+        return;
+    bool any = false;
+    for (WirlessBand& b : Band) {
+        const bool wds = PageVisible(b) && b.ApMode->GetItemIndex() != 0;
+        MssidStateReq->Request.VarList.GetRow(b.PageIndex)->Access = wds ? ACC_READWRITE : ACC_INVALID;
+        if (wds)
+            MssidStateReq->MarkAsked(b.PageIndex); // Apply put "Disable" in
+        any = any || wds;
+    }
+    if (!any)
+        return;
+    // Its read with a completion may still be out; a write now would cross it.
+    if (MssidStateReq->Busy || MssidStateReq->Request.Outstanding > 0)
+        return tally.Refused();
+    tally.Add(*MssidStateReq, Write(*MssidStateReq));
 }
 
 void TFM_Wirless::Bt_ApplyClick(QObject*) {
@@ -126,13 +168,16 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
         if (PageVisible(b) && KindOf(b) == kDot1x) {
             XRadiusExit(b, false);
             b.AccountMode->SetItemIndex(b.XAccountMode->GetItemIndex());
+            MarkTwinEditsAsked(b);
         }
     CopyCipherChoices();
     for (WirlessBand& b : Band) {
         const int mode = b.ApMode->GetItemIndex();
         const int kind = b.Auth->GetItemIndex();
-        if (PageVisible(b) && (mode == 1 || mode == 2) && (IsEnterprise(kind) || kind == kDot1x))
+        if (PageVisible(b) && (mode == 1 || mode == 2) && (IsEnterprise(kind) || kind == kDot1x)) {
             b.Auth->SetItemIndex(kOpenSystem);
+            MarkAsked(b, rAuthentication);
+        }
     }
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !CheckSsid(b))
@@ -191,9 +236,15 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     }
 
     ShowStatus("Send SNMP packet,Please wait!");
-    // Every write is made whatever the one before gave; success needs every write made.
-    bool ok = true;
-    auto write = [this, &ok](NxSNMPRequest2Edits* request) { ok = request && Write(*request) && ok; };
+    // Every write is made whatever the one before gave; success needs every write made and taken
+    // whole.
+    WriteTally tally;
+    auto write = [this, &tally](NxSNMPRequest2Edits* request) {
+        if (request)
+            tally.Add(*request, Write(*request));
+        else
+            tally.Refused();
+    };
     if (Band[0].AccountingSupported && Band[1].AccountingSupported) {
         write(AccountReq[0].get());
         write(AccountReq[1].get());
@@ -207,18 +258,26 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
             write(BakAccountReq[b.PageIndex].get());
     write(WepKeyReq.get());
     write(WdsMacReq.get());
-    if (!ApplyRtsLength())
-        ok = false;
-    ShowStatus(ok ? "Setting Success!" : "Setting error!");
-    if (!ok)
+    WriteMssidStateForWds(tally);
+    ApplyRtsLength(tally);
+    const bool ok = tally.AllTaken();
+    const std::string result = tally.Text("Setting Success!", "Setting error!");
+    ShowStatus(result);
+    if (tally.AnyRefused())
         for (WirlessBand& b : Band)
             b.MssidStateRead = b.MssidState->GetItemIndex();
-    --Working_;
-    Bt_RefreshClick(Bt_Refresh);
-    ++Working_;
-    for (WirlessBand& b : Band)
-        if (SiteTableReq[b.PageIndex] && SiteTableReq[b.PageIndex]->Busy)
+    ShowApplyResult(StatusBar, ok, result, [this, ok] {
+        // The site walk the refresh starts may end inside it or after it; either way it re-lists
+        // the sites without a success text of its own.
+        for (WirlessBand& b : Band) {
             b.SiteWalkQuiet = true;
-    // The refresh writes its own read failures; the result of the writes stays in view.
-    ShowStatus(ok ? "Setting Success!" : "Setting error!");
+            b.SiteWalkKeepsFailure = !ok;
+        }
+        --Working_;
+        Bt_RefreshClick(Bt_Refresh);
+        ++Working_;
+        for (WirlessBand& b : Band)
+            if (!SiteWalkBusy(b))
+                b.SiteWalkQuiet = b.SiteWalkKeepsFailure = false;
+    });
 }

@@ -103,8 +103,9 @@ struct WirlessBand {
     bool AccountingSupported = false;
     bool BakAccountingSupported = false;
     bool KeysHoldHex = true;
-    int MssidStateRead = 0;     // the band's multi-SSID function as last read (1 on)
-    bool SiteWalkQuiet = false; // the walk re-lists the sites after Apply without a word of its own
+    int MssidStateRead = 0;            // the band's multi-SSID function as last read (1 on)
+    bool SiteWalkQuiet = false;        // the walk re-lists the sites after Apply without a success text
+    bool SiteWalkKeepsFailure = false; // ... and after a failed Apply without any text
     std::string SnapValidKey;
     std::string SnapGroupKey;
     std::string SnapCipher;

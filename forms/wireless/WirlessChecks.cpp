@@ -88,11 +88,12 @@ bool TFM_Wirless::CheckPrimarySsidUnique(WirlessBand& b) {
         if (MultiListView->ItemCaption(row) == caption &&
             MultiListView->SubItem(row, 1).find("Enable") != std::string::npos &&
             MultiListView->SubItem(row, 2) == b.SSID->Text()) {
-            const std::string band = b.Number == 1 ? "11a" : "11g";
-            MessageBox(this,
-                       "The " + band + " Primary SSID's SSID is same as Multi-SSID " +
-                           std::to_string(row - (b.Number == 1 ? 0 : 8)),
-                       "Warning", MB_OK);
+            const std::string band = BandWord(b, "11a", "11g");
+            if (!band.empty())
+                MessageBox(this,
+                           "The " + band + " Primary SSID's SSID is same as Multi-SSID " +
+                               std::to_string(row - (b.Number == 1 ? 0 : 8)),
+                           "Warning", MB_OK);
             return false;
         }
     }
@@ -292,6 +293,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
             mark(rKeyType);
         } else if (IsEnterprise(kind)) {
             b.Encryp->SetItemIndex(kEnable);
+            MarkAsked(b, rEncryption);
             if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
                 return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
             if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
@@ -304,6 +306,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                     mark(row);
         } else if (IsPersonal(kind)) {
             b.Encryp->SetItemIndex(kEnable);
+            MarkAsked(b, rEncryption);
             if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
                 return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
             const size_t length = b.PassPhrase->Text().size();
@@ -339,6 +342,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                     mark(rKeyType);
                 } else {
                     b.ValKey->SetItemIndex(0);
+                    MarkAsked(b, rValidKey);
                 }
                 mark(rValidKey);
             }

@@ -23,6 +23,7 @@ constexpr int kAccessPoint = 0;
 constexpr int kWdsWithAp = 1;
 constexpr int kWds = 2;
 constexpr int kGap = 6;
+constexpr int kButtonsBelowGroups = 40;
 constexpr int kRadiusHeight = 172;
 constexpr int kAccountingRows = 45; // the Radius group's accounting part
 constexpr char kZeroMac[] = "000000000000";
@@ -79,9 +80,12 @@ void TFM_Wirless::LayoutByApMode(WirlessBand& b) {
 
     if (PC_Wirless->currentIndex() != b.PageIndex)
         return;
-    const int pageHeight = bottom + kGap + PC_Wirless->tabBar()->height() + 4;
+    // The page sits below the tab bar inside the page control; until the form is first shown the
+    // bar has no height of its own yet, only the one it asks for.
+    const int tabBar = PC_Wirless->tabBar()->sizeHint().height();
+    const int pageHeight = bottom + kGap + tabBar + 4;
     PC_Wirless->resize(PC_Wirless->width(), pageHeight);
-    const int buttons = PC_Wirless->geometry().bottom() + 2 * kGap;
+    const int buttons = PC_Wirless->y() + tabBar + bottom + 1 + kButtonsBelowGroups;
     for (QPushButton* button : {Bt_Apply, Bt_Refresh, Bt_Close})
         button->move(button->x(), buttons);
     const int barTop = buttons + Bt_Apply->height() + 2 * kGap;

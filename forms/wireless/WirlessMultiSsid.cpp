@@ -28,7 +28,9 @@ void FillKeyList(TComboBox* combo, bool limited, const std::string& selected) {
         for (const char* item : {"First", "Second", "Third", "Fourth"})
             combo->AddItem(item);
     }
-    int index = 0;
+    // A key the list cannot offer shows no choice rather than the first key: written, that would
+    // move the device's valid key.
+    int index = -1;
     for (int i = 0; i < combo->ItemCount(); ++i)
         if (combo->ItemText(i) == selected)
             index = i;
@@ -54,6 +56,13 @@ void TFM_Wirless::FillValidKeyLists(WirlessBand& b) {
     }
     FillKeyList(b.ValKey, limited, b.SnapValidKey);
     FillKeyList(b.XValKey, limited, b.SnapValidKey);
+}
+
+// Before a read: the bound combos take the key's option index, which names an item only in the
+// whole list; the limit follows the read (ReadMultiSsidSlots).
+void TFM_Wirless::OfferAllValidKeys(WirlessBand& b) {
+    FillKeyList(b.ValKey, false, b.ValKey->Text());
+    FillKeyList(b.XValKey, false, b.XValKey->Text());
 }
 
 void TFM_Wirless::ReadMultiSsidSlots(WirlessBand& b) {

@@ -14,6 +14,7 @@
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 #include <exception>
 
@@ -234,6 +235,13 @@ void TFM_Wirless::CreateRequests() {
     ReadSupportProbe(*MultiOverWdsReq, MultiOverWdsSupported);
 }
 
+// A value the form's code put into a bound control of the wireless table for the write (a step's
+// value, the user's choice copied from a visible twin) is written even where the read failed.
+void TFM_Wirless::MarkAsked(WirlessBand& b, int row) {
+    if (WirelessReq)
+        WirelessReq->MarkAsked(WirelessRowOf(b, row));
+}
+
 // Rows of a hidden band stay invalid: they are neither read nor written.
 void TFM_Wirless::SetWirelessRowAccess() {
     for (WirlessBand& b : Band) {
@@ -266,7 +274,13 @@ void TFM_Wirless::StartSiteWalk(WirlessBand& b) {
     b.Sites->SetColumnWidth(kSiteKeyItem, 0);
     b.Sites->SetColumnWidth(0, 0);
     table.RowError.clear();
-    table.Get();
+    b.Scan->setEnabled(false); // until the walk has ended (OnSiteTableRead)
+    try {
+        table.Get();
+    } catch (const std::exception&) {
+        b.Scan->setEnabled(NoScanPending);
+        throw;
+    }
 }
 
 void TFM_Wirless::Bt_RefreshClick(QObject*) {
@@ -288,8 +302,8 @@ void TFM_Wirless::Bt_RefreshClick(QObject*) {
 
 // Objects whose first read failed stay out of every later read.
 void TFM_Wirless::RefreshRequests() {
-    FillValidKeyLists(Band[0]);
-    FillValidKeyLists(Band[1]);
+    OfferAllValidKeys(Band[0]);
+    OfferAllValidKeys(Band[1]);
     SetWirelessRowAccess();
     if (WirelessReq)
         Read(*WirelessReq);
@@ -324,8 +338,11 @@ void TFM_Wirless::RefreshRequests() {
         Read(*BakAccountReq[1]);
         CB_SecAccountingMode_gChange(nullptr);
     }
-    if (WepKeyReq)
-        Read(*WepKeyReq);
+    // The device sends its keys as hex text, whatever the key type shows.
+    if (WepKeyReq && Read(*WepKeyReq))
+        for (WirlessBand& b : Band)
+            if (PageVisible(b))
+                b.KeysHoldHex = true;
     if (WdsMacReq)
         Read(*WdsMacReq);
     if (MssidStateReq)
@@ -357,6 +374,7 @@ void TFM_Wirless::DeriveControlStates(bool afterRefresh) {
     SetKeyEditLengths();
     if (afterRefresh && Band[0].AccountingSupported)
         CB_AccountModeChange(nullptr);
+    DisableUnprobedControls();
 }
 
 void WirlessSiteTable::ShowValues() {

@@ -240,7 +240,8 @@ void TFM_Wirless::ShowKeysAsAscii() {
         if (!PageVisible(b))
             continue;
         const bool ascii = b.KeyType->GetItemIndex() == 0;
-        if (ascii)
+        // Keys a failed read left alone are shown as characters already.
+        if (ascii && b.KeysHoldHex)
             for (TEdit* key : b.Key)
                 if (!IsMaskedKey(key->Text()))
                     key->SetText(HexTextToAscii(key->Text()));
@@ -327,7 +328,8 @@ void TFM_Wirless::XRadiusExit(WirlessBand& b, bool radiusGroup) {
 void TFM_Wirless::CB_AccountModeChange(QObject*) {
     WirlessBand& b = Band[0];
     const bool on = b.AccountMode->GetItemIndex() == kEnable;
-    Enable({b.AccountServer, b.AccountPort, b.SecAccountMode}, on);
+    Enable({b.AccountServer, b.AccountPort}, on);
+    b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingModeChange(nullptr);
     else
@@ -339,7 +341,8 @@ void TFM_Wirless::CB_AccountModeChange(QObject*) {
 void TFM_Wirless::Cb_AccountMode_802Change(QObject*) {
     WirlessBand& b = Band[0];
     const bool on = b.XAccountMode->GetItemIndex() == kEnable;
-    Enable({b.XAccountServer, b.XAccountPort, b.SecAccountMode}, on);
+    Enable({b.XAccountServer, b.XAccountPort}, on);
+    b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingModeChange(nullptr);
     else
@@ -353,7 +356,8 @@ void TFM_Wirless::Cb_AccountMode_802Change(QObject*) {
 void TFM_Wirless::Cb_AccountMode_gChange(QObject*) {
     WirlessBand& b = Band[1];
     const bool on = b.AccountMode->GetItemIndex() == kEnable;
-    Enable({b.AccountServer, b.AccountPort, b.SecAccountMode}, on);
+    Enable({b.AccountServer, b.AccountPort}, on);
+    b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingMode_gChange(nullptr);
     else
@@ -363,22 +367,39 @@ void TFM_Wirless::Cb_AccountMode_gChange(QObject*) {
 
 void TFM_Wirless::CB_SecAccountingModeChange(QObject*) {
     WirlessBand& b = Band[0];
-    Enable({b.SecAccountServer, b.SecAccountPort}, b.SecAccountMode->GetItemIndex() == kEnable);
+    Enable({b.SecAccountServer, b.SecAccountPort},
+           b.BakAccountingSupported && b.SecAccountMode->GetItemIndex() == kEnable);
     Band[1].SecAccountMode->SetItemIndex(b.SecAccountMode->GetItemIndex());
 }
 
 void TFM_Wirless::CB_SecAccountingMode_gChange(QObject*) {
     WirlessBand& b = Band[1];
-    Enable({b.SecAccountServer, b.SecAccountPort}, b.SecAccountMode->GetItemIndex() == kEnable);
+    Enable({b.SecAccountServer, b.SecAccountPort},
+           b.BakAccountingSupported && b.SecAccountMode->GetItemIndex() == kEnable);
 }
 
 void TFM_Wirless::CB_RadiusModeChange(QObject*) {
     WirlessBand& b = Band[0];
-    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret}, b.RadiusMode->GetItemIndex() == kEnable);
+    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret},
+           BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable);
     Band[1].RadiusMode->SetItemIndex(b.RadiusMode->GetItemIndex());
 }
 
 void TFM_Wirless::CB_RadiusMode_gChange(QObject*) {
     WirlessBand& b = Band[1];
-    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret}, b.RadiusMode->GetItemIndex() == kEnable);
+    Enable({b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret},
+           BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable);
+}
+
+// What the user types into a group whose probe failed is never written: its controls stay
+// disabled for the life of the form.
+void TFM_Wirless::DisableUnprobedControls() {
+    for (WirlessBand& b : Band) {
+        if (!BakRadiusSupported)
+            Enable({b.RadiusMode, b.SecRadiusServer, b.SecRadiusPort, b.SecRadiusSecret}, false);
+        if (!b.BakAccountingSupported)
+            Enable({b.SecAccountMode, b.SecAccountServer, b.SecAccountPort}, false);
+        if (!b.AccountingSupported)
+            Enable({b.XAccountMode, b.XAccountServer, b.XAccountPort}, false);
+    }
 }

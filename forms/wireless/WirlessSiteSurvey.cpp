@@ -3,6 +3,7 @@
 // state as last read.
 #include "forms/wireless/Wirless.h"
 
+#include "app/ApplyResult.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -28,7 +29,9 @@ std::string Upper(std::string text) {
 } // namespace
 
 void TFM_Wirless::SiteScanClick(WirlessBand& b) {
-    if (!SiteTriggerReq || !SiteTableReq[b.PageIndex] || Working_ > 0 || !NoScanPending)
+    // A walk still running (started by the opening, a Refresh or an Apply) would list its sites twice.
+    if (!SiteTriggerReq || !SiteTableReq[b.PageIndex] || SiteTableReq[b.PageIndex]->Busy || Working_ > 0 ||
+        !NoScanPending)
         return;
     for (WirlessBand& each : Band)
         SiteTriggerReq->Request.VarList.GetRow(each.PageIndex)->Access =
@@ -83,12 +86,14 @@ void TFM_Wirless::OnSiteTableRead(WirlessBand& b, NxSNMPError* result) {
     NoScanPending = true;
     SetActionButtons(true);
     const bool quiet = std::exchange(b.SiteWalkQuiet, false);
+    if (std::exchange(b.SiteWalkKeepsFailure, false))
+        return; // the failed Apply's text stays in view
     if (result->Code != 0)
         ShowStatus(result->Message);
     else if (SiteTableReq[b.PageIndex] && !SiteTableReq[b.PageIndex]->RowError.empty())
         ShowStatus(SiteTableReq[b.PageIndex]->RowError);
     else if (!quiet)
-        ShowStatus("Get OK!");
+        ShowReadOk("Get OK!"); // a failure of the opening's or a refresh's reads stays in view
 }
 
 void TFM_Wirless::LV_SiteInfoClick(WirlessBand& b) {
@@ -109,9 +114,8 @@ void TFM_Wirless::LV_SiteInfoClick(WirlessBand& b) {
 }
 
 // The lowest RTS length each mode accepts; written only when the mode moved between "Access
-// Point" and a WDS mode since the last read. False when a write failed.
-bool TFM_Wirless::ApplyRtsLength() {
-    bool ok = true;
+// Point" and a WDS mode since the last read.
+void TFM_Wirless::ApplyRtsLength(WriteTally& tally) {
     for (WirlessBand& b : Band) {
         const int mode = b.ApMode->GetItemIndex();
         b.RtsLen->SetText(mode != kAccessPoint ? "1" : "256");
@@ -122,9 +126,8 @@ bool TFM_Wirless::ApplyRtsLength() {
         if (wasAp == isAp)
             continue;
         RtsReq[b.PageIndex]->MarkAsked(-1); // the length follows the mode the user chose
-        ok = Write(*RtsReq[b.PageIndex]) && ok;
+        tally.Add(*RtsReq[b.PageIndex], Write(*RtsReq[b.PageIndex]));
     }
-    return ok;
 }
 
 // The state arrives after the blocking reads that follow it; the valid-key lists depend on it.

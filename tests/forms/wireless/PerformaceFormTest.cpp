@@ -12,6 +12,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <map>
 #include <memory>
 #include <string>
@@ -244,6 +245,137 @@ TEST_F(PerformaceWithoutOptionsTest, DeviceWithoutDataRateControlOrIgmpAppliesTh
     Apply();
     EXPECT_EQ(SetPdus(), (std::vector<std::string>{kRadio + "2.1", kBgMode, kAntenna}));
     EXPECT_EQ(Status(), "IEEE802.11g Setting Success!");
+}
+
+// What a b/g mode offers for the rates that depend on it comes from the device's answer, at the
+// opening and after a Refresh that finds the mode changed on the device.
+TEST_F(PerformaceFormTest, TheBgAnswerSetsTheRateChoicesAtOpeningAndOnRefresh) {
+    struct Rate {
+        int index; // into PerformanceBand::Rate
+        int items;
+        const char* text;
+        bool enabled;
+        bool visible;
+    };
+    struct Case {
+        const char* mode;
+        std::vector<std::pair<std::string, int>> device; // per-rate column, value
+        std::vector<Rate> rates;
+    };
+    const std::vector<Case> cases = {
+        {"2", // 11g only: 5.5, 11, 6, 12 and 24 Mb basic and locked
+         {{"5", 2}, {"8", 2}, {"10", 2}},
+         {{2, 3, "Basic", false, true},
+          {3, 3, "Basic", false, true},
+          {4, 3, "Basic", false, true},
+          {6, 3, "Basic", false, true},
+          {8, 3, "Basic", false, true}}},
+        {"1", // 11b only: 5.5 and 11 Mb without "Basic", the OFDM rates hidden
+         {{"4", 1}, {"7", 1}, {"5", 1}},
+         {{2, 2, "Enable", true, true}, {3, 2, "Enable", true, true}, {4, 2, "Enable", true, false}}},
+    };
+    for (const Case& c : cases)
+        for (bool onRefresh : {false, true}) {
+            Device->Sim().Command("set " + kRateStatus + " 1");
+            if (onRefresh)
+                Open(); // mixed
+            Device->Sim().Command("set " + kBgMode + " " + c.mode);
+            for (const auto& [column, value] : c.device)
+                Device->Sim().Command("set " + kPerRate + column + ".1 " + std::to_string(value));
+            if (onRefresh)
+                form->BandA.Refresh->click();
+            else
+                Open();
+            ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
+            for (const Rate& r : c.rates) {
+                TComboBox* combo = form->BandA.Rate[size_t(r.index)];
+                const std::string where =
+                    std::string(c.mode) + (onRefresh ? " refresh " : " opening ") + std::to_string(r.index);
+                EXPECT_EQ(combo->ItemCount(), r.items) << where;
+                EXPECT_EQ(combo->Text(), r.text) << where;
+                EXPECT_EQ(combo->isEnabled(), r.enabled) << where;
+                EXPECT_EQ(combo->isVisible(), r.visible) << where;
+            }
+            if (c.mode == std::string("2") && !onRefresh)
+                SavePicture("performance-11g-only");
+            form.reset();
+            Device->Sim().Command("set " + kBgMode + " 0");
+        }
+}
+
+TEST_F(PerformaceFormTest, ChangingThePageRunsThePageRules) {
+    Open();
+    emit form->PC_Performace->currentChanged(0);
+    int igmpReads = 0;
+    for (const auto& line : Device->Received("GET"))
+        igmpReads += line.oid == kIgmp;
+    EXPECT_EQ(igmpReads, 1);
+}
+
+// A failed Apply's text stays through the refresh after it; after a successful Apply the refresh's
+// own failure shows.
+TEST_F(PerformaceFormTest, ApplyResultStaysOrGivesWayToAFailedReread) {
+    struct Case {
+        std::string refused;
+        bool applied;
+    };
+    for (const Case& c : {Case{kAntenna, false}, Case{kRadio + "1.1", true}}) { // the frequency: read only
+        Open();
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Apply();
+        ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
+        if (c.applied) {
+            EXPECT_NE(Status(), "IEEE802.11g Setting Success!") << c.refused;
+            EXPECT_NE(Status(), "") << c.refused;
+        } else {
+            EXPECT_EQ(Status(), "IEEE802.11g Setting Error!") << c.refused;
+        }
+        EXPECT_EQ(Device->Received("GET").empty(), false) << c.refused; // the refresh ran
+        Device->Sim().Command("unfail " + c.refused);
+    }
+}
+
+// A channel the WDS list lacks shows no choice, and Apply does not put another one in its place.
+TEST_F(PerformaceFormTest, AChannelNotInTheListIsNotReplacedByApply) {
+    Device->Sim().Command("set " + E + ".2.1.1.1.7.1 3"); // WDS
+    Device->Sim().Command("set " + E + ".2.1.1.1.6.1 \"1 6 11\"");
+    Device->Sim().Command("set " + kRadio + "2.1 3");
+    Open();
+    EXPECT_EQ(form->BandA.ChanCombo->GetItemIndex(), -1);
+    EXPECT_EQ(form->BandA.ChanCombo->ItemCount(), 3);
+    Apply();
+    EXPECT_FALSE(SetPdus().empty());
+    for (const auto& line : Device->Received("SET"))
+        EXPECT_NE(line.oid, kRadio + "2.1") << line.value;
+    EXPECT_EQ(Device->Sim().Command("get " + kRadio + "2.1"), "value integer 3\n");
+    EXPECT_EQ(Status(), TSettingsForm::kPartlyWritten);
+}
+
+// A group the device refused while the form opened is not written when it answers again, and no
+// success is claimed; the rest of the chain still goes out. (The radio group unread leaves its
+// edits empty, which the checks refuse before anything is sent.)
+TEST_F(PerformaceFormTest, AGroupNotReadAtOpeningIsNotWritten) {
+    struct Case {
+        std::string refused; // the group's first object
+        std::string group;   // what its SETs begin with
+        const char* status;
+    };
+    const Case cases[] = {
+        {kBgMode, kBgMode, TSettingsForm::kPartlyWritten},
+        {kPerRate + "2.1", kPerRate, TSettingsForm::kPartlyWritten},
+        {kAntenna, kAntenna, TSettingsForm::kPartlyWritten},
+    };
+    for (const Case& c : cases) {
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.refused);
+        Apply();
+        ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
+        EXPECT_FALSE(SetPdus().empty()) << c.refused;
+        for (const auto& line : Device->Received("SET"))
+            EXPECT_NE(line.oid.rfind(c.group, 0), 0u) << c.refused << " wrote " << line.oid;
+        EXPECT_EQ(Status(), c.status) << c.refused;
+    }
 }
 
 } // namespace

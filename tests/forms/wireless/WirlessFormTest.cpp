@@ -1,5 +1,6 @@
 // The wireless settings form against the simulated single-band device: what it reads and shows,
 // the security and mode rules, the site survey, the checks and what Apply sends.
+#include "app/ModelCode.h"
 #include "app/WepKeyRules.h"
 #include "forms/wireless/Wirless.h"
 #include "library/common/HexText.h"
@@ -15,8 +16,11 @@
 #include "tests/support/FormTestFixture.h"
 
 #include <QGroupBox>
+#include <QPoint>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -162,6 +166,16 @@ TEST_F(WirlessFormTest, KeysFollowTheValidKeyTheKeyTypeAndTheAdditionalSsids) {
     ASSERT_TRUE(PumpUntil([this] { return B().ValKey->ItemCount() == 2; }));
     EXPECT_EQ(B().ValKey->Text(), "Fourth");
     EXPECT_EQ(B().XValKey->ItemCount(), 2);
+    // Read again into the two-item list: the device's fourth key stays chosen and is written as such.
+    form->Bt_Refresh->click();
+    ASSERT_TRUE(PumpUntil([this] { return !form->MssidStateReq->Busy; }));
+    EXPECT_EQ(B().ValKey->Text(), "Fourth");
+    EXPECT_EQ(B().ValKey->ItemCount(), 2);
+    B().Key[3]->SetText("abcde");
+    Device->Sim().ClearLog();
+    form->Bt_Apply->click();
+    EXPECT_EQ(Status(), "Setting Success!") << LastBox();
+    EXPECT_EQ(Device->Sim().Command("get " + kValidKey), "value integer 4\n");
 }
 
 // A key the device returns masked is shown as it came and never written back over the real one.
@@ -223,7 +237,16 @@ TEST_F(WirlessFormTest, GroupsWhoseProbeFailedAreNeverReadAgain) {
     EXPECT_FALSE(form->BakRadiusSupported);
     EXPECT_FALSE(B().AccountingSupported);
     EXPECT_FALSE(B().BakAccountingSupported);
+    // What would be typed there is never written: those controls take no input.
+    Choose(B().AuthTemp, "802.1x");
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             B().RadiusMode, B().SecRadiusServer, B().SecRadiusPort, B().SecRadiusSecret, B().SecAccountMode,
+             B().SecAccountServer, B().SecAccountPort, B().XAccountMode, B().XAccountServer,
+             B().XAccountPort})
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     form->Bt_Refresh->click();
+    EXPECT_FALSE(B().SecRadiusServer->isEnabled());
+    EXPECT_FALSE(B().SecAccountServer->isEnabled());
     for (const std::string& get : Sent("GET"))
         for (const char* left : {"2.1.8.", "2.1.1.1.21.", "2.1.1.1.17."})
             EXPECT_NE(get.rfind(left, 0), 0u) << get;
@@ -523,6 +546,229 @@ TEST_F(WirlessFormTest, CloseWithAnswersOwedHidesFirst) {
     EXPECT_FALSE(visible);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->WirelessReq); // the requests went with the close
+}
+
+// Scan waits for the site walk that the opening, a Refresh or an Apply started: a second walk on
+// the same request would list every peer twice.
+TEST_F(WirlessFormTest, ScanWaitsForTheRunningSiteWalk) {
+    Set(kApMode, "2");
+    Open();
+    B().Scan->click(); // the device's site table fills with a scan
+    ASSERT_TRUE(PumpUntil([this] { return Status() == "Get OK!"; }));
+    ASSERT_EQ(B().Sites->ItemCount(), 2);
+    struct Case {
+        const char* start;
+        std::function<void()> begin;
+    };
+    const std::vector<Case> cases = {
+        {"refresh", [this] { form->Bt_Refresh->click(); }},
+        {"apply",
+         [this] {
+             B().WdsMac[0]->SetText("00116B100001");
+             form->Bt_Apply->click();
+         }},
+        {"opening",
+         [this] {
+             form.reset();
+             form = std::make_unique<TFM_Wirless>();
+             form->show();
+         }},
+    };
+    for (const Case& c : cases) {
+        Device->Sim().Command("delay 100");
+        c.begin();
+        ASSERT_TRUE(form->SiteTableReq[0]->Busy) << c.start;
+        EXPECT_FALSE(B().Scan->isEnabled()) << c.start;
+        Device->Sim().ClearLog();
+        form->SiteScanClick(B()); // as a click that got through
+        ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy; }, 10000)) << c.start;
+        Device->Sim().Command("delay 0");
+        EXPECT_TRUE(Sent("SET").empty()) << c.start;
+        EXPECT_TRUE(B().Scan->isEnabled()) << c.start;
+        EXPECT_EQ(B().Sites->ItemCount(), 2) << c.start;
+    }
+}
+
+// The device sends its keys as hex text: after each read their length gives the key size, also
+// when the keys were shown as characters before.
+TEST_F(WirlessFormTest, KeySizeFollowsTheKeyTheDeviceHoldsAfterRefresh) {
+    const std::string key3 = E + ".2.1.3.1.2.1.3";
+    Set(kEncryption, "1");
+    Set(kValidKey, "3");
+    Set(kKeyType, "1"); // ASCII
+    Set(key3, "6162636465666768696a6b6c6d");
+    Open();
+    EXPECT_EQ(B().KeySize->Text(), "128 Bits");
+    EXPECT_EQ(B().Key[2]->Text(), "abcdefghijklm");
+    Set(key3, "3132333435");
+    form->Bt_Refresh->click();
+    EXPECT_EQ(B().KeySize->Text(), "64 Bits");
+    EXPECT_EQ(B().Key[2]->Text(), "12345");
+    // A refused key read leaves the characters shown; they are not converted a second time.
+    Device->Sim().Command("fail " + E + ".2.1.3.1.2 genErr");
+    form->Bt_Refresh->click();
+    EXPECT_EQ(B().Key[2]->Text(), "12345");
+    EXPECT_EQ(B().KeySize->Text(), "64 Bits");
+    Device->Sim().Command("unfail " + E + ".2.1.3.1.2");
+    Device->Sim().ClearLog();
+    form->Bt_Apply->click();
+    EXPECT_EQ(LastBox(), "");
+    EXPECT_EQ(Status(), "Setting Success!");
+    EXPECT_EQ(Device->Sim().Command("get " + key3), "value displaystr 3132333435\n");
+}
+
+// Both writes to the additional SSIDs go out; a refusal of either stops Apply with its text.
+TEST_F(WirlessFormTest, BothAdditionalSsidWritesAreSentAndEitherRefusalStopsApply) {
+    for (const char* refused : {"3.4.3.1.5.1.3", "3.4.3.1.4.1.3"}) {
+        Set(kAuth, "4"); // WPA-Enterprise
+        Set(kMssidState, "1");
+        Set(E + ".3.4.3.1.2.1.3", "1");
+        Set(E + ".3.4.3.1.4.1.3", "4");
+        Set(E + ".3.4.3.1.5.1.3", "1");
+        Open();
+        Device->Sim().Command("fail " + E + "." + refused + " genErr");
+        Choose(B().AuthTemp, "WPA-Personal");
+        B().PassPhrase->SetText("12345678");
+        form->Bt_Apply->click();
+        EXPECT_EQ(Sent("SET"), (std::vector<std::string>{"3.4.3.1.5.1.3=0", "3.4.3.1.4.1.3=1"})) << refused;
+        EXPECT_EQ(Status(), "Multi-SSID Encrypt set error") << refused;
+        Device->Sim().Command("unfail " + E + "." + refused);
+    }
+}
+
+// A band on a WDS link runs without additional SSIDs: Apply writes its multi-SSID state "Disable"
+// and judges that write like the others; "Access Point" leaves the state alone.
+TEST_F(WirlessFormTest, WdsApplyWritesTheMultiSsidStateOff) {
+    struct Case {
+        const char* mode;
+        bool refused;
+        bool written;
+        const char* status;
+    };
+    for (const Case& c :
+         {Case{"3", false, true, "Setting Success!"}, Case{"1", false, false, "Setting Success!"},
+          Case{"3", true, true, "Setting error!"}}) {
+        Set(kApMode, c.mode);
+        // WPA2-Enterprise is no WDS kind: written as Open System
+        Set(kAuth, c.mode == std::string("3") ? "6" : "1");
+        Set(kMssidState, "1");
+        Open();
+        if (c.refused)
+            Device->Sim().Command("fail " + kMssidState + " genErr");
+        B().WdsMac[0]->SetText("00116B100001");
+        form->Bt_Apply->click();
+        const std::vector<std::string> sets = Sent("SET");
+        const bool stateSent = std::count(sets.begin(), sets.end(), "3.4.2.1.1.1=0") == 1;
+        EXPECT_EQ(stateSent, c.written) << c.mode;
+        if (c.mode == std::string("3")) {
+            EXPECT_EQ(std::count(sets.begin(), sets.end(), "2.1.1.1.8.1=1"), 1) << c.mode;
+        }
+        ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy && !form->MssidStateReq->Busy; }));
+        EXPECT_EQ(Status(), c.status) << c.mode << c.refused;
+        if (c.refused) {
+            Device->Sim().Command("unfail " + kMssidState);
+        } else {
+            EXPECT_EQ(Device->Sim().Command("get " + kMssidState),
+                      c.written ? "value integer 0\n" : "value integer 1\n");
+        }
+    }
+}
+
+// The primary SSID's band word follows the model as the other checks do; a model that is neither
+// radio shows no text, and the check still stops Apply.
+TEST_F(WirlessFormTest, PrimarySsidSameAsAnAdditionalOneNamesTheModelsBand) {
+    struct Case {
+        const char* model;
+        const char* box;
+    };
+    for (const Case& c :
+         {Case{"", "Warning: The 11g Primary SSID's SSID is same as Multi-SSID 1"}, Case{"KTX-1234AP", ""}}) {
+        SetModelNameForTests(c.model);
+        Set(kMssidState, "1");
+        Set(E + ".3.4.3.1.2.1.2", "1");
+        Set(E + ".3.4.3.1.3.1.2", "KTX-AP");
+        Open();
+        ASSERT_TRUE(PumpUntil([this] { return B().MssidStateRead == 1; }));
+        form->Bt_Apply->click();
+        EXPECT_EQ(LastBox(), c.box) << c.model;
+        EXPECT_TRUE(Sent("SET").empty()) << c.model;
+        form.reset();
+    }
+    SetModelNameForTests("");
+}
+
+// After a successful Apply, a re-read the device refused is what shows.
+TEST_F(WirlessFormTest, AFailedRereadAfterASuccessfulApplyIsShown) {
+    Open();
+    Device->Sim().Command("fail " + E + ".2.1.1.1.4.1 genErr"); // the channel list, read only
+    form->Bt_Apply->click();
+    for (const std::string& set : Sent("SET"))
+        EXPECT_EQ(set.rfind("2.1.1.1.4.1=", 0), std::string::npos) << set;
+    ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy; }));
+    EXPECT_NE(Status(), "Setting Success!");
+    EXPECT_NE(Status(), "");
+}
+
+TEST_F(WirlessFormTest, ButtonsSitFortyPixelsBelowTheLowestGroup) {
+    for (const char* mode : {"1", "2"}) {
+        Set(kApMode, mode);
+        Open();
+        int lowest = 0;
+        for (QGroupBox* group : B().Page->findChildren<QGroupBox*>())
+            if (group->isVisible())
+                lowest = std::max(lowest, group->mapTo(form.get(), QPoint(0, group->height())).y());
+        EXPECT_EQ(form->Bt_Apply->y() - lowest, 40) << mode;
+    }
+}
+
+// Each group the device refused while the form opened, then answers again: Apply writes nothing
+// of it and claims no success (the unread fields mostly fail their checks first).
+TEST_F(WirlessFormTest, AGroupNotReadAtOpeningIsNotWritten) {
+    struct Case {
+        std::string refused; // under E
+        std::vector<std::pair<std::string, std::string>> device;
+    };
+    const std::vector<Case> cases = {
+        {"2.1.3.1.2", {{kEncryption, "1"}}}, // WEP keys, encryption on
+        {"2.1.2.1.2", {{kApMode, "2"}}},     // WDS peers on a WDS link
+        {"2.1.1.1", {}},                     // the wireless table
+        {"2.1.4", {{kAuth, "4"}}},           // RADIUS server of WPA-Enterprise
+    };
+    for (const Case& c : cases) {
+        for (const auto& [oid, value] : c.device)
+            Set(oid, value);
+        Device->Sim().Command("fail " + E + "." + c.refused + " genErr");
+        Open();
+        EXPECT_NE(Status(), "Get OK!") << c.refused; // the site list's text does not hide the failure
+        Device->Sim().Command("unfail " + E + "." + c.refused);
+        form->Bt_Apply->click();
+        ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy && !form->MssidStateReq->Busy; }));
+        for (const std::string& set : Sent("SET"))
+            EXPECT_NE(set.rfind(c.refused + ".", 0), 0u) << c.refused << " wrote " << set;
+        EXPECT_NE(Status(), "Setting Success!") << c.refused;
+        form.reset();
+        for (const auto& [oid, value] : c.device)
+            Set(oid, oid == kApMode || oid == kAuth ? "1" : "0");
+    }
+}
+
+// An authentication the list lacks shows no choice; Apply leaves it as the device holds it and
+// says so, and the user's own choice is written.
+TEST_F(WirlessFormTest, AnAuthenticationTheListLacksIsNotReplaced) {
+    Set(kAuth, "11");
+    Open();
+    EXPECT_EQ(B().Auth->GetItemIndex(), -1);
+    form->Bt_Apply->click();
+    for (const std::string& set : Sent("SET"))
+        EXPECT_NE(set.rfind("2.1.1.1.8.1=", 0), 0u) << set;
+    EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 11\n");
+    EXPECT_EQ(Status(), TSettingsForm::kPartlyWritten);
+
+    Choose(B().AuthTemp, "Shared Key");
+    Device->Sim().ClearLog();
+    B().Key[0]->SetText("0123456789");
+    form->Bt_Apply->click();
+    EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 2\n") << LastBox();
 }
 
 } // namespace

@@ -1,0 +1,47 @@
+#include "app/ApplyResult.h"
+
+#include "app/SettingsForm.h"
+#include "library/snmp/NxSNMPRequest2Controls.h"
+#include "platform/StatusBar.h"
+
+std::string ResultText(const TStatusBar* bar) {
+    if (bar == nullptr)
+        return {};
+    return bar->PanelCount() > 0 ? bar->Panel(0)->Text() : bar->SimpleText();
+}
+
+void ShowApplyResult(TStatusBar* bar, bool applied, const std::string& text,
+                     const std::function<void()>& reread) {
+    if (bar)
+        bar->ShowResult(text);
+    reread();
+    if (bar == nullptr)
+        return;
+    // A re-read writes only its failures; one of them after a successful Apply is what is new.
+    const std::string now = ResultText(bar);
+    if (!applied || now.empty() || now == text)
+        bar->ShowResult(text);
+}
+
+bool WriteTally::Add(const NxSNMPRequest2Controls& request, bool written) {
+    if (request.SentNothing) {
+        LeftOut_ = true;
+        return true;
+    }
+    if (!written) {
+        Refused_ = true;
+        return false;
+    }
+    Sent_ = true;
+    if (!request.LeftOutRows.empty())
+        LeftOut_ = true;
+    return true;
+}
+
+std::string WriteTally::Text(const std::string& success, const std::string& failed) const {
+    if (Refused_)
+        return failed;
+    if (LeftOut_)
+        return Sent_ ? TSettingsForm::kPartlyWritten : TSettingsForm::kNothingWritten;
+    return success;
+}
