@@ -61,6 +61,8 @@ class NxSNMPRequest {
     bool Set(bool& ok, bool readBack, const std::string& rowList, const std::vector<std::string>* values);
     void SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack, const std::string& rowList,
                   const std::vector<std::string>* values);
+    // Reports code as the result of a blocking operation that was not sent.
+    void FailUnsent(int32_t code);
 
     bool TestCondition(const std::string& condition);
     bool TestOwnCondition();
@@ -117,7 +119,7 @@ class NxSNMPRequest {
         NxSNMPDevice Device;
         NxSNMPSecurity Security;
         int32_t Retries = 0;
-        uint32_t TimeOut = 0;
+        uint32_t TimeOut = 0; // the one sent with, after SNMPTimeoutLimit
     };
     std::unique_ptr<TargetInputs> Built_;
     std::string WalkIndex_;     // index suffix of the table row being read
