@@ -112,6 +112,7 @@ void TFM_Indication::FormCreate() {
         WdsGetReq_->BindComboBox(1, ED_wdsGetComboBoxg);
         ED_wdsGetComboBoxa->SetItemIndex(1);
         ED_wdsGetComboBoxg->SetItemIndex(1);
+        WdsGetReq_->MarkAsked(-1);
         if (!WdsGetReq_->Set(true, true))
             StatusBar1->ShowResult(WdsGetReq_->Request.Result.Message);
 

@@ -394,6 +394,7 @@ void TMainForm::SendSaveActivate(bool activate) {
     rows.GetRow(0)->Access = activate ? ACC_READWRITE : ACC_INVALID;
     rows.GetRow(1)->Access = activate ? ACC_INVALID : ACC_READWRITE;
     (activate ? CB_Active : CB_Discard)->SetItemIndex(1);
+    SaveActivateRequest->MarkAsked(-1);
     if (activate)
         WaitAfterSet = true;
     try {

@@ -87,6 +87,7 @@ bool TSettingsForm::BusyNow() const {
 }
 
 void TSettingsForm::DestroyRequests() {
+    ReadFailures_.clear();
     // A late answer must find no handler to call; each destructor waits for its answers.
     for (const Owned& o : Owned_)
         if (NxSNMPRequest2Controls* request = o.Get()) {
@@ -97,15 +98,49 @@ void TSettingsForm::DestroyRequests() {
         it->Reset();
 }
 
+std::string TSettingsForm::StatusText() const {
+    if (Bar_ == nullptr)
+        return {};
+    return Bar_->PanelCount() > 0 ? Bar_->Panel(0)->Text() : Bar_->SimpleText();
+}
+
+void TSettingsForm::KeepReadFailure(const NxSNMPRequest2Controls& request) {
+    const std::string line = StatusText();
+    for (ReadFailure& f : ReadFailures_)
+        if (f.Request == &request) {
+            f.Line = line;
+            return;
+        }
+    ReadFailures_.push_back({&request, line});
+}
+
+void TSettingsForm::DropReadFailure(const NxSNMPRequest2Controls& request) {
+    const auto it = std::find_if(ReadFailures_.begin(), ReadFailures_.end(),
+                                 [&](const ReadFailure& f) { return f.Request == &request; });
+    if (it == ReadFailures_.end())
+        return;
+    const bool inView = Bar_ != nullptr && StatusText() == it->Line;
+    ReadFailures_.erase(it);
+    if (inView)
+        ShowStatus(ReadFailures_.empty() ? std::string() : ReadFailures_.front().Line);
+}
+
 bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
     try {
-        if (request.Get())
+        if (request.Get()) {
+            DropReadFailure(request);
             return true;
+        }
         request.ShowStatus(request.Request.Result.Message);
     } catch (const std::exception& e) {
         ShowStatus(e.what());
     }
+    KeepReadFailure(request);
     return false;
+}
+
+void TSettingsForm::ShowReadOk(const std::string& text) {
+    ShowStatus(ReadFailures_.empty() ? text : ReadFailures_.front().Line);
 }
 
 bool TSettingsForm::Write(NxSNMPRequest2Controls& request) {
@@ -121,11 +156,23 @@ bool TSettingsForm::Write(NxSNMPRequest2Controls& request) {
     return ok;
 }
 
+std::string TSettingsForm::NotWrittenText(const NxSNMPRequest2Controls& request) {
+    if (request.SentNothing)
+        return kNothingWritten;
+    if (!request.LeftOutRows.empty())
+        return kPartlyWritten;
+    return {};
+}
+
 bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
                                  const std::string& failed) {
     const bool written = Write(request);
-    ShowStatus(written ? ok : failed);
-    return written;
+    const std::string why = NotWrittenText(request);
+    if (!why.empty() && (written || request.SentNothing))
+        ShowStatus(why);
+    else
+        ShowStatus(written ? ok : failed);
+    return written && why.empty();
 }
 
 void TSettingsForm::Guard(const std::function<void()>& steps) {

@@ -48,6 +48,11 @@ class TSettingsForm : public QDialog {
     // Where the form shows status: panel 0 when the bar has panels, otherwise its simple text; a
     // form without a bar shows the library's box.
     void ShowStatus(const std::string& text);
+    // Shown in place of a success text when a write left out rows that were not read (or not
+    // shown) and that nobody changed: all of them, or some.
+    static constexpr const char* kNothingWritten = "Nothing was written: the settings were not read.";
+    static constexpr const char* kPartlyWritten = "Written, except the settings that were not read.";
+
     // True while one of the form's requests is waiting for an answer; closing is then refused.
     virtual bool BusyNow() const;
 
@@ -88,13 +93,24 @@ class TSettingsForm : public QDialog {
     // Destroys the owned requests (completions first dropped); done() calls it.
     void DestroyRequests();
 
-    // A blocking read. A failure (or a library exception) is shown on the status place and leaves
-    // the bound controls as they were. True when the device answered.
+    // A blocking read. A failure (or a library exception) is shown on the status place, leaves
+    // the bound controls as they were and is kept: it stays until a read of the same request
+    // succeeds, which takes it off the status place if it is still in view. True when the device
+    // answered.
     bool Read(NxSNMPRequest2Controls& request);
+    // A form's "read OK" text: shown only when no read failure is kept; otherwise the first kept
+    // failure stays (or comes back) in view.
+    void ShowReadOk(const std::string& text);
+    bool ReadFailureKept() const { return !ReadFailures_.empty(); }
     // A blocking write of the controls' values with the read-back, whatever the request's Mode.
-    // True only when the device took it; a library exception counts as a failure.
+    // True only when the device took it; a library exception counts as a failure, and so does a
+    // write that left every row out, having nothing read or asked to send.
     bool Write(NxSNMPRequest2Controls& request);
-    // Write, then `ok` or `failed` on the status place.
+    // Why the request's last write is no success although the device may have taken it: empty
+    // when it left nothing out; else kNothingWritten or kPartlyWritten.
+    static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
+    // Write, then `ok` on the status place when all was written and taken, the NotWrittenText
+    // when the write left rows out, `failed` otherwise. True only when `ok` was shown.
     bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed);
 
     // Runs steps; an exception that ends them becomes the status line.
@@ -121,6 +137,15 @@ class TSettingsForm : public QDialog {
         std::function<void()> Reset;
     };
     std::vector<Owned> Owned_;
+    // Read failures still unmended, first kept first, with the line each put on the status place.
+    struct ReadFailure {
+        const NxSNMPRequest2Controls* Request;
+        std::string Line;
+    };
+    std::vector<ReadFailure> ReadFailures_;
+    std::string StatusText() const;
+    void KeepReadFailure(const NxSNMPRequest2Controls& request);
+    void DropReadFailure(const NxSNMPRequest2Controls& request);
     TStatusBar* Bar_ = nullptr;
     bool CentreOnMain_ = false;
     bool Shown_ = false;

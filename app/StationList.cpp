@@ -131,6 +131,7 @@ void TStationListForm::SetBandRows() {
 void TStationListForm::SendAction() {
     IfGetInfo0->SetItemIndex(1);
     IfGetInfo1->SetItemIndex(1);
+    ActionReq_->MarkAsked(-1);
     ActionReq_->Set(true, true);
 }
 

@@ -134,6 +134,7 @@ void TLogForm::GetBtnClick() {
     FetchEnded_ = false;
     FetchPending_ = true;
     AwaitingUpload_ = true;
+    LogRequest->MarkAsked(-1);
     try {
         LogRequest->Set(true, true);
     } catch (const std::exception&) {
@@ -257,6 +258,7 @@ void TLogForm::Clear_BtnClick() {
     if (!ClearRequest || ClearRequest->Busy)
         return;
     Bt_Clear->SetItemIndex(1);
+    ClearRequest->MarkAsked(-1);
     try {
         ClearRequest->Set(true, true);
     } catch (const std::exception& e) {

@@ -11,8 +11,13 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
 void TComboBox::ClearItems() {
     clear();
 }
+// QComboBox selects the first item added to an empty list; the class library selected nothing.
 void TComboBox::AddItem(const std::string& text) {
+    const QSignalBlocker quiet(this);
+    const int selected = currentIndex();
     addItem(ToQ(text));
+    if (selected < 0)
+        setCurrentIndex(-1);
 }
 
 void TComboBox::SetItemIndex(int index) {

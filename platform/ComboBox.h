@@ -14,7 +14,7 @@ class TComboBox : public QComboBox, public NxItemControl {
     explicit TComboBox(QWidget* parent = nullptr);
 
     void ClearItems() override;
-    void AddItem(const std::string& text) override;
+    void AddItem(const std::string& text) override; // selects nothing by itself
     int GetItemIndex() const override { return currentIndex(); }
     void SetItemIndex(int index) override; // out of range or -1: nothing selected
 

@@ -15,6 +15,7 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
         FitQtLimit(int(text.size()));
         FireEvent(OnChange, this);
     });
+    connect(this, &QLineEdit::textEdited, this, [this] { UserChanged_ = true; });
 }
 
 std::string TEdit::Text() const {

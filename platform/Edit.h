@@ -24,6 +24,11 @@ class TEdit : public QLineEdit {
     TColor Color() const { return Color_; }
     void SetColor(TColor color);
 
+    // Set by the user's own edits only (typing, pasting, undo), never by code: no text, maximum
+    // length or mask set by code clears it, unlike QLineEdit's modified flag.
+    bool UserChanged() const { return UserChanged_; }
+    void ClearUserChanged() { UserChanged_ = false; }
+
     TNotifyEvent OnChange;
     TNotifyEvent OnExit;
     int Tag = 0;
@@ -35,4 +40,5 @@ class TEdit : public QLineEdit {
     void FitQtLimit(int textLength);
     int MaxLength_ = 0;
     TColor Color_ = clWindow;
+    bool UserChanged_ = false;
 };

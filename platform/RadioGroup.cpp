@@ -16,6 +16,7 @@ TRadioGroup::TRadioGroup(QWidget* parent)
         ItemIndex_ = id;
         FireEvent(OnClick, this);
     });
+    connect(Group_, &QButtonGroup::idClicked, this, [this](int id) { emit Chosen(id); });
 }
 
 void TRadioGroup::ClearItems() {

@@ -33,6 +33,9 @@ class TRadioGroup : public QGroupBox, public NxItemControl {
     TNotifyEvent OnClick;
     int Tag = 0;
 
+  signals:
+    void Chosen(int index); // the user clicked an item (code setting the index emits nothing)
+
   private:
     void Arrange();
     QButtonGroup* Group_;

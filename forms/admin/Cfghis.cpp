@@ -145,6 +145,7 @@ bool TFM_CfgFile::RootServerAt(const std::string& path, std::string& name) {
 
 bool TFM_CfgFile::WriteSource(const char* failure) {
     bool ok = false;
+    SourceRequest->MarkAsked(-1); // the file name and server address are the form's own
     try {
         ok = SourceRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -217,6 +218,7 @@ void TFM_CfgFile::Wait() {
     Waiting = waiting;
     ShowLoadWait(*waiting, "Upload configuration file...!", kWaitCount);
     ShowStatus("Load Configuration file, please wait...!");
+    TftpRequest->MarkAsked(-1);
     try {
         TftpRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -248,6 +250,7 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     ShowLoadStep(Waiting, "Updating configuration file...!");
     UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
     CB_UpgCom->SetItemIndex(kConfigSave);
+    UpgradeRequest->MarkAsked(-1);
     try {
         UpgradeRequest->Set(true, true);
     } catch (const std::exception& e) {
@@ -267,6 +270,7 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
         return;
     UpgradeRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kReboot);
+    UpgradeRequest->MarkAsked(-1);
     try {
         UpgradeRequest->Set(true, true);
     } catch (const std::exception& e) {

@@ -209,6 +209,7 @@ bool TFM_Firmware::AskFtpParameters() {
 }
 
 bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
+    request.MarkAsked(-1); // every value of these writes is the form's own
     try {
         request.Set(true, true);
         return true;
@@ -241,6 +242,7 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
                                 [this](const std::string& e) { ShowStatus(e); }))
             return;
         Ed_UpgFile->SetText(name);
+        TftpSourceRequest->MarkAsked(-1);
         try {
             if (!TftpSourceRequest->Set(true, true))
                 return ShowStatus("Write file fail!Please try again!");

@@ -129,6 +129,7 @@ void TFM_SNTP::StartFetch() {
     // Always the bare name: the server refuses names with a folder part.
     Ed_FileName->SetText(kListFileName);
     CB_Get->SetItemIndex(CB_Get->findText("Get"));
+    ListRequest->MarkAsked(-1);
     TransferDone_ = false;
     FetchPending_ = true;
     UpdateIdle();

@@ -91,6 +91,7 @@ void TFM_Sytem::Button1Click(QObject*) {
         SetAccess(*Request, kRowFactoryDefault, ACC_INVALID);
         if (!Confirmed())
             return;
+        Request->MarkAsked(-1);
         Request->Set(true, true);
         ShowWaiting("System is rebooting, please waiting.....", nullptr);
     } catch (const std::exception& e) {
@@ -108,6 +109,7 @@ void TFM_Sytem::Button2Click(QObject*) {
         SetAccess(*Request, kRowRestart, ACC_INVALID);
         if (!Confirmed())
             return;
+        Request->MarkAsked(-1);
         Request->Set(true, true);
         // The device takes its writes in order, so the reboot may follow without waiting.
         SetAccess(*Request, kRowRestart, ACC_READWRITE);

@@ -65,6 +65,7 @@ void TFM_DHCP::Bt_DelClick(QObject*) {
     if (row < 0)
         return;
     staticDeletePoolMAC->SetText(LV_StaticPoolSet->SubItem(row, kMacColumn));
+    DeleteRequest->MarkAsked(-1);
     FirstReadPending = false;
     bool ok = false;
     try {

@@ -217,9 +217,10 @@ void TFM_RogueForm::SetButtons(bool enabled) {
 void TFM_RogueForm::Start(NxSNMPRequest2Edits& request, bool write, const char* progress) {
     ++Outstanding_;
     try {
-        if (write)
+        if (write) {
+            request.MarkAsked(-1); // an action object: its value is the form's own
             request.Set(false, true);
-        else
+        } else
             request.Get();
         if (progress)
             ShowStatus(progress);

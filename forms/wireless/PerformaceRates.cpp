@@ -205,6 +205,7 @@ void TFM_Performace::ResetRatesNow(PerformanceBand& band) {
     if (!band.RateResetRequest || !band.RatesRequest)
         return;
     band.ResetRate->SetItemIndex(1); // "set"
+    band.RateResetRequest->MarkAsked(-1);
     if (!Write(*band.RateResetRequest)) {
         band.RateResetRequest->ShowStatus(band.RateResetRequest->Request.Result.Message);
         return;

@@ -102,6 +102,9 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
         b.MultEncyt[s]->SetItemIndex(encyt[s]);
         b.MultiAuth[s]->SetItemIndex(auth[s]);
     }
+    // Copies the form makes from the additional SSIDs it read: its own values for this write.
+    MultEncytReq->MarkAsked(-1);
+    MultiAuthReq->MarkAsked(-1);
     // Both are judged: the primary's change must not go out over additional SSIDs left insecure.
     const bool ok = Write(*MultEncytReq) && Write(*MultiAuthReq);
     if (!ok)

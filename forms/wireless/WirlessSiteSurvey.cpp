@@ -35,6 +35,7 @@ void TFM_Wirless::SiteScanClick(WirlessBand& b) {
             each.PageIndex == b.PageIndex ? ACC_READWRITE : ACC_INVALID;
     b.SiteTrigger->Tag = 1;
     b.SiteTrigger->SetItemIndex(0);
+    SiteTriggerReq->MarkAsked(-1);
     NoScanPending = false;
     SetActionButtons(false);
     try {
@@ -120,6 +121,7 @@ bool TFM_Wirless::ApplyRtsLength() {
         const bool isAp = mode == kAccessPoint;
         if (wasAp == isAp)
             continue;
+        RtsReq[b.PageIndex]->MarkAsked(-1); // the length follows the mode the user chose
         ok = Write(*RtsReq[b.PageIndex]) && ok;
     }
     return ok;

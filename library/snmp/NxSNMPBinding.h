@@ -18,6 +18,11 @@ struct NxSNMPBinding {
     std::vector<int32_t> Bits; // bit numbers of check boxes bound to single bits; empty: none
     std::vector<QPointer<QWidget>> Controls;
     std::vector<TNotifyEvent> SavedHandlers; // the handler each control had before it was chained
+    // Whether the controls hold a value to write: Held when the last showing of a read could show
+    // its value there; Asked when the user chose or typed since (edits keep their own flag,
+    // TEdit::UserChanged) or the form's code put a value in for the write.
+    bool Held = false;
+    bool Asked = false;
 
     bool UsesWholeValue(int32_t rowSyntax) const { return ByteOffset == 0 && Syntax == rowSyntax; }
 };

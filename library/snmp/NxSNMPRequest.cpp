@@ -119,11 +119,6 @@ bool SameSecurity(const NxSNMPSecurity& a, const NxSNMPSecurity& b) {
 }
 } // namespace
 
-void NxSNMPRequest::FailUnsent(int32_t code) {
-    ClearResult();
-    Report(code, SnmpMessage(code), 0);
-}
-
 SnmpTarget& NxSNMPRequest::BuildTargets() {
     const uint32_t timeOut = SNMPTimeoutLimit != 0 && TimeOut > SNMPTimeoutLimit ? SNMPTimeoutLimit : TimeOut;
     if (Built_ && Built_->Device.Address == Device.Address && Built_->Device.Port == Device.Port &&

@@ -61,8 +61,10 @@ class NxSNMPRequest {
     bool Set(bool& ok, bool readBack, const std::string& rowList, const std::vector<std::string>* values);
     void SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack, const std::string& rowList,
                   const std::vector<std::string>* values);
-    // Reports code as the result of a blocking operation that was not sent.
-    void FailUnsent(int32_t code);
+    // Ends an operation that sent nothing with a failure: the result holds code and message; a
+    // handler, when given, learns it from the event loop as of any other completion.
+    void FailUnsent(int32_t code, const std::string& message, NxSNMPCompletionHandler handler = nullptr,
+                    void* context = nullptr);
 
     bool TestCondition(const std::string& condition);
     bool TestOwnCondition();

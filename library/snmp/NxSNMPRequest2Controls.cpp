@@ -1,5 +1,6 @@
 #include "library/snmp/NxSNMPRequest2Controls.h"
 
+#include "library/common/NxNumList.h"
 #include "library/common/ReplaceAll.h"
 #include "library/snmp/NxRequestPass.h"
 #include "platform/ControlClass.h"
@@ -8,6 +9,7 @@
 
 #include <QLocale>
 #include <QTime>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -39,6 +41,8 @@ int HelpContextOf(const std::exception& e) {
 bool IsTable(uint8_t itemType) {
     return itemType == MVT_FMV || itemType == MVT_UMV;
 }
+
+const char* const kNothingToWrite = "(NxSNMP++) Nothing to write!";
 
 } // namespace
 
@@ -93,7 +97,7 @@ bool NxSNMPRequest2Controls::RefusedByPass(int32_t operation) {
     LastOperation = operation;
     if (operation == OperationGet)
         RowCount = 0;
-    Request.FailUnsent(SNMP_CLASS_TIMEOUT);
+    Request.FailUnsent(SNMP_CLASS_TIMEOUT, SnmpMessage(SNMP_CLASS_TIMEOUT));
     return true;
 }
 
@@ -142,29 +146,109 @@ bool NxSNMPRequest2Controls::Get() {
     return ok;
 }
 
+// Keeps rows out of one write and gives them back their access however the write ends.
+class NxSNMPRequest2Controls::RowsKeptOut {
+  public:
+    RowsKeptOut(NxSNMPVarList& list, const std::vector<int>& rows) : List_(list) {
+        for (int row : rows) {
+            Saved_.emplace_back(row, List_.GetRow(row)->Access);
+            List_.GetRow(row)->Access |= ACC_INVALID;
+        }
+    }
+    ~RowsKeptOut() {
+        for (const auto& [row, access] : Saved_)
+            List_.GetRow(row)->Access = access;
+    }
+    RowsKeptOut(const RowsKeptOut&) = delete;
+    RowsKeptOut& operator=(const RowsKeptOut&) = delete;
+
+  private:
+    NxSNMPVarList& List_;
+    std::vector<std::pair<int, uint32_t>> Saved_;
+};
+
+bool NxSNMPRequest2Controls::LeaveOut(std::string& rowList, std::vector<std::string>& values,
+                                      bool withValues) const {
+    const NxSNMPVarList& list = Request.VarList;
+    auto left = [&](int i) {
+        return std::find(LeftOutRows.begin(), LeftOutRows.end(), i) != LeftOutRows.end();
+    };
+    auto sent = [&](int i) { return !(IsTable(list.ItemType) && i < list.KeyCount); };
+    if (rowList.empty()) {
+        for (int i = 0; i < list.RowCount(); ++i)
+            if (!left(i) && list.IsSettable(i) && sent(i))
+                return true;
+        return false;
+    }
+    if (LeftOutRows.empty())
+        return true;
+    NxNumList<int> listed;
+    listed.Separator = ',';
+    listed.Parse(rowList.c_str());
+    std::string kept;
+    std::vector<std::string> keptValues;
+    bool any = false;
+    for (int p = 0; p < listed.Count(); ++p) {
+        const int i = listed[p];
+        if (left(i))
+            continue;
+        kept += (kept.empty() ? "" : ",") + std::to_string(i);
+        if (withValues && size_t(p) < values.size())
+            keptValues.push_back(values[size_t(p)]);
+        any = any ||
+              (i >= 0 && i < list.RowCount() && sent(i) && (list.GetRow(i)->Access & ACC_WRITEONLY) != 0);
+    }
+    rowList = kept;
+    values = std::move(keptValues);
+    return any;
+}
+
 bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& rowList,
                                  const std::vector<std::string>* values) {
+    LeftOutRows.clear();
+    SentNothing = false;
     if (RefusedByPass(OperationSet))
         return false;
     bool ok = true;
     LastOperation = OperationSet;
     RefreshAfterWrite = refresh;
     BeforeSet();
-    if (collect)
+    if (collect) {
         CollectValues();
+        LeftOutRows = RowsNotAsked();
+    }
+    std::string rows = rowList;
+    std::vector<std::string> rowValues = values ? *values : std::vector<std::string>{};
+    const bool withValues = values != nullptr;
+    // A write the form itself left empty goes out as before; one emptied by the rule does not.
+    const bool anything = LeftOutRows.empty() || LeaveOut(rows, rowValues, withValues);
+    const std::vector<std::string>* sentValues = withValues ? &rowValues : nullptr;
     try {
+        const RowsKeptOut keptOut(Request.VarList, LeftOutRows);
         if (Mode == ModeBlocking) {
+            if (!anything) {
+                SentNothing = true;
+                Request.FailUnsent(NXSNMP_NOTHING_TO_WRITE, kNothingToWrite);
+                return false;
+            }
             Busy = 1;
-            Request.Set(ok, false, rowList, values);
+            Request.Set(ok, false, rows, sentValues);
             NoteResult();
             AfterSet();
             Busy = 0;
             if (ok)
                 ReportSuccess(0);
         } else if (Mode == ModeCallback) {
+            if (!anything) {
+                SentNothing = true;
+                Request.FailUnsent(NXSNMP_NOTHING_TO_WRITE, kNothingToWrite,
+                                   &NxSNMPRequest2Controls::AsyncSetDone, this);
+                Busy = 1; // until the failure comes back from the event loop
+                return true;
+            }
             Busy = 1;
             if (Request.Enabled)
-                Request.SetAsync(&NxSNMPRequest2Controls::AsyncSetDone, this, false, rowList, values);
+                Request.SetAsync(&NxSNMPRequest2Controls::AsyncSetDone, this, false, rows, sentValues);
             else
                 Busy = 0;
         }

@@ -42,6 +42,9 @@ class NxSNMPRequest2Controls {
     // leaves the controls as they were and fails with the time-out (NxRequestPass).
     bool Get();
     // refresh: re-read a table after the write; collect: take the values from the controls.
+    // With collect, the rows RowsNotAsked names are left out of the PDU (LeftOutRows); when that
+    // leaves no row to send, nothing is sent and the write fails with NXSNMP_NOTHING_TO_WRITE
+    // (SentNothing): false when blocking, OnEndingSet with that record otherwise.
     bool Set(bool refresh, bool collect, const std::string& rowList = {},
              const std::vector<std::string>* values = nullptr);
 
@@ -58,6 +61,10 @@ class NxSNMPRequest2Controls {
     uint8_t RefreshAfterWrite = 1;
     NxSNMPRequest* AssociatedRequest = nullptr;
     std::string FilterTemplate;
+    // What the last Set left out because its controls held nothing read or asked, and whether it
+    // therefore sent nothing at all.
+    std::vector<int> LeftOutRows;
+    bool SentNothing = false;
 
   protected:
     virtual void BeforeGet() {}
@@ -68,12 +75,15 @@ class NxSNMPRequest2Controls {
     virtual void OnSetError(NxSNMPError* result);
     virtual void AfterGet() {}
     virtual void AfterSet() {}
+    // The settable rows whose values, just collected, must not be written.
+    virtual std::vector<int> RowsNotAsked() const { return {}; }
 
     QWidget* Owner() const { return Owner_.data(); }
     // The status line on the target, or without one the library's box on the owner's window.
     void ShowStatusOrBox(const std::string& text);
 
   private:
+    class RowsKeptOut;
     static void AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList* list);
     static void AsyncSetDone(void* context, NxSNMPError* result, NxSNMPVarList* list);
     void OnAsyncGetDone(NxSNMPError* result);
@@ -85,6 +95,8 @@ class NxSNMPRequest2Controls {
     // True when the pass has timed out: the operation is reported as timed out, unsent.
     bool RefusedByPass(int32_t operation);
     void NoteResult();
+    // The row list without the left-out rows (values kept in step); false when no row is left.
+    bool LeaveOut(std::string& rowList, std::vector<std::string>& values, bool withValues) const;
     void SetStatusTarget(QObject* target);
 
     QPointer<QWidget> Owner_;

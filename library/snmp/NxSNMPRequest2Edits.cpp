@@ -137,6 +137,7 @@ void NxSNMPRequest2Edits::AddBinding(int item, int32_t byteOffset, int32_t synta
         b->Controls.push_back(second);
     b->ControlCount = int32_t(b->Controls.size());
     ChainEvents(*b);
+    WatchUserChoice(*b);
     Bindings_.push_back(std::move(b));
 }
 
@@ -218,6 +219,21 @@ void NxSNMPRequest2Edits::ChainEvents(NxSNMPBinding& b) {
     }
 }
 
+void NxSNMPRequest2Edits::WatchUserChoice(NxSNMPBinding& b) {
+    std::weak_ptr<NxSNMPRequest2Edits*> self = Self_;
+    NxSNMPBinding* binding = &b; // the bindings live as long as this object
+    auto asked = [self, binding] {
+        if (self.lock())
+            binding->Asked = true;
+    };
+    for (const auto& c : b.Controls) {
+        if (TCheckBox* box = AsCheckBox(c.data()))
+            QObject::connect(box, &QAbstractButton::clicked, box, asked);
+        else if (TRadioGroup* group = AsRadioGroup(c.data()))
+            QObject::connect(group, &TRadioGroup::Chosen, group, asked);
+    }
+}
+
 void NxSNMPRequest2Edits::OnBoundControlChange(QObject* sender) {
     // The form's own handler runs once, also for a control bound more than once.
     const TNotifyEvent* formHandler = nullptr;
@@ -225,9 +241,57 @@ void NxSNMPRequest2Edits::OnBoundControlChange(QObject* sender) {
         for (size_t i = 0; i < b->Controls.size() && !formHandler; ++i)
             if (b->Controls[i].data() == sender)
                 formHandler = &b->SavedHandlers[i];
+    // A combo box fires only for the user's choice.
+    if (AsComboBox(sender))
+        for (const auto& b : Bindings_)
+            for (const auto& c : b->Controls)
+                if (c.data() == sender)
+                    b->Asked = true;
     if (formHandler && *formHandler)
         (*formHandler)(sender);
     Changed = 1;
+}
+
+void NxSNMPRequest2Edits::MarkAsked(int item) {
+    for (const auto& b : Bindings_)
+        if (item < 0 || b->Item == item)
+            b->Asked = true;
+}
+
+bool NxSNMPRequest2Edits::HoldsValue(const NxSNMPBinding& b) {
+    if (b.Held || b.Asked)
+        return true;
+    for (const auto& c : b.Controls)
+        if (TEdit* edit = AsEdit(c.data()); edit && edit->UserChanged())
+            return true;
+    return false;
+}
+
+bool NxSNMPRequest2Edits::Holds(int item) const {
+    bool bound = false;
+    for (const auto& b : Bindings_) {
+        if (b->Item != item || b->Controls.empty() || !b->Controls[0])
+            continue;
+        if (HoldsValue(*b))
+            return true;
+        bound = true;
+    }
+    return !bound;
+}
+
+std::vector<int> NxSNMPRequest2Edits::RowsNotAsked() const {
+    const NxSNMPVarList& list = Request.VarList;
+    const bool table = list.ItemType == MVT_FMV || list.ItemType == MVT_UMV;
+    std::vector<int> rows;
+    for (int i = 0; i < list.RowCount(); ++i) {
+        if (!list.IsSettable(i) || (table && i < list.KeyCount))
+            continue;
+        if (!(list.GetRow(i)->Access & ACC_READONLY))
+            continue; // never read: what its controls hold is the form's or the user's
+        if (!Holds(i))
+            rows.push_back(i);
+    }
+    return rows;
 }
 
 void NxSNMPRequest2Edits::SetControlsEnabled(bool enabled) {
@@ -249,7 +313,7 @@ void NxSNMPRequest2Edits::ValuesToControls(int item) {
     }
 }
 
-void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
+void NxSNMPRequest2Edits::ShowBinding(NxSNMPBinding& b) {
     const VarDef& row = RowOf(b.Item);
     std::string text = RowKeyText(row);
     NxOptionList* options = OptionsFor(b, row);
@@ -261,6 +325,15 @@ void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
     QWidget* first = b.Controls.empty() ? nullptr : b.Controls[0].data();
     if (!first)
         return; // the form has already destroyed the control
+    // What the read gives replaces what the user or the form put there; a value the controls
+    // cannot show leaves them holding nothing to write.
+    b.Held = false;
+    b.Asked = false;
+    for (const auto& c : b.Controls)
+        if (TEdit* edit = AsEdit(c.data()))
+            edit->ClearUserChanged();
+    const bool reserved = text == "(NULL)" || text == "(NOTDONE)";
+    bool shown = !reserved;
     if (TLabel* label = AsLabel(first)) {
         label->SetCaption(text);
     } else if (AsCheckBox(first) && !b.Bits.empty()) {
@@ -278,15 +351,18 @@ void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
             if (index < 0)
                 index = options->IndexOfKey(text);
             box->SetChecked(index > 0); // the first option, or none, means unchecked
+            shown = index >= 0 && index < 2;
         } else {
             if (!IsBooleanSyntax(b.Syntax))
                 RaiseSnmpError(NXSNMP_BIND_BAD_SYNTAX);
             box->SetChecked(text == "true");
+            shown = text == "true" || text == "false";
         }
     } else if (TComboBox* combo = AsComboBox(first)) {
         if (!options)
             RaiseSnmpError(NXSNMP_BIND_NO_OPTIONS);
         options->SelectComboBox(*combo, text);
+        shown = combo->GetItemIndex() >= 0;
         if (b.Controls.size() > 1 && b.Controls[1]) {
             const int index = combo->GetItemIndex();
             std::string rest = text;
@@ -300,6 +376,7 @@ void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
         if (!options)
             RaiseSnmpError(NXSNMP_BIND_NO_OPTIONS);
         options->SelectRadioGroup(*group, text);
+        shown = group->GetItemIndex() >= 0;
     } else if (TEdit* edit = AsEdit(first)) {
         if (b.Controls.size() == 1)
             edit->SetText(text);
@@ -311,6 +388,7 @@ void NxSNMPRequest2Edits::ShowBinding(const NxSNMPBinding& b) {
     } else {
         RaiseSnmpError(NXSNMP_BIND_BAD_CONTROL);
     }
+    b.Held = shown;
 }
 
 // ---- controls to values ----------------------------------------------------------------------
@@ -371,6 +449,8 @@ void NxSNMPRequest2Edits::ControlsToValues(int item) {
         for (const auto& b : Bindings_) {
             if (b->Item != i || b->Controls.empty() || !b->Controls[0])
                 continue;
+            if (!HoldsValue(*b) && Holds(i))
+                continue; // another binding of the row holds what is to be written
             if (!applied && row.Syntax == SYN_DISPLAYSTR)
                 bytes.clear(); // a shorter text must not keep the old characters behind it
             std::string part = ReadBinding(*b, row);

@@ -56,6 +56,20 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     void ControlsToValues(int item);
     void SetControlsEnabled(bool enabled);
 
+    // Nothing the form did not read is written. A Set that collects the controls leaves out every
+    // bound row none of whose bindings holds a value to write: shown by a successful read whose
+    // value the controls could show (a combo, radio group or check box whose options lack it
+    // shows no choice), or asked since by the user's change or by MarkAsked. Rows this request
+    // never reads (write-only) and the key columns of a table are always written.
+    //
+    // The form's own code put the value into the row's controls for the next write (an action or
+    // command object, a file name, a value a step sets before the SET, a copy from a visible
+    // twin): it counts as asked until a read shows the row again. Item -1: every row (a request
+    // that only writes what the form puts in, such as an action object).
+    void MarkAsked(int item);
+    // True when the row's controls hold a value to write (held or asked), as the next Set sees it.
+    bool Holds(int item) const;
+
     int BindingCount() const { return int(Bindings_.size()); }
     const NxSNMPBinding& Binding(int index) const { return *Bindings_.at(size_t(index)); }
     NxEditConstraint& Constraints() { return Constraints_; }
@@ -76,6 +90,7 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     void CollectValues() override;
     void AfterGet() override;
     void AfterSet() override;
+    std::vector<int> RowsNotAsked() const override;
     virtual void OnListSelect(QObject* sender, int item, bool selected);
     // One list row, columns in list order; firstColumn, when given, is shown in place of the first
     // column's value.
@@ -88,7 +103,11 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     struct ChangeHandler;
     struct SelectHandler;
     void ChainEvents(NxSNMPBinding& binding);
-    void ShowBinding(const NxSNMPBinding& binding);
+    // The user's own choices in check boxes and radio groups mark the binding asked (their click
+    // events fire for code too).
+    void WatchUserChoice(NxSNMPBinding& binding);
+    static bool HoldsValue(const NxSNMPBinding& binding);
+    void ShowBinding(NxSNMPBinding& binding);
     // The text of the binding's part as its controls show it.
     std::string ReadBinding(const NxSNMPBinding& binding, const VarDef& row);
     NxOptionList* OptionsFor(const NxSNMPBinding& binding, const VarDef& row) const;

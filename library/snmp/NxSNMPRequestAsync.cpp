@@ -110,6 +110,12 @@ void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler ha
     FailAsync(code, message, handler, context);
 }
 
+void NxSNMPRequest::FailUnsent(int32_t code, const std::string& message, NxSNMPCompletionHandler handler,
+                               void* context) {
+    ClearResult();
+    FailAsync(code, message, handler, context);
+}
+
 void NxSNMPRequest::FailAsync(int32_t code, const std::string& message, NxSNMPCompletionHandler handler,
                               void* context) {
     Report(code, message, 0);

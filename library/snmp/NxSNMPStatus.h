@@ -29,6 +29,8 @@ enum : int32_t {
     NXSNMP_BAD_KEY_COUNT = -514,
     NXSNMP_BAD_ITEM_TYPE = -515,
     NXSNMP_UNKNOWN = -528,
+    // Outside the message tables: a write of a form's controls with no row left to send.
+    NXSNMP_NOTHING_TO_WRITE = -530,
     SNMP_ERR_NO_SUCH_NAME = -102,
     SNMP_CLASS_TIMEOUT = -405
 };

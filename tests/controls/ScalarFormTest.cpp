@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -73,6 +74,11 @@ class ScalarFormTest : public DeviceFixture {
 
         mode->SetStyle(TComboBox::csDropDown);
         mode->OnChange = [this](QObject*) { changedSeenByForm.push_back(req->Changed); };
+        Bind();
+        ASSERT_TRUE(ShowActive(form));
+    }
+    // A new request bound to the controls, as a form binds its request once.
+    void Bind() {
         req = std::make_unique<NxSNMPRequest2Edits>(&form);
         req->Request.VarList = NxSNMPVarList(kSettings, SVT_SV, 0);
         req->Mode = 0;
@@ -84,7 +90,6 @@ class ScalarFormTest : public DeviceFixture {
         req->BindEdits(5, "%h{l2}%h{l2}%h{l2}%h{l2}%h{l2}%h{l2}", mac[0], mac[1], mac[2], mac[3], mac[4],
                        mac[5]);
         req->BindEdits(6, "%u{n300x18000}", interval);
-        ASSERT_TRUE(ShowActive(form));
     }
     void TearDown() override {
         req.reset();
@@ -263,6 +268,126 @@ TEST_F(ScalarFormTest, ValuesTheControlsCannotShow) {
     } catch (const Exception& e) {
         EXPECT_EQ(e.HelpContext, -522);
     }
+}
+
+// ---- nothing the form did not read is written ------------------------------------------------
+
+constexpr char kModeOid[] = "1.3.6.1.4.1.99999.1.2.0";
+
+// The read failed: each row is written only when the user changed its control.
+TEST_F(ScalarFormTest, AfterAFailedReadOnlyTheUsersChangesAreWritten) {
+    struct Case {
+        const char* What;
+        std::function<void()> Change;
+        std::vector<std::string> Sets;
+    };
+    const Case cases[] = {
+        {"nothing changed", [] {}, {}},
+        {"name typed", [&] { Retype(name, "Lab"); }, {"1.3.6.1.4.1.99999.1.1.0=Lab"}},
+        {"mode picked",
+         [&] {
+             mode->setFocus();
+             QTest::keyClick(mode, Qt::Key_Down);
+         },
+         {"1.3.6.1.4.1.99999.1.2.0=1"}},
+        {"box clicked",
+         [&] {
+             enable->setFocus();
+             QTest::keyClick(enable, Qt::Key_Space);
+         },
+         {"1.3.6.1.4.1.99999.1.3.0=1"}},
+        {"one address byte typed", [&] { Retype(ip[3], "7"); }, {"1.3.6.1.4.1.99999.1.5.0=0.0.0.7"}},
+        {"code's own value, marked asked",
+         [&] {
+             interval->SetText("900");
+             req->MarkAsked(6);
+         },
+         {"1.3.6.1.4.1.99999.1.7.0=900"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        for (TEdit* e : {name, interval, ip[0], ip[1], ip[2], ip[3]}) {
+            e->SetText("");
+            e->ClearUserChanged();
+        }
+        Bind();
+        sim->Command(std::string("fail ") + kModeOid + " genErr");
+        EXPECT_FALSE(req->Get());
+        sim->Command(std::string("unfail ") + kModeOid);
+        EXPECT_EQ(mode->GetItemIndex(), -1); // refilled at binding: no first item by itself
+        c.Change();
+        sim->ClearLog();
+        const bool written = req->Set(true, true);
+        EXPECT_EQ(SetsLogged(), c.Sets);
+        EXPECT_EQ(written, !c.Sets.empty());
+        EXPECT_EQ(req->SentNothing, c.Sets.empty());
+        EXPECT_EQ(req->LeftOutRows.size(), c.Sets.empty() ? 6u : 5u);
+        if (c.Sets.empty()) {
+            EXPECT_EQ(req->Request.Result.Code, NXSNMP_NOTHING_TO_WRITE);
+        }
+    }
+}
+
+// Values the device holds that the controls cannot show are not written back as something else.
+TEST_F(ScalarFormTest, ReadValuesTheControlsCannotShowAreLeftOut) {
+    struct Case {
+        const char* Oid;
+        const char* Value;
+        int LeftOut;
+    };
+    const Case cases[] = {{kModeOid, "7", 1}, {"1.3.6.1.4.1.99999.1.3.0", "5", 2}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Oid);
+        sim->Command(std::string("set ") + c.Oid + " " + c.Value);
+        ASSERT_TRUE(req->Get());
+        EXPECT_FALSE(req->Holds(c.LeftOut));
+        sim->ClearLog();
+        EXPECT_TRUE(req->Set(true, true));
+        EXPECT_EQ(req->LeftOutRows, std::vector<int>{c.LeftOut});
+        EXPECT_EQ(SetsLogged().size(), 5u);
+        for (const std::string& set : SetsLogged())
+            EXPECT_EQ(set.find(c.Oid), std::string::npos) << set;
+        EXPECT_EQ(sim->Command(std::string("get ") + c.Oid), std::string("value integer ") + c.Value + "\n");
+        sim->Command(std::string("set ") + c.Oid + " 2");
+        ASSERT_TRUE(req->Get());
+    }
+    EXPECT_EQ(mode->Text(), "Auto"); // shown again once the device holds a value of the list
+}
+
+// The user's typing counts however the form's code changes the edit's length or text afterwards.
+TEST_F(ScalarFormTest, UsersEditSurvivesCodeChangesOfTheEdit) {
+    sim->Command(std::string("fail ") + kModeOid + " genErr");
+    EXPECT_FALSE(req->Get());
+    Retype(name, "Lab");
+    name->SetMaxLength(2);
+    name->SetText("Lb");
+    EXPECT_TRUE(name->UserChanged());
+    EXPECT_TRUE(req->Holds(0));
+    EXPECT_FALSE(req->Holds(1));
+    sim->Command(std::string("unfail ") + kModeOid);
+    ASSERT_TRUE(req->Get()); // the device's value replaces the user's
+    EXPECT_FALSE(name->UserChanged());
+    EXPECT_EQ(name->Text(), "Office AP");
+}
+
+// A write with callbacks that has nothing to send ends through its closure, from the event loop.
+TEST_F(ScalarFormTest, NothingToSendEndsTheWriteWithCallbacks) {
+    sim->Command(std::string("fail ") + kModeOid + " genErr");
+    EXPECT_FALSE(req->Get());
+    req->Mode = NxSNMPRequest2Controls::ModeCallback;
+    int32_t code = 0;
+    int endings = 0;
+    req->OnEndingSet = [&](NxSNMPRequest2Controls*, NxSNMPError* result) {
+        code = result->Code;
+        ++endings;
+    };
+    sim->ClearLog();
+    EXPECT_TRUE(req->Set(true, true));
+    EXPECT_EQ(endings, 0);
+    ASSERT_TRUE(WaitUntil([&] { return endings == 1; }));
+    EXPECT_EQ(code, NXSNMP_NOTHING_TO_WRITE);
+    EXPECT_EQ(req->Busy, 0);
+    EXPECT_EQ(PdusLogged("SET"), 0);
 }
 
 } // namespace

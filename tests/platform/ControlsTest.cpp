@@ -27,6 +27,7 @@ TEST(ComboBox, FiresOnlyWhenTheUserChanges) {
     w.layout()->addWidget(combo);
     NxOptionList list(kModes, NxOptionList::IntegerKeys, false);
     list.FillComboBox(*combo);
+    EXPECT_EQ(combo->GetItemIndex(), -1); // adding items selects none of them
     int changes = 0;
     combo->OnChange = [&](QObject* s) {
         EXPECT_EQ(s, combo);
@@ -70,12 +71,15 @@ TEST(RadioGroup, FilledAndSelectedThroughAnOptionList) {
     EXPECT_EQ(group.GetItemIndex(), -1);
 
     std::vector<int> clicked;
+    std::vector<int> chosen; // by the user only
     group.OnClick = [&](QObject*) { clicked.push_back(group.GetItemIndex()); };
+    QObject::connect(&group, &TRadioGroup::Chosen, [&](int index) { chosen.push_back(index); });
     list.SelectRadioGroup(group, "3");
     EXPECT_EQ(group.GetItemIndex(), 2);
     EXPECT_TRUE(group.Button(2)->isChecked());
     group.Button(0)->click(); // the user
     EXPECT_EQ(clicked, (std::vector<int>{2, 0}));
+    EXPECT_EQ(chosen, (std::vector<int>{0}));
 
     group.SetItemIndex(-1);
     EXPECT_EQ(group.GetItemIndex(), -1);
@@ -220,6 +224,26 @@ TEST(Edit, ChangeOnEveryTextExitOnFocusMove) {
     a->SetColor(clBtnFace);
     EXPECT_TRUE(a->ReadOnly());
     EXPECT_EQ(a->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+}
+
+TEST(Edit, UserChangedOnlyByTheUsersEdits) {
+    QWidget w;
+    auto* edit = new TEdit(&w);
+    new QVBoxLayout(&w);
+    w.layout()->addWidget(edit);
+    ASSERT_TRUE(ShowActive(w));
+    edit->SetText("abc");
+    EXPECT_FALSE(edit->UserChanged());
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_X);
+    EXPECT_TRUE(edit->UserChanged());
+    // Qt's own flag goes with a new maximum length or text; this one stays.
+    edit->SetMaxLength(2);
+    edit->SetText("zz");
+    edit->setInputMask("");
+    EXPECT_TRUE(edit->UserChanged());
+    edit->ClearUserChanged();
+    EXPECT_FALSE(edit->UserChanged());
 }
 
 TEST(Edit, ThrowingHandlerDoesNotUnwindThroughQt) {
