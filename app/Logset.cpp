@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr int kRemoteStateRow = 3;
+constexpr int kLogServerRow = 4;
 constexpr int kSmtpServerRow = 1;
 constexpr int kSmtpRecipientRow = 3;
 constexpr char kNoServer[] = "0.0.0.0";
@@ -57,8 +59,8 @@ void TLogSetForm::FormCreate() {
         syslog.BindCheckBox(0, SysLevCeBox);
         syslog.BindCheckBox(1, WirelessLevCeBox);
         syslog.BindCheckBox(2, NoticeLevCeBox);
-        syslog.BindComboBox(3, RemoteStateComBox);
-        syslog.BindEdits(4, "%s", LogServerEdit);
+        syslog.BindComboBox(kRemoteStateRow, RemoteStateComBox);
+        syslog.BindEdits(kLogServerRow, "%s", LogServerEdit);
 
         // Written blocking too, so that Apply can tell whether the SMTP settings arrived.
         auto& smtp = MakeRequest(SmtpRequest, MibRows::smtpState_to_smtpRecipient());
@@ -107,9 +109,13 @@ void TLogSetForm::Bt_ApplyClick() {
     if (!RequestsBuilt())
         return ShowStatus(kSetError);
     bool noServer = false;
-    if (LogServerEdit->Text().empty()) {
+    // The remote state follows the server; a server neither read nor typed decides nothing and
+    // neither is written.
+    if (!SyslogRequest->Holds(kLogServerRow)) {
+    } else if (LogServerEdit->Text().empty()) {
         RemoteStateComBox->SetItemIndex(0);
         LogServerEdit->SetText(kNoServer);
+        SyslogRequest->MarkAsked(kRemoteStateRow);
         noServer = true;
     } else if (!IsValidIPAddress(LogServerEdit->Text())) {
         MessageBox(this, "Please input valid IP Address.", "Warning");
@@ -118,6 +124,7 @@ void TLogSetForm::Bt_ApplyClick() {
         return;
     } else {
         RemoteStateComBox->SetItemIndex(1);
+        SyslogRequest->MarkAsked(kRemoteStateRow);
     }
     // A later check that stops the write must not leave the stand-in address behind, or the
     // next Apply would refuse it as an address the user typed.
@@ -139,13 +146,16 @@ void TLogSetForm::Bt_ApplyClick() {
             return stop();
     }
 
-    const bool written = Write(*SyslogRequest) && Write(*SmtpRequest);
+    // A group with nothing read to send is no failure of the device: the other is still written.
+    const bool written = WriteAsked(*SyslogRequest) && WriteAsked(*SmtpRequest);
+    const std::string result =
+        written ? WrittenText({SyslogRequest.get(), SmtpRequest.get()}, "Set Success!") : kSetError;
 
     SetSmtpRowsAccess(ACC_READWRITE);
     ReadAll();
     TidyAfterRead();
     // The write's result is what the user asked for; a read's failure line must not hide it.
-    ShowStatus(written ? "Set Success!" : kSetError);
+    ShowStatus(result);
 }
 
 void TLogSetForm::Bt_CancelClick() {

@@ -164,6 +164,17 @@ std::string TSettingsForm::NotWrittenText(const NxSNMPRequest2Controls& request)
     return {};
 }
 
+std::string TSettingsForm::WrittenText(std::initializer_list<const NxSNMPRequest2Controls*> requests,
+                                       const std::string& ok) {
+    const bool nothing =
+        std::all_of(requests.begin(), requests.end(), [](const auto* r) { return r->SentNothing; });
+    if (nothing)
+        return kNothingWritten;
+    const bool partly = std::any_of(requests.begin(), requests.end(),
+                                    [](const auto* r) { return !NotWrittenText(*r).empty(); });
+    return partly ? kPartlyWritten : ok;
+}
+
 bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
                                  const std::string& failed) {
     const bool written = Write(request);

@@ -14,6 +14,7 @@
 #include <QSize>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -109,6 +110,13 @@ class TSettingsForm : public QDialog {
     // Why the request's last write is no success although the device may have taken it: empty
     // when it left nothing out; else kNothingWritten or kPartlyWritten.
     static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
+    // Write, where a request left with nothing read or asked to send counts as done (its
+    // SentNothing tells): a form writing several groups goes on to the next.
+    bool WriteAsked(NxSNMPRequest2Controls& request) { return Write(request) || request.SentNothing; }
+    // The result of writes that were all done: `ok`, or kNothingWritten when none of the requests
+    // sent anything, kPartlyWritten when one left something out.
+    static std::string WrittenText(std::initializer_list<const NxSNMPRequest2Controls*> requests,
+                                   const std::string& ok);
     // Write, then `ok` on the status place when all was written and taken, the NotWrittenText
     // when the write left rows out, `failed` otherwise. True only when `ok` was shown.
     bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed);

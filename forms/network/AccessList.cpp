@@ -19,6 +19,8 @@ constexpr int kIndexDisable = 0;
 constexpr int kListColumnWidth = 120;
 // Our own: Apply with no mode shown (its read failed) must not write "Disable" in its place.
 constexpr char kNoModeText[] = "The access mode was not read; nothing was written.";
+// Our own: with the list not read there is no telling a free row, nor whether it is full.
+constexpr char kListNotReadText[] = "The list was not read; nothing was added.";
 
 } // namespace
 
@@ -125,6 +127,7 @@ void TAccessListForm::RefreshBand() {
 
 void TAccessListForm::StartTableReads(Requests& r) {
     Reading_ = true;
+    TableRead_ = false;
     TableReadResult_.clear();
     r.Table->Get();
     r.Used->RowCounter = 1;
@@ -132,11 +135,13 @@ void TAccessListForm::StartTableReads(Requests& r) {
     r.Used->Get();
 }
 
+// An address can be added only to a list that was read.
 void TAccessListForm::CB_FilterCtrlChange(QObject*) {
-    C_.Typed->setEnabled(C_.Mode->GetItemIndex() != kIndexDisable);
+    C_.Typed->setEnabled(C_.Mode->GetItemIndex() != kIndexDisable && TableRead_);
 }
 
 void TAccessListForm::OnTableGetDone(NxSNMPError* result) {
+    TableRead_ = result->Code == 0;
     TableReadResult_ = result->Code != 0 ? result->Message : "Get OK!";
     EndReadWhenBothDone();
 }
@@ -155,6 +160,7 @@ void TAccessListForm::EndReadWhenBothDone() {
     if (!Reading_ || (r && (r->Table->Busy || r->Used->Busy)))
         return;
     BecomeIdle();
+    CB_FilterCtrlChange(C_.Mode);
     ShowStatus(ModeReadFailure_.empty() ? TableReadResult_ : ModeReadFailure_);
 }
 
@@ -195,8 +201,14 @@ void TAccessListForm::Bt_ApplyClick(QObject*) {
         ShowStatus("Set error!");
         return;
     }
+    // The device holds the mode the form shows: the failure of the mode's read no longer holds.
+    ModeReadFailure_.clear();
     if (C_.Mode->GetItemIndex() == kIndexDisable || C_.Typed->Text().empty()) {
         ShowStatus("Set OK!");
+        return;
+    }
+    if (!TableRead_) {
+        ShowStatus(kListNotReadText);
         return;
     }
     const int free = Rows_->FirstFree();

@@ -107,4 +107,5 @@ class TAccessListForm : public TSettingsForm {
     std::string ModeReadFailure_; // shown in place of "Get OK!" while the mode is unknown
     std::string TableReadResult_;
     bool Reading_ = false;
+    bool TableRead_ = false; // the last walk of every row ended without a failure
 };

@@ -19,6 +19,7 @@ constexpr int kIndexDisable = 0;
 constexpr int kIndexEnable = 1;
 constexpr int kUserLimitLength = 2;
 constexpr int kUserLimitMax = 64;
+constexpr int kUserLimitRow = 1;
 
 // Decimal digits only: the device takes the number as typed, so "$1F" or " 5" is no user limit.
 bool IsUserLimit(const std::string& text) {
@@ -66,7 +67,7 @@ void TFM_Group::FormCreate(QObject*) {
     const bool built = BuildRequests([this] {
         auto& request = MakeRequest(GroupRequest, MibRows::adLoadBalance_to_adLinkIntegrate());
         request.BindComboBox(0, CB_LoadB);
-        request.BindEdits(1, "%u", Ed_UsrL);
+        request.BindEdits(kUserLimitRow, "%u", Ed_UsrL);
         request.BindComboBox(2, CB_LinkInt);
     });
     if (built)
@@ -95,7 +96,9 @@ void TFM_Group::CB_LoadBChange(QObject*) {
 }
 
 void TFM_Group::Bt_ApplyClick(QObject*) {
-    if (!IsUserLimit(Ed_UsrL->Text())) {
+    // A user limit neither read nor typed is not written, so there is nothing to check.
+    const bool limitWritten = GroupRequest && GroupRequest->Holds(kUserLimitRow);
+    if (limitWritten && !IsUserLimit(Ed_UsrL->Text())) {
         MessageBox(this, "Please input a number between 0 and 64.", "Error", MB_OK);
         Ed_UsrL->SetText("");
         return;

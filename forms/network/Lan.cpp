@@ -126,6 +126,8 @@ void TFM_LanCfg::BT_LanCfgOkClick(QObject*) {
             ApplyDhcp();
             break;
         default:
+            // Neither read nor chosen: nothing is known to write.
+            ShowResult(kNothingWritten);
             break;
         }
     } catch (const std::exception& e) {
@@ -144,8 +146,13 @@ void TFM_LanCfg::Refuse(TEdit* edit, const char* text, bool focus) {
         edit->setFocus();
 }
 
-// An empty edit goes out as "0.0.0.0" and reads empty again afterwards.
-bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit) {
+// An empty edit goes out as "0.0.0.0" and reads empty again afterwards. A server neither read
+// nor typed is not written: `leftOut` tells, and the write counts as done.
+bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, bool& leftOut) {
+    if (!request.Holds(0)) {
+        leftOut = true;
+        return true;
+    }
     if (!edit->Text().empty())
         return request.Set(true, true);
     edit->SetText(kNoServer);
@@ -167,8 +174,9 @@ void TFM_LanCfg::ApplyStatic() {
         return Refuse(ED_SubMask, "Please input valid Subnet Mask.", false);
     if (!TMainForm::IsValidIPAddress(ED_DefGw->Text()))
         return Refuse(ED_DefGw, "Please input valid Gateway.", true);
-    const bool dns1Given = !EDT_DNS1->Text().empty();
-    const bool dns2Given = !EDT_DNS2->Text().empty();
+    // A server neither read nor typed keeps the layout's text and is not written: not checked.
+    const bool dns1Given = Dns1Request->Holds(0) && !EDT_DNS1->Text().empty();
+    const bool dns2Given = Dns2Request->Holds(0) && !EDT_DNS2->Text().empty();
     // Both servers are checked before the first write, so that a refused DNS2 leaves the device
     // untouched.
     if (dns1Given && !TMainForm::IsValidIPAddress(EDT_DNS1->Text()))
@@ -179,7 +187,8 @@ void TFM_LanCfg::ApplyStatic() {
     // One notice per run, whichever of the DNS fields are empty.
     if (dns1Given && !dns2Given)
         Notify();
-    const bool dns1Written = WriteDns(*Dns1Request, EDT_DNS1);
+    bool leftOut = false;
+    const bool dns1Written = WriteDns(*Dns1Request, EDT_DNS1, leftOut);
     if (!dns1Given && !dns2Given)
         Notify();
     if (!dns1Written)
@@ -187,10 +196,22 @@ void TFM_LanCfg::ApplyStatic() {
 
     if (dns2Given)
         Notify();
-    if (!WriteDns(*Dns2Request, EDT_DNS2))
+    if (!WriteDns(*Dns2Request, EDT_DNS2, leftOut))
         return ShowResult(kSetError);
 
-    ShowResult(AddressRequest->Set(true, true) ? kSetSuccess : kSetError);
+    const bool written = AddressRequest->Set(true, true);
+    ShowWriteResult(written, leftOut);
+}
+
+// Success only when nothing was left out for not having been read.
+void TFM_LanCfg::ShowWriteResult(bool written, bool leftOut) {
+    const std::string why = NotWrittenText(*AddressRequest);
+    if (!why.empty() && (written || AddressRequest->SentNothing))
+        ShowResult(why);
+    else if (!written)
+        ShowResult(kSetError);
+    else
+        ShowResult(leftOut ? kPartlyWritten : kSetSuccess);
 }
 
 void TFM_LanCfg::ApplyDhcp() {
@@ -203,7 +224,7 @@ void TFM_LanCfg::ApplyDhcp() {
         RowsLeftOut onlySource(AddressRequest->Request.VarList, {1, 2, 3});
         ok = AddressRequest->Set(true, true);
     }
-    ShowResult(ok ? kSetSuccess : kSetError);
+    ShowWriteResult(ok, false);
 }
 
 void TFM_LanCfg::ShowResult(const std::string& text) {

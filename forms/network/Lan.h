@@ -58,7 +58,8 @@ class TFM_LanCfg : public TSettingsForm {
     // Shows the refusal, clears the edit and, where the user must retype at once, focuses it.
     void Refuse(TEdit* edit, const char* text, bool focus);
     void Notify(); // the notice that the address may change
-    bool WriteDns(NxSNMPRequest2Edits& request, TEdit* edit);
+    bool WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, bool& leftOut);
+    void ShowWriteResult(bool written, bool leftOut);
     void ShowResult(const std::string& text);
 
     std::unique_ptr<Ui::TFM_LanCfg> ui_;

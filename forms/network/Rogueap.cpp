@@ -24,6 +24,8 @@ namespace {
 
 constexpr uint32_t kActionTimeOut = 1000; // hundredths: 10 s
 constexpr int kIndexAdHoc = 1;
+constexpr int kBandRow = 1;
+constexpr int kSecurityRow = 2;
 constexpr int kDetect = 1; // "detect" of the detect action's option list
 // Where the list buttons sit across their group, and Apply and Cancel across their panel.
 constexpr double kDetectAt = 0.432258064516129, kAddAt = 0.621505376344086, kDelAt = 0.810752688172043;
@@ -90,6 +92,18 @@ TFM_RogueForm::TFM_RogueForm(QWidget* owner)
                            WPA2AUTECkBox, WPA2AUTPCkBox})
         box->OnClick = [this](QObject* sender) { Guard([this, sender] { ChcBxo_offClick(sender); }); };
     BSSTypRadGrp->OnClick = [this](QObject* sender) { Guard([this, sender] { BSSTypRadGrpClick(sender); }); };
+    // The boxes are copies of the hidden filter edits: the user's click asks for the edit's value.
+    auto asks = [this](std::initializer_list<TCheckBox*> boxes, int row) {
+        for (TCheckBox* box : boxes)
+            connect(box, &QAbstractButton::clicked, this, [this, row] {
+                if (FilterRequest)
+                    FilterRequest->MarkAsked(row);
+            });
+    };
+    asks({CheckBox_11a, CheckBox_11b, CheckBox_11g}, kBandRow);
+    asks({ChcBxo_off, ChcBxo_wep, ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox,
+          WPA2AUTPCkBox},
+         kSecurityRow);
     OnClicked(DetectBtn, [this] { DetectBtnClick(DetectBtn); });
     OnClicked(AddBtn, [this] { AddBtnClick(AddBtn); });
     OnClicked(DelBtn, [this] { DelBtnClick(DelBtn); });
@@ -123,8 +137,8 @@ void TFM_RogueForm::FormCreate(QObject*) {
         auto& filters =
             MakeRequest(FilterRequest, MibRows::bssTypeDetected_to_securityTypeDetected(), {.Kind = MVT_SV});
         filters.BindRadioGroup(0, BSSTypRadGrp, 3);
-        filters.BindEdits(1, "%u", BandEdit);
-        filters.BindEdits(2, "%u", SecEdit);
+        filters.BindEdits(kBandRow, "%u", BandEdit);
+        filters.BindEdits(kSecurityRow, "%u", SecEdit);
         Read(filters);
         ShowFilters();
 
@@ -181,8 +195,6 @@ void TFM_RogueForm::FormCreate(QObject*) {
             Read(*ProtectionRequest);
         }
     });
-    if (BSSTypRadGrp->GetItemIndex() < 0)
-        BSSTypRadGrp->SetItemIndex(0);
 }
 
 void TFM_RogueForm::FormClose(QObject*) {
@@ -204,8 +216,9 @@ bool TFM_RogueForm::ProtectionSupported() const {
     return Support_.Supported() && Ed_RogueSupport->Text() == "1";
 }
 
+// A radio whose state was not read is not taken for off: no warning, Detect stays.
 bool TFM_RogueForm::RadioOn() const {
-    return CB_Radio->Text() != "Off";
+    return !RadioRequest || !RadioRequest->Holds(0) || CB_Radio->Text() != "Off";
 }
 
 void TFM_RogueForm::SetButtons(bool enabled) {
@@ -235,6 +248,13 @@ void TFM_RogueForm::Ended(const std::string& status) {
     ShowStatus(status);
     if (Idle() && !DetectWait->isActive())
         SetButtons(true);
+}
+
+// A read failure of the opening stays in view: a list's "Get OK!" does not replace it.
+void TFM_RogueForm::EndedRead(const NxSNMPError& result) {
+    Ended(result.Code != 0 ? result.Message : "Get OK!");
+    if (result.Code == 0)
+        ShowReadOk("Get OK!");
 }
 
 std::string TFM_RogueForm::SelectedIndex(TListView* view) const {
@@ -286,8 +306,9 @@ void TFM_RogueForm::DetectBtnClick(QObject*) {
         return;
     SetButtons(false);
     DetectRogueCoBox->SetItemIndex(kDetect);
-    // Scanning by filters the device refused would report what the user did not ask for.
-    if (!Write(*FilterRequest)) {
+    // Scanning by filters the device refused would report what the user did not ask for; with
+    // none read or asked, the device scans by its own.
+    if (!WriteAsked(*FilterRequest)) {
         FilterRequest->ShowStatus(FilterRequest->Request.Result.Message);
         SetButtons(Idle());
         return;
@@ -350,12 +371,12 @@ void TFM_RogueForm::OnActionDone(NxSNMPError* result, const char* success, bool 
 }
 
 void TFM_RogueForm::OnDetectedListRead(NxSNMPError* result) {
-    Guard([this, result] { Ended(result->Code != 0 ? result->Message : "Get OK!"); });
+    Guard([this, result] { EndedRead(*result); });
 }
 
 void TFM_RogueForm::OnKnownListRead(NxSNMPError* result) {
     Guard([this, result] {
-        Ended(result->Code != 0 ? result->Message : "Get OK!");
+        EndedRead(*result);
         if (result->Code != 0)
             return;
         CB_RogueAP->setEnabled(RadioOn());
@@ -370,10 +391,14 @@ void TFM_RogueForm::OnKnownListRead(NxSNMPError* result) {
 void TFM_RogueForm::Apply_BtnClick(QObject*) {
     if (!FilterRequest)
         return;
-    bool ok = Write(*FilterRequest);
-    if (ProtectionSupported() && ProtectionRequest)
-        ok = Write(*ProtectionRequest) && ok;
-    ShowStatus(ok ? "Set Success!" : "Set Error!");
+    bool ok = WriteAsked(*FilterRequest);
+    const bool protection = ProtectionSupported() && ProtectionRequest;
+    if (protection)
+        ok = WriteAsked(*ProtectionRequest) && ok;
+    if (!ok)
+        return ShowStatus("Set Error!");
+    ShowStatus(protection ? WrittenText({FilterRequest.get(), ProtectionRequest.get()}, "Set Success!")
+                          : WrittenText({FilterRequest.get()}, "Set Success!"));
 }
 
 void TFM_RogueForm::Cancel_BtnClick(QObject*) {

@@ -82,6 +82,7 @@ class TFM_RogueForm : public TSettingsForm {
     void Start(NxSNMPRequest2Edits& request, bool write, const char* progress);
     // One outstanding operation ended; the buttons come back when none is left.
     void Ended(const std::string& status);
+    void EndedRead(const NxSNMPError& result);
     void OnActionDone(NxSNMPError* result, const char* success, bool found, bool known);
     void OnDetectDone(NxSNMPError* result);
     void OnDetectedListRead(NxSNMPError* result);

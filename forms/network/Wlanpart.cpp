@@ -137,10 +137,9 @@ void TFM_WLANPart::BT_ApplyClick(QObject*) {
             SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
     }
     Reading_ = true; // the read-back after the write shows the device's values
-    const bool ok = Write(*PartitionRequest);
+    WriteAndShow(*PartitionRequest, "Setting OK!", "Setting Error!");
     Reading_ = false;
     WasEthernetAccess_ = CB_WLANAccessa->Checked();
-    ShowStatus(ok ? "Setting OK!" : "Setting Error!");
 }
 
 void TFM_WLANPart::BT_CancelClick(QObject*) {

@@ -260,6 +260,11 @@ void NxEditConstraint::OnEditChange(QObject* sender) {
     std::string t = edit->Text();
     if (t.empty() || IsReservedText(t))
         return;
+    if (Showing_) {
+        if (c->PrevChange)
+            c->PrevChange(sender);
+        return;
+    }
     const size_t length = t.size();
     auto removeAt = [&](size_t i) {
         t.erase(i, 1);

@@ -50,12 +50,16 @@ class NxEditConstraint {
     void OnEditChange(QObject* sender);
     void OnEditExit(QObject* sender);
     void SaveText(QObject* control);
+    // While set, text that code puts into the edits (a read the bindings show) is not filtered:
+    // what the device holds is shown as it is, a sign or letter included.
+    void SetShowing(bool showing) { Showing_ = showing; }
 
   private:
     void Violation(_EditConstraint_s& c, const std::string& message);
 
     QPointer<QWidget> Owner_;
     uint8_t SaveFlag_;
+    bool Showing_ = false;
     std::vector<std::unique_ptr<_EditConstraint_s>> Constraints_;
     // The edits keep the handlers installed here after this object is gone; they check this.
     std::shared_ptr<NxEditConstraint*> Self_;

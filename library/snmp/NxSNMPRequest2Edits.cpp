@@ -378,6 +378,11 @@ void NxSNMPRequest2Edits::ShowBinding(NxSNMPBinding& b) {
         options->SelectRadioGroup(*group, text);
         shown = group->GetItemIndex() >= 0;
     } else if (TEdit* edit = AsEdit(first)) {
+        struct Showing {
+            NxEditConstraint& Constraints;
+            ~Showing() { Constraints.SetShowing(false); }
+        } showing{Constraints_};
+        Constraints_.SetShowing(true); // the device's value as it is: "-5" in a "%u" edit stays
         if (b.Controls.size() == 1)
             edit->SetText(text);
         else

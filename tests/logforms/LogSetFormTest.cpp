@@ -1,5 +1,6 @@
 // The log settings against the simulated device: what Apply sends, what it refuses to send.
 #include "app/Logset.h"
+#include "app/SettingsForm.h"
 #include "platform/CheckBox.h"
 #include "platform/Edit.h"
 #include "platform/Exception.h"
@@ -115,6 +116,49 @@ TEST_F(LogSetFormTest, SyslogReadThatRaisesStillReadsSmtp) {
     form->Bt_Apply->click();
     EXPECT_EQ(PanelText(form->StatusBar1), "Set Error!");
     EXPECT_TRUE(Sets().empty());
+}
+
+// A group refused while the form opens, or a level the boxes cannot show, is not written over
+// the device; the other group still is.
+TEST_F(LogSetFormTest, SettingsNotReadOrNotShownAreNotWritten) {
+    const std::vector<std::string> syslog = {kLog + ".2.3.0=1", kLog + ".2.4.0=1", kLog + ".2.5.0=0",
+                                             kLog + ".2.1.0=0", kLog + ".2.2.0=0.0.0.0"};
+    const std::vector<std::string> smtpOff = {kLog + ".3.1.0=1"};
+    struct Case {
+        const char* What;
+        std::vector<std::string> Refused;
+        std::string Device; // "OID value" before opening
+        std::vector<std::string> Sets;
+        std::string Status;
+    };
+    const Case cases[] = {
+        {"syslog refused", {kLog + ".2.1.0"}, "", smtpOff, TSettingsForm::kPartlyWritten},
+        {"SMTP refused", {kLog + ".3.1.0"}, "", syslog, TSettingsForm::kPartlyWritten},
+        {"both refused", {kLog + ".2.1.0", kLog + ".3.1.0"}, "", {}, TSettingsForm::kNothingWritten},
+        {"system level the box cannot show",
+         {},
+         kLog + ".2.3.0 5",
+         {kLog + ".2.4.0=1", kLog + ".2.5.0=0", kLog + ".2.1.0=0", kLog + ".2.2.0=0.0.0.0", smtpOff[0]},
+         TSettingsForm::kPartlyWritten},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        form.reset();
+        if (!c.Device.empty())
+            Device->Sim().Command("set " + c.Device);
+        for (const std::string& oid : c.Refused)
+            Device->Sim().Command("fail " + oid + " genErr");
+        form = std::make_unique<TLogSetForm>();
+        ASSERT_TRUE(ShowActive(*form));
+        for (const std::string& oid : c.Refused)
+            Device->Sim().Command("unfail " + oid);
+        Device->Sim().ClearLog();
+        form->Bt_Apply->click();
+        EXPECT_EQ(Sets(), c.Sets);
+        EXPECT_EQ(PanelText(form->StatusBar1), c.Status);
+        if (!c.Device.empty())
+            Device->Sim().Command("set " + kLog + ".2.3.0 1");
+    }
 }
 
 } // namespace

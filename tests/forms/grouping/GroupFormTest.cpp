@@ -1,5 +1,6 @@
 // The grouping form against the simulated device: the user-limit check, the edit's state and
 // what "Apply" and "Refresh" exchange with the device.
+#include "app/SettingsForm.h"
 #include "forms/network/Group.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -11,6 +12,7 @@
 
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -146,6 +148,59 @@ TEST_F(GroupFormFailedReadTest, FailedReadShowsInTheStatusBar) {
     Open();
     EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
     EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+// What the form did not read, or could not show, is not written; what the user changes is.
+TEST_F(GroupFormTest, SettingsNotReadOrNotShownAreNotWritten) {
+    struct Case {
+        const char* What;
+        std::vector<std::string> Device; // "OID value" set before opening
+        std::string FailAtOpening;       // refused while the form opens, answered again after
+        std::function<void()> User;
+        std::vector<std::string> Sets;
+        std::string Status;
+        std::string UserLimitShown;
+    };
+    const Case cases[] = {
+        {"group refused", {}, kLoadBalance, nullptr, {}, TSettingsForm::kNothingWritten, ""},
+        {"group refused, load balance picked",
+         {},
+         kLoadBalance,
+         [this] { Pick(form->CB_LoadB, 1); },
+         {kLoadBalance + "=1"},
+         TSettingsForm::kPartlyWritten,
+         ""},
+        {"values not in the lists",
+         {kLoadBalance + " 5", kLinkIntegrate + " 9"},
+         "",
+         nullptr,
+         {kUserLimit + "=20"},
+         TSettingsForm::kPartlyWritten,
+         "20"},
+        {"negative user limit is shown as read and refused", {kUserLimit + " -5"}, "", nullptr, {}, "", "-5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Device->Sim().Command("set " + kLoadBalance + " 1");
+        Device->Sim().Command("set " + kUserLimit + " 20");
+        Device->Sim().Command("set " + kLinkIntegrate + " 1");
+        for (const std::string& set : c.Device)
+            Device->Sim().Command("set " + set);
+        if (!c.FailAtOpening.empty())
+            Device->Sim().Command("fail " + c.FailAtOpening + " genErr");
+        Open();
+        if (!c.FailAtOpening.empty()) {
+            EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
+            Device->Sim().Command("unfail " + c.FailAtOpening);
+        }
+        EXPECT_EQ(form->Ed_UsrL->Text(), c.UserLimitShown);
+        if (c.User)
+            c.User();
+        Apply();
+        EXPECT_EQ(Sets(), c.Sets);
+        EXPECT_EQ(Status(), c.Status);
+        form.reset();
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The WLAN partition form against the simulated single-band device: which band objects it reads
 // and writes, and when it warns.
+#include "app/SettingsForm.h"
 #include "forms/network/Wlanpart.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
@@ -117,6 +118,53 @@ TEST_F(WlanpartFormTest, FailedFirstReadShowsInTheStatusBar) {
     Open();
     EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
     EXPECT_TRUE(Device->Messages().Boxes.empty());
+}
+
+// A box shows a device value only when it is one of its two options; the rest is not written.
+TEST_F(WlanpartFormTest, SettingsNotReadOrNotShownAreNotWritten) {
+    struct Case {
+        const char* What;
+        const char* Stations;
+        const char* Ethernet;
+        bool FailAtOpening;
+        bool UserClicksStations;
+        std::vector<std::string> Sets;
+        std::string Status;
+    };
+    const Case cases[] = {
+        {"every read refused", "1", "1", true, false, {}, TSettingsForm::kNothingWritten},
+        {"every read refused, box clicked",
+         "1",
+         "1",
+         true,
+         true,
+         {kStations1 + "=1"},
+         TSettingsForm::kPartlyWritten},
+        {"values not among the options", "5", "7", false, false, {}, TSettingsForm::kNothingWritten},
+        {"one value not among the options",
+         "5",
+         "1",
+         false,
+         false,
+         {kEthernet1 + "=1"},
+         TSettingsForm::kPartlyWritten},
+        {"both shown", "0", "1", false, false, {kStations1 + "=0", kEthernet1 + "=1"}, "Setting OK!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Device->Sim().Command("set " + kStations1 + " " + c.Stations);
+        Device->Sim().Command("set " + kEthernet1 + " " + c.Ethernet);
+        if (c.FailAtOpening)
+            Device->Sim().Command("fail " + kEthernet1 + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + kEthernet1);
+        if (c.UserClicksStations)
+            form->CB_statconneta->click();
+        Apply();
+        EXPECT_EQ(Sent("SET"), c.Sets);
+        EXPECT_EQ(Status(), c.Status);
+        form.reset();
+    }
 }
 
 } // namespace

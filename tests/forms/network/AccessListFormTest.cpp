@@ -239,4 +239,38 @@ TEST_F(AccessListFailedModeTest, UnreadModeIsShownAndNeverWritten) {
     EXPECT_EQ(Panel(), "The access mode was not read; nothing was written.");
 }
 
+// A list not read offers no add, and "The list is full" comes only from a list that is; a mode
+// that the user writes after its read failed takes the read's failure off the status bar.
+TEST_F(AccessListFormTest, ListOrModeNotReadAtOpening) {
+    struct Case {
+        const char* What;
+        std::string Refused;
+        int PickedMode; // -1: left as shown
+        std::vector<std::string> Sets;
+        std::string Status;
+        bool AddOffered;
+    };
+    const Case cases[] = {
+        {"list refused", kEthAddr + "1", -1, {kEthMode}, "The list was not read; nothing was added.", false},
+        {"mode refused, then written", kEthMode, 1, {kEthMode, kEthAddr + "3"}, "Get OK!", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Device->Sim().Command("fail " + c.Refused + " genErr");
+        auto* f = Open<TFM_EthernetFilter>();
+        EXPECT_EQ(Panel().rfind("(SNMP) ", 0), 0u) << Panel();
+        Device->Sim().Command("unfail " + c.Refused);
+        EXPECT_EQ(f->Ed_MacAdd->isEnabled(), c.AddOffered);
+        if (c.PickedMode >= 0)
+            Pick(f->CB_FilterCtrl, c.PickedMode);
+        f->Ed_MacAdd->SetText("001A2B3C4D09");
+        Click(f->Bt_Apply);
+        EXPECT_EQ(Box(), "");
+        EXPECT_EQ(SetOids(), c.Sets);
+        EXPECT_EQ(Panel(), c.Status);
+        form.reset();
+        Device->Sim().Command("set " + kEthAddr + "3 000000000000");
+    }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 // The LAN form against the simulated device: what it shows, what it sends and in which order.
+#include "app/SettingsForm.h"
 #include "forms/network/Lan.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -11,6 +12,7 @@
 #include "tests/support/FormTestFixture.h"
 
 #include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -279,5 +281,47 @@ TEST_P(LanFormFailedReadTest, FailedReadShowsInTheStatusBarAndKeepsTheTexts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Objects, LanFormFailedReadTest, ::testing::Values(kDNS2, kSubnetMask));
+
+// A group refused while the form opens is not written over the device afterwards; what the user
+// types there is.
+TEST_F(LanFormTest, SettingsNotReadAreNotWritten) {
+    const std::vector<std::string> group = {kGetIPFrom + "=1", kIPAddress + "=192.168.1.1",
+                                            kSubnetMask + "=255.255.255.0",
+                                            kDefaultGateway + "=192.168.1.254"};
+    std::vector<std::string> withoutDns2 = {kDNS1 + "=168.95.1.1"};
+    withoutDns2.insert(withoutDns2.end(), group.begin(), group.end());
+    std::vector<std::string> withDns2 = {kDNS1 + "=168.95.1.1", kDNS2 + "=8.8.4.4"};
+    withDns2.insert(withDns2.end(), group.begin(), group.end());
+    struct Case {
+        const char* What;
+        std::string Refused;
+        const char* TypedDns2;
+        std::vector<std::string> Sets;
+        std::string Status;
+    };
+    const Case cases[] = {
+        {"address group refused", kSubnetMask, nullptr, {}, TSettingsForm::kNothingWritten},
+        {"DNS2 refused", kDNS2, nullptr, withoutDns2, TSettingsForm::kPartlyWritten},
+        {"DNS2 refused, then typed", kDNS2, "8.8.4.4", withDns2, "Set Success!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Device->Sim().Command("fail " + c.Refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.Refused);
+        if (c.Refused == kSubnetMask) {
+            EXPECT_EQ(form->CB_IPFrom->GetItemIndex(), -1); // never the first item by itself
+        }
+        if (c.TypedDns2) {
+            form->EDT_DNS2->setFocus();
+            form->EDT_DNS2->selectAll();
+            QTest::keyClicks(form->EDT_DNS2, c.TypedDns2);
+        }
+        Apply();
+        EXPECT_EQ(Sets(), c.Sets);
+        EXPECT_EQ(Status(), c.Status);
+        form.reset();
+    }
+}
 
 } // namespace

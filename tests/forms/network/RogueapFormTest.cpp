@@ -1,5 +1,6 @@
 // The rogue AP form against the simulated device: the filters as bit sets, the detect sequence and
 // its wait, add and delete between the lists, the radio-off warning, protection, and closing.
+#include "app/SettingsForm.h"
 #include "forms/network/RogueApRows.h"
 #include "forms/network/Rogueap.h"
 #include "platform/CheckBox.h"
@@ -207,6 +208,61 @@ TEST_F(RogueapFormTest, AWalkEndedByARowThatCannotBeShownStillCallsBack) {
     walk.Get();
     ASSERT_TRUE(PumpUntil([&code] { return code != 0; }));
     EXPECT_EQ(walk.Busy, 0);
+}
+
+// A group refused while the form opens keeps its failure in view past the lists' "Get OK!", and
+// Apply or Detect write none of it unless the user changes it.
+TEST_F(RogueapFormTest, SettingsNotReadAtOpeningAreNotWritten) {
+    const std::string kBss = E + ".3.6.1.0";
+    const std::string kRadio = E + ".3.1.1.11.1";
+    const std::vector<std::string> filters = {kBss + "=3", kBand + "=12", kSecurity + "=255"};
+    struct Case {
+        const char* What;
+        std::string Refused;
+        bool UserClicks11b;
+        std::vector<std::string> Sets;
+        std::string Status;
+    };
+    const Case cases[] = {
+        {"protection refused", kProtection, false, filters, TSettingsForm::kPartlyWritten},
+        {"filters refused", kBand, false, {kProtection + "=0"}, TSettingsForm::kPartlyWritten},
+        {"filters refused, band box clicked",
+         kBand,
+         true,
+         {kBand + "=4", kProtection + "=0"},
+         TSettingsForm::kPartlyWritten},
+        {"radio refused",
+         kRadio,
+         false,
+         {filters[0], filters[1], filters[2], kProtection + "=0"},
+         "Set Success!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.What);
+        Device->Sim().Command("set " + kBand + " 12");
+        Device->Sim().Command("fail " + c.Refused + " genErr");
+        Open();
+        EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
+        Device->Sim().Command("unfail " + c.Refused);
+        EXPECT_EQ(Boxes("Radio has been turned off,the rogue ap detection will be invalid! "), 0);
+        EXPECT_TRUE(form->DetectBtn->isEnabled());
+        if (c.Refused == kProtection) {
+            EXPECT_EQ(form->CB_RogueAP->GetItemIndex(), -1);
+        }
+        if (c.UserClicks11b)
+            form->CheckBox_11b->click();
+        form->Apply_Btn->click();
+        EXPECT_EQ(Sets(), c.Sets);
+        EXPECT_EQ(Status(), c.Status);
+        if (c.Refused == kBand && !c.UserClicks11b) {
+            Device->Sim().ClearLog();
+            form->DetectBtn->click();
+            ASSERT_TRUE(WaitIdle());
+            ASSERT_FALSE(Sets().empty());
+            EXPECT_EQ(Sets()[0], kDetect + "=1"); // the device's own filters stay
+        }
+        form.reset();
+    }
 }
 
 } // namespace
