@@ -51,8 +51,8 @@ class TSettingsForm : public QDialog {
     void ShowStatus(const std::string& text);
     // Shown in place of a success text when a write left out rows that were not read (or not
     // shown) and that nobody changed: all of them, or some.
-    static constexpr const char* kNothingWritten = "Nothing was written: the settings were not read.";
-    static constexpr const char* kPartlyWritten = "Written, except the settings that were not read.";
+    static constexpr const char* kNothingWritten = "Nothing written: settings not read.";
+    static constexpr const char* kPartlyWritten = "Written, except settings not read.";
 
     // True while one of the form's requests is waiting for an answer; closing is then refused.
     virtual bool BusyNow() const;
