@@ -6,6 +6,7 @@
 #include "app/ReadReport.h"
 #include "app/StartupGlobals.h"
 #include "app/StatusRowTables.h"
+#include "library/snmp/NxRequestPass.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/DialogButtons.h"
 #include "platform/Edit.h"
@@ -88,6 +89,7 @@ std::unique_ptr<NxSNMPRequest2Edits> TFM_DevInfo::NewBandRequest(int band) {
 }
 
 void TFM_DevInfo::FormCreate(QObject*) {
+    const NxRequestPass::Scope pass(this);
     RunReporting(StatusBar, [this] {
         if (PageVisible(TabSheetA)) {
             PageControl1->setTabText(PageControl1->indexOf(TabSheetA), QString::fromStdString(Band1Caption));

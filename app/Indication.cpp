@@ -3,6 +3,7 @@
 #include "app/MibRowTables.h"
 #include "app/ModelCode.h"
 #include "app/StationRowTables.h"
+#include "library/snmp/NxRequestPass.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Convert.h"
@@ -85,6 +86,7 @@ void TFM_Indication::SetBandRows(NxSNMPRequest2Edits& request) {
 }
 
 void TFM_Indication::FormCreate() {
+    const NxRequestPass::Scope pass(this);
     try {
         TemperatureReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
         TemperatureReq_->Request.VarList = NxSNMPVarList(MibRows::sysTemperature(), SVT_SV, 0);

@@ -1,6 +1,7 @@
 #include "app/SettingsForm.h"
 
 #include "app/Main.h"
+#include "library/snmp/NxRequestPass.h"
 #include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/FormTeardown.h"
@@ -13,7 +14,10 @@
 #include <algorithm>
 #include <exception>
 
-TSettingsForm::TSettingsForm(QWidget* owner) : QDialog(owner) {}
+// The opening is a pass until the form is first shown.
+TSettingsForm::TSettingsForm(QWidget* owner) : QDialog(owner) {
+    NxRequestPass::Of(this).Begin();
+}
 
 // The derived form's request slots are gone by now; nothing here may touch them.
 TSettingsForm::~TSettingsForm() = default;
@@ -217,7 +221,12 @@ void TSettingsForm::Guard(const std::function<void()>& steps) {
 
 void TSettingsForm::OnClicked(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
-            [this, handler = std::move(handler)] { GuardEvent([&] { Guard(handler); }); });
+            [this, handler = std::move(handler)] { GuardEvent([&] { RunPass(handler); }); });
+}
+
+void TSettingsForm::RunPass(const std::function<void()>& steps) {
+    const NxRequestPass::Scope pass(this);
+    Guard(steps);
 }
 
 void TSettingsForm::done(int result) {
@@ -239,6 +248,7 @@ void TSettingsForm::showEvent(QShowEvent* event) {
     Shown_ = true;
     // Before the dialog picks a default for itself, which it does once shown.
     DefaultButtonOnlyByLayout(*this);
+    NxRequestPass::Of(this).End(); // the opening is over
     if (!CentreOnMain_)
         return;
     QRect area;

@@ -3,6 +3,10 @@
 // every way of closing), blocking reads whose failure is shown on the bar, blocking writes judged
 // on their result, and handlers from which no exception escapes. A form derives, lays itself out,
 // calls SetUpWindow, builds its requests with MakeRequest and keeps only its own rules.
+//
+// The form's passes: its opening (from construction to the first show) and each click handler
+// connected with OnClicked. Within a pass, once a blocking request has timed out, the form's
+// other blocking requests fail at once with the time-out.
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/VarDef.h"
 
@@ -131,8 +135,10 @@ class TSettingsForm : public QDialog {
 
     // Runs steps; an exception that ends them becomes the status line.
     void Guard(const std::function<void()>& steps);
-    // Connects a button's click to a handler run under Guard.
+    // Connects a button's click to a handler run under Guard, as one pass.
     void OnClicked(QAbstractButton* button, std::function<void()> handler);
+    // Runs steps under Guard as one pass of the form (a timer's read, say).
+    void RunPass(const std::function<void()>& steps);
 
     void showEvent(QShowEvent* event) override;
 

@@ -320,10 +320,14 @@ bool TFM_Admin::ReadRanges() {
     bool ok = false;
     try {
         ok = RangeRequest->Get();
-        UsedRangeRequest->RowCounter = 1;
-        UsedRangeRequest->KeyItem = 1;
-        UsedRangeRequest->StopValue = kZeroIp;
-        UsedRangesRead_ = UsedRangeRequest->Get();
+        // The used ranges are the same table: a failed first walk leaves them unread.
+        UsedRangesRead_ = false;
+        if (ok) {
+            UsedRangeRequest->RowCounter = 1;
+            UsedRangeRequest->KeyItem = 1;
+            UsedRangeRequest->StopValue = kZeroIp;
+            UsedRangesRead_ = UsedRangeRequest->Get();
+        }
     } catch (const std::exception& e) {
         ok = false;
         UsedRangesRead_ = false;

@@ -42,10 +42,8 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
     Rows_ = std::make_unique<FreeRowTable>(C_.All, std::vector<int>{0}, Kind_.ZeroValue);
 
     C_.Mode->OnChange = [this](QObject* sender) { CB_FilterCtrlChange(sender); };
-    connect(C_.Apply, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_ApplyClick(C_.Apply); }); });
-    connect(C_.Delete, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_DelClick(C_.Delete); }); });
+    OnClicked(C_.Apply, [this] { Bt_ApplyClick(C_.Apply); });
+    OnClicked(C_.Delete, [this] { Bt_DelClick(C_.Delete); });
 
     try {
         BuildBand(0, first);

@@ -189,10 +189,8 @@ TFM_MultiForm::TFM_MultiForm(QWidget* owner)
         if (selected && !Refilling_)
             MulSSIDListViewClick(s);
     };
-    connect(SaveButton, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { SaveButtonClick(SaveButton); }); });
-    connect(DelButton, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { DelButtonClick(DelButton); }); });
+    OnClicked(SaveButton, [this] { SaveButtonClick(SaveButton); });
+    OnClicked(DelButton, [this] { DelButtonClick(DelButton); });
     connect(CancelBtn, &QPushButton::clicked, this,
             [this] { GuardEvent([this] { CancelBtnClick(CancelBtn); }); });
 

@@ -120,8 +120,9 @@ bool SameSecurity(const NxSNMPSecurity& a, const NxSNMPSecurity& b) {
 } // namespace
 
 SnmpTarget& NxSNMPRequest::BuildTargets() {
+    const uint32_t timeOut = SNMPTimeoutLimit != 0 && TimeOut > SNMPTimeoutLimit ? SNMPTimeoutLimit : TimeOut;
     if (Built_ && Built_->Device.Address == Device.Address && Built_->Device.Port == Device.Port &&
-        Built_->Retries == Retries && Built_->TimeOut == TimeOut &&
+        Built_->Retries == Retries && Built_->TimeOut == timeOut &&
         SameSecurity(Built_->Security, Security)) {
         if (Security.Version != version3)
             return *CommunityTarget_;
@@ -139,18 +140,18 @@ SnmpTarget& NxSNMPRequest::BuildTargets() {
             std::make_unique<UTarget>(address, OctetStr(Security.SecurityName), Security.SecurityModel);
         UserTarget_->set_version(version3);
         UserTarget_->set_retry(Retries);
-        UserTarget_->set_timeout(TimeOut);
+        UserTarget_->set_timeout(timeOut);
         usmAddUserName(Security.SecurityName, Security.AuthProtocol, Security.PrivProtocol,
                        Security.AuthPassword, Security.PrivPassword);
-        Built_ = std::make_unique<TargetInputs>(TargetInputs{Device, Security, Retries, TimeOut});
+        Built_ = std::make_unique<TargetInputs>(TargetInputs{Device, Security, Retries, timeOut});
         return *UserTarget_;
     }
     CommunityTarget_ = std::make_unique<CTarget>(address, OctetStr(Security.ReadCommunity),
                                                  OctetStr(Security.WriteCommunity));
     CommunityTarget_->set_version(static_cast<SnmpVersion>(Security.Version));
     CommunityTarget_->set_retry(Retries);
-    CommunityTarget_->set_timeout(TimeOut);
-    Built_ = std::make_unique<TargetInputs>(TargetInputs{Device, Security, Retries, TimeOut});
+    CommunityTarget_->set_timeout(timeOut);
+    Built_ = std::make_unique<TargetInputs>(TargetInputs{Device, Security, Retries, timeOut});
     return *CommunityTarget_;
 }
 

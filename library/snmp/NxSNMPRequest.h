@@ -75,7 +75,6 @@ class NxSNMPRequest {
     bool Set(bool& ok, bool readBack, const std::string& rowList, const std::vector<std::string>* values);
     void SetAsync(NxSNMPCompletionHandler handler, void* context, bool readBack, const std::string& rowList,
                   const std::vector<std::string>* values);
-
     // Ends an operation that sent nothing with a failure: the result holds code and message; a
     // handler, when given, learns it from the event loop as of any other completion.
     void FailUnsent(int32_t code, const std::string& message, NxSNMPCompletionHandler handler = nullptr,
@@ -142,7 +141,7 @@ class NxSNMPRequest {
         NxSNMPDevice Device;
         NxSNMPSecurity Security;
         int32_t Retries = 0;
-        uint32_t TimeOut = 0;
+        uint32_t TimeOut = 0; // the one sent with, after SNMPTimeoutLimit
     };
     std::unique_ptr<TargetInputs> Built_;
     std::string WalkIndex_;     // index suffix of the table row being read

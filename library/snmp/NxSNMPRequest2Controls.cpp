@@ -2,6 +2,7 @@
 
 #include "library/common/NxNumList.h"
 #include "library/common/ReplaceAll.h"
+#include "library/snmp/NxRequestPass.h"
 #include "platform/ControlClass.h"
 #include "platform/Exception.h"
 #include "platform/MessageBox.h"
@@ -89,7 +90,25 @@ void NxSNMPRequest2Controls::ReportSuccess(int64_t count) {
     Request.OnResult(&success);
 }
 
+bool NxSNMPRequest2Controls::RefusedByPass(int32_t operation) {
+    const NxRequestPass* pass = NxRequestPass::Find(Owner_.data());
+    if (Mode != ModeBlocking || pass == nullptr || !pass->Stopped())
+        return false;
+    LastOperation = operation;
+    if (operation == OperationGet)
+        RowCount = 0;
+    Request.FailUnsent(SNMP_CLASS_TIMEOUT, SnmpMessage(SNMP_CLASS_TIMEOUT));
+    return true;
+}
+
+void NxSNMPRequest2Controls::NoteResult() {
+    if (NxRequestPass* pass = NxRequestPass::Find(Owner_.data()))
+        pass->Note(Request.Result.Code);
+}
+
 bool NxSNMPRequest2Controls::Get() {
+    if (RefusedByPass(OperationGet))
+        return false;
     bool ok = true;
     LastOperation = OperationGet;
     BeforeGet();
@@ -101,8 +120,10 @@ bool NxSNMPRequest2Controls::Get() {
             if (IsTable(Request.VarList.ItemType)) {
                 for (bool more = Request.Get(ok, true); more; more = Request.Get(ok, false))
                     ShowAnswer(filter);
+                NoteResult();
             } else {
                 Request.Get(ok, true);
+                NoteResult();
                 // A failed read leaves the controls as they were: the rows then hold no values.
                 if (ok && (Request.VarList.ItemType == SVT_SV || Request.VarList.ItemType == MVT_SV))
                     ShowAnswer(filter);
@@ -184,11 +205,13 @@ bool NxSNMPRequest2Controls::LeaveOut(std::string& rowList, std::vector<std::str
 
 bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& rowList,
                                  const std::vector<std::string>* values) {
+    LeftOutRows.clear();
+    SentNothing = false;
+    if (RefusedByPass(OperationSet))
+        return false;
     bool ok = true;
     LastOperation = OperationSet;
     RefreshAfterWrite = refresh;
-    LeftOutRows.clear();
-    SentNothing = false;
     BeforeSet();
     if (collect) {
         CollectValues();
@@ -210,6 +233,7 @@ bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
             }
             Busy = 1;
             Request.Set(ok, false, rows, sentValues);
+            NoteResult();
             AfterSet();
             Busy = 0;
             if (ok)

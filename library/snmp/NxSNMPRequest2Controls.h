@@ -38,6 +38,8 @@ class NxSNMPRequest2Controls {
     QObject* StatusTarget() const { return StatusTarget_.data(); }
 
     // False only when a blocking read failed. Exceptions of the blocking paths reach the caller.
+    // A blocking read or write in a pass of the owner's form that has timed out sends nothing,
+    // leaves the controls as they were and fails with the time-out (NxRequestPass).
     bool Get();
     // refresh: re-read a table after the write; collect: take the values from the controls.
     // With collect, the rows RowsNotAsked names are left out of the PDU (LeftOutRows); when that
@@ -90,6 +92,9 @@ class NxSNMPRequest2Controls {
     // Shows the present answer when it passes the filter and the request's own condition.
     void ShowAnswer(const std::string& filter);
     void ReportSuccess(int64_t count);
+    // True when the pass has timed out: the operation is reported as timed out, unsent.
+    bool RefusedByPass(int32_t operation);
+    void NoteResult();
     // The row list without the left-out rows (values kept in step); false when no row is left.
     bool LeaveOut(std::string& rowList, std::vector<std::string>& values, bool withValues) const;
     void SetStatusTarget(QObject* target);

@@ -12,6 +12,7 @@ NxSNMPDevice DefaultSNMPDevice;
 NxSNMPScope DefaultSNMPScope;
 NxSNMPSecurity DefaultSNMPSecurity;
 uint32_t DefaultSNMPTimeout = 0;
+uint32_t SNMPTimeoutLimit = 0;
 
 namespace {
 constexpr int NoSession = NXSNMP_NO_SESSION;

@@ -14,6 +14,9 @@ extern NxSNMPDevice DefaultSNMPDevice;
 extern NxSNMPScope DefaultSNMPScope;
 extern NxSNMPSecurity DefaultSNMPSecurity;
 extern uint32_t DefaultSNMPTimeout; // hundredths of a second
+// The longest wait any request is sent with, whatever its own time-out; 0 (the program's value):
+// no limit. Tests shorten the waits with it.
+extern uint32_t SNMPTimeoutLimit;
 
 inline constexpr char SnmpLocalEngineId[] = "NxSNMP_PP_Application";
 inline constexpr char SnmpBootCounterFile[] = "NxSNMP_PP_BootCounter";

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -395,6 +396,20 @@ TEST_F(AdminFormTest, TrapGroupFollowsTheFirmwareVersionAndHiddenGroupsLeaveNoGa
     Device->Sim().Command("set " + kFirmware + " v3.30");
     Open();
     EXPECT_TRUE(form->GroupBox4->isVisibleTo(form.get()));
+}
+
+// The used-range list walks the range table again; after a refused first walk it is left unread.
+TEST_F(AdminFormTest, UsedRangesAreNotReadWhenTheRangeProbeFailed) {
+    Device->Sim().Command("fail " + kRanges + " genErr");
+    Device->Sim().ClearLog();
+    form = std::make_unique<TFM_Admin>();
+    std::set<int> walks;
+    for (const auto& line : Device->Received("GETNEXT"))
+        if (line.oid.rfind(kRanges, 0) == 0)
+            walks.insert(line.pduNumber);
+    EXPECT_EQ(walks.size(), 1u);
+    EXPECT_FALSE(form->ListView_User->isVisibleTo(form.get()));
+    EXPECT_EQ(form->ListView_User->ItemCount(), 0);
 }
 
 } // namespace

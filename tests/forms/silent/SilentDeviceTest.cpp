@@ -1,0 +1,233 @@
+// Every form against a device that does not answer: each pass gives up after its first unanswered
+// blocking request and says so, and what it did not read is not written later; a device that only
+// loses some answers is read on the next pass.
+#include "app/Clientinfo.h"
+#include "app/Devinfo.h"
+#include "app/Indication.h"
+#include "app/Information.h"
+#include "app/Logset.h"
+#include "app/Static.h"
+#include "app/Wdsinfo.h"
+#include "forms/admin/Admin.h"
+#include "forms/admin/Cfghis.h"
+#include "forms/admin/Firmware.h"
+#include "forms/admin/Ftp.h"
+#include "forms/admin/Sntp.h"
+#include "forms/admin/System.h"
+#include "forms/network/Dhcp.h"
+#include "forms/network/Ethfilter.h"
+#include "forms/network/Group.h"
+#include "forms/network/Lan.h"
+#include "forms/network/Multi.h"
+#include "forms/network/Rogueap.h"
+#include "forms/network/Wipacl.h"
+#include "forms/network/Wlanpart.h"
+#include "forms/network/Wmacacl.h"
+#include "forms/wireless/Performace.h"
+#include "forms/wireless/Wirless.h"
+#include "library/snmp/NxSNMPRequest.h"
+#include "library/snmp/NxSNMPSession.h"
+#include "platform/StatusBar.h"
+#include "snmpengine/Snmp.h"
+#include "tests/support/FormTestFixture.h"
+
+#include <QAbstractButton>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kTimedOut[] = "SNMP request timed out";
+const VarDef kFirmwareVersion[] = {
+    Row("1.3.6.1.4.1.48113.11.37.4.1.4", "hFirmVersion", SYN_DISPLAYSTR, ACC_READONLY),
+    EndOfRows(),
+};
+
+// asyncAtOpening and asyncAtApply count the requests with completions that a pass sends besides
+// its blocking ones; the rule holds them back no more than the device would.
+struct FormRow {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>()> open;
+    const char* apply; // the button whose pass writes; empty: none tried here
+    int asyncAtOpening;
+    int asyncAtApply;
+    bool readsAtOpening; // false: the opening asks the device nothing
+    bool saysTimedOut;   // false: its reads at opening have completions that report nothing
+};
+
+template <class Form> std::function<std::unique_ptr<QWidget>()> Plain() {
+    return [] { return std::make_unique<Form>(); };
+}
+// The status views whose reads begin after construction.
+template <class Form> std::function<std::unique_ptr<QWidget>()> Created() {
+    return [] {
+        auto form = std::make_unique<Form>();
+        form->FormCreate(form.get());
+        return form;
+    };
+}
+
+const FormRow kForms[] = {
+    {"LAN", Plain<TFM_LanCfg>(), "BT_LanCfgOk", 0, 0, true, true},
+    {"Administrator", Plain<TFM_Admin>(), "OK", 0, 0, true, true},
+    {"FTP", Plain<TFM_FTP>(), "", 0, 0, false, false},
+    {"SNTP", Plain<TFM_SNTP>(), "Bt_Apply", 1, 0, true, true},
+    {"System", Plain<TFM_Sytem>(), "", 1, 0, true, true},
+    {"Grouping", Plain<TFM_Group>(), "Bt_Apply", 0, 0, true, true},
+    {"WLAN partition", Plain<TFM_WLANPart>(), "BT_Apply", 0, 0, true, true},
+    {"Rogue AP", Plain<TFM_RogueForm>(), "Apply_Btn", 2, 2, true, true},
+    {"Multi-SSID", Plain<TFM_MultiForm>(), "SaveButton", 3, 0, true, true},
+    {"DHCP", Plain<TFM_DHCP>(), "Bt_Apply", 4, 4, true, true},
+    {"Wireless MAC list", Plain<TFM_WMACACL>(), "Bt_Apply", 1, 1, true, true},
+    {"Wireless IP list", Plain<TFM_WIPACL>(), "Bt_Apply", 1, 1, true, true},
+    {"Ethernet filter", Plain<TFM_EthernetFilter>(), "Bt_Apply", 1, 1, true, true},
+    {"Wireless", Plain<TFM_Wirless>(), "Bt_Apply", 2, 2, true, true},
+    {"Performance", Plain<TFM_Performace>(), "Bt_Apply_a", 1, 1, true, true},
+    {"Log settings", Plain<TLogSetForm>(), "Bt_Apply", 0, 0, true, true},
+    {"Configuration file", Plain<TFM_CfgFile>(), "", 0, 0, false, false},
+    {"Firmware", Plain<TFM_Firmware>(), "", 2, 0, true, false},
+    {"Device information", Created<TFM_DevInfo>(), "", 0, 0, true, true},
+    {"Statistics", Created<TFM_Static>(), "", 1, 0, true, true},
+    {"Home information", Created<TFM_HomeInformation>(), "", 0, 0, true, true},
+    {"Indication", Plain<TFM_Indication>(), "", 1, 0, true, true},
+    {"Client information", Plain<TClientInformation>(), "", 1, 0, true, true},
+    {"WDS information", Plain<TFM_WdsInfo>(), "", 1, 0, true, true},
+};
+
+class SilentDeviceTest : public FormTest {
+  protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        SNMPTimeoutLimit = 30; // every wait short; the test counts requests, not seconds
+    }
+    void TearDown() override {
+        SNMPTimeoutLimit = 0;
+        FormTest::TearDown();
+    }
+
+    // The requests the device received, each PDU as its type and bindings: a resend of the same
+    // PDU (the retry) is the same request.
+    std::set<std::string> Requests() const {
+        std::set<std::string> seen;
+        std::string pdu;
+        long number = -1;
+        for (const DevSimLogLine& line : Device->Sim().Log()) {
+            if (line.pduNumber != number && number != -1) {
+                seen.insert(pdu);
+                pdu.clear();
+            }
+            number = line.pduNumber;
+            pdu += line.pdu + " " + line.oid + " " + line.value + ";";
+        }
+        if (number != -1)
+            seen.insert(pdu);
+        return seen;
+    }
+    int RequestCount() const { return static_cast<int>(Requests().size()); }
+    // What the form has said: its status bars and the boxes of requests without a status place.
+    std::string Said(QWidget& form) const {
+        std::string texts;
+        for (const TStatusBar* bar : form.findChildren<TStatusBar*>()) {
+            texts += bar->SimpleText() + "|";
+            for (int i = 0; i < bar->PanelCount(); ++i)
+                texts += bar->Panel(i)->Text() + "|";
+        }
+        for (const auto& box : Device->Messages().Boxes)
+            texts += box.Text + "|";
+        return texts;
+    }
+    bool SaysTimedOut(QWidget& form) const { return Said(form).find(kTimedOut) != std::string::npos; }
+    void Click(QWidget& form, const char* name) {
+        auto* button = form.findChild<QAbstractButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+    // Requests with completions (and those left behind by a form) resend until their time-out.
+    static void Quiet() {
+        EXPECT_TRUE(PumpUntil([] { return GlobalSnmpSession->outstanding() == 0; }, 30000));
+    }
+    void Close(std::unique_ptr<QWidget>& form) {
+        Device->Sim().Command("silent 0");
+        // Completions still owed end before the form goes.
+        EXPECT_TRUE(PumpUntil([&] { return form->close() || !form->isVisible(); }, 30000));
+        form.reset();
+        Device->Messages().Boxes.clear();
+        Quiet();
+        // The device has taken whatever the form sent once it answers a request sent after it.
+        NxSNMPRequest last;
+        last.VarList = NxSNMPVarList(kFirmwareVersion, SVT_SV, 0);
+        bool ok = true;
+        last.Get(ok, true);
+        EXPECT_TRUE(ok);
+        Device->Sim().ClearLog();
+    }
+};
+
+TEST_F(SilentDeviceTest, EachPassSendsAtMostOneBlockingRequestAndShowsTheTimeOut) {
+    for (const FormRow& row : kForms) {
+        SCOPED_TRACE(row.name);
+        Device->Sim().Command("silent 600");
+        Device->Sim().ClearLog();
+        std::unique_ptr<QWidget> form = row.open();
+        form->show();
+        if (row.readsAtOpening) {
+            EXPECT_LE(RequestCount(), 1 + row.asyncAtOpening);
+            // Reads with completions report when their time-out has come.
+            if (row.saysTimedOut) {
+                EXPECT_TRUE(PumpUntil([&] { return SaysTimedOut(*form); }, 30000)) << Said(*form);
+            }
+        } else {
+            EXPECT_EQ(RequestCount(), 0);
+        }
+        EXPECT_LE(RequestCount(), 1 + row.asyncAtOpening);
+        if (*row.apply) {
+            Quiet();
+            Device->Sim().ClearLog();
+            Click(*form, row.apply);
+            EXPECT_LE(RequestCount(), 1 + row.asyncAtApply) << "Apply";
+            // What the form never read it does not write, also once the device answers.
+            Device->Sim().Command("silent 0");
+            Device->Messages().Boxes.clear();
+            Quiet();
+            Device->Sim().ClearLog();
+            Click(*form, row.apply);
+            EXPECT_EQ(Device->Received("SET").size(), 0u) << "Apply after the silence";
+        }
+        Close(form);
+    }
+}
+
+// Two lost answers cost one request of an opening; the next opening asks for everything again.
+TEST_F(SilentDeviceTest, ADeviceThatDropsSomeAnswersIsReadOnTheNextPass) {
+    for (const FormRow& row : kForms) {
+        if (!row.readsAtOpening)
+            continue;
+        SCOPED_TRACE(row.name);
+        Device->Sim().ClearLog();
+        std::unique_ptr<QWidget> form = row.open();
+        const std::set<std::string> answered = Requests();
+        Close(form);
+        Device->Sim().Command("drop 2");
+        form = row.open();
+        // Sent one after the other, the first request and its resend go unanswered.
+        if (row.asyncAtOpening == 0) {
+            EXPECT_TRUE(SaysTimedOut(*form)) << Said(*form);
+        }
+        Close(form);
+        Device->Sim().ClearLog();
+        form = row.open();
+        const auto askedAgain = [&] {
+            const std::set<std::string> now = Requests();
+            return std::includes(now.begin(), now.end(), answered.begin(), answered.end());
+        };
+        EXPECT_TRUE(PumpUntil(askedAgain, 15000));
+        EXPECT_FALSE(SaysTimedOut(*form)) << Said(*form);
+        Close(form);
+    }
+}
+
+} // namespace
