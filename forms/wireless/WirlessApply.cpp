@@ -199,7 +199,8 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
             continue;
         if (b.ApMode->GetItemIndex() != 0)
             b.MssidState->SetItemIndex(0);
-        b.ChanBound->SetText(b.Chan->Text());
+        if (b.Chan->GetItemIndex() >= 0)
+            b.ChanBound->SetText(b.Chan->Text());
     }
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !ReconcileMultiSsid(b))

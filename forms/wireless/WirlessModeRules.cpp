@@ -105,7 +105,8 @@ void TFM_Wirless::FillChannelCombo(WirlessBand& b) {
     b.Chan->ClearItems();
     std::istringstream tokens(list->Text());
     std::string channel;
-    int selected = 0;
+    // A channel the list lacks shows no choice, so that Apply cannot put another in its place.
+    int selected = -1;
     while (tokens >> channel) {
         b.Chan->AddItem(channel);
         if (channel == b.ChanBound->Text())

@@ -28,6 +28,8 @@
 namespace {
 
 const std::string E = "1.3.6.1.4.1.48113.11.37.4";
+const std::string kChannel = E + ".2.1.1.1.3.1";
+const std::string kChannelList = E + ".2.1.1.1.4.1";
 const std::string kApMode = E + ".2.1.1.1.7.1";
 const std::string kAuth = E + ".2.1.1.1.8.1";
 const std::string kEncryption = E + ".2.1.1.1.9.1";
@@ -491,10 +493,10 @@ TEST_F(WirlessFormTest, LimitValuesPass) {
 TEST_F(WirlessFormTest, CopiesAndSwitchesKeepTheGroupsInStep) {
     Set(E + ".2.1.1.1.17.1", "1");
     Set(E + ".2.1.1.1.23.1", "1");
-    Set(E + ".2.1.1.1.3.1", "14"); // not in the list: the first channel shows
+    Set(E + ".2.1.1.1.3.1", "14"); // not in the list: no channel shows
     Set(E + ".2.1.1.1.13.1", "2"); // cipher AES
     Open();
-    EXPECT_EQ(B().Chan->Text(), "1");
+    EXPECT_EQ(B().Chan->GetItemIndex(), -1);
     B().AutoScan->click();
     EXPECT_FALSE(B().Chan->isEnabled());
 
@@ -769,6 +771,22 @@ TEST_F(WirlessFormTest, AnAuthenticationTheListLacksIsNotReplaced) {
     B().Key[0]->SetText("0123456789");
     form->Bt_Apply->click();
     EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 2\n") << LastBox();
+}
+
+// A channel the device holds that the list lacks shows no choice and is kept; the user's choice is
+// written.
+TEST_F(WirlessFormTest, AChannelTheListLacksIsKept) {
+    Set(kChannelList, "\"1 6 11\"");
+    Set(kChannel, "3");
+    Open();
+    EXPECT_EQ(B().Chan->GetItemIndex(), -1);
+    EXPECT_EQ(B().Chan->ItemCount(), 3);
+    form->Bt_Apply->click();
+    EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 3\n") << LastBox();
+
+    B().Chan->setCurrentText("6");
+    form->Bt_Apply->click();
+    EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 6\n") << LastBox();
 }
 
 } // namespace
