@@ -148,27 +148,33 @@ uint32_t TimeTicksInRange(const std::string& text) {
     return static_cast<uint32_t>(total);
 }
 
-std::vector<uint32_t> OidIdsInRange(const std::string& text) {
+// The ids of a dotted text, each non-empty part read by `part`; empty parts are passed over.
+template <class Part> static std::vector<uint32_t> DottedIds(const std::string& text, Part part) {
     std::vector<uint32_t> ids;
     size_t at = 0;
     while (at <= text.size()) {
         size_t dot = text.find('.', at);
         if (dot == std::string::npos)
             dot = text.size();
-        if (dot > at) {
-            uint64_t value = 0;
-            for (size_t i = at; i < dot; ++i) {
-                if (!std::isdigit(static_cast<unsigned char>(text[i])))
-                    RaiseSnmpError(NXSNMP_BAD_SYNTAX);
-                value = value * 10 + static_cast<uint64_t>(text[i] - '0');
-                if (value > UINT32_MAX)
-                    RaiseSnmpError(NXSNMP_BAD_SYNTAX);
-            }
-            ids.push_back(static_cast<uint32_t>(value));
-        }
+        if (dot > at)
+            ids.push_back(part(text.substr(at, dot - at)));
         at = dot + 1;
     }
     return ids;
+}
+
+std::vector<uint32_t> OidIdsInRange(const std::string& text) {
+    return DottedIds(text, [](const std::string& digits) {
+        uint64_t value = 0;
+        for (const char c : digits) {
+            if (!std::isdigit(static_cast<unsigned char>(c)))
+                RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+            value = value * 10 + static_cast<uint64_t>(c - '0');
+            if (value > UINT32_MAX)
+                RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+        }
+        return static_cast<uint32_t>(value);
+    });
 }
 
 std::string ValueToText(const VarDef& row, const NxSNMPValue& value) {
@@ -308,18 +314,9 @@ std::string DottedIds(const std::vector<uint32_t>& ids) {
 }
 
 std::vector<uint32_t> ParseDottedIds(const std::string& text) {
-    std::vector<uint32_t> ids;
-    size_t at = 0;
-    while (at <= text.size()) {
-        size_t dot = text.find('.', at);
-        if (dot == std::string::npos)
-            dot = text.size();
-        if (dot > at)
-            ids.push_back(
-                static_cast<uint32_t>(std::strtoull(text.substr(at, dot - at).c_str(), nullptr, 10)));
-        at = dot + 1;
-    }
-    return ids;
+    return DottedIds(text, [](const std::string& part) {
+        return static_cast<uint32_t>(std::strtoull(part.c_str(), nullptr, 10));
+    });
 }
 
 std::string DateAndTimeText(const std::string& octets) {
