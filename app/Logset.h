@@ -34,8 +34,8 @@ class TLogSetForm : public TSettingsForm {
     QPushButton* Bt_Apply;
     QPushButton* Bt_Cancel;
 
-    std::unique_ptr<NxSNMPRequest2Edits> SyslogRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> SmtpRequest;
+    TFormRequest<NxSNMPRequest2Edits> SyslogRequest;
+    TFormRequest<NxSNMPRequest2Edits> SmtpRequest;
 
     void Bt_ApplyClick();
     void Bt_CancelClick();

@@ -19,8 +19,14 @@ TSettingsForm::TSettingsForm(QWidget* owner) : QDialog(owner) {
     NxRequestPass::Of(this).Begin();
 }
 
-// The derived form's request slots are gone by now; nothing here may touch them.
-TSettingsForm::~TSettingsForm() = default;
+// The derived form's request slots are gone by now and let go of their requests; those still
+// waiting for an answer end here, while the controls they write into exist.
+TSettingsForm::~TSettingsForm() {
+    if (!Requests_.HoldsKept())
+        return;
+    const TFormTeardown teardown(*this);
+    GuardEvent([this] { Requests_.DestroyKept(); });
+}
 
 void TSettingsForm::SetUpWindow(TStatusBar* bar, const WindowOptions& options) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -57,16 +63,8 @@ void TSettingsForm::Configure(NxSNMPRequest2Controls& request, const VarDef* tab
         request.SetStatusBar(Bar_);
 }
 
-void TSettingsForm::Remember(const void* key, std::function<NxSNMPRequest2Controls*()> get,
-                             std::function<void()> reset) {
-    if (std::any_of(Owned_.begin(), Owned_.end(), [key](const Owned& o) { return o.Key == key; }))
-        return;
-    Owned_.push_back({key, std::move(get), std::move(reset)});
-}
-
 bool TSettingsForm::RequestsBuilt() const {
-    return !Owned_.empty() &&
-           std::all_of(Owned_.begin(), Owned_.end(), [](const Owned& o) { return o.Get(); });
+    return Requests_.AllBuilt();
 }
 
 bool TSettingsForm::BuildRequests(const std::function<void()>& steps) {
@@ -76,42 +74,24 @@ bool TSettingsForm::BuildRequests(const std::function<void()>& steps) {
         steps();
         built = true;
     });
-    if (!built)
-        for (const Owned& o : Owned_)
-            if (o.Key == Binding_)
-                o.Reset(); // half bound, it would write what it cannot show
+    if (!built && Binding_ != nullptr)
+        Requests_.Reset(Binding_); // half bound, it would write what it cannot show
     Binding_ = nullptr;
     return built;
 }
 
 bool TSettingsForm::BusyNow() const {
-    return std::any_of(Owned_.begin(), Owned_.end(), [](const Owned& o) {
-        const NxSNMPRequest2Controls* request = o.Get();
-        return request != nullptr && request->Busy != 0;
-    });
+    return Requests_.Busy();
 }
 
 void TSettingsForm::DestroyRequests() {
-    DetachRequestHandlers();
     ReadFailures_.clear();
-    const NxSNMPSharedCloseWait wait;
-    for (auto it = Owned_.rbegin(); it != Owned_.rend(); ++it)
-        it->Reset();
+    Requests_.DestroyAll();
 }
 
 // An answer that comes while the requests wait must find no handler of the form to call.
 void TSettingsForm::DetachRequestHandlers() {
-    for (const Owned& o : Owned_)
-        if (NxSNMPRequest2Controls* request = o.Get()) {
-            request->OnEndingGet = nullptr;
-            request->OnEndingSet = nullptr;
-            if (auto* edits = dynamic_cast<NxSNMPRequest2Edits*>(request)) {
-                edits->OnBeforeGet = nullptr;
-                edits->OnBeforeSet = nullptr;
-                edits->OnAfterGet = nullptr;
-                edits->OnAfterSet = nullptr;
-            }
-        }
+    Requests_.DetachHandlers();
 }
 
 void TSettingsForm::ReleaseOnClose() {
@@ -163,13 +143,13 @@ void TSettingsForm::ShowReadOk(const std::string& text) {
     ShowStatus(ReadFailures_.empty() ? text : ReadFailures_.front().Line);
 }
 
-bool TSettingsForm::Write(NxSNMPRequest2Controls& request) {
+bool TSettingsForm::Write(NxSNMPRequest2Controls& request, ReadBack readBack) {
     const uint8_t mode = request.Mode;
     request.Mode = NxSNMPRequest2Controls::ModeBlocking;
     bool ok = false;
     WriteRaised_ = false;
     try {
-        ok = request.Set(true, true);
+        ok = request.Set(readBack == ReadBack::Yes, true);
     } catch (const std::exception& e) {
         ok = false;
         WriteRaised_ = true;
@@ -222,6 +202,10 @@ void TSettingsForm::Guard(const std::function<void()>& steps) {
 void TSettingsForm::OnClicked(QAbstractButton* button, std::function<void()> handler) {
     connect(button, &QAbstractButton::clicked, this,
             [this, handler = std::move(handler)] { GuardEvent([&] { RunPass(handler); }); });
+}
+
+void TSettingsForm::OnCancel(QAbstractButton* button) {
+    connect(button, &QAbstractButton::clicked, this, [this] { close(); });
 }
 
 void TSettingsForm::RunPass(const std::function<void()>& steps) {

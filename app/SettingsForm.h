@@ -7,6 +7,7 @@
 // The form's passes: its opening (from construction to the first show) and each click handler
 // connected with OnClicked. Within a pass, once a blocking request has timed out, the form's
 // other blocking requests fail at once with the time-out.
+#include "app/FormRequests.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/VarDef.h"
 
@@ -73,22 +74,19 @@ class TSettingsForm : public QDialog {
     // target is the form's status place, Mode, TimeOut and Kind come from `options`. Library
     // exceptions reach the caller and leave `slot` empty; run it inside Guard.
     template <class Request = NxSNMPRequest2Edits>
-    Request& MakeRequest(std::unique_ptr<Request>& slot, const VarDef* table,
+    Request& MakeRequest(TFormRequest<Request>& slot, const VarDef* table,
                          const RequestOptions& options = {}) {
         static_assert(std::is_base_of_v<NxSNMPRequest2Controls, Request>);
-        Own(slot);
-        slot.reset();
         Binding_ = nullptr;
-        auto request = std::make_unique<Request>(this);
-        Configure(*request, table, options);
-        slot = std::move(request);
+        Request& request = Requests_.Emplace(slot, this);
+        Configure(request, table, options);
         Binding_ = &slot; // bound by the steps that follow
-        return *slot;
+        return request;
     }
     // Takes request slots into the form's ownership (again is harmless). A form with several
     // requests names them all before building any, so that RequestsBuilt sees the ones a failure
     // left unbuilt.
-    template <class... Request> void Own(std::unique_ptr<Request>&... held) { (OwnOne(held), ...); }
+    template <class... Request> void Own(TFormRequest<Request>&... held) { (Requests_.Own(held), ...); }
     // True when every request MakeRequest or Own took in exists: an Apply returns at once
     // otherwise, there being nothing to write with.
     bool RequestsBuilt() const;
@@ -113,11 +111,12 @@ class TSettingsForm : public QDialog {
     // failure stays (or comes back) in view.
     void ShowReadOk(const std::string& text);
     bool ReadFailureKept() const { return !ReadFailures_.empty(); }
-    // A blocking write of the controls' values with the read-back, whatever the request's Mode.
-    // True only when the device took it; a library exception counts as a failure (its text is
-    // shown on the status place), and so does a write that left every row out, having nothing
-    // read or asked to send.
-    bool Write(NxSNMPRequest2Controls& request);
+    // A blocking write of the controls' values, whatever the request's Mode, with the read-back
+    // unless told otherwise (a table the form reads again itself). True only when the device took
+    // it; a library exception counts as a failure (its text is shown on the status place), and so
+    // does a write that left every row out, having nothing read or asked to send.
+    enum class ReadBack { Yes, No };
+    bool Write(NxSNMPRequest2Controls& request, ReadBack readBack = ReadBack::Yes);
     // Why the request's last write is no success although the device may have taken it: empty
     // when it left nothing out; else kNothingWritten or kPartlyWritten.
     static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
@@ -137,26 +136,17 @@ class TSettingsForm : public QDialog {
     void Guard(const std::function<void()>& steps);
     // Connects a button's click to a handler run under Guard, as one pass.
     void OnClicked(QAbstractButton* button, std::function<void()> handler);
+    // Connects the form's Cancel button: it closes the form, as every way of closing does.
+    void OnCancel(QAbstractButton* button);
     // Runs steps under Guard as one pass of the form (a timer's read, say).
     void RunPass(const std::function<void()>& steps);
 
     void showEvent(QShowEvent* event) override;
 
   private:
-    template <class Request> void OwnOne(std::unique_ptr<Request>& slot) {
-        Remember(
-            &slot, [&slot] { return static_cast<NxSNMPRequest2Controls*>(slot.get()); },
-            [&slot] { slot.reset(); });
-    }
     void Configure(NxSNMPRequest2Controls& request, const VarDef* table, const RequestOptions& options);
-    void Remember(const void* key, std::function<NxSNMPRequest2Controls*()> get, std::function<void()> reset);
 
-    struct Owned {
-        const void* Key;
-        std::function<NxSNMPRequest2Controls*()> Get;
-        std::function<void()> Reset;
-    };
-    std::vector<Owned> Owned_;
+    TFormRequests Requests_;
     // Read failures still unmended, first kept first, with the line each put on the status place.
     struct ReadFailure {
         const NxSNMPRequest2Controls* Request;

@@ -74,10 +74,10 @@ class TFM_Admin : public TSettingsForm {
     QPushButton *OK, *Cancel;
     TStatusBar* StatusBar;
 
-    std::unique_ptr<NxSNMPRequest2Edits> FirmwareRequest, ConsoleRequest, SingleRequest, LoginRequest,
+    TFormRequest<NxSNMPRequest2Edits> FirmwareRequest, ConsoleRequest, SingleRequest, LoginRequest,
         WlanRequest, VlanStateRequest, VlanLimitRequest, RangeRequest, LimitRequest, TrapRequest, PingRequest,
         LbsRequest;
-    std::unique_ptr<New_req2Edit> UsedRangeRequest;
+    TFormRequest<New_req2Edit> UsedRangeRequest;
 
     // Set at creation.
     bool WriteSingleAddresses = false;

@@ -57,9 +57,9 @@ class TFM_CfgFile : public TSettingsForm {
     TComboBox* CB_UpgCom;
     TStatusBar* StatusBar;
 
-    std::unique_ptr<NxSNMPRequest2Edits> SourceRequest;  // remotesrvip, remotefilename
-    std::unique_ptr<NxSNMPRequest2Edits> TftpRequest;    // tftpcommand
-    std::unique_ptr<NxSNMPRequest2Edits> UpgradeRequest; // upgradesettingcommand
+    TFormRequest<NxSNMPRequest2Edits> SourceRequest;  // remotesrvip, remotefilename
+    TFormRequest<NxSNMPRequest2Edits> TftpRequest;    // tftpcommand
+    TFormRequest<NxSNMPRequest2Edits> UpgradeRequest; // upgradesettingcommand
     NxTFTPServer* TFTPServer = nullptr;
     TFM_Waiting* Waiting = nullptr; // while the modal wait shows
 

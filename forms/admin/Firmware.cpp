@@ -112,7 +112,7 @@ TFM_Firmware::~TFM_Firmware() {
 }
 
 // Each step starts from the answer to the last, so the requests answer through completions.
-NxSNMPRequest2Edits& TFM_Firmware::NewRequest(std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* table,
+NxSNMPRequest2Edits& TFM_Firmware::NewRequest(TFormRequest<NxSNMPRequest2Edits>& slot, const VarDef* table,
                                               uint32_t timeOut) {
     return MakeRequest(slot, table, {.TimeOut = timeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
 }

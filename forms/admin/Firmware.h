@@ -76,14 +76,14 @@ class TFM_Firmware : public TSettingsForm {
     TStatusBar* StatusBar;
     QFileDialog* OD_File;
 
-    std::unique_ptr<NxSNMPRequest2Edits> FtpRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> VersionRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> FtpFirmwareRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> SslRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> RestartRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> TftpSourceRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> TftpCommandRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> UpgradeCommandRequest;
+    TFormRequest<NxSNMPRequest2Edits> FtpRequest;
+    TFormRequest<NxSNMPRequest2Edits> VersionRequest;
+    TFormRequest<NxSNMPRequest2Edits> FtpFirmwareRequest;
+    TFormRequest<NxSNMPRequest2Edits> SslRequest;
+    TFormRequest<NxSNMPRequest2Edits> RestartRequest;
+    TFormRequest<NxSNMPRequest2Edits> TftpSourceRequest;
+    TFormRequest<NxSNMPRequest2Edits> TftpCommandRequest;
+    TFormRequest<NxSNMPRequest2Edits> UpgradeCommandRequest;
     NxTFTPServer* TFTPServer = nullptr;
     TFM_Waiting* Waiting = nullptr; // while a load runs
     uint8_t TftpLoadStarted = 0;
@@ -93,7 +93,7 @@ class TFM_Firmware : public TSettingsForm {
     void ReleaseOnClose() override;
 
   private:
-    NxSNMPRequest2Edits& NewRequest(std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* table,
+    NxSNMPRequest2Edits& NewRequest(TFormRequest<NxSNMPRequest2Edits>& slot, const VarDef* table,
                                     uint32_t timeOut);
     void Warn(const std::string& text);
     void Browse(TEdit* target);

@@ -67,8 +67,8 @@ class TFM_SNTP : public TSettingsForm {
     TStatusBar* StatusBar1;
     TTimer* Timer1;
 
-    std::unique_ptr<NxSNMPRequest2Edits> SettingsRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> ListRequest;
+    TFormRequest<NxSNMPRequest2Edits> SettingsRequest;
+    TFormRequest<NxSNMPRequest2Edits> ListRequest;
     NxTFTPServer* TFTPServer = nullptr;
     std::array<uint8_t, kZones> DstAllowed{};
     int Countdown = 2;

@@ -34,7 +34,7 @@ class TFM_Sytem : public TSettingsForm {
     TStatusBar* StatusBar;
 
     // Rows Restart and FactoryDefault, each switched on only for the write that needs it.
-    std::unique_ptr<NxSNMPRequest2Edits> Request;
+    TFormRequest<NxSNMPRequest2Edits> Request;
 
   private:
     enum class Step { None, Reset, Restart };

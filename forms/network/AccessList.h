@@ -84,9 +84,9 @@ class TAccessListForm : public TSettingsForm {
 
   private:
     struct Requests {
-        std::unique_ptr<NxSNMPRequest2Edits> Mode;
-        std::unique_ptr<NxSNMPRequest2Edits> Table;
-        std::unique_ptr<New_req2Edit> Used;
+        TFormRequest<NxSNMPRequest2Edits> Mode;
+        TFormRequest<NxSNMPRequest2Edits> Table;
+        TFormRequest<New_req2Edit> Used;
     };
 
     void BuildBand(int band, const BandRows& rows);

@@ -110,14 +110,14 @@ class TFM_DHCP : public TSettingsForm {
     std::unique_ptr<FreeRowTable> StaticRows;
 
     using ListRequest = ShowingCounted<NxSNMPRequest2Edits>;
-    std::unique_ptr<NxSNMPRequest2Edits> PoolRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> DeleteRequest;
-    std::unique_ptr<ListRequest> StaticPoolRequest;
-    std::unique_ptr<ShowingCounted<New_req2Edit>> UsedRowList;
-    std::unique_ptr<ListRequest> DynamicLeaseRequest;
-    std::unique_ptr<ListRequest> StaticLeaseRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> FunctionRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> SystemAddressRequest;
+    TFormRequest<NxSNMPRequest2Edits> PoolRequest;
+    TFormRequest<NxSNMPRequest2Edits> DeleteRequest;
+    TFormRequest<ListRequest> StaticPoolRequest;
+    TFormRequest<ShowingCounted<New_req2Edit>> UsedRowList;
+    TFormRequest<ListRequest> DynamicLeaseRequest;
+    TFormRequest<ListRequest> StaticLeaseRequest;
+    TFormRequest<NxSNMPRequest2Edits> FunctionRequest;
+    TFormRequest<NxSNMPRequest2Edits> SystemAddressRequest;
 
     bool FirstReadPending = true; // until the first static-pool read has ended
     bool Busy = true;             // a static-pool read or write is outstanding

@@ -43,7 +43,7 @@ class TFM_Group : public TSettingsForm {
     TStatusBar* StatusBar;
 
     // adLoadBalance, adUserLimit, adLinkIntegrate; null when it could not be built.
-    std::unique_ptr<NxSNMPRequest2Edits> GroupRequest;
+    TFormRequest<NxSNMPRequest2Edits> GroupRequest;
 
   private:
     std::unique_ptr<Ui::TFM_Group> ui_;

@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/MibObjectDefs.h"
 #include "app/RowsLeftOut.h"
+#include "app/ShowForm.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -11,7 +12,6 @@
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
-#include "ui_Lan.h"
 
 #include <QPushButton>
 #include <exception>
@@ -42,37 +42,17 @@ constexpr char kSetError[] = "Set Error!";
 
 } // namespace
 
-TFM_LanCfg::TFM_LanCfg(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_LanCfg>()) {
-    ui_->setupUi(this);
-    GetIPFrom = ui_->GetIPFrom;
-    LA_IPAddress = ui_->LA_IPAddress;
-    LA_SubnetMask = ui_->LA_SubnetMask;
-    LA_DefGW = ui_->LA_DefGW;
-    LA_DNS1 = ui_->LA_DNS1;
-    LA_DNS2 = ui_->LA_DNS2;
-    CB_IPFrom = ui_->CB_IPFrom;
-    ED_IpAddr = ui_->ED_IpAddr;
-    ED_SubMask = ui_->ED_SubMask;
-    ED_DefGw = ui_->ED_DefGw;
-    EDT_DNS1 = ui_->EDT_DNS1;
-    EDT_DNS2 = ui_->EDT_DNS2;
-    BT_LanCfgOk = ui_->BT_LanCfgOk;
-    BT_LanCfgCancel = ui_->BT_LanCfgCancel;
-    StatusBar = ui_->StatusBar;
-
+TFM_LanCfg::TFM_LanCfg(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     SetUpWindow(StatusBar, {.Size = QSize(271, 281), .Minimise = true, .CentreOnMain = true});
 
     Own(AddressRequest, Dns1Request, Dns2Request);
     // Before the binding: it chains the combo box's own handler in front of its flag.
     CB_IPFrom->OnChange = [this](QObject* sender) { CB_IPFromChange(sender); };
     OnClicked(BT_LanCfgOk, [this] { BT_LanCfgOkClick(BT_LanCfgOk); });
-    OnClicked(BT_LanCfgCancel, [this] { BT_LanCfgCancelClick(BT_LanCfgCancel); });
+    OnCancel(BT_LanCfgCancel);
 
     FormCreate(this);
-}
-
-TFM_LanCfg::~TFM_LanCfg() {
-    FormClose();
 }
 
 // Every request reports a failed read on the status bar, the DNS requests too: a box per failed
@@ -117,21 +97,17 @@ void TFM_LanCfg::BT_LanCfgOkClick(QObject*) {
     // A request that could not be built at creation has nothing to write with.
     if (!RequestsBuilt())
         return;
-    try {
-        switch (CB_IPFrom->GetItemIndex()) {
-        case kIndexStatic:
-            ApplyStatic();
-            break;
-        case kIndexDhcp:
-            ApplyDhcp();
-            break;
-        default:
-            // Neither read nor chosen: nothing is known to write.
-            ShowResult(kNothingWritten);
-            break;
-        }
-    } catch (const std::exception& e) {
-        ShowResult(e.what());
+    switch (CB_IPFrom->GetItemIndex()) {
+    case kIndexStatic:
+        ApplyStatic();
+        break;
+    case kIndexDhcp:
+        ApplyDhcp();
+        break;
+    default:
+        // Neither read nor chosen: nothing is known to write.
+        ShowStatus(kNothingWritten);
+        break;
     }
 }
 
@@ -192,12 +168,12 @@ void TFM_LanCfg::ApplyStatic() {
     if (!dns1Given && !dns2Given)
         Notify();
     if (!dns1Written)
-        return ShowResult(kSetError);
+        return ShowStatus(kSetError);
 
     if (dns2Given)
         Notify();
     if (!WriteDns(*Dns2Request, EDT_DNS2, leftOut))
-        return ShowResult(kSetError);
+        return ShowStatus(kSetError);
 
     const bool written = AddressRequest->Set(true, true);
     ShowWriteResult(written, leftOut);
@@ -207,11 +183,11 @@ void TFM_LanCfg::ApplyStatic() {
 void TFM_LanCfg::ShowWriteResult(bool written, bool leftOut) {
     const std::string why = NotWrittenText(*AddressRequest);
     if (!why.empty() && (written || AddressRequest->SentNothing))
-        ShowResult(why);
+        ShowStatus(why);
     else if (!written)
-        ShowResult(kSetError);
+        ShowStatus(kSetError);
     else
-        ShowResult(leftOut ? kPartlyWritten : kSetSuccess);
+        ShowStatus(leftOut ? kPartlyWritten : kSetSuccess);
 }
 
 void TFM_LanCfg::ApplyDhcp() {
@@ -227,19 +203,6 @@ void TFM_LanCfg::ApplyDhcp() {
     ShowWriteResult(ok, false);
 }
 
-void TFM_LanCfg::ShowResult(const std::string& text) {
-    StatusBar->ShowResult(text);
-}
-
-void TFM_LanCfg::BT_LanCfgCancelClick(QObject*) {
-    close();
-}
-
-void TFM_LanCfg::FormClose() {
-    DestroyRequests();
-}
-
 void ShowLanForm() {
-    auto form = std::make_unique<TFM_LanCfg>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_LanCfg>();
 }

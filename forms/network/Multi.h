@@ -157,17 +157,17 @@ class TFM_MultiForm : public TSettingsForm {
     TListView* GetMultiListView;
 
     // Null when it could not be built; all gone once the form has closed.
-    std::unique_ptr<NxSNMPRequest2Edits> AccountRequest802;
-    std::unique_ptr<NxSNMPRequest2Edits> AccountRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> PriorityRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> ApModeRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> WirelessRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> GroupKeyRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> RadiusRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> MssidStateRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> VlanStateRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> ManageVlanRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> TableRequest;
+    TFormRequest<NxSNMPRequest2Edits> AccountRequest802;
+    TFormRequest<NxSNMPRequest2Edits> AccountRequest;
+    TFormRequest<NxSNMPRequest2Edits> PriorityRequest;
+    TFormRequest<NxSNMPRequest2Edits> ApModeRequest;
+    TFormRequest<NxSNMPRequest2Edits> WirelessRequest;
+    TFormRequest<NxSNMPRequest2Edits> GroupKeyRequest;
+    TFormRequest<NxSNMPRequest2Edits> RadiusRequest;
+    TFormRequest<NxSNMPRequest2Edits> MssidStateRequest;
+    TFormRequest<NxSNMPRequest2Edits> VlanStateRequest;
+    TFormRequest<NxSNMPRequest2Edits> ManageVlanRequest;
+    TFormRequest<NxSNMPRequest2Edits> TableRequest;
 
   private:
     void BuildRequests();

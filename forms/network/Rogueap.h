@@ -66,9 +66,9 @@ class TFM_RogueForm : public TSettingsForm {
     TStatusBar* StatusBar1;
     QTimer* DetectWait; // between the detect action's answer and the read of the found list
 
-    std::unique_ptr<NxSNMPRequest2Edits> RadioRequest, FilterRequest, DetectRequest, AddRequest,
+    TFormRequest<NxSNMPRequest2Edits> RadioRequest, FilterRequest, DetectRequest, AddRequest,
         DeleteFoundRequest, DeleteKnownRequest, SupportRequest, ProtectionRequest;
-    std::unique_ptr<ListWalkRequest> FoundRequest, KnownRequest;
+    TFormRequest<ListWalkRequest> FoundRequest, KnownRequest;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -45,7 +45,7 @@ class TFM_WLANPart : public TSettingsForm {
     TStatusBar* StatusBar;
 
     // The three objects of both bands; null when it could not be built.
-    std::unique_ptr<NxSNMPRequest2Edits> PartitionRequest;
+    TFormRequest<NxSNMPRequest2Edits> PartitionRequest;
 
   private:
     void SetRowAccess(int row, uint32_t access);

@@ -43,7 +43,7 @@ struct PerformanceBand {
     std::array<TwinCombo, 5> Twins{TwinCombo(nullptr, nullptr), TwinCombo(nullptr, nullptr),
                                    TwinCombo(nullptr, nullptr), TwinCombo(nullptr, nullptr),
                                    TwinCombo(nullptr, nullptr)};
-    std::unique_ptr<NxSNMPRequest2Edits> RadioRequest, RateStatusRequest, RateResetRequest, RatesRequest;
+    TFormRequest<NxSNMPRequest2Edits> RadioRequest, RateStatusRequest, RateResetRequest, RatesRequest;
     SupportProbe RateControl; // the data-rate status probe
 };
 
@@ -79,7 +79,7 @@ class TFM_Performace : public TSettingsForm {
     PerformanceBand BandA; // page 1, instance .1
     PerformanceBand BandG; // page 2, instance .2
 
-    std::unique_ptr<NxSNMPRequest2Edits> ApModeRequest, AutoScanRequest, WdsListRequest, BgModeRequest,
+    TFormRequest<NxSNMPRequest2Edits> ApModeRequest, AutoScanRequest, WdsListRequest, BgModeRequest,
         PriorityRequest, AntennaRequest, IgmpRequest;
 
   private:

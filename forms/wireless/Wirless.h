@@ -158,23 +158,23 @@ class TFM_Wirless : public TSettingsForm {
     bool NoScanPending = true;
 
     // The requests in creation order (1-21 of the design); null when not built.
-    std::unique_ptr<NxSNMPRequest2Edits> AccountReq[2];    // 1, 2
-    std::unique_ptr<NxSNMPRequest2Edits> DataRateReq;      // 3
-    std::unique_ptr<NxSNMPRequest2Edits> WirelessReq;      // 4
-    std::unique_ptr<NxSNMPRequest2Edits> BakAccountReq[2]; // 5, 6
-    std::unique_ptr<NxSNMPRequest2Edits> RadiusReq;        // 7
-    std::unique_ptr<NxSNMPRequest2Edits> BakRadiusReq;     // 8
-    std::unique_ptr<NxSNMPRequest2Edits> WepKeyReq;        // 9
-    std::unique_ptr<NxSNMPRequest2Edits> WdsMacReq;        // 10
-    std::unique_ptr<NxSNMPRequest2Edits> MssidStateReq;    // 11
-    std::unique_ptr<NxSNMPRequest2Edits> MultEncytReq;     // 12
-    std::unique_ptr<NxSNMPRequest2Edits> MultiAuthReq;     // 13
-    std::unique_ptr<NxSNMPRequest2Edits> MultiListReq;     // 14
-    std::unique_ptr<NxSNMPRequest2Edits> ConstraintReq;    // 15
-    std::unique_ptr<NxSNMPRequest2Edits> SiteTriggerReq;   // 16
-    std::unique_ptr<WirlessSiteTable> SiteTableReq[2];     // 17, 19
-    std::unique_ptr<NxSNMPRequest2Edits> RtsReq[2];        // 18, 20
-    std::unique_ptr<NxSNMPRequest2Edits> MultiOverWdsReq;  // 21
+    TFormRequest<NxSNMPRequest2Edits> AccountReq[2];    // 1, 2
+    TFormRequest<NxSNMPRequest2Edits> DataRateReq;      // 3
+    TFormRequest<NxSNMPRequest2Edits> WirelessReq;      // 4
+    TFormRequest<NxSNMPRequest2Edits> BakAccountReq[2]; // 5, 6
+    TFormRequest<NxSNMPRequest2Edits> RadiusReq;        // 7
+    TFormRequest<NxSNMPRequest2Edits> BakRadiusReq;     // 8
+    TFormRequest<NxSNMPRequest2Edits> WepKeyReq;        // 9
+    TFormRequest<NxSNMPRequest2Edits> WdsMacReq;        // 10
+    TFormRequest<NxSNMPRequest2Edits> MssidStateReq;    // 11
+    TFormRequest<NxSNMPRequest2Edits> MultEncytReq;     // 12
+    TFormRequest<NxSNMPRequest2Edits> MultiAuthReq;     // 13
+    TFormRequest<NxSNMPRequest2Edits> MultiListReq;     // 14
+    TFormRequest<NxSNMPRequest2Edits> ConstraintReq;    // 15
+    TFormRequest<NxSNMPRequest2Edits> SiteTriggerReq;   // 16
+    TFormRequest<WirlessSiteTable> SiteTableReq[2];     // 17, 19
+    TFormRequest<NxSNMPRequest2Edits> RtsReq[2];        // 18, 20
+    TFormRequest<NxSNMPRequest2Edits> MultiOverWdsReq;  // 21
 
   private:
     void WireHandlers(WirlessBand& band);

@@ -52,7 +52,7 @@ void TFM_Wirless::ReadSupportProbe(NxSNMPRequest2Edits& request, bool& supported
 }
 
 void TFM_Wirless::CreateRequests() {
-    auto make = [this](std::unique_ptr<NxSNMPRequest2Edits>& slot, const VarDef* rows, uint8_t kind = MVT_SV,
+    auto make = [this](TFormRequest<NxSNMPRequest2Edits>& slot, const VarDef* rows, uint8_t kind = MVT_SV,
                        int keys = 0, bool blocking = true) -> NxSNMPRequest2Edits& {
         return MakeRequest(
             slot, rows,

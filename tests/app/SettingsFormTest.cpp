@@ -44,8 +44,8 @@ class Probe : public TSettingsForm {
 
     TStatusBar* Bar = new TStatusBar(this);
     TEdit* Edit = new TEdit(this);
-    std::unique_ptr<NxSNMPRequest2Edits> First;
-    std::unique_ptr<NxSNMPRequest2Edits> Second;
+    TFormRequest<NxSNMPRequest2Edits> First;
+    TFormRequest<NxSNMPRequest2Edits> Second;
 };
 
 class SettingsFormTest : public FormTest {};
@@ -109,6 +109,20 @@ TEST_F(SettingsFormTest, AcceptedCloseHidesAtOnceAndRunsNoHandlerOfTheForm) {
     // What was held back is back once the requests are gone.
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(button->signalsBlocked());
+}
+
+// A form destroyed without a close (its owner goes) still lets go of its requests first: an
+// answer that comes in the wait finds no handler of the form.
+TEST_F(SettingsFormTest, DestroyedFormRunsNoHandlerWhileItsAnswersAreAwaited) {
+    auto form = std::make_unique<Probe>();
+    ASSERT_TRUE(form->Build(false));
+    int completions = 0;
+    form->First->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError*) { ++completions; };
+    Device->Sim().Command("delay 500");
+    form->First->Get();
+    ASSERT_EQ(form->First->Request.Outstanding, 1);
+    form.reset();
+    EXPECT_EQ(completions, 0);
 }
 
 TEST_F(SettingsFormTest, WriteIsBlockingWhateverTheModeAndJudgedOnTheAnswer) {
