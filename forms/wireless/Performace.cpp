@@ -7,6 +7,7 @@
 #include "app/ModelCode.h"
 #include "app/PerformanceRowTables.h"
 #include "app/RowsLeftOut.h"
+#include "app/ShowForm.h"
 #include "app/StartupGlobals.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -15,7 +16,6 @@
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
-#include "ui_Performace.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -29,7 +29,6 @@ constexpr int kWdsListRow[] = {5, 24};
 constexpr int kChannelRow = 1; // of the radio group
 // Rows of band 1 whose visible choices change with the b/g mode: 5.5, 11, 6, 12 and 24 Mb.
 constexpr int kTwinRates[] = {2, 3, 4, 6, 8};
-const char* const kHiddenTwins[] = {"CB_DRate3", "CB_DRate4", "CB_DRate5", "CB_DRate7", "CB_DRate9"};
 // Layout of the first page: the radio group with and without the IGMP snooping row.
 constexpr int kRadioHeight[] = {385, 417};
 constexpr int kButtonsTop[] = {400, 432};
@@ -49,31 +48,24 @@ long NumberOf(const std::string& text) {
 
 } // namespace
 
-TFM_Performace::TFM_Performace(QWidget* owner)
-    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Performace>()) {
-    ui_->setupUi(this);
-    PC_Performace = ui_->PC_Performace;
-    TabSheetA = ui_->TabSheetA;
-    TabSheetG = ui_->TabSheetG;
-    StatusBar = ui_->StatusBar;
-    CB_Antenna = ui_->CB_Antenna;
-    CB_Snooping = ui_->CB_Snooping;
-    Label20 = ui_->Label20;
-    CB_Priority = ui_->CB_Priority;
+TFM_Performace::TFM_Performace(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     TakeControls(BandA, 'a');
     TakeControls(BandG, 'g');
-    BandA.RadioBox = ui_->GroupBox1;
-    BandA.RatesBox = ui_->GroupBox4;
-    BandA.bgLabel = ui_->Lab_bgModea;
-    BandA.RtsLabel = ui_->Label7;
+    BandA.RadioBox = GroupBox1;
+    BandA.RatesBox = GroupBox4;
+    BandA.bgLabel = Lab_bgModea;
+    BandA.RtsLabel = Label7;
     BandG.Number = 2;
-    BandG.RadioBox = ui_->GroupBox2;
-    BandG.RatesBox = ui_->GroupBox3;
-    BandG.bgLabel = ui_->Lab_bgMode;
-    BandG.RtsLabel = ui_->Label8;
+    BandG.RadioBox = GroupBox2;
+    BandG.RatesBox = GroupBox3;
+    BandG.bgLabel = Lab_bgMode;
+    BandG.RtsLabel = Label8;
+    // Band 1 binds these rates to hidden combos that keep the device's value behind the shown one.
+    TComboBox* const hidden[] = {CB_DRate3, CB_DRate4, CB_DRate5, CB_DRate7, CB_DRate9};
     for (int i = 0; i < 5; ++i) {
         const int rate = kTwinRates[i];
-        BandA.Twins[size_t(i)] = TwinCombo(BandA.Rate[size_t(rate)], findChild<TComboBox*>(kHiddenTwins[i]));
+        BandA.Twins[size_t(i)] = TwinCombo(BandA.Rate[size_t(rate)], hidden[i]);
         BandG.Twins[size_t(i)] = TwinCombo(BandG.Rate[size_t(rate)], BandG.Rate[size_t(rate)]);
     }
     SetUpWindow(StatusBar);
@@ -84,10 +76,6 @@ TFM_Performace::TFM_Performace(QWidget* owner)
     connect(PC_Performace, &QTabWidget::currentChanged, this,
             [this] { GuardEvent([this] { Guard([this] { PC_PerformaceChange(PC_Performace); }); }); });
     FormCreate(this);
-}
-
-TFM_Performace::~TFM_Performace() {
-    FormClose(this);
 }
 
 void TFM_Performace::TakeControls(PerformanceBand& band, char suffix) {
@@ -299,15 +287,6 @@ void TFM_Performace::OnBgModeRead() {
     ResetDataRateCombos();
 }
 
-void TFM_Performace::FormClose(QObject*) {
-    // A late b/g answer must find no closure into a form that is going.
-    if (BgModeRequest) {
-        BgModeRequest->OnEndingGet = nullptr;
-        BgModeRequest->OnEndingSet = nullptr;
-    }
-    DestroyRequests();
-}
-
 void TFM_Performace::PC_PerformaceChange(QObject*) {
     for (int n = 1; n <= 2; ++n) {
         if (!Pages_->Live(n))
@@ -509,6 +488,5 @@ void TFM_Performace::CopyComboToEdit(TComboBox* combo, TEdit* edit) {
 }
 
 void ShowPerformanceForm() {
-    auto form = std::make_unique<TFM_Performace>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_Performace>();
 }

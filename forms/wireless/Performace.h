@@ -4,28 +4,19 @@
 // per-rate data-rate control. One page per band; the second band's page shows only on the
 // dual-band model. Optional groups (IGMP snooping, data-rate control, multi-SSID priority) are
 // probed once at creation and stay in or out for the life of the form.
+#include "app/BandPages.h"
 #include "app/SettingsForm.h"
 #include "app/SupportProbe.h"
 #include "app/TwinCombo.h"
+#include "ui_Performace.h"
 
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-class BandPages;
 class RowsLeftOut;
 class WriteTally;
-class QGroupBox;
-class QPushButton;
-class QTabWidget;
-class TComboBox;
-class TEdit;
-class TLabel;
-class TStatusBar;
-namespace Ui {
-class TFM_Performace;
-}
 
 // The controls, requests and state of one band's page.
 struct PerformanceBand {
@@ -47,14 +38,12 @@ struct PerformanceBand {
     SupportProbe RateControl; // the data-rate status probe
 };
 
-class TFM_Performace : public TSettingsForm {
+class TFM_Performace : public TSettingsForm, public Ui::TFM_Performace {
     Q_OBJECT
   public:
     explicit TFM_Performace(QWidget* owner = nullptr);
-    ~TFM_Performace() override;
 
     void FormCreate(QObject* sender);
-    void FormClose(QObject* sender);
     void Bt_Apply_aClick(QObject* sender);
     void Bt_Apply_gClick(QObject* sender);
     void Bt_Refresh_aClick(QObject* sender);
@@ -68,14 +57,6 @@ class TFM_Performace : public TSettingsForm {
     void CopyComboToEdit(TComboBox* combo, TEdit* edit);
     void ResetDataRateCombos();
 
-    QTabWidget* PC_Performace;
-    QWidget* TabSheetA;
-    QWidget* TabSheetG;
-    TStatusBar* StatusBar;
-    TComboBox* CB_Antenna;
-    TComboBox* CB_Snooping;
-    TLabel* Label20;
-    TComboBox* CB_Priority;
     PerformanceBand BandA; // page 1, instance .1
     PerformanceBand BandG; // page 2, instance .2
 
@@ -108,7 +89,6 @@ class TFM_Performace : public TSettingsForm {
     void ShowRatesForMode(PerformanceBand& band);
     void SetRateChoices(PerformanceBand& band);
 
-    std::unique_ptr<Ui::TFM_Performace> ui_;
     std::unique_ptr<BandPages> Pages_;
     SupportProbe Igmp_;
     SupportProbe Priority_;
@@ -116,6 +96,5 @@ class TFM_Performace : public TSettingsForm {
     bool KeepApplyFailure_ = false; // from a failed Apply until the user's next Apply or Refresh
 };
 
-// Menu item adPerformance1: creates the form (owned by the application), shows it modally,
-// deletes it.
+// Menu item adPerformance1: opens the form modally.
 void ShowPerformanceForm();

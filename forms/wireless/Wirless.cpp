@@ -2,6 +2,7 @@
 #include "forms/wireless/WirlessRows.h"
 
 #include "app/BandPages.h"
+#include "app/ShowForm.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"
@@ -10,20 +11,12 @@
 #include "platform/Events.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
-#include "ui_Wirless.h"
 
 #include <QPushButton>
 #include <QTabWidget>
 
-TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Wirless>()) {
-    ui_->setupUi(this);
-    PC_Wirless = ui_->PC_Wirless;
-    Bt_Apply = ui_->Bt_Apply;
-    Bt_Refresh = ui_->Bt_Refresh;
-    Bt_Close = ui_->Bt_Close;
-    StatusBar = ui_->StatusBar;
-    MultiListView = ui_->MultiListView;
-    CB_multioverwds = ui_->CB_multioverwds;
+TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     WindowOptions window;
     window.Panels = 1;
     SetUpWindow(StatusBar, window);
@@ -38,15 +31,11 @@ TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner), ui_(std::make_u
 
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(Bt_Apply); });
     OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
-    OnClicked(Bt_Close, [this] { Bt_CloseClick(Bt_Close); });
+    OnCancel(Bt_Close);
     connect(PC_Wirless, &QTabWidget::currentChanged, this,
             [this] { GuardEvent([this] { PC_WirlessChange(PC_Wirless); }); });
 
     FormCreate(this);
-}
-
-TFM_Wirless::~TFM_Wirless() {
-    DestroyRequests();
 }
 
 // Handlers are set before the bindings, which chain their change flags in front of them.
@@ -65,30 +54,30 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     on(b.Auth->OnChange, [this] { ShowSecurityGroups(); });
     on(b.Encryp->OnChange, [this, band] {
         SyncingCopies_ = true;
-        band->XEncrypt->SetItemIndex(band->Encryp->GetItemIndex());
+        band->X.Encryp->SetItemIndex(band->Encryp->GetItemIndex());
         SyncingCopies_ = false;
         ShowSecurityGroups();
     });
-    on(b.XEncrypt->OnChange, [this, band] {
-        band->Encryp->SetItemIndex(band->XEncrypt->GetItemIndex());
+    on(b.X.Encryp->OnChange, [this, band] {
+        band->Encryp->SetItemIndex(band->X.Encryp->GetItemIndex());
         MarkAsked(*band, rEncryption);
         ShowSecurityGroups();
     });
     on(b.XType->OnChange, [this] { ShowSecurityGroups(); });
     on(b.KeyType->OnChange, [this, band] { KeyTypeChange(*band); });
-    on(b.XKeyType->OnChange, [this, band] {
-        band->KeyType->SetItemIndex(band->XKeyType->GetItemIndex());
+    on(b.X.KeyType->OnChange, [this, band] {
+        band->KeyType->SetItemIndex(band->X.KeyType->GetItemIndex());
         MarkAsked(*band, rKeyType);
         KeyTypeChange(*band);
     });
     on(b.KeySize->OnChange, [this, band] { KeySizeChange(*band); });
-    on(b.XKeySize->OnChange, [this, band] {
-        band->KeySize->SetItemIndex(band->XKeySize->GetItemIndex());
+    on(b.X.KeySize->OnChange, [this, band] {
+        band->KeySize->SetItemIndex(band->X.KeySize->GetItemIndex());
         KeySizeChange(*band);
     });
     on(b.ValKey->OnChange, [this, band] { ValidKeyChange(*band); });
-    on(b.XValKey->OnChange, [this, band] {
-        band->ValKey->SetItemIndex(band->XValKey->GetItemIndex());
+    on(b.X.ValKey->OnChange, [this, band] {
+        band->ValKey->SetItemIndex(band->X.ValKey->GetItemIndex());
         MarkAsked(*band, rValidKey);
         ValidKeyChange(*band);
     });
@@ -96,7 +85,7 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     b.AutoScan->OnClick = [band](QObject*) { band->Chan->setEnabled(!band->AutoScan->Checked()); };
     for (int k = 0; k < 4; ++k) {
         b.Key[k]->OnExit = [this, band](QObject*) { KeyExit(*band); };
-        b.XKey[k]->OnExit = [this, band](QObject*) { XKeyExit(*band); };
+        b.X.Key[k]->OnExit = [this, band](QObject*) { XKeyExit(*band); };
     }
     for (TEdit* e : {b.RadiusServer, b.RadiusPort, b.RadiusSecret})
         e->OnExit = [this, band](QObject*) {
@@ -105,7 +94,7 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
             else
                 XRadiusExit(*band, true);
         };
-    for (TEdit* e : {b.XRadiusServer, b.XRadiusPort, b.XRadiusSecret})
+    for (TEdit* e : {b.X.RadiusServer, b.X.RadiusPort, b.X.RadiusSecret})
         e->OnExit = [this, band](QObject*) { XRadiusExit(*band, false); };
     if (b.Number == 2)
         for (TEdit* e : {b.AccountPort, b.AccountServer})
@@ -113,7 +102,7 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
 
     if (b.Number == 1) {
         on(b.AccountMode->OnChange, [this] { CB_AccountModeChange(nullptr); });
-        on(b.XAccountMode->OnChange, [this, band] {
+        on(b.X.AccountMode->OnChange, [this, band] {
             Cb_AccountMode_802Change(nullptr);
             MarkAsked(*band, rAccountMode);
         });
@@ -135,10 +124,10 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
         };
     };
     if (b.Number == 1) {
-        mirror(b.AccountServer, b.XAccountServer);
-        mirror(b.XAccountServer, b.AccountServer);
-        mirror(b.AccountPort, b.XAccountPort);
-        mirror(b.XAccountPort, b.AccountPort);
+        mirror(b.AccountServer, b.X.AccountServer);
+        mirror(b.X.AccountServer, b.AccountServer);
+        mirror(b.AccountPort, b.X.AccountPort);
+        mirror(b.X.AccountPort, b.AccountPort);
         mirror(b.SecAccountServer, Band[1].SecAccountServer);
         mirror(b.SecAccountPort, Band[1].SecAccountPort);
     }
@@ -170,10 +159,6 @@ void TFM_Wirless::SetActionButtons(bool enabled) {
     Bt_Close->setEnabled(enabled);
 }
 
-void TFM_Wirless::Bt_CloseClick(QObject*) {
-    close();
-}
-
 // A pending scan or a step in progress holds the form. Requests still waiting for answers do
 // not: the form hides and their answers are awaited as the requests go.
 bool TFM_Wirless::BusyNow() const {
@@ -186,6 +171,5 @@ bool TFM_Wirless::SiteWalkBusy(const WirlessBand& band) const {
 }
 
 void ShowWirlessForm() {
-    auto form = std::make_unique<TFM_Wirless>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_Wirless>();
 }

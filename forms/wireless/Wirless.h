@@ -4,41 +4,29 @@
 // hidden controls) the security of the additional SSIDs. One page per radio band; the second page
 // stays hidden on the single-band model.
 //
-// The form's rules live in files named after them: WirlessRequests.cpp (creation, refresh, close),
+// The form's rules live in files named after them: WirlessRequests.cpp (creation, refresh),
 // WirlessSecurity.cpp (security groups, keys, mirrors), WirlessModeRules.cpp (AP mode, channel,
 // layout, WDS slots), WirlessSiteSurvey.cpp (scan, site tables, RTS length, close retry),
 // WirlessMultiSsid.cpp (the additional SSIDs), WirlessChecks.cpp and WirlessApply.cpp.
+#include "app/BandPages.h"
 #include "app/SettingsForm.h"
 #include "forms/wireless/WirlessBand.h"
 #include "forms/wireless/WirlessSiteTable.h"
+#include "ui_Wirless.h"
 
-#include <QDialog>
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
-class BandPages;
 class WriteTally;
-class NxSNMPRequest2Controls;
-class NxSNMPRequest2Edits;
-class QPushButton;
-class QTabWidget;
-class TComboBox;
-class TEdit;
-class TListView;
-class TStatusBar;
 struct NxSNMPError;
-namespace Ui {
-class TFM_Wirless;
-}
 
-class TFM_Wirless : public TSettingsForm {
+class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     Q_OBJECT
   public:
     // Builds the 21 requests and reads them (blocking where the form blocks) before returning.
     explicit TFM_Wirless(QWidget* owner = nullptr);
-    ~TFM_Wirless() override;
 
     // Authentication kinds: positions in the bound combo (the option list's order).
     enum Kind {
@@ -64,7 +52,6 @@ class TFM_Wirless : public TSettingsForm {
     void FormCreate(QObject* sender);
     void Bt_RefreshClick(QObject* sender);
     void Bt_ApplyClick(QObject* sender);
-    void Bt_CloseClick(QObject* sender);
     // Closing waits for a pending scan; requests still out are awaited as the form closes.
     bool BusyNow() const override;
 
@@ -144,13 +131,6 @@ class TFM_Wirless : public TSettingsForm {
     void MakePageActive(WirlessBand& band);
 
     std::array<WirlessBand, 2> Band;
-    QTabWidget* PC_Wirless = nullptr;
-    QPushButton* Bt_Apply = nullptr;
-    QPushButton* Bt_Refresh = nullptr;
-    QPushButton* Bt_Close = nullptr;
-    TStatusBar* StatusBar = nullptr;
-    TListView* MultiListView = nullptr;
-    TComboBox* CB_multioverwds = nullptr;
 
     // Support probes, set by the success of their first read.
     bool BakRadiusSupported = false;
@@ -188,11 +168,10 @@ class TFM_Wirless : public TSettingsForm {
     void StartSiteWalk(WirlessBand& band);
     void DisableUnprobedControls();
 
-    std::unique_ptr<Ui::TFM_Wirless> ui_;
     std::unique_ptr<BandPages> Pages_;
     int Working_ = 0;            // inside creation, a refresh or an apply (blocking reads pump messages)
     bool SyncingCopies_ = false; // mirrors do not fire each other
 };
 
-// Menu item bWireless1: creates the form (owned by the application), shows it modally, deletes it.
+// Menu item bWireless1: opens the form modally.
 void ShowWirlessForm();

@@ -122,16 +122,16 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
 // What the user typed into the 802.1x group reaches the bound edits of the other groups by copies;
 // it is the user's, so it is written even where those were not read.
 void TFM_Wirless::MarkTwinEditsAsked(WirlessBand& b) {
-    const TEdit* radius[] = {b.XRadiusServer, b.XRadiusPort, b.XRadiusSecret};
+    const TEdit* radius[] = {b.X.RadiusServer, b.X.RadiusPort, b.X.RadiusSecret};
     for (int i = 0; i < 3; ++i)
         if (RadiusReq && b.Number == 1 && radius[i]->UserChanged())
             RadiusReq->MarkAsked(i);
-    if (b.XAccountServer->UserChanged())
+    if (b.X.AccountServer->UserChanged())
         MarkAsked(b, rAccountServer);
-    if (b.XAccountPort->UserChanged())
+    if (b.X.AccountPort->UserChanged())
         MarkAsked(b, rAccountPort);
     for (int k = 0; k < 4; ++k)
-        if (WepKeyReq && b.XKey[k]->UserChanged())
+        if (WepKeyReq && b.X.Key[k]->UserChanged())
             WepKeyReq->MarkAsked(b.PageIndex * 4 + k);
 }
 
@@ -167,7 +167,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     for (WirlessBand& b : Band)
         if (PageVisible(b) && KindOf(b) == kDot1x) {
             XRadiusExit(b, false);
-            b.AccountMode->SetItemIndex(b.XAccountMode->GetItemIndex());
+            b.AccountMode->SetItemIndex(b.X.AccountMode->GetItemIndex());
             MarkTwinEditsAsked(b);
         }
     CopyCipherChoices();

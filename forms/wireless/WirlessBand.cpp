@@ -19,6 +19,43 @@ template <typename T> void Take(QWidget* form, T*& control, const std::string& n
         throw std::logic_error("wireless form layout lacks " + name);
 }
 
+// The layout's names of one set of key and server controls; `Key` is the stem of the four key
+// edits, which end in their number and the band's letter.
+struct KeyServerNames {
+    const char *Encryp, *KeyType, *KeySize, *ValKey, *Key;
+    const char *RadiusServer, *RadiusPort, *RadiusSecret, *AccountMode, *AccountServer, *AccountPort;
+};
+
+// Page 1's names, then page 2's.
+const KeyServerNames kOwnNames[2] = {
+    {"Ed_SecEncypa", "Ed_KeyType", "Ed_KeySize", "Ed_SecValKeya", "Ed_Key", "RadiusServerEdit",
+     "RadiusportEdit", "RadiusSecretEdit", "CB_AccountMode", "Ed_AccountServer", "Ed_AccountPort"},
+    {"Ed_SecEncypg", "Ed_KeyType_g", "Ed_KeySize_g", "Ed_SecValKeyg", "Ed_Key", "RadiusServerEdit_g",
+     "RadiusportEdit_g", "RadiusSecretEdit_g", "Cb_AccountMode_g", "Ed_AccountServer_g", "Ed_AccountPort_g"}};
+const KeyServerNames kDot1xNames[2] = {
+    {"Ed_8021xEncrypta", "CB_8021xKTypea", "CB_8021xKSizea", "CB_8021xValKeya", "Ed_8021xKey",
+     "Ed_8021xRadiusServa", "Ed_8021xRadiusPorta", "Ed_8021xRadiusSecra", "Cb_AccountMode_802",
+     "Ed_AccountServer_802", "Ed_AccountPort_802"},
+    {"Ed_8021xEncryptg", "CB_8021xKTypeg", "CB_8021xKSizeg", "CB_8021xValKeyg", "Ed_8021xKey",
+     "Ed_8021xRadiusServg", "Ed_8021xRadiusPortg", "Ed_8021xRadiusSecrg", "Cb_AccountMode_802g",
+     "Ed_AccountServer_802g", "Ed_AccountPort_802g"}};
+
+void TakeKeyServer(QWidget* form, WirlessKeyServerControls& c, const KeyServerNames& names,
+                   const std::string& band) {
+    Take(form, c.Encryp, names.Encryp);
+    Take(form, c.KeyType, names.KeyType);
+    Take(form, c.KeySize, names.KeySize);
+    Take(form, c.ValKey, names.ValKey);
+    for (int k = 0; k < 4; ++k)
+        Take(form, c.Key[k], names.Key + std::to_string(k + 1) + band);
+    Take(form, c.RadiusServer, names.RadiusServer);
+    Take(form, c.RadiusPort, names.RadiusPort);
+    Take(form, c.RadiusSecret, names.RadiusSecret);
+    Take(form, c.AccountMode, names.AccountMode);
+    Take(form, c.AccountServer, names.AccountServer);
+    Take(form, c.AccountPort, names.AccountPort);
+}
+
 } // namespace
 
 void WirlessBand::Find(QWidget* form, int number) {
@@ -44,23 +81,10 @@ void WirlessBand::Find(QWidget* form, int number) {
     take(AuthTemp, "Ed_SecAuthaTemp", "Ed_SecAuthgTemp");
     take(Auth, "Ed_SecAutha", "Ed_SecAuthg");
 
-    take(Encryp, "Ed_SecEncypa", "Ed_SecEncypg");
-    take(KeyType, "Ed_KeyType", "Ed_KeyType_g");
-    take(KeySize, "Ed_KeySize", "Ed_KeySize_g");
-    take(ValKey, "Ed_SecValKeya", "Ed_SecValKeyg");
-    for (int k = 0; k < 4; ++k) {
-        Take(form, Key[k], "Ed_Key" + std::to_string(k + 1) + s);
-        Take(form, XKey[k], "Ed_8021xKey" + std::to_string(k + 1) + s);
-    }
-
+    TakeKeyServer(form, *this, kOwnNames[PageIndex], s);
+    TakeKeyServer(form, X, kDot1xNames[PageIndex], s);
     take(CipherRadius, "CiphertypeComboBox", "CiphertypeComboBox_g");
     take(GroupKey, "GroupKeyEdit", "GroupKeyEdit_g");
-    take(RadiusServer, "RadiusServerEdit", "RadiusServerEdit_g");
-    take(RadiusPort, "RadiusportEdit", "RadiusportEdit_g");
-    take(RadiusSecret, "RadiusSecretEdit", "RadiusSecretEdit_g");
-    take(AccountMode, "CB_AccountMode", "Cb_AccountMode_g");
-    take(AccountServer, "Ed_AccountServer", "Ed_AccountServer_g");
-    take(AccountPort, "Ed_AccountPort", "Ed_AccountPort_g");
 
     take(RadiusMode, "CB_RadiusMode", "CB_RadiusMode_g");
     take(SecRadiusServer, "Ed_SecRadiusServer", "Ed_SecRadiusServer_g");
@@ -74,18 +98,8 @@ void WirlessBand::Find(QWidget* form, int number) {
     take(GroupKeyPsk, "GroupKeyPSKEdit", "GroupKeyPSKEdit_g");
     take(PassPhrase, "PassPhrasePSKEdit", "PassPhrasePSKEdit_g");
 
-    take(XEncrypt, "Ed_8021xEncrypta", "Ed_8021xEncryptg");
-    take(XKeySize, "CB_8021xKSizea", "CB_8021xKSizeg");
-    take(XKeyType, "CB_8021xKTypea", "CB_8021xKTypeg");
-    take(XValKey, "CB_8021xValKeya", "CB_8021xValKeyg");
     take(XType, "CB_8021xTypea", "CB_8021xTypeg");
     take(XCipher, "CB_8021xCipherTypea", "CB_8021xCipherTypeg");
-    take(XRadiusServer, "Ed_8021xRadiusServa", "Ed_8021xRadiusServg");
-    take(XRadiusPort, "Ed_8021xRadiusPorta", "Ed_8021xRadiusPortg");
-    take(XRadiusSecret, "Ed_8021xRadiusSecra", "Ed_8021xRadiusSecrg");
-    take(XAccountMode, "Cb_AccountMode_802", "Cb_AccountMode_802g");
-    take(XAccountServer, "Ed_AccountServer_802", "Ed_AccountServer_802g");
-    take(XAccountPort, "Ed_AccountPort_802", "Ed_AccountPort_802g");
 
     for (int i = 0; i < 8; ++i)
         Take(form, WdsMac[i], "Ed_ReMAddr" + s + std::to_string(i));

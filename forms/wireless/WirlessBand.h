@@ -13,7 +13,24 @@ class TEdit;
 class TLabel;
 class TListView;
 
-struct WirlessBand {
+// The key settings and the RADIUS and accounting servers: a band's own groups hold them, and the
+// 802.1x group shows the same settings again under controls of its own.
+struct WirlessKeyServerControls {
+    TComboBox* Encryp = nullptr;
+    TComboBox* KeyType = nullptr;
+    TComboBox* KeySize = nullptr;
+    TComboBox* ValKey = nullptr;
+    TEdit* Key[4] = {};
+    TEdit* RadiusServer = nullptr;
+    TEdit* RadiusPort = nullptr;
+    TEdit* RadiusSecret = nullptr;
+    TComboBox* AccountMode = nullptr;
+    TEdit* AccountServer = nullptr;
+    TEdit* AccountPort = nullptr;
+};
+
+// The band's Key Settings and Radius Server Settings are the controls it derives.
+struct WirlessBand : WirlessKeyServerControls {
     int Number = 1; // the MIB instance: 1 first radio (page TS_11a), 2 second (TS_11g)
     int PageIndex = 0;
     QWidget* Page = nullptr;
@@ -32,21 +49,9 @@ struct WirlessBand {
     TLabel* AuthLabel = nullptr;
     TComboBox* AuthTemp = nullptr;
     TComboBox* Auth = nullptr;
-    // Key Settings
-    TComboBox* Encryp = nullptr;
-    TComboBox* KeyType = nullptr;
-    TComboBox* KeySize = nullptr;
-    TComboBox* ValKey = nullptr;
-    TEdit* Key[4] = {};
-    // Radius Server Settings
+    // Radius Server Settings beside the derived ones
     TComboBox* CipherRadius = nullptr;
     TEdit* GroupKey = nullptr;
-    TEdit* RadiusServer = nullptr;
-    TEdit* RadiusPort = nullptr;
-    TEdit* RadiusSecret = nullptr;
-    TComboBox* AccountMode = nullptr;
-    TEdit* AccountServer = nullptr;
-    TEdit* AccountPort = nullptr;
     // Secondary Radius Server Settings
     TComboBox* RadiusMode = nullptr;
     TEdit* SecRadiusServer = nullptr;
@@ -59,20 +64,10 @@ struct WirlessBand {
     TComboBox* CipherPsk = nullptr;
     TEdit* GroupKeyPsk = nullptr; // bound
     TEdit* PassPhrase = nullptr;
-    // 802.1x Settings
-    TComboBox* XEncrypt = nullptr;
-    TComboBox* XKeySize = nullptr;
-    TComboBox* XKeyType = nullptr;
-    TComboBox* XValKey = nullptr;
+    // 802.1x Settings: its copies of the key and server settings, its type and cipher
+    WirlessKeyServerControls X;
     TComboBox* XType = nullptr; // bound: Static / Dynamic
     TComboBox* XCipher = nullptr;
-    TEdit* XKey[4] = {};
-    TEdit* XRadiusServer = nullptr;
-    TEdit* XRadiusPort = nullptr;
-    TEdit* XRadiusSecret = nullptr;
-    TComboBox* XAccountMode = nullptr;
-    TEdit* XAccountServer = nullptr;
-    TEdit* XAccountPort = nullptr;
     // WDS, AP repeater, site survey
     TEdit* WdsMac[8] = {};
     TEdit* RoMac = nullptr;

@@ -324,14 +324,15 @@ bool TFM_Wirless::PrepareAndCheckFields() {
             mark(rCipher);
             mark(rGroupKey);
         } else if (kind == kDot1x) {
-            if (!servers(b.XRadiusServer, b.XRadiusPort, b.XAccountMode, b.XAccountServer, b.XAccountPort))
+            if (!servers(b.X.RadiusServer, b.X.RadiusPort, b.X.AccountMode, b.X.AccountServer,
+                         b.X.AccountPort))
                 return false;
             markRadius();
             mark(rCipher);
             mark(rDot1xKeyType);
             // The 802.1x accounting that was checked is also what is written.
             if (b.AccountingSupported) {
-                b.AccountMode->SetItemIndex(b.XAccountMode->GetItemIndex());
+                b.AccountMode->SetItemIndex(b.X.AccountMode->GetItemIndex());
                 for (int row : {rAccountMode, rAccountServer, rAccountPort})
                     mark(row);
             }

@@ -55,14 +55,14 @@ void TFM_Wirless::FillValidKeyLists(WirlessBand& b) {
         }
     }
     FillKeyList(b.ValKey, limited, b.SnapValidKey);
-    FillKeyList(b.XValKey, limited, b.SnapValidKey);
+    FillKeyList(b.X.ValKey, limited, b.SnapValidKey);
 }
 
 // Before a read: the bound combos take the key's option index, which names an item only in the
 // whole list; the limit follows the read (ReadMultiSsidSlots).
 void TFM_Wirless::OfferAllValidKeys(WirlessBand& b) {
     FillKeyList(b.ValKey, false, b.ValKey->Text());
-    FillKeyList(b.XValKey, false, b.XValKey->Text());
+    FillKeyList(b.X.ValKey, false, b.X.ValKey->Text());
 }
 
 void TFM_Wirless::ReadMultiSsidSlots(WirlessBand& b) {

@@ -37,11 +37,7 @@ void SetAccess(NxSNMPRequest2Edits& request, int row, uint32_t access) {
 void TFM_Wirless::FormCreate(QObject*) {
     ++Working_;
     BuildRequests([this] { CreateRequests(); });
-    try {
-        DeriveControlStates(false);
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-    }
+    Guard([this] { DeriveControlStates(false); });
     --Working_;
 }
 
@@ -67,9 +63,9 @@ void TFM_Wirless::CreateRequests() {
             continue;
         auto& r = AccountReq[b.PageIndex];
         make(r, MibRows::bSecAccountMode_to_bSecAccountPort(b.Number));
-        r->BindComboBox(0, b.XAccountMode);
-        r->BindEdits(1, "%s", b.XAccountServer);
-        r->BindEdits(2, "%u{n1x65535}", b.XAccountPort);
+        r->BindComboBox(0, b.X.AccountMode);
+        r->BindEdits(1, "%s", b.X.AccountServer);
+        r->BindEdits(2, "%u{n1x65535}", b.X.AccountPort);
         ReadSupportProbe(*r, b.AccountingSupported);
     }
     // 3: data-rate status
@@ -184,8 +180,8 @@ void TFM_Wirless::CreateRequests() {
             ReadMultiSsidSlots(b);
     // 15: only the constraints of edits that no request writes
     make(ConstraintReq, MibRows::bSecRADIUSPort_bSecGroupKeyUpdateInterval(), MVT_SV, 0, false);
-    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[0].XRadiusPort);
-    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].XRadiusPort);
+    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[0].X.RadiusPort);
+    ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].X.RadiusPort);
     ConstraintReq->BindEdits(0, "%u{n1x65535}", Band[1].RadiusPort);
     ConstraintReq->BindEdits(1, "%u{n300x18000}", Band[0].GroupKey);
     ConstraintReq->BindEdits(1, "%u{n300x18000}", Band[1].GroupKey);
@@ -287,16 +283,9 @@ void TFM_Wirless::Bt_RefreshClick(QObject*) {
     if (Working_ > 0 || !NoScanPending)
         return;
     ++Working_;
-    try {
-        RefreshRequests();
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-    }
-    try {
-        DeriveControlStates(true);
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-    }
+    // The states are derived from what was read even when a read step failed.
+    Guard([this] { RefreshRequests(); });
+    Guard([this] { DeriveControlStates(true); });
     --Working_;
 }
 

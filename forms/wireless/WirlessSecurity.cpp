@@ -78,7 +78,7 @@ void TFM_Wirless::ShowSecurityGroups(WirlessBand& b) {
     const bool shared = shown == kSharedKey || shown == kOpenShared;
     if (shared) {
         b.Encryp->SetItemIndex(kEnable);
-        b.XEncrypt->SetItemIndex(kEnable);
+        b.X.Encryp->SetItemIndex(kEnable);
     }
     b.Encryp->setEnabled(!shared);
 
@@ -87,14 +87,14 @@ void TFM_Wirless::ShowSecurityGroups(WirlessBand& b) {
     if (encrypted) {
         UpdateKeyEditStates(b);
         Enable({b.XType, b.KeyType, b.KeySize, b.ValKey}, true);
-        Enable({b.XKeyType, b.XKeySize, b.XValKey}, staticKeys);
+        Enable({b.X.KeyType, b.X.KeySize, b.X.ValKey}, staticKeys);
     } else {
-        Enable({b.KeyType, b.KeySize, b.ValKey, b.XType, b.XKeyType, b.XKeySize, b.XValKey}, false);
+        Enable({b.KeyType, b.KeySize, b.ValKey, b.XType, b.X.KeyType, b.X.KeySize, b.X.ValKey}, false);
         for (TEdit* key : b.Key)
             SetEditable(key, false);
     }
     if (!encrypted || !staticKeys)
-        for (TEdit* key : b.XKey)
+        for (TEdit* key : b.X.Key)
             SetEditable(key, false);
     LayoutByApMode(b);
 }
@@ -116,12 +116,12 @@ void TFM_Wirless::UpdateKeyEditStates(WirlessBand& b) {
     if (size < 0)
         size = 0;
     b.KeySize->SetItemIndex(size);
-    b.XKeySize->SetItemIndex(size);
+    b.X.KeySize->SetItemIndex(size);
     const bool staticKeys = b.XType->GetItemIndex() == kStatic;
     for (int k = 0; k < 4; ++k) {
         SetEditable(b.Key[k], k == valid);
         if (staticKeys)
-            SetEditable(b.XKey[k], k == valid);
+            SetEditable(b.X.Key[k], k == valid);
     }
 }
 
@@ -135,7 +135,7 @@ void TFM_Wirless::SetKeyEditLengths(WirlessBand& b) {
     const int length = RequiredKeyLength(b.KeyType->GetItemIndex(), b.KeySize->GetItemIndex());
     for (int k = 0; k < 4; ++k) {
         b.Key[k]->SetMaxLength(length);
-        b.XKey[k]->SetMaxLength(length);
+        b.X.Key[k]->SetMaxLength(length);
     }
 }
 
@@ -148,11 +148,11 @@ void TFM_Wirless::SetEditMaxLengths() {
         b.RoMac->SetMaxLength(12);
         for (TEdit* e : {b.GroupKey, b.GroupKeyPsk})
             e->SetMaxLength(7);
-        for (TEdit* e : {b.RadiusServer, b.XRadiusServer, b.SecRadiusServer, b.SecAccountServer})
+        for (TEdit* e : {b.RadiusServer, b.X.RadiusServer, b.SecRadiusServer, b.SecAccountServer})
             e->SetMaxLength(15);
-        for (TEdit* e : {b.RadiusSecret, b.XRadiusSecret, b.SecRadiusSecret})
+        for (TEdit* e : {b.RadiusSecret, b.X.RadiusSecret, b.SecRadiusSecret})
             e->SetMaxLength(64);
-        for (TEdit* e : {b.RadiusPort, b.XRadiusPort, b.SecRadiusPort, b.SecAccountPort})
+        for (TEdit* e : {b.RadiusPort, b.X.RadiusPort, b.SecRadiusPort, b.SecAccountPort})
             e->SetMaxLength(5);
         b.PassPhrase->SetMaxLength(63);
     }
@@ -215,17 +215,17 @@ void TFM_Wirless::SnapshotSecurityTexts() {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
-        b.XEncrypt->SetItemIndex(b.Encryp->GetItemIndex());
-        b.XKeyType->SetItemIndex(b.KeyType->GetItemIndex());
-        b.XKeySize->SetItemIndex(b.KeySize->GetItemIndex());
-        b.XValKey->SetItemIndex(b.ValKey->GetItemIndex());
+        b.X.Encryp->SetItemIndex(b.Encryp->GetItemIndex());
+        b.X.KeyType->SetItemIndex(b.KeyType->GetItemIndex());
+        b.X.KeySize->SetItemIndex(b.KeySize->GetItemIndex());
+        b.X.ValKey->SetItemIndex(b.ValKey->GetItemIndex());
         for (int k = 0; k < 4; ++k)
-            b.XKey[k]->SetText(b.Key[k]->Text());
+            b.X.Key[k]->SetText(b.Key[k]->Text());
         b.XCipher->SetItemIndex(0);
         const WirlessBand& radius = b.Number == 1 ? b : Band[0];
-        b.XRadiusServer->SetText(radius.RadiusServer->Text());
-        b.XRadiusPort->SetText(radius.RadiusPort->Text());
-        b.XRadiusSecret->SetText(radius.RadiusSecret->Text());
+        b.X.RadiusServer->SetText(radius.RadiusServer->Text());
+        b.X.RadiusPort->SetText(radius.RadiusPort->Text());
+        b.X.RadiusSecret->SetText(radius.RadiusSecret->Text());
         SelectText(b.CipherPsk, b.Cipher->Text(), 0);
         // The Radius group shows the device's cipher and interval too: Apply copies them back, so
         // a layout default there would overwrite the stored setting.
@@ -257,18 +257,18 @@ void TFM_Wirless::KeyTypeChange(WirlessBand& b) {
             key->SetText("");
     b.KeysHoldHex = !ascii;
     SetKeyEditLengths(b);
-    b.XKeyType->SetItemIndex(b.KeyType->GetItemIndex());
+    b.X.KeyType->SetItemIndex(b.KeyType->GetItemIndex());
     KeyExit(b);
 }
 
 void TFM_Wirless::KeySizeChange(WirlessBand& b) {
     SetKeyEditLengths(b);
-    b.XKeySize->SetItemIndex(b.KeySize->GetItemIndex());
+    b.X.KeySize->SetItemIndex(b.KeySize->GetItemIndex());
 }
 
 void TFM_Wirless::ValidKeyChange(WirlessBand& b) {
     UpdateKeyEditStates(b);
-    b.XValKey->SetItemIndex(b.ValKey->GetItemIndex());
+    b.X.ValKey->SetItemIndex(b.ValKey->GetItemIndex());
     SetKeyEditLengths(b);
 }
 
@@ -288,12 +288,12 @@ void TFM_Wirless::PC_WirlessChange(QObject*) {
 
 void TFM_Wirless::KeyExit(WirlessBand& b) {
     for (int k = 0; k < 4; ++k)
-        b.XKey[k]->SetText(b.Key[k]->Text());
+        b.X.Key[k]->SetText(b.Key[k]->Text());
 }
 
 void TFM_Wirless::XKeyExit(WirlessBand& b) {
     for (int k = 0; k < 4; ++k)
-        b.Key[k]->SetText(b.XKey[k]->Text());
+        b.Key[k]->SetText(b.X.Key[k]->Text());
 }
 
 // One RADIUS server serves both bands: page 1's Radius group is the bound copy.
@@ -302,9 +302,9 @@ void TFM_Wirless::RadiusportEditExit() {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
-        b.XRadiusServer->SetText(from.RadiusServer->Text());
-        b.XRadiusPort->SetText(from.RadiusPort->Text());
-        b.XRadiusSecret->SetText(from.RadiusSecret->Text());
+        b.X.RadiusServer->SetText(from.RadiusServer->Text());
+        b.X.RadiusPort->SetText(from.RadiusPort->Text());
+        b.X.RadiusSecret->SetText(from.RadiusSecret->Text());
         if (b.Number == 2) {
             b.RadiusServer->SetText(from.RadiusServer->Text());
             b.RadiusPort->SetText(from.RadiusPort->Text());
@@ -316,9 +316,9 @@ void TFM_Wirless::RadiusportEditExit() {
 // Page 2's Radius group and both 802.1x groups are copies: what the user typed there goes into
 // page 1's Radius group first.
 void TFM_Wirless::XRadiusExit(WirlessBand& b, bool radiusGroup) {
-    TEdit* server = radiusGroup ? b.RadiusServer : b.XRadiusServer;
-    TEdit* port = radiusGroup ? b.RadiusPort : b.XRadiusPort;
-    TEdit* secret = radiusGroup ? b.RadiusSecret : b.XRadiusSecret;
+    TEdit* server = radiusGroup ? b.RadiusServer : b.X.RadiusServer;
+    TEdit* port = radiusGroup ? b.RadiusPort : b.X.RadiusPort;
+    TEdit* secret = radiusGroup ? b.RadiusSecret : b.X.RadiusSecret;
     Band[0].RadiusServer->SetText(server->Text());
     Band[0].RadiusPort->SetText(port->Text());
     Band[0].RadiusSecret->SetText(secret->Text());
@@ -334,23 +334,23 @@ void TFM_Wirless::CB_AccountModeChange(QObject*) {
         CB_SecAccountingModeChange(nullptr);
     else
         Enable({b.SecAccountServer, b.SecAccountPort}, false);
-    b.XAccountMode->SetItemIndex(b.AccountMode->GetItemIndex());
+    b.X.AccountMode->SetItemIndex(b.AccountMode->GetItemIndex());
     Band[1].AccountMode->SetItemIndex(b.AccountMode->GetItemIndex());
 }
 
 void TFM_Wirless::Cb_AccountMode_802Change(QObject*) {
     WirlessBand& b = Band[0];
-    const bool on = b.XAccountMode->GetItemIndex() == kEnable;
-    Enable({b.XAccountServer, b.XAccountPort}, on);
+    const bool on = b.X.AccountMode->GetItemIndex() == kEnable;
+    Enable({b.X.AccountServer, b.X.AccountPort}, on);
     b.SecAccountMode->setEnabled(on && b.BakAccountingSupported);
     if (on)
         CB_SecAccountingModeChange(nullptr);
     else
         Enable({b.SecAccountServer, b.SecAccountPort}, false);
-    const int index = b.XAccountMode->GetItemIndex();
+    const int index = b.X.AccountMode->GetItemIndex();
     b.AccountMode->SetItemIndex(index);
     Band[1].AccountMode->SetItemIndex(index);
-    Band[1].XAccountMode->SetItemIndex(index);
+    Band[1].X.AccountMode->SetItemIndex(index);
 }
 
 void TFM_Wirless::Cb_AccountMode_gChange(QObject*) {
@@ -362,7 +362,7 @@ void TFM_Wirless::Cb_AccountMode_gChange(QObject*) {
         CB_SecAccountingMode_gChange(nullptr);
     else
         Enable({b.SecAccountServer, b.SecAccountPort}, false);
-    b.XAccountMode->SetItemIndex(b.AccountMode->GetItemIndex());
+    b.X.AccountMode->SetItemIndex(b.AccountMode->GetItemIndex());
 }
 
 void TFM_Wirless::CB_SecAccountingModeChange(QObject*) {
@@ -400,6 +400,6 @@ void TFM_Wirless::DisableUnprobedControls() {
         if (!b.BakAccountingSupported)
             Enable({b.SecAccountMode, b.SecAccountServer, b.SecAccountPort}, false);
         if (!b.AccountingSupported)
-            Enable({b.XAccountMode, b.XAccountServer, b.XAccountPort}, false);
+            Enable({b.X.AccountMode, b.X.AccountServer, b.X.AccountPort}, false);
     }
 }

@@ -167,7 +167,7 @@ TEST_F(WirlessFormTest, KeysFollowTheValidKeyTheKeyTypeAndTheAdditionalSsids) {
     form->Bt_Refresh->click();
     ASSERT_TRUE(PumpUntil([this] { return B().ValKey->ItemCount() == 2; }));
     EXPECT_EQ(B().ValKey->Text(), "Fourth");
-    EXPECT_EQ(B().XValKey->ItemCount(), 2);
+    EXPECT_EQ(B().X.ValKey->ItemCount(), 2);
     // Read again into the two-item list: the device's fourth key stays chosen and is written as such.
     form->Bt_Refresh->click();
     ASSERT_TRUE(PumpUntil([this] { return !form->MssidStateReq->Busy; }));
@@ -243,8 +243,8 @@ TEST_F(WirlessFormTest, GroupsWhoseProbeFailedAreNeverReadAgain) {
     Choose(B().AuthTemp, "802.1x");
     for (QWidget* control : std::initializer_list<QWidget*>{
              B().RadiusMode, B().SecRadiusServer, B().SecRadiusPort, B().SecRadiusSecret, B().SecAccountMode,
-             B().SecAccountServer, B().SecAccountPort, B().XAccountMode, B().XAccountServer,
-             B().XAccountPort})
+             B().SecAccountServer, B().SecAccountPort, B().X.AccountMode, B().X.AccountServer,
+             B().X.AccountPort})
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     form->Bt_Refresh->click();
     EXPECT_FALSE(B().SecRadiusServer->isEnabled());
@@ -409,7 +409,7 @@ TEST_F(WirlessFormTest, EachKindWritesItsMarkedRowsInOrder) {
          },
          {"1", "2", "3", "7", "8", "9", "13", "14", "16", "17", "18", "19", "radius", "radius", "radius"}},
         {"802.1x",
-         [](WirlessBand& b) { b.XRadiusServer->SetText("192.168.1.11"); },
+         [](WirlessBand& b) { b.X.RadiusServer->SetText("192.168.1.11"); },
          // encryption stays on from the Enterprise kind: static keys write the valid key and key type
          {"1", "2", "3", "7", "8", "9", "10", "11", "13", "15", "16", "17", "18", "19", "radius", "radius",
           "radius"}},
@@ -504,17 +504,17 @@ TEST_F(WirlessFormTest, CopiesAndSwitchesKeepTheGroupsInStep) {
     EXPECT_EQ(B().GroupKey->Text(), "3600"); // the device's interval and cipher, not the layout's
     EXPECT_EQ(B().CipherRadius->Text(), "AES");
     Choose(B().AuthTemp, "802.1x");
-    B().XRadiusServer->SetText("10.0.0.9");
-    B().XRadiusServer->OnExit(B().XRadiusServer);
+    B().X.RadiusServer->SetText("10.0.0.9");
+    B().X.RadiusServer->OnExit(B().X.RadiusServer);
     EXPECT_EQ(B().RadiusServer->Text(), "10.0.0.9");
-    B().XAccountServer->SetText("10.0.0.8");
+    B().X.AccountServer->SetText("10.0.0.8");
     EXPECT_EQ(B().AccountServer->Text(), "10.0.0.8");
 
     EXPECT_TRUE(B().SecAccountServer->isEnabled());
     Choose(B().AccountMode, "Disable");
     EXPECT_FALSE(B().SecAccountServer->isEnabled());
     EXPECT_FALSE(B().SecAccountMode->isEnabled());
-    EXPECT_EQ(B().XAccountMode->Text(), "Disable");
+    EXPECT_EQ(B().X.AccountMode->Text(), "Disable");
 }
 
 // A refresh clicked while a refresh is still reading (its blocking reads process messages) is not
