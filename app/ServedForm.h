@@ -34,6 +34,10 @@ class TServedForm : public TSettingsForm {
     // Moves the server to the folder of `path` and gives the name part; a server that cannot
     // listen there says why on the status place.
     bool RootServerAt(const std::string& path, std::string& name);
+    // Both, for a file the device is to fetch: the address into `edit`, then the folder.
+    bool ServeFileAt(TEdit* edit, const std::string& path, std::string& name) {
+        return PickServerAddress(edit) && RootServerAt(path, name);
+    }
 
     // The modal wait of a load: `upper` over "Please wait ....", for `countdown` ticks. `start`
     // runs once the dialog exists, so that an early answer always finds it.

@@ -129,10 +129,8 @@ void TFM_CfgFile::Bt_OKClick(QObject*) {
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored))
         return Warn("File format error! Please try again!");
-    if (!PickServerAddress(Ed_TfpSrv))
-        return;
     std::string name;
-    if (!RootServerAt(path, name))
+    if (!ServeFileAt(Ed_TfpSrv, path, name))
         return;
     Ed_UpgFile->SetText(name);
 

@@ -196,10 +196,8 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
         std::error_code ignored;
         if (!hasExtension || !std::filesystem::is_regular_file(path, ignored))
             return Warn("Please put in valid firmware file & path.");
-        if (!PickServerAddress(Ed_TfpSrv))
-            return;
         std::string name;
-        if (!RootServerAt(path, name))
+        if (!ServeFileAt(Ed_TfpSrv, path, name))
             return;
         Ed_UpgFile->SetText(name);
         TftpSourceRequest->MarkAsked(-1);

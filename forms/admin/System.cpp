@@ -111,28 +111,26 @@ void TFM_Sytem::OnWriteDone(NxSNMPError* result) {
 }
 
 void TFM_Sytem::Button1Click(QObject*) {
-    if (!RequestsBuilt())
-        return;
-    CB_Restart->SetItemIndex(kItemReboot);
-    SetAccess(*Request, kRowRestart, ACC_READWRITE);
-    SetAccess(*Request, kRowFactoryDefault, ACC_INVALID);
-    if (!Confirmed())
-        return;
-    Send(Step::Restart);
-    ShowWaiting("System is rebooting, please waiting.....", nullptr);
+    Run(Step::Restart, "System is rebooting, please waiting.....", nullptr);
 }
 
 void TFM_Sytem::Button2Click(QObject*) {
+    Run(Step::Reset, "System is rebooting, please waiting.....!", "The system IP will be 192.168.0.50 !");
+}
+
+void TFM_Sytem::Run(Step step, const char* caption, const char* label3) {
     if (!RequestsBuilt())
         return;
+    const bool reset = step == Step::Reset;
     CB_Restart->SetItemIndex(kItemReboot);
-    CB_Restore->SetItemIndex(kItemReset);
-    SetAccess(*Request, kRowFactoryDefault, ACC_READWRITE);
-    SetAccess(*Request, kRowRestart, ACC_INVALID);
+    if (reset)
+        CB_Restore->SetItemIndex(kItemReset);
+    SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
+    SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
     if (!Confirmed())
         return;
-    Send(Step::Reset);
-    ShowWaiting("System is rebooting, please waiting.....!", "The system IP will be 192.168.0.50 !");
+    Send(step);
+    ShowWaiting(caption, label3);
 }
 
 void ShowSystemForm() {

@@ -23,6 +23,9 @@ class TFM_Sytem : public TSettingsForm, public Ui::TFM_Sytem {
     enum class Step { None, Reset, Restart };
     bool Confirmed();
     void ShowWaiting(const char* caption, const char* label3);
+    // A button's whole run: the command's row shown and chosen, the question, the first step
+    // sent and the wait.
+    void Run(Step step, const char* caption, const char* label3);
     // Sends one row (the other switched off) as the step that is now out.
     void Send(Step step);
     // The restart follows a reset only once the reset was taken; a refusal ends the wait.
