@@ -3,21 +3,15 @@
 #include "app/FormTftpServer.h"
 #include "app/LoadWait.h"
 #include "app/ShowForm.h"
-#include "app/Wait.h"
 #include "forms/admin/LoadRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
-#include "library/tftp/NxTFTPServer.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
-#include "platform/Exception.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/Text.h"
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 #include <cctype>
