@@ -4,6 +4,7 @@
 #include "app/FreeRowTable.h"
 #include "app/Main.h"
 #include "app/MibRowTables.h"
+#include "app/ShowForm.h"
 #include "forms/admin/AdminRows.h"
 #include "library/common/IpText.h"
 #include "library/snmp/New_req2Edit.h"
@@ -15,11 +16,9 @@
 #include "platform/MessageBox.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
-#include "ui_Admin.h"
 
 #include <QLayout>
 #include <QRadioButton>
-#include <exception>
 #include <initializer_list>
 
 namespace {
@@ -48,65 +47,15 @@ int VlanId(const std::string& text) {
 
 } // namespace
 
-TFM_Admin::TFM_Admin(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Admin>()) {
-    ui_->setupUi(this);
-    GroupBox1 = ui_->GroupBox1;
-    GroupBox2 = ui_->GroupBox2;
-    GroupBox3 = ui_->GroupBox3;
-    GroupBox4 = ui_->GroupBox4;
-    Ed_Usr = ui_->Ed_Usr;
-    Ed_OPwd = ui_->Ed_OPwd;
-    Ed_NPwd = ui_->Ed_NPwd;
-    Ed_CNP = ui_->Ed_CNP;
-    Ed_Pwd = ui_->Ed_Pwd;
-    CkBx_ManagerState = ui_->CkBx_ManagerState;
-    Label5 = ui_->Label5;
-    Label6 = ui_->Label6;
-    Label10 = ui_->Label10;
-    Label11 = ui_->Label11;
-    Label12 = ui_->Label12;
-    Label13 = ui_->Label13;
-    Ed_IP1 = ui_->Ed_IP1;
-    Ed_IP2 = ui_->Ed_IP2;
-    Ed_FromIP = ui_->Ed_FromIP;
-    Ed_ToIP = ui_->Ed_ToIP;
-    La_iprange = ui_->La_iprange;
-    La_from = ui_->La_from;
-    La_to = ui_->La_to;
-    Btn_Add = ui_->Btn_Add;
-    Btn_Del = ui_->Btn_Del;
-    ListView_User = ui_->ListView_User;
-    ListView_IpRange = ui_->ListView_IpRange;
-    LA_Index = ui_->LA_Index;
-    Ed_From = ui_->Ed_From;
-    Ed_To = ui_->Ed_To;
-    NetMask = ui_->NetMask;
-    CB_LimitVID = ui_->CB_LimitVID;
-    Ed_Vid = ui_->Ed_Vid;
-    CB_VLanState = ui_->CB_VLanState;
-    CB_AdminWlan = ui_->CB_AdminWlan;
-    RB_None = ui_->RB_None;
-    RB_Telnet = ui_->RB_Telnet;
-    RB_SHH = ui_->RB_SHH;
-    CB_Timeout = ui_->CB_Timeout;
-    CB_Telnet = ui_->CB_Telnet;
-    CB_SHH = ui_->CB_SHH;
-    Ed_TrapServIP = ui_->Ed_TrapServIP;
-    CkBx_LBS = ui_->CkBx_LBS;
-    RG_PingSet = ui_->RG_PingSet;
-    Ed_FireWare = ui_->Ed_FireWare;
-    Ed_LBSSupport = ui_->Ed_LBSSupport;
-    OK = ui_->OK;
-    Cancel = ui_->Cancel;
-    StatusBar = ui_->StatusBar;
-
+TFM_Admin::TFM_Admin(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     SetUpWindow(StatusBar);
     // The window follows its layout, so a hidden group leaves no gap.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Ranges_ = std::make_unique<FreeRowTable>(ListView_IpRange, std::vector<int>{0, 1}, kZeroIp);
 
     OnClicked(OK, [this] { OKClick(OK); });
-    OnClicked(Cancel, [this] { CancelClick(Cancel); });
+    OnCancel(Cancel);
     OnClicked(Btn_Add, [this] { Btn_AddClick(Btn_Add); });
     OnClicked(Btn_Del, [this] { Btn_DelClick(Btn_Del); });
     // Before the bindings, which chain the boxes' own handlers in front of these.
@@ -122,10 +71,6 @@ TFM_Admin::TFM_Admin(QWidget* owner) : TSettingsForm(owner), ui_(std::make_uniqu
             [this] { Guard([this] { ListView_UserClick(ListView_User); }); });
 
     FormCreate(this);
-}
-
-TFM_Admin::~TFM_Admin() {
-    DestroyRequests();
 }
 
 void TFM_Admin::FormCreate(QObject*) {
@@ -295,10 +240,6 @@ void TFM_Admin::ListView_UserClick(QObject*) {
     CkBx_ManagerStateClick(CkBx_ManagerState);
 }
 
-void TFM_Admin::CancelClick(QObject*) {
-    close();
-}
-
 bool TFM_Admin::IsValidUserName(const std::string& text) {
     for (char c : text) {
         const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -318,21 +259,19 @@ void TFM_Admin::SetRangeReading(bool reading) {
 bool TFM_Admin::ReadRanges() {
     SetRangeReading(true);
     bool ok = false;
-    try {
+    // The used ranges are the same table: a failed first walk leaves them unread. A failed walk
+    // says nothing here (a device without the table is told by its hidden group); an exception is
+    // shown, and the reading ends either way.
+    UsedRangesRead_ = false;
+    Guard([this, &ok] {
         ok = RangeRequest->Get();
-        // The used ranges are the same table: a failed first walk leaves them unread.
-        UsedRangesRead_ = false;
-        if (ok) {
-            UsedRangeRequest->RowCounter = 1;
-            UsedRangeRequest->KeyItem = 1;
-            UsedRangeRequest->StopValue = kZeroIp;
-            UsedRangesRead_ = UsedRangeRequest->Get();
-        }
-    } catch (const std::exception& e) {
-        ok = false;
-        UsedRangesRead_ = false;
-        ShowStatus(e.what());
-    }
+        if (!ok)
+            return;
+        UsedRangeRequest->RowCounter = 1;
+        UsedRangeRequest->KeyItem = 1;
+        UsedRangeRequest->StopValue = kZeroIp;
+        UsedRangesRead_ = UsedRangeRequest->Get();
+    });
     RangesRead_ = ok && UsedRangesRead_;
     SetRangeReading(false);
     return ok;
@@ -345,13 +284,9 @@ void TFM_Admin::OnRangeTableChanged() {
 }
 
 // One write, then one read of each list: the library's own read-back would walk the table twice.
+// The caller's failure text follows a refused write.
 bool TFM_Admin::WriteRanges() {
-    bool ok = false;
-    try {
-        ok = RangeRequest->Set(false, true);
-    } catch (const std::exception&) {
-        ok = false;
-    }
+    const bool ok = Write(*RangeRequest, ReadBack::No);
     OnRangeTableChanged();
     return ok;
 }
@@ -617,6 +552,5 @@ void TFM_Admin::WriteChain() {
 }
 
 void ShowAdminForm() {
-    auto form = std::make_unique<TFM_Admin>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_Admin>();
 }

@@ -3,40 +3,23 @@
 // ranges, or two single addresses on devices without the range table; a management VLAN; the
 // wireless LAN), the console protocol, the trap server and the ping control. Optional groups are
 // probed once at creation and hidden when the device lacks them.
+#include "app/FreeRowTable.h"
 #include "app/SettingsForm.h"
 #include "app/SupportProbe.h"
+#include "library/snmp/New_req2Edit.h"
+#include "ui_Admin.h"
 
 #include <memory>
 #include <string>
 
-class FreeRowTable;
-class New_req2Edit;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
-class QWidget;
-class TCheckBox;
-class TComboBox;
-class TEdit;
-class TLabel;
-class TListView;
-class TRadioGroup;
-class TStatusBar;
-namespace Ui {
-class TFM_Admin;
-}
-
-class TFM_Admin : public TSettingsForm {
+class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     Q_OBJECT
   public:
     // Reads and probes everything (blocking) before returning.
     explicit TFM_Admin(QWidget* owner = nullptr);
-    ~TFM_Admin() override;
 
     void FormCreate(QObject* sender);
     void OKClick(QObject* sender);
-    void CancelClick(QObject* sender);
     void Btn_AddClick(QObject* sender);
     void Btn_DelClick(QObject* sender);
     void CkBx_ManagerStateClick(QObject* sender);
@@ -49,30 +32,6 @@ class TFM_Admin : public TSettingsForm {
     static bool IsValidUserName(const std::string& text);
     // Re-reads the range table and the used-range list (once each).
     void OnRangeTableChanged();
-
-    // Layout
-    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4;
-    TEdit *Ed_Usr, *Ed_OPwd, *Ed_NPwd, *Ed_CNP, *Ed_Pwd;
-    TCheckBox* CkBx_ManagerState;
-    QLabel *Label5, *Label6, *Label10, *Label11, *Label12, *Label13;
-    TEdit *Ed_IP1, *Ed_IP2, *Ed_FromIP, *Ed_ToIP;
-    QLabel *La_iprange, *La_from, *La_to;
-    QPushButton *Btn_Add, *Btn_Del;
-    TListView *ListView_User, *ListView_IpRange;
-    TLabel* LA_Index;
-    TEdit *Ed_From, *Ed_To, *NetMask;
-    TCheckBox* CB_LimitVID;
-    TEdit* Ed_Vid;
-    TComboBox* CB_VLanState;
-    TCheckBox* CB_AdminWlan;
-    QRadioButton *RB_None, *RB_Telnet, *RB_SHH;
-    TComboBox *CB_Timeout, *CB_Telnet, *CB_SHH;
-    TEdit* Ed_TrapServIP;
-    TCheckBox* CkBx_LBS;
-    TRadioGroup* RG_PingSet;
-    TEdit *Ed_FireWare, *Ed_LBSSupport;
-    QPushButton *OK, *Cancel;
-    TStatusBar* StatusBar;
 
     TFormRequest<NxSNMPRequest2Edits> FirmwareRequest, ConsoleRequest, SingleRequest, LoginRequest,
         WlanRequest, VlanStateRequest, VlanLimitRequest, RangeRequest, LimitRequest, TrapRequest, PingRequest,
@@ -101,7 +60,6 @@ class TFM_Admin : public TSettingsForm {
     void KeepConsoleAsRead();
     bool WriteConsoleBack();
 
-    std::unique_ptr<Ui::TFM_Admin> ui_;
     std::unique_ptr<FreeRowTable> Ranges_;
     bool LoginRead_ = false;
     bool ConsoleRead_ = false;
@@ -113,5 +71,5 @@ class TFM_Admin : public TSettingsForm {
     int TelnetAsRead_ = -1, TimeoutAsRead_ = -1, SshAsRead_ = -1;
 };
 
-// Menu item tAdmin2: creates the form (owned by the application), shows it modally, deletes it.
+// Menu item tAdmin2: opens the form modally.
 void ShowAdminForm();

@@ -1,26 +1,17 @@
 #include "forms/admin/Cfghis.h"
 
-#include "app/AddressChecks.h"
-#include "app/Application.h"
 #include "app/FormTftpServer.h"
 #include "app/LoadWait.h"
-#include "app/Wait.h"
+#include "app/ShowForm.h"
 #include "forms/admin/LoadRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
-#include "library/tftp/NxTFTPServer.h"
-#include "library/tftp/TFTPServerPort.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
-#include "platform/Exception.h"
-#include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/Text.h"
-#include "ui_Cfghis.h"
 
 #include <QFileDialog>
-#include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 #include <cctype>
@@ -40,7 +31,6 @@ constexpr uint32_t kUpgradeTimeOut = 20000;
 constexpr uint32_t kRebootTimeOut = 200;
 constexpr int kWaitCount = 500;
 constexpr int kRestartCount = 60;
-constexpr char kWarning[] = "Warning";
 constexpr char kEmptyFile[] = "Empty file is not accepted.";
 constexpr char kPathError[] = "The file path is error.";
 constexpr char kSaveFailed[] = "Fail to save the configuration file!";
@@ -57,25 +47,8 @@ bool NamesDcf(const std::string& name) {
 
 } // namespace
 
-TFM_CfgFile::TFM_CfgFile(QWidget* owner)
-    : TSettingsForm(owner), WaitTickMilliseconds(TFM_Waiting::kTickMilliseconds),
-      ui_(std::make_unique<Ui::TFM_CfgFile>()) {
-    ui_->setupUi(this);
-    GroupBox1 = ui_->GroupBox1;
-    GroupBox2 = ui_->GroupBox2;
-    Label1 = ui_->Label1;
-    Label2 = ui_->Label2;
-    Ed_UpgFile = ui_->Ed_UpgFile;
-    Ed_SaveFile = ui_->Ed_SaveFile;
-    Bt_Browse = ui_->Bt_Browse;
-    Bt_OK = ui_->Bt_OK;
-    Bt_SavBrw = ui_->Bt_SavBrw;
-    Bt_Upload = ui_->Bt_Upload;
-    Ed_TfpSrv = ui_->Ed_TfpSrv;
-    CB_TfpCom = ui_->CB_TfpCom;
-    CB_UpgCom = ui_->CB_UpgCom;
-    StatusBar = ui_->StatusBar;
-
+TFM_CfgFile::TFM_CfgFile(QWidget* owner) : TServedForm(owner) {
+    setupUi(this);
     SetUpWindow(StatusBar, {.Panels = 1});
     Own(SourceRequest, TftpRequest, UpgradeRequest);
     OnClicked(Bt_Browse, [this] { Bt_BrowseClick(Bt_Browse); });
@@ -84,10 +57,6 @@ TFM_CfgFile::TFM_CfgFile(QWidget* owner)
     OnClicked(Bt_Upload, [this] { Bt_UploadClick(Bt_Upload); });
 
     FormCreate(this);
-}
-
-TFM_CfgFile::~TFM_CfgFile() {
-    FormCloseQuery();
 }
 
 void TFM_CfgFile::FormCreate(QObject*) {
@@ -114,12 +83,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         };
     });
 
-    TFTPServer = StartFormTftpServer(
-        this, "", 300, 3, [](NxTFTPMsg*, bool*) {}, ServerStarted_);
-}
-
-void TFM_CfgFile::Warn(const char* text) {
-    MessageBox(this, text, kWarning, MB_OK);
+    StartServer("", 300, 3);
 }
 
 void TFM_CfgFile::Bt_BrowseClick(QObject*) {
@@ -136,33 +100,18 @@ void TFM_CfgFile::Bt_SavBrwClick(QObject*) {
         Ed_SaveFile->SetText(FromQ(file));
 }
 
-bool TFM_CfgFile::PickServerAddress() {
-    Ed_TfpSrv->SetText("");
-    return PickLocalServerAddress(Ed_TfpSrv);
-}
-
-bool TFM_CfgFile::RootServerAt(const std::string& path, std::string& name) {
-    return RootFormTftpServer(*TFTPServer, path, name, this, [this](const std::string& e) { ShowStatus(e); });
-}
-
 bool TFM_CfgFile::WriteSource(const char* failure) {
     bool ok = false;
     SourceRequest->MarkAsked(-1); // the file name and server address are the form's own
     try {
         ok = SourceRequest->Set(true, true);
     } catch (const std::exception& e) {
-        Fail(e.what(), failure);
+        FailLoad(e.what(), failure);
         return false;
     }
     if (!ok)
-        Fail(SourceRequest->Request.Result.Message, failure);
+        FailLoad(SourceRequest->Request.Result.Message, failure);
     return ok;
-}
-
-void TFM_CfgFile::Fail(const std::string& errorText, const char* box) {
-    ShowStatus(errorText);
-    Warn(box);
-    EndWait();
 }
 
 void TFM_CfgFile::Bt_OKClick(QObject*) {
@@ -174,10 +123,8 @@ void TFM_CfgFile::Bt_OKClick(QObject*) {
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(path, ignored))
         return Warn("File format error! Please try again!");
-    if (!PickServerAddress())
-        return;
     std::string name;
-    if (!RootServerAt(path, name))
+    if (!ServeFileAt(Ed_TfpSrv, path, name))
         return;
     Ed_UpgFile->SetText(name);
 
@@ -195,7 +142,7 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
     const std::string path = Ed_SaveFile->Text();
     if (path.empty())
         return Warn(kEmptyFile);
-    if (!PickServerAddress())
+    if (!PickServerAddress(Ed_TfpSrv))
         return;
     // A folder without a file name would store a hidden ".dcf" there.
     if (path.back() == '/' || path.back() == '\\')
@@ -218,28 +165,13 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
     Wait();
 }
 
-// Sends the TFTP command and holds the modal wait until the completions end it. The dialog
-// exists before the command goes out, so that an early answer always finds it.
+// Sends the TFTP command and holds the modal wait until the completions end it.
 void TFM_CfgFile::Wait() {
-    auto* waiting = new TFM_Waiting(this, WaitTickMilliseconds);
-    Waiting = waiting;
-    ShowLoadWait(*waiting, "Upload configuration file...!", kWaitCount);
-    ShowStatus("Load Configuration file, please wait...!");
-    TftpRequest->MarkAsked(-1);
-    try {
-        TftpRequest->Set(true, true);
-    } catch (const std::exception& e) {
-        Fail(e.what(), CfgSaveMode ? kSaveFailed : kUpdateFailed);
-    }
-    waiting->exec();
+    RunLoadWait("Upload configuration file...!", kWaitCount, [this] {
+        ShowStatus("Load Configuration file, please wait...!");
+        SendLoadCommand(*TftpRequest, CfgSaveMode ? kSaveFailed : kUpdateFailed);
+    });
     EndDeviceTransfer(TFTPServer);
-    Waiting = nullptr;
-    delete waiting;
-}
-
-void TFM_CfgFile::EndWait() {
-    if (Waiting)
-        Waiting->Countdown = 1;
 }
 
 void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -248,24 +180,19 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     const bool ok = result->Code == 0;
     if (CfgSaveMode == 1) {
         if (!ok)
-            return Fail(result->Message, kSaveFailed);
+            return FailLoad(result->Message, kSaveFailed);
         EndWait();
         ShowStatus("The configuration file saved successfully!");
         ShowLoadStep(Waiting, "Updating configuration file...!");
         return;
     }
     if (!ok)
-        return Fail(result->Message, kUpdateFailed);
+        return FailLoad(result->Message, kUpdateFailed);
     ShowStatus("Upload configuration file success!");
     ShowLoadStep(Waiting, "Updating configuration file...!");
     UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
     CB_UpgCom->SetItemIndex(kConfigSave);
-    UpgradeRequest->MarkAsked(-1);
-    try {
-        UpgradeRequest->Set(true, true);
-    } catch (const std::exception& e) {
-        Fail(e.what(), kUpgradeFailed);
-    }
+    SendLoadCommand(*UpgradeRequest, kUpgradeFailed);
 }
 
 void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -274,39 +201,16 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     if (rebooting && RebootLeftUnanswered(result))
         return ShowRestartWait(Waiting, kRestartCount);
     if (result->Code != 0)
-        return Fail(result->Message, rebooting ? kRestartRefused : kUpgradeFailed);
+        return FailLoad(result->Message, rebooting ? kRestartRefused : kUpgradeFailed);
     ShowStatus("Update configuration success!");
     // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
         return ShowRestartWait(Waiting, kRestartCount);
     UpgradeRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kReboot);
-    UpgradeRequest->MarkAsked(-1);
-    try {
-        UpgradeRequest->Set(true, true);
-    } catch (const std::exception& e) {
-        return Fail(e.what(), kRestartRefused);
-    }
-}
-
-bool TFM_CfgFile::FormCloseQuery() {
-    // The transfers end (the stop runs the event loop) before the requests their status may use.
-    DetachRequestHandlers();
-    StopFormTftpServer(TFTPServer);
-    DestroyRequests();
-    return true;
-}
-
-void TFM_CfgFile::ReleaseOnClose() {
-    FormCloseQuery();
+    SendLoadCommand(*UpgradeRequest, kRestartRefused);
 }
 
 void ShowCfgFileForm() {
-    try {
-        TFM_CfgFile form(nullptr);
-        if (form.ServerStarted())
-            form.exec();
-    } catch (const std::exception& e) {
-        ShowException(e);
-    }
+    ShowServedForm<TFM_CfgFile>();
 }

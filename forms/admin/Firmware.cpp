@@ -1,24 +1,18 @@
 #include "forms/admin/Firmware.h"
 
-#include "app/AddressChecks.h"
-#include "app/Application.h"
 #include "app/FormTftpServer.h"
 #include "app/LoadWait.h"
 #include "app/Main.h"
 #include "app/MibRowTables.h"
-#include "app/Wait.h"
+#include "app/ShowForm.h"
 #include "forms/admin/Ftp.h"
 #include "forms/admin/LoadRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/NxSNMPStatus.h"
-#include "library/tftp/NxTFTPServer.h"
-#include "library/tftp/TFTPServerPort.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
-#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
-#include "ui_Firmware.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -26,7 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <exception>
 #include <filesystem>
 
 uint8_t FtpTransferIsFirmware = 0;
@@ -60,30 +53,8 @@ std::string FailureText(const NxSNMPError* result) {
 
 } // namespace
 
-TFM_Firmware::TFM_Firmware(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Firmware>()) {
-    ui_->setupUi(this);
-    Rb_TFTP = ui_->Rb_TFTP;
-    Rb_FTP = ui_->Rb_FTP;
-    Ed_UpgFile = ui_->Ed_UpgFile;
-    Bt_Browse = ui_->Bt_Browse;
-    Bt_Upload = ui_->Bt_Upload;
-    Ed_FwVersion = ui_->Ed_FwVersion;
-    Ed_TfpSrv = ui_->Ed_TfpSrv;
-    CB_TfpCom = ui_->CB_TfpCom;
-    CB_UpgCom = ui_->CB_UpgCom;
-    CB_FwUpdt = ui_->CB_FwUpdt;
-    EDT_Certificate = ui_->EDT_Certificate;
-    Bt_CBrowse = ui_->Bt_CBrowse;
-    EDT_Key = ui_->EDT_Key;
-    Bt_KBrowse = ui_->Bt_KBrowse;
-    Bt_CUpload = ui_->Bt_CUpload;
-    CB_SslUpdt = ui_->CB_SslUpdt;
-    CB_Reboot = ui_->CB_Reboot;
-    GB_FtpSettings = ui_->GB_FtpSettings;
-    Ed_FtpSrv = ui_->Ed_FtpSrv;
-    Ed_UserName = ui_->Ed_UserName;
-    Ed_Password = ui_->Ed_Password;
-    StatusBar = ui_->StatusBar;
+TFM_Firmware::TFM_Firmware(QWidget* owner) : TServedForm(owner) {
+    setupUi(this);
     OD_File = new QFileDialog(this);
 
     for (QWidget* w : std::initializer_list<QWidget*>{Ed_TfpSrv, CB_TfpCom, CB_UpgCom, CB_FwUpdt, CB_SslUpdt,
@@ -105,10 +76,6 @@ TFM_Firmware::TFM_Firmware(QWidget* owner) : TSettingsForm(owner), ui_(std::make
     on(Bt_CUpload, &TFM_Firmware::Bt_CUploadClick);
 
     FormCreate(this);
-}
-
-TFM_Firmware::~TFM_Firmware() {
-    FormCloseQuery();
 }
 
 // Each step starts from the answer to the last, so the requests answer through completions.
@@ -180,12 +147,7 @@ void TFM_Firmware::FormCreate(QObject*) {
             }
         });
 
-    TFTPServer = StartFormTftpServer(
-        this, "", kServerTimeout, kServerRetries, [](NxTFTPMsg*, bool*) {}, ServerStarted_);
-}
-
-void TFM_Firmware::Warn(const std::string& text) {
-    MessageBox(this, text, "Warning", MB_OK);
+    StartServer("", kServerTimeout, kServerRetries);
 }
 
 void TFM_Firmware::Browse(TEdit* target) {
@@ -220,18 +182,6 @@ bool TFM_Firmware::AskFtpParameters() {
     return FtpVerified != 0;
 }
 
-bool TFM_Firmware::Send(NxSNMPRequest2Edits& request) {
-    request.MarkAsked(-1); // every value of these writes is the form's own
-    try {
-        request.Set(true, true);
-        return true;
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-        EndWait();
-        return false;
-    }
-}
-
 void TFM_Firmware::Bt_UploadClick(QObject*) {
     // Built last: without it the creation failed part-way.
     if (!RequestsBuilt() || !TFTPServer)
@@ -246,27 +196,20 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
         std::error_code ignored;
         if (!hasExtension || !std::filesystem::is_regular_file(path, ignored))
             return Warn("Please put in valid firmware file & path.");
-        Ed_TfpSrv->SetText("");
-        if (!PickLocalServerAddress(Ed_TfpSrv))
-            return;
         std::string name;
-        if (!RootFormTftpServer(*TFTPServer, path, name, this,
-                                [this](const std::string& e) { ShowStatus(e); }))
+        if (!ServeFileAt(Ed_TfpSrv, path, name))
             return;
         Ed_UpgFile->SetText(name);
         TftpSourceRequest->MarkAsked(-1);
-        try {
-            if (!TftpSourceRequest->Set(true, true))
-                return ShowStatus("Write file fail!Please try again!");
-        } catch (const std::exception& e) {
-            return ShowStatus(e.what());
-        }
+        // A library exception ends the click with its text on the panel.
+        if (!TftpSourceRequest->Set(true, true))
+            return ShowStatus("Write file fail!Please try again!");
         TftpLoadStarted = 1;
         CB_TfpCom->SetItemIndex(kIndexGet);
         ShowStatus("Load firmware, please wait...!");
         AwaitDeviceTransfer(TFTPServer, *TftpCommandRequest, name, DeviceTransfer::Reads);
-        if (Send(*TftpCommandRequest))
-            RunWait("Upload firmware file...!");
+        if (SendLoadCommand(*TftpCommandRequest))
+            RunLoadWait("Upload firmware file...!", kLoadCountdown);
         EndDeviceTransfer(TFTPServer);
         return;
     }
@@ -279,8 +222,8 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
     CB_FwUpdt->SetItemIndex(0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     FtpTransferIsFirmware = 1;
-    if (Send(*FtpRequest))
-        RunWait("Updating firmware file...!");
+    if (SendLoadCommand(*FtpRequest))
+        RunLoadWait("Updating firmware file...!", kLoadCountdown);
     QApplication::restoreOverrideCursor();
 }
 
@@ -304,21 +247,8 @@ void TFM_Firmware::Bt_CUploadClick(QObject*) {
         return;
     ShowStatus("Load file, please wait...!");
     FtpTransferIsFirmware = 0;
-    if (Send(*FtpRequest))
-        RunWait("Updating SSL file...!");
-}
-
-void TFM_Firmware::RunWait(const std::string& upper) {
-    Waiting = new TFM_Waiting(this);
-    ShowLoadWait(*Waiting, upper, kLoadCountdown);
-    Waiting->exec();
-    delete Waiting;
-    Waiting = nullptr;
-}
-
-void TFM_Firmware::EndWait() {
-    if (Waiting != nullptr)
-        Waiting->Countdown = 1;
+    if (SendLoadCommand(*FtpRequest))
+        RunLoadWait("Updating SSL file...!", kLoadCountdown);
 }
 
 void TFM_Firmware::Reboot() {
@@ -326,27 +256,20 @@ void TFM_Firmware::Reboot() {
         return;
     CB_Reboot->SetItemIndex(kIndexRestart);
     // The restart wait follows the answer: a refused restart ends the wait instead.
-    Send(*RestartRequest);
+    SendLoadCommand(*RestartRequest);
 }
 
 void TFM_Firmware::OnRestartDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (Failed(result) && !RebootLeftUnanswered(result))
-        return Fail(result, kRestartRefused);
+        return FailLoad(FailureText(result), kRestartRefused);
     ShowRestartWait(Waiting, kRestartCountdown);
-}
-
-// The panel says what went wrong last, the box what the user can do, and the wait ends.
-void TFM_Firmware::Fail(const NxSNMPError* result, const char* box) {
-    ShowStatus(FailureText(result));
-    Warn(box);
-    EndWait();
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     // The device has answered: its fetch is over, whatever the answer.
     EndDeviceTransfer(TFTPServer);
     if (Failed(result))
-        return Fail(result, "Write file fail!Please try again!");
+        return FailLoad(FailureText(result), "Write file fail!Please try again!");
     ShowStatus("Upload firmware success!");
     ShowLoadStep(Waiting, "Updating firmware file...!");
     StartUpgradeCommand();
@@ -356,7 +279,7 @@ void TFM_Firmware::StartUpgradeCommand() {
     CB_UpgCom->SetItemIndex(kIndexFirmwareUpdate);
     UpgradeCommandRequest->Request.TimeOut = kUpgradeTimeOut;
     // Sent from the loop, not from inside the completion of another write.
-    QTimer::singleShot(0, this, [this] { GuardEvent([this] { Send(*UpgradeCommandRequest); }); });
+    QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
 
 void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -366,21 +289,22 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
     if (rebooting && RebootLeftUnanswered(result))
         return ShowRestartWait(Waiting, kRestartCountdown);
     if (Failed(result))
-        return Fail(result, rebooting ? kRestartRefused : "Update file fail!Please try again!");
+        return FailLoad(FailureText(result),
+                        rebooting ? kRestartRefused : "Update file fail!Please try again!");
     ShowStatus("Update firmware success!");
     if (rebooting)
         return ShowRestartWait(Waiting, kRestartCountdown);
     UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kIndexReboot);
-    QTimer::singleShot(0, this, [this] { GuardEvent([this] { Send(*UpgradeCommandRequest); }); });
+    QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
 
 void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool firmware = FtpTransferIsFirmware != 0;
     FtpTransferIsFirmware = 0;
     if (Failed(result))
-        return Fail(result, firmware ? "Load firmware file fail!Please try again!"
-                                     : "Load SSL file fail!Please try again!");
+        return FailLoad(FailureText(result), firmware ? "Load firmware file fail!Please try again!"
+                                                      : "Load SSL file fail!Please try again!");
     NxSNMPRequest2Edits* next = nullptr;
     if (firmware) {
         ShowStatus("Load firmware success!");
@@ -393,7 +317,7 @@ void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* resu
         CB_SslUpdt->SetItemIndex(0);
         next = SslRequest.get();
     }
-    QTimer::singleShot(0, this, [this, next] { GuardEvent([this, next] { Send(*next); }); });
+    QTimer::singleShot(0, this, [this, next] { GuardEvent([this, next] { SendLoadCommand(*next); }); });
 }
 
 void TFM_Firmware::OnFirmwareUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -416,19 +340,6 @@ void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* res
     QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
 }
 
-void TFM_Firmware::FormCloseQuery() {
-    // The transfers end (the stop runs the event loop) before the requests their status may use.
-    DetachRequestHandlers();
-    StopFormTftpServer(TFTPServer);
-    DestroyRequests();
-}
-
-void TFM_Firmware::ReleaseOnClose() {
-    FormCloseQuery();
-}
-
 void ShowFirmwareForm() {
-    auto form = std::make_unique<TFM_Firmware>(nullptr);
-    if (form->ServerStarted())
-        form->exec();
+    ShowServedForm<TFM_Firmware>();
 }

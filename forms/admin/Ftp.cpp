@@ -4,7 +4,6 @@
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"
 #include "platform/NMFTP.h"
-#include "ui_Ftp.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -34,12 +33,8 @@ class BusyCursor {
 
 } // namespace
 
-TFM_FTP::TFM_FTP(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_FTP>()) {
-    ui_->setupUi(this);
-    Ed_FtpSrv = ui_->Ed_FtpSrv;
-    Ed_UserName = ui_->Ed_UserName;
-    Ed_Password = ui_->Ed_Password;
-    Bt_OK = ui_->Bt_OK;
+TFM_FTP::TFM_FTP(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     Ed_Password->setEchoMode(QLineEdit::Password);
     SetUpWindow(nullptr);
     OnClicked(Bt_OK, [this] { Bt_OKClick(Bt_OK); });
@@ -49,8 +44,6 @@ TFM_FTP::TFM_FTP(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui
     FtpPassword.clear();
     FtpVerified = 0;
 }
-
-TFM_FTP::~TFM_FTP() = default;
 
 void TFM_FTP::Bt_OKClick(QObject*) {
     FtpVerified = 0;

@@ -2,16 +2,10 @@
 // "FTP Settings": the station logs in to the FTP server itself before the device is told to fetch
 // a file from it, and keeps the three values only when the login worked.
 #include "app/SettingsForm.h"
+#include "ui_Ftp.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
-
-class QPushButton;
-class TEdit;
-namespace Ui {
-class TFM_FTP;
-}
 
 // Shared with the firmware form; they outlive the dialog.
 extern std::string FtpServerAddress;
@@ -24,20 +18,11 @@ extern int FtpControlPort;
 // server on loopback, which the dialog refuses as an address.
 extern std::string FtpControlHost;
 
-class TFM_FTP : public TSettingsForm {
+class TFM_FTP : public TSettingsForm, public Ui::TFM_FTP {
     Q_OBJECT
   public:
     // Empties the three texts and clears FtpVerified.
     explicit TFM_FTP(QWidget* owner = nullptr);
-    ~TFM_FTP() override;
 
     void Bt_OKClick(QObject* sender);
-
-    TEdit* Ed_FtpSrv;
-    TEdit* Ed_UserName;
-    TEdit* Ed_Password;
-    QPushButton* Bt_OK;
-
-  private:
-    std::unique_ptr<Ui::TFM_FTP> ui_;
 };

@@ -1,11 +1,10 @@
 #include "forms/admin/Sntp.h"
 
 #include "app/AddressChecks.h"
-#include "app/Application.h"
 #include "app/FormTftpServer.h"
 #include "app/LogFileLines.h"
+#include "app/ShowForm.h"
 #include "forms/admin/SntpRows.h"
-#include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPStatus.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
@@ -15,12 +14,12 @@
 #include "platform/ProgramFolder.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
-#include "ui_Sntp.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
+#include <vector>
 
 int SntpIdle = 1;
 std::string SntpListPath = TFM_SNTP::kListFileName;
@@ -30,21 +29,8 @@ constexpr const char* kNoServer = "0.0.0.0";
 } // namespace
 
 TFM_SNTP::TFM_SNTP(QWidget* owner, const std::string& folder, const std::string& bindAddress)
-    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_SNTP>()) {
-    ui_->setupUi(this);
-    LabRSNTPServ = ui_->LabRSNTPServ;
-    LabRSNTPTimeZone = ui_->LabRSNTPTimeZone;
-    LabRLocalTime = ui_->LabRLocalTime;
-    Ed_WSNTPServ = ui_->Ed_WSNTPServ;
-    CB_WSNTPTimeZone = ui_->CB_WSNTPTimeZone;
-    CHB_DayLight = ui_->CHB_DayLight;
-    Ed_TFTPServ = ui_->Ed_TFTPServ;
-    Ed_FileName = ui_->Ed_FileName;
-    CB_Get = ui_->CB_Get;
-    LB_File = ui_->LB_File;
-    Bt_Apply = ui_->Bt_Apply;
-    Bt_Cancel = ui_->Bt_Cancel;
-    StatusBar1 = ui_->StatusBar1;
+    : TServedForm(owner) {
+    setupUi(this);
     Timer1 = new TTimer(this);
     Timer1->SetEnabled(false);
     Timer1->SetInterval(1000);
@@ -60,14 +46,12 @@ TFM_SNTP::TFM_SNTP(QWidget* owner, const std::string& folder, const std::string&
     // Before the binding, which chains the combo's own handler in front of its flags.
     CB_WSNTPTimeZone->OnChange = [this](QObject*) { Guard([this] { CB_WSNTPTimeZoneChange(); }); };
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(); });
-    OnClicked(Bt_Cancel, [this] { close(); });
+    OnCancel(Bt_Cancel);
     FormCreate(folder, bindAddress);
 }
 
 TFM_SNTP::~TFM_SNTP() {
     Timer1->SetEnabled(false);
-    DestroyRequests();
-    StopServer();
     SntpIdle = 1;
 }
 
@@ -111,18 +95,16 @@ void TFM_SNTP::FormCreate(const std::string& folder, const std::string& bindAddr
     std::string root = folder.empty() ? ProgramFolder() : folder;
     while (root.size() > 1 && root.back() == '/')
         root.pop_back();
-    TFTPServer = StartFormTftpServer(
-        this, root, 5000, 3, [this](NxTFTPMsg* msg, bool*) { OnTftpStatus(msg); }, ServerStarted_,
-        bindAddress);
+    StartServer(
+        root, 5000, 3, [this](NxTFTPMsg* msg, bool*) { OnTftpStatus(msg); }, bindAddress);
     SntpListPath = root + "/" + kListFileName;
     // Without a server the device would be asked to upload to nothing.
-    if (ServerStarted_ && built)
+    if (ServerStarted() && built)
         StartFetch();
 }
 
 void TFM_SNTP::StartFetch() {
-    Ed_TFTPServ->SetText("");
-    if (!PickLocalServerAddress(Ed_TFTPServ)) {
+    if (!PickServerAddress(Ed_TFTPServ)) {
         MessageBox(this, "Get IP Error!", "Warning", MB_OK);
         return OpeningStepEnded("Get IP Error!");
     }
@@ -290,20 +272,6 @@ void TFM_SNTP::showEvent(QShowEvent* event) {
     Bt_Cancel->setFocus();
 }
 
-void TFM_SNTP::StopServer() {
-    if (!TFTPServer)
-        return;
-    TFTPServer->Stop();
-    delete TFTPServer;
-    TFTPServer = nullptr;
-}
-
 void ShowSntpForm() {
-    try {
-        TFM_SNTP form(nullptr);
-        if (form.ServerStarted())
-            form.exec();
-    } catch (const std::exception& e) {
-        ShowException(e);
-    }
+    ShowServedForm<TFM_SNTP>();
 }

@@ -2,17 +2,17 @@
 
 #include "app/LoadWait.h"
 #include "app/MibObjectDefs.h"
+#include "app/ShowForm.h"
 #include "app/Wait.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
-#include "ui_System.h"
 
 #include <QPushButton>
 #include <QTimer>
-#include <exception>
+#include <memory>
 
 namespace {
 
@@ -29,16 +29,8 @@ void SetAccess(NxSNMPRequest2Edits& request, int row, uint32_t access) {
 
 } // namespace
 
-TFM_Sytem::TFM_Sytem(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Sytem>()) {
-    ui_->setupUi(this);
-    Label1 = ui_->Label1;
-    Label2 = ui_->Label2;
-    Button1 = ui_->Button1;
-    Button2 = ui_->Button2;
-    CB_Restart = ui_->CB_Restart;
-    CB_Restore = ui_->CB_Restore;
-    StatusBar = ui_->StatusBar;
-
+TFM_Sytem::TFM_Sytem(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     SetUpWindow(StatusBar);
     CB_Restart->hide();
     CB_Restore->hide();
@@ -47,11 +39,6 @@ TFM_Sytem::TFM_Sytem(QWidget* owner) : TSettingsForm(owner), ui_(std::make_uniqu
     OnClicked(Button2, [this] { Button2Click(Button2); });
 
     FormCreate(this);
-}
-
-TFM_Sytem::~TFM_Sytem() {
-    // The request waits for outstanding answers and must go before the controls it is bound to.
-    DestroyRequests();
 }
 
 void TFM_Sytem::FormCreate(QObject*) {
@@ -124,39 +111,28 @@ void TFM_Sytem::OnWriteDone(NxSNMPError* result) {
 }
 
 void TFM_Sytem::Button1Click(QObject*) {
-    if (!RequestsBuilt())
-        return;
-    try {
-        CB_Restart->SetItemIndex(kItemReboot);
-        SetAccess(*Request, kRowRestart, ACC_READWRITE);
-        SetAccess(*Request, kRowFactoryDefault, ACC_INVALID);
-        if (!Confirmed())
-            return;
-        Send(Step::Restart);
-        ShowWaiting("System is rebooting, please waiting.....", nullptr);
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-    }
+    Run(Step::Restart, "System is rebooting, please waiting.....", nullptr);
 }
 
 void TFM_Sytem::Button2Click(QObject*) {
+    Run(Step::Reset, "System is rebooting, please waiting.....!", "The system IP will be 192.168.0.50 !");
+}
+
+void TFM_Sytem::Run(Step step, const char* caption, const char* label3) {
     if (!RequestsBuilt())
         return;
-    try {
-        CB_Restart->SetItemIndex(kItemReboot);
+    const bool reset = step == Step::Reset;
+    CB_Restart->SetItemIndex(kItemReboot);
+    if (reset)
         CB_Restore->SetItemIndex(kItemReset);
-        SetAccess(*Request, kRowFactoryDefault, ACC_READWRITE);
-        SetAccess(*Request, kRowRestart, ACC_INVALID);
-        if (!Confirmed())
-            return;
-        Send(Step::Reset);
-        ShowWaiting("System is rebooting, please waiting.....!", "The system IP will be 192.168.0.50 !");
-    } catch (const std::exception& e) {
-        ShowStatus(e.what());
-    }
+    SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
+    SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
+    if (!Confirmed())
+        return;
+    Send(step);
+    ShowWaiting(caption, label3);
 }
 
 void ShowSystemForm() {
-    auto form = std::make_unique<TFM_Sytem>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_Sytem>();
 }
