@@ -33,6 +33,7 @@ TStatusView::TStatusView(QWidget* owner, Frame frame) : QDialog(owner, FlagsOf(f
 // waiting for an answer end here, with no timer to tick into the half-gone view, while the
 // controls they write into exist.
 TStatusView::~TStatusView() {
+    Closing_ = true; // a close from the wait below finds the view going
     StopTimers();
     if (!Requests_.HoldsKept())
         return;
@@ -41,6 +42,7 @@ TStatusView::~TStatusView() {
 }
 
 void TStatusView::SetUpWindow(TStatusBar* bar, int panelWidth) {
+    Bar_ = bar;
     DefaultButtonOnlyByLayout(*this);
     if (Frame_ == Frame::Fixed)
         setFixedSize(size());
@@ -48,11 +50,14 @@ void TStatusView::SetUpWindow(TStatusBar* bar, int panelWidth) {
         bar->AddPanel(panelWidth);
 }
 
+void TStatusView::ShowStatus(const std::string& text) {
+    Bar_->ShowResult(text);
+}
+
 TTimer* TStatusView::AddTimer(TimerStart start, int milliseconds, std::function<void()> onTimer) {
     auto* timer = new TTimer(this);
     timer->SetEnabled(false);
-    if (milliseconds > 0)
-        timer->SetInterval(milliseconds);
+    timer->SetInterval(milliseconds);
     if (onTimer)
         timer->SetOnTimer([onTimer = std::move(onTimer)](QObject*) { onTimer(); });
     Timers_.push_back({timer, start});

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TStatusBar;
@@ -43,6 +44,8 @@ class TStatusView : public QDialog {
     // frame, and a status panel of `panelWidth` when one is asked for.
     static constexpr int kNoPanel = -1;
     void SetUpWindow(TStatusBar* bar, int panelWidth = kNoPanel);
+    // The line on the status bar given to SetUpWindow (its panel, when it has one).
+    void ShowStatus(const std::string& text);
 
     // A timer of the view, off until shown or started; it stops before the requests go.
     TTimer* AddTimer(TimerStart start, int milliseconds = 0, std::function<void()> onTimer = {});
@@ -87,6 +90,7 @@ class TStatusView : public QDialog {
     };
     std::vector<Timer> Timers_;
     TFormRequests Requests_;
+    TStatusBar* Bar_ = nullptr;
     Frame Frame_;
     bool Closing_ = false;       // the requests are being destroyed
     bool CloseDeferred_ = false; // a close came while request code was running
