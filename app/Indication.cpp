@@ -79,7 +79,7 @@ void TFM_Indication::FormCreate() {
         ApModeReq_->BindComboBox(0, ED_APModeComboBox_a);
         ApModeReq_->BindComboBox(1, ED_APModeComboBox_g);
         if (!ApModeReq_->Get())
-            StatusBar1->ShowResult(ApModeReq_->Request.Result.Message);
+            ShowStatus(ApModeReq_->Request.Result.Message);
 
         // Writing "Get" makes the device collect its WDS peer data.
         MakeRequest(WdsGetReq_);
@@ -92,19 +92,19 @@ void TFM_Indication::FormCreate() {
         ED_wdsGetComboBoxg->SetItemIndex(1);
         WdsGetReq_->MarkAsked(-1);
         if (!WdsGetReq_->Set(true, true))
-            StatusBar1->ShowResult(WdsGetReq_->Request.Result.Message);
+            ShowStatus(WdsGetReq_->Request.Result.Message);
 
         MakeRequest(WdsTableReq_);
         WdsTableReq_->Request.VarList = NxSNMPVarList(MibRows::ifIndex_to_wdsRSSI(), MVT_UMV, 2);
         WdsTableReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
         WdsTableReq_->AttachListView(LV_Wds, false);
         if (!WdsTableReq_->Get())
-            StatusBar1->ShowResult(WdsTableReq_->Request.Result.Message);
+            ShowStatus(WdsTableReq_->Request.Result.Message);
 
         ShowWdsRssi();
         LayoutWdsGroups();
     } catch (const std::exception& e) {
-        StatusBar1->ShowResult(e.what());
+        ShowStatus(e.what());
         LayoutWdsGroups();
     }
 }
@@ -120,7 +120,7 @@ void TFM_Indication::OnEndingGet(NxSNMPError* result) {
     if (value == "(NULL)")
         LA_Tempteration->SetCaption("50");
     if (result->Code != 0)
-        StatusBar1->ShowResult(result->Message);
+        ShowStatus(result->Message);
 }
 
 void TFM_Indication::FillSlot(const PeerSlot& slot, const std::string& mac, const std::string& rssi) {

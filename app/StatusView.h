@@ -20,8 +20,8 @@ class TTimer;
 class TStatusView : public QDialog {
     Q_OBJECT
   public:
-    // The frame of the window: Fixed keeps the size the layout gave; Titled has a title bar with
-    // only a close button and a size the view sets; Plain is the dialog's own frame.
+    // The frame of the window: Titled is a title bar with only a close button, Fixed is that at
+    // the size the layout gave, Plain is the dialog's own frame.
     enum class Frame { Fixed, Titled, Plain };
     // A timer that runs while the view shows, or one the view starts itself.
     enum class TimerStart { OnShow, ByView };
@@ -51,8 +51,8 @@ class TStatusView : public QDialog {
     TTimer* AddTimer(TimerStart start, int milliseconds = 0, std::function<void()> onTimer = {});
     void StopTimers();
 
-    // Builds a request into `slot` (emptied first), owned by the view from then on; the view's
-    // requests go on their release last taken first.
+    // Builds a request into `slot` (emptied first), owned by the view from then on: its handlers
+    // are let go with the slot, and DestroyRequests ends them all, last taken first.
     template <class Request> Request& MakeRequest(TFormRequest<Request>& slot) {
         return Requests_.Emplace(slot, this);
     }
