@@ -1,10 +1,10 @@
 #include "app/Clientinfo.h"
 
+#include "app/ShowForm.h"
 #include "app/StationRowTables.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/Timer.h"
-#include "ui_Clientinfo.h"
 
 const char* const TClientInformation::kOldFirmwareText =
     "Maybe this firmware is so old that client info function is not supported.";
@@ -32,15 +32,10 @@ std::string PowerSavingText(const std::string& value) {
 } // namespace
 
 TClientInformation::TClientInformation(QWidget* owner, int refreshMilliseconds, int probeMilliseconds)
-    : TStationListForm(owner, refreshMilliseconds), ui_(std::make_unique<Ui::TClientInformation>()) {
-    ui_->setupUi(this);
-    Timer2 = new TTimer(this);
-    Timer2->SetEnabled(false);
-    Timer2->SetInterval(probeMilliseconds);
-    Timer2->SetOnTimer([this](QObject*) { Timer2Timer(); });
-    FormCreate({ui_->Label15, ui_->ClientNum_a, ui_->Label1, ui_->ClientNum_g, ui_->IfGetInfo0,
-                ui_->IfGetInfo1, ui_->ClientListView, ui_->User_ListView, ui_->Bt_Rfrsh, ui_->Bt_Close,
-                ui_->StatusBar},
+    : TStationListForm(owner, refreshMilliseconds) {
+    setupUi(this);
+    Timer2 = AddTimer(TimerStart::OnShow, probeMilliseconds, [this] { Timer2Timer(); });
+    FormCreate(ControlsOf<Ui::TClientInformation>(*this),
                {MibRows::stClientNum(), MibRows::stGetClient(), MibRows::stClientIndex_to_stClientPSM()},
                {{"Index", 0},
                 {"SSID", 75},
@@ -50,11 +45,6 @@ TClientInformation::TClientInformation(QWidget* owner, int refreshMilliseconds, 
                 {"Signal", 50},
                 {"Power Saving Mode", 125}});
     SupportCountdown = 2;
-}
-
-TClientInformation::~TClientInformation() {
-    // The base tears the requests down while processing messages; no probe may run meanwhile.
-    Timer2->SetEnabled(false);
 }
 
 // Hidden row: SSID, MAC, band, authentication, signal, power saving.
@@ -76,17 +66,6 @@ void TClientInformation::Timer2Timer() {
     close();
 }
 
-void TClientInformation::StopTimers() {
-    TStationListForm::StopTimers();
-    Timer2->SetEnabled(false);
-}
-
-void TClientInformation::showEvent(QShowEvent* event) {
-    TStationListForm::showEvent(event);
-    Timer2->SetEnabled(true);
-}
-
 void ShowClientInformation() {
-    TClientInformation form(nullptr);
-    form.exec();
+    ShowModalForm<TClientInformation>();
 }

@@ -2,14 +2,9 @@
 // Status \ Client Information: the wireless clients associated with the access point. Detects
 // firmware without the client function: both counts still empty on the third probe tick.
 #include "app/StationList.h"
+#include "ui_Clientinfo.h"
 
-#include <memory>
-
-namespace Ui {
-class TClientInformation;
-}
-
-class TClientInformation : public TStationListForm {
+class TClientInformation : public TStationListForm, public Ui::TClientInformation {
     Q_OBJECT
   public:
     static constexpr int kProbeMilliseconds = 1000;
@@ -18,7 +13,6 @@ class TClientInformation : public TStationListForm {
     // The intervals are parameters for tests only; the program uses the defaults.
     explicit TClientInformation(QWidget* owner = nullptr, int refreshMilliseconds = kRefreshMilliseconds,
                                 int probeMilliseconds = kProbeMilliseconds);
-    ~TClientInformation() override;
 
     TTimer* Timer2 = nullptr;
     void Timer2Timer();
@@ -29,11 +23,6 @@ class TClientInformation : public TStationListForm {
   protected:
     std::vector<std::string> ShownColumns(const std::vector<std::string>& hidden) const override;
     bool CloseWhileBusy() const override { return OldFirmware; }
-    void StopTimers() override;
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    std::unique_ptr<Ui::TClientInformation> ui_;
 };
 
 // The menu item stClient1: shows the form modally and deletes it.

@@ -2,21 +2,17 @@
 
 #include "app/MibRowTables.h"
 #include "app/ModelCode.h"
+#include "app/ShowForm.h"
 #include "app/StationRowTables.h"
 #include "library/snmp/NxRequestPass.h"
-#include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Convert.h"
-#include "platform/DialogButtons.h"
 #include "platform/Events.h"
-#include "platform/FormTeardown.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
-#include "ui_Indication.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QProgressBar>
 #include <algorithm>
@@ -38,25 +34,10 @@ void SetBarPosition(QProgressBar* bar, int position) {
 
 } // namespace
 
-TFM_Indication::TFM_Indication(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TFM_Indication>()) {
-    ui_->setupUi(this);
-    DefaultButtonOnlyByLayout(*this);
+TFM_Indication::TFM_Indication(QWidget* owner) : TStatusView(owner, Frame::Titled) {
+    setupUi(this);
+    SetUpWindow(StatusBar1, 0);
     setObjectName("FM_Indication");
-    GroupBox1 = ui_->GroupBox1;
-    GroupBox2 = ui_->GroupBox2;
-    GroupBox3 = ui_->GroupBox3;
-    ProgressBar1 = ui_->ProgressBar1;
-    LA_Tempteration = ui_->LA_Tempteration;
-    LA_TemperationH = ui_->LA_TemperationH;
-    ED_APModeComboBox_a = ui_->ED_APModeComboBox_a;
-    ED_APModeComboBox_g = ui_->ED_APModeComboBox_g;
-    ED_wdsGetComboBoxa = ui_->ED_wdsGetComboBoxa;
-    ED_wdsGetComboBoxg = ui_->ED_wdsGetComboBoxg;
-    LV_Wds = ui_->LV_Wds;
-    StatusBar1 = ui_->StatusBar1;
-    StatusBar1->AddPanel(0);
     for (int n = 0; n < 8; ++n) {
         for (auto [table, band] : {std::pair{&SlotsA, "a"}, std::pair{&SlotsG, "g"}}) {
             const QString s = QString(band) + QString::number(n + 1);
@@ -67,16 +48,10 @@ TFM_Indication::TFM_Indication(QWidget* owner)
                          findChild<QLabel*>("LA_Percent" + s)};
         }
     }
-    Timer1 = new TTimer(this);
-    Timer1->SetEnabled(false);
+    Timer1 = AddTimer(TimerStart::OnShow);
     setFixedWidth(width());
     SetFormHeight(128);
     GuardEvent([this] { FormCreate(); });
-}
-
-TFM_Indication::~TFM_Indication() {
-    Timer1->SetEnabled(false);
-    DestroyRequests();
 }
 
 void TFM_Indication::SetBandRows(NxSNMPRequest2Edits& request) {
@@ -88,7 +63,7 @@ void TFM_Indication::SetBandRows(NxSNMPRequest2Edits& request) {
 void TFM_Indication::FormCreate() {
     const NxRequestPass::Scope pass(this);
     try {
-        TemperatureReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(TemperatureReq_);
         TemperatureReq_->Request.VarList = NxSNMPVarList(MibRows::sysTemperature(), SVT_SV, 0);
         TemperatureReq_->BindLabel(0, LA_Tempteration);
         TemperatureReq_->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -97,17 +72,17 @@ void TFM_Indication::FormCreate() {
         TemperatureReq_->Get();
         Ready = 0;
 
-        ApModeReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(ApModeReq_);
         ApModeReq_->Request.VarList = NxSNMPVarList(MibRows::bopMode(), MVT_SV, 0);
         ApModeReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
         SetBandRows(*ApModeReq_);
         ApModeReq_->BindComboBox(0, ED_APModeComboBox_a);
         ApModeReq_->BindComboBox(1, ED_APModeComboBox_g);
         if (!ApModeReq_->Get())
-            StatusBar1->ShowResult(ApModeReq_->Request.Result.Message);
+            ShowStatus(ApModeReq_->Request.Result.Message);
 
         // Writing "Get" makes the device collect its WDS peer data.
-        WdsGetReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(WdsGetReq_);
         WdsGetReq_->Request.VarList = NxSNMPVarList(MibRows::wdsGet(), MVT_SV, 0);
         WdsGetReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
         SetBandRows(*WdsGetReq_);
@@ -117,19 +92,19 @@ void TFM_Indication::FormCreate() {
         ED_wdsGetComboBoxg->SetItemIndex(1);
         WdsGetReq_->MarkAsked(-1);
         if (!WdsGetReq_->Set(true, true))
-            StatusBar1->ShowResult(WdsGetReq_->Request.Result.Message);
+            ShowStatus(WdsGetReq_->Request.Result.Message);
 
-        WdsTableReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(WdsTableReq_);
         WdsTableReq_->Request.VarList = NxSNMPVarList(MibRows::ifIndex_to_wdsRSSI(), MVT_UMV, 2);
         WdsTableReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
         WdsTableReq_->AttachListView(LV_Wds, false);
         if (!WdsTableReq_->Get())
-            StatusBar1->ShowResult(WdsTableReq_->Request.Result.Message);
+            ShowStatus(WdsTableReq_->Request.Result.Message);
 
         ShowWdsRssi();
         LayoutWdsGroups();
     } catch (const std::exception& e) {
-        StatusBar1->ShowResult(e.what());
+        ShowStatus(e.what());
         LayoutWdsGroups();
     }
 }
@@ -145,7 +120,7 @@ void TFM_Indication::OnEndingGet(NxSNMPError* result) {
     if (value == "(NULL)")
         LA_Tempteration->SetCaption("50");
     if (result->Code != 0)
-        StatusBar1->ShowResult(result->Message);
+        ShowStatus(result->Message);
 }
 
 void TFM_Indication::FillSlot(const PeerSlot& slot, const std::string& mac, const std::string& rssi) {
@@ -217,58 +192,6 @@ void TFM_Indication::LayoutWdsGroups() {
     }
 }
 
-void TFM_Indication::FormShow() {
-    Timer1->SetEnabled(true);
-}
-
-bool TFM_Indication::FormCloseQuery() {
-    if (Ready == 0)
-        return false;
-    Timer1->SetEnabled(false);
-    return true;
-}
-
-void TFM_Indication::FormClose() {
-    DestroyRequests();
-}
-
-void TFM_Indication::DestroyRequests() {
-    if (TemperatureReq_)
-        TemperatureReq_->OnEndingGet = nullptr;
-    const NxSNMPSharedCloseWait wait;
-    TemperatureReq_.reset();
-    ApModeReq_.reset();
-    WdsGetReq_.reset();
-    WdsTableReq_.reset();
-}
-
-void TFM_Indication::reject() {
-    close();
-}
-
-void TFM_Indication::closeEvent(QCloseEvent* event) {
-    bool accept = false;
-    GuardEvent([&] {
-        accept = FormCloseQuery();
-        if (accept) {
-            const TFormTeardown teardown(*this);
-            FormClose();
-        }
-    });
-    if (!accept) {
-        event->ignore();
-        return;
-    }
-    setResult(QDialog::Rejected);
-    event->accept();
-}
-
-void TFM_Indication::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    GuardEvent([this] { FormShow(); });
-}
-
 void ShowIndication() {
-    TFM_Indication form(nullptr);
-    form.exec();
+    ShowModalForm<TFM_Indication>();
 }

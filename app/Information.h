@@ -1,30 +1,20 @@
 #pragma once
 // "Home \ Information": model, system time, up time, firmware and address of the device, read
 // once when the form opens.
-#include <QDialog>
-#include <memory>
+#include "app/StatusView.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
+#include "ui_Information.h"
 
-class NxSNMPRequest2Edits;
-class TStatusBar;
-namespace Ui {
-class TFM_HomeInformation;
-}
-
-class TFM_HomeInformation : public QDialog {
+class TFM_HomeInformation : public TStatusView, public Ui::TFM_HomeInformation {
     Q_OBJECT
   public:
     static constexpr unsigned kTimeOut = 500; // hundredths of a second
 
     explicit TFM_HomeInformation(QWidget* owner = nullptr);
-    ~TFM_HomeInformation() override;
 
     void FormCreate(QObject* sender);
 
-    TStatusBar* StatusBar;
-    std::unique_ptr<NxSNMPRequest2Edits> Request;
-
-  private:
-    std::unique_ptr<Ui::TFM_HomeInformation> ui_;
+    TFormRequest<NxSNMPRequest2Edits> Request;
 };
 
 // Menu item hInformation1: opens the form modally; owner is the main window.

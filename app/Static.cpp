@@ -1,18 +1,13 @@
 #include "app/Static.h"
 
 #include "app/ReadReport.h"
-#include "app/StartupGlobals.h"
+#include "app/StatusBandPages.h"
 #include "app/StatusRowTables.h"
-#include "library/snmp/NxSNMPRequest2Edits.h"
-#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
 #include "platform/StatusBar.h"
 
-#include "ui_Static.h"
-
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace {
 
@@ -26,61 +21,38 @@ const char* const kCounterEdits[TFM_Static::kShownCounters] = {
 
 } // namespace
 
-TFM_Static::TFM_Static(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TFM_Static>()) {
-    ui_->setupUi(this);
-    DefaultButtonOnlyByLayout(*this);
-    setFixedSize(size());
-    PageControl1 = ui_->PageControl1;
-    TabSheetA = ui_->TabSheetA;
-    TabSheetG = ui_->TabSheetG;
-    StatusBar = ui_->StatusBar;
-    // The layout keeps the second band's page out of sight in this configuration.
-    PageControl1->setTabVisible(PageControl1->indexOf(TabSheetG), false);
-    connect(ui_->Bt_RfrshA, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_RfrshAClick(ui_->Bt_RfrshA); }); });
-    connect(ui_->Bt_RfrshG, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_RfrshGClick(ui_->Bt_RfrshG); }); });
+TFM_Static::TFM_Static(QWidget* owner) : TStatusView(owner, Frame::Fixed) {
+    setupUi(this);
+    SetUpWindow(StatusBar);
+    HideSecondBandPage(PageControl1, TabSheetG);
+    connect(Bt_RfrshA, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_RfrshAClick(Bt_RfrshA); }); });
+    connect(Bt_RfrshG, &QPushButton::clicked, this,
+            [this] { GuardEvent([this] { Bt_RfrshGClick(Bt_RfrshG); }); });
 }
 
-// The requests go first: their destructors wait for late answers that still write into the edits.
-TFM_Static::~TFM_Static() {
-    BandRequestA.reset();
-    BandRequestG.reset();
-}
-
-bool TFM_Static::PageVisible(QWidget* page) const {
-    return PageControl1->isTabVisible(PageControl1->indexOf(page));
-}
-
-std::unique_ptr<NxSNMPRequest2Edits> TFM_Static::NewBandRequest(int band) {
-    auto request = std::make_unique<NxSNMPRequest2Edits>(this);
-    // The rows carry their radio instance already, so they are read as written.
-    request->Request.VarList = NxSNMPVarList(band == 1 ? MibRows::stTrSuccessRate_to_stReceivedByteCount_1()
-                                                       : MibRows::stTrSuccessRate_to_stReceivedByteCount_2(),
-                                             MVT_SV, 0);
-    request->SetStatusBar(StatusBar);
-    request->OnEndingGet = ReportFailedRead;
-    const QChar sfx = band == 1 ? 'a' : 'g';
-    for (int i = 0; i < kShownCounters; ++i)
-        request->BindEdits(i, "%s", findChild<TEdit*>(QString(kCounterEdits[i]) + sfx));
-    return request;
+void TFM_Static::ReadBand(TFormRequest<NxSNMPRequest2Edits>& slot, int band) {
+    BuildRequest(slot, [&](NxSNMPRequest2Edits& request) {
+        // The rows carry their radio instance already, so they are read as written.
+        request.Request.VarList =
+            NxSNMPVarList(band == 1 ? MibRows::stTrSuccessRate_to_stReceivedByteCount_1()
+                                    : MibRows::stTrSuccessRate_to_stReceivedByteCount_2(),
+                          MVT_SV, 0);
+        request.SetStatusBar(StatusBar);
+        request.OnEndingGet = ReportFailedRead;
+        const QChar sfx = band == 1 ? 'a' : 'g';
+        for (int i = 0; i < kShownCounters; ++i)
+            request.BindEdits(i, "%s", findChild<TEdit*>(QString(kCounterEdits[i]) + sfx));
+    });
+    slot->Get();
 }
 
 void TFM_Static::FormCreate(QObject*) {
     RunReporting(StatusBar, [this] {
-        if (PageVisible(TabSheetA)) {
-            PageControl1->setTabText(PageControl1->indexOf(TabSheetA), QString::fromStdString(Band1Caption));
-            BandRequestA = NewBandRequest(1);
-            BandRequestA->Get();
-        }
-        if (PageVisible(TabSheetG)) {
-            PageControl1->setTabText(PageControl1->indexOf(TabSheetG), QString::fromStdString(Band2Caption));
-            BandRequestG = NewBandRequest(2);
-            BandRequestG->Get();
-        }
+        if (ShowBandPage(PageControl1, TabSheetA, 1))
+            ReadBand(BandRequestA, 1);
+        if (ShowBandPage(PageControl1, TabSheetG, 2))
+            ReadBand(BandRequestG, 2);
     });
 }
 
@@ -98,7 +70,5 @@ void TFM_Static::Bt_RfrshGClick(QObject*) {
 }
 
 void ShowStaticForm() {
-    auto form = std::make_unique<TFM_Static>(nullptr);
-    form->FormCreate(form.get());
-    form->exec();
+    ShowReadingView<TFM_Static>();
 }

@@ -6,18 +6,13 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Clock.h"
 #include "platform/ComboBox.h"
-#include "platform/DialogButtons.h"
 #include "platform/Events.h"
-#include "platform/Exception.h"
-#include "platform/FormTeardown.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <exception>
 
 const char* const TStationListForm::kZeroMac = "000000000000";
@@ -28,11 +23,9 @@ class TStationListForm::StationTable : public ShowingCounted<New_req2Edit> {
     using ShowingCounted<New_req2Edit>::ShowingCounted;
 };
 
-namespace {
-
 // The counts keep their labels as they were when the read fails: a placeholder there would hide
 // the empty labels by which the form tells firmware without the function.
-class CountRequest : public NxSNMPRequest2Edits {
+class TStationListForm::CountRequest : public NxSNMPRequest2Edits {
   public:
     using NxSNMPRequest2Edits::NxSNMPRequest2Edits;
 
@@ -43,81 +36,57 @@ class CountRequest : public NxSNMPRequest2Edits {
     }
 };
 
-} // namespace
-
 TStationListForm::TStationListForm(QWidget* owner, int refreshMilliseconds)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    Timer1 = new TTimer(this);
-    Timer1->SetEnabled(false);
-    Timer1->SetInterval(refreshMilliseconds);
-    Timer1->SetOnTimer([this](QObject*) { Timer1Timer(); });
+    : TStatusView(owner, Frame::Titled) {
+    Timer1 = AddTimer(TimerStart::OnShow, refreshMilliseconds, [this] { Timer1Timer(); });
 }
 
-TStationListForm::~TStationListForm() {
-    StopTimers();
-    Closing_ = true;
-    DestroyRequests();
-}
+// Here, where the request classes are complete.
+TStationListForm::~TStationListForm() = default;
 
 void TStationListForm::FormCreate(const Controls& c, const Tables& tables,
                                   const std::vector<std::pair<std::string, int>>& columns) {
-    Label15 = c.Label15;
-    ClientNum_a = c.ClientNum_a;
-    Label1 = c.Label1;
-    ClientNum_g = c.ClientNum_g;
-    IfGetInfo0 = c.IfGetInfo0;
-    IfGetInfo1 = c.IfGetInfo1;
-    ClientListView = c.ClientListView;
-    User_ListView = c.User_ListView;
-    Bt_Rfrsh = c.Bt_Rfrsh;
-    Bt_Close = c.Bt_Close;
-    StatusBar = c.StatusBar;
-    StatusBar->AddPanel(0);
-
-    User_ListView->SetReportStyle();
+    Controls_ = c;
+    Controls_.User_ListView->SetReportStyle();
     for (const auto& [caption, width] : columns)
-        User_ListView->AddColumn(caption, width);
-    connect(Bt_Rfrsh, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RfrshClick(); }); });
-    connect(Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(); }); });
-    DefaultButtonOnlyByLayout(*this);
+        Controls_.User_ListView->AddColumn(caption, width);
+    connect(c.Bt_Rfrsh, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RfrshClick(); }); });
+    connect(c.Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(); }); });
+    SetUpWindow(c.StatusBar, 0);
 
     try {
-        CountReq_ = std::make_unique<CountRequest>(this);
+        MakeRequest(CountReq_);
         CountReq_->Request.VarList = NxSNMPVarList(tables.Count, MVT_SV, 0);
         CountReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        CountReq_->BindLabel(0, ClientNum_a);
-        CountReq_->BindLabel(1, ClientNum_g);
+        CountReq_->BindLabel(0, c.ClientNum_a);
+        CountReq_->BindLabel(1, c.ClientNum_g);
 
-        ActionReq_ = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(ActionReq_);
         ActionReq_->Request.VarList = NxSNMPVarList(tables.Action, MVT_SV, 0);
         ActionReq_->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
             OnActionDone(result);
         };
-        ActionReq_->BindComboBox(0, IfGetInfo0);
-        ActionReq_->BindComboBox(1, IfGetInfo1);
+        ActionReq_->BindComboBox(0, c.IfGetInfo0);
+        ActionReq_->BindComboBox(1, c.IfGetInfo1);
 
-        TableReq_ = std::make_unique<StationTable>(this);
+        MakeRequest(TableReq_);
         TableReq_->Request.VarList = NxSNMPVarList(tables.Station, MVT_UMV, 1);
-        TableReq_->AttachListView(ClientListView, false);
+        TableReq_->AttachListView(c.ClientListView, false);
         TableReq_->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnWalkDone(result); };
         // A bar with panels hides its simple text: the line goes where the form shows status.
-        TableReq_->SetStatusPanel(StatusBar->Panel(0));
+        TableReq_->SetStatusPanel(c.StatusBar->Panel(0));
 
         SetBandRows();
         ReadCounts();
         SendAction();
     } catch (const std::exception& e) {
         Busy = 0;
-        ShowResult(e.what());
+        ShowStatus(e.what());
     }
 }
 
 QObject* TStationListForm::TableStatusTarget() const {
     return TableReq_ ? TableReq_->StatusTarget() : nullptr;
-}
-
-void TStationListForm::ShowResult(const std::string& text) {
-    StatusBar->ShowResult(text);
 }
 
 // Band 1 is always live; band 2 only on the dual-band model.
@@ -132,8 +101,8 @@ void TStationListForm::SetBandRows() {
 }
 
 void TStationListForm::SendAction() {
-    IfGetInfo0->SetItemIndex(1);
-    IfGetInfo1->SetItemIndex(1);
+    Controls_.IfGetInfo0->SetItemIndex(1);
+    Controls_.IfGetInfo1->SetItemIndex(1);
     ActionReq_->MarkAsked(-1);
     ActionReq_->Set(true, true);
 }
@@ -149,7 +118,7 @@ void TStationListForm::ReadCounts() {
     }
     --CountReading_;
     if (!ok)
-        ShowResult(CountReq_->Request.Result.Message);
+        ShowStatus(CountReq_->Request.Result.Message);
 }
 
 void TStationListForm::StartWalk() {
@@ -160,18 +129,15 @@ void TStationListForm::StartWalk() {
     TableReq_->Get();
 }
 
-void TStationListForm::FormShow() {
-    Timer1->SetEnabled(true);
-}
-
 void TStationListForm::FormResize() {
     const int w = width();
     const int h = height();
-    User_ListView->resize(w - 34, h - 132);
+    Controls_.User_ListView->resize(w - 34, h - 132);
     const int top = h - 85;
-    Bt_Rfrsh->move(int(w * 0.18518518518518517), top);
-    Bt_Close->move(int(w * 0.5873015873015873), top);
-    StatusBar->setGeometry(0, h - StatusBar->height(), w, StatusBar->height());
+    Controls_.Bt_Rfrsh->move(int(w * 0.18518518518518517), top);
+    Controls_.Bt_Close->move(int(w * 0.5873015873015873), top);
+    TStatusBar* bar = Controls_.StatusBar;
+    bar->setGeometry(0, h - bar->height(), w, bar->height());
 }
 
 void TStationListForm::Bt_RfrshClick() {
@@ -188,14 +154,14 @@ void TStationListForm::Refresh(bool walkFirst) {
     try {
         if (walkFirst)
             StartWalk();
-        ShowResult("Refresh...");
+        ShowStatus("Refresh...");
         Busy = 1;
         SetBandRows();
         SendAction();
-        User_ListView->ClearItems();
+        Controls_.User_ListView->ClearItems();
     } catch (const std::exception& e) {
         Busy = 0;
-        ShowResult(e.what());
+        ShowStatus(e.what());
     }
 }
 
@@ -206,7 +172,7 @@ void TStationListForm::Bt_CloseClick() {
 void TStationListForm::OnActionDone(NxSNMPError* result) {
     if (result->Code != 0) {
         Busy = 0;
-        ShowResult(result->Message);
+        ShowStatus(result->Message);
         return;
     }
     try {
@@ -214,105 +180,46 @@ void TStationListForm::OnActionDone(NxSNMPError* result) {
         StartWalk();
     } catch (const std::exception& e) {
         Busy = 0;
-        ShowResult(e.what());
+        ShowStatus(e.what());
     }
 }
 
 void TStationListForm::OnWalkDone(NxSNMPError* result) {
-    ShowResult(result->Message);
+    ShowStatus(result->Message);
     Busy = 0;
     if (result->Code == 0)
         FillUserList();
 }
 
 void TStationListForm::FillUserList() {
-    User_ListView->ClearItems();
+    Controls_.User_ListView->ClearItems();
     int number = 1;
-    for (int i = 0; i < ClientListView->ItemCount(); ++i) {
+    for (int i = 0; i < Controls_.ClientListView->ItemCount(); ++i) {
         std::vector<std::string> hidden;
-        for (int s = 0; s < ClientListView->SubItemCount(i); ++s)
-            hidden.push_back(ClientListView->SubItem(i, s));
+        for (int s = 0; s < Controls_.ClientListView->SubItemCount(i); ++s)
+            hidden.push_back(Controls_.ClientListView->SubItem(i, s));
         if (hidden.size() < 2 || hidden[1] == kZeroMac)
             continue;
-        const int item = User_ListView->AddItem(std::to_string(number++));
+        const int item = Controls_.User_ListView->AddItem(std::to_string(number++));
         for (const std::string& text : ShownColumns(hidden))
-            User_ListView->AddSubItem(item, text);
+            Controls_.User_ListView->AddSubItem(item, text);
     }
-}
-
-void TStationListForm::StopTimers() {
-    Timer1->SetEnabled(false);
 }
 
 bool TStationListForm::InsideRequest() const {
     return CountReading_ > 0 || (TableReq_ && TableReq_->Showing > 0);
 }
 
-void TStationListForm::DestroyRequests() {
-    // Completions of requests still out must find nobody to call, and their destructors wait
-    // (processing messages) for those answers.
-    for (NxSNMPRequest2Controls* r : {static_cast<NxSNMPRequest2Controls*>(TableReq_.get()),
-                                      static_cast<NxSNMPRequest2Controls*>(ActionReq_.get()),
-                                      static_cast<NxSNMPRequest2Controls*>(CountReq_.get())})
-        if (r) {
-            r->OnEndingGet = nullptr;
-            r->OnEndingSet = nullptr;
-        }
-    const NxSNMPSharedCloseWait wait;
-    TableReq_.reset();
-    ActionReq_.reset();
-    CountReq_.reset();
-}
-
-bool TStationListForm::FormCloseQuery() {
-    if (Closing_)
-        return false; // the first close is still tearing down
-    if (Busy && !CloseWhileBusy()) {
-        StopTimers();
-        Sleep(kBusyClosePause);
-        return false;
-    }
+bool TStationListForm::CloseAllowed() {
+    if (!Busy || CloseWhileBusy())
+        return true;
     StopTimers();
-    if (InsideRequest()) {
-        CloseDeferred_ = true;
-        return false;
-    }
-    Closing_ = true;
-    {
-        const TFormTeardown teardown(*this);
-        DestroyRequests();
-    }
-    Closing_ = false;
-    return true;
-}
-
-void TStationListForm::reject() {
-    close();
-}
-
-void TStationListForm::closeEvent(QCloseEvent* event) {
-    bool accept = false;
-    GuardEvent([&] { accept = FormCloseQuery(); });
-    if (!accept) {
-        event->ignore();
-        if (CloseDeferred_) {
-            CloseDeferred_ = false;
-            // Retried from the event loop once the request code has returned.
-            QTimer::singleShot(20, this, [this] { close(); });
-        }
-        return;
-    }
-    setResult(QDialog::Rejected);
-    event->accept();
-}
-
-void TStationListForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    GuardEvent([this] { FormShow(); });
+    Sleep(kBusyClosePause);
+    return false;
 }
 
 void TStationListForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    if (User_ListView)
+    if (Controls_.User_ListView)
         GuardEvent([this] { FormResize(); });
 }

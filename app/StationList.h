@@ -2,14 +2,16 @@
 // The common part of the two station lists (associated clients, WDS clients): a gathering write,
 // the count of each radio, a walk of the station table into a hidden list, and the rows worth
 // showing copied into the visible list with a running number. Refreshes on a timer.
-#include <QDialog>
+//
+// The two lists have layouts of their own whose controls bear the same names; each list derives
+// from its layout, so this part, which serves both, works on the controls it is given once.
+#include "app/StatusView.h"
+
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-class New_req2Edit;
-class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
 class QPushButton;
 class TComboBox;
@@ -20,7 +22,7 @@ class TTimer;
 struct NxSNMPError;
 struct VarDef;
 
-class TStationListForm : public QDialog {
+class TStationListForm : public TStatusView {
     Q_OBJECT
   public:
     static constexpr int kRefreshMilliseconds = 10000;
@@ -29,23 +31,9 @@ class TStationListForm : public QDialog {
 
     ~TStationListForm() override;
 
-    // The controls the layout file creates.
-    TLabel* Label15 = nullptr;
-    TLabel* ClientNum_a = nullptr;
-    TLabel* Label1 = nullptr;
-    TLabel* ClientNum_g = nullptr;
-    TComboBox* IfGetInfo0 = nullptr;
-    TComboBox* IfGetInfo1 = nullptr;
-    TListView* ClientListView = nullptr;
-    TListView* User_ListView = nullptr;
-    QPushButton* Bt_Rfrsh = nullptr;
-    QPushButton* Bt_Close = nullptr;
-    TStatusBar* StatusBar = nullptr;
     TTimer* Timer1 = nullptr;
 
-    void FormShow();
     void FormResize();
-    bool FormCloseQuery();
     void Bt_RfrshClick();
     void Bt_CloseClick();
     void Timer1Timer();
@@ -55,22 +43,25 @@ class TStationListForm : public QDialog {
     // Where the table request writes its own status line.
     QObject* TableStatusTarget() const;
 
-  public slots:
-    void reject() override;
-
   protected:
     struct Tables {
         const VarDef* Count;
         const VarDef* Action;
         const VarDef* Station;
     };
+    // The controls this part works on.
     struct Controls {
-        TLabel *Label15, *ClientNum_a, *Label1, *ClientNum_g;
+        TLabel *ClientNum_a, *ClientNum_g;
         TComboBox *IfGetInfo0, *IfGetInfo1;
         TListView *ClientListView, *User_ListView;
         QPushButton *Bt_Rfrsh, *Bt_Close;
         TStatusBar* StatusBar;
     };
+    template <class Layout> static Controls ControlsOf(Layout& layout) {
+        return {layout.ClientNum_a, layout.ClientNum_g,    layout.IfGetInfo0,
+                layout.IfGetInfo1,  layout.ClientListView, layout.User_ListView,
+                layout.Bt_Rfrsh,    layout.Bt_Close,       layout.StatusBar};
+    }
 
     TStationListForm(QWidget* owner, int refreshMilliseconds);
     // Takes the layout's controls, adds the visible columns and builds the requests.
@@ -81,17 +72,17 @@ class TStationListForm : public QDialog {
     // excluded) in table order: SSID, MAC, then the rest.
     virtual std::vector<std::string> ShownColumns(const std::vector<std::string>& hidden) const = 0;
     virtual bool CloseWhileBusy() const { return false; }
-    virtual void StopTimers();
 
-    void ShowResult(const std::string& text);
+    // While busy a close is refused after a pause, unless CloseWhileBusy.
+    bool CloseAllowed() override;
+    // Request code is on the stack (a blocking read, or a walked row being shown while messages
+    // are processed).
+    bool InsideRequest() const override;
 
-    std::unique_ptr<NxSNMPRequest2Edits> CountReq_;
-
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    class CountRequest;
     class StationTable;
 
     void SetBandRows();
@@ -104,14 +95,10 @@ class TStationListForm : public QDialog {
     void OnActionDone(NxSNMPError* result);
     void OnWalkDone(NxSNMPError* result);
     void FillUserList();
-    // Request code is on the stack (a blocking read, or a walked row being shown while messages
-    // are processed): the requests must not be destroyed now.
-    bool InsideRequest() const;
-    void DestroyRequests();
 
-    std::unique_ptr<NxSNMPRequest2Edits> ActionReq_;
-    std::unique_ptr<StationTable> TableReq_;
+    Controls Controls_{};
+    TFormRequest<CountRequest> CountReq_;
+    TFormRequest<NxSNMPRequest2Edits> ActionReq_;
+    TFormRequest<StationTable> TableReq_;
     int CountReading_ = 0;
-    bool Closing_ = false;       // requests are being destroyed
-    bool CloseDeferred_ = false; // a close came while request code was running
 };

@@ -1,26 +1,20 @@
 #include "app/Systemlog.h"
 
 #include "app/AddressChecks.h"
-#include "app/Application.h"
 #include "app/FormTftpServer.h"
 #include "app/LogFileLines.h"
 #include "app/LogObjectRows.h"
+#include "app/ShowForm.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPServerPort.h"
 #include "library/tftp/TFTPStatus.h"
 #include "platform/ComboBox.h"
-#include "platform/DialogButtons.h"
 #include "platform/Edit.h"
-#include "platform/Exception.h"
-#include "platform/FormTeardown.h"
 #include "platform/ListView.h"
-#include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
-#include "ui_Systemlog.h"
 
-#include <QCloseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -42,46 +36,35 @@ std::string WithoutTrailingSlash(std::string folder) {
 } // namespace
 
 TLogForm::TLogForm(QWidget* owner, const std::string& folder, const std::string& bindAddress)
-    : QDialog(owner), ui_(std::make_unique<Ui::TLogForm>()) {
-    ui_->setupUi(this);
-    DefaultButtonOnlyByLayout(*this);
-    ViewListView = ui_->ViewListView;
-    StatusBar1 = ui_->StatusBar1;
-    Clear_Btn = ui_->Clear_Btn;
-    CloseBtn = ui_->CloseBtn;
-    GetBtn = ui_->GetBtn;
-    ServerEdit = ui_->ServerEdit;
-    FileNameEdit = ui_->FileNameEdit;
-    GetCoBox = ui_->GetCoBox;
-    Bt_Clear = ui_->Bt_Clear;
-    Timer1 = new TTimer(this);
-    Timer1->SetEnabled(false);
-    Timer1->SetInterval(1000);
-    Timer1->SetOnTimer([this](QObject*) { Timer1Timer(); });
+    : TStatusView(owner, Frame::Plain) {
+    setupUi(this);
+    Timer1 = AddTimer(TimerStart::ByView, 1000, [this] { Timer1Timer(); });
 
     ViewListView->SetReportStyle();
     ViewListView->AddColumn("Time", 130);
     ViewListView->AddColumn("Type", 80);
     ViewListView->AddColumn("Message", 220);
-    StatusBar1->AddPanel(50);
+    SetUpWindow(StatusBar1, 50);
 
     connect(GetBtn, &QPushButton::clicked, this, [this] { GetBtnClick(); });
     connect(Clear_Btn, &QPushButton::clicked, this, [this] { Clear_BtnClick(); });
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
+    connect(CloseBtn, &QPushButton::clicked, this, [this] { close(); });
     FormCreate(folder, bindAddress);
 }
 
 TLogForm::~TLogForm() {
-    FormClose();
+    StopTimers();
+    StopFormTftpServer(TFTPServer);
 }
 
-void TLogForm::ShowPanel(const std::string& text) {
-    StatusBar1->ShowResult(text);
+void TLogForm::ReleaseOnClose() {
+    StopFormTftpServer(TFTPServer);
+    TStatusView::ReleaseOnClose();
 }
 
 void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddress) {
     try {
-        LogRequest = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(LogRequest);
         LogRequest->Request.VarList = NxSNMPVarList(MibRows::logTftpServerIP_to_getLog(), SVT_SV, 0);
         LogRequest->SetStatusPanel(StatusBar1->Panel(0));
         LogRequest->BindEdits(0, "%s", ServerEdit);
@@ -91,7 +74,7 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
         LogRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { OnEndingSetLog(s, r); };
         LogRequest->Get();
 
-        ClearRequest = std::make_unique<NxSNMPRequest2Edits>(this);
+        MakeRequest(ClearRequest);
         ClearRequest->Request.VarList = NxSNMPVarList(MibRows::clearLocalLog(), SVT_SV, 0);
         ClearRequest->SetStatusPanel(StatusBar1->Panel(0));
         ClearRequest->BindComboBox(0, Bt_Clear);
@@ -103,7 +86,7 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
         // The error stays up: with no request there is nothing to refresh.
         LogRequest.reset();
         ClearRequest.reset();
-        ShowPanel(e.what());
+        ShowStatus(e.what());
     }
 
     const std::string root = WithoutTrailingSlash(folder.empty() ? ProgramFolder() : folder);
@@ -114,7 +97,7 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
     LogFilePath = root + "/" + kLogFileName;
     if (!LogRequest)
         return;
-    ShowPanel("Refresh...");
+    ShowStatus("Refresh...");
     // Without a server the device would be asked to upload to nothing.
     if (ServerStarted_)
         GetBtnClick();
@@ -152,13 +135,13 @@ void TLogForm::EndFetch(bool loaded) {
     UploadRunning_ = false;
     Timer1->SetEnabled(false);
     if (!loaded)
-        ShowPanel("Get file fail!");
+        ShowStatus("Get file fail!");
 }
 
 void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (result->Code != 0) {
         if (!FetchPending_ && !FetchEnded_)
-            ShowPanel("Get file fail!");
+            ShowStatus("Get file fail!");
         return;
     }
     // A file left from an earlier fetch is shown while the new one is on its way.
@@ -232,12 +215,12 @@ bool TLogForm::LoadLogFile(const std::string& path) {
     UploadRunning_ = false;
     std::vector<std::string> lines;
     if (!ReadLogFileLines(path, lines)) {
-        ShowPanel("Get file fail!");
+        ShowStatus("Get file fail!");
         return false;
     }
     LBLog = lines;
     ShowRows(lines);
-    ShowPanel("Get OK!");
+    ShowStatus("Get OK!");
     return true;
 }
 
@@ -261,7 +244,7 @@ void TLogForm::Clear_BtnClick() {
     try {
         ClearRequest->Set(true, true);
     } catch (const std::exception& e) {
-        ShowPanel(e.what());
+        ShowStatus(e.what());
     }
 }
 
@@ -270,38 +253,6 @@ void TLogForm::OnEndingClear(NxSNMPRequest2Controls*, NxSNMPError* result) {
         ViewListView->ClearItems();
     else
         ClearRequest->ShowStatus(result->Message);
-}
-
-void TLogForm::CloseBtnClick() {
-    close();
-}
-
-bool TLogForm::FormCloseQuery() {
-    if (TFTPServer) {
-        const TFormTeardown teardown(*this);
-        StopFormTftpServer(TFTPServer);
-    }
-    return true;
-}
-
-void TLogForm::FormClose() {
-    Timer1->SetEnabled(false);
-    LogRequest.reset();
-    StopFormTftpServer(TFTPServer);
-    ClearRequest.reset();
-}
-
-void TLogForm::closeEvent(QCloseEvent* event) {
-    if (!FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void TLogForm::reject() {
-    FormCloseQuery();
-    QDialog::reject();
 }
 
 void TLogForm::resizeEvent(QResizeEvent* event) {
@@ -314,9 +265,9 @@ void TLogForm::FormResize() {
     const int h = height();
     const int bar = StatusBar1->height();
     const int buttonsTop = h - bar - 37;
-    ui_->Panel1->setGeometry(0, 0, w, buttonsTop - 8);
-    ui_->Panel2->setGeometry(10, 10, ui_->Panel1->width() - 20, ui_->Panel1->height() - 20);
-    ui_->GroupBox1->setGeometry(0, 0, ui_->Panel2->width(), ui_->Panel2->height());
+    Panel1->setGeometry(0, 0, w, buttonsTop - 8);
+    Panel2->setGeometry(10, 10, Panel1->width() - 20, Panel1->height() - 20);
+    GroupBox1->setGeometry(0, 0, Panel2->width(), Panel2->height());
     GetBtn->move(w * 40 / kBaseWidth, buttonsTop);
     Clear_Btn->move(w * 252 / kBaseWidth, buttonsTop);
     CloseBtn->move(w * 368 / kBaseWidth, buttonsTop);
@@ -324,11 +275,5 @@ void TLogForm::FormResize() {
 }
 
 void ShowLogForm() {
-    try {
-        TLogForm form(nullptr);
-        if (form.ServerStarted())
-            form.exec();
-    } catch (const std::exception& e) {
-        ShowException(e);
-    }
+    ShowServedForm<TLogForm>();
 }

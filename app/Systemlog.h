@@ -1,29 +1,21 @@
 #pragma once
 // The device log viewer: the device uploads its log by TFTP to this form's own server, which
 // then shows the file's lines as time, type and message.
+#include "app/StatusView.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "ui_Systemlog.h"
 
-#include <QDialog>
-#include <memory>
 #include <string>
 #include <vector>
 
 class NxTFTPServer;
 struct NxTFTPMsg;
-class QPushButton;
-class TComboBox;
-class TEdit;
-class TListView;
-class TStatusBar;
 class TTimer;
-namespace Ui {
-class TLogForm;
-}
 
 // Full path of the last received log file ("D:\LogFile.RD" until a log form was opened).
 extern std::string LogFilePath;
 
-class TLogForm : public QDialog {
+class TLogForm : public TStatusView, public Ui::TLogForm {
     Q_OBJECT
   public:
     static constexpr const char* kLogFileName = "LogFile.RD";
@@ -32,21 +24,13 @@ class TLogForm : public QDialog {
     // bindAddress: the server's local address. Both are for tests only.
     explicit TLogForm(QWidget* owner = nullptr, const std::string& folder = {},
                       const std::string& bindAddress = "0.0.0.0");
+    // The server stops before the requests go, the timer before both.
     ~TLogForm() override;
 
-    TListView* ViewListView;
-    TStatusBar* StatusBar1;
-    QPushButton* Clear_Btn;
-    QPushButton* CloseBtn;
-    QPushButton* GetBtn;
-    TEdit* ServerEdit;
-    TEdit* FileNameEdit;
-    TComboBox* GetCoBox;
-    TComboBox* Bt_Clear;
-    TTimer* Timer1;
+    TTimer* Timer1 = nullptr;
 
-    std::unique_ptr<NxSNMPRequest2Edits> LogRequest;
-    std::unique_ptr<NxSNMPRequest2Edits> ClearRequest;
+    TFormRequest<NxSNMPRequest2Edits> LogRequest;
+    TFormRequest<NxSNMPRequest2Edits> ClearRequest;
     NxTFTPServer* TFTPServer = nullptr;
     int TickCounter = 0;
     std::vector<std::string> LBLog; // the lines of the last file read
@@ -58,18 +42,13 @@ class TLogForm : public QDialog {
 
     void GetBtnClick();
     void Clear_BtnClick();
-    void CloseBtnClick();
     void Timer1Timer();
-    bool FormCloseQuery();
-    void FormClose();
     // Shows the file's rows; false (and the list kept) when it cannot be read.
     bool LoadLogFile(const std::string& path);
 
-  public slots:
-    void reject() override;
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    // A closed form serves no more files.
+    void ReleaseOnClose() override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -80,9 +59,7 @@ class TLogForm : public QDialog {
     void OnEndingClear(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     void OnTFTPStatus(NxTFTPMsg* msg, bool* cancel);
     void ShowRows(const std::vector<std::string>& lines);
-    void ShowPanel(const std::string& text);
 
-    std::unique_ptr<Ui::TLogForm> ui_;
     bool ServerStarted_ = false;
     void EndFetch(bool loaded);
 

@@ -1,14 +1,12 @@
 #include "app/Wdsinfo.h"
 
 #include "app/StationRowTables.h"
-#include "ui_Wdsinfo.h"
 
 TFM_WdsInfo::TFM_WdsInfo(QWidget* owner, int refreshMilliseconds)
-    : TStationListForm(owner, refreshMilliseconds), ui_(std::make_unique<Ui::TFM_WdsInfo>()) {
-    ui_->setupUi(this);
+    : TStationListForm(owner, refreshMilliseconds) {
+    setupUi(this);
     FormCreate(
-        {ui_->Label15, ui_->ClientNum_a, ui_->Label1, ui_->ClientNum_g, ui_->IfGetInfo0, ui_->IfGetInfo1,
-         ui_->ClientListView, ui_->User_ListView, ui_->Bt_Rfrsh, ui_->Bt_Close, ui_->StatusBar},
+        ControlsOf<Ui::TFM_WdsInfo>(*this),
         {MibRows::wdsClientNum(), MibRows::wdsClientinfoGet(), MibRows::Index_to_wdsClientinfoChannel()},
         {{"Index", 45},
          {"SSID", 90},
@@ -18,8 +16,6 @@ TFM_WdsInfo::TFM_WdsInfo(QWidget* owner, int refreshMilliseconds)
          {"Signal", 55},
          {"Channel", 60}});
 }
-
-TFM_WdsInfo::~TFM_WdsInfo() = default;
 
 // Hidden row: SSID, MAC, band and authentication as option texts, signal, channel.
 std::vector<std::string> TFM_WdsInfo::ShownColumns(const std::vector<std::string>& hidden) const {

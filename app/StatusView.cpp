@@ -1,0 +1,111 @@
+#include "app/StatusView.h"
+
+#include "platform/DialogButtons.h"
+#include "platform/Events.h"
+#include "platform/FormTeardown.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+
+#include <QCloseEvent>
+#include <QScopedValueRollback>
+#include <QTimer>
+
+namespace {
+
+Qt::WindowFlags FlagsOf(TStatusView::Frame frame) {
+    constexpr Qt::WindowFlags titled = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    switch (frame) {
+    case TStatusView::Frame::Fixed:
+        return titled | Qt::MSWindowsFixedSizeDialogHint;
+    case TStatusView::Frame::Titled:
+        return titled;
+    case TStatusView::Frame::Plain:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+TStatusView::TStatusView(QWidget* owner, Frame frame) : QDialog(owner, FlagsOf(frame)), Frame_(frame) {}
+
+// The derived view's request slots are gone by now and let go of their requests; those still
+// waiting for an answer end here, with no timer to tick into the half-gone view, while the
+// controls they write into exist.
+TStatusView::~TStatusView() {
+    Closing_ = true; // a close from the wait below finds the view going
+    StopTimers();
+    if (!Requests_.HoldsKept())
+        return;
+    const TFormTeardown teardown(*this);
+    GuardEvent([this] { Requests_.DestroyKept(); });
+}
+
+void TStatusView::SetUpWindow(TStatusBar* bar, int panelWidth) {
+    Bar_ = bar;
+    DefaultButtonOnlyByLayout(*this);
+    if (Frame_ == Frame::Fixed)
+        setFixedSize(size());
+    if (panelWidth != kNoPanel)
+        bar->AddPanel(panelWidth);
+}
+
+void TStatusView::ShowStatus(const std::string& text) {
+    Bar_->ShowResult(text);
+}
+
+TTimer* TStatusView::AddTimer(TimerStart start, int milliseconds, std::function<void()> onTimer) {
+    auto* timer = new TTimer(this);
+    timer->SetEnabled(false);
+    timer->SetInterval(milliseconds);
+    if (onTimer)
+        timer->SetOnTimer([onTimer = std::move(onTimer)](QObject*) { onTimer(); });
+    Timers_.push_back({timer, start});
+    return timer;
+}
+
+void TStatusView::StopTimers() {
+    for (const Timer& t : Timers_)
+        t.Control->SetEnabled(false);
+}
+
+bool TStatusView::FormCloseQuery() {
+    if (Closing_ || !CloseAllowed())
+        return false;
+    StopTimers();
+    if (InsideRequest()) {
+        CloseDeferred_ = true;
+        return false;
+    }
+    const QScopedValueRollback closing(Closing_, true);
+    const TFormTeardown teardown(*this);
+    ReleaseOnClose();
+    return true;
+}
+
+void TStatusView::reject() {
+    close();
+}
+
+void TStatusView::closeEvent(QCloseEvent* event) {
+    bool accept = false;
+    GuardEvent([&] { accept = FormCloseQuery(); });
+    if (!accept) {
+        event->ignore();
+        if (CloseDeferred_) {
+            CloseDeferred_ = false;
+            // Tried again from the event loop once the request code has returned.
+            QTimer::singleShot(20, this, [this] { close(); });
+        }
+        return;
+    }
+    setResult(QDialog::Rejected);
+    event->accept();
+}
+
+void TStatusView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (const Timer& t : Timers_)
+        if (t.Start == TimerStart::OnShow)
+            t.Control->SetEnabled(true);
+}
