@@ -5,8 +5,6 @@
 #include "platform/Events.h"
 #include "platform/Label.h"
 
-#include "ui_About.h"
-
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -48,23 +46,16 @@ int VirtualKey(int qtKey) {
 
 TAboutForm::TAboutForm(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TAboutForm>()) {
-    ui_->setupUi(this);
+                         Qt::WindowCloseButtonHint) {
+    setupUi(this);
     setFixedSize(size());
-    Label1 = ui_->Label1;
-    Label4 = ui_->Label4;
-    La_FwVer = ui_->La_FwVer;
-    BT_Ok = ui_->BT_Ok;
-    ui_->Image1->setPixmap(AccessPointPicture());
+    Image1->setPixmap(AccessPointPicture());
     Label1->SetCaption(ModelName + kModelSubName + " Management Module");
     BT_Ok->setDefault(true);
     DefaultButtonOnlyByLayout(*this);
     BT_Ok->installEventFilter(this);
     connect(BT_Ok, &QPushButton::clicked, this, [this] { GuardEvent([this] { BT_OkClick(BT_Ok); }); });
 }
-
-TAboutForm::~TAboutForm() = default;
 
 void TAboutForm::BT_OkClick(QObject*) {
     accept();

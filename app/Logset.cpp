@@ -1,16 +1,13 @@
 #include "app/Logset.h"
 
 #include "app/AddressChecks.h"
-#include "app/Application.h"
 #include "app/LogObjectRows.h"
 #include "app/MailAddressCheck.h"
+#include "app/ShowForm.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Exception.h"
 #include "platform/MessageBox.h"
-#include "platform/StatusBar.h"
-#include "ui_Logset.h"
 
 #include <QPushButton>
 
@@ -25,32 +22,14 @@ constexpr char kSetError[] = "Set Error!";
 
 } // namespace
 
-TLogSetForm::TLogSetForm(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TLogSetForm>()) {
-    ui_->setupUi(this);
-    LogServerEdit = ui_->LogServerEdit;
-    SysLevCeBox = ui_->SysLevCeBox;
-    WirelessLevCeBox = ui_->WirelessLevCeBox;
-    NoticeLevCeBox = ui_->NoticeLevCeBox;
-    RemoteStateComBox = ui_->RemoteStateComBox;
-    LocalStateComBox = ui_->LocalStateComBox;
-    CB_SMTPStatus = ui_->CB_SMTPStatus;
-    EDT_Server = ui_->EDT_Server;
-    EDT_Sender = ui_->EDT_Sender;
-    EDT_Recipient = ui_->EDT_Recipient;
-    StatusBar1 = ui_->StatusBar1;
-    Bt_Apply = ui_->Bt_Apply;
-    Bt_Cancel = ui_->Bt_Cancel;
-
+TLogSetForm::TLogSetForm(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     SetUpWindow(StatusBar1);
     Own(SyslogRequest, SmtpRequest);
     CB_SMTPStatus->OnClick = [this](QObject*) { CB_SMTPStatusClick(); };
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(); });
-    OnClicked(Bt_Cancel, [this] { Bt_CancelClick(); });
+    OnCancel(Bt_Cancel);
     FormCreate();
-}
-
-TLogSetForm::~TLogSetForm() {
-    FormClose();
 }
 
 void TLogSetForm::FormCreate() {
@@ -158,19 +137,6 @@ void TLogSetForm::Bt_ApplyClick() {
     ShowStatus(result);
 }
 
-void TLogSetForm::Bt_CancelClick() {
-    close();
-}
-
-void TLogSetForm::FormClose() {
-    DestroyRequests();
-}
-
 void ShowLogSetForm() {
-    try {
-        TLogSetForm form(nullptr);
-        form.exec();
-    } catch (const std::exception& e) {
-        ShowException(e);
-    }
+    ShowModalForm<TLogSetForm>();
 }

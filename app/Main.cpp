@@ -27,7 +27,6 @@
 #include "platform/StatusBar.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
-#include "ui_Main.h"
 
 #include <QApplication>
 #include <QFont>
@@ -56,26 +55,8 @@ TTimer* MakeTimer(QObject* owner, int interval, bool enabled, TNotifyEvent handl
 TMainForm::TMainForm(QWidget* owner)
     : QMainWindow(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                             Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TMainForm>()) {
-    ui_->setupUi(this);
-    Image1 = ui_->Image1;
-    Sh_11g = ui_->Sh_11g;
-    Sh_11a = ui_->Sh_11a;
-    Sh_Lan = ui_->Sh_Lan;
-    Sh_power = ui_->Sh_power;
-    MainStatusBar = ui_->MainStatusBar;
-    IPAddressEdit = ui_->IPAddressEdit;
-    SubMaskEdit = ui_->SubMaskEdit;
-    Edt_LBSSupport = ui_->Edt_LBSSupport;
-    Cb_DhcpSupport = ui_->Cb_DhcpSupport;
-    CB_Active = ui_->CB_Active;
-    CB_Discard = ui_->CB_Discard;
-    MainMenu1 = ui_->MainMenu1;
-    Advanced1 = ui_->Advanced1;
-    DHCPServer1 = ui_->DHCPServer1;
-    cfSaveandActivate1 = ui_->cfSaveandActivate1;
-    cfDiscardChanges1 = ui_->cfDiscardChanges1;
+                             Qt::WindowCloseButtonHint) {
+    setupUi(this);
 
     QImage picture;
     std::string error;

@@ -2,28 +2,18 @@
 // The main window: the device's front with its four lamps, the status bar the waiting dialog
 // watches, the menu that opens every other form, and start-up.
 #include "library/snmp/NxSNMPStatus.h"
+#include "ui_Main.h"
 
 #include <QMainWindow>
 #include <memory>
 #include <string>
 
-class Lamp;
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
-class QAction;
-class QLabel;
-class QMenu;
-class QMenuBar;
-class TComboBox;
-class TEdit;
 class TFM_Waiting;
-class TStatusBar;
 class TTimer;
-namespace Ui {
-class TMainForm;
-}
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public Ui::TMainForm {
     Q_OBJECT
   public:
     static constexpr char kReadyText[] = "Ready. ";
@@ -61,24 +51,7 @@ class TMainForm : public QMainWindow {
     // Shows message in a box titled "Error" and ends the program.
     void EndStart(const std::string& message);
 
-    // Layout
-    QLabel* Image1;
-    Lamp* Sh_11g;
-    Lamp* Sh_11a;
-    Lamp* Sh_Lan;
-    Lamp* Sh_power;
-    TStatusBar* MainStatusBar;
-    TEdit* IPAddressEdit;
-    TEdit* SubMaskEdit;
-    TEdit* Edt_LBSSupport;
-    TComboBox* Cb_DhcpSupport;
-    TComboBox* CB_Active;
-    TComboBox* CB_Discard;
-    QMenuBar* MainMenu1;
-    QMenu* Advanced1;
-    QAction* DHCPServer1;
-    QAction* cfSaveandActivate1;
-    QAction* cfDiscardChanges1;
+    // Made here, not in the layout.
     TTimer* Timer1;
     TTimer* Timer2;
     TTimer* Timer3;
@@ -107,7 +80,6 @@ class TMainForm : public QMainWindow {
     void LogStatus();
     void ConnectMenu();
 
-    std::unique_ptr<Ui::TMainForm> ui_;
     std::string LoggedPanel_;
     std::string LoggedLamps_;
 };

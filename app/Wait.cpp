@@ -1,7 +1,5 @@
 #include "app/Wait.h"
 
-#include "ui_Wait.h"
-
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
@@ -62,22 +60,14 @@ bool TFM_Waiting::MainWindowReady() {
 
 TFM_Waiting::TFM_Waiting(QWidget* owner, int tickMilliseconds)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TFM_Waiting>()) {
-    ui_->setupUi(this);
+                         Qt::WindowCloseButtonHint) {
+    setupUi(this);
     setFixedSize(249, 70);
-    Label1 = ui_->Label1;
-    Label2 = ui_->Label2;
-    Label3 = ui_->Label3;
-    La_Time = ui_->La_Time;
-    seconds = ui_->seconds;
     Timer1 = new QTimer(this);
     Timer1->setInterval(tickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &TFM_Waiting::Timer1Timer);
     Timer1->start();
 }
-
-TFM_Waiting::~TFM_Waiting() = default;
 
 void TFM_Waiting::Timer1Timer() {
     const bool ready = MainPanelReady();

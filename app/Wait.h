@@ -3,19 +3,18 @@
 // at a count of 1, holds until the main window's status panel 0 reads "Ready. " again (the lamp
 // poll got an answer) or six extra ticks have passed. Creators may change the caption and the
 // labels and write Countdown at any time; every tick reads it.
+#include "ui_Wait.h"
+
 #include <QDialog>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 
-class QLabel;
 class QTimer;
-namespace Ui {
-class TFM_Waiting;
-}
 
-class TFM_Waiting : public QDialog {
+// The layout's labels: Label1 "Please wait for", Label2 "Settings saved.", Label3 "The device is
+// restarting.", La_Time the count shown on the last tick (empty at first), seconds "seconds".
+class TFM_Waiting : public QDialog, public Ui::TFM_Waiting {
     Q_OBJECT
   public:
     static constexpr int kTickMilliseconds = 1200;
@@ -35,16 +34,10 @@ class TFM_Waiting : public QDialog {
 
     // The tick interval is a parameter for tests only; the program uses the default.
     explicit TFM_Waiting(QWidget* owner = nullptr, int tickMilliseconds = kTickMilliseconds);
-    ~TFM_Waiting() override;
 
     int32_t Countdown = 50;
     int32_t ExtraTicks = 0; // ticks spent holding at a count of 1
 
-    QLabel* Label1;  // "Please wait for"
-    QLabel* Label2;  // "Settings saved."
-    QLabel* Label3;  // "The device is restarting."
-    QLabel* La_Time; // the count shown on the last tick, empty at first
-    QLabel* seconds; // "seconds"
     QTimer* Timer1;
 
     void Timer1Timer();
@@ -57,7 +50,4 @@ class TFM_Waiting : public QDialog {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-
-  private:
-    std::unique_ptr<Ui::TFM_Waiting> ui_;
 };

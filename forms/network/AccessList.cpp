@@ -26,9 +26,7 @@ constexpr char kListNotReadText[] = "The list was not read; nothing was added.";
 
 TAccessListForm::TAccessListForm(QWidget* owner, const Kind& kind) : TSettingsForm(owner), Kind_(kind) {}
 
-TAccessListForm::~TAccessListForm() {
-    DestroyRequests();
-}
+TAccessListForm::~TAccessListForm() = default;
 
 void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first, const BandRows* second) {
     C_ = controls;
@@ -36,6 +34,7 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
     window.CentreOnMain = true;
     window.Panels = 1;
     SetUpWindow(C_.Status, window);
+    C_.Typed->SetMaxLength(Kind_.MaxLength);
     C_.Used->SetReportStyle();
     C_.Used->AddColumn("ID", TListView::AutoSizeHeader);
     C_.Used->AddColumn(Kind_.AddressCaption, kListColumnWidth);
@@ -45,14 +44,14 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
     OnClicked(C_.Apply, [this] { Bt_ApplyClick(C_.Apply); });
     OnClicked(C_.Delete, [this] { Bt_DelClick(C_.Delete); });
 
-    try {
+    const bool built = BuildRequests([&] {
         BuildBand(0, first);
         if (second)
             BuildBand(1, *second);
-    } catch (const std::exception& e) {
+    });
+    if (!built) {
         // Half-built requests are never used.
         DestroyRequests();
-        ShowStatus(e.what());
         SetActionsEnabled(false);
         return;
     }
@@ -191,13 +190,7 @@ void TAccessListForm::Bt_ApplyClick(QObject*) {
         ShowStatus(kNoModeText);
         return;
     }
-    bool ok = false;
-    try {
-        ok = r->Mode->Set(true, true);
-    } catch (const std::exception&) {
-        ok = false;
-    }
-    if (!ok) {
+    if (!Write(*r->Mode)) {
         ShowStatus("Set error!");
         return;
     }

@@ -22,6 +22,9 @@ class TStatusBar;
 struct NxSNMPError;
 struct VarDef;
 
+// Each list derives from its layout class as well; the shared steps reach the layout's controls
+// through the Controls given once to FormCreate, so that this base names no control itself and
+// the layouts (whose names differ between the IP and MAC lists) stay the only owners of theirs.
 class TAccessListForm : public TSettingsForm {
     Q_OBJECT
   public:
@@ -43,6 +46,7 @@ class TAccessListForm : public TSettingsForm {
         const char* RowFormat;      // "%h" or "%s"
         const char* ZeroValue;      // of a free row
         const char* DuplicateText;  // "Reject: The ... already exists "
+        int MaxLength;              // of the typed address
     };
     // The objects of one band: the mode rows (which row this band binds and writes), the table.
     struct BandRows {
@@ -52,6 +56,7 @@ class TAccessListForm : public TSettingsForm {
         const VarDef* Table;
     };
 
+    // Out of line, where the list's request and row table types are complete.
     ~TAccessListForm() override;
 
     void CB_FilterCtrlChange(QObject* sender);

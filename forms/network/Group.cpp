@@ -1,15 +1,12 @@
 #include "forms/network/Group.h"
 
 #include "app/GroupingRowTables.h"
+#include "app/ShowForm.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Label.h"
 #include "platform/MessageBox.h"
-#include "platform/StatusBar.h"
-#include "ui_Group.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <string>
 
@@ -36,42 +33,23 @@ bool IsUserLimit(const std::string& text) {
 
 } // namespace
 
-TFM_Group::TFM_Group(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_Group>()) {
-    ui_->setupUi(this);
-    GroupBox1 = ui_->GroupBox1;
-    LA_LoadB = ui_->LA_LoadB;
-    LA_UsrL = ui_->LA_UsrL;
-    LA_LinkInt = ui_->LA_LinkInt;
-    CB_LoadB = ui_->CB_LoadB;
-    Ed_UsrL = ui_->Ed_UsrL;
-    CB_LinkInt = ui_->CB_LinkInt;
-    Bt_Apply = ui_->Bt_Apply;
-    Bt_Refresh = ui_->Bt_Refresh;
-    Bt_Cancel = ui_->Bt_Cancel;
-    StatusBar = ui_->StatusBar;
-
-    SetUpWindow(StatusBar);
-
+TFM_Group::TFM_Group(QWidget* owner) : TGroupingForm(owner) {
+    setupUi(this);
     // Before the binding, which chains the combo box's own handler in front of its flag.
     CB_LoadB->OnChange = [this](QObject* sender) { CB_LoadBChange(sender); };
-    OnClicked(Bt_Apply, [this] { Bt_ApplyClick(Bt_Apply); });
+    SetUpGrouping(StatusBar, Bt_Apply, Bt_Cancel, [this] { Bt_ApplyClick(Bt_Apply); });
     OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
-    OnClicked(Bt_Cancel, [this] { Bt_CancelClick(Bt_Cancel); });
 
     FormCreate(this);
 }
 
-TFM_Group::~TFM_Group() = default;
-
 void TFM_Group::FormCreate(QObject*) {
-    const bool built = BuildRequests([this] {
-        auto& request = MakeRequest(GroupRequest, MibRows::adLoadBalance_to_adLinkIntegrate());
-        request.BindComboBox(0, CB_LoadB);
-        request.BindEdits(kUserLimitRow, "%u", Ed_UsrL);
-        request.BindComboBox(2, CB_LinkInt);
-    });
-    if (built)
-        Read(*GroupRequest);
+    BuildAndRead(GroupRequest, MibRows::adLoadBalance_to_adLinkIntegrate(), {},
+                 [this](NxSNMPRequest2Edits& request) {
+                     request.BindComboBox(0, CB_LoadB);
+                     request.BindEdits(kUserLimitRow, "%u", Ed_UsrL);
+                     request.BindComboBox(2, CB_LinkInt);
+                 });
     Ed_UsrL->SetMaxLength(kUserLimitLength);
     UpdateUserLimitState();
 }
@@ -102,7 +80,7 @@ void TFM_Group::Bt_ApplyClick(QObject*) {
         return;
     }
     if (RequestsBuilt())
-        WriteAndShow(*GroupRequest, "Setting OK!", "Setting Error!");
+        WriteSettings(*GroupRequest);
 }
 
 void TFM_Group::Bt_RefreshClick(QObject*) {
@@ -111,11 +89,6 @@ void TFM_Group::Bt_RefreshClick(QObject*) {
     UpdateUserLimitState();
 }
 
-void TFM_Group::Bt_CancelClick(QObject*) {
-    close();
-}
-
 void ShowGroupForm() {
-    auto form = std::make_unique<TFM_Group>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_Group>();
 }

@@ -7,7 +7,8 @@
 
 namespace {
 
-const TAccessListForm::Kind kMacList{"MAC Address", "%h", "000000000000", "Reject: The MAC already exists "};
+const TAccessListForm::Kind kMacList{"MAC Address", "%h", "000000000000", "Reject: The MAC already exists ",
+                                     12};
 
 } // namespace
 

@@ -15,8 +15,6 @@
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
-#include "platform/StatusBar.h"
-#include "ui_Staticip.h"
 
 #include <QPushButton>
 #include <exception>
@@ -36,27 +34,12 @@ constexpr char kMacExists[] = "Reject: The MAC has already existed in IP Static 
 
 } // namespace
 
-TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
-    : TSettingsForm(dhcp), AddressAnswers(Ping), Dhcp_(dhcp), ui_(std::make_unique<Ui::TFM_StaticIP>()) {
-    ui_->setupUi(this);
-    Ed_AsgIP = ui_->Ed_AsgIP;
-    Ed_AsgMac = ui_->Ed_AsgMac;
-    Ed_SubMask = ui_->Ed_SubMask;
-    Ed_Gatway = ui_->Ed_Gatway;
-    Ed_Wins = ui_->Ed_Wins;
-    Ed_DNS = ui_->Ed_DNS;
-    Ed_DomNa = ui_->Ed_DomNa;
-    CB_Stat = ui_->CB_Stat;
-    LA_Index = ui_->LA_Index;
-    Ed_OldIP = ui_->Ed_OldIP;
-    ED_OldMAC = ui_->ED_OldMAC;
-    Apply = ui_->Apply;
-    StatusBar1 = ui_->StatusBar1;
-
+TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp) : TSettingsForm(dhcp), AddressAnswers(Ping), Dhcp_(dhcp) {
+    setupUi(this);
     SetUpWindow(StatusBar1, {.Size = QSize(), .Minimise = false, .CentreOnMain = true});
-    for (QWidget* hidden : std::initializer_list<QWidget*>{LA_Index, Ed_OldIP, ED_OldMAC, ui_->Ed_AsgIP2,
-                                                           ui_->Ed_AsgMac2, ui_->Ed_SubMask2, ui_->Ed_Gatway2,
-                                                           ui_->Ed_Wins2, ui_->Ed_DNS2, ui_->Ed_DomNa2})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{LA_Index, Ed_OldIP, ED_OldMAC, Ed_AsgIP2, Ed_AsgMac2, Ed_SubMask2,
+                                         Ed_Gatway2, Ed_Wins2, Ed_DNS2, Ed_DomNa2})
         hidden->setVisible(false);
     Ed_AsgIP->SetMaxLength(kAddressLength);
     Ed_AsgMac->SetMaxLength(int(kMacDigits));
@@ -69,8 +52,6 @@ TFM_StaticIP::TFM_StaticIP(TFM_DHCP* dhcp)
     LA_Index->SetCaption("1");
     OnClicked(Apply, [this] { ApplyClick(Apply); });
 }
-
-TFM_StaticIP::~TFM_StaticIP() = default;
 
 bool TFM_StaticIP::Adding() const {
     return Ed_OldIP->isEnabled();

@@ -4,29 +4,20 @@
 // controls to its own static-pool request, selects the row to edit and shows it modally; the
 // dialog checks the row and writes it through that request.
 #include "app/SettingsForm.h"
+#include "ui_Staticip.h"
 
 #include <functional>
-#include <memory>
 #include <string>
 
-class QPushButton;
-class TComboBox;
-class TEdit;
 class TFM_DHCP;
-class TLabel;
-class TStatusBar;
-namespace Ui {
-class TFM_StaticIP;
-}
 
-class TFM_StaticIP : public TSettingsForm {
+class TFM_StaticIP : public TSettingsForm, public Ui::TFM_StaticIP {
     Q_OBJECT
   public:
     static constexpr int kWaitCount = 15;
     static constexpr char kWaitText[] = "But the device isn't restarting.";
 
     explicit TFM_StaticIP(TFM_DHCP* dhcp);
-    ~TFM_StaticIP() override;
 
     void ApplyClick(QObject* sender);
     bool IsNewBindingUnique();
@@ -35,26 +26,11 @@ class TFM_StaticIP : public TSettingsForm {
     // Before a change: the row's present address, MAC and other values, as the bindings show them.
     void KeepPresentValues();
 
-    // Layout
-    TEdit* Ed_AsgIP;
-    TEdit* Ed_AsgMac;
-    TEdit* Ed_SubMask;
-    TEdit* Ed_Gatway;
-    TEdit* Ed_Wins;
-    TEdit* Ed_DNS;
-    TEdit* Ed_DomNa;
-    TComboBox* CB_Stat;
-    TLabel* LA_Index;
-    TEdit* Ed_OldIP; // enabled: adding; disabled: changing
-    TEdit* ED_OldMAC;
-    QPushButton* Apply;
-    TStatusBar* StatusBar1;
-
     // Whether an address answers; the program pings, tests may answer themselves.
     std::function<bool(const std::string& address)> AddressAnswers;
 
   private:
-    bool Adding() const;
+    bool Adding() const; // Ed_OldIP enabled: adding; disabled: changing
     // Shows the refusal; select first selects the edit's text, focus moves to the edit.
     bool Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
     bool CheckRow();
@@ -63,7 +39,6 @@ class TFM_StaticIP : public TSettingsForm {
     int FindRow(int column, const std::function<bool(const std::string&)>& match) const;
 
     TFM_DHCP* Dhcp_;
-    std::unique_ptr<Ui::TFM_StaticIP> ui_;
     // The row's values before a change.
     std::string OldMask_, OldGateway_, OldWins_, OldDns_, OldDomain_;
     int OldStatus_ = -1;

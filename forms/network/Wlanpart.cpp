@@ -2,13 +2,11 @@
 
 #include "app/GroupingRowTables.h"
 #include "app/ModelCode.h"
+#include "app/ShowForm.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
-#include "platform/Label.h"
 #include "platform/MessageBox.h"
-#include "platform/StatusBar.h"
-#include "ui_Wlanpart.h"
 
 #include <QPushButton>
 
@@ -27,24 +25,8 @@ bool BetweenBandsLive() {
 
 } // namespace
 
-TFM_WLANPart::TFM_WLANPart(QWidget* owner) : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_WLANPart>()) {
-    ui_->setupUi(this);
-    LA_Wband = ui_->LA_Wband;
-    LA_statconnet = ui_->LA_statconnet;
-    LA_WLANAccess = ui_->LA_WLANAccess;
-    LA_StationConnect = ui_->LA_StationConnect;
-    CB_Wband = ui_->CB_Wband;
-    CB_statconneta = ui_->CB_statconneta;
-    CB_WLANAccessa = ui_->CB_WLANAccessa;
-    CB_StationConnecta = ui_->CB_StationConnecta;
-    CB_statconnetg = ui_->CB_statconnetg;
-    CB_WLANAccessg = ui_->CB_WLANAccessg;
-    CB_StationConnectg = ui_->CB_StationConnectg;
-    BT_Apply = ui_->BT_Apply;
-    BT_Cancel = ui_->BT_Cancel;
-    StatusBar = ui_->StatusBar;
-
-    SetUpWindow(StatusBar);
+TFM_WLANPart::TFM_WLANPart(QWidget* owner) : TGroupingForm(owner) {
+    setupUi(this);
 
     // The second band's boxes stand where the first band's do; the band selector shows one set.
     CB_statconneta->setVisible(true);
@@ -62,42 +44,35 @@ TFM_WLANPart::TFM_WLANPart(QWidget* owner) : TSettingsForm(owner), ui_(std::make
     // Before the binding, which chains the controls' own handlers in front of its flags.
     CB_Wband->OnChange = [this](QObject* sender) { CB_WbandChange(sender); };
     CB_WLANAccessa->OnClick = [this](QObject* sender) { CB_WLANAccessaClick(sender); };
-    OnClicked(BT_Apply, [this] { BT_ApplyClick(BT_Apply); });
-    OnClicked(BT_Cancel, [this] { BT_CancelClick(BT_Cancel); });
+    SetUpGrouping(StatusBar, BT_Apply, BT_Cancel, [this] { BT_ApplyClick(BT_Apply); });
 
     FormCreate(this);
 }
-
-TFM_WLANPart::~TFM_WLANPart() = default;
 
 void TFM_WLANPart::SetRowAccess(int row, uint32_t access) {
     PartitionRequest->Request.VarList.GetRow(row)->Access = access;
 }
 
 void TFM_WLANPart::FormCreate(QObject*) {
-    const bool built = BuildRequests([this] {
-        auto& request = MakeRequest(
-            PartitionRequest, MibRows::adInternalStationConnection_to_adInternalStationConnectionBetweenag(),
-            {.Kind = MVT_SV});
-        request.BindCheckBox(0, CB_statconneta);
-        request.BindCheckBox(1, CB_WLANAccessa);
-        request.BindCheckBox(2, CB_StationConnecta);
-        SetRowAccess(0, ACC_READWRITE);
-        SetRowAccess(1, ACC_READWRITE);
-        SetRowAccess(kBetweenBandsRow, BetweenBandsLive() ? ACC_READWRITE : ACC_INVALID);
-        if (CB_Wband->isEnabled()) {
-            TCheckBox* second[] = {CB_statconnetg, CB_WLANAccessg, CB_StationConnectg};
-            for (int i = 0; i < kRowsPerBand; ++i) {
-                request.BindCheckBox(kSecondBandRow + i, second[i]);
-                SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
-            }
-        }
-    });
-    if (built) {
-        Reading_ = true;
-        Read(*PartitionRequest);
-        Reading_ = false;
-    }
+    BuildAndRead(PartitionRequest,
+                 MibRows::adInternalStationConnection_to_adInternalStationConnectionBetweenag(),
+                 {.Kind = MVT_SV}, [this](NxSNMPRequest2Edits& request) {
+                     request.BindCheckBox(0, CB_statconneta);
+                     request.BindCheckBox(1, CB_WLANAccessa);
+                     request.BindCheckBox(2, CB_StationConnecta);
+                     SetRowAccess(0, ACC_READWRITE);
+                     SetRowAccess(1, ACC_READWRITE);
+                     SetRowAccess(kBetweenBandsRow, BetweenBandsLive() ? ACC_READWRITE : ACC_INVALID);
+                     if (CB_Wband->isEnabled()) {
+                         TCheckBox* second[] = {CB_statconnetg, CB_WLANAccessg, CB_StationConnectg};
+                         for (int i = 0; i < kRowsPerBand; ++i) {
+                             request.BindCheckBox(kSecondBandRow + i, second[i]);
+                             SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
+                         }
+                     }
+                     Reading_ = true; // the read that follows shows the device's values
+                 });
+    Reading_ = false;
     WasEthernetAccess_ = CB_WLANAccessa->Checked();
     CB_WbandChange(CB_Wband);
 }
@@ -137,16 +112,11 @@ void TFM_WLANPart::BT_ApplyClick(QObject*) {
             SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
     }
     Reading_ = true; // the read-back after the write shows the device's values
-    WriteAndShow(*PartitionRequest, "Setting OK!", "Setting Error!");
+    WriteSettings(*PartitionRequest);
     Reading_ = false;
     WasEthernetAccess_ = CB_WLANAccessa->Checked();
 }
 
-void TFM_WLANPart::BT_CancelClick(QObject*) {
-    close();
-}
-
 void ShowWlanPartForm() {
-    auto form = std::make_unique<TFM_WLANPart>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_WLANPart>();
 }
