@@ -4,6 +4,7 @@
 
 #include "app/DhcpRowTables.h"
 #include "app/MibObjectDefs.h"
+#include "app/ShowForm.h"
 #include "app/Wait.h"
 #include "forms/network/Staticip.h"
 #include "platform/ComboBox.h"
@@ -12,7 +13,6 @@
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
-#include "ui_Dhcp.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -33,46 +33,8 @@ constexpr char kListing[] = "Listing data ... ";
 
 } // namespace
 
-TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut)
-    : TSettingsForm(owner), WalkTimeOut_(walkTimeOut), ui_(std::make_unique<Ui::TFM_DHCP>()) {
-    ui_->setupUi(this);
-    PageControl1 = ui_->PageControl1;
-    TabSheet1 = ui_->TabSheet1;
-    TabSheet2 = ui_->TabSheet2;
-    TabSheet3 = ui_->TabSheet3;
-    CB_Fuction1 = ui_->CB_Fuction1;
-    Ed_IPAF = ui_->Ed_IPAF;
-    Ed_PoolRan = ui_->Ed_PoolRan;
-    Ed_SubMask = ui_->Ed_SubMask;
-    Ed_Gateway = ui_->Ed_Gateway;
-    Ed_Wins = ui_->Ed_Wins;
-    Ed_DNS = ui_->Ed_DNS;
-    Ed_DomNa = ui_->Ed_DomNa;
-    Ed_Lease = ui_->Ed_Lease;
-    CB_Status = ui_->CB_Status;
-    Bt_Apply = ui_->Bt_Apply;
-    Bt_Cancel = ui_->Bt_Cancel;
-    Bt_Refresh = ui_->Bt_Refresh;
-    StatusBar1 = ui_->StatusBar1;
-    IPTemp = ui_->IPTemp;
-    Ed_ext = ui_->Ed_ext;
-    CB_Fuction2 = ui_->CB_Fuction2;
-    User_ListView = ui_->User_ListView;
-    LV_StaticPoolSet = ui_->LV_StaticPoolSet;
-    Bt_Add = ui_->Bt_Add;
-    Bt_Set = ui_->Bt_Set;
-    Bt_Del = ui_->Bt_Del;
-    StaticApply = ui_->StaticApply;
-    Bt_Rfrsh = ui_->Bt_Rfrsh;
-    StatusBar2 = ui_->StatusBar2;
-    staticDeletePoolMAC = ui_->staticDeletePoolMAC;
-    LV_DynPool = ui_->LV_DynPool;
-    StatusBar3 = ui_->StatusBar3;
-    Bt_RefreshDynamicPool = ui_->Bt_RefreshDynamicPool;
-    LV_StaticPool = ui_->LV_StaticPool;
-    StatusBar4 = ui_->StatusBar4;
-    Bt_RefreshStaticPool = ui_->Bt_RefreshStaticPool;
-
+TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut) : TSettingsForm(owner), WalkTimeOut_(walkTimeOut) {
+    setupUi(this);
     SetUpWindow(StatusBar1, {.Size = QSize(), .Minimise = false, .CentreOnMain = true});
     StaticRows = std::make_unique<FreeRowTable>(LV_StaticPoolSet, std::vector<int>{kIpColumn}, kFreeAddress);
     for (QWidget* hidden : std::initializer_list<QWidget*>{Bt_Refresh, IPTemp, Ed_ext, LV_StaticPoolSet,
@@ -106,20 +68,14 @@ TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut)
         {Bt_RefreshStaticPool, &TFM_DHCP::Bt_RefreshStaticPoolClick},
         {Bt_Refresh, &TFM_DHCP::Bt_RefreshClick},
         {Bt_Rfrsh, &TFM_DHCP::Bt_RfrshClick},
-        {Bt_Cancel, &TFM_DHCP::Bt_CancelClick},
     };
     for (const auto& [button, handler] : clicks)
         OnClicked(button, [this, button = button, handler = handler] { (this->*handler)(button); });
+    OnCancel(Bt_Cancel);
     Own(PoolRequest, DeleteRequest, StaticPoolRequest, UsedRowList, DynamicLeaseRequest, StaticLeaseRequest,
         FunctionRequest, SystemAddressRequest);
 
     FormCreate(this);
-}
-
-TFM_DHCP::~TFM_DHCP() {
-    Closing_ = true;
-    DestroyRequests();
-    FM_StaticIP.reset();
 }
 
 void TFM_DHCP::FormCreate(QObject*) {
@@ -145,7 +101,7 @@ void TFM_DHCP::FormCreate(QObject*) {
         MakeRequest(DeleteRequest, MibRows::staticDeletePoolIP(), {.TimeOut = kTimeOut})
             .BindEdits(0, "%s", staticDeletePoolMAC);
 
-        FM_StaticIP = std::make_unique<TFM_StaticIP>(this);
+        FM_StaticIP = new TFM_StaticIP(this);
 
         auto& rows = MakeRequest(StaticPoolRequest, MibRows::Index_to_Status(), walk);
         rows.AttachListView(LV_StaticPoolSet, true);
@@ -284,10 +240,6 @@ void TFM_DHCP::Bt_RfrshClick(QObject*) {
     StartStaticReads();
 }
 
-void TFM_DHCP::Bt_CancelClick(QObject*) {
-    close();
-}
-
 // ---- closing ------------------------------------------------------------------------------------
 
 bool TFM_DHCP::InsideRequest() const {
@@ -329,11 +281,14 @@ void TFM_DHCP::done(int result) {
     // The requests' teardown processes messages: a second close meanwhile finds Closing_ set.
     Closing_ = true;
     TSettingsForm::done(result);
-    FM_StaticIP.reset();
     Closing_ = false;
 }
 
+void TFM_DHCP::ReleaseOnClose() {
+    TSettingsForm::ReleaseOnClose();
+    delete FM_StaticIP.data();
+}
+
 void ShowDhcpForm() {
-    TFM_DHCP form(nullptr);
-    form.exec();
+    ShowModalForm<TFM_DHCP>();
 }

@@ -7,26 +7,18 @@
 #include "app/SettingsForm.h"
 #include "app/ShowingCounted.h"
 #include "library/snmp/New_req2Edit.h"
+#include "ui_Dhcp.h"
 
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 class NxSNMPRequest2Controls;
-class QPushButton;
-class QTabWidget;
-class QWidget;
-class TComboBox;
-class TEdit;
 class TFM_StaticIP;
-class TListView;
-class TStatusBar;
 struct NxSNMPError;
-namespace Ui {
-class TFM_DHCP;
-}
 
-class TFM_DHCP : public TSettingsForm {
+class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     Q_OBJECT
   public:
     static constexpr char kFreeAddress[] = "0.0.0.0";
@@ -37,7 +29,6 @@ class TFM_DHCP : public TSettingsForm {
     // Builds the requests, reads the single values (blocking) and starts the table walks. The
     // static pool's walk time-out is a parameter for tests only; the program uses the default.
     explicit TFM_DHCP(QWidget* owner = nullptr, uint32_t walkTimeOut = kTimeOut);
-    ~TFM_DHCP() override;
 
     void FormCreate(QObject* sender);
     void Bt_ApplyClick(QObject* sender);
@@ -53,7 +44,6 @@ class TFM_DHCP : public TSettingsForm {
     void Bt_RefreshStaticPoolClick(QObject* sender);
     void Bt_RefreshClick(QObject* sender);
     void Bt_RfrshClick(QObject* sender);
-    void Bt_CancelClick(QObject* sender);
     bool FormCloseQuery();
 
     void EnableByFunction(bool on);
@@ -66,46 +56,9 @@ class TFM_DHCP : public TSettingsForm {
     // then on StatusBar2).
     bool WriteStaticPoolRow();
 
-    // Layout
-    QTabWidget* PageControl1;
-    QWidget* TabSheet1;
-    QWidget* TabSheet2;
-    QWidget* TabSheet3;
-    TComboBox* CB_Fuction1;
-    TEdit* Ed_IPAF;
-    TEdit* Ed_PoolRan;
-    TEdit* Ed_SubMask;
-    TEdit* Ed_Gateway;
-    TEdit* Ed_Wins;
-    TEdit* Ed_DNS;
-    TEdit* Ed_DomNa;
-    TEdit* Ed_Lease;
-    TComboBox* CB_Status;
-    QPushButton* Bt_Apply;
-    QPushButton* Bt_Cancel;
-    QPushButton* Bt_Refresh;
-    TStatusBar* StatusBar1;
-    TEdit* IPTemp;
-    TEdit* Ed_ext;
-    TComboBox* CB_Fuction2;
-    TListView* User_ListView;
-    TListView* LV_StaticPoolSet;
-    QPushButton* Bt_Add;
-    QPushButton* Bt_Set;
-    QPushButton* Bt_Del;
-    QPushButton* StaticApply;
-    QPushButton* Bt_Rfrsh;
-    TStatusBar* StatusBar2;
-    TEdit* staticDeletePoolMAC;
-    TListView* LV_DynPool;
-    TStatusBar* StatusBar3;
-    QPushButton* Bt_RefreshDynamicPool;
-    TListView* LV_StaticPool;
-    TStatusBar* StatusBar4;
-    QPushButton* Bt_RefreshStaticPool;
-
-    // Created by the form and destroyed when it closes.
-    std::unique_ptr<TFM_StaticIP> FM_StaticIP;
+    // Created by the form, a child of it, and destroyed when it closes. Its controls are bound to
+    // the static-pool request, which therefore always goes first.
+    QPointer<TFM_StaticIP> FM_StaticIP;
     // Every static-pool row (LV_StaticPoolSet); a row whose IP is "0.0.0.0" is free.
     std::unique_ptr<FreeRowTable> StaticRows;
 
@@ -127,6 +80,9 @@ class TFM_DHCP : public TSettingsForm {
 
   public slots:
     void done(int result) override;
+
+  protected:
+    void ReleaseOnClose() override;
 
   private:
     void BindDialog();
@@ -161,7 +117,6 @@ class TFM_DHCP : public TSettingsForm {
     bool InsideRequest() const;
 
     uint32_t WalkTimeOut_;
-    std::unique_ptr<Ui::TFM_DHCP> ui_;
     bool StaticPoolValid_ = false; // the last static-pool read succeeded
     bool UsedRowRestart_ = false;  // a re-read came while the used-row walk ran
     bool PoolButtonsOn_ = false;   // the first static-pool read has ended
@@ -175,5 +130,5 @@ class TFM_DHCP : public TSettingsForm {
     bool CloseDeferred_ = false;
 };
 
-// Menu item DHCPServer1: creates the form, shows it modally, deletes it.
+// Menu item DHCPServer1: opens the form modally.
 void ShowDhcpForm();

@@ -164,16 +164,12 @@ void TFM_DHCP::Bt_ApplyClick(QObject*) {
         return; // could not be built at creation: nothing to write with
     if (UsedRowList && UsedRowList->Busy)
         return; // the pool is checked against the used rows, which are being listed again
-    try {
-        if (!FunctionKnown(StatusBar1))
-            return;
-        if (CB_Fuction1->GetItemIndex() == kIndexEnable)
-            return ApplyPool();
-        if (WriteFunction(StatusBar1))
-            StatusBar1->ShowResult(kSettingSuccess);
-    } catch (const std::exception& e) {
-        StatusBar1->ShowResult(e.what());
-    }
+    if (!FunctionKnown(StatusBar1))
+        return;
+    if (CB_Fuction1->GetItemIndex() == kIndexEnable)
+        return ApplyPool();
+    if (WriteFunction(StatusBar1))
+        StatusBar1->ShowResult(kSettingSuccess);
 }
 
 void TFM_DHCP::ApplyPool() {

@@ -2,6 +2,7 @@
 
 #include "app/MibRowTables.h"
 #include "app/ModelCode.h"
+#include "app/ShowForm.h"
 #include "app/StartupGlobals.h"
 #include "app/WepKeyRules.h"
 #include "forms/network/MultiRowTables.h"
@@ -17,7 +18,6 @@
 #include "platform/MessageBox.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
-#include "ui_Multi.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -70,85 +70,8 @@ bool IsEnterpriseItem(int item) {
 
 } // namespace
 
-TFM_MultiForm::TFM_MultiForm(QWidget* owner)
-    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_MultiForm>()) {
-    ui_->setupUi(this);
-#define TAKE(name) name = ui_->name
-    TAKE(IfEnabMuSSID);
-    TAKE(CHK_VLanState);
-    TAKE(CB_EnablePriority);
-    TAKE(RadioGroup1);
-    TAKE(GroupBox1);
-    TAKE(BandComboBox);
-    TAKE(MSSIDIdxCombo);
-    TAKE(SSIDEdit);
-    TAKE(SecurityCombo);
-    TAKE(SecurityComboTmp);
-    TAKE(CB_MultBroad);
-    TAKE(Label22);
-    TAKE(CB_DyVlan);
-    TAKE(GroupIDEdit);
-    TAKE(CheckBox_EthernetTag);
-    TAKE(Label23);
-    TAKE(Cb_Priority);
-    TAKE(Label26);
-    TAKE(CB_WMM);
-    TAKE(Grp_KeySet);
-    TAKE(TypeCombo);
-    TAKE(SizeCombo);
-    TAKE(CB_IdxTmp);
-    TAKE(KeyValEdit);
-    TAKE(Grp_PSKSet);
-    TAKE(CB_PSKCipher);
-    TAKE(Ed_PSKGrpKey_a);
-    TAKE(Ed_PSKGrpKey_g);
-    TAKE(Ed_PassPhrase);
-    TAKE(Grp_EAPSet);
-    TAKE(CB_EAPCipher);
-    TAKE(Ed_EAPGrpKey_a);
-    TAKE(Ed_EAPGrpKey_g);
-    TAKE(Ed_EAPRadiusServ);
-    TAKE(Ed_EAPRadiusPort);
-    TAKE(Ed_EAPRadiusSec);
-    TAKE(Cb_AccountMode);
-    TAKE(Ed_AccountServer);
-    TAKE(Ed_AccountPort);
-    TAKE(Grp_8021xSet);
-    TAKE(CB_8021xKeyType);
-    TAKE(CB_8021xKeySize);
-    TAKE(CB_8021xKeyIdx);
-    TAKE(Ed_8021xKey);
-    TAKE(CB_8021xCipher);
-    TAKE(Ed_8021xRadiusServ);
-    TAKE(Ed_8021xRadiusPort);
-    TAKE(Ed_8021xRadiusSec);
-    TAKE(Cb_AccountMode_802);
-    TAKE(Ed_AccountServer_802);
-    TAKE(Ed_AccountPort_802);
-    TAKE(MulSSIDListView);
-    TAKE(DelButton);
-    TAKE(SaveButton);
-    TAKE(CancelBtn);
-    TAKE(MuStatusBar);
-    TAKE(CB_LimitVID);
-    TAKE(IndexLab);
-    TAKE(Test11a);
-    TAKE(IdvStatusComboBox);
-    TAKE(CB_Security);
-    TAKE(EncryBox);
-    TAKE(KeyIdxCombo);
-    TAKE(CB_Cipher);
-    TAKE(Ed_Priority);
-    TAKE(BandProirity11aCoBox);
-    TAKE(BandProirity11gCoBox);
-    TAKE(CB_ApMode);
-    TAKE(CB_ApMode_g);
-    TAKE(CB_WepTypea);
-    TAKE(CB_WepTypeg);
-    TAKE(Band11aCoBox);
-    TAKE(Band11gCoBox);
-    TAKE(GetMultiListView);
-#undef TAKE
+TFM_MultiForm::TFM_MultiForm(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
 
     WindowOptions window;
     window.Panels = 1;
@@ -191,14 +114,9 @@ TFM_MultiForm::TFM_MultiForm(QWidget* owner)
     };
     OnClicked(SaveButton, [this] { SaveButtonClick(SaveButton); });
     OnClicked(DelButton, [this] { DelButtonClick(DelButton); });
-    connect(CancelBtn, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { CancelBtnClick(CancelBtn); }); });
+    OnCancel(CancelBtn);
 
     FormCreate(this);
-}
-
-TFM_MultiForm::~TFM_MultiForm() {
-    FormClose();
 }
 
 // ---- creation ----------------------------------------------------------------------------------
@@ -967,15 +885,6 @@ bool TFM_MultiForm::FormCloseQuery() const {
     return !BusyNow();
 }
 
-void TFM_MultiForm::CancelBtnClick(QObject*) {
-    close();
-}
-
-void TFM_MultiForm::FormClose() {
-    DestroyRequests();
-}
-
 void ShowMultiForm() {
-    auto form = std::make_unique<TFM_MultiForm>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_MultiForm>();
 }

@@ -6,36 +6,21 @@
 // "Apply" and "Delete" off and refuses to close.
 #include "app/SettingsForm.h"
 #include "app/SupportProbe.h"
+#include "ui_Multi.h"
 
-#include <memory>
 #include <string>
 #include <vector>
 
-class QGroupBox;
-class QPushButton;
-class TCheckBox;
-class TComboBox;
-class TEdit;
-class TLabel;
-class TListView;
-class TRadioGroup;
-class TStatusBar;
 struct SsidRow;
-namespace Ui {
-class TFM_MultiForm;
-}
 
-class TFM_MultiForm : public TSettingsForm {
+class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     Q_OBJECT
   public:
     // Builds the eleven requests, reads the single values (blocking) and starts the table read.
     explicit TFM_MultiForm(QWidget* owner = nullptr);
-    ~TFM_MultiForm() override;
 
     void FormCreate(QObject* sender);
-    void FormClose();
     bool FormCloseQuery() const;
-    void CancelBtnClick(QObject* sender);
     void IfEnabMuSSIDClick(QObject* sender);
     void CHK_VLanStateClick(QObject* sender);
     void CB_EnablePriorityClick(QObject* sender);
@@ -78,83 +63,6 @@ class TFM_MultiForm : public TSettingsForm {
     // Also while the table read or write is pending, which no request's busy flag covers between
     // the write's answer and the read-back.
     bool BusyNow() const override;
-
-    // Layout
-    TCheckBox* IfEnabMuSSID;
-    TCheckBox* CHK_VLanState;
-    TCheckBox* CB_EnablePriority;
-    TRadioGroup* RadioGroup1;
-    QGroupBox* GroupBox1;
-    TComboBox* BandComboBox;
-    TComboBox* MSSIDIdxCombo;
-    TEdit* SSIDEdit;
-    TComboBox* SecurityCombo;
-    TComboBox* SecurityComboTmp;
-    TComboBox* CB_MultBroad;
-    TLabel* Label22;
-    TComboBox* CB_DyVlan;
-    TEdit* GroupIDEdit;
-    TCheckBox* CheckBox_EthernetTag;
-    TLabel* Label23;
-    TComboBox* Cb_Priority;
-    TLabel* Label26;
-    TComboBox* CB_WMM;
-    QGroupBox* Grp_KeySet;
-    TComboBox* TypeCombo;
-    TComboBox* SizeCombo;
-    TComboBox* CB_IdxTmp;
-    TEdit* KeyValEdit;
-    QGroupBox* Grp_PSKSet;
-    TComboBox* CB_PSKCipher;
-    TEdit* Ed_PSKGrpKey_a;
-    TEdit* Ed_PSKGrpKey_g;
-    TEdit* Ed_PassPhrase;
-    QGroupBox* Grp_EAPSet;
-    TComboBox* CB_EAPCipher;
-    TEdit* Ed_EAPGrpKey_a;
-    TEdit* Ed_EAPGrpKey_g;
-    TEdit* Ed_EAPRadiusServ;
-    TEdit* Ed_EAPRadiusPort;
-    TEdit* Ed_EAPRadiusSec;
-    TComboBox* Cb_AccountMode;
-    TEdit* Ed_AccountServer;
-    TEdit* Ed_AccountPort;
-    QGroupBox* Grp_8021xSet;
-    TComboBox* CB_8021xKeyType;
-    TComboBox* CB_8021xKeySize;
-    TComboBox* CB_8021xKeyIdx;
-    TEdit* Ed_8021xKey;
-    TComboBox* CB_8021xCipher;
-    TEdit* Ed_8021xRadiusServ;
-    TEdit* Ed_8021xRadiusPort;
-    TEdit* Ed_8021xRadiusSec;
-    TComboBox* Cb_AccountMode_802;
-    TEdit* Ed_AccountServer_802;
-    TEdit* Ed_AccountPort_802;
-    TListView* MulSSIDListView;
-    QPushButton* DelButton;
-    QPushButton* SaveButton;
-    QPushButton* CancelBtn;
-    TStatusBar* MuStatusBar;
-    // Hidden: the controls bound to the device's objects behind the visible copies.
-    TComboBox* CB_LimitVID;
-    TLabel* IndexLab;
-    TLabel* Test11a;
-    TComboBox* IdvStatusComboBox;
-    TComboBox* CB_Security;
-    TComboBox* EncryBox;
-    TComboBox* KeyIdxCombo;
-    TComboBox* CB_Cipher;
-    TEdit* Ed_Priority;
-    TComboBox* BandProirity11aCoBox;
-    TComboBox* BandProirity11gCoBox;
-    TComboBox* CB_ApMode;
-    TComboBox* CB_ApMode_g;
-    TComboBox* CB_WepTypea;
-    TComboBox* CB_WepTypeg;
-    TComboBox* Band11aCoBox;
-    TComboBox* Band11gCoBox;
-    TListView* GetMultiListView;
 
     // Null when it could not be built; all gone once the form has closed.
     TFormRequest<NxSNMPRequest2Edits> AccountRequest802;
@@ -201,7 +109,6 @@ class TFM_MultiForm : public TSettingsForm {
     void NoticeKeySlots();
     void WriteApMode();
 
-    std::unique_ptr<Ui::TFM_MultiForm> ui_;
     std::string GroupKeyTextA_;
     std::string GroupKeyTextG_;
     std::string SaveFailure_;      // the first refused write of the present save
@@ -219,5 +126,5 @@ class TFM_MultiForm : public TSettingsForm {
     bool Refilling_ = false; // the list's own refill selects, not the user
 };
 
-// Menu item adMultiSSID1: creates the form (owned by the application), shows it modally, deletes it.
+// Menu item adMultiSSID1: opens the form modally.
 void ShowMultiForm();

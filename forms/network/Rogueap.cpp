@@ -1,5 +1,6 @@
 #include "forms/network/Rogueap.h"
 
+#include "app/ShowForm.h"
 #include "forms/network/RogueApRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"
@@ -10,7 +11,6 @@
 #include "platform/MessageBox.h"
 #include "platform/RadioGroup.h"
 #include "platform/StatusBar.h"
-#include "ui_Rogueap.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -39,41 +39,8 @@ int At(double share, int width) {
 
 } // namespace
 
-TFM_RogueForm::TFM_RogueForm(QWidget* owner)
-    : TSettingsForm(owner), ui_(std::make_unique<Ui::TFM_RogueForm>()) {
-    ui_->setupUi(this);
-    auto& u = *ui_;
-    BSSTypRadGrp = u.BSSTypRadGrp;
-    CheckBox_11a = u.CheckBox_11a;
-    CheckBox_11b = u.CheckBox_11b;
-    CheckBox_11g = u.CheckBox_11g;
-    BandEdit = u.BandEdit;
-    SecEdit = u.SecEdit;
-    ChcBxo_off = u.ChcBxo_off;
-    ChcBxo_wep = u.ChcBxo_wep;
-    ChcBxo_eap = u.ChcBxo_eap;
-    ChcBxo_psk = u.ChcBxo_psk;
-    WPA2EAPCkBox = u.WPA2EAPCkBox;
-    WPA2PSKCkBox = u.WPA2PSKCkBox;
-    WPA2AUTECkBox = u.WPA2AUTECkBox;
-    WPA2AUTPCkBox = u.WPA2AUTPCkBox;
-    RogueListView = u.RogueListView;
-    AP_ListView = u.AP_ListView;
-    DetectBtn = u.DetectBtn;
-    AddBtn = u.AddBtn;
-    DelBtn = u.DelBtn;
-    ListDelBtn = u.ListDelBtn;
-    Apply_Btn = u.Apply_Btn;
-    Cancel_Btn = u.Cancel_Btn;
-    DetectRogueCoBox = u.DetectRogueCoBox;
-    AddCoBox = u.AddCoBox;
-    DelDetcetEdit = u.DelDetcetEdit;
-    DelCoBox = u.DelCoBox;
-    Ed_RogueSupport = u.Ed_RogueSupport;
-    Lab_RogueAP = u.Lab_RogueAP;
-    CB_RogueAP = u.CB_RogueAP;
-    CB_Radio = u.CB_Radio;
-    StatusBar1 = u.StatusBar1;
+TFM_RogueForm::TFM_RogueForm(QWidget* owner) : TSettingsForm(owner) {
+    setupUi(this);
     DetectWait = new QTimer(this);
     DetectWait->setSingleShot(true);
     DetectWait->setTimerType(Qt::PreciseTimer); // never shorter than asked
@@ -109,7 +76,7 @@ TFM_RogueForm::TFM_RogueForm(QWidget* owner)
     OnClicked(DelBtn, [this] { DelBtnClick(DelBtn); });
     OnClicked(ListDelBtn, [this] { ListDelBtnClick(ListDelBtn); });
     OnClicked(Apply_Btn, [this] { Apply_BtnClick(Apply_Btn); });
-    OnClicked(Cancel_Btn, [this] { Cancel_BtnClick(Cancel_Btn); });
+    OnCancel(Cancel_Btn);
     connect(DetectWait, &QTimer::timeout, this, [this] {
         Guard([this] {
             ShowStatus("Detecting success. Getting data...");
@@ -118,15 +85,6 @@ TFM_RogueForm::TFM_RogueForm(QWidget* owner)
         });
     });
     FormCreate(this);
-}
-
-TFM_RogueForm::~TFM_RogueForm() {
-    FormClose(this);
-}
-
-std::vector<NxSNMPRequest2Edits*> TFM_RogueForm::AsyncRequests() const {
-    return {DetectRequest.get(),      AddRequest.get(),   DeleteFoundRequest.get(),
-            DeleteKnownRequest.get(), FoundRequest.get(), KnownRequest.get()};
 }
 
 void TFM_RogueForm::FormCreate(QObject*) {
@@ -197,15 +155,9 @@ void TFM_RogueForm::FormCreate(QObject*) {
     });
 }
 
-void TFM_RogueForm::FormClose(QObject*) {
+void TFM_RogueForm::ReleaseOnClose() {
     DetectWait->stop();
-    // Late answers must find no closure into a form that is going.
-    for (NxSNMPRequest2Edits* request : AsyncRequests())
-        if (request) {
-            request->OnEndingGet = nullptr;
-            request->OnEndingSet = nullptr;
-        }
-    DestroyRequests();
+    TSettingsForm::ReleaseOnClose();
 }
 
 bool TFM_RogueForm::BusyNow() const {
@@ -401,10 +353,6 @@ void TFM_RogueForm::Apply_BtnClick(QObject*) {
                           : WrittenText({FilterRequest.get()}, "Set Success!"));
 }
 
-void TFM_RogueForm::Cancel_BtnClick(QObject*) {
-    close();
-}
-
 void TFM_RogueForm::resizeEvent(QResizeEvent* event) {
     TSettingsForm::resizeEvent(event);
     Guard([this] { FormResize(this); });
@@ -412,15 +360,14 @@ void TFM_RogueForm::resizeEvent(QResizeEvent* event) {
 
 // Everything keeps its share of the window: the two lists share the height the window gains.
 void TFM_RogueForm::FormResize(QObject*) {
-    auto& u = *ui_;
     const int width = this->width() - 2 * kMargin;
     const int bar = StatusBar1->height();
-    u.Panel1->setGeometry(kMargin, kMargin, width, height() - bar - 2 * kMargin);
+    Panel1->setGeometry(kMargin, kMargin, width, height() - bar - 2 * kMargin);
     StatusBar1->setGeometry(0, height() - bar, this->width(), bar);
     const int inner = width - 2 * kMargin;
-    u.GB_Filter->resize(inner, u.GB_Filter->height());
-    const int filterRight = inner - u.GB_Band->x() - kListInset;
-    for (QGroupBox* group : {u.GB_Band, u.GB_Security}) {
+    GB_Filter->resize(inner, GB_Filter->height());
+    const int filterRight = inner - GB_Band->x() - kListInset;
+    for (QGroupBox* group : {GB_Band, GB_Security}) {
         group->resize(filterRight, group->height());
         int i = 0;
         for (TCheckBox* box : group->findChildren<TCheckBox*>(Qt::FindDirectChildrenOnly)) {
@@ -431,16 +378,16 @@ void TFM_RogueForm::FormResize(QObject*) {
             ++i;
         }
     }
-    const int bottomRows = u.Panel2->height() + CB_RogueAP->height() + 4 * kMargin;
-    const int listsTop = u.GB_Filter->y() + u.GB_Filter->height() + kMargin;
-    const int listsHeight = u.Panel1->height() - listsTop - bottomRows - kMargin;
+    const int bottomRows = Panel2->height() + CB_RogueAP->height() + 4 * kMargin;
+    const int listsTop = GB_Filter->y() + GB_Filter->height() + kMargin;
+    const int listsHeight = Panel1->height() - listsTop - bottomRows - kMargin;
     const int rogueHeight = listsHeight * 54 / 100;
-    u.GB_Rogue->setGeometry(kMargin, listsTop, inner, rogueHeight);
-    u.GB_Known->setGeometry(kMargin, listsTop + rogueHeight + kMargin, inner,
-                            listsHeight - rogueHeight - kMargin);
-    for (QGroupBox* group : {u.GB_Rogue, u.GB_Known}) {
+    GB_Rogue->setGeometry(kMargin, listsTop, inner, rogueHeight);
+    GB_Known->setGeometry(kMargin, listsTop + rogueHeight + kMargin, inner,
+                          listsHeight - rogueHeight - kMargin);
+    for (QGroupBox* group : {GB_Rogue, GB_Known}) {
         const int buttonTop = group->height() - kButtonAboveBottom - kMargin;
-        TListView* view = group == u.GB_Rogue ? RogueListView : AP_ListView;
+        TListView* view = group == GB_Rogue ? RogueListView : AP_ListView;
         view->setGeometry(kListInset, kListTop, group->width() - 2 * kListInset,
                           buttonTop - kListTop - kMargin);
         for (auto [button, share] :
@@ -448,15 +395,14 @@ void TFM_RogueForm::FormResize(QObject*) {
             if (button->parentWidget() == group)
                 button->move(At(share, group->width()), buttonTop);
     }
-    const int protectionTop = u.GB_Known->y() + u.GB_Known->height() + 2 * kMargin;
+    const int protectionTop = GB_Known->y() + GB_Known->height() + 2 * kMargin;
     Lab_RogueAP->move(Lab_RogueAP->x(), protectionTop + 3);
     CB_RogueAP->move(CB_RogueAP->x(), protectionTop);
-    u.Panel2->setGeometry(kMargin, protectionTop + CB_RogueAP->height() + kMargin, inner, u.Panel2->height());
+    Panel2->setGeometry(kMargin, protectionTop + CB_RogueAP->height() + kMargin, inner, Panel2->height());
     Apply_Btn->move(At(kApplyAt, inner), Apply_Btn->y());
     Cancel_Btn->move(At(kCancelAt, inner), Cancel_Btn->y());
 }
 
 void ShowRogueForm() {
-    auto form = std::make_unique<TFM_RogueForm>(nullptr);
-    form->exec();
+    ShowModalForm<TFM_RogueForm>();
 }

@@ -6,43 +6,27 @@
 #include "app/ListWalkRequest.h"
 #include "app/SettingsForm.h"
 #include "app/SupportProbe.h"
+#include "ui_Rogueap.h"
 
-#include <memory>
-#include <vector>
+#include <string>
 
-class QFrame;
-class QGroupBox;
-class QPushButton;
 class QTimer;
-class TCheckBox;
-class TComboBox;
-class TEdit;
-class TLabel;
-class TListView;
-class TRadioGroup;
-class TStatusBar;
-namespace Ui {
-class TFM_RogueForm;
-}
 
-class TFM_RogueForm : public TSettingsForm {
+class TFM_RogueForm : public TSettingsForm, public Ui::TFM_RogueForm {
     Q_OBJECT
   public:
     static constexpr int kMaxKnown = 30;
     static constexpr int kDetectWaitMillis = 1000;
 
     explicit TFM_RogueForm(QWidget* owner = nullptr);
-    ~TFM_RogueForm() override;
 
     void FormCreate(QObject* sender);
-    void FormClose(QObject* sender);
     void FormResize(QObject* sender);
     void DetectBtnClick(QObject* sender);
     void AddBtnClick(QObject* sender);
     void DelBtnClick(QObject* sender);
     void ListDelBtnClick(QObject* sender);
     void Apply_BtnClick(QObject* sender);
-    void Cancel_BtnClick(QObject* sender);
     void CheckBox_11aClick(QObject* sender);
     void ChcBxo_offClick(QObject* sender);
     void BSSTypRadGrpClick(QObject* sender);
@@ -52,18 +36,6 @@ class TFM_RogueForm : public TSettingsForm {
     bool Idle() const { return Outstanding_ == 0; }
     bool BusyNow() const override;
 
-    TRadioGroup* BSSTypRadGrp;
-    TCheckBox *CheckBox_11a, *CheckBox_11b, *CheckBox_11g;
-    TEdit *BandEdit, *SecEdit;
-    TCheckBox *ChcBxo_off, *ChcBxo_wep, *ChcBxo_eap, *ChcBxo_psk, *WPA2EAPCkBox, *WPA2PSKCkBox,
-        *WPA2AUTECkBox, *WPA2AUTPCkBox;
-    TListView *RogueListView, *AP_ListView;
-    QPushButton *DetectBtn, *AddBtn, *DelBtn, *ListDelBtn, *Apply_Btn, *Cancel_Btn;
-    TComboBox* DetectRogueCoBox;
-    TEdit *AddCoBox, *DelDetcetEdit, *DelCoBox, *Ed_RogueSupport;
-    TLabel* Lab_RogueAP;
-    TComboBox *CB_RogueAP, *CB_Radio;
-    TStatusBar* StatusBar1;
     QTimer* DetectWait; // between the detect action's answer and the read of the found list
 
     TFormRequest<NxSNMPRequest2Edits> RadioRequest, FilterRequest, DetectRequest, AddRequest,
@@ -72,9 +44,10 @@ class TFM_RogueForm : public TSettingsForm {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A scan's wait ends with the form: no list read follows a close.
+    void ReleaseOnClose() override;
 
   private:
-    std::vector<NxSNMPRequest2Edits*> AsyncRequests() const;
     void SetButtons(bool enabled);
     bool RadioOn() const;
     bool ProtectionSupported() const;
@@ -89,10 +62,9 @@ class TFM_RogueForm : public TSettingsForm {
     void OnKnownListRead(NxSNMPError* result);
     std::string SelectedIndex(TListView* view) const;
 
-    std::unique_ptr<Ui::TFM_RogueForm> ui_;
     int Outstanding_ = 0;
     SupportProbe Support_;
 };
 
-// Menu item RogueAP: creates the form (owned by the application), shows it modally, deletes it.
+// Menu item RogueAP: opens the form modally.
 void ShowRogueForm();
