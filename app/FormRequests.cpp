@@ -2,6 +2,8 @@
 
 #include "library/snmp/NxSNMPRequest.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/Events.h"
+#include "platform/FormTeardown.h"
 
 #include <algorithm>
 
@@ -83,6 +85,14 @@ void TFormRequests::DestroyKept() {
         Kept_.pop_back();
         last.reset();
     }
+}
+
+void TFormRequests::EndWithForm(QWidget& form) {
+    ForgetSlots();
+    if (Kept_.empty())
+        return;
+    const TFormTeardown teardown(form);
+    GuardEvent([this] { DestroyKept(); });
 }
 
 void TFormRequests::Release(NxSNMPRequest2Controls* request) {

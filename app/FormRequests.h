@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
 class TFormRequests;
 
 struct TFormRequestRelease {
@@ -52,9 +53,13 @@ class TFormRequests {
     void DetachHandlers();
     // Empties every slot, last taken first, and ends what was kept, all under one wait.
     void DestroyAll();
-    // Ends only the requests kept after their slots let go of them (the owner's destructor).
+    // Ends only the requests kept after their slots let go of them.
     void DestroyKept();
-    bool HoldsKept() const { return !Kept_.empty(); }
+    // From the form's destructor, its slots being gone: forgets them, then ends what was kept with
+    // the form hidden and quiet.
+    void EndWithForm(QWidget& form);
+    // The slots are going (the form's destruction has begun): nothing reaches them from now on.
+    void ForgetSlots() { Slots_.clear(); }
 
     // From the release: detaches, then deletes at once or keeps a waiting request.
     void Release(NxSNMPRequest2Controls* request);

@@ -17,6 +17,7 @@ TServedForm::TServedForm(QWidget* owner)
 // The derived form is gone by now, its requests' handlers with it: the stop, which runs the event
 // loop while transfers end, reports to nobody.
 TServedForm::~TServedForm() {
+    BeginDestruction();
     ServerStatus_ = nullptr;
     StopFormTftpServer(TFTPServer);
 }

@@ -22,10 +22,13 @@ TSettingsForm::TSettingsForm(QWidget* owner) : QDialog(owner) {
 // The derived form's request slots are gone by now and let go of their requests; those still
 // waiting for an answer end here, while the controls they write into exist.
 TSettingsForm::~TSettingsForm() {
-    if (!Requests_.HoldsKept())
-        return;
-    const TFormTeardown teardown(*this);
-    GuardEvent([this] { Requests_.DestroyKept(); });
+    BeginDestruction();
+    Requests_.EndWithForm(*this);
+}
+
+void TSettingsForm::BeginDestruction() {
+    Closing_ = true; // a close from a wait that follows finds the form going
+    Requests_.ForgetSlots();
 }
 
 void TSettingsForm::SetUpWindow(TStatusBar* bar, const WindowOptions& options) {

@@ -143,6 +143,10 @@ class TSettingsForm : public QDialog {
 
     void showEvent(QShowEvent* event) override;
 
+    // For a form base whose destructor runs the event loop (stopping a server): the derived
+    // form's request slots are gone, so from here closes are refused and the slots forgotten.
+    void BeginDestruction();
+
   private:
     void Configure(NxSNMPRequest2Controls& request, const VarDef* table, const RequestOptions& options);
 

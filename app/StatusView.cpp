@@ -35,10 +35,7 @@ TStatusView::TStatusView(QWidget* owner, Frame frame) : QDialog(owner, FlagsOf(f
 TStatusView::~TStatusView() {
     Closing_ = true; // a close from the wait below finds the view going
     StopTimers();
-    if (!Requests_.HoldsKept())
-        return;
-    const TFormTeardown teardown(*this);
-    GuardEvent([this] { Requests_.DestroyKept(); });
+    Requests_.EndWithForm(*this);
 }
 
 void TStatusView::SetUpWindow(TStatusBar* bar, int panelWidth) {

@@ -112,7 +112,7 @@ TEST_F(SettingsFormTest, AcceptedCloseHidesAtOnceAndRunsNoHandlerOfTheForm) {
 }
 
 // A form destroyed without a close (its owner goes) still lets go of its requests first: an
-// answer that comes in the wait finds no handler of the form.
+// answer that comes in the wait finds no handler of the form, a close none of its slots.
 TEST_F(SettingsFormTest, DestroyedFormRunsNoHandlerWhileItsAnswersAreAwaited) {
     auto form = std::make_unique<Probe>();
     ASSERT_TRUE(form->Build(false));
@@ -121,8 +121,16 @@ TEST_F(SettingsFormTest, DestroyedFormRunsNoHandlerWhileItsAnswersAreAwaited) {
     Device->Sim().Command("delay 500");
     form->First->Get();
     ASSERT_EQ(form->First->Request.Outstanding, 1);
+    // A close that comes during the wait (a retry the form had queued) finds the form going.
+    Probe* going = form.get();
+    int lateCloses = 0;
+    QTimer::singleShot(50, going, [&lateCloses, going] {
+        going->close();
+        ++lateCloses;
+    });
     form.reset();
     EXPECT_EQ(completions, 0);
+    EXPECT_EQ(lateCloses, 1);
 }
 
 TEST_F(SettingsFormTest, WriteIsBlockingWhateverTheModeAndJudgedOnTheAnswer) {
