@@ -28,25 +28,11 @@ std::array<std::string, 4> OctetTexts(const std::string& text) {
     return parts;
 }
 
-// Decimal digits only: the write reads each octet in base 10, so a text such as "$A", "0x0A" or
-// " 7" that another reader would take must not pass as a number here.
-int DecimalOctet(const std::string& part, int notANumber) {
-    if (part.empty() || part.size() > 9)
-        return notANumber;
-    int value = 0;
-    for (char c : part) {
-        if (c < '0' || c > '9')
-            return notANumber;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 std::array<int, 4> Octets(const std::string& text, int notANumber) {
     std::array<int, 4> values{};
     const auto parts = OctetTexts(text);
     for (size_t i = 0; i < 4; ++i)
-        values[i] = DecimalOctet(parts[i], notANumber);
+        values[i] = DecimalDigitsValue(parts[i], notANumber);
     return values;
 }
 

@@ -81,3 +81,15 @@ bool TryStrToInt(const std::string& text, int32_t& out) {
 std::string IntToStr(int64_t value) {
     return std::to_string(value);
 }
+
+int DecimalDigitsValue(const std::string& text, int notANumber) {
+    if (text.empty() || text.size() > 9)
+        return notANumber;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return notANumber;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}

@@ -1,10 +1,14 @@
 #pragma once
 // Integer conversions with the class library's rules: StrToInt accepts optional blanks
 // around a decimal (or "$"/"0x" hexadecimal) integer and raises EConvertError otherwise.
-#include <cstdint>
 #include "platform/FloatText.h"
+#include <cstdint>
 
 #include <string>
+
+// Decimal digits only, at most nine: the value a device takes from a number as typed, where
+// "$1F", "0x0A" or " 7" would pass another reader. `notANumber` otherwise.
+int DecimalDigitsValue(const std::string& text, int notANumber);
 
 int32_t StrToInt(const std::string& text);
 int64_t StrToInt64(const std::string& text);

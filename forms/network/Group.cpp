@@ -4,6 +4,7 @@
 #include "app/ShowForm.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
+#include "platform/Convert.h"
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"
 
@@ -20,15 +21,10 @@ constexpr int kUserLimitRow = 1;
 
 // Decimal digits only: the device takes the number as typed, so "$1F" or " 5" is no user limit.
 bool IsUserLimit(const std::string& text) {
-    if (text.empty() || text.size() > 2)
+    if (text.size() > 2)
         return false;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    return value <= kUserLimitMax;
+    const int value = DecimalDigitsValue(text, -1);
+    return value >= 0 && value <= kUserLimitMax;
 }
 
 } // namespace
