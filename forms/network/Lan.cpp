@@ -2,7 +2,7 @@
 
 #include "app/Main.h"
 #include "app/MibObjectDefs.h"
-#include "app/RowsLeftOut.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "app/ShowForm.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"

@@ -3,7 +3,7 @@
 #include "app/AddressChecks.h"
 #include "app/Main.h"
 #include "app/Ping.h"
-#include "app/RowsLeftOut.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "app/Wait.h"
 #include "forms/network/Dhcp.h"
 #include "forms/network/DhcpShared.h"

@@ -6,7 +6,7 @@
 #include "app/MibRowTables.h"
 #include "app/ModelCode.h"
 #include "app/PerformanceRowTables.h"
-#include "app/RowsLeftOut.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "app/ShowForm.h"
 #include "app/StartupGlobals.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"

@@ -1,5 +1,7 @@
 #include "library/snmp/NxSNMPRequest2Controls.h"
 
+#include "library/snmp/RowsLeftOut.h"
+
 #include "library/common/NxNumList.h"
 #include "library/common/ReplaceAll.h"
 #include "library/snmp/NxRequestPass.h"
@@ -147,26 +149,6 @@ bool NxSNMPRequest2Controls::Get() {
 }
 
 // Keeps rows out of one write and gives them back their access however the write ends.
-class NxSNMPRequest2Controls::RowsKeptOut {
-  public:
-    RowsKeptOut(NxSNMPVarList& list, const std::vector<int>& rows) : List_(list) {
-        for (int row : rows) {
-            Saved_.emplace_back(row, List_.GetRow(row)->Access);
-            List_.GetRow(row)->Access |= ACC_INVALID;
-        }
-    }
-    ~RowsKeptOut() {
-        for (const auto& [row, access] : Saved_)
-            List_.GetRow(row)->Access = access;
-    }
-    RowsKeptOut(const RowsKeptOut&) = delete;
-    RowsKeptOut& operator=(const RowsKeptOut&) = delete;
-
-  private:
-    NxSNMPVarList& List_;
-    std::vector<std::pair<int, uint32_t>> Saved_;
-};
-
 bool NxSNMPRequest2Controls::LeaveOut(std::string& rowList, std::vector<std::string>& values,
                                       bool withValues) const {
     const NxSNMPVarList& list = Request.VarList;
@@ -224,7 +206,7 @@ bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     const bool anything = LeftOutRows.empty() || LeaveOut(rows, rowValues, withValues);
     const std::vector<std::string>* sentValues = withValues ? &rowValues : nullptr;
     try {
-        const RowsKeptOut keptOut(Request.VarList, LeftOutRows);
+        const RowsLeftOut keptOut(Request.VarList, LeftOutRows);
         if (Mode == ModeBlocking) {
             if (!anything) {
                 SentNothing = true;

@@ -83,7 +83,6 @@ class NxSNMPRequest2Controls {
     void ShowStatusOrBox(const std::string& text);
 
   private:
-    class RowsKeptOut;
     static void AsyncGetDone(void* context, NxSNMPError* result, NxSNMPVarList* list);
     static void AsyncSetDone(void* context, NxSNMPError* result, NxSNMPVarList* list);
     void OnAsyncGetDone(NxSNMPError* result);
