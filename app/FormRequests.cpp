@@ -56,9 +56,10 @@ bool TFormRequests::AllBuilt() const {
 }
 
 bool TFormRequests::Busy() const {
-    const auto busy = [](const NxSNMPRequest2Controls* r) { return r != nullptr && r->Busy != 0; };
-    return std::any_of(Slots_.begin(), Slots_.end(), [&](const Slot& s) { return busy(s.Get()); }) ||
-           std::any_of(Kept_.begin(), Kept_.end(), [&](const auto& r) { return busy(r.get()); });
+    return std::any_of(Slots_.begin(), Slots_.end(), [](const Slot& s) {
+        const NxSNMPRequest2Controls* request = s.Get();
+        return request != nullptr && request->Busy != 0;
+    });
 }
 
 void TFormRequests::DetachHandlers() {
@@ -99,7 +100,8 @@ void TFormRequests::Release(NxSNMPRequest2Controls* request) {
     if (request == nullptr)
         return;
     DetachRequestHandlers(*request);
-    if (Destroying_ || (request->Busy == 0 && request->Request.Outstanding == 0))
+    request->Retire();
+    if (Destroying_ || request->Request.Outstanding == 0)
         delete request;
     else
         Kept_.emplace_back(request); // its wait would otherwise run inside the form's destruction

@@ -1,9 +1,9 @@
 #pragma once
 // The requests a form owns. A slot is a TFormRequest: once the form has built a request into it,
 // letting go of it (reset, a new request, the form's own destruction) detaches the request's
-// handlers first; a request still waiting for an answer is then kept by the form until its end,
-// when all such requests share one wait while the form's controls still exist. A form therefore
-// writes no destructor for its requests.
+// handlers and retires it, so that nothing it is still owed reaches the form; a request still
+// owed an answer is then kept by the form until its end, when all such requests share one wait
+// while the form's controls still exist. A form therefore writes no destructor for its requests.
 #include "library/snmp/NxSNMPRequest2Controls.h"
 
 #include <functional>
@@ -47,7 +47,7 @@ class TFormRequests {
 
     // True when every slot taken exists.
     bool AllBuilt() const;
-    // True while a request in a slot or kept waits for an answer.
+    // True while a request in a slot waits for an answer (one let go of is heard no more).
     bool Busy() const;
     // No handler of the form runs again from any request.
     void DetachHandlers();
@@ -61,7 +61,8 @@ class TFormRequests {
     // The slots are going (the form's destruction has begun): nothing reaches them from now on.
     void ForgetSlots() { Slots_.clear(); }
 
-    // From the release: detaches, then deletes at once or keeps a waiting request.
+    // From the release: detaches and retires the request, then deletes it at once or, while an
+    // answer is still owed, keeps it.
     void Release(NxSNMPRequest2Controls* request);
 
   private:

@@ -56,6 +56,12 @@ NxSNMPRequest2Controls::~NxSNMPRequest2Controls() {
     FilterTemplate.clear();
 }
 
+void NxSNMPRequest2Controls::Retire() {
+    Closing_ = true;
+    Busy = 0;
+    Request.Enabled = false;
+}
+
 void NxSNMPRequest2Controls::SetStatusTarget(QObject* target) {
     StatusTarget_ = target;
 }

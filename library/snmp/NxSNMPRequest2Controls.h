@@ -28,6 +28,9 @@ class NxSNMPRequest2Controls {
     enum : int32_t { OperationGet = 0, OperationSet = 1 };
 
     explicit NxSNMPRequest2Controls(QWidget* owner);
+    // Its owner has let go of it: answers still owed are taken and dropped, nothing is shown and
+    // nothing more is sent, as while it is destroyed.
+    void Retire();
     virtual ~NxSNMPRequest2Controls();
     NxSNMPRequest2Controls(const NxSNMPRequest2Controls&) = delete;
     NxSNMPRequest2Controls& operator=(const NxSNMPRequest2Controls&) = delete;

@@ -133,6 +133,29 @@ TEST_F(SettingsFormTest, DestroyedFormRunsNoHandlerWhileItsAnswersAreAwaited) {
     EXPECT_EQ(lateCloses, 1);
 }
 
+// A request the form lets go of while an answer is owed (a slot built anew) is heard no more:
+// its answer neither fills the control nor says anything, before the close or in its wait.
+TEST_F(SettingsFormTest, RequestLetGoOfWhileOwedAnAnswerShowsNothingOfIt) {
+    Probe form;
+    ASSERT_TRUE(form.Build(false));
+    form.show();
+    form.Edit->SetText("typed");
+    int completions = 0;
+    form.First->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError*) { ++completions; };
+    Device->Sim().Command("delay 300");
+    form.First->Get();
+    ASSERT_EQ(form.First->Request.Outstanding, 1);
+    form.First.reset();
+    EXPECT_FALSE(form.BusyNow());
+    // Long enough for the answer to come on any machine but a stalled one, which passes anyway.
+    EXPECT_FALSE(PumpUntil([&] { return form.Edit->Text() != "typed"; }, 2000));
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.Edit->Text(), "typed");
+    EXPECT_EQ(completions, 0);
+    EXPECT_EQ(form.Bar->SimpleText(), "");
+}
+
 TEST_F(SettingsFormTest, WriteIsBlockingWhateverTheModeAndJudgedOnTheAnswer) {
     Probe form;
     ASSERT_TRUE(form.Build(false));
