@@ -175,53 +175,40 @@ TEST_F(FirmwareFormTest, ServerServesOnlyTheChosenImageDuringALoad) {
     ExpectAllRefused(EveryClientAndHost({"image.tfp", "other.tfp"}, {"image.tfp"}), TftpPort, folders);
 }
 
-class RefusedFetchTest : public FirmwareFormTest {
-  protected:
-    DevSimOptions Options() override {
-        DevSimOptions o = FirmwareFormTest::Options();
-        o.extraArgs.push_back("--fail");
-        o.extraArgs.push_back(kLoad + "1.3.0=genErr");
-        return o;
-    }
+// A load command the device refuses ends the chain and its wait; the status place keeps what
+// happened last, not the wait's text or an earlier step's success.
+struct RefusedLoadStep {
+    const char* Name;
+    const char* Command; // to the simulator, before the OID in the load tree
+    const char* Suffix;  // the OID under the load tree and what the command takes after it
+    const char* Warning;
+    const char* LastSet;
 };
 
-TEST_F(RefusedFetchTest, RefusedFetchEndsTheChainAndTheWait) {
+class RefusedLoadStepTest : public FirmwareFormTest, public ::testing::WithParamInterface<RefusedLoadStep> {};
+
+TEST_P(RefusedLoadStepTest, EndsTheChainAndTheWait) {
+    const RefusedLoadStep& step = GetParam();
     Open();
+    Device->Sim().Command(std::string(step.Command) + " " + kLoad + step.Suffix);
     form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
     form->Bt_Upload->click(); // the wait ends by itself
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Warning: Write file fail!Please try again!"});
-    EXPECT_EQ(Sets().back(), kLoad + "1.3.0=1");
-    EXPECT_EQ(Panel(), kGenErr); // what happened last, not the wait's text
-}
-
-class RefusedUpgradeTest : public FirmwareFormTest {
-  protected:
-    DevSimOptions Options() override {
-        DevSimOptions o = FirmwareFormTest::Options();
-        o.extraArgs.insert(o.extraArgs.end(), {"--fail", kLoad + "1.4.0=genErr"});
-        return o;
-    }
-};
-
-TEST_F(RefusedUpgradeTest, RefusedUpgradeCommandEndsTheWait) {
-    Open();
-    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
-    form->Bt_Upload->click(); // the wait ends by itself
-    EXPECT_EQ(Texts(), std::vector<std::string>{"Warning: Update file fail!Please try again!"});
-    EXPECT_EQ(Sets().back(), kLoad + "1.4.0=1");
-    EXPECT_EQ(Panel(), kGenErr); // not the fetch's "Upload firmware success!"
-}
-
-TEST_F(FirmwareFormTest, ARefusedRebootAfterATftpLoadEndsTheWaitWithItsFailure) {
-    Open();
-    Device->Sim().Command("refuse " + kLoad + "1.4.0 3 genErr");
-    form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
-    form->Bt_Upload->click(); // the wait ends by itself
-    EXPECT_EQ(Texts(),
-              std::vector<std::string>{"Warning: The file was loaded, but the device refused to restart."});
-    EXPECT_EQ(Sets().back(), kLoad + "1.4.0=3");
+    EXPECT_EQ(Texts(), std::vector<std::string>{step.Warning});
+    EXPECT_EQ(Sets().back(), kLoad + step.LastSet);
     EXPECT_EQ(Panel(), kGenErr);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Firmware, RefusedLoadStepTest,
+    ::testing::Values(RefusedLoadStep{"Fetch", "fail", "1.3.0 genErr",
+                                      "Warning: Write file fail!Please try again!", "1.3.0=1"},
+                      RefusedLoadStep{"Upgrade", "fail", "1.4.0 genErr",
+                                      "Warning: Update file fail!Please try again!", "1.4.0=1"},
+                      // The file is in, but the reboot that follows it is refused.
+                      RefusedLoadStep{"RebootAfterLoad", "refuse", "1.4.0 3 genErr",
+                                      "Warning: The file was loaded, but the device refused to restart.",
+                                      "1.4.0=3"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 class RefusedOpeningReadTest : public FirmwareFormTest {
   protected:
