@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "library/snmp/NxRequestPass.h"
+#include "library/snmp/NxSNMPRequest.h"
 #include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/FormTeardown.h"
@@ -15,7 +16,8 @@
 #include <exception>
 
 // The opening is a pass until the form is first shown.
-TSettingsForm::TSettingsForm(QWidget* owner) : QDialog(owner) {
+TSettingsForm::TSettingsForm(QWidget* owner)
+    : QDialog(owner), HeldClose_(*this, [this] { done(HeldResult_); }) {
     NxRequestPass::Of(this).Begin();
 }
 
@@ -217,10 +219,19 @@ void TSettingsForm::RunPass(const std::function<void()>& steps) {
 }
 
 void TSettingsForm::done(int result) {
-    if (Closing_ || BusyNow())
-        return; // a close is running, or an answer is still to come: the user closes again later
+    if (Closing_)
+        return;
+    bool held = true;
+    GuardEvent([&] { held = InsideRequest() || (BusyNow() && !HeldClose_.WaitOver()); });
+    if (held) {
+        HeldResult_ = result;
+        HeldClose_.Hold();
+        return;
+    }
     Closing_ = true;
     {
+        const NxSNMPSharedCloseWait wait(HeldClose_.AskedAt());
+        HeldClose_.Clear();
         const TFormTeardown teardown(*this);
         GuardEvent([this] { ReleaseOnClose(); });
     }

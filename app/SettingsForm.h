@@ -8,6 +8,7 @@
 // connected with OnClicked. Within a pass, once a blocking request has timed out, the form's
 // other blocking requests fail at once with the time-out.
 #include "app/FormRequests.h"
+#include "app/HeldClose.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/VarDef.h"
 
@@ -55,13 +56,16 @@ class TSettingsForm : public QDialog {
     static constexpr const char* kNothingWritten = "Nothing written: settings not read.";
     static constexpr const char* kPartlyWritten = "Written, except settings not read.";
 
-    // True while one of the form's requests is waiting for an answer; closing is then refused.
+    // True while one of the form's requests is waiting for an answer; closing is then held.
     virtual bool BusyNow() const;
 
   public slots:
-    // Every way of closing passes here: refused while busy or while a close runs (nothing the user
-    // sees changes then); otherwise the form hides and goes quiet, lets go of what it holds
-    // (ReleaseOnClose), and only then closes.
+    // Every way of closing passes here. While busy (or while request code is on the stack) the
+    // close is held, nothing the user sees changing, and done again from the event loop: it goes
+    // through once the form is no longer busy, or once one request's wait has passed since it was
+    // asked; a walk still out then stops. A second close while one runs starts nothing. Going
+    // through, the form hides and goes quiet, lets go of what it holds (ReleaseOnClose; answers
+    // still owed wait the rest of that one wait), and only then closes.
     void done(int result) override;
 
   protected:
@@ -98,6 +102,8 @@ class TSettingsForm : public QDialog {
     void DestroyRequests();
     // The first half of DestroyRequests, for a form that lets go of more before its requests.
     void DetachRequestHandlers();
+    // Request code is on the stack (a walked row being shown): a close now is held until it returns.
+    virtual bool InsideRequest() const { return false; }
     // What the form lets go of once its close is accepted, hidden and quiet: its requests. A form
     // that holds more (a TFTP server) adds it.
     virtual void ReleaseOnClose();
@@ -164,6 +170,8 @@ class TSettingsForm : public QDialog {
     const void* Binding_ = nullptr; // the slot the build steps are binding
     bool WriteRaised_ = false;      // the last Write ended in a library exception
     bool Closing_ = false;
+    THeldClose HeldClose_;
+    int HeldResult_ = Rejected;
     bool CentreOnMain_ = false;
     bool Shown_ = false;
 };

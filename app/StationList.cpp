@@ -213,8 +213,9 @@ bool TStationListForm::InsideRequest() const {
 bool TStationListForm::CloseAllowed() {
     if (!Busy || CloseWhileBusy())
         return true;
+    // Refused while the gathering runs: the close is held until it ends, never for longer than one
+    // request's wait, and the walk goes on meanwhile.
     StopTimers();
-    Sleep(kBusyClosePause);
     return false;
 }
 

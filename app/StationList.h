@@ -26,7 +26,6 @@ class TStationListForm : public TStatusView {
     Q_OBJECT
   public:
     static constexpr int kRefreshMilliseconds = 10000;
-    static constexpr int kBusyClosePause = 1000; // refused close: the user tries again later
     static const char* const kZeroMac;
 
     ~TStationListForm() override;
@@ -73,7 +72,7 @@ class TStationListForm : public TStatusView {
     virtual std::vector<std::string> ShownColumns(const std::vector<std::string>& hidden) const = 0;
     virtual bool CloseWhileBusy() const { return false; }
 
-    // While busy a close is refused after a pause, unless CloseWhileBusy.
+    // While busy a close is refused (and held), unless CloseWhileBusy.
     bool CloseAllowed() override;
     // Request code is on the stack (a blocking read, or a walked row being shown while messages
     // are processed).

@@ -1,5 +1,7 @@
 #include "app/StatusView.h"
 
+#include "library/snmp/NxSNMPRequest.h"
+
 #include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/FormTeardown.h"
@@ -27,7 +29,8 @@ Qt::WindowFlags FlagsOf(TStatusView::Frame frame) {
 
 } // namespace
 
-TStatusView::TStatusView(QWidget* owner, Frame frame) : QDialog(owner, FlagsOf(frame)), Frame_(frame) {}
+TStatusView::TStatusView(QWidget* owner, Frame frame)
+    : QDialog(owner, FlagsOf(frame)), Frame_(frame), HeldClose_(*this, [this] { close(); }) {}
 
 // The derived view's request slots are gone by now and let go of their requests; those still
 // waiting for an answer end here, with no timer to tick into the half-gone view, while the
@@ -67,14 +70,20 @@ void TStatusView::StopTimers() {
 }
 
 bool TStatusView::FormCloseQuery() {
-    if (Closing_ || !CloseAllowed())
+    if (Closing_)
         return false;
-    StopTimers();
-    if (InsideRequest()) {
-        CloseDeferred_ = true;
+    bool held = !HeldClose_.WaitOver() && !CloseAllowed();
+    if (!held) {
+        StopTimers();
+        held = InsideRequest();
+    }
+    if (held) {
+        HeldClose_.Hold();
         return false;
     }
     const QScopedValueRollback closing(Closing_, true);
+    const NxSNMPSharedCloseWait wait(HeldClose_.AskedAt());
+    HeldClose_.Clear();
     const TFormTeardown teardown(*this);
     ReleaseOnClose();
     return true;
@@ -89,11 +98,6 @@ void TStatusView::closeEvent(QCloseEvent* event) {
     GuardEvent([&] { accept = FormCloseQuery(); });
     if (!accept) {
         event->ignore();
-        if (CloseDeferred_) {
-            CloseDeferred_ = false;
-            // Tried again from the event loop once the request code has returned.
-            QTimer::singleShot(20, this, [this] { close(); });
-        }
         return;
     }
     setResult(QDialog::Rejected);

@@ -7,6 +7,7 @@
 // destructor for its requests. A view derives from this and from its layout class, calls
 // SetUpWindow after setupUi and keeps only its own steps.
 #include "app/FormRequests.h"
+#include "app/HeldClose.h"
 
 #include <QDialog>
 #include <functional>
@@ -29,9 +30,10 @@ class TStatusView : public QDialog {
     ~TStatusView() override;
 
     // Asked on every way of closing: false while a close is already tearing down, while the view
-    // refuses (CloseAllowed) or while request code is on the stack (the close is then tried again
-    // from the event loop). Otherwise the timers stop, and the view, torn down, lets go of what it
-    // holds (ReleaseOnClose).
+    // refuses (CloseAllowed) or while request code is on the stack; the close is then held and
+    // tried again from the event loop, the view's refusal counting for one request's wait at most.
+    // Otherwise the timers stop, and the view, torn down, lets go of what it holds (ReleaseOnClose;
+    // answers still owed wait the rest of that one wait).
     bool FormCloseQuery();
 
   public slots:
@@ -92,8 +94,8 @@ class TStatusView : public QDialog {
     TFormRequests Requests_;
     TStatusBar* Bar_ = nullptr;
     Frame Frame_;
-    bool Closing_ = false;       // the requests are being destroyed
-    bool CloseDeferred_ = false; // a close came while request code was running
+    bool Closing_ = false; // the requests are being destroyed
+    THeldClose HeldClose_;
 };
 
 // How a menu item opens a view that reads once it is built: modally, deleted once closed.

@@ -257,33 +257,6 @@ bool TFM_DHCP::BusyNow() const {
     return Busy || (UsedRowList && UsedRowList->Busy) || (FirstReadPending && TFM_Waiting::MainWindowReady());
 }
 
-bool TFM_DHCP::FormCloseQuery() {
-    if (Closing_ || BusyNow())
-        return false;
-    if (InsideRequest()) {
-        CloseDeferred_ = true;
-        return false;
-    }
-    return true;
-}
-
-void TFM_DHCP::done(int result) {
-    bool closing = false;
-    GuardEvent([&] { closing = FormCloseQuery(); });
-    if (!closing) {
-        if (CloseDeferred_) {
-            CloseDeferred_ = false;
-            // Retried from the event loop once the request code has returned.
-            QTimer::singleShot(kCloseRetryMillis, this, [this, result] { done(result); });
-        }
-        return;
-    }
-    // The requests' teardown processes messages: a second close meanwhile finds Closing_ set.
-    Closing_ = true;
-    TSettingsForm::done(result);
-    Closing_ = false;
-}
-
 void TFM_DHCP::ReleaseOnClose() {
     TSettingsForm::ReleaseOnClose();
     delete FM_StaticIP.data();

@@ -22,7 +22,6 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     Q_OBJECT
   public:
     static constexpr char kFreeAddress[] = "0.0.0.0";
-    static constexpr int kCloseRetryMillis = 20;
 
     static constexpr uint32_t kTimeOut = 1000; // hundredths: 10 s
 
@@ -44,7 +43,6 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     void Bt_RefreshStaticPoolClick(QObject* sender);
     void Bt_RefreshClick(QObject* sender);
     void Bt_RfrshClick(QObject* sender);
-    bool FormCloseQuery();
 
     void EnableByFunction(bool on);
     void EnableStaticControls(bool on);
@@ -78,11 +76,9 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     // A static-pool read or write is out, or the first read has not ended while the device answers.
     bool BusyNow() const override;
 
-  public slots:
-    void done(int result) override;
-
   protected:
     void ReleaseOnClose() override;
+    bool InsideRequest() const override;
 
   private:
     void BindDialog();
@@ -114,7 +110,6 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     // used-row walk, whose list the pool is checked against and which every re-walk empties.
     void EnablePoolButtons();
     void UpdateApplyButton();
-    bool InsideRequest() const;
 
     uint32_t WalkTimeOut_;
     bool StaticPoolValid_ = false; // the last static-pool read succeeded
@@ -126,8 +121,6 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     bool UsedRowsFailed_ = false;
     bool FunctionRead_ = false;   // adDyFunction holds the device's value
     bool FunctionChosen_ = false; // the user picked a function since
-    bool Closing_ = false;
-    bool CloseDeferred_ = false;
 };
 
 // Menu item DHCPServer1: opens the form modally.

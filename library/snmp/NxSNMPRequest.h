@@ -27,9 +27,13 @@ using NxSNMPCompletionHandler = void (*)(void* context, NxSNMPError* result, NxS
 
 // While one lives, the requests destroyed share one wait for their answers: the 6000 ms run from
 // its start, not from each destructor's, so a form with many requests out closes within one wait.
+// One made while another lives shares the outer one's start.
 class NxSNMPSharedCloseWait {
   public:
+    static constexpr uint32_t kWaitMillis = 6000;
     NxSNMPSharedCloseWait();
+    // The wait runs from `start` (a tick count): a close that was held for a while waits the rest.
+    explicit NxSNMPSharedCloseWait(uint32_t start);
     ~NxSNMPSharedCloseWait();
     NxSNMPSharedCloseWait(const NxSNMPSharedCloseWait&) = delete;
     NxSNMPSharedCloseWait& operator=(const NxSNMPSharedCloseWait&) = delete;

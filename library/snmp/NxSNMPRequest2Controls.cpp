@@ -114,6 +114,13 @@ void NxSNMPRequest2Controls::NoteResult() {
         pass->Note(Request.Result.Code);
 }
 
+bool NxSNMPRequest2Controls::WalkOverLong() {
+    if (++WalkRows_ <= std::max<int32_t>(WalkLimit, 0))
+        return false;
+    Request.FailUnsent(NXSNMP_WALK_TOO_LONG, kWalkTooLongText);
+    return true;
+}
+
 bool NxSNMPRequest2Controls::Get() {
     if (RefusedByPass(OperationGet))
         return false;
@@ -122,12 +129,18 @@ bool NxSNMPRequest2Controls::Get() {
     BeforeGet();
     const std::string filter = FilterText();
     RowCount = 0;
+    WalkRows_ = 0;
     try {
         if (Mode == ModeBlocking) {
             Busy = 1;
             if (IsTable(Request.VarList.ItemType)) {
-                for (bool more = Request.Get(ok, true); more; more = Request.Get(ok, false))
+                for (bool more = Request.Get(ok, true); more; more = Request.Get(ok, false)) {
+                    if (WalkOverLong()) {
+                        ok = false;
+                        break;
+                    }
                     ShowAnswer(filter);
+                }
                 NoteResult();
             } else {
                 Request.Get(ok, true);
@@ -288,6 +301,13 @@ void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
     if (!IsTable(Request.VarList.ItemType)) {
         ShowAnswer(filter);
     } else if (!result->EndOfWalk) {
+        if (WalkOverLong()) {
+            Busy = 0;
+            LastOperation = OperationGet;
+            if (OnEndingGet)
+                OnEndingGet(this, &Request.Result);
+            return;
+        }
         ShowAnswer(filter);
         if (Request.Enabled) {
             Request.GetAsync(&NxSNMPRequest2Controls::AsyncGetDone, this, false);

@@ -64,6 +64,11 @@ class NxSNMPRequest2Controls {
     uint8_t RefreshAfterWrite = 1;
     NxSNMPRequest* AssociatedRequest = nullptr;
     std::string FilterTemplate;
+    // A walk (blocking or not) shows at most this many table rows; one more ends it with
+    // NXSNMP_WALK_TOO_LONG (kWalkTooLongText), as a failure. Forms set a fixed-size table's size.
+    static inline int32_t DefaultWalkLimit = 10000; // no device holds a table this long
+    int32_t WalkLimit = DefaultWalkLimit;
+    static constexpr const char* kWalkTooLongText = "(NxSNMP++) Table walk stopped: too many rows!";
     // What the last Set left out because its controls held nothing read or asked, and whether it
     // therefore sent nothing at all.
     std::vector<int> LeftOutRows;
@@ -97,10 +102,13 @@ class NxSNMPRequest2Controls {
     // True when the pass has timed out: the operation is reported as timed out, unsent.
     bool RefusedByPass(int32_t operation);
     void NoteResult();
+    // True once the walk has delivered more rows than WalkLimit: the result is then the failure.
+    bool WalkOverLong();
     // The row list without the left-out rows (values kept in step); false when no row is left.
     bool LeaveOut(std::string& rowList, std::vector<std::string>& values, bool withValues) const;
     void SetStatusTarget(QObject* target);
 
     QPointer<QWidget> Owner_;
     QPointer<QObject> StatusTarget_;
+    int32_t WalkRows_ = 0; // rows the running walk has delivered
 };

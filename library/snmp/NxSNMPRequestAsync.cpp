@@ -16,15 +16,18 @@
 #include <cstdlib>
 
 namespace {
-constexpr uint32_t kCloseWaitMillis = 6000;
+constexpr uint32_t kCloseWaitMillis = NxSNMPSharedCloseWait::kWaitMillis;
 bool SharedWaitActive = false;
 uint32_t SharedWaitStart = 0;
 } // namespace
 
 NxSNMPSharedCloseWait::NxSNMPSharedCloseWait()
+    : NxSNMPSharedCloseWait(SharedWaitActive ? SharedWaitStart : GetTickCount()) {}
+
+NxSNMPSharedCloseWait::NxSNMPSharedCloseWait(uint32_t start)
     : OuterActive_(SharedWaitActive), OuterStart_(SharedWaitStart) {
     SharedWaitActive = true;
-    SharedWaitStart = GetTickCount();
+    SharedWaitStart = start;
 }
 
 NxSNMPSharedCloseWait::~NxSNMPSharedCloseWait() {
