@@ -144,6 +144,29 @@ bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
     return false;
 }
 
+void TSettingsForm::ReadLater(NxSNMPRequest2Controls& request, std::function<void(bool ok)> then) {
+    request.Mode = NxSNMPRequest2Controls::ModeCallback;
+    request.OnEndingGet = [this, then](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+        const bool ok = result->Code == 0;
+        if (ok) {
+            DropReadFailure(*sender);
+        } else {
+            sender->ShowStatus(result->Message);
+            KeepReadFailure(*sender);
+        }
+        if (then)
+            then(ok);
+    };
+    try {
+        request.Get();
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+        KeepReadFailure(request);
+        if (then)
+            then(false);
+    }
+}
+
 void TSettingsForm::ShowReadOk(const std::string& text) {
     ShowStatus(ReadFailures_.empty() ? text : ReadFailures_.front().Line);
 }

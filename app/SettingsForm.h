@@ -113,6 +113,10 @@ class TSettingsForm : public QDialog {
     // succeeds, which takes it off the status place if it is still in view. True when the device
     // answered.
     bool Read(NxSNMPRequest2Controls& request);
+    // A read with callbacks, so that the form shows before the device answers: a failure is shown
+    // and kept as Read's, and `then` runs once the read has ended (ok: the device answered). The
+    // request's OnEndingGet is this read's from then on.
+    void ReadLater(NxSNMPRequest2Controls& request, std::function<void(bool ok)> then = {});
     // A form's "read OK" text: shown only when no read failure is kept; otherwise the first kept
     // failure stays (or comes back) in view.
     void ShowReadOk(const std::string& text);

@@ -20,13 +20,13 @@
 #include <QLayout>
 #include <QRadioButton>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
 constexpr char kZeroIp[] = "0.0.0.0";
 constexpr int kMaxRanges = 4;
 constexpr uint32_t kProbeTimeOut = 1000;
-constexpr uint32_t kUsedRangeTimeOut = 10000;
 constexpr int kAddressColumnWidth = 130;
 
 void ShowAll(std::initializer_list<QWidget*> widgets, bool visible) {
@@ -93,8 +93,6 @@ void TFM_Admin::FormCreate(QObject*) {
         RB_None->setChecked(true);
     CB_Timeout->setEnabled(!RB_None->isChecked());
     CB_LimitVIDClick(CB_LimitVID);
-    for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
-        e->SetText(Ed_Pwd->Text());
 }
 
 bool TFM_Admin::BuildAndRead() {
@@ -119,7 +117,12 @@ bool TFM_Admin::BuildAndRead() {
     auto& login = MakeRequest(LoginRequest, MibRows::admUserName_to_admPassword());
     login.BindEdits(0, "%s", Ed_Usr);
     login.BindEdits(1, "%s", Ed_Pwd);
-    LoginRead_ = Read(login);
+    ReadLater(login, [this](bool ok) {
+        LoginRead_ = ok;
+        if (ok)
+            for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
+                e->SetText(Ed_Pwd->Text());
+    });
 
     RequestOptions probe;
     probe.TimeOut = kProbeTimeOut;
@@ -129,7 +132,7 @@ bool TFM_Admin::BuildAndRead() {
 
     auto& vlanState = MakeRequest(VlanStateRequest, MibRows::adVlanState(), multiple);
     vlanState.BindComboBox(0, CB_VLanState);
-    Read(vlanState);
+    ReadLater(vlanState);
 
     auto& vlanLimit =
         MakeRequest(VlanLimitRequest, MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), probe);
@@ -140,27 +143,36 @@ bool TFM_Admin::BuildAndRead() {
     RequestOptions table;
     table.TimeOut = kProbeTimeOut;
     table.Kind = MVT_UMV;
+    table.Mode = NxSNMPRequest2Controls::ModeCallback;
     table.KeyCount = 1;
     auto& ranges = MakeRequest(RangeRequest, MibRows::adminIPRange(), table);
     ranges.AttachListView(ListView_IpRange, false);
     ranges.BindLabel(0, LA_Index);
     ranges.BindEdits(1, "%s", Ed_From);
     ranges.BindEdits(2, "%s", Ed_To);
-    table.TimeOut = kUsedRangeTimeOut;
+    ranges.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnRangesRead(result); };
+    table.TimeOut = 0;
     auto& used = MakeRequest<New_req2Edit>(UsedRangeRequest, MibRows::adminIPRange(), table);
     used.AttachListView(ListView_User, false);
+    used.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedRangesRead(result); };
+    for (NxSNMPRequest2Controls* walk : {static_cast<NxSNMPRequest2Controls*>(&ranges),
+                                         static_cast<NxSNMPRequest2Controls*>(&used)})
+        walk->WalkLimit = kMaxRanges;
     for (int column : {1, 2})
         ListView_User->SetColumnWidth(column, kAddressColumnWidth);
-    // The probe is the first walk: a device without the table answers it with no row.
-    RangeSupported = ReadRanges() && ListView_IpRange->ItemCount() > 0;
-    ShowAll({La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User},
-            RangeSupported);
+    // The probe is the first walk, and its end shows the group: a device without the table answers
+    // it with no row.
+    ShowRangeGroup(false);
+    ReadRanges();
 
     auto& limit = MakeRequest(LimitRequest, MibRows::limitAdminIPStatus());
     limit.BindCheckBox(0, CkBx_ManagerState);
-    LimitRead_ = Read(limit);
-    ClearAddressEdits();
     CkBx_ManagerStateClick(CkBx_ManagerState);
+    ReadLater(limit, [this](bool ok) {
+        LimitRead_ = ok;
+        ClearAddressEdits();
+        CkBx_ManagerStateClick(CkBx_ManagerState);
+    });
 
     TrapSupported = LbsSupport() == "1" && TrapFirmware(Ed_FireWare->Text());
     GroupBox4->setVisible(TrapSupported);
@@ -169,8 +181,11 @@ bool TFM_Admin::BuildAndRead() {
         auto& trap = MakeRequest(TrapRequest, MibRows::lbsTrapServerIP_to_lbsUserStaNotify());
         trap.BindEdits(0, "%s", Ed_TrapServIP);
         trap.BindCheckBox(1, CkBx_LBS);
-        TrapRead_ = Read(trap);
         CkBx_LBSClick(CkBx_LBS);
+        ReadLater(trap, [this](bool ok) {
+            TrapRead_ = ok;
+            CkBx_LBSClick(CkBx_LBS);
+        });
     }
 
     auto& ping = MakeRequest(PingRequest, MibRows::ctlPingcontrol());
@@ -256,25 +271,61 @@ void TFM_Admin::SetRangeReading(bool reading) {
     CkBx_ManagerStateClick(CkBx_ManagerState);
 }
 
-bool TFM_Admin::ReadRanges() {
+void TFM_Admin::ShowRangeGroup(bool visible) {
+    ShowAll({La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User}, visible);
+}
+
+// The used ranges are the same table: a failed first walk leaves them unread. A failed walk says
+// nothing here (a device without the table is told by its hidden group), unless it ran past the
+// table's rows; an exception is shown, and the reading ends either way.
+void TFM_Admin::ReadRanges() {
     SetRangeReading(true);
-    bool ok = false;
-    // The used ranges are the same table: a failed first walk leaves them unread. A failed walk
-    // says nothing here (a device without the table is told by its hidden group); an exception is
-    // shown, and the reading ends either way.
     UsedRangesRead_ = false;
-    Guard([this, &ok] {
-        ok = RangeRequest->Get();
-        if (!ok)
-            return;
-        UsedRangeRequest->RowCounter = 1;
-        UsedRangeRequest->KeyItem = 1;
-        UsedRangeRequest->StopValue = kZeroIp;
-        UsedRangesRead_ = UsedRangeRequest->Get();
-    });
-    RangesRead_ = ok && UsedRangesRead_;
+    RangesRead_ = false;
+    Guard([this] { RangeRequest->Get(); });
+    if (!RangeRequest->Busy)
+        EndRangeReading(false);
+}
+
+void TFM_Admin::OnRangesRead(NxSNMPError* result) {
+    const bool ok = result->Code == 0;
+    if (!RangeProbed_) {
+        RangeProbed_ = true;
+        RangeSupported = ok && ListView_IpRange->ItemCount() > 0;
+        ShowRangeGroup(RangeSupported);
+    }
+    if (!ok) {
+        if (result->Code == NXSNMP_WALK_TOO_LONG)
+            ShowStatus(result->Message);
+        EndRangeReading(false);
+        return;
+    }
+    UsedRangeRequest->RowCounter = 1;
+    UsedRangeRequest->KeyItem = 1;
+    UsedRangeRequest->StopValue = kZeroIp;
+    Guard([this] { UsedRangeRequest->Get(); });
+    if (!UsedRangeRequest->Busy)
+        EndRangeReading(false);
+}
+
+void TFM_Admin::OnUsedRangesRead(NxSNMPError* result) {
+    if (result->Code == NXSNMP_WALK_TOO_LONG)
+        ShowStatus(result->Message);
+    EndRangeReading(result->Code == 0);
+}
+
+void TFM_Admin::EndRangeReading(bool read) {
+    UsedRangesRead_ = read;
+    RangesRead_ = read;
     SetRangeReading(false);
-    return ok;
+    if (!std::exchange(AddAfterReading_, false))
+        return;
+    if (RangesRead_)
+        Btn_AddClick(Btn_Add);
+    else if (const auto& failed = RangeRequest->Request.Result.Code != 0 ? RangeRequest->Request.Result
+                                                                          : UsedRangeRequest->Request.Result;
+             !failed.Message.empty())
+        ShowStatus(failed.Message);
 }
 
 void TFM_Admin::OnRangeTableChanged() {
@@ -294,12 +345,11 @@ bool TFM_Admin::WriteRanges() {
 void TFM_Admin::Btn_AddClick(QObject*) {
     if (!RangeRequest || !UsedRangeRequest || ReadingRanges_)
         return;
-    // Lists a failed walk left empty are not a full table: they are read again first.
-    if (!RangesRead_ && (ReadRanges(), !RangesRead_)) {
-        const auto& failed = RangeRequest->Request.Result.Code != 0 ? RangeRequest->Request.Result
-                                                                    : UsedRangeRequest->Request.Result;
-        if (!failed.Message.empty())
-            ShowStatus(failed.Message);
+    // Lists a failed walk left empty are not a full table: they are read again first, and the add
+    // goes on once they were.
+    if (!RangesRead_) {
+        AddAfterReading_ = true;
+        ReadRanges();
         return;
     }
     if (ListView_User->ItemCount() >= kMaxRanges) {
@@ -422,7 +472,8 @@ bool TFM_Admin::CheckInputs() {
 }
 
 void TFM_Admin::OKClick(QObject*) {
-    if (!RequestsBuilt() || ReadingRanges_)
+    // Nothing is written while a read is out: its group would count as unread.
+    if (!RequestsBuilt() || ReadingRanges_ || BusyNow())
         return;
     // An unread or unfinished list would look empty and switch the limit off.
     if (RangeSupported && UsedRangesRead_ && LimitRead_ && CkBx_ManagerState->Checked() &&

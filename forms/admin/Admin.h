@@ -15,7 +15,8 @@
 class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     Q_OBJECT
   public:
-    // Reads and probes everything (blocking) before returning.
+    // Reads the probes and the groups the others depend on blocking; the login, VLAN state, range
+    // lists, limit status and trap are read with callbacks, so the form shows before they end.
     explicit TFM_Admin(QWidget* owner = nullptr);
 
     void FormCreate(QObject* sender);
@@ -47,7 +48,12 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
   private:
     bool BuildAndRead();
     std::string LbsSupport();
-    bool ReadRanges();
+    // Walks the range table, then the used ranges, with callbacks; Add, Delete and OK rest meanwhile.
+    void ReadRanges();
+    void OnRangesRead(NxSNMPError* result);
+    void OnUsedRangesRead(NxSNMPError* result);
+    void EndRangeReading(bool read);
+    void ShowRangeGroup(bool visible);
     bool WriteRanges();
     // Add, Delete and Apply rest while a list is walked (a walk processes window messages).
     void SetRangeReading(bool reading);
@@ -68,6 +74,8 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     bool UsedRangesRead_ = false;
     bool RangesRead_ = false; // both lists were read by the last walk
     bool ReadingRanges_ = false;
+    bool RangeProbed_ = false;      // the first range walk has ended
+    bool AddAfterReading_ = false;  // an Add waits for the lists to be read again
     int TelnetAsRead_ = -1, TimeoutAsRead_ = -1, SshAsRead_ = -1;
 };
 

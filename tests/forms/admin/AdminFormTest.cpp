@@ -41,6 +41,7 @@ class AdminFormTest : public FormTest {
     void Open() {
         form = std::make_unique<TFM_Admin>();
         ASSERT_TRUE(ShowActive(*form));
+        ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
         Device->Sim().ClearLog();
         Device->Messages().Boxes.clear();
     }
@@ -49,6 +50,7 @@ class AdminFormTest : public FormTest {
         Device->Messages().Boxes.clear();
         form->StatusBar->SetSimpleText("");
         button->click();
+        ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); })); // the lists read again
     }
     // The SET PDUs received, each as its bindings "OID=value" (OIDs under the administrator group
     // shortened to what follows it).
