@@ -131,6 +131,7 @@ void TFM_RogueForm::FormCreate(QObject*) {
             OnDetectedListRead(r);
         };
         KnownRequest->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) { OnKnownListRead(r); };
+        KnownRequest->WalkLimit = kMaxKnown; // the device keeps no more known access points
         for (auto* request : {FoundRequest.get(), KnownRequest.get()}) {
             request->BuildColumns();
             // The index the actions take is not for the eye.
