@@ -2,6 +2,7 @@
 // hide what the device lacks, the range list and the checks before anything is written.
 #include "app/FreeRowTable.h"
 #include "forms/admin/Admin.h"
+#include "library/snmp/NxSNMPSession.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -415,3 +416,25 @@ TEST_F(AdminFormTest, UsedRangesAreNotReadWhenTheRangeProbeFailed) {
 }
 
 } // namespace
+
+// With every answer late, the opening returns with the login, VLAN state, range, limit and trap
+// reads still out, and fills them as they come; the used ranges wait the default time-out.
+TEST_F(AdminFormTest, OpeningSendsItsReadsWithCallbacksAndShowsBeforeTheyEnd) {
+    Device->Sim().Command("delay 300");
+    form = std::make_unique<TFM_Admin>();
+    for (NxSNMPRequest2Controls* request : {form->LoginRequest.get(), form->VlanStateRequest.get(),
+                                            form->RangeRequest.get(), form->LimitRequest.get(),
+                                            form->TrapRequest.get()}) {
+        ASSERT_NE(request, nullptr);
+        EXPECT_EQ(request->Mode, NxSNMPRequest2Controls::ModeCallback);
+        EXPECT_EQ(request->Busy, 1);
+    }
+    EXPECT_EQ(form->Ed_Usr->Text(), "");
+    EXPECT_EQ(form->UsedRangeRequest->Request.TimeOut, DefaultSNMPTimeout);
+    ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }, 30000));
+    EXPECT_EQ(form->Ed_Usr->Text(), "admin");
+    EXPECT_EQ(form->Ed_OPwd->Text(), "password");
+    EXPECT_EQ(form->ListView_User->ItemCount(), 1);
+    EXPECT_TRUE(form->ListView_User->isVisibleTo(form.get()));
+    EXPECT_EQ(form->Ed_TrapServIP->Text(), "192.168.1.200");
+}

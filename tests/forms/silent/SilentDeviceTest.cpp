@@ -32,6 +32,7 @@
 #include "tests/support/FormTestFixture.h"
 
 #include <QAbstractButton>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -73,7 +74,7 @@ template <class Form> std::function<std::unique_ptr<QWidget>()> Created() {
 
 const FormRow kForms[] = {
     {"LAN", Plain<TFM_LanCfg>(), "BT_LanCfgOk", 0, 0, true, true},
-    {"Administrator", Plain<TFM_Admin>(), "OK", 0, 0, true, true},
+    {"Administrator", Plain<TFM_Admin>(), "OK", 4, 0, true, true},
     {"FTP", Plain<TFM_FTP>(), "", 0, 0, false, false},
     {"SNTP", Plain<TFM_SNTP>(), "Bt_Apply", 1, 0, true, true},
     {"System", Plain<TFM_Sytem>(), "", 1, 0, true, true},
@@ -198,6 +199,27 @@ TEST_F(SilentDeviceTest, EachPassSendsAtMostOneBlockingRequestAndShowsTheTimeOut
             EXPECT_EQ(Device->Received("SET").size(), 0u) << "Apply after the silence";
         }
         Close(form);
+    }
+}
+
+// Esc while the opening's reads are out, against a silent and a slow device: the form goes within
+// its one wait, and once it has gone no request of it reaches the device.
+TEST_F(SilentDeviceTest, EscapeClosesEachFormAndNothingIsSentAfterwards) {
+    for (const char* device : {"silent 600", "delay 40"}) {
+        for (const FormRow& row : kForms) {
+            SCOPED_TRACE(std::string(row.name) + ", " + device);
+            Device->Sim().Command(device);
+            Device->Sim().ClearLog();
+            std::unique_ptr<QWidget> form = row.open();
+            form->show();
+            QTest::keyClick(form.get(), Qt::Key_Escape);
+            EXPECT_TRUE(PumpUntil([&] { return !form->isVisible(); }, 30000));
+            const size_t sent = Device->Sim().Log().size();
+            Quiet();
+            EXPECT_EQ(Device->Sim().Log().size(), sent);
+            Device->Sim().Command("delay 0");
+            Close(form);
+        }
     }
 }
 
