@@ -155,8 +155,8 @@ bool TFM_Admin::BuildAndRead() {
     auto& used = MakeRequest<New_req2Edit>(UsedRangeRequest, MibRows::adminIPRange(), table);
     used.AttachListView(ListView_User, false);
     used.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedRangesRead(result); };
-    for (NxSNMPRequest2Controls* walk : {static_cast<NxSNMPRequest2Controls*>(&ranges),
-                                         static_cast<NxSNMPRequest2Controls*>(&used)})
+    for (NxSNMPRequest2Controls* walk :
+         {static_cast<NxSNMPRequest2Controls*>(&ranges), static_cast<NxSNMPRequest2Controls*>(&used)})
         walk->WalkLimit = kMaxRanges;
     for (int column : {1, 2})
         ListView_User->SetColumnWidth(column, kAddressColumnWidth);
@@ -323,7 +323,7 @@ void TFM_Admin::EndRangeReading(bool read) {
     if (RangesRead_)
         Btn_AddClick(Btn_Add);
     else if (const auto& failed = RangeRequest->Request.Result.Code != 0 ? RangeRequest->Request.Result
-                                                                          : UsedRangeRequest->Request.Result;
+                                                                         : UsedRangeRequest->Request.Result;
              !failed.Message.empty())
         ShowStatus(failed.Message);
 }

@@ -74,8 +74,8 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     bool UsedRangesRead_ = false;
     bool RangesRead_ = false; // both lists were read by the last walk
     bool ReadingRanges_ = false;
-    bool RangeProbed_ = false;      // the first range walk has ended
-    bool AddAfterReading_ = false;  // an Add waits for the lists to be read again
+    bool RangeProbed_ = false;     // the first range walk has ended
+    bool AddAfterReading_ = false; // an Add waits for the lists to be read again
     int TelnetAsRead_ = -1, TimeoutAsRead_ = -1, SshAsRead_ = -1;
 };
 

@@ -245,7 +245,9 @@ TEST_P(EndlessColumnTest, WalkStopsAtItsBoundWithTheFailure) {
     driver->Mode = mode;
     driver->WalkLimit = limit;
     std::vector<int32_t> endings;
-    driver->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError* result) { endings.push_back(result->Code); };
+    driver->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError* result) {
+        endings.push_back(result->Code);
+    };
     const bool ok = driver->Get();
     if (mode == NxSNMPRequest2Controls::ModeBlocking) {
         EXPECT_FALSE(ok);

@@ -422,9 +422,9 @@ TEST_F(AdminFormTest, UsedRangesAreNotReadWhenTheRangeProbeFailed) {
 TEST_F(AdminFormTest, OpeningSendsItsReadsWithCallbacksAndShowsBeforeTheyEnd) {
     Device->Sim().Command("delay 300");
     form = std::make_unique<TFM_Admin>();
-    for (NxSNMPRequest2Controls* request : {form->LoginRequest.get(), form->VlanStateRequest.get(),
-                                            form->RangeRequest.get(), form->LimitRequest.get(),
-                                            form->TrapRequest.get()}) {
+    for (NxSNMPRequest2Controls* request :
+         {form->LoginRequest.get(), form->VlanStateRequest.get(), form->RangeRequest.get(),
+          form->LimitRequest.get(), form->TrapRequest.get()}) {
         ASSERT_NE(request, nullptr);
         EXPECT_EQ(request->Mode, NxSNMPRequest2Controls::ModeCallback);
         EXPECT_EQ(request->Busy, 1);
