@@ -66,7 +66,7 @@ class NxSNMPRequest2Controls {
     std::string FilterTemplate;
     // A walk (blocking or not) shows at most this many table rows; one more ends it with
     // NXSNMP_WALK_TOO_LONG (kWalkTooLongText), as a failure. Forms set a fixed-size table's size.
-    static inline int32_t DefaultWalkLimit = 10000; // no device holds a table this long
+    static inline int32_t DefaultWalkLimit = 4096; // no device holds a table this long
     int32_t WalkLimit = DefaultWalkLimit;
     static constexpr const char* kWalkTooLongText = "(NxSNMP++) Table walk stopped: too many rows!";
     // What the last Set left out because its controls held nothing read or asked, and whether it

@@ -1,10 +1,9 @@
 // Answers that do not answer the request: a walk that does not go forward, fewer bindings than
 // were asked for. Served by a loopback agent that answers as told, blocking and asynchronous.
-#include "library/snmp/NxSNMPRequest2Controls.h"
+#include "library/snmp/NxSNMPRequest2Edits.h"
 #include "tests/snmp/LoopbackAgent.h"
 #include "tests/snmp/RequestFixture.h"
 
-#include <QWidget>
 #include <tuple>
 
 using namespace requesttest;
@@ -206,62 +205,41 @@ TEST_F(ShortAnswerTest, AsynchronousGetFails) {
 
 } // namespace
 
-// A column that never ends (row n is followed by row n + 1, for ever): the driver's walk, blocking
-// or with callbacks, shows its bound of rows and ends with the failure of its own.
-class EndlessColumnTest : public ::testing::TestWithParam<std::tuple<uint8_t, int>> {
-  protected:
-    class CountingDriver : public NxSNMPRequest2Controls {
-      public:
-        CountingDriver() : NxSNMPRequest2Controls(nullptr) {}
-        int Shown = 0;
-
-      protected:
-        void ShowValues() override { ++Shown; }
-    };
-    void SetUp() override {
-        OpenSessionOnce();
-        agent = std::make_unique<LoopbackAgent>([](uint8_t, const std::vector<std::vector<uint32_t>>& asked) {
-            std::vector<AgentBinding> answer;
-            for (const auto& oid : asked) {
-                const auto column = ColumnOf(oid);
-                answer.push_back(Integer(Child(column, oid.size() == column.size() ? 1 : oid.back() + 1)));
-            }
-            return answer;
-        });
-        driver = std::make_unique<CountingDriver>();
-        driver->Request.VarList = NxSNMPVarList(WalkRows, MVT_UMV, 1);
-        driver->Request.VarList.BaseOID = Table;
-        driver->Request.Device.Address = "127.0.0.1";
-        driver->Request.Device.Port = static_cast<uint16_t>(agent->Port());
-        driver->Request.Security.Version = 1;
-        driver->Request.Security.ReadCommunity = "public";
-    }
-    std::unique_ptr<LoopbackAgent> agent;
-    std::unique_ptr<CountingDriver> driver;
-};
+// A column that never ends (row n + 1 follows row n): the driver's walk, blocking or with callbacks,
+// shows its bound of rows, asks for one more and ends with the failure of its own.
+class EndlessColumnTest : public ::testing::TestWithParam<std::tuple<uint8_t, int>> {};
 
 TEST_P(EndlessColumnTest, WalkStopsAtItsBoundWithTheFailure) {
+    OpenSessionOnce();
+    LoopbackAgent agent([](uint8_t, const std::vector<std::vector<uint32_t>>& asked) {
+        std::vector<AgentBinding> answer;
+        for (const auto& oid : asked)
+            answer.push_back(Integer(Child(ColumnOf(oid), oid.size() == Column.size() ? 1 : oid.back() + 1)));
+        return answer;
+    });
     const auto [mode, limit] = GetParam();
-    driver->Mode = mode;
-    driver->WalkLimit = limit;
+    NxSNMPRequest2Edits driver(nullptr);
+    driver.Request.VarList = NxSNMPVarList(WalkRows, MVT_UMV, 1);
+    driver.Request.VarList.BaseOID = Table;
+    driver.Request.Device = {"127.0.0.1", static_cast<uint16_t>(agent.Port())};
+    driver.Request.Security.Version = 1;
+    driver.Request.Security.ReadCommunity = "public";
+    driver.Mode = mode;
+    driver.WalkLimit = limit;
     std::vector<int32_t> endings;
-    driver->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError* result) {
+    driver.OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError* result) {
         endings.push_back(result->Code);
     };
-    const bool ok = driver->Get();
-    if (mode == NxSNMPRequest2Controls::ModeBlocking) {
-        EXPECT_FALSE(ok);
-    } else {
+    EXPECT_EQ(driver.Get(), mode != NxSNMPRequest2Controls::ModeBlocking);
+    if (mode != NxSNMPRequest2Controls::ModeBlocking) {
         ASSERT_TRUE(PumpUntil([&] { return !endings.empty(); }, 20000));
         EXPECT_EQ(endings, std::vector<int32_t>{NXSNMP_WALK_TOO_LONG});
     }
-    EXPECT_EQ(driver->Busy, 0);
-    EXPECT_EQ(driver->Shown, limit);
-    EXPECT_EQ(driver->Request.Result.Code, NXSNMP_WALK_TOO_LONG);
-    EXPECT_EQ(driver->Request.Result.Message, "(NxSNMP++) Table walk stopped: too many rows!");
-    // The row past the bound was asked for, and nothing after it.
+    EXPECT_EQ(driver.Busy, 0);
+    EXPECT_EQ(driver.RowCount, limit);
+    EXPECT_EQ(driver.Request.Result.Message, "(NxSNMP++) Table walk stopped: too many rows!");
     PumpUntil([] { return false; }, 100);
-    EXPECT_EQ(agent->Requests(), limit + 1);
+    EXPECT_EQ(agent.Requests(), limit + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, EndlessColumnTest,

@@ -27,17 +27,21 @@
 #include "forms/wireless/Wirless.h"
 #include "library/snmp/NxSNMPRequest.h"
 #include "library/snmp/NxSNMPSession.h"
+#include "platform/ListView.h"
 #include "platform/StatusBar.h"
 #include "snmpengine/Snmp.h"
+#include "tests/snmp/LoopbackAgent.h"
 #include "tests/support/FormTestFixture.h"
 
 #include <QAbstractButton>
 #include <QTest>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -221,6 +225,62 @@ TEST_F(SilentDeviceTest, EscapeClosesEachFormAndNothingIsSentAfterwards) {
             Close(form);
         }
     }
+}
+
+// An agent whose table never ends (row n + 1 follows row n in every column; octets for the columns
+// named, integer 1 for everything else): the list's walk stops at the bound with the failure text.
+struct EndlessRow {
+    std::function<std::unique_ptr<QWidget>()> open;
+    const char* entry;
+    std::map<uint32_t, std::string> octets; // column: answer
+    const char* list;
+};
+const std::string kMac("\x00\x11\x22\x33\x44\x55", 6);
+const EndlessRow kEndless[] = {
+    {Plain<TClientInformation>(),
+     "1.3.6.1.4.1.48113.11.37.4.6.4.2.1",
+     {{7, "ssid"}, {2, kMac}},
+     "ClientListView"},
+    {Plain<TFM_EthernetFilter>(), "1.3.6.1.4.1.48113.11.37.4.3.2.1.2.1", {{2, kMac}}, "LV_GetMAC"},
+};
+
+TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeCloses) {
+    const int32_t limit = std::exchange(NxSNMPRequest2Controls::DefaultWalkLimit, 40);
+    for (const EndlessRow& row : kEndless) {
+        SCOPED_TRACE(row.list);
+        const std::vector<uint32_t> entry = AgentOid(row.entry);
+        LoopbackAgent agent([&](uint8_t pdu, const std::vector<std::vector<uint32_t>>& asked) {
+            std::vector<AgentBinding> answer;
+            for (const auto& oid : asked) {
+                const bool inTable =
+                    oid.size() > entry.size() && std::equal(entry.begin(), entry.end(), oid.begin());
+                AgentBinding b{oid, uint8_t(pdu == 0xA1 && !inTable ? 0x82 : 0x02), 1, {}};
+                if (pdu == 0xA1 && inTable) {
+                    b.Oid.resize(entry.size() + 1);
+                    b.Oid.push_back(oid.size() == entry.size() + 1 ? 1 : oid.back() + 1);
+                }
+                if (inTable && row.octets.count(oid[entry.size()]))
+                    b = {b.Oid, 0x04, 0, row.octets.at(oid[entry.size()])};
+                answer.push_back(b);
+            }
+            return answer;
+        });
+        DefaultSNMPDevice = {"127.0.0.1", static_cast<uint16_t>(agent.Port())};
+        std::unique_ptr<QWidget> form = row.open();
+        form->show();
+        EXPECT_TRUE(PumpUntil(
+            [&] { return Said(*form).find(NxSNMPRequest2Controls::kWalkTooLongText) != std::string::npos; },
+            30000));
+        EXPECT_EQ(form->findChild<TListView*>(row.list)->ItemCount(), 40);
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+        EXPECT_TRUE(PumpUntil([&] { return !form->isVisible(); }, 30000));
+        const int sent = agent.Requests();
+        Quiet();
+        EXPECT_EQ(agent.Requests(), sent);
+        form.reset();
+        Device->UseDevice();
+    }
+    NxSNMPRequest2Controls::DefaultWalkLimit = limit;
 }
 
 // Two lost answers cost one request of an opening; the next opening asks for everything again.
