@@ -118,6 +118,7 @@ bool NxSNMPRequest2Controls::WalkOverLong() {
     if (++WalkRows_ <= std::max<int32_t>(WalkLimit, 0))
         return false;
     Request.FailUnsent(NXSNMP_WALK_TOO_LONG, kWalkTooLongText);
+    Request.Result.EndOfWalk = 1;
     return true;
 }
 
