@@ -155,6 +155,90 @@ TEST_F(AdminFormTest, AChainStoppedAfterTheConsoleOffWriteWritesTheConsoleBack) 
     }
 }
 
+// A console write whose answer is lost (the device took it, then fell silent) leaves the console
+// unknown: the line claims neither "both off" nor the old state.
+TEST_F(AdminFormTest, AConsoleWriteLeftUnansweredLeavesTheConsoleUnknown) {
+    struct Case {
+        int lostAt; // the console SET from which every answer is lost
+        const char* telnet;
+        const char* ssh; // what the device then holds
+    };
+    const Case cases[] = {{1, "0", "0"}, {2, "0", "1"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lostAt);
+        Device->Sim().Command("set " + kTelnet + " 1");
+        Device->Sim().Command("set " + kSsh + " 0");
+        Open();
+        form->RB_SHH->setChecked(true);
+        int consoleSets = 0;
+        form->ConsoleRequest->OnBeforeSet = [&] {
+            if (++consoleSets == c.lostAt)
+                Device->Sim().Command("drop 1000");
+        };
+        Click(form->OK);
+        Device->Sim().Command("drop 0");
+        EXPECT_EQ(Status(),
+                  "Setting Error! The device did not answer; Telnet and SSH on the device are unknown.");
+        EXPECT_EQ(Device->Sim().Command("get " + kTelnet), std::string("value integer ") + c.telnet + "\n");
+        EXPECT_EQ(Device->Sim().Command("get " + kSsh), std::string("value integer ") + c.ssh + "\n");
+        form.reset();
+    }
+}
+
+// The device's settings as the simulator holds them.
+std::vector<std::string> AdminValues(SimulatedDeviceSession& device) {
+    std::vector<std::string> values;
+    for (const std::string& oid :
+         {kLimit, kUser, kPassword, kTelnet, kSsh, kTimeout, kTrapIp, kNotify, kPing, kWlan})
+        values.push_back(device.Sim().Command("get " + oid));
+    return values;
+}
+
+// Nothing is written while the form opens, and an OK with nothing changed leaves the device as it
+// was, also when a value lies outside its list or a read was refused; a console not read, or not
+// shown, shows no protocol. A refused check replaces an earlier OK's success text.
+TEST_F(AdminFormTest, AnUntouchedOkLeavesTheDeviceAsItWas) {
+    struct Case {
+        const char* name;
+        std::string command; // before opening
+        std::string undo;    // after opening
+        bool protocolShown;
+    };
+    const Case cases[] = {
+        {"plain", "", "", true},
+        {"telnet outside its list", "set " + kTelnet + " 5", "", false},
+        {"console refused", "fail " + A + "5 genErr", "unfail " + A + "5", false},
+        {"every read refused", "fail " + A.substr(0, A.size() - 1) + " genErr",
+         "unfail " + A.substr(0, A.size() - 1), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Device->Sim().Command("set " + kTelnet + " 1");
+        if (!c.command.empty())
+            Device->Sim().Command(c.command);
+        const auto before = AdminValues(*Device);
+        Device->Sim().ClearLog();
+        form = std::make_unique<TFM_Admin>();
+        ASSERT_TRUE(ShowActive(*form));
+        EXPECT_TRUE(Device->Received("SET").empty()) << "no SET while the form opens";
+        if (!c.undo.empty())
+            Device->Sim().Command(c.undo);
+        const bool anyProtocol =
+            form->RB_None->isChecked() || form->RB_Telnet->isChecked() || form->RB_SHH->isChecked();
+        EXPECT_EQ(anyProtocol, c.protocolShown);
+        Click(form->OK);
+        EXPECT_EQ(AdminValues(*Device), before);
+        EXPECT_NE(Status(), "Setting Error!");
+        if (c.protocolShown) {
+            ASSERT_EQ(Status(), "Setting Success!");
+            form->Ed_OPwd->SetText("wrong");
+            form->OK->click();
+            EXPECT_EQ(Status(), "") << "the earlier success is not this OK's";
+        }
+        form.reset();
+    }
+}
+
 TEST_F(AdminFormTest, ChecksRefuseBeforeAnyWrite) {
     struct Case {
         const char* user;
