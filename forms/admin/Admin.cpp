@@ -509,10 +509,13 @@ void TFM_Admin::WriteChain() {
     bool ok = true;
     ConsoleHeld held = ConsoleHeld::AsBefore;
     bool leftOut = false; // a write left out rows that were neither read nor changed
+    std::string timedOut; // the step that stopped the chain went unanswered: its text
     auto step = [&](bool run, NxSNMPRequest2Controls* request) {
         if (!ok || !run)
             return;
         ok = Write(*request);
+        if (!ok && request->Request.Result.Code == SNMP_CLASS_TIMEOUT)
+            timedOut = " " + request->Request.Result.Message;
         if (!NotWrittenText(*request).empty()) {
             leftOut = true;
             ok = ok || request->SentNothing; // nothing to send is no refusal: the chain goes on
@@ -584,7 +587,7 @@ void TFM_Admin::WriteChain() {
     switch (held) {
     case ConsoleHeld::AsBefore:
     case ConsoleHeld::AsAsked:
-        return ShowStatus("Setting Error!");
+        return ShowStatus("Setting Error!" + timedOut);
     case ConsoleHeld::BothOff:
         return ShowStatus("Setting Error! Telnet and SSH are both off on the device.");
     case ConsoleHeld::Unknown:
