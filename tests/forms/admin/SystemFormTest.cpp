@@ -31,7 +31,6 @@ struct WaitingSeen {
     bool closed = false;
     bool modal = false;
     std::string caption;
-    std::string label2;
     std::string label3;
     std::string status; // the form's status bar while the dialog was up
 };
@@ -72,7 +71,6 @@ class SystemFormTest : public FormTest {
             seen.label3 = waiting->Label3->text().toStdString();
             PumpUntil([&] { return Sets().size() >= sets && !form->Request->Busy; });
             seen.status = form->StatusBar->SimpleText();
-            seen.label2 = waiting->Label2->text().toStdString();
             waiting->Countdown = 0;
             waiting->close();
             seen.closed = true;
