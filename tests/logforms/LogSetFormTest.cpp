@@ -119,17 +119,6 @@ TEST_F(LogSetFormTest, SyslogReadThatRaisesStillReadsSmtp) {
     EXPECT_TRUE(Sets().empty());
 }
 
-// After a successful Apply, a refused re-read is what the line tells; a later full one clears it.
-TEST_F(LogSetFormTest, AFailedReReadAfterASuccessIsShown) {
-    form->SmtpRequest->OnAfterSet = [this] { Device->Sim().Command("fail " + kLog + ".2.1.0 genErr"); };
-    form->Bt_Apply->click();
-    EXPECT_EQ(PanelText(form->StatusBar1).rfind("Get: ", 0), 0u) << PanelText(form->StatusBar1);
-    form->SmtpRequest->OnAfterSet = nullptr;
-    Device->Sim().Command("unfail " + kLog + ".2.1.0");
-    form->Bt_Apply->click();
-    EXPECT_EQ(PanelText(form->StatusBar1), "Set Success!");
-}
-
 // The log settings as the simulator holds them.
 std::vector<std::string> LogValues(SimulatedDeviceSession& device) {
     std::vector<std::string> values;
