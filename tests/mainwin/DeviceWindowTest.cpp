@@ -209,6 +209,14 @@ TEST_F(MainWindowDiscard, RefusedWritesAreShownAndNothingIsAwaited) {
     EXPECT_TRUE(form->isEnabled());
 }
 
+TEST_F(MainWindowDiscard, ASaveThatTimesOutIsNotReported) {
+    StartReady();
+    sim->Command("silent 4");
+    form->cfSaveandActivate1->trigger();
+    ASSERT_TRUE(PumpUntil([this] { return form->FM_Waiting != nullptr; }, 5000));
+    EXPECT_TRUE(boxes.Boxes.empty());
+}
+
 // A Save left unanswered is awaited but claims nothing; a wait the device never ends ends on a
 // failure, also after a Save that was taken. The dialog's ticks are driven by hand.
 class MainWindowQuickRestart : public MainWindowOnDevice {
