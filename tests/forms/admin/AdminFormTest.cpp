@@ -191,6 +191,7 @@ TEST_F(AdminFormTest, AnOkClaimsOnlyWhatTheDeviceTookAndAnUntouchedOneChangesNot
         Device->Sim().ClearLog();
         form = std::make_unique<TFM_Admin>();
         ASSERT_TRUE(ShowActive(*form));
+        ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
         EXPECT_TRUE(Device->Received("SET").empty()) << "no SET while the form opens";
         Device->Sim().Command(c.undo.empty() ? "drop 0" : c.undo);
         EXPECT_EQ(form->RB_Telnet->isChecked(), c.status == "Setting Success!" || c.lostAt > 0);
@@ -463,6 +464,7 @@ TEST_F(AdminFormTest, UsedRangesAreNotReadWhenTheRangeProbeFailed) {
     Device->Sim().Command("fail " + kRanges + " genErr");
     Device->Sim().ClearLog();
     form = std::make_unique<TFM_Admin>();
+    ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
     std::set<int> walks;
     for (const auto& line : Device->Received("GETNEXT"))
         if (line.oid.rfind(kRanges, 0) == 0)
