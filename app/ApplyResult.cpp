@@ -2,6 +2,7 @@
 
 #include "app/SettingsForm.h"
 #include "library/snmp/NxSNMPRequest2Controls.h"
+#include "library/snmp/NxSNMPStatus.h"
 #include "platform/StatusBar.h"
 
 std::string ResultText(const TStatusBar* bar) {
@@ -30,6 +31,8 @@ bool WriteTally::Add(const NxSNMPRequest2Controls& request, bool written) {
     }
     if (!written) {
         Refused_ = true;
+        if (TimeOut_.empty() && request.Request.Result.Code == SNMP_CLASS_TIMEOUT)
+            TimeOut_ = request.Request.Result.Message;
         return false;
     }
     Sent_ = true;
@@ -40,7 +43,7 @@ bool WriteTally::Add(const NxSNMPRequest2Controls& request, bool written) {
 
 std::string WriteTally::Text(const std::string& success, const std::string& failed) const {
     if (Refused_)
-        return failed;
+        return TimeOut_.empty() ? failed : TimeOut_;
     if (LeftOut_)
         return Sent_ ? TSettingsForm::kPartlyWritten : TSettingsForm::kNothingWritten;
     return success;

@@ -28,10 +28,12 @@ class WriteTally {
     bool AllTaken() const { return !Refused_ && !LeftOut_; }
     bool AnyRefused() const { return Refused_; }
     // `success` when every write was taken whole, `failed` after a refusal, otherwise why not
-    // everything was written.
+    // everything was written. A write left unanswered may have been taken: its time-out text is
+    // the result then, not `failed`.
     std::string Text(const std::string& success, const std::string& failed) const;
 
   private:
+    std::string TimeOut_; // the first unanswered write's text
     bool Refused_ = false;
     bool LeftOut_ = false;
     bool Sent_ = false;

@@ -142,6 +142,13 @@ bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
     return false;
 }
 
+void TSettingsForm::ReadEnded(const NxSNMPRequest2Controls& request, bool answered) {
+    if (answered)
+        DropReadFailure(request);
+    else
+        KeepReadFailure(request);
+}
+
 void TSettingsForm::ShowReadOk(const std::string& text) {
     ShowStatus(ReadFailures_.empty() ? text : ReadFailures_.front().Line);
 }
