@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
@@ -57,7 +58,11 @@ std::map<std::string, std::string> SimulatedDeviceSession::Values(const std::str
             std::istringstream fields(line);
             std::string oid, type, access;
             if (fields >> oid >> type >> access && access == "rw" && oid.rfind(prefix, 0) == 0)
-                values[oid] = Sim_->Command("get " + oid);
+                try {
+                    values[oid] = Sim_->Command("get " + oid);
+                } catch (const std::runtime_error&) {
+                    // a group the device leaves out
+                }
         }
     }
     return values;

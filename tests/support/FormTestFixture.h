@@ -24,7 +24,8 @@ class SimulatedDeviceSession {
 
     // The values of every binding the device received in PDUs of this type ("SET", "GET", ...), in order.
     std::vector<DevSimLogLine> Received(const std::string& pduType) const;
-    // What the device holds now in each writable object of the bundled data under the prefix.
+    // What the device holds now in each writable object of the bundled data under the prefix (those
+    // of a group it leaves out excepted).
     std::map<std::string, std::string> Values(const std::string& prefix);
 
   private:
