@@ -129,13 +129,6 @@ bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
     return false;
 }
 
-void TSettingsForm::ReadEnded(const NxSNMPRequest2Controls& request, bool answered) {
-    if (answered)
-        DropReadFailure(request);
-    else
-        KeepReadFailure(request);
-}
-
 void TSettingsForm::ShowReadOk(const std::string& text) {
     ShowStatus(ReadFailures_.Empty() ? text : ReadFailures_.FirstLine());
 }

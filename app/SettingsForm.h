@@ -108,9 +108,6 @@ class TSettingsForm : public QDialog {
     // succeeds, which takes it off the status place if it is still in view. True when the device
     // answered.
     bool Read(NxSNMPRequest2Controls& request);
-    // A read with a completion has ended, its failure shown: kept as Read keeps one, or on success
-    // the request's kept failure is dropped.
-    void ReadEnded(const NxSNMPRequest2Controls& request, bool answered);
     // A form's "read OK" text: shown only when no read failure is kept; otherwise the first kept
     // failure stays (or comes back) in view.
     void ShowReadOk(const std::string& text);

@@ -131,9 +131,12 @@ void TFM_MultiForm::FormCreate(QObject*) {
 void TFM_MultiForm::BuildRequests() {
     const bool dual = DualBand();
     auto readFailure = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
-        if (result->Code != 0)
+        if (result->Code != 0) {
             ShowStatus(result->Message);
-        ReadEnded(*sender, result->Code == 0);
+            KeepReadFailure(*sender);
+        } else {
+            DropReadFailure(*sender);
+        }
     };
 
     MakeRequest(AccountRequest802, MibRows::bSecAccountMode_to_bSecAccountPort(), Kind(MVT_SV));
@@ -295,10 +298,10 @@ void TFM_MultiForm::OnMssidTableRead(NxSNMPRequest2Controls* sender, NxSNMPError
     ReadAfterWrite_ = false;
     if (result->Code != 0) {
         ShowStatus(result->Message);
-        ReadEnded(*sender, false);
+        KeepReadFailure(*sender);
         return;
     }
-    ReadEnded(*sender, true);
+    DropReadFailure(*sender);
     if (!afterWrite)
         ShowReadOk(kGetOk);
     MSSIDIdxComboChange(MSSIDIdxCombo);
@@ -310,10 +313,10 @@ void TFM_MultiForm::OnMssidTableRead(NxSNMPRequest2Controls* sender, NxSNMPError
 void TFM_MultiForm::OnMssidStateRead(NxSNMPRequest2Controls* sender, NxSNMPError* result) {
     if (result->Code != 0) {
         ShowStatus(result->Message);
-        ReadEnded(*sender, false);
+        KeepReadFailure(*sender);
         return;
     }
-    ReadEnded(*sender, true);
+    DropReadFailure(*sender);
     ShowReadOk(kGetOk);
     WarnApModeFirst = WarnApModeSecond = true;
     BandsFromMssidState();
