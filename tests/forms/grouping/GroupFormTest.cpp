@@ -175,7 +175,7 @@ TEST_F(GroupFormTest, SettingsNotReadOrNotShownAreNotWritten) {
          "",
          nullptr,
          {kUserLimit + "=20"},
-         TSettingsForm::kPartlyWritten,
+         TSettingsForm::kPartlyWrittenUnshown,
          "20"},
         {"negative user limit is shown as read and refused", {kUserLimit + " -5"}, "", nullptr, {}, "", "-5"},
     };
