@@ -2,6 +2,7 @@
 // checks, what each write sends, the re-reads after a static-pool change, and closing.
 #include "app/Wait.h"
 #include "forms/network/Dhcp.h"
+#include "forms/network/DhcpShared.h"
 #include "forms/network/Staticip.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -451,6 +452,9 @@ TEST_F(DhcpFormTest, AReadRefusedAtOpeningStaysInViewAndItsObjectIsNotWritten) {
             form->CB_Fuction2->OnChange(form->CB_Fuction2);
             form->StaticApply->click();
             EXPECT_EQ(Sets(), std::vector<std::string>{kFunction + "=0"});
+            // The function's write ends what each bar said of it.
+            EXPECT_EQ(form->StatusBar1->SimpleText(), "Setting Success!");
+            EXPECT_EQ(form->StatusBar2->SimpleText(), "Setting Success!");
         }
         form.reset();
     }
@@ -481,6 +485,36 @@ TEST_F(DhcpFormTest, APoolNotReadSendsOnlyWhatTheUserTypedAndSaysSo) {
     EXPECT_EQ(poolSets, (std::vector<std::string>{"1.0=10.10.10.100", "2.0=10", "3.0=255.255.255.0",
                                                   "4.0=10.10.10.254", "8.0=86400"}));
     EXPECT_EQ(form->StatusBar1->SimpleText(), TSettingsForm::kPartlyWritten);
+}
+
+// A pool check needs the list or the address it checks against: without it, nothing is written.
+TEST_F(DhcpFormTest, APoolCheckAgainstWhatWasNotReadDoesNotPass) {
+    struct Case {
+        std::string refused;
+        const char* start;
+        const char* box;
+    };
+    const Case cases[] = {
+        // The static binding 192.168.1.30 lies in the pool.
+        {kStaticPool + "1", "192.168.1.25", Dhcp::kStaticPoolUnread},
+        // The device's own 192.168.1.1 lies in the pool.
+        {"1.3.6.1.4.1.48113.11.37.4.1.5", "192.168.1.1", Dhcp::kSystemAddressUnread},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused);
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.refused);
+        // The failure stays on the pool's bar: neither "Listing data ... " nor "Get OK!".
+        EXPECT_EQ(form->StatusBar1->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar1->SimpleText();
+        EXPECT_TRUE(form->Bt_Apply->isEnabled());
+        form->Ed_IPAF->SetText(c.start);
+        form->Ed_PoolRan->SetText("10");
+        form->Bt_Apply->click();
+        EXPECT_EQ(Boxes(), std::vector<std::string>{std::string("Warning: ") + c.box});
+        EXPECT_TRUE(Sets().empty());
+        form.reset();
+    }
 }
 
 class DhcpClosingTest : public DhcpFormTest {

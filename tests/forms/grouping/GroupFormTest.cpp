@@ -199,6 +199,9 @@ TEST_F(GroupFormTest, SettingsNotReadOrNotShownAreNotWritten) {
         Apply();
         EXPECT_EQ(Sets(), c.Sets);
         EXPECT_EQ(Status(), c.Status);
+        // A Refresh that reads the device ends what the Apply said it left out.
+        form->Bt_Refresh->click();
+        EXPECT_EQ(Status(), "");
         form.reset();
     }
 }
