@@ -517,6 +517,23 @@ TEST_F(DhcpFormTest, APoolCheckAgainstWhatWasNotReadDoesNotPass) {
     }
 }
 
+// The static pool's walk times out (its time-out is below the device's delay) while the used rows'
+// walk, with ten times as long, lists them: Set and Del have no row to work on and stay off.
+TEST_F(DhcpFormTest, AfterAFailedStaticPoolReadSetAndDelStayOff) {
+    Device->Sim().Command("set " + kFunction + " 1");
+    Device->Sim().Command("delay 600");
+    form = std::make_unique<TFM_DHCP>(nullptr, 20);
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 60000));
+    Device->Sim().Command("delay 0");
+    ASSERT_EQ(form->User_ListView->ItemCount(), 2);
+    EXPECT_EQ(form->StatusBar2->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar2->SimpleText();
+    EXPECT_NE(form->StatusBar1->SimpleText(), "Listing data ... ");
+    SelectUsed(0);
+    EXPECT_FALSE(form->Bt_Set->isEnabled());
+    EXPECT_FALSE(form->Bt_Del->isEnabled());
+}
+
 class DhcpClosingTest : public DhcpFormTest {
   protected:
     DevSimOptions Options() override {
