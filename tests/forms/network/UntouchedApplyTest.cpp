@@ -14,12 +14,8 @@
 
 #include <QPushButton>
 #include <fstream>
-#include <functional>
 #include <map>
-#include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -30,120 +26,64 @@ std::map<std::string, std::string> Values(DevSim& sim, const std::vector<std::st
     std::map<std::string, std::string> values;
     for (const std::string& file : files) {
         std::ifstream in(std::string(KTX_TEST_SOURCE_DIR) + "/tools/devsim/data/" + file);
-        for (std::string line; std::getline(in, line);) {
-            std::istringstream fields(line);
-            std::string oid, type, access;
-            if (fields >> oid >> type >> access && oid[0] != '#' && access == "rw")
+        for (std::string line, oid, type, access; std::getline(in, line);)
+            if (std::istringstream(line) >> oid >> type >> access && oid[0] != '#' && access == "rw")
                 values[oid] = sim.Command("get " + oid);
-        }
     }
     return values;
 }
 
-struct Form {
-    const char* Name;
-    std::vector<std::string> Data; // the data files of the objects it may write
-    std::string Setting;           // "OID VALUE" the device holds for the case, or empty
-    std::function<std::unique_ptr<QDialog>()> Make;
-    std::function<bool(QDialog&)> Idle;
-    std::function<std::vector<QPushButton*>(QDialog&)> Applies;
-};
-
-template <class T> std::unique_ptr<QDialog> Make() {
+template <class T> std::unique_ptr<TSettingsForm> Make() {
     return std::make_unique<T>();
 }
-template <class T> bool AccessIdle(QDialog& d) {
-    return static_cast<T&>(d).Idle != 0;
+
+// Idle: nothing the form waits for, the DHCP form's leases and system address included.
+bool Idle(TSettingsForm& form) {
+    auto* dhcp = dynamic_cast<TFM_DHCP*>(&form);
+    return !form.BusyNow() &&
+           (!dhcp || (!dhcp->DynamicLeaseRequest->Busy && !dhcp->StaticLeaseRequest->Busy &&
+                      !dhcp->SystemAddressRequest->Busy));
 }
-bool Always(QDialog&) {
-    return true;
-}
 
-const Form kForms[] = {
-    {"LAN",
-     {"lan.txt", "shared-objects.txt"},
-     "",
-     Make<TFM_LanCfg>,
-     Always,
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_LanCfg&>(d).BT_LanCfgOk}; }},
-    {"grouping",
-     {"grouping.txt"},
-     "",
-     Make<TFM_Group>,
-     Always,
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_Group&>(d).Bt_Apply}; }},
-    {"WLAN partition",
-     {"grouping.txt"},
-     "",
-     Make<TFM_WLANPart>,
-     Always,
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_WLANPart&>(d).BT_Apply}; }},
-    {"Ethernet MAC ACL",
-     {"acl.txt", "shared-objects.txt"},
-     "",
-     Make<TFM_EthernetFilter>,
-     AccessIdle<TFM_EthernetFilter>,
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_EthernetFilter&>(d).Bt_Apply}; }},
-    {"wireless IP ACL",
-     {"acl.txt"},
-     "",
-     Make<TFM_WIPACL>,
-     AccessIdle<TFM_WIPACL>,
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_WIPACL&>(d).Bt_Apply}; }},
-    {"wireless MAC ACL",
-     {"acl.txt"},
-     "",
-     Make<TFM_WMACACL>,
-     AccessIdle<TFM_WMACACL>,
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_WMACACL&>(d).Bt_Apply}; }},
-    {"DHCP",
-     {"dhcp.txt"},
-     "1.3.6.1.4.1.48113.11.37.4.3.7.1.0 1" /* the server on: the pool is written */,
-     Make<TFM_DHCP>,
-     [](QDialog& d) {
-         auto& f = static_cast<TFM_DHCP&>(d);
-         return !f.Busy && !f.UsedRowList->Busy && !f.DynamicLeaseRequest->Busy &&
-                !f.StaticLeaseRequest->Busy && !f.SystemAddressRequest->Busy;
-     },
-     [](QDialog& d) {
-         auto& f = static_cast<TFM_DHCP&>(d);
-         return std::vector<QPushButton*>{f.Bt_Apply, f.StaticApply};
-     }},
-    {"rogue AP",
-     {"rogue.txt"},
-     "",
-     Make<TFM_RogueForm>,
-     [](QDialog& d) { return static_cast<TFM_RogueForm&>(d).Idle(); },
-     [](QDialog& d) { return std::vector<QPushButton*>{static_cast<TFM_RogueForm&>(d).Apply_Btn}; }},
-};
-
-class UntouchedApplyTest : public FormTest {};
-
-TEST_F(UntouchedApplyTest, LeavesTheDeviceAsItWasAndNothingIsWrittenWhileAFormOpens) {
-    enum class ApMode { Plain, NotInAnyList, Refused };
-    for (const Form& form : kForms)
-        for (const ApMode mode : {ApMode::Plain, ApMode::NotInAnyList, ApMode::Refused}) {
-            SCOPED_TRACE(std::string(form.Name) + " AP mode case " + std::to_string(int(mode)));
-            Device->Sim().Command("set " + kApMode + (mode == ApMode::NotInAnyList ? " 9" : " 0"));
-            if (mode == ApMode::Refused)
-                Device->Sim().Command("fail " + kApMode + " genErr");
-            if (!form.Setting.empty())
-                Device->Sim().Command("set " + form.Setting);
-            const auto before = Values(Device->Sim(), form.Data);
-            ASSERT_FALSE(before.empty());
-            Device->Sim().ClearLog();
-            std::unique_ptr<QDialog> dialog = form.Make();
-            ASSERT_TRUE(ShowActive(*dialog));
-            ASSERT_TRUE(PumpUntil([&] { return form.Idle(*dialog); }));
-            Device->Sim().Command("unfail " + kApMode);
-            EXPECT_TRUE(Device->Received("SET").empty());
-            for (QPushButton* apply : form.Applies(*dialog)) {
-                apply->click();
-                ASSERT_TRUE(PumpUntil([&] { return form.Idle(*dialog); }));
-            }
-            EXPECT_EQ(Values(Device->Sim(), form.Data), before);
-            dialog.reset();
-            Device->Messages().Boxes.clear();
+TEST(UntouchedApply, LeavesTheDeviceAsItWasAndNothingIsWrittenWhileAFormOpens) {
+    struct Form {
+        std::vector<std::string> Data; // the data files of the objects it may write
+        std::string Setting;           // "OID VALUE" the device holds for the case, or empty
+        std::unique_ptr<TSettingsForm> (*Open)();
+    };
+    const Form forms[] = {
+        {{"lan.txt", "shared-objects.txt"}, "", Make<TFM_LanCfg>},
+        {{"grouping.txt"}, "", Make<TFM_Group>},
+        {{"grouping.txt"}, "", Make<TFM_WLANPart>},
+        {{"acl.txt"}, "", Make<TFM_EthernetFilter>},
+        {{"acl.txt"}, "", Make<TFM_WIPACL>},
+        {{"acl.txt"}, "", Make<TFM_WMACACL>},
+        {{"dhcp.txt"}, "1.3.6.1.4.1.48113.11.37.4.3.7.1.0 1", Make<TFM_DHCP>}, // on: the pool is written
+        {{"rogue.txt"}, "", Make<TFM_RogueForm>},
+    };
+    SimulatedDeviceSession device;
+    DevSim& sim = device.Sim();
+    for (const Form& f : forms)
+        for (const char* apMode : {"0", "9", "refused"}) {
+            const bool refused = std::string(apMode) == "refused";
+            sim.Command(refused ? "fail " + kApMode + " genErr" : "set " + kApMode + " " + apMode);
+            if (!f.Setting.empty())
+                sim.Command("set " + f.Setting);
+            const auto before = Values(sim, f.Data);
+            sim.ClearLog();
+            std::unique_ptr<TSettingsForm> form = f.Open();
+            SCOPED_TRACE(form->windowTitle().toStdString() + ", AP mode " + apMode);
+            ASSERT_TRUE(ShowActive(*form));
+            ASSERT_TRUE(PumpUntil([&] { return Idle(*form); }));
+            sim.Command("unfail " + kApMode);
+            EXPECT_TRUE(device.Received("SET").empty());
+            for (QPushButton* button : form->findChildren<QPushButton*>())
+                if (button->text() == "Apply") {
+                    button->click();
+                    ASSERT_TRUE(PumpUntil([&] { return Idle(*form); }));
+                }
+            EXPECT_FALSE(device.Received("SET").empty());
+            EXPECT_EQ(Values(sim, f.Data), before);
         }
 }
 
