@@ -363,7 +363,7 @@ void TFM_Performace::KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
         if (combo->GetItemIndex() < 0) {
             keptOut.push_back(std::make_unique<RowsLeftOut>(band.RadioRequest->Request.VarList,
                                                             std::initializer_list<int>{row}));
-            tally.LeftOut();
+            tally.LeftOut(true);
         }
     for (size_t i = 0; i < band.Twins.size(); ++i) {
         TwinCombo& twin = band.Twins[i];
@@ -377,7 +377,7 @@ void TFM_Performace::KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
             // (A WDS link never offers these choices: the device's values stay as read.)
             keptOut.push_back(std::make_unique<RowsLeftOut>(band.RatesRequest->Request.VarList,
                                                             std::initializer_list<int>{row}));
-            tally.LeftOut();
+            tally.LeftOut(true);
         }
     }
 }

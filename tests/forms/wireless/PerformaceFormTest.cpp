@@ -352,7 +352,7 @@ TEST_F(PerformaceFormTest, AChannelNotInTheListIsNotReplacedByApply) {
     for (const auto& line : Device->Received("SET"))
         EXPECT_NE(line.oid, kRadio + "2.1") << line.value;
     EXPECT_EQ(Device->Sim().Command("get " + kRadio + "2.1"), "value integer 3\n");
-    EXPECT_EQ(Status(), TSettingsForm::kPartlyWritten);
+    EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
 }
 
 // A group the device refused while the form opened is not written when it answers again, and no
