@@ -266,10 +266,12 @@ void TFM_Firmware::OnRestartDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
-    // The device has answered: its fetch is over, whatever the answer.
-    EndDeviceTransfer(TFTPServer);
-    if (Failed(result))
+    // The device has answered: a failed fetch under way is cancelled, a taken one may end.
+    if (Failed(result)) {
+        EndDeviceTransfer(TFTPServer);
         return FailLoad(FailureText(result), "Write file fail!Please try again!");
+    }
+    KeepDeviceTransfer(TFTPServer);
     ShowStatus("Upload firmware success!");
     ShowLoadStep(Waiting, "Updating firmware file...!");
     StartUpgradeCommand();
