@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -133,6 +134,31 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     EXPECT_EQ(secondExit, 0) << "127.1 is the device 127.0.0.1";
     EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
     EXPECT_EQ(WaitExit(first, 0ms), -1);
+}
+
+// Message files and a boot counter that are no regular files hold nothing up: each is named in one
+// Warning box, and the main window comes up with its lock, its session and the built-in texts.
+TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
+    std::filesystem::create_directories(dir.File("run/errmsg"));
+    ASSERT_EQ(::mkfifo(dir.File("run/errmsg/common.err").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("run/errmsg/snmp.err"));
+    const std::string counter = dir.File("data/ktx7593ap/NxSNMP_PP_BootCounter");
+    std::filesystem::create_directories(counter + "/inside");
+    ::chmod(dir.File("data").c_str(), 0700);
+    ::chmod(dir.File("data/ktx7593ap").c_str(), 0700);
+
+    const pid_t pid = Start({"/I127.0.0.1", "/Rpublic"});
+    EXPECT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
+    EXPECT_EQ(WaitExit(pid, 0ms), -1);
+    const std::string log = Log();
+    EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
+    for (const std::string& text : std::vector<std::string>{
+             "The boot counter file " + counter + " held no usable count and was replaced by a fresh one.",
+          "The file errmsg/common.err was not read: it is not a regular file.",
+          "The file errmsg/snmp.err was not read: it is not a regular file."})
+        EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
+    EXPECT_TRUE(std::filesystem::is_regular_file(counter));
+    EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside"));
 }
 
 // Program folders of another account end the start with a message that names the folder.
