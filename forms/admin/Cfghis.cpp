@@ -195,7 +195,7 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     KeepDeviceTransfer(TFTPServer); // the device has its file: a read under way may end
     ShowStatus("Upload configuration file success!");
     ShowLoadStep(Waiting, "Updating configuration file...!");
-    UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
+    ArmLoadCommand(UpgradeRequest->Request, kUpgradeTimeOut, false);
     CB_UpgCom->SetItemIndex(kConfigSave);
     SendLoadCommand(*UpgradeRequest, kUpgradeFailed);
 }
@@ -211,7 +211,7 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
         return ShowRestartWait(Waiting, kRestartCount);
-    UpgradeRequest->Request.TimeOut = kRebootTimeOut;
+    ArmLoadCommand(UpgradeRequest->Request, kRebootTimeOut, true);
     CB_UpgCom->SetItemIndex(kReboot);
     SendLoadCommand(*UpgradeRequest, kRestartRefused);
 }

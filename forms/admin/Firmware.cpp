@@ -255,6 +255,7 @@ void TFM_Firmware::Reboot() {
     if (!RestartRequest)
         return;
     CB_Reboot->SetItemIndex(kIndexRestart);
+    ArmLoadCommand(RestartRequest->Request, RestartRequest->Request.TimeOut, true);
     // The restart wait follows the answer: a refused restart ends the wait instead.
     SendLoadCommand(*RestartRequest);
 }
@@ -279,7 +280,7 @@ void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* resul
 
 void TFM_Firmware::StartUpgradeCommand() {
     CB_UpgCom->SetItemIndex(kIndexFirmwareUpdate);
-    UpgradeCommandRequest->Request.TimeOut = kUpgradeTimeOut;
+    ArmLoadCommand(UpgradeCommandRequest->Request, kUpgradeTimeOut, false);
     // Sent from the loop, not from inside the completion of another write.
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
@@ -296,7 +297,7 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
     ShowStatus("Update firmware success!");
     if (rebooting)
         return ShowRestartWait(Waiting, kRestartCountdown);
-    UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
+    ArmLoadCommand(UpgradeCommandRequest->Request, kRebootTimeOut, true);
     CB_UpgCom->SetItemIndex(kIndexReboot);
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
