@@ -18,7 +18,8 @@ bool SameNoCase(const std::string& a, const std::string& b) {
 
 using Entry = std::pair<const char*, NxMessageTable*>;
 
-void LoadAll(const std::string& folder, std::initializer_list<Entry> files, std::vector<std::string>& skipped) {
+void LoadAll(const std::string& folder, std::initializer_list<Entry> files,
+             std::vector<std::string>& skipped) {
     const std::string found = FindFolderNoCase(folder);
     for (const Entry& file : files) {
         std::string why;
@@ -52,23 +53,25 @@ std::string FindFolderNoCase(const std::string& folder) {
 }
 
 void LoadInstalledMessageFiles(const std::string& folder, std::vector<std::string>& skipped) {
-    LoadAll(folder, {{"snmpclass.err", &SnmpClassErrTable},
-                     {"snmp.err", &SnmpErrTable},
-                     {"snmp.msg", &SnmpMsgTable},
-                     {"nxsnmp.err", &NxSnmpErrTable},
-                     {"snmpv3.err", &Snmpv3ErrTable},
-                     {"snmpusm.err", &SnmpUsmErrTable},
-                     {"common.err", &CommonErrTable}},
+    LoadAll(folder,
+            {{"snmpclass.err", &SnmpClassErrTable},
+             {"snmp.err", &SnmpErrTable},
+             {"snmp.msg", &SnmpMsgTable},
+             {"nxsnmp.err", &NxSnmpErrTable},
+             {"snmpv3.err", &Snmpv3ErrTable},
+             {"snmpusm.err", &SnmpUsmErrTable},
+             {"common.err", &CommonErrTable}},
             skipped);
 }
 
 void LoadHostMessageFiles(const std::string& folder, std::vector<std::string>& skipped) {
-    LoadAll(folder, {{"common.err", &CommonErrTable},
-                     {"snmp.err", &SnmpErrTable},
-                     {"snmpv3.err", &Snmpv3ErrTable},
-                     {"snmpusm.err", &SnmpUsmErrTable},
-                     {"snmpclass.err", &SnmpClassErrTable},
-                     {"nxsnmp.err", &NxSnmpErrTable},
-                     {"snmp.msg", &SnmpMsgTable}},
+    LoadAll(folder,
+            {{"common.err", &CommonErrTable},
+             {"snmp.err", &SnmpErrTable},
+             {"snmpv3.err", &Snmpv3ErrTable},
+             {"snmpusm.err", &SnmpUsmErrTable},
+             {"snmpclass.err", &SnmpClassErrTable},
+             {"nxsnmp.err", &NxSnmpErrTable},
+             {"snmp.msg", &SnmpMsgTable}},
             skipped);
 }

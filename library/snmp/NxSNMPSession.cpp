@@ -51,7 +51,8 @@ void OpenGlobalSession(const std::string& folder, std::string* notice) {
             RaiseSnmpError(BootsLoad);
         boots = 0;
         if (notice)
-            *notice = "The boot counter file " + counterFile + " held no usable count and was replaced by a fresh one.";
+            *notice = "The boot counter file " + counterFile +
+                      " held no usable count and was replaced by a fresh one.";
     } else if (loaded != BootCounterResult::Ok && loaded != BootCounterResult::NoEntry &&
                loaded != BootCounterResult::FileError) {
         RaiseSnmpError(BootsLoad);

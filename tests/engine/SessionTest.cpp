@@ -11,8 +11,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>

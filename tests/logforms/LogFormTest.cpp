@@ -17,9 +17,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <map>
 #include <netinet/in.h>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -223,7 +223,8 @@ TEST_F(LogFormTest, ClosedDuringTheUploadKeepsTheOldLog) {
     WithTransferHeld(
         Device->Sim(), [&] { form = Open(); },
         [&] {
-            const Bytes request{0, 2, 'L', 'o', 'g', 'F', 'i', 'l', 'e', '.', 'R', 'D', 0, 'o', 'c', 't', 'e', 't', 0};
+            const Bytes request{0,   2,   'L', 'o', 'g', 'F', 'i', 'l', 'e', '.',
+                                'R', 'D', 0,   'o', 'c', 't', 'e', 't', 0};
             device.SendTo(TftpPort, request);
             ASSERT_TRUE(device.Receive(answer, 5000));
             Bytes block{0, 3, 0, 1};

@@ -10,12 +10,12 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <string>
-#include <utility>
-#include <vector>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 

@@ -154,8 +154,8 @@ TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
     EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
     for (const std::string& text : std::vector<std::string>{
              "The boot counter file " + counter + " held no usable count and was replaced by a fresh one.",
-          "The file errmsg/common.err was not read: it is not a regular file.",
-          "The file errmsg/snmp.err was not read: it is not a regular file."})
+             "The file errmsg/common.err was not read: it is not a regular file.",
+             "The file errmsg/snmp.err was not read: it is not a regular file."})
         EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
     EXPECT_TRUE(std::filesystem::is_regular_file(counter));
     EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside"));

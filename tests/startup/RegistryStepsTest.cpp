@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 

@@ -159,8 +159,8 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
     // The device restarts before it answers the reboot, which is no failed update.
     ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeRequest->Busy; }, 10000));
     // The unanswered reboot goes out once: a retry would reach the restarted device again.
-    EXPECT_EQ(Sets(), (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=update.dcf", kCfg + "3.0=1",
-                                              kCfg + "4.0=2", kCfg + "4.0=3"}));
+    EXPECT_EQ(Sets(), (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=update.dcf",
+                                                kCfg + "3.0=1", kCfg + "4.0=2", kCfg + "4.0=3"}));
     EXPECT_EQ(Panel(), "Update configuration success!");
     EXPECT_TRUE(Boxes().empty());
 
@@ -329,10 +329,11 @@ TEST_F(CfgFileFormTest, DottedNamesAndLinksChosenByTheUser) {
         {"backup..v1", true, "backup..v1.dcf", ""}, // before an update changes what the device holds
         {"upd..v2.dcf", false, "upd..v2.dcf", ""},
         {"link.dcf", false, "real.dcf", ""},
-        {"dangling.dcf", true, "", "Warning: The file " + Folder.File("dangling.dcf") +
-                                       " is a link to a file that does not exist."},
-        {"folder.dcf", true, "", "Warning: The file " + Folder.File("folder.dcf") + " is a link to " +
-                                     elsewhere.Path() + ", which is not a regular file."},
+        {"dangling.dcf", true, "",
+         "Warning: The file " + Folder.File("dangling.dcf") + " is a link to a file that does not exist."},
+        {"folder.dcf", true, "",
+         "Warning: The file " + Folder.File("folder.dcf") + " is a link to " + elsewhere.Path() +
+             ", which is not a regular file."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Path);
@@ -346,7 +347,8 @@ TEST_F(CfgFileFormTest, DottedNamesAndLinksChosenByTheUser) {
         EXPECT_TRUE(Boxes().empty());
         ASSERT_GE(Sets().size(), 3u);
         EXPECT_EQ(Sets()[1], kCfg + "2.0=" + c.Told);
-        EXPECT_EQ(Panel(), c.Save ? "The configuration file saved successfully!" : "Update configuration success!");
+        EXPECT_EQ(Panel(),
+                  c.Save ? "The configuration file saved successfully!" : "Update configuration success!");
         if (c.Save) {
             EXPECT_EQ(ReadWhole(Folder.File(c.Told)), kFactoryConfig);
         }
