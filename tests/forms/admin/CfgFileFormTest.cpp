@@ -33,21 +33,8 @@ const std::string kCfg = "1.3.6.1.4.1.48113.11.37.4.4.3.1.";
 const std::string kFactoryConfig("KTX-7593AP configuration\r\nssid=wireless\r\nchannel=6\r\n\x01\x02\x00\xff",
                                  56);
 
-// What the device sends when it writes a file to the station: a write request, then DATA blocks.
-Bytes WritePacket(int opcode, int word, const std::string& text) {
-    Bytes packet{0, static_cast<uint8_t>(opcode)};
-    if (opcode == 2) {
-        packet.insert(packet.end(), text.begin(), text.end());
-        packet.push_back(0);
-        for (char c : std::string("octet"))
-            packet.push_back(static_cast<uint8_t>(c));
-        packet.push_back(0);
-        return packet;
-    }
-    packet.push_back(static_cast<uint8_t>(word >> 8));
-    packet.push_back(static_cast<uint8_t>(word));
-    packet.insert(packet.end(), text.begin(), text.end());
-    return packet;
+Bytes Datagram(const std::string& bytes) {
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 std::string ReadWhole(const std::string& path) {
@@ -293,9 +280,9 @@ TEST_F(CfgFileFormTest, ASaveTheDeviceFailedLeavesTheOldFile) {
     ASSERT_TRUE(WithTransferHeld(
         Device->Sim(), [&] { Start(form->Bt_Upload); },
         [&] {
-            device.SendTo(TftpPort, WritePacket(2, 0, "backup.dcf"));
+            device.SendTo(TftpPort, Datagram(std::string("\0\2backup.dcf\0octet\0", 19)));
             running = device.Receive(answer, 5000) && answer == Bytes{0, 4, 0, 0};
-            device.Reply(WritePacket(3, 1, std::string(512, 'n')));
+            device.Reply(Datagram(std::string("\0\3\0\1", 4) + std::string(512, 'n')));
             running = running && device.Receive(answer, 5000) && answer == Bytes{0, 4, 0, 1};
         }));
     EXPECT_TRUE(running);
@@ -304,10 +291,8 @@ TEST_F(CfgFileFormTest, ASaveTheDeviceFailedLeavesTheOldFile) {
     EXPECT_EQ(answer, (Bytes{0, 5, 0, 0, 0})) << "the transfer is ended, not left to run";
     ASSERT_TRUE(PumpUntil([&] { return form->TFTPServer->SessionCount() == 0; }, 5000));
     EXPECT_EQ(ReadWhole(Folder.File("backup.dcf")), "old");
-    std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path()))
-        left.push_back(entry.path().filename().string());
-    EXPECT_EQ(left, std::vector<std::string>{"backup.dcf"});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path()), {}), 1)
+        << "no temporary file";
 }
 
 // Two dots inside a name are an ordinary name. A file chosen through a link is served where it
