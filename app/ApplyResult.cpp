@@ -2,6 +2,7 @@
 
 #include "app/SettingsForm.h"
 #include "library/snmp/NxSNMPRequest2Controls.h"
+#include "library/snmp/NxSNMPStatus.h"
 #include "platform/StatusBar.h"
 
 std::string ResultText(const TStatusBar* bar) {
@@ -24,24 +25,25 @@ void ShowApplyResult(TStatusBar* bar, bool applied, const std::string& text,
 }
 
 bool WriteTally::Add(const NxSNMPRequest2Controls& request, bool written) {
-    if (request.SentNothing) {
-        LeftOut_ = true;
-        return true;
-    }
-    if (!written) {
+    if (!request.SentNothing && !written) {
         Refused_ = true;
+        if (TimeOut_.empty() && request.Request.Result.Code == SNMP_CLASS_TIMEOUT)
+            TimeOut_ = request.Request.Result.Message;
         return false;
     }
-    Sent_ = true;
-    if (!request.LeftOutRows.empty())
-        LeftOut_ = true;
+    Sent_ = Sent_ || !request.SentNothing;
+    if (!TSettingsForm::NotWrittenText(request).empty()) {
+        const auto [unread, unshown] = TSettingsForm::LeftOutKinds(request);
+        LeftOut_ = LeftOut_ || unread;
+        Unshown_ = Unshown_ || unshown;
+    }
     return true;
 }
 
 std::string WriteTally::Text(const std::string& success, const std::string& failed) const {
     if (Refused_)
-        return failed;
-    if (LeftOut_)
-        return Sent_ ? TSettingsForm::kPartlyWritten : TSettingsForm::kNothingWritten;
+        return TimeOut_.empty() ? failed : TimeOut_;
+    if (LeftOut_ || Unshown_)
+        return TSettingsForm::LeftOutText(Sent_, LeftOut_, Unshown_);
     return success;
 }

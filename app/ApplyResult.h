@@ -24,15 +24,19 @@ class WriteTally {
     // One write as TSettingsForm::Write returned it; false only when the device refused it.
     bool Add(const NxSNMPRequest2Controls& request, bool written);
     void Refused() { Refused_ = true; }
-    void LeftOut() { LeftOut_ = true; } // the form kept a row out of a write itself
-    bool AllTaken() const { return !Refused_ && !LeftOut_; }
+    // The form kept a row out of a write itself: one not read, or read and not showable.
+    void LeftOut(bool unshown = false) { (unshown ? Unshown_ : LeftOut_) = true; }
+    bool AllTaken() const { return !Refused_ && !LeftOut_ && !Unshown_; }
     bool AnyRefused() const { return Refused_; }
     // `success` when every write was taken whole, `failed` after a refusal, otherwise why not
-    // everything was written.
+    // everything was written. A write left unanswered may have been taken: its time-out text is
+    // the result then, not `failed`.
     std::string Text(const std::string& success, const std::string& failed) const;
 
   private:
+    std::string TimeOut_; // the first unanswered write's text
     bool Refused_ = false;
-    bool LeftOut_ = false;
+    bool LeftOut_ = false; // rows not read
+    bool Unshown_ = false; // rows read whose value the form cannot show
     bool Sent_ = false;
 };

@@ -1,6 +1,7 @@
 #include "app/LoadWait.h"
 
 #include "app/Wait.h"
+#include "library/snmp/NxSNMPRequest.h"
 #include "library/snmp/NxSNMPStatus.h"
 
 #include <QLabel>
@@ -36,4 +37,9 @@ void ShowUnansweredWait(TFM_Waiting& waiting) {
 
 bool RebootLeftUnanswered(const NxSNMPError* result) {
     return result != nullptr && result->Code == SNMP_CLASS_TIMEOUT;
+}
+
+void ArmLoadCommand(NxSNMPRequest& request, uint32_t timeOut, bool restarts) {
+    request.TimeOut = timeOut;
+    request.Retries = restarts ? 0 : NxSNMPRequest::kDefaultRetries;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // How the file-moving forms use the waiting dialog while the device loads a file and restarts:
 // the upper line (Label3) says what happens, the lower one (Label1) asks to wait.
+#include <cstdint>
 #include <string>
 
+class NxSNMPRequest;
 class TFM_Waiting;
 struct NxSNMPError;
 
@@ -19,3 +21,6 @@ void ShowUnansweredWait(TFM_Waiting& waiting);
 inline constexpr char kDeviceNotBackText[] = "The device did not answer again within the wait.";
 // A device that restarts at once leaves the reboot command unanswered: no failure for that.
 bool RebootLeftUnanswered(const NxSNMPError* result);
+// Times the next command of a load. One after which the device restarts goes out once: it does not
+// answer, and a retry would reach the restarted device again.
+void ArmLoadCommand(NxSNMPRequest& request, uint32_t timeOut, bool restarts);

@@ -1,6 +1,8 @@
 #include "app/LogFileLines.h"
 
-#include <fstream>
+#include "platform/RegularFile.h"
+
+#include <sstream>
 
 namespace {
 
@@ -36,19 +38,18 @@ std::string ShownPart(const std::string& field) {
     return field.size() <= kShownFieldCharacters ? field : field.substr(0, kShownFieldCharacters);
 }
 
-bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines, std::string* why) {
+    std::string content;
+    if (ReadRegularFile(path, kMaxLogFileSize, content, why) != FileRead::Ok)
         return false;
     std::vector<std::string> read;
+    std::istringstream in(content);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         read.push_back(line);
     }
-    if (in.bad())
-        return false;
     lines = std::move(read);
     return true;
 }

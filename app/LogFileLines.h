@@ -19,5 +19,8 @@ bool SplitLogLine(const std::string& line, LogFileRow& row);
 inline constexpr size_t kShownFieldCharacters = 4096;
 std::string ShownPart(const std::string& field);
 
-// Every line of a text file, without its LF or CRLF. False when the file cannot be read.
-bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines);
+// Every line of a text file, without its LF or CRLF. False when the file cannot be read; only a
+// regular file of at most kMaxLogFileSize bytes (the most one TFTP transfer brings) is, and for
+// anything else `why` (when given) names the file and the reason.
+inline constexpr size_t kMaxLogFileSize = size_t{65535} * 512;
+bool ReadLogFileLines(const std::string& path, std::vector<std::string>& lines, std::string* why = nullptr);

@@ -94,7 +94,7 @@ TMainForm::TMainForm(QWidget* owner)
                                     },
                                     [] { return static_cast<QWidget*>(MainForm); });
 
-    LoadInstalledMessageFiles(ExecutableFolder() + "errMSg/");
+    LoadInstalledMessageFiles(ExecutableFolder() + "errMSg/", StartNotices_);
     DefaultSNMPSecurity.Version = 3;
     FM_Waiting = nullptr;
 }
@@ -172,10 +172,20 @@ void TMainForm::FormCreate(QObject*) {
                                   "the program's files"));
         return;
     }
-    OpenGlobalSession(programFolder);
+    std::string counterNotice;
+    OpenGlobalSession(programFolder, &counterNotice);
+    if (!counterNotice.empty())
+        StartNotices_.push_back(counterNotice);
     DefaultSNMPSecurity.Version = 0;
 
-    LoadHostMessageFiles(HelpPathBase() + "errmsg/");
+    LoadHostMessageFiles(HelpPathBase() + "errmsg/", StartNotices_);
+    if (!StartNotices_.empty()) {
+        std::string notices;
+        for (const std::string& notice : StartNotices_)
+            notices += (notices.empty() ? "" : "\n") + notice;
+        StartNotices_.clear();
+        MessageBox(this, notices, "Warning", MB_OK);
+    }
 
     StartupParameters startup(DefaultSNMPDevice, DefaultSNMPScope, DefaultSNMPSecurity);
     startup.CfgFolder = ConfigurationFolder();

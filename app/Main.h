@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 #include <string>
+#include <vector>
 
 class NxSNMPRequest2Controls;
 class NxSNMPRequest2Edits;
@@ -82,6 +83,8 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 
     std::string LoggedPanel_;
     std::string LoggedLamps_;
+    // Files skipped or replaced while starting: shown once in a Warning box; the start goes on.
+    std::vector<std::string> StartNotices_;
 };
 
 extern TMainForm* MainForm;

@@ -18,10 +18,15 @@ bool SameNoCase(const std::string& a, const std::string& b) {
 
 using Entry = std::pair<const char*, NxMessageTable*>;
 
-void LoadAll(const std::string& folder, std::initializer_list<Entry> files) {
+void LoadAll(const std::string& folder, std::initializer_list<Entry> files,
+             std::vector<std::string>& skipped) {
     const std::string found = FindFolderNoCase(folder);
-    for (const Entry& file : files)
-        LoadMessageTable(*file.second, found + file.first);
+    for (const Entry& file : files) {
+        std::string why;
+        LoadMessageTable(*file.second, found + file.first, &why);
+        if (!why.empty())
+            skipped.push_back(why);
+    }
 }
 
 } // namespace
@@ -47,22 +52,26 @@ std::string FindFolderNoCase(const std::string& folder) {
     return folder;
 }
 
-void LoadInstalledMessageFiles(const std::string& folder) {
-    LoadAll(folder, {{"snmpclass.err", &SnmpClassErrTable},
-                     {"snmp.err", &SnmpErrTable},
-                     {"snmp.msg", &SnmpMsgTable},
-                     {"nxsnmp.err", &NxSnmpErrTable},
-                     {"snmpv3.err", &Snmpv3ErrTable},
-                     {"snmpusm.err", &SnmpUsmErrTable},
-                     {"common.err", &CommonErrTable}});
+void LoadInstalledMessageFiles(const std::string& folder, std::vector<std::string>& skipped) {
+    LoadAll(folder,
+            {{"snmpclass.err", &SnmpClassErrTable},
+             {"snmp.err", &SnmpErrTable},
+             {"snmp.msg", &SnmpMsgTable},
+             {"nxsnmp.err", &NxSnmpErrTable},
+             {"snmpv3.err", &Snmpv3ErrTable},
+             {"snmpusm.err", &SnmpUsmErrTable},
+             {"common.err", &CommonErrTable}},
+            skipped);
 }
 
-void LoadHostMessageFiles(const std::string& folder) {
-    LoadAll(folder, {{"common.err", &CommonErrTable},
-                     {"snmp.err", &SnmpErrTable},
-                     {"snmpv3.err", &Snmpv3ErrTable},
-                     {"snmpusm.err", &SnmpUsmErrTable},
-                     {"snmpclass.err", &SnmpClassErrTable},
-                     {"nxsnmp.err", &NxSnmpErrTable},
-                     {"snmp.msg", &SnmpMsgTable}});
+void LoadHostMessageFiles(const std::string& folder, std::vector<std::string>& skipped) {
+    LoadAll(folder,
+            {{"common.err", &CommonErrTable},
+             {"snmp.err", &SnmpErrTable},
+             {"snmpv3.err", &Snmpv3ErrTable},
+             {"snmpusm.err", &SnmpUsmErrTable},
+             {"snmpclass.err", &SnmpClassErrTable},
+             {"nxsnmp.err", &NxSnmpErrTable},
+             {"snmp.msg", &SnmpMsgTable}},
+            skipped);
 }

@@ -154,6 +154,17 @@ void TSettingsForm::ReadLater(NxSNMPRequest2Controls& request, std::function<voi
     }
 }
 
+bool TSettingsForm::Reread(NxSNMPRequest2Controls& request) {
+    if (!Read(request))
+        return false;
+    const std::string now = StatusText();
+    for (const bool sentSome : {false, true})
+        for (const auto& [unread, unshown] : {std::pair{true, false}, {false, true}, {true, true}})
+            if (now == LeftOutText(sentSome, unread, unshown))
+                ShowReadOk("");
+    return true;
+}
+
 void TSettingsForm::ShowReadOk(const std::string& text) {
     ShowStatus(ReadFailures_.Empty() ? text : ReadFailures_.FirstLine());
 }
@@ -174,23 +185,48 @@ bool TSettingsForm::Write(NxSNMPRequest2Controls& request, ReadBack readBack) {
     return ok;
 }
 
+std::string TSettingsForm::WriteFailureText(const NxSNMPRequest2Controls& request,
+                                            const std::string& failed) {
+    const NxSNMPError& result = request.Request.Result;
+    return result.Code == SNMP_CLASS_TIMEOUT && !result.Message.empty() ? result.Message : failed;
+}
+
+std::string TSettingsForm::LeftOutText(bool sentSome, bool unread, bool unshown) {
+    if (unshown && !unread)
+        return sentSome ? kPartlyWrittenUnshown : kNothingWrittenUnshown;
+    if (unshown)
+        return sentSome ? kPartlyWrittenBoth : kNothingWrittenBoth;
+    return sentSome ? kPartlyWritten : kNothingWritten;
+}
+
+std::pair<bool, bool> TSettingsForm::LeftOutKinds(const NxSNMPRequest2Controls& request) {
+    const size_t unshown = request.LeftOutUnshownRows.size();
+    // A write the form itself sent empty lists no rows: what it lacked was never read.
+    const bool unread = request.LeftOutRows.size() > unshown || (request.SentNothing && unshown == 0);
+    return {unread, unshown > 0};
+}
+
 std::string TSettingsForm::NotWrittenText(const NxSNMPRequest2Controls& request) {
-    if (request.SentNothing)
-        return kNothingWritten;
-    if (!request.LeftOutRows.empty())
-        return kPartlyWritten;
-    return {};
+    if (!request.SentNothing && request.LeftOutRows.empty())
+        return {};
+    const auto [unread, unshown] = LeftOutKinds(request);
+    return LeftOutText(!request.SentNothing, unread, unshown);
 }
 
 std::string TSettingsForm::WrittenText(std::initializer_list<const NxSNMPRequest2Controls*> requests,
                                        const std::string& ok) {
-    const bool nothing =
-        std::all_of(requests.begin(), requests.end(), [](const auto* r) { return r->SentNothing; });
-    if (nothing)
-        return kNothingWritten;
-    const bool partly = std::any_of(requests.begin(), requests.end(),
-                                    [](const auto* r) { return !NotWrittenText(*r).empty(); });
-    return partly ? kPartlyWritten : ok;
+    bool sentSome = false, unread = false, unshown = false;
+    for (const NxSNMPRequest2Controls* r : requests) {
+        sentSome = sentSome || !r->SentNothing;
+        if (NotWrittenText(*r).empty())
+            continue;
+        const auto kinds = LeftOutKinds(*r);
+        unread = unread || kinds.first;
+        unshown = unshown || kinds.second;
+    }
+    if (!sentSome || unread || unshown)
+        return LeftOutText(sentSome, unread, unshown);
+    return ok;
 }
 
 bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
@@ -200,7 +236,7 @@ bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::str
     if (!why.empty() && (written || request.SentNothing))
         ShowStatus(why);
     else if (written || !WriteRaised_)
-        ShowStatus(written ? ok : failed);
+        ShowStatus(written ? ok : WriteFailureText(request, failed));
     return written && why.empty();
 }
 

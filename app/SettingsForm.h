@@ -21,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -52,10 +53,23 @@ class TSettingsForm : public QDialog {
     // Where the form shows status: panel 0 when the bar has panels, otherwise its simple text; a
     // form without a bar shows the library's box.
     void ShowStatus(const std::string& text);
-    // Shown in place of a success text when a write left out rows that were not read (or not
-    // shown) and that nobody changed: all of them, or some.
+    // Shown in place of a success text when a write left out rows that nobody changed: all of
+    // them, or some; rows that were not read, rows read whose value the form cannot show, or both.
     static constexpr const char* kNothingWritten = "Nothing written: settings not read.";
     static constexpr const char* kPartlyWritten = "Written, except settings not read.";
+    static constexpr const char* kNothingWrittenUnshown = "Nothing written: settings the form cannot show.";
+    static constexpr const char* kPartlyWrittenUnshown = "Written, except settings the form cannot show.";
+    static constexpr const char* kNothingWrittenBoth =
+        "Nothing written: settings not read or that the form cannot show.";
+    static constexpr const char* kPartlyWrittenBoth =
+        "Written, except settings not read or that the form cannot show.";
+    // The text for rows left out: `sentSome` when other rows were written.
+    static std::string LeftOutText(bool sentSome, bool unread, bool unshown);
+    // Whether a write left out rows not read (first) and rows read but not shown (second).
+    static std::pair<bool, bool> LeftOutKinds(const NxSNMPRequest2Controls& request);
+    // Why the request's last write is no success although the device may have taken it: empty
+    // when it left nothing out; else one of the texts above.
+    static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
 
     // True while one of the form's requests is waiting for an answer; closing is then held.
     virtual bool BusyNow() const;
@@ -118,6 +132,9 @@ class TSettingsForm : public QDialog {
     // and kept as Read's, and `then` runs once the read has ended (ok: the device answered). The
     // request's OnEndingGet is this read's from then on.
     void ReadLater(NxSNMPRequest2Controls& request, std::function<void(bool ok)> then = {});
+    // Read, for a form's Refresh: once the device's values are shown again, a text that said an
+    // earlier write left settings out is no longer what last happened and goes.
+    bool Reread(NxSNMPRequest2Controls& request);
     // A form's "read OK" text: shown only when no read failure is kept; otherwise the first kept
     // failure stays (or comes back) in view.
     void ShowReadOk(const std::string& text);
@@ -132,9 +149,9 @@ class TSettingsForm : public QDialog {
     // does a write that left every row out, having nothing read or asked to send.
     enum class ReadBack { Yes, No };
     bool Write(NxSNMPRequest2Controls& request, ReadBack readBack = ReadBack::Yes);
-    // Why the request's last write is no success although the device may have taken it: empty
-    // when it left nothing out; else kNothingWritten or kPartlyWritten.
-    static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
+    // `failed`, or the request's own text when its last operation timed out: the device may have
+    // taken a write whose answer was lost, which a plain failure text would deny.
+    static std::string WriteFailureText(const NxSNMPRequest2Controls& request, const std::string& failed);
     // Write, where a request left with nothing read or asked to send counts as done (its
     // SentNothing tells): a form writing several groups goes on to the next.
     bool WriteAsked(NxSNMPRequest2Controls& request) { return Write(request) || request.SentNothing; }

@@ -138,8 +138,8 @@ void TLogForm::EndFetch(bool loaded) {
         ShowFetchFailure();
 }
 
-void TLogForm::ShowFetchFailure() {
-    ShowStatus("Get file fail!");
+void TLogForm::ShowFetchFailure(const std::string& text) {
+    ShowStatus(text);
     KeepFailure(LogRequest.get());
 }
 
@@ -152,9 +152,12 @@ void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
     // A file left from an earlier fetch is shown while the new one is on its way.
     if (!FetchEnded_) {
         std::vector<std::string> lines;
-        if (ReadLogFileLines(LogFilePath, lines)) {
+        std::string why;
+        if (ReadLogFileLines(LogFilePath, lines, &why)) {
             LBLog = lines;
             ShowRows(lines);
+        } else if (!why.empty()) {
+            ShowStatus(why);
         }
     }
 }
@@ -215,12 +218,14 @@ void TLogForm::Timer1Timer() {
 
 bool TLogForm::LoadLogFile(const std::string& path) {
     Timer1->SetEnabled(false);
+    // Reached once the device took the fetch: what it sent may now replace the old file.
+    const bool kept = TFTPServer == nullptr || KeepDeviceTransfer(TFTPServer);
     AwaitingUpload_ = false;
-    EndDeviceTransfer(TFTPServer);
     UploadRunning_ = false;
     std::vector<std::string> lines;
-    if (!ReadLogFileLines(path, lines)) {
-        ShowFetchFailure();
+    std::string why;
+    if (!kept || !ReadLogFileLines(path, lines, &why)) {
+        ShowFetchFailure(why.empty() ? "Get file fail!" : why);
         return false;
     }
     LBLog = lines;

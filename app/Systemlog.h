@@ -61,7 +61,8 @@ class TLogForm : public TStatusView, public Ui::TLogForm {
     void ShowRows(const std::vector<std::string>& lines);
 
     bool ServerStarted_ = false;
-    void ShowFetchFailure(); // "Get file fail!", kept until a fetch succeeds
+    // "Get file fail!" (or why the file was not read), kept until a fetch succeeds.
+    void ShowFetchFailure(const std::string& text = "Get file fail!");
     void EndFetch(bool loaded);
 
     bool FetchPending_ = false;

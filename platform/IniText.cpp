@@ -1,5 +1,7 @@
 #include "platform/IniText.h"
 
+#include "platform/RegularFile.h"
+
 #include <cctype>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,25 +36,8 @@ std::string Unquote(const std::string& value) {
 } // namespace
 
 IniText IniText::Load(const std::string& path) {
-    // Only a regular file is read: a FIFO would hold the caller for ever, a device such as
-    // /dev/zero would fill the memory. Opening does not wait for a FIFO's writer.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return IniText();
-    struct stat st {};
     std::string content;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= static_cast<off_t>(kMaxFileSize)) {
-        content.resize(static_cast<size_t>(st.st_size));
-        size_t got = 0;
-        while (got < content.size()) {
-            const ssize_t n = read(fd, content.data() + got, content.size() - got);
-            if (n <= 0)
-                break;
-            got += static_cast<size_t>(n);
-        }
-        content.resize(got);
-    }
-    close(fd);
+    ReadRegularFile(path, kMaxFileSize, content);
     return Parse(content);
 }
 

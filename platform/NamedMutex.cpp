@@ -2,6 +2,7 @@
 
 #include "platform/LastError.h"
 #include "platform/OwnFolder.h"
+#include "platform/ProgramFolder.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -30,8 +31,8 @@ std::vector<MutexHandle*>& Handles() {
 std::mutex HandlesLock;
 
 // Where the lock may live, in order: $XDG_RUNTIME_DIR (the session's: used as it is, never made
-// or changed), then ktx7593ap-UID under $TMPDIR and under /tmp. A shared name would let one
-// account's lock, or any user's file, stop another's start.
+// or changed), then the program folder. A folder under a shared one such as /tmp could be made
+// first by another account, which would then stop every start.
 struct LockFolder {
     std::string Path;
     bool Make;
@@ -41,10 +42,10 @@ std::vector<LockFolder> LockFolderCandidates() {
     std::vector<LockFolder> candidates;
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
         candidates.push_back({runtime, false});
-    const std::string own = "/ktx7593ap-" + std::to_string(geteuid());
-    if (const char* temp = std::getenv("TMPDIR"); temp && *temp == '/' && std::string(temp) != "/tmp")
-        candidates.push_back({temp + own, true});
-    candidates.push_back({"/tmp" + own, true});
+    std::string own = ProgramFolder();
+    while (own.size() > 1 && own.back() == '/')
+        own.pop_back();
+    candidates.push_back({own, true});
     return candidates;
 }
 

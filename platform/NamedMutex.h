@@ -1,7 +1,7 @@
 #pragma once
 // A named mutex that keeps one instance per name and user: an exclusive flock on a lock file in
-// $XDG_RUNTIME_DIR, else in a folder of the user's own under the temporary folder (each used only
-// when the user owns it, its mode is 0700 and it is no link). The lock is held
+// $XDG_RUNTIME_DIR, else in the program folder (each used only when the user owns it, its mode is
+// 0700 and it is no link). The lock is held
 // until the process ends; the kernel frees it after a crash. When another holder has it, the call still
 // returns a handle and GetLastError() reports ERROR_ALREADY_EXISTS; a null handle means the lock file could
 // not be opened, or is not the user's own.

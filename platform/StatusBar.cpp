@@ -6,21 +6,29 @@
 #include <QLabel>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace {
-// A pane cuts a text longer than itself; the whole text is then its tooltip.
+// A pane wraps a text longer than its width (its bar grows to hold the lines); a text that still
+// does not fit, or that wraps, is also its tooltip.
 class Pane : public QLabel {
   public:
     explicit Pane(QWidget* parent) : QLabel(parent) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setTextFormat(Qt::PlainText);
+        setWordWrap(true);
     }
     void SetPaneText(const QString& text) {
         setText(text);
         UpdateTip();
+        if (auto* bar = qobject_cast<TStatusBar*>(parentWidget()))
+            bar->FitText();
     }
+    // The height the pane needs to show all its lines at its present width.
+    int NeededHeight() const { return text().isEmpty() ? 0 : heightForWidth(width()); }
 
     // A long text may be cut, never widen the bar past its form.
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, fontMetrics().height() + 2 * frameWidth()}; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override {
@@ -31,7 +39,8 @@ class Pane : public QLabel {
   private:
     void UpdateTip() {
         const bool cut = fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
-        setToolTip(cut ? text() : QString());
+        const bool wrapped = NeededHeight() > fontMetrics().height() + 2 * frameWidth();
+        setToolTip(cut || wrapped ? text() : QString());
     }
 };
 
@@ -101,4 +110,41 @@ void TStatusBar::UpdateView() {
     for (int i = 1; i < Layout_->count(); ++i)
         if (QWidget* w = Layout_->itemAt(i)->widget())
             w->setVisible(!simple);
+}
+
+void TStatusBar::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        FitText();
+}
+
+// The bar grows downward, and with it every parent it would leave, up to its window; a fixed-size
+// window keeps a fixed size, taller by as much. A bar never shrinks back: a form that grew stays.
+void TStatusBar::FitText() {
+    if (Fitting_)
+        return;
+    Fitting_ = true;
+    Layout_->activate();
+    int needed = 0;
+    for (int i = 0; i < Layout_->count(); ++i)
+        if (auto* pane = dynamic_cast<Pane*>(Layout_->itemAt(i)->widget()); pane && !pane->isHidden())
+            needed = std::max(needed, pane->NeededHeight());
+    if (needed > height()) {
+        setMinimumHeight(needed);
+        resize(width(), needed);
+        QWidget* child = this;
+        for (QWidget* parent = parentWidget(); parent != nullptr;
+             child = parent, parent = parent->parentWidget()) {
+            const int bottom = child->geometry().bottom() + 1;
+            if (parent->height() < bottom) {
+                if (parent->minimumHeight() == parent->maximumHeight())
+                    parent->setFixedHeight(bottom);
+                else
+                    parent->resize(parent->width(), bottom);
+            }
+            if (parent->isWindow())
+                break;
+        }
+    }
+    Fitting_ = false;
 }

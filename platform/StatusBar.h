@@ -1,6 +1,7 @@
 #pragma once
 // A status bar with panels and a simple text. The simple text shows while SimplePanel is set or
-// the bar has no panels; otherwise the panels show, each with its own text.
+// the bar has no panels; otherwise the panels show, each with its own text. A text longer than its
+// pane wraps and the bar grows to show every line.
 #include <QFrame>
 #include <QObject>
 #include <string>
@@ -39,7 +40,13 @@ class TStatusBar : public QFrame {
     // Where a form puts a result line: panel 0 when the bar has panels, otherwise the simple text.
     void ShowResult(const std::string& text);
 
+    // Grows the bar (and what holds it) until every visible pane shows all the lines of its text.
+    void FitText();
+
     int Tag = 0;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void UpdateView();
@@ -47,4 +54,5 @@ class TStatusBar : public QFrame {
     QLabel* Simple_;
     std::vector<TStatusPanel*> Panels_;
     bool SimplePanel_ = false;
+    bool Fitting_ = false;
 };

@@ -1,10 +1,13 @@
 #include "snmpengine/BootCounter.h"
 
+#include "platform/RegularFile.h"
+
 #include <unistd.h>
 
 #include <cctype>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -45,7 +48,8 @@ bool parseCount(const std::string& text, unsigned int& count) {
             return false;
         value = value * 10 + static_cast<unsigned>(c - '0');
     }
-    if (value > 0xFFFFFFFFull)
+    // snmpEngineBoots ends at 2147483647: a larger count, or one that would pass it, is no count.
+    if (value >= 0x7FFFFFFFull)
         return false;
     count = static_cast<unsigned int>(value);
     return true;
@@ -56,9 +60,16 @@ int getBootCounter(const std::string& fileName, const OctetStr& engineId, unsign
     boots = 0;
     if (engineId.len() > MaxEngineIdLength)
         return BootCounterResult::EngineIdTooLong;
-    std::ifstream file(fileName);
-    if (!file)
+    std::string content;
+    switch (ReadRegularFile(fileName, kMaxBootCounterFileSize, content)) {
+    case FileRead::Missing:
         return BootCounterResult::FileError;
+    case FileRead::Skipped:
+        return BootCounterResult::Unusable;
+    case FileRead::Ok:
+        break;
+    }
+    std::istringstream file(content);
     const std::string wanted = engineId.get_printable_hex();
     std::string line, id, rest;
     while (std::getline(file, line)) {
@@ -67,8 +78,6 @@ int getBootCounter(const std::string& fileName, const OctetStr& engineId, unsign
             continue;
         return parseCount(rest, boots) ? BootCounterResult::Ok : BootCounterResult::Malformed;
     }
-    if (file.bad())
-        return BootCounterResult::FileError;
     return BootCounterResult::NoEntry;
 }
 
@@ -81,9 +90,12 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsig
     std::vector<std::string> lines;
     bool replaced = false;
     {
-        std::ifstream old(fileName);
+        // Only a readable counter's other lines are kept.
+        std::string content;
+        ReadRegularFile(fileName, kMaxBootCounterFileSize, content);
+        std::istringstream old(content);
         std::string line, id, rest;
-        while (old && std::getline(old, line)) {
+        while (std::getline(old, line)) {
             splitLine(line, id, rest);
             if (id == wanted) {
                 if (!replaced)
@@ -117,4 +129,8 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsig
         return BootCounterResult::FileError;
     }
     return BootCounterResult::Ok;
+}
+
+bool setAsideBootCounter(const std::string& fileName) {
+    return std::rename(fileName.c_str(), (fileName + ".bad").c_str()) == 0;
 }

@@ -62,8 +62,20 @@ struct NetSession {
     std::string key;
     std::string securityName; // SNMPv3 only
     uint64_t generation = 0;  // of the user's registration the keys came from
-    bool stale = false;       // the user was registered again: no new requests
+    bool stale = false;       // the user was registered again, or the agent must be found anew
+    bool answered = false;    // an answer came through it
     int inFlight = 0;
+
+    // An SNMPv3 agent that answered and then fails with a report or a time-out may have come back
+    // with another engine ID (a reset or a replaced unit): the next request opens a new session,
+    // which discovers the engine ID again. One that never answered is left alone, so a silent agent
+    // is not probed once more for each failure.
+    void Outcome(bool answer) {
+        if (answer)
+            answered = true;
+        else if (answered && !securityName.empty())
+            stale = true;
+    }
 };
 
 struct Record {
@@ -162,12 +174,15 @@ int netSnmpCallback(int operation, netsnmp_session* session, int, netsnmp_pdu* p
         if (netSnmpIsReport(pdu)) {
             reason = netSnmpReportStatus(pdu);
             result.set_error_status(reason);
+            record->session->Outcome(false);
         } else {
             netSnmpTakeAnswer(pdu, result);
+            record->session->Outcome(true);
         }
         break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
         reason = SnmpStatus::Timeout;
+        record->session->Outcome(false);
         break;
     default: {
         // A security failure carries the agent's report when there was one.
@@ -436,10 +451,13 @@ int Snmp::request(uint8_t type, Pdu& pdu, const SnmpTarget& target) {
     if (outcome == STAT_SUCCESS && answer && !netSnmpIsReport(answer)) {
         netSnmpTakeAnswer(answer, pdu);
         status = pdu.get_error_status();
+        session->Outcome(true);
     } else if (outcome == STAT_TIMEOUT) {
         status = SnmpStatus::Timeout;
+        session->Outcome(false);
     } else if (answer && netSnmpIsReport(answer)) {
         status = netSnmpReportStatus(answer);
+        session->Outcome(false);
     } else {
         int libraryError = 0, systemError = 0;
         char* text = nullptr;

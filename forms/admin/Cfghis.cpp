@@ -34,6 +34,7 @@ constexpr int kRestartCount = 60;
 constexpr char kEmptyFile[] = "Empty file is not accepted.";
 constexpr char kPathError[] = "The file path is error.";
 constexpr char kSaveFailed[] = "Fail to save the configuration file!";
+constexpr char kNotStored[] = "The received configuration file could not be stored.";
 constexpr char kUpdateFailed[] = "The configuration file updated fail!";
 constexpr char kUpgradeFailed[] = "Update file fail!Please try again!";
 constexpr char kRestartRefused[] = "The configuration file was taken, but the device refused to restart.";
@@ -147,11 +148,11 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
     // A folder without a file name would store a hidden ".dcf" there.
     if (path.back() == '/' || path.back() == '\\')
         return Warn(kPathError);
+    // The name gets its extension before the server is rooted: a link is judged by what is saved.
+    const std::string named = path.substr(path.find_last_of("\\/") + 1);
     std::string name;
-    if (!RootServerAt(path, name))
+    if (!RootServerAt(NamesDcf(named) ? path : path + ".dcf", name))
         return;
-    if (!NamesDcf(name))
-        name += ".dcf";
     Ed_UpgFile->SetText(name);
 
     const bool written = WriteSource(kSaveFailed);
@@ -175,12 +176,15 @@ void TFM_CfgFile::Wait() {
 }
 
 void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
-    // The device has answered: its transfer is over, whatever the answer.
-    EndDeviceTransfer(TFTPServer);
+    // The device has answered: only a transfer it took may leave a file behind.
     const bool ok = result->Code == 0;
+    if (!ok)
+        EndDeviceTransfer(TFTPServer);
     if (CfgSaveMode == 1) {
         if (!ok)
             return FailLoad(result->Message, kSaveFailed);
+        if (!KeepDeviceTransfer(TFTPServer))
+            return FailLoad(kNotStored, kSaveFailed);
         EndWait();
         ShowStatus("The configuration file saved successfully!");
         ShowLoadStep(Waiting, "Updating configuration file...!");
@@ -188,9 +192,10 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     }
     if (!ok)
         return FailLoad(result->Message, kUpdateFailed);
+    KeepDeviceTransfer(TFTPServer); // the device has its file: a read under way may end
     ShowStatus("Upload configuration file success!");
     ShowLoadStep(Waiting, "Updating configuration file...!");
-    UpgradeRequest->Request.TimeOut = kUpgradeTimeOut;
+    ArmLoadCommand(UpgradeRequest->Request, kUpgradeTimeOut, false);
     CB_UpgCom->SetItemIndex(kConfigSave);
     SendLoadCommand(*UpgradeRequest, kUpgradeFailed);
 }
@@ -206,7 +211,7 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
         return AwaitRestart(result, kRestartCount);
-    UpgradeRequest->Request.TimeOut = kRebootTimeOut;
+    ArmLoadCommand(UpgradeRequest->Request, kRebootTimeOut, true);
     CB_UpgCom->SetItemIndex(kReboot);
     SendLoadCommand(*UpgradeRequest, kRestartRefused);
 }

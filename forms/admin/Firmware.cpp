@@ -255,6 +255,7 @@ void TFM_Firmware::Reboot() {
     if (!RestartRequest)
         return;
     CB_Reboot->SetItemIndex(kIndexRestart);
+    ArmLoadCommand(RestartRequest->Request, RestartRequest->Request.TimeOut, true);
     // The restart wait follows the answer: a refused restart ends the wait instead.
     SendLoadCommand(*RestartRequest);
 }
@@ -266,10 +267,12 @@ void TFM_Firmware::OnRestartDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
-    // The device has answered: its fetch is over, whatever the answer.
-    EndDeviceTransfer(TFTPServer);
-    if (Failed(result))
+    // The device has answered: a failed fetch under way is cancelled, a taken one may end.
+    if (Failed(result)) {
+        EndDeviceTransfer(TFTPServer);
         return FailLoad(FailureText(result), "Write file fail!Please try again!");
+    }
+    KeepDeviceTransfer(TFTPServer);
     ShowStatus("Upload firmware success!");
     ShowLoadStep(Waiting, "Updating firmware file...!");
     StartUpgradeCommand();
@@ -277,7 +280,7 @@ void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* resul
 
 void TFM_Firmware::StartUpgradeCommand() {
     CB_UpgCom->SetItemIndex(kIndexFirmwareUpdate);
-    UpgradeCommandRequest->Request.TimeOut = kUpgradeTimeOut;
+    ArmLoadCommand(UpgradeCommandRequest->Request, kUpgradeTimeOut, false);
     // Sent from the loop, not from inside the completion of another write.
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
@@ -294,7 +297,7 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
     ShowStatus("Update firmware success!");
     if (rebooting)
         return AwaitRestart(result, kRestartCountdown);
-    UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
+    ArmLoadCommand(UpgradeCommandRequest->Request, kRebootTimeOut, true);
     CB_UpgCom->SetItemIndex(kIndexReboot);
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }

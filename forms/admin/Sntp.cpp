@@ -177,11 +177,15 @@ void TFM_SNTP::Timer1Timer() {
         return;
     }
     Timer1->SetEnabled(false);
-    EndDeviceTransfer(TFTPServer);
     // Only a list that arrived for this fetch tells which zones keep daylight saving; without it
-    // Apply would write the flag off for every zone.
-    if (!TransferDone_ || !LoadDstFlags(SntpListPath))
+    // Apply would write the flag off for every zone. Only such a list replaces the old one.
+    if (!TransferDone_) {
+        EndDeviceTransfer(TFTPServer);
         return OpeningStepEnded("Get file fail!");
+    }
+    std::string why;
+    if (!KeepDeviceTransfer(TFTPServer) || !LoadDstFlags(SntpListPath, &why))
+        return OpeningStepEnded(why.empty() ? "Get file fail!" : why);
     ListLoaded_ = true;
     CB_WSNTPTimeZoneChange();
     UpdateApply();
@@ -189,9 +193,9 @@ void TFM_SNTP::Timer1Timer() {
     OpeningStepEnded("");
 }
 
-bool TFM_SNTP::LoadDstFlags(const std::string& path) {
+bool TFM_SNTP::LoadDstFlags(const std::string& path, std::string* why) {
     std::vector<std::string> lines;
-    if (!ReadLogFileLines(path, lines))
+    if (!ReadLogFileLines(path, lines, why))
         return false;
     LB_File->clear();
     for (const std::string& line : lines)

@@ -34,7 +34,7 @@ class TFM_SNTP : public TServedForm, public Ui::TFM_SNTP {
     void Timer1Timer();
     void CB_WSNTPTimeZoneChange();
     // Reads the list into LB_File and DstAllowed; false when the file cannot be read.
-    bool LoadDstFlags(const std::string& path);
+    bool LoadDstFlags(const std::string& path, std::string* why = nullptr);
     bool BusyNow() const override;
     // True from the get-list write until the device answered it.
     bool FetchPending() const { return FetchPending_; }

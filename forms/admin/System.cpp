@@ -90,6 +90,7 @@ void TFM_Sytem::Send(Step step) {
         CB_Restart->SetItemIndex(kItemReboot);
     SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
     SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
+    ArmLoadCommand(Request->Request, Request->Request.TimeOut, !reset);
     Step_ = step;
     Request->MarkAsked(-1); // the command is the form's own
     try {

@@ -19,6 +19,7 @@ constexpr int kIndexDisable = 0;
 constexpr int kListColumnWidth = 120;
 // Our own: Apply with no mode shown (its read failed) must not write "Disable" in its place.
 constexpr char kNoModeText[] = "The access mode was not read; nothing was written.";
+constexpr char kModeUnshownText[] = "The access mode the device holds cannot be shown; nothing was written.";
 // Our own: with the list not read there is no telling a free row, nor whether it is full.
 constexpr char kListNotReadText[] = "The list was not read; nothing was added.";
 
@@ -61,6 +62,7 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
 void TAccessListForm::BuildBand(int band, const BandRows& rows) {
     Requests& r = Bands_[size_t(band)];
     Own(r.Mode, r.Table, r.Used);
+    r.ModeItem = rows.ModeItem;
     RequestOptions single;
     single.Kind = uint8_t(rows.ModeItemType);
     auto& mode = MakeRequest(r.Mode, rows.Mode, single);
@@ -126,6 +128,7 @@ void TAccessListForm::RefreshBand() {
 
 void TAccessListForm::StartTableReads(Requests& r) {
     Reading_ = true;
+    AfterWrite_ = false;
     TableRead_ = false;
     TableReadResult_.clear();
     r.Table->Get();
@@ -134,9 +137,9 @@ void TAccessListForm::StartTableReads(Requests& r) {
     r.Used->Get();
 }
 
-// An address can be added only to a list that was read.
+// An address can be added only to a list that was read, under a mode known not to be "Disable".
 void TAccessListForm::CB_FilterCtrlChange(QObject*) {
-    C_.Typed->setEnabled(C_.Mode->GetItemIndex() != kIndexDisable && TableRead_);
+    C_.Typed->setEnabled(C_.Mode->GetItemIndex() > kIndexDisable && TableRead_);
 }
 
 void TAccessListForm::OnTableGetDone(NxSNMPError* result) {
@@ -160,7 +163,8 @@ void TAccessListForm::EndReadWhenBothDone() {
         return;
     BecomeIdle();
     CB_FilterCtrlChange(C_.Mode);
-    ShowStatus(ModeReadFailure_.empty() ? TableReadResult_ : ModeReadFailure_);
+    // After a row write the re-read tells how the write ended; the mode's failure is older news.
+    ShowStatus(ModeReadFailure_.empty() || AfterWrite_ ? TableReadResult_ : ModeReadFailure_);
 }
 
 void TAccessListForm::OnTableSetDone(NxSNMPError* result) {
@@ -172,9 +176,10 @@ void TAccessListForm::OnTableSetDone(NxSNMPError* result) {
     ShowStatus("Refresh...");
     Requests* r = Live();
     try {
-        if (r)
+        if (r) {
             StartTableReads(*r);
-        else
+            AfterWrite_ = true;
+        } else
             BecomeIdle();
     } catch (const std::exception& e) {
         BecomeIdle();
@@ -187,11 +192,11 @@ void TAccessListForm::Bt_ApplyClick(QObject*) {
     if (!r)
         return;
     if (C_.Mode->GetItemIndex() < 0) {
-        ShowStatus(kNoModeText);
+        ShowStatus(r->Mode->Unshown(r->ModeItem) ? kModeUnshownText : kNoModeText);
         return;
     }
     if (!Write(*r->Mode)) {
-        ShowStatus("Set error!");
+        ShowStatus(WriteFailureText(*r->Mode, "Set error!"));
         return;
     }
     // The device holds the mode the form shows: the failure of the mode's read no longer holds.

@@ -92,6 +92,7 @@ class TAccessListForm : public TSettingsForm {
         TFormRequest<NxSNMPRequest2Edits> Mode;
         TFormRequest<NxSNMPRequest2Edits> Table;
         TFormRequest<New_req2Edit> Used;
+        int ModeItem = 0; // the mode row this band binds
     };
 
     void BuildBand(int band, const BandRows& rows);
@@ -112,5 +113,6 @@ class TAccessListForm : public TSettingsForm {
     std::string ModeReadFailure_; // shown in place of "Get OK!" while the mode is unknown
     std::string TableReadResult_;
     bool Reading_ = false;
-    bool TableRead_ = false; // the last walk of every row ended without a failure
+    bool TableRead_ = false;  // the last walk of every row ended without a failure
+    bool AfterWrite_ = false; // the reads running are those after a row write
 };

@@ -143,9 +143,9 @@ void TFM_DHCP::FormCreate(QObject*) {
 
         auto& function = MakeRequest(FunctionRequest, MibRows::adDyFunction());
         function.BindComboBox(0, CB_Fuction1);
-        FunctionRead_ = Read(function);
-        Bar1Failed_ = Bar1Failed_ || !FunctionRead_;
-        if (FunctionRead_) {
+        const bool functionRead = Read(function);
+        Bar1Failed_ = Bar1Failed_ || !functionRead;
+        if (functionRead) {
             CB_Fuction2->SetItemIndex(CB_Fuction1->GetItemIndex());
             EnableByFunction(true);
         }
@@ -164,8 +164,9 @@ void TFM_DHCP::FormCreate(QObject*) {
         auto& system = MakeRequest(SystemAddressRequest, MibRows::hIPAddress(),
                                    {.Mode = NxSNMPRequest2Controls::ModeCallback});
         system.BindEdits(0, "%s", Ed_ext);
-        system.OnEndingGet = [](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
-            if (result->Code != 0)
+        system.OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+            SystemFailed_ = result->Code != 0;
+            if (SystemFailed_)
                 sender->ShowStatus(result->Message);
         };
         system.Get();
@@ -221,10 +222,10 @@ void TFM_DHCP::Bt_RefreshClick(QObject*) {
     const bool function = FunctionRequest->Get();
     if (!function)
         ShowFailure(*FunctionRequest, StatusBar1);
-    FunctionRead_ = FunctionRead_ || function;
     if (Read(*PoolRequest) && function) {
         Bar1Failed_ = false;
-        StatusBar1->ShowResult(kGetOK);
+        if (!SystemFailed_)
+            StatusBar1->ShowResult(kGetOK);
     }
 }
 
@@ -233,9 +234,7 @@ void TFM_DHCP::Bt_RfrshClick(QObject*) {
         return;
     EnableStaticControls(false);
     FirstReadPending = true;
-    if (FunctionRequest->Get())
-        FunctionRead_ = true;
-    else
+    if (!FunctionRequest->Get())
         ShowFailure(*FunctionRequest, StatusBar2);
     StartStaticReads();
 }

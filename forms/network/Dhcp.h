@@ -48,6 +48,10 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     void EnableStaticControls(bool on);
     // True when no used static address lies in the dynamic pool.
     bool PoolCoversStaticAddress();
+    // Whether the system address and the dynamic pool's start and range hold device values (read
+    // or typed): the checks against them pass only then.
+    bool SystemAddressKnown() const;
+    bool DynamicPoolKnown() const;
 
     // The write of the static-pool row selected in LV_StaticPoolSet, from the dialog's controls;
     // the completion re-reads both static lists. False when it could not be sent (the reason is
@@ -96,6 +100,8 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     bool Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar);
     // The function is written only when it was read or the user chose it; otherwise `bar` says so.
     bool FunctionKnown(TStatusBar* bar);
+    // The function was written: a bar still saying it was not known says so no longer.
+    void FunctionWritten();
     // Refuses with a box titled `caption`; select first selects the edit's text, focus moves to it.
     void Refuse(TEdit* edit, const char* text, const char* caption, bool select, bool focus);
     void ShowFailure(NxSNMPRequest2Controls& request, TStatusBar* bar);
@@ -119,8 +125,11 @@ class TFM_DHCP : public TSettingsForm, public Ui::TFM_DHCP {
     // read again; the static pool's "Get OK!" does not replace it.
     bool Bar1Failed_ = false;
     bool UsedRowsFailed_ = false;
-    bool FunctionRead_ = false;   // adDyFunction holds the device's value
+    bool UsedRowsValid_ = false;  // the last used-row walk ended whole
+    bool SystemFailed_ = false;   // the system address read failed: its failure stays on StatusBar1
     bool FunctionChosen_ = false; // the user picked a function since
+    // StatusBar1 or StatusBar2 says the function was not known: its write's success replaces it.
+    bool FunctionUnknownShown_[2] = {false, false};
 };
 
 // Menu item DHCPServer1: opens the form modally.

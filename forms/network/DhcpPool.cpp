@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <exception>
 #include <initializer_list>
+#include <tuple>
 
 using namespace Dhcp;
 
@@ -130,9 +131,18 @@ void TFM_DHCP::User_ListViewSelectItem(QObject*, int, bool) {
 }
 
 void TFM_DHCP::SetStaticButtonsBySelection() {
-    const bool selected = User_ListView->ItemIndex() >= 0;
-    Bt_Set->setEnabled(selected && !Busy);
-    Bt_Del->setEnabled(selected && !Busy);
+    // Set and Del work on the static pool's rows: without them they would do nothing.
+    const bool usable = User_ListView->ItemIndex() >= 0 && !Busy && StaticPoolValid_;
+    Bt_Set->setEnabled(usable);
+    Bt_Del->setEnabled(usable);
+}
+
+bool TFM_DHCP::SystemAddressKnown() const {
+    return SystemAddressRequest && !SystemFailed_ && SystemAddressRequest->Holds(0);
+}
+
+bool TFM_DHCP::DynamicPoolKnown() const {
+    return PoolRequest && PoolRequest->Holds(0) && PoolRequest->Holds(1);
 }
 
 bool TFM_DHCP::PoolCoversStaticAddress() {
@@ -175,6 +185,10 @@ void TFM_DHCP::Bt_ApplyClick(QObject*) {
 void TFM_DHCP::ApplyPool() {
     if (Ed_IPAF->Text().empty())
         return Refuse(Ed_IPAF, "Please input valid IP address", kWarning, false, true);
+    if (!SystemAddressKnown())
+        return Refuse(nullptr, kSystemAddressUnread, kWarning, false, false);
+    if (!UsedRowsValid_)
+        return Refuse(nullptr, kStaticPoolUnread, kWarning, false, false);
     const uint32_t start = IpTextToNumber(Ed_IPAF->Text());
     const uint32_t range = IpTextToNumber(Ed_PoolRan->Text());
     const uint32_t system = IpTextToNumber(Ed_ext->Text());
@@ -194,10 +208,14 @@ void TFM_DHCP::ApplyPool() {
     const long long lease = DecimalOf(Ed_Lease->Text());
     if (lease < 60 || lease > 31536000)
         return Refuse(Ed_Lease, kLeaseText, "Error", true, true);
-    for (const auto& [edit, row] : {std::pair{Ed_Wins, kWinsRow}, std::pair{Ed_DNS, kDnsRow}})
-        if (edit->Text().empty()) {
+    // An empty server read or cleared by the user goes out as "0.0.0.0"; one never read stays out
+    // of the write and unchecked, whatever its edit holds.
+    const bool winsKnown = PoolRequest->Holds(kWinsRow), dnsKnown = PoolRequest->Holds(kDnsRow);
+    for (const auto& [edit, row, known] :
+         {std::tuple{Ed_Wins, kWinsRow, winsKnown}, std::tuple{Ed_DNS, kDnsRow, dnsKnown}})
+        if (known && edit->Text().empty()) {
             edit->SetText(kFreeAddress);
-            PoolRequest->MarkAsked(row); // the step's own value for an empty server
+            PoolRequest->MarkAsked(row);
         }
     if (!TMainForm::IsValidIPAddress(Ed_IPAF->Text()))
         return Refuse(Ed_IPAF, "Please input valid IP address", kWaring, true, true);
@@ -205,9 +223,9 @@ void TFM_DHCP::ApplyPool() {
         return Refuse(Ed_SubMask, "Please input valid SubMask.", kWaring, true, true);
     if (!TMainForm::IsValidIPAddress(Ed_Gateway->Text()) || Ed_Gateway->Text() == kFreeAddress)
         return Refuse(Ed_Gateway, "Please input valid Gateway.", kWaring, true, true);
-    if (Ed_Wins->Text() != kFreeAddress && !TMainForm::IsValidIPAddress(Ed_Wins->Text()))
+    if (winsKnown && Ed_Wins->Text() != kFreeAddress && !TMainForm::IsValidIPAddress(Ed_Wins->Text()))
         return Refuse(Ed_Wins, "Invalid WINS!", kWaring, true, true);
-    if (Ed_DNS->Text() != kFreeAddress && !TMainForm::IsValidIPAddress(Ed_DNS->Text()))
+    if (dnsKnown && Ed_DNS->Text() != kFreeAddress && !TMainForm::IsValidIPAddress(Ed_DNS->Text()))
         return Refuse(Ed_DNS, "Invalid DNS!", kWaring, true, true);
     if (Trimmed(Ed_IPAF->Text()) == DefaultSNMPDevice.Address)
         return Refuse(Ed_IPAF, "Reject:DHCPS dynamic IP pool will cover system IP", kWaring, true, false);
@@ -220,16 +238,30 @@ void TFM_DHCP::ApplyPool() {
 }
 
 bool TFM_DHCP::FunctionKnown(TStatusBar* bar) {
-    if (FunctionRead_ || FunctionChosen_)
+    if (FunctionChosen_ || FunctionRequest->Holds(0))
         return true;
     // The combo shows no device value: writing it would switch the server off or on unasked.
-    bar->ShowResult("The DHCP function was not read: nothing was written.");
+    bar->ShowResult(FunctionRequest->Unshown(0)
+                        ? "The DHCP function the device holds cannot be shown: nothing was written."
+                        : "The DHCP function was not read: nothing was written.");
+    FunctionUnknownShown_[bar == StatusBar1 ? 0 : 1] = true;
     return false;
 }
 
 // The function object from CB_Fuction1; a failure goes on `bar`.
 bool TFM_DHCP::WriteFunction(TStatusBar* bar) {
-    return Written(*FunctionRequest, FunctionRequest->Set(true, true), bar);
+    if (!Written(*FunctionRequest, FunctionRequest->Set(true, true), bar))
+        return false;
+    FunctionWritten();
+    return true;
+}
+
+void TFM_DHCP::FunctionWritten() {
+    for (const auto& [shown, bar] : {std::pair{0, StatusBar1}, std::pair{1, StatusBar2}})
+        if (FunctionUnknownShown_[shown]) {
+            FunctionUnknownShown_[shown] = false;
+            bar->ShowResult(kSettingSuccess);
+        }
 }
 
 bool TFM_DHCP::Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar) {

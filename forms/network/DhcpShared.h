@@ -17,6 +17,13 @@ inline constexpr char kWaring[] = "Waring";
 inline constexpr char kGetOK[] = "Get OK!";
 inline constexpr char kSetOK[] = "Set OK!";
 inline constexpr char kSettingSuccess[] = "Setting Success!";
+// A check that needs a value the form did not read does not pass.
+inline constexpr char kStaticPoolUnread[] =
+    "The static pool was not read: the dynamic pool could not be checked against it. Nothing was written.";
+inline constexpr char kSystemAddressUnread[] =
+    "The system IP was not read: nothing could be checked against it. Nothing was written.";
+inline constexpr char kDynamicPoolUnread[] =
+    "The dynamic pool was not read: the address could not be checked against it. Nothing was written.";
 
 // Inside a pool: start + range > address >= start, unsigned as the device counts.
 inline bool InPool(uint32_t start, uint32_t range, uint32_t address) {

@@ -153,6 +153,7 @@ void TFM_DHCP::StartUsedRowWalk() {
     }
     UsedRowList->RowCounter = 1;
     UsedRowList->StopValue = kFreeAddress;
+    UsedRowsValid_ = false; // until this walk ends whole
     try {
         UsedRowList->Get();
     } catch (...) {
@@ -170,6 +171,7 @@ void TFM_DHCP::OnUsedRowsRead(NxSNMPError* result) {
         return;
     }
     UsedRowsFailed_ = result->Code != 0;
+    UsedRowsValid_ = !UsedRowsFailed_;
     if (UsedRowsFailed_)
         ShowFailure(*UsedRowList, StatusBar2);
     SetStaticButtonsBySelection();
@@ -184,10 +186,12 @@ void TFM_DHCP::OnStaticPoolRead(NxSNMPError* result) {
     EnablePoolButtons();
     if (!StaticPoolValid_) {
         StaticPoolRequest->ShowStatus(result->Message);
+        if (!Bar1Failed_ && !SystemFailed_) // "Listing data ... " must not stay for good
+            StatusBar1->ShowResult(StatusBar2->SimpleText());
         EnableStaticControls(false);
         return;
     }
-    if (!Bar1Failed_)
+    if (!Bar1Failed_ && !SystemFailed_)
         StatusBar1->ShowResult(kGetOK);
     if (!UsedRowsFailed_)
         StatusBar2->ShowResult(kGetOK);

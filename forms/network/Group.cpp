@@ -81,7 +81,7 @@ void TFM_Group::Bt_ApplyClick(QObject*) {
 
 void TFM_Group::Bt_RefreshClick(QObject*) {
     if (RequestsBuilt())
-        Read(*GroupRequest);
+        Reread(*GroupRequest);
     UpdateUserLimitState();
 }
 

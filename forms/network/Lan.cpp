@@ -2,9 +2,9 @@
 
 #include "app/Main.h"
 #include "app/MibObjectDefs.h"
-#include "library/snmp/RowsLeftOut.h"
 #include "app/ShowForm.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
@@ -105,8 +105,8 @@ void TFM_LanCfg::BT_LanCfgOkClick(QObject*) {
         ApplyDhcp();
         break;
     default:
-        // Neither read nor chosen: nothing is known to write.
-        ShowStatus(kNothingWritten);
+        // Neither read (or shown) nor chosen: nothing is known to write.
+        ShowStatus(LeftOutText(false, !AddressRequest->Unshown(0), AddressRequest->Unshown(0)));
         break;
     }
 }
@@ -168,12 +168,12 @@ void TFM_LanCfg::ApplyStatic() {
     if (!dns1Given && !dns2Given)
         Notify();
     if (!dns1Written)
-        return ShowStatus(kSetError);
+        return ShowStatus(WriteFailureText(*Dns1Request, kSetError));
 
     if (dns2Given)
         Notify();
     if (!WriteDns(*Dns2Request, EDT_DNS2, leftOut))
-        return ShowStatus(kSetError);
+        return ShowStatus(WriteFailureText(*Dns2Request, kSetError));
 
     const bool written = AddressRequest->Set(true, true);
     ShowWriteResult(written, leftOut);
@@ -185,7 +185,7 @@ void TFM_LanCfg::ShowWriteResult(bool written, bool leftOut) {
     if (!why.empty() && (written || AddressRequest->SentNothing))
         ShowStatus(why);
     else if (!written)
-        ShowStatus(kSetError);
+        ShowStatus(WriteFailureText(*AddressRequest, kSetError));
     else
         ShowStatus(leftOut ? kPartlyWritten : kSetSuccess);
 }

@@ -34,6 +34,7 @@ constexpr int kPriorityColumns = 17;
 constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2; // RadioGroup1 items
 constexpr int kSsidLength = 32;
 constexpr char kGetOk[] = "Get OK!";
+constexpr int kKeyColumn = 7; // adMSSIDKey
 constexpr char kWarning[] = "Warning";
 
 // Warned once per module run and band, until Multi-SSID is switched off again.
@@ -129,9 +130,13 @@ void TFM_MultiForm::FormCreate(QObject*) {
 
 void TFM_MultiForm::BuildRequests() {
     const bool dual = DualBand();
-    auto readFailure = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
-        if (result->Code != 0)
+    auto readFailure = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+        if (result->Code != 0) {
             ShowStatus(result->Message);
+            KeepReadFailure(*sender);
+        } else {
+            DropReadFailure(*sender);
+        }
     };
 
     MakeRequest(AccountRequest802, MibRows::bSecAccountMode_to_bSecAccountPort(), Kind(MVT_SV));
@@ -286,28 +291,33 @@ bool TFM_MultiForm::ReadTable() {
 
 // ---- completions -------------------------------------------------------------------------------
 
-void TFM_MultiForm::OnMssidTableRead(NxSNMPRequest2Controls*, NxSNMPError* result) {
+// Its "Get OK!" leaves in view a failure of the opening's other reads, also one still answering.
+void TFM_MultiForm::OnMssidTableRead(NxSNMPRequest2Controls* sender, NxSNMPError* result) {
     SetIdle(true);
     const bool afterWrite = ReadAfterWrite_;
     ReadAfterWrite_ = false;
     if (result->Code != 0) {
         ShowStatus(result->Message);
+        KeepReadFailure(*sender);
         return;
     }
+    DropReadFailure(*sender);
     if (!afterWrite)
-        ShowStatus(kGetOk);
+        ShowReadOk(kGetOk);
     MSSIDIdxComboChange(MSSIDIdxCombo);
     if (PrioritySupported_)
         CB_EnablePriorityClick(CB_EnablePriority);
     TableReadDone_ = true;
 }
 
-void TFM_MultiForm::OnMssidStateRead(NxSNMPRequest2Controls*, NxSNMPError* result) {
+void TFM_MultiForm::OnMssidStateRead(NxSNMPRequest2Controls* sender, NxSNMPError* result) {
     if (result->Code != 0) {
         ShowStatus(result->Message);
+        KeepReadFailure(*sender);
         return;
     }
-    ShowStatus(kGetOk);
+    DropReadFailure(*sender);
+    ShowReadOk(kGetOk);
     WarnApModeFirst = WarnApModeSecond = true;
     BandsFromMssidState();
 }
@@ -658,9 +668,10 @@ void TFM_MultiForm::CopyGroupsToEditors() {
         TypeCombo->SetItemIndex(CB_8021xKeyType->GetItemIndex());
         SizeCombo->SetItemIndex(CB_8021xKeySize->GetItemIndex());
         CB_IdxTmp->SetItemIndex(CB_8021xKeyIdx->GetItemIndex());
-        if (Ed_8021xKey->isModified()) {
+        if (Ed_8021xKey->UserChanged()) {
             KeyValEdit->SetText(Ed_8021xKey->Text());
-            KeyValEdit->setModified(true); // typed in the twin: a new key all the same
+            if (TableRequest) // typed in the twin: a new key all the same
+                TableRequest->MarkAsked(kKeyColumn);
         }
         CB_Cipher->SetItemIndex(3);
         Ed_EAPRadiusPort->SetText(Ed_8021xRadiusPort->Text());

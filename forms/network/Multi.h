@@ -58,6 +58,7 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     bool SelectSecurityColumns();
     bool CheckKeyLength();
     bool CheckHexKey(TEdit* edit, bool& masked);
+    bool KeyEdited() const;
 
     bool Idle() const { return Idle_; }
     // Also while the table read or write is pending, which no request's busy flag covers between

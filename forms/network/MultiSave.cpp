@@ -24,6 +24,7 @@ constexpr char kWarning[] = "Warning";
 constexpr char kError[] = "Error";
 constexpr int kWds = 2;
 constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2;
+constexpr char kSwitchesOnly[] = "Multi-SSID and VLAN states set; the SSID was not saved.";
 constexpr char kReadAgain[] = "The SSID list was not read completely. Please open the form again.";
 
 enum TableColumn {
@@ -67,12 +68,10 @@ class TableColumnsOff {
 // emptied stays empty.
 class KeyEditKept {
   public:
-    explicit KeyEditKept(TEdit* edit) : Edit_(edit), Text_(edit->Text()), Modified_(edit->isModified()) {}
+    explicit KeyEditKept(TEdit* edit) : Edit_(edit), Text_(edit->Text()) {}
     ~KeyEditKept() {
-        if (!Edit_->Text().empty() && Edit_->Text() != Text_) {
+        if (!Edit_->Text().empty() && Edit_->Text() != Text_)
             Edit_->SetText(Text_);
-            Edit_->setModified(Modified_);
-        }
     }
     KeyEditKept(const KeyEditKept&) = delete;
     KeyEditKept& operator=(const KeyEditKept&) = delete;
@@ -80,7 +79,6 @@ class KeyEditKept {
   private:
     TEdit* Edit_;
     std::string Text_;
-    bool Modified_;
 };
 
 bool IsPersonal(const std::string& security) {
@@ -181,10 +179,17 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
         ShowSaveResult();
 }
 
-// A check stopped the save after the switches went out: a refused switch must still be seen.
+// A check stopped the save after the switches went out: a refused switch must still be seen, and
+// switches taken replace what an earlier save left on the line.
 void TFM_MultiForm::ShowSwitchFailure() {
     if (!SaveFailure_.empty())
-        ShowSaveResult();
+        return ShowSaveResult();
+    ShowReadOk(LeftOut_ ? kPartlyWritten : kSwitchesOnly);
+}
+
+// Typed by the user since the key was last shown; no limit or text set by code clears that.
+bool TFM_MultiForm::KeyEdited() const {
+    return KeyValEdit->UserChanged();
 }
 
 bool TFM_MultiForm::VlanColumns() {
@@ -299,7 +304,7 @@ bool TFM_MultiForm::SelectSecurityColumns() {
         if (Grp_KeySet->isVisibleTo(this) && (security == "Open System" || security == "Shared Key")) {
             // A key the user did not touch stays on the device as it is: it is shown converted
             // or masked, and sending that back would change it.
-            if (KeyValEdit->isModified() || KeyValEdit->Text().empty()) {
+            if (KeyEdited() || KeyValEdit->Text().empty()) {
                 if (!CheckKeyLength())
                     return false;
                 bool masked = false;

@@ -215,16 +215,28 @@ std::string TFM_RogueForm::SelectedIndex(TListView* view) const {
     return item < 0 ? std::string() : view->ItemCaption(item);
 }
 
+// A filter not read shows no boxes ticked by a guess: its boxes stay off, since a click would make
+// a value of the others, which hold nothing of the device.
 void TFM_RogueForm::ShowFilters() {
+    const bool bandKnown = FilterRequest && FilterRequest->Holds(kBandRow);
+    const bool securityKnown = FilterRequest && FilterRequest->Holds(kSecurityRow);
     const long band = std::strtol(BandEdit->Text().c_str(), nullptr, 10);
     const long security = std::strtol(SecEdit->Text().c_str(), nullptr, 10);
     const std::pair<TCheckBox*, long> bands[] = {{CheckBox_11a, 1}, {CheckBox_11b, 4}, {CheckBox_11g, 8}};
-    for (const auto& [box, bit] : bands)
-        box->SetChecked((band & bit) != 0);
+    for (const auto& [box, bit] : bands) {
+        box->setEnabled(bandKnown);
+        if (bandKnown)
+            box->SetChecked((band & bit) != 0);
+    }
     TCheckBox* const kinds[] = {ChcBxo_off,   ChcBxo_wep,   ChcBxo_eap,    ChcBxo_psk,
                                 WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox};
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
+        if (!securityKnown) {
+            kinds[i]->setEnabled(false);
+            continue;
+        }
         kinds[i]->SetChecked((security & (1L << i)) != 0);
+    }
 }
 
 void TFM_RogueForm::CheckBox_11aClick(QObject*) {
@@ -250,7 +262,7 @@ void TFM_RogueForm::ChcBxo_offClick(QObject*) {
 void TFM_RogueForm::BSSTypRadGrpClick(QObject* sender) {
     const bool wpa = BSSTypRadGrp->GetItemIndex() != kIndexAdHoc;
     for (TCheckBox* box : {ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox})
-        box->setEnabled(wpa);
+        box->setEnabled(wpa && FilterRequest && FilterRequest->Holds(kSecurityRow));
     ChcBxo_offClick(sender);
 }
 
@@ -344,12 +356,13 @@ void TFM_RogueForm::OnKnownListRead(NxSNMPError* result) {
 void TFM_RogueForm::Apply_BtnClick(QObject*) {
     if (!FilterRequest)
         return;
-    bool ok = WriteAsked(*FilterRequest);
+    const bool filters = WriteAsked(*FilterRequest);
     const bool protection = ProtectionSupported() && ProtectionRequest;
-    if (protection)
-        ok = WriteAsked(*ProtectionRequest) && ok;
-    if (!ok)
-        return ShowStatus("Set Error!");
+    const bool protected_ = !protection || WriteAsked(*ProtectionRequest);
+    if (!filters)
+        return ShowStatus(WriteFailureText(*FilterRequest, "Set Error!"));
+    if (!protected_)
+        return ShowStatus(WriteFailureText(*ProtectionRequest, "Set Error!"));
     ShowStatus(protection ? WrittenText({FilterRequest.get(), ProtectionRequest.get()}, "Set Success!")
                           : WrittenText({FilterRequest.get()}, "Set Success!"));
 }

@@ -3,12 +3,12 @@
 #include "app/AddressChecks.h"
 #include "app/Main.h"
 #include "app/Ping.h"
-#include "library/snmp/RowsLeftOut.h"
 #include "app/Wait.h"
 #include "forms/network/Dhcp.h"
 #include "forms/network/DhcpShared.h"
 #include "library/common/IpText.h"
 #include "library/common/MacText.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
@@ -95,12 +95,16 @@ bool TFM_StaticIP::CheckRow() {
         return Refuse(Ed_AsgIP, "Please input valid IP address", kWaring, true, true);
     if (AddressAnswers && AddressAnswers(address))
         return Refuse(Ed_AsgIP, "Reject: The IP already has been used.", kWarning, false, true);
+    if (!Dhcp_->DynamicPoolKnown())
+        return Refuse(nullptr, kDynamicPoolUnread, kWarning, false, false);
     const uint32_t start = IpTextToNumber(Dhcp_->Ed_IPAF->Text());
     const uint32_t range = IpTextToNumber(Dhcp_->Ed_PoolRan->Text());
     const uint32_t number = IpTextToNumber(address);
     if (InPool(start, range, number))
         return Refuse(nullptr, "Reject: The IP has already existed in IP Dynamic pool.", kWarning, false,
                       false);
+    if (!Dhcp_->SystemAddressKnown())
+        return Refuse(nullptr, kSystemAddressUnread, kWarning, false, false);
     if (SameIPAddress(address, Dhcp_->Ed_ext->Text()))
         return Refuse(nullptr, "Reject: The IP is the system IP.", kWarning, false, false);
     if (Ed_AsgMac->Text().size() < kMacDigits || Ed_AsgMac->Text() == kZeroMac)

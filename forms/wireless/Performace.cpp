@@ -6,10 +6,10 @@
 #include "app/MibRowTables.h"
 #include "app/ModelCode.h"
 #include "app/PerformanceRowTables.h"
-#include "library/snmp/RowsLeftOut.h"
 #include "app/ShowForm.h"
 #include "app/StartupGlobals.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Events.h"
@@ -27,6 +27,7 @@ namespace {
 // Rows of the shared wireless table that hold each radio's WDS channel list.
 constexpr int kWdsListRow[] = {5, 24};
 constexpr int kChannelRow = 1; // of the radio group
+constexpr int kDataRateRow = 3;
 // Rows of band 1 whose visible choices change with the b/g mode: 5.5, 11, 6, 12 and 24 Mb.
 constexpr int kTwinRates[] = {2, 3, 4, 6, 8};
 // Layout of the first page: the radio group with and without the IGMP snooping row.
@@ -215,9 +216,7 @@ void TFM_Performace::CreateBand(PerformanceBand& band) {
     for (TComboBox* combo : {band.TranP, band.Radio, band.WMM})
         radio.BindComboBox(row++, combo);
     Read(radio);
-    FillChannelCombo(band.ApMode->GetItemIndex() == 0 ? band.ChList : band.WdsChList, band.ChanCombo,
-                     band.Chan);
-    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+    FillBandCombos(band);
 
     int radioHeight = band.RadioBox->height();
     int buttonsTop = band.Apply->y();
@@ -311,7 +310,7 @@ void TFM_Performace::PC_PerformaceChange(QObject*) {
 }
 
 bool TFM_Performace::CheckInputs(PerformanceBand& band, bool onExit, TEdit* only) {
-    const bool accessPoint = band.ApMode->GetItemIndex() == 0;
+    const bool wds = band.Wds();
     struct Range {
         TEdit* Edit;
         long Low, High;
@@ -319,7 +318,7 @@ bool TFM_Performace::CheckInputs(PerformanceBand& band, bool onExit, TEdit* only
     const Range ranges[] = {{band.BeInt, 20, 1000},
                             {band.DTIM, 1, 255},
                             {band.FragLen, 256, 2346},
-                            {band.RTS, accessPoint ? 256 : 1, 2346}};
+                            {band.RTS, wds ? 1 : 256, 2346}};
     for (const Range& r : ranges) {
         if (only && r.Edit != only)
             continue;
@@ -355,15 +354,17 @@ bool TFM_Performace::WriteBgMode(WriteTally& tally) {
 }
 
 // What a visible combo cannot show is not written through the control bound behind it: the
-// channel the list lacks, a rate the b/g mode does not offer. A choice it shows (the device's,
+// channel or data rate the list lacks, a rate the b/g mode does not offer. A choice it shows (the device's,
 // the user's or a mode rule's) is the one to write.
 void TFM_Performace::KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
                                     std::vector<std::unique_ptr<RowsLeftOut>>& keptOut) {
-    if (band.ChanCombo->GetItemIndex() < 0) {
-        keptOut.push_back(std::make_unique<RowsLeftOut>(band.RadioRequest->Request.VarList,
-                                                        std::initializer_list<int>{kChannelRow}));
-        tally.LeftOut();
-    }
+    for (const auto& [combo, row] :
+         {std::pair{band.ChanCombo, kChannelRow}, std::pair{band.DtRtCombo, kDataRateRow}})
+        if (combo->GetItemIndex() < 0) {
+            keptOut.push_back(std::make_unique<RowsLeftOut>(band.RadioRequest->Request.VarList,
+                                                            std::initializer_list<int>{row}));
+            tally.LeftOut(true);
+        }
     for (size_t i = 0; i < band.Twins.size(); ++i) {
         TwinCombo& twin = band.Twins[i];
         twin.FollowShown();
@@ -376,7 +377,7 @@ void TFM_Performace::KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
             // (A WDS link never offers these choices: the device's values stay as read.)
             keptOut.push_back(std::make_unique<RowsLeftOut>(band.RatesRequest->Request.VarList,
                                                             std::initializer_list<int>{row}));
-            tally.LeftOut();
+            tally.LeftOut(true);
         }
     }
 }
@@ -444,18 +445,14 @@ void TFM_Performace::Bt_Refresh_gClick(QObject*) {
     if (!band.RadioRequest)
         return;
     Read(*band.RadioRequest);
-    FillChannelCombo(band.ApMode->GetItemIndex() == 0 ? band.ChList : band.WdsChList, band.ChanCombo,
-                     band.Chan);
-    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+    FillBandCombos(band);
     if (BgModeRequest && !BgModeRequest->Busy)
         BgModeRequest->Get();
 }
 
 void TFM_Performace::RefreshBand(PerformanceBand& band) {
     Read(*band.RadioRequest);
-    FillChannelCombo(band.ApMode->GetItemIndex() == 0 ? band.ChList : band.WdsChList, band.ChanCombo,
-                     band.Chan);
-    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+    FillBandCombos(band);
     if (BgModeRequest && !BgModeRequest->Busy)
         BgModeRequest->Get();
     if (band.RateControl.Supported()) {
@@ -471,14 +468,28 @@ void TFM_Performace::RefreshBand(PerformanceBand& band) {
     DateStatusChange(band);
 }
 
+bool PerformanceBand::Wds() const {
+    const int mode = ApMode->GetItemIndex();
+    return mode == 1 || mode == 2;
+}
+
+// The channels of the band's mode; without a known mode neither list is the band's, and no
+// channel is offered.
+void TFM_Performace::FillBandCombos(PerformanceBand& band) {
+    if (band.ApMode->GetItemIndex() == 0 || band.Wds())
+        FillChannelCombo(band.Wds() ? band.WdsChList : band.ChList, band.ChanCombo, band.Chan);
+    else
+        band.ChanCombo->ClearItems();
+    FillDataRateCombo(band.DtList, band.DtRtCombo, band.DtRt, 1);
+}
+
 void TFM_Performace::FillChannelCombo(TEdit* list, TComboBox* combo, TEdit* channel) {
     FillListCombo(combo, list->Text(), channel->Text());
 }
 
 void TFM_Performace::FillDataRateCombo(TEdit* list, TComboBox* combo, TEdit* rate, int withUnit) {
+    // A rate the list lacks shows no choice: "Auto" in its place would be written.
     FillListCombo(combo, list->Text(), rate->Text(), withUnit ? " Mb" : "", "Auto");
-    if (combo->GetItemIndex() < 0)
-        combo->SetItemIndex(0);
 }
 
 // A combo that shows no entry (the device's value is not in its list) leaves the edit's value alone.

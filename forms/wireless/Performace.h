@@ -36,6 +36,9 @@ struct PerformanceBand {
                                    TwinCombo(nullptr, nullptr)};
     TFormRequest<NxSNMPRequest2Edits> RadioRequest, RateStatusRequest, RateResetRequest, RatesRequest;
     SupportProbe RateControl; // the data-rate status probe
+
+    // One of the two WDS modes; a mode not read or not in the list is no WDS mode.
+    bool Wds() const;
 };
 
 class TFM_Performace : public TSettingsForm, public Ui::TFM_Performace {
@@ -76,6 +79,7 @@ class TFM_Performace : public TSettingsForm, public Ui::TFM_Performace {
     void KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
                         std::vector<std::unique_ptr<RowsLeftOut>>& keptOut);
     void RefreshBand(PerformanceBand& band);
+    void FillBandCombos(PerformanceBand& band);
     void ShowRateTwins(PerformanceBand& band);
     void ResetRatesNow(PerformanceBand& band);
 

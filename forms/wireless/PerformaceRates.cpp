@@ -73,12 +73,14 @@ void LockRateChoice(PerformanceBand& band) {
 
 } // namespace
 
+// A mode not known (not read, or one the list lacks) is neither: the RTS length keeps the range
+// every mode takes, and data-rate control keeps the device's value, locked.
 void TFM_Performace::ApModeChange(PerformanceBand& band) {
-    const bool accessPoint = band.ApMode->GetItemIndex() == 0;
-    band.RtsLabel->SetCaption(accessPoint ? "RTS Length (256- 2346)" : "RTS Length (1- 2346)");
-    if (!accessPoint)
+    const bool wds = band.Wds();
+    band.RtsLabel->SetCaption(wds ? "RTS Length (1- 2346)" : "RTS Length (256- 2346)");
+    if (wds)
         band.DateStatus->SetItemIndex(0);
-    band.DateStatus->setEnabled(accessPoint);
+    band.DateStatus->setEnabled(band.ApMode->GetItemIndex() == 0);
 }
 
 void TFM_Performace::AutoScanChange(PerformanceBand& band) {
@@ -181,7 +183,7 @@ void TFM_Performace::DateStatusChange(PerformanceBand& band) {
         band.ResetButton->setEnabled(false);
         band.DtRtCombo->setEnabled(true);
         // A WDS link runs on the device's default rates.
-        if (band.ApMode->GetItemIndex() != 0 && band.RateControl.Supported())
+        if (band.Wds() && band.RateControl.Supported())
             ResetRatesNow(band);
         return;
     }

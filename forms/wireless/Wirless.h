@@ -57,6 +57,7 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
 
     // Band rules (WirlessSecurity.cpp, WirlessModeRules.cpp)
     int KindOf(const WirlessBand& band) const; // the visible authentication's kind
+    int ShownKind(const WirlessBand& band) const;
     void ShowSecurityGroups();
     void ShowSecurityGroups(WirlessBand& band);
     void UpdateKeyEditStates();

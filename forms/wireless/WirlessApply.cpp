@@ -57,7 +57,9 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
     };
 
     const int kind = b.Auth->GetItemIndex();
-    const bool dynamic = b.XType->GetItemIndex() != 0;
+    // A key type the list lacks is neither: no slot is taken for it.
+    const bool dynamic = b.XType->GetItemIndex() == 1;
+    const bool staticKeys = b.XType->GetItemIndex() == 0;
     for (int s = 0; s < kSecondaries && held(s); ++s) {
         const std::string a = cell(rowAt(s), 4);
         if (!IsEnterprise(kind) && kind != kDot1x && enabled(s) &&
@@ -71,7 +73,7 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
             markSlot(s);
         }
     }
-    if (IsWep(kind) || (kind == kDot1x && !dynamic)) {
+    if (IsWep(kind) || (kind == kDot1x && staticKeys)) {
         if (b.Encryp->GetItemIndex() == 1)
             for (int s = 0; s < kSecondaries && held(s); ++s) {
                 const std::string a = cell(rowAt(s), 4);
@@ -140,7 +142,7 @@ void TFM_Wirless::WriteMssidStateForWds(WriteTally& tally) {
         return;
     bool any = false;
     for (WirlessBand& b : Band) {
-        const bool wds = PageVisible(b) && b.ApMode->GetItemIndex() != 0;
+        const bool wds = PageVisible(b) && b.Wds();
         MssidStateReq->Request.VarList.GetRow(b.PageIndex)->Access = wds ? ACC_READWRITE : ACC_INVALID;
         if (wds)
             MssidStateReq->MarkAsked(b.PageIndex); // Apply put "Disable" in
@@ -197,7 +199,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
-        if (b.ApMode->GetItemIndex() != 0)
+        if (b.Wds())
             b.MssidState->SetItemIndex(0);
         if (b.Chan->GetItemIndex() >= 0)
             b.ChanBound->SetText(b.Chan->Text());

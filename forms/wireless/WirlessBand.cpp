@@ -8,6 +8,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 
@@ -128,4 +129,20 @@ void WirlessBand::Find(QWidget* form, int number) {
     take(GbSecRadius, "GB_SecRadServer_a", "GB_SecRadServer_g");
     take(GbPsk, "GroupBox6", "GroupBox6_g");
     take(Gb8021x, "GB_8021x", "GB_8021xg");
+}
+
+bool WirlessBand::AccessPoint() const {
+    return ApMode->GetItemIndex() == 0;
+}
+
+bool WirlessBand::Wds() const {
+    return IsWdsIndex(ApMode->GetItemIndex());
+}
+
+bool WirlessBand::KeyTyped() const {
+    for (const WirlessKeyServerControls* group : {static_cast<const WirlessKeyServerControls*>(this), &X})
+        for (const TEdit* key : group->Key)
+            if (key->UserChanged())
+                return true;
+    return false;
 }

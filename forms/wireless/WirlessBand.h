@@ -114,6 +114,14 @@ struct WirlessBand : WirlessKeyServerControls {
         bool KeySlots23 = false;
     } Found;
 
+    // The AP mode as the page shows it: "Access Point", one of the two WDS modes, or neither (not
+    // read, or a mode the list lacks), which no rule takes for either.
+    bool AccessPoint() const;
+    bool Wds() const;
+    static bool IsWdsIndex(int index) { return index == 1 || index == 2; }
+    // The user typed into one of the band's WEP key edits since they were last read.
+    bool KeyTyped() const;
+
     // Finds the page's controls under their page-1 or page-2 names.
     void Find(QWidget* form, int number);
     // The first or the second band's name of a control.

@@ -192,6 +192,13 @@ bool TFM_Wirless::CheckWepKeyLengths(WirlessBand& b) {
     return true;
 }
 
+// The bound kind where the page shows it; none (-1) where the page shows no kind or another one
+// (a kind its mode does not offer): no group of it is checked or written then.
+int TFM_Wirless::ShownKind(const WirlessBand& b) const {
+    const int kind = b.Auth->GetItemIndex();
+    return kind >= 0 && KindOf(b) == kind ? kind : -1;
+}
+
 bool TFM_Wirless::PrepareAndCheckFields() {
     auto access = [](NxSNMPRequest2Edits* r, int row, uint32_t value) {
         if (r)
@@ -213,7 +220,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
-        const int kind = b.Auth->GetItemIndex();
+        const int kind = ShownKind(b);
         const bool staticDot1x = kind == kDot1x && b.XType->GetItemIndex() == 0;
         if (b.Encryp->GetItemIndex() == kEnable && (IsWep(kind) || staticDot1x) && !CheckWepKeyLengths(b))
             return false;
@@ -285,7 +292,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                 access(RadiusReq.get(), row, ACC_READWRITE);
         };
 
-        const int kind = b.Auth->GetItemIndex();
+        const int kind = ShownKind(b);
         if (IsWep(kind)) {
             if (b.Encryp->GetItemIndex() == kEnable && !validKey())
                 return false;
@@ -336,8 +343,10 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                 for (int row : {rAccountMode, rAccountServer, rAccountPort})
                     mark(row);
             }
-            if (b.Encryp->GetItemIndex() == kEnable) {
-                if (b.XType->GetItemIndex() == 0) {
+            // A key type the list lacks takes neither way: the keys stay as the device holds them.
+            const int type = b.XType->GetItemIndex();
+            if (b.Encryp->GetItemIndex() == kEnable && type >= 0) {
+                if (type == 0) {
                     if (!validKey())
                         return false;
                     mark(rKeyType);

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int kAccessPoint = 0;
 constexpr int kWdsWithAp = 1;
 constexpr int kWds = 2;
 constexpr int kGap = 6;
@@ -101,8 +100,12 @@ void TFM_Wirless::FillChannelCombos() {
 }
 
 void TFM_Wirless::FillChannelCombo(WirlessBand& b) {
-    const TEdit* list = b.ApMode->GetItemIndex() == kAccessPoint ? b.ChanList : b.WdsChanList;
     b.Chan->ClearItems();
+    b.Chan->setEnabled(!b.AutoScan->isChecked());
+    // Without a mode the page shows, neither list is the band's: no channel is offered.
+    if (!b.AccessPoint() && !b.Wds())
+        return b.Chan->SetItemIndex(-1);
+    const TEdit* list = b.AccessPoint() ? b.ChanList : b.WdsChanList;
     std::istringstream tokens(list->Text());
     std::string channel;
     // A channel the list lacks shows no choice, so that Apply cannot put another in its place.
@@ -113,14 +116,13 @@ void TFM_Wirless::FillChannelCombo(WirlessBand& b) {
             selected = b.Chan->ItemCount() - 1;
     }
     b.Chan->SetItemIndex(selected);
-    b.Chan->setEnabled(!b.AutoScan->isChecked());
 }
 
 void TFM_Wirless::UpdateMacEditStates() {
     for (WirlessBand& b : Band) {
         if (!PageActive(b))
             continue;
-        const bool wds = b.ApMode->GetItemIndex() != kAccessPoint;
+        const bool wds = b.Wds();
         for (TEdit* mac : b.WdsMac) {
             if (mac->Text() == kZeroMac)
                 mac->SetText("");
@@ -148,7 +150,7 @@ void TFM_Wirless::ApModeChange(WirlessBand& b) {
                        MB_OK);
         b.MssidStateRead = 0;
     }
-    if (mode != kAccessPoint && (b.Number == 2 || b.DataRateStatus->GetItemIndex() == 1))
+    if (b.Wds() && (b.Number == 2 || b.DataRateStatus->GetItemIndex() == 1))
         MessageBox(this, "If you select \"WDS with AP\" or\"WDS\"  mode,The data rate will be disabled!",
                    "Warning", MB_OK);
 }

@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kEnable = 1;
 constexpr int kStatic = 0;
-constexpr int kAccessPoint = 0;
 
 void SetEditable(TEdit* edit, bool editable) {
     edit->SetReadOnly(!editable);
@@ -110,9 +109,12 @@ void TFM_Wirless::UpdateKeyEditStates(WirlessBand& b) {
     const int valid = ValidKeyNumber(b.ValKey);
     const int length = int(b.Key[valid]->Text().size());
     int size = b.KeySize->GetItemIndex();
-    for (int s = 0; s < 3; ++s)
-        if (length == RequiredKeyLength(b.KeysHoldHex ? 1 : 0, s))
-            size = s;
+    // Once the user types a key, the size stays the one chosen: taken from another key it would
+    // shorten the typed one; a key of the wrong length is told at Apply.
+    if (!b.KeyTyped())
+        for (int s = 0; s < 3; ++s)
+            if (length == RequiredKeyLength(b.KeysHoldHex ? 1 : 0, s))
+                size = s;
     if (size < 0)
         size = 0;
     b.KeySize->SetItemIndex(size);
@@ -164,29 +166,32 @@ void TFM_Wirless::BuildAuthListForPage() {
             BuildAuthList(b);
 }
 
-// WDS links carry neither RADIUS nor 802.1x: those modes offer the WEP and Personal kinds only.
+// WDS links carry neither RADIUS nor 802.1x: those modes offer the WEP and Personal kinds only, as
+// does a page whose mode is not known. A WDS mode shows "Open System" for a kind it cannot carry
+// (Apply writes it so); nothing else is chosen for the user.
 void TFM_Wirless::BuildAuthList(WirlessBand& b) {
     b.AuthTemp->ClearItems();
     for (int i = 0; i < b.Auth->ItemCount(); ++i)
-        if (b.ApMode->GetItemIndex() == kAccessPoint || IsWep(i) || IsPersonal(i))
+        if (b.AccessPoint() || IsWep(i) || IsPersonal(i))
             b.AuthTemp->AddItem(b.Auth->ItemText(i));
-    SelectText(b.AuthTemp, b.Auth->Text(), b.ApMode->GetItemIndex() == kAccessPoint ? -1 : 0);
+    SelectText(b.AuthTemp, b.Auth->Text(), b.Wds() && b.Auth->GetItemIndex() >= 0 ? 0 : -1);
     LayoutByApMode(b);
     FillCipherList(b);
 }
 
 void TFM_Wirless::FillCipherList(WirlessBand& b) {
+    // A mode not known gets the one cipher every mode takes.
     switch (b.ApMode->GetItemIndex()) {
+    case 0:
+        Fill(b.CipherPsk, {"Auto", "AES", "TKIP"});
+        break;
     case 1:
         Fill(b.CipherPsk, {"Auto", "AES"});
         break;
-    case 2:
-        Fill(b.CipherPsk, {"AES"});
-        break;
     default:
-        Fill(b.CipherPsk, {"Auto", "AES", "TKIP"});
+        Fill(b.CipherPsk, {"AES"});
     }
-    SelectText(b.CipherPsk, b.SnapCipher, 0);
+    SelectText(b.CipherPsk, b.SnapCipher, b.SnapCipher.empty() ? -1 : 0);
 }
 
 void TFM_Wirless::CopyCipherChoices() {
@@ -226,10 +231,11 @@ void TFM_Wirless::SnapshotSecurityTexts() {
         b.X.RadiusServer->SetText(radius.RadiusServer->Text());
         b.X.RadiusPort->SetText(radius.RadiusPort->Text());
         b.X.RadiusSecret->SetText(radius.RadiusSecret->Text());
-        SelectText(b.CipherPsk, b.Cipher->Text(), 0);
         // The Radius group shows the device's cipher and interval too: Apply copies them back, so
-        // a layout default there would overwrite the stored setting.
-        SelectText(b.CipherRadius, b.Cipher->Text(), 0);
+        // a layout default there would overwrite the stored setting. A cipher not read shows none.
+        const int fallback = b.Cipher->GetItemIndex() < 0 ? -1 : 0;
+        SelectText(b.CipherPsk, b.Cipher->Text(), fallback);
+        SelectText(b.CipherRadius, b.Cipher->Text(), fallback);
         b.GroupKey->SetText(b.GroupKeyPsk->Text());
     }
 }

@@ -106,24 +106,28 @@ void TFM_Wirless::LV_SiteInfoClick(WirlessBand& b) {
             MessageBox(this, "The same MAC address has been added!", "Warning", MB_OK);
             return;
         }
-    for (TEdit* slot : b.WdsMac)
-        if (slot->Text().empty()) {
-            slot->SetText(bssid);
+    for (int i = 0; i < 8; ++i)
+        if (b.WdsMac[i]->Text().empty()) {
+            b.WdsMac[i]->SetText(bssid);
+            if (WdsMacReq) // the user's pick, written also where the slots were not read
+                WdsMacReq->MarkAsked(b.PageIndex * 8 + i);
             return;
         }
 }
 
 // The lowest RTS length each mode accepts; written only when the mode moved between "Access
-// Point" and a WDS mode since the last read.
+// Point" and a WDS mode since the last read. A mode not read then, or not shown now, tells no move:
+// nothing is written, and a mode the user chose over an unread one leaves the length unwritten.
 void TFM_Wirless::ApplyRtsLength(WriteTally& tally) {
     for (WirlessBand& b : Band) {
-        const int mode = b.ApMode->GetItemIndex();
-        b.RtsLen->SetText(mode != kAccessPoint ? "1" : "256");
-        if (!PageVisible(b) || !RtsReq[b.PageIndex])
+        if (!PageVisible(b) || !RtsReq[b.PageIndex] || (!b.AccessPoint() && !b.Wds()))
             continue;
-        const bool wasAp = b.SnapApMode == kAccessPoint;
-        const bool isAp = mode == kAccessPoint;
-        if (wasAp == isAp)
+        b.RtsLen->SetText(b.Wds() ? "1" : "256");
+        if (!WirlessBand::IsWdsIndex(b.SnapApMode) && b.SnapApMode != kAccessPoint) {
+            tally.LeftOut();
+            continue;
+        }
+        if (WirlessBand::IsWdsIndex(b.SnapApMode) == b.Wds())
             continue;
         RtsReq[b.PageIndex]->MarkAsked(-1); // the length follows the mode the user chose
         tally.Add(*RtsReq[b.PageIndex], Write(*RtsReq[b.PageIndex]));

@@ -1,6 +1,8 @@
 #include "library/common/NxMessageTable.h"
 
-#include <cstdio>
+#include "platform/RegularFile.h"
+
+#include <algorithm>
 #include <cstring>
 
 std::string NxMessageTable::BuiltinText(int entry) const {
@@ -48,17 +50,25 @@ std::string WithLineFeeds(const std::string& text) {
 
 } // namespace
 
-void LoadMessageTable(NxMessageTable& table, const std::string& fileName) {
-    FILE* file = std::fopen(fileName.c_str(), "r");
-    if (!file)
+void LoadMessageTable(NxMessageTable& table, const std::string& fileName, std::string* skipped) {
+    std::string content;
+    if (ReadRegularFile(fileName, kMaxMessageFileSize, content, skipped) != FileRead::Ok)
         return;
-    // A line longer than the buffer is taken in pieces, each piece an entry of its own.
-    char buffer[1024];
+    // Lines as a 1024-character line buffer takes them: a longer line comes in pieces, each piece
+    // an entry of its own.
+    constexpr size_t kPiece = 1023;
     std::vector<std::string> entries;
-    while (std::fgets(buffer, sizeof buffer, file))
-        if (!IsBlank(buffer))
-            entries.push_back(WithLineFeeds(WithoutLineEnd(buffer)));
-    std::fclose(file);
+    for (size_t at = 0; at < content.size();) {
+        const size_t end = content.find('\n', at);
+        const size_t lineEnd = end == std::string::npos ? content.size() : end + 1;
+        const size_t size = std::min(kPiece, lineEnd - at);
+        const std::string piece = content.substr(at, size);
+        at += size;
+        // A line holds no NUL: what follows one is lost, as with a C line buffer.
+        const std::string line = piece.substr(0, piece.find('\0'));
+        if (!IsBlank(line.c_str()))
+            entries.push_back(WithLineFeeds(WithoutLineEnd(line.c_str())));
+    }
     if (!entries.empty())
         table.Replace(std::move(entries));
 }

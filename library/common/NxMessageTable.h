@@ -1,5 +1,6 @@
 #pragma once
 // A table of status texts, one per code of a range, that a message file can replace at run time.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,8 @@ class NxMessageTable {
 };
 
 // Replaces the table by the non-blank lines of the file; a missing or blank file changes nothing.
-// The two characters "\n" in a line stand for a line feed, since a line cannot hold one.
-void LoadMessageTable(NxMessageTable& table, const std::string& fileName);
+// The two characters "\n" in a line stand for a line feed, since a line cannot hold one. Only a
+// regular file of at most kMaxMessageFileSize bytes is read: anything else changes nothing and
+// `skipped` (when given) names it and says why.
+inline constexpr size_t kMaxMessageFileSize = 1 << 20;
+void LoadMessageTable(NxMessageTable& table, const std::string& fileName, std::string* skipped = nullptr);

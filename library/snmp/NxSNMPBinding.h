@@ -23,6 +23,9 @@ struct NxSNMPBinding {
     // TEdit::UserChanged) or the form's code put a value in for the write.
     bool Held = false;
     bool Asked = false;
+    // The last read answered but its value is not among what the controls can show: the row is
+    // known to the device and unknown to the form, which is not the same as never read.
+    bool Unshown = false;
 
     bool UsesWholeValue(int32_t rowSyntax) const { return ByteOffset == 0 && Syntax == rowSyntax; }
 };

@@ -55,7 +55,8 @@ class NxSNMPRequest {
     NxSNMPResultCallback OnResult = nullptr;
     bool GetNext = false;   // item type 1 reads with GET-NEXT
     uint32_t TimeOut = 100; // hundredths of a second
-    int32_t Retries = 1;
+    static constexpr int32_t kDefaultRetries = 1;
+    int32_t Retries = kDefaultRetries;
     NxSNMPDevice Device;
     NxSNMPScope Scope;
     NxSNMPSecurity Security;

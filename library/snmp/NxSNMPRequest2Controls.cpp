@@ -208,6 +208,7 @@ bool NxSNMPRequest2Controls::LeaveOut(std::string& rowList, std::vector<std::str
 bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& rowList,
                                  const std::vector<std::string>* values) {
     LeftOutRows.clear();
+    LeftOutUnshownRows.clear();
     SentNothing = false;
     if (RefusedByPass(OperationSet))
         return false;
@@ -218,6 +219,9 @@ bool NxSNMPRequest2Controls::Set(bool refresh, bool collect, const std::string& 
     if (collect) {
         CollectValues();
         LeftOutRows = RowsNotAsked();
+        for (int row : LeftOutRows)
+            if (RowUnshown(row))
+                LeftOutUnshownRows.push_back(row);
     }
     std::string rows = rowList;
     std::vector<std::string> rowValues = values ? *values : std::vector<std::string>{};

@@ -72,6 +72,8 @@ class NxSNMPRequest2Controls {
     // What the last Set left out because its controls held nothing read or asked, and whether it
     // therefore sent nothing at all.
     std::vector<int> LeftOutRows;
+    // Those of LeftOutRows that were read, but whose value the controls could not show.
+    std::vector<int> LeftOutUnshownRows;
     bool SentNothing = false;
 
   protected:
@@ -85,6 +87,8 @@ class NxSNMPRequest2Controls {
     virtual void AfterSet() {}
     // The settable rows whose values, just collected, must not be written.
     virtual std::vector<int> RowsNotAsked() const { return {}; }
+    // True when the row's last read answered with a value its controls could not show.
+    virtual bool RowUnshown(int /*item*/) const { return false; }
 
     QWidget* Owner() const { return Owner_.data(); }
     // The status line on the target, or without one the library's box on the owner's window.

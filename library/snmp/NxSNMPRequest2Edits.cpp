@@ -10,6 +10,7 @@
 #include "platform/ControlClass.h"
 #include "platform/Exception.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -279,6 +280,13 @@ bool NxSNMPRequest2Edits::Holds(int item) const {
     return !bound;
 }
 
+bool NxSNMPRequest2Edits::RowUnshown(int item) const {
+    if (Holds(item))
+        return false;
+    return std::any_of(Bindings_.begin(), Bindings_.end(),
+                       [item](const auto& b) { return b->Item == item && b->Unshown; });
+}
+
 std::vector<int> NxSNMPRequest2Edits::RowsNotAsked() const {
     const NxSNMPVarList& list = Request.VarList;
     const bool table = list.ItemType == MVT_FMV || list.ItemType == MVT_UMV;
@@ -329,6 +337,7 @@ void NxSNMPRequest2Edits::ShowBinding(NxSNMPBinding& b) {
     // cannot show leaves them holding nothing to write.
     b.Held = false;
     b.Asked = false;
+    b.Unshown = false;
     for (const auto& c : b.Controls)
         if (TEdit* edit = AsEdit(c.data()))
             edit->ClearUserChanged();
@@ -394,6 +403,7 @@ void NxSNMPRequest2Edits::ShowBinding(NxSNMPBinding& b) {
         RaiseSnmpError(NXSNMP_BIND_BAD_CONTROL);
     }
     b.Held = shown;
+    b.Unshown = !shown && !reserved;
 }
 
 // ---- controls to values ----------------------------------------------------------------------

@@ -69,6 +69,9 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     void MarkAsked(int item);
     // True when the row's controls hold a value to write (held or asked), as the next Set sees it.
     bool Holds(int item) const;
+    // True when the row holds nothing to write because the last read's value could not be shown
+    // (rather than because nothing was read).
+    bool Unshown(int item) const { return RowUnshown(item); }
 
     int BindingCount() const { return int(Bindings_.size()); }
     const NxSNMPBinding& Binding(int index) const { return *Bindings_.at(size_t(index)); }
@@ -91,6 +94,7 @@ class NxSNMPRequest2Edits : public NxSNMPRequest2Controls {
     void AfterGet() override;
     void AfterSet() override;
     std::vector<int> RowsNotAsked() const override;
+    bool RowUnshown(int item) const override;
     virtual void OnListSelect(QObject* sender, int item, bool selected);
     // One list row, columns in list order; firstColumn, when given, is shown in place of the first
     // column's value.

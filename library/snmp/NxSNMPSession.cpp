@@ -35,7 +35,7 @@ void loadDefaults() {
 }
 } // namespace
 
-void OpenGlobalSession(const std::string& folder) {
+void OpenGlobalSession(const std::string& folder, std::string* notice) {
     static int sessionStatus = 0;
     if (!GlobalSnmpSession)
         GlobalSnmpSession = new Snmp(sessionStatus, 0); // kept even when unusable
@@ -45,9 +45,18 @@ void OpenGlobalSession(const std::string& folder) {
     const std::string counterFile = JoinPath(folder, SnmpBootCounterFile);
     unsigned int boots = 0;
     const int loaded = getBootCounter(counterFile, engineId, boots);
-    if (loaded != BootCounterResult::Ok && loaded != BootCounterResult::NoEntry &&
-        loaded != BootCounterResult::FileError)
+    // A count nobody can read must not keep the module from its device: counting starts afresh.
+    if (loaded == BootCounterResult::Malformed || loaded == BootCounterResult::Unusable) {
+        if (loaded == BootCounterResult::Unusable && !setAsideBootCounter(counterFile))
+            RaiseSnmpError(BootsLoad);
+        boots = 0;
+        if (notice)
+            *notice = "The boot counter file " + counterFile +
+                      " held no usable count and was replaced by a fresh one.";
+    } else if (loaded != BootCounterResult::Ok && loaded != BootCounterResult::NoEntry &&
+               loaded != BootCounterResult::FileError) {
         RaiseSnmpError(BootsLoad);
+    }
     ++boots;
     if (saveBootCounter(counterFile, engineId, boots) != BootCounterResult::Ok)
         RaiseSnmpError(BootsSave);

@@ -23,6 +23,8 @@ inline constexpr char SnmpBootCounterFile[] = "NxSNMP_PP_BootCounter";
 
 // Creates the session (once), counts this start in the boot counter file in folder (the working
 // folder when empty), initialises SNMPv3 message processing, sets the defaults and starts the
-// event pump. Raises Exception with -506 (no session), -507 (counter unreadable) or -508 (counter
-// not saved); a failure leaves the later steps undone.
-void OpenGlobalSession(const std::string& folder);
+// event pump. A counter file that cannot be read or holds no usable count for this engine is
+// replaced by a fresh count, and `notice` (when given) names the file. Raises Exception with -506
+// (no session), -507 (no count for this engine ID can be kept) or -508 (counter not saved); a
+// failure leaves the later steps undone.
+void OpenGlobalSession(const std::string& folder, std::string* notice = nullptr);

@@ -2,6 +2,7 @@
 
 #include "library/tftp/FileSizeLimit.h"
 #include "library/tftp/LocalHostAddress.h"
+#include "library/tftp/TFTPLocalFile.h"
 #include "library/tftp/TFTPSession.h"
 #include "library/tftp/TFTPStatus.h"
 #include "platform/Clock.h"
@@ -9,6 +10,7 @@
 
 #include <QSocketNotifier>
 #include <QTimer>
+#include <cerrno>
 #include <utility>
 
 using namespace tftp;
@@ -57,8 +59,11 @@ void NxTFTPServer::Start(const std::string& root, int port) {
     m_msg.ServerPort = port;
     if (m_socket.IsOpen())
         return;
-    if (port < 0 || port > 65535 || !m_socket.Open(m_bindAddress, static_cast<uint16_t>(port)))
+    m_portInUse = false;
+    if (port < 0 || port > 65535 || !m_socket.Open(m_bindAddress, static_cast<uint16_t>(port))) {
+        m_portInUse = port >= 0 && port <= 65535 && errno == EADDRINUSE;
         RaiseSocketFailure();
+    }
     m_notifier = new QSocketNotifier(m_socket.Fd(), QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] { OnRequest(); });
     m_timer->start();
@@ -113,6 +118,7 @@ void NxTFTPServer::OnRequest() {
             lock.unlock();
             return RefuseRequest(from);
         }
+        DropHeld(); // a device that sends again (its command repeated) replaces what it sent before
     }
     ++m_msg.SessionNumber;
     NxTFTPStatusHandler handler = OnStatus;
@@ -124,6 +130,8 @@ void NxTFTPServer::OnRequest() {
                 onStatus(msg, cancel);
         };
     auto* session = new _TFTPSession(this, m_msg, std::move(handler), m_root, from, m_bindAddress);
+    if (m_onlyAwaited)
+        session->HoldReceivedFile();
     m_sessions.push_back(session);
     lock.unlock();
     session->Begin();
@@ -159,6 +167,62 @@ void NxTFTPServer::RemoveAt(size_t index) {
     m_sessions.erase(m_sessions.begin() + static_cast<long>(index));
 }
 
+bool NxTFTPServer::Settle(_TFTPSession* session) {
+    std::unique_ptr<TFTPLocalFile> file = session->TakeReceivedFile();
+    const int number = session->Msg().SessionNumber;
+    const auto verdict = m_verdicts.find(number);
+    if (!file) {
+        if (verdict != m_verdicts.end())
+            m_verdicts.erase(verdict);
+        return true;
+    }
+    if (verdict == m_verdicts.end()) {
+        m_held.emplace_back(number, std::move(file));
+        return true;
+    }
+    const bool keep = verdict->second;
+    m_verdicts.erase(verdict);
+    return !keep || file->Commit() == TFTPLocalFile::Result::Ok; // a removed file closes here
+}
+
+void NxTFTPServer::DropHeld() {
+    m_held.clear();
+    for (_TFTPSession* session : m_sessions)
+        if (session->State() != _TFTPSession::Running)
+            session->TakeReceivedFile();
+}
+
+bool NxTFTPServer::EndAwaited(bool keep) {
+    m_awaited.End();
+    bool stored = true;
+    for (auto& [number, file] : m_held) {
+        if (keep && file->Commit() != TFTPLocalFile::Result::Ok)
+            stored = false;
+        file.reset();
+    }
+    m_held.clear();
+    // Numbers first: a cancelled session's report runs the form's handler, which may come back here.
+    std::vector<int> undecided;
+    for (const _TFTPSession* session : m_sessions)
+        if (m_awaited.IsAdmitted(session->Msg()) && !m_verdicts.count(session->Msg().SessionNumber))
+            undecided.push_back(session->Msg().SessionNumber);
+    for (int number : undecided) {
+        m_verdicts[number] = keep;
+        for (_TFTPSession* session : m_sessions) {
+            if (session->Msg().SessionNumber != number)
+                continue;
+            if (session->State() == _TFTPSession::Running) {
+                if (!keep)
+                    session->Cancel();
+            } else if (!Settle(session)) {
+                stored = false;
+            }
+            break;
+        }
+    }
+    return stored;
+}
+
 void NxTFTPServer::OnTick() {
     const uint32_t now = GetTickCount();
     // A status handler may pump messages and re-enter here, so the list is re-read at every step.
@@ -168,6 +232,7 @@ void NxTFTPServer::OnTick() {
             continue;
         if (session->State() != _TFTPSession::Running) {
             RemoveAt(i);
+            Settle(session);
             delete session;
             return;
         }

@@ -8,12 +8,15 @@
 #include "library/tftp/TFTPStatusHandler.h"
 
 #include <QObject>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 class QSocketNotifier;
 class QTimer;
+class TFTPLocalFile;
 class _TFTPSession;
 
 class NxTFTPServer : public QObject {
@@ -29,8 +32,10 @@ class NxTFTPServer : public QObject {
     void SetOnStatus(NxTFTPStatusHandler handler);
     // Sets the root folder (a separator is appended; an empty root serves no file at all) and the
     // port; opens the listening socket unless it is open already. Raises Exception with the -1109
-    // text when the socket cannot be opened, the port being in use included.
+    // text when the socket cannot be opened, the port being in use included (PortInUse then).
     void Start(const std::string& root, int port = 69);
+    // The last Start failed because another socket holds the port.
+    bool PortInUse() const { return m_portInUse; }
     // Closes the listening socket and pumps messages for up to 10 s while sessions remain.
     void Stop();
     // Local address the sockets bind to, "0.0.0.0" by default; tests and tools keep to loopback.
@@ -40,8 +45,16 @@ class NxTFTPServer : public QObject {
     // (access violation) from the server's port and one report of status -1103 (with the server's
     // record: no session is made for it).
     void ServeOnlyAwaited() { m_onlyAwaited = true; }
+    // Under ServeOnlyAwaited a file the device writes keeps its temporary name until the form has
+    // judged the transfer, so that only a transfer judged successful replaces a file.
     TFTPAwaitedTransfer& Awaited() { return m_awaited; }
     const TFTPAwaitedTransfer& Awaited() const { return m_awaited; }
+    // The form's judgement, once per admitted session: nothing more is admitted. keep: received
+    // files take their names (a session still running does so when it completes); otherwise
+    // running sessions are cancelled and received files removed. False when a file could not
+    // take its name.
+    bool EndAwaited(bool keep);
+    size_t HeldFileCount() const { return m_held.size(); }
 
     bool IsListening() const { return m_socket.IsOpen(); }
     const NxTFTPMsg& Msg() const { return m_msg; }
@@ -58,12 +71,19 @@ class NxTFTPServer : public QObject {
     // ERROR 2 to a request the awaited transfer does not admit, and status -1103.
     void RefuseRequest(const sockaddr_in& from);
     void RemoveAt(size_t index);
+    // The received file of an ended session: given its name, removed, or held for the judgement.
+    bool Settle(_TFTPSession* session);
+    // Removes the received files that wait for a judgement.
+    void DropHeld();
 
     int m_retries = 3;
     NxTFTPMsg m_msg;
     std::string m_root;
     std::string m_bindAddress = "0.0.0.0";
     bool m_onlyAwaited = false;
+    bool m_portInUse = false;
+    std::map<int, bool> m_verdicts; // admitted session number -> keep its file
+    std::vector<std::pair<int, std::unique_ptr<TFTPLocalFile>>> m_held;
     TFTPAwaitedTransfer m_awaited;
     TFTPSocket m_socket;
     QSocketNotifier* m_notifier = nullptr;

@@ -130,6 +130,16 @@ TFTPLocalFile::Result TFTPLocalFile::OpenForWrite(const std::string& root, const
     return Result::Ok;
 }
 
+TFTPLocalFile::Result TFTPLocalFile::Finish() {
+    if (m_fd < 0 || m_tempPath.empty())
+        return Result::Refused;
+    if (::fsync(m_fd) != 0) {
+        Close();
+        return Result::NoSpace;
+    }
+    return Result::Ok;
+}
+
 TFTPLocalFile::Result TFTPLocalFile::Commit() {
     if (m_fd < 0 || m_tempPath.empty())
         return Result::Refused;

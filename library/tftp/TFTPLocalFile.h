@@ -17,6 +17,8 @@ class TFTPLocalFile {
     Result OpenForRead(const std::string& root, const std::string& name);
     // Opens a temporary file beside the named one; Commit gives it the name.
     Result OpenForWrite(const std::string& root, const std::string& name);
+    // Stores what was written; the file keeps its temporary name until Commit or Close.
+    Result Finish();
     // Stores what was written and renames it over the named file.
     Result Commit();
     // Closes the file; a receive not committed is removed.

@@ -41,8 +41,9 @@ bool ParseRequest(const uint8_t* data, size_t length, Request& out) {
 }
 
 bool IsPlainFileName(const std::string& name) {
+    // Only the parent folder itself leads out; "a..b" is an ordinary name.
     return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos &&
-           name.find("..") == std::string::npos;
+           name != "..";
 }
 
 } // namespace tftp

@@ -90,7 +90,7 @@ void _TFTPSession::Begin() {
 void _TFTPSession::BeginRead() {
     if (!IsPlainFileName(m_msg.FileName))
         return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
-    switch (m_file.OpenForRead(m_root, m_msg.FileName)) {
+    switch (m_file->OpenForRead(m_root, m_msg.FileName)) {
     case TFTPLocalFile::Result::Ok:
         return SendBlock(1);
     case TFTPLocalFile::Result::Refused:
@@ -102,7 +102,7 @@ void _TFTPSession::BeginRead() {
 
 void _TFTPSession::BeginWrite() {
     if (!IsPlainFileName(m_msg.FileName) ||
-        m_file.OpenForWrite(m_root, m_msg.FileName) != TFTPLocalFile::Result::Ok)
+        m_file->OpenForWrite(m_root, m_msg.FileName) != TFTPLocalFile::Result::Ok)
         return Refuse(ERR_ACCESS, TFTP_ACCESS_VIOLATION);
     PutHeader(m_sendBuffer, OP_ACK, 0);
     m_sendLength = kHeaderSize;
@@ -111,7 +111,7 @@ void _TFTPSession::BeginWrite() {
 }
 
 void _TFTPSession::SendBlock(int block) {
-    long count = m_aheadHeld ? m_aheadLength : ReadFull(m_file.Fd(), m_sendBuffer + kHeaderSize, kBlockSize);
+    long count = m_aheadHeld ? m_aheadLength : ReadFull(m_file->Fd(), m_sendBuffer + kHeaderSize, kBlockSize);
     if (m_aheadHeld && count > 0)
         std::memcpy(m_sendBuffer + kHeaderSize, m_aheadBuffer, static_cast<size_t>(count));
     m_aheadHeld = false;
@@ -125,8 +125,8 @@ void _TFTPSession::SendBlock(int block) {
     m_msg.SendCount = 1;
     ReportSent(m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer));
     // Read the next block while the peer handles this one, so that its ACK finds the reply ready.
-    if (count == static_cast<long>(kBlockSize) && m_file.IsOpen() && m_state == Running) {
-        m_aheadLength = ReadFull(m_file.Fd(), m_aheadBuffer, kBlockSize);
+    if (count == static_cast<long>(kBlockSize) && m_file->IsOpen() && m_state == Running) {
+        m_aheadLength = ReadFull(m_file->Fd(), m_aheadBuffer, kBlockSize);
         m_aheadHeld = true;
     }
 }
@@ -151,7 +151,7 @@ void _TFTPSession::OnReadable() {
 }
 
 void _TFTPSession::HandleDatagram(const uint8_t* data, size_t length, const sockaddr_in& from) {
-    if (length < kHeaderSize || !m_file.IsOpen() || m_state != Running)
+    if (length < kHeaderSize || !m_file->IsOpen() || m_state != Running)
         return;
     // Only the requesting peer's port may steer the transfer.
     if (from.sin_addr.s_addr != m_peer.sin_addr.s_addr || from.sin_port != m_peer.sin_port)
@@ -181,14 +181,15 @@ void _TFTPSession::HandleAck(int block) {
 }
 
 void _TFTPSession::HandleData(const uint8_t* data, size_t length, int block) {
-    if (!WriteFull(m_file.Fd(), data, length))
+    if (!WriteFull(m_file->Fd(), data, length))
         return Refuse(ERR_DISK_FULL, TFTP_DISK_FULL);
     m_msg.LastBlockLength = static_cast<int32_t>(length);
     m_msg.BytesTransferred += static_cast<int32_t>(length);
     const bool last = length < kBlockSize;
-    // The forms load the file on the success report, so it must carry its name by then.
+    // The forms load the file on the success report, so it must carry its name by then, unless
+    // the name is given only once the transfer is judged.
     if (last) {
-        const TFTPLocalFile::Result stored = m_file.Commit();
+        const TFTPLocalFile::Result stored = m_holdReceived ? m_file->Finish() : m_file->Commit();
         if (stored == TFTPLocalFile::Result::NoSpace)
             return Refuse(ERR_DISK_FULL, TFTP_DISK_FULL);
         if (stored != TFTPLocalFile::Result::Ok)
@@ -200,6 +201,7 @@ void _TFTPSession::HandleData(const uint8_t* data, size_t length, int block) {
     if (!m_socket.SendTo(m_sendBuffer, m_sendLength, m_peer))
         return SetStatus(TFTP_SOCKET_IO_FAILED);
     if (last) {
+        m_holding = m_holdReceived;
         SetStatus(TFTP_SUCCESS);
     } else {
         ArmDeadline();
@@ -244,7 +246,8 @@ void _TFTPSession::SetStatus(int code) {
         --m_handlerDepth;
     }
     if (code == TFTP_SUCCESS) {
-        CloseFile();
+        if (!m_holding)
+            CloseFile();
         m_state = Succeeded;
     } else if (code < 0) {
         CloseFile();
@@ -258,6 +261,25 @@ void _TFTPSession::ArmDeadline() {
         m_deadline = 1; // 0 means "no deadline"
 }
 
+void _TFTPSession::Cancel() {
+    if (m_state != Running)
+        return;
+    m_cancel = true;
+    if (InHandler())
+        return; // the report under way ends the session or its next datagram does
+    m_deadline = 0;
+    size_t length = PutError(m_sendBuffer, ERR_UNDEFINED);
+    m_socket.SendTo(m_sendBuffer, length, m_peer);
+    SetStatus(TFTP_CANCELED);
+}
+
+std::unique_ptr<TFTPLocalFile> _TFTPSession::TakeReceivedFile() {
+    if (!m_holding)
+        return nullptr;
+    m_holding = false;
+    return std::exchange(m_file, std::make_unique<TFTPLocalFile>());
+}
+
 void _TFTPSession::CloseFile() {
-    m_file.Close();
+    m_file->Close();
 }

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <memory>
 #include <netinet/in.h>
 #include <string>
 
@@ -24,8 +25,16 @@ class _TFTPSession : public QObject {
     // Closes the socket and reports status 0.
     ~_TFTPSession() override;
 
+    // A received file is then kept complete under its temporary name at success, for
+    // TakeReceivedFile, instead of taking its name at once.
+    void HoldReceivedFile() { m_holdReceived = true; }
     // Opens the file and sends DATA 1 (read request) or ACK 0 (write request).
     void Begin();
+    // Ends a running session now: ERROR 0 to the peer, status -1114, what was received is removed.
+    // Inside the session's own status handler it only sets the cancel flag.
+    void Cancel();
+    // The complete received file a held session keeps after its success, or null.
+    std::unique_ptr<TFTPLocalFile> TakeReceivedFile();
 
     SessionState State() const { return m_state; }
     const NxTFTPMsg& Msg() const { return m_msg; }
@@ -71,7 +80,9 @@ class _TFTPSession : public QObject {
     uint8_t m_receiveBuffer[tftp::kBufferSize] = {};
     TFTPSocket m_socket;
     QSocketNotifier* m_notifier = nullptr;
-    TFTPLocalFile m_file;
+    std::unique_ptr<TFTPLocalFile> m_file = std::make_unique<TFTPLocalFile>();
+    bool m_holdReceived = false;
+    bool m_holding = false; // a complete received file waits for TakeReceivedFile
     int m_highestBlock = -1;
     // The only block number the peer may send next: the DATA block just sent (read) or the one after
     // the last acknowledged (write). Anything else would skip or repeat file data.

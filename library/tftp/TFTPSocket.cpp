@@ -17,7 +17,9 @@ bool TFTPSocket::Open(const std::string& address, uint16_t port) {
     bool ok = ::inet_pton(AF_INET, address.c_str(), &local.sin_addr) == 1 &&
               ::bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0;
     if (!ok) {
+        const int error = errno;
         ::close(fd);
+        errno = error; // the caller tells a port in use from other failures
         return false;
     }
     m_fd = fd;

@@ -13,8 +13,8 @@ class TFTPSocket {
     ~TFTPSocket() { Close(); }
 
     // Binds to `address` (dotted) and `port` (0: the system chooses). False, with nothing left open,
-    // on any failure, a port in use included. No SO_REUSEADDR: on Linux it would let another
-    // socket bind the same UDP port and take the requests meant for this one.
+    // on any failure, a port in use included (errno then tells which). No SO_REUSEADDR: on Linux it would let
+    // another socket bind the same UDP port and take the requests meant for this one.
     bool Open(const std::string& address, uint16_t port);
     // Fixes the one peer: the system then drops other senders' datagrams and skips the route lookup
     // on each send. False when it could not; the socket stays usable unconnected.

@@ -3,6 +3,7 @@
 #include "library/snmp/NxSNMPSession.h"
 #include "library/snmp/SnmpEventProcessor.h"
 #include "platform/Exception.h"
+#include "snmpengine/BootCounter.h"
 #include "snmpengine/Snmp.h"
 #include "snmpengine/SnmpStatus.h"
 #include "tests/engine/EngineAgent.h"
@@ -11,8 +12,10 @@
 #include <QElapsedTimer>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 // Each case starts from a process that has opened no session: one opened by an earlier case is
@@ -85,15 +88,45 @@ TEST_F(SessionTest, EachStartCountsOneBootAndSetsTheDefaults) {
     EXPECT_EQ(GlobalSnmpSession->engine_boots(), 2u);
 }
 
-TEST_F(SessionTest, MalformedCounterStopsBeforeMessageProcessing) {
-    std::ofstream(counter) << engineHex << " many\n";
-    EXPECT_EQ(raisedBy(folder), -507);
-    EXPECT_EQ(message, "(NxSNMP++) Error when loading SNMP engine boots counter!");
-    EXPECT_EQ(contents(), engineHex + " many\n");
-    ASSERT_NE(GlobalSnmpSession, nullptr);
-    EXPECT_FALSE(GlobalSnmpSession->mp_initialized());
-    EXPECT_FALSE(SnmpEventPump().Running());
-    EXPECT_EQ(DefaultSNMPDevice.Port, 0);
+// A counter that holds no usable count is replaced by a fresh one, named in the notice; the session
+// opens as usual. What is in the way of the file is moved aside, never read.
+TEST_F(SessionTest, AnUnusableCounterStartsAfresh) {
+    const struct {
+        const char* Name;
+        std::function<void()> Prepare;
+        bool SetAside;
+    } cases[] = {
+        {"no count", [&] { std::ofstream(counter) << engineHex << " many\n"; }, false},
+        {"beyond 32 bits", [&] { std::ofstream(counter) << engineHex << " 99999999999\n"; }, false},
+        {"the count that would wrap", [&] { std::ofstream(counter) << engineHex << " 4294967295\n"; }, false},
+        {"past the protocol's last", [&] { std::ofstream(counter) << engineHex << " 2147483647\n"; }, false},
+        {"a folder", [&] { std::filesystem::create_directories(counter + "/inside"); }, true},
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(counter.c_str(), 0600), 0); }, true},
+        {"a link to a device", [&] { std::filesystem::create_symlink("/dev/zero", counter); }, true},
+        {"oversized", [&] { std::ofstream(counter) << std::string(kMaxBootCounterFileSize + 1, '0'); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ForgetSession();
+        std::filesystem::remove_all(counter);
+        std::filesystem::remove_all(counter + ".bad");
+        c.Prepare();
+        std::string notice;
+        ASSERT_NO_THROW(OpenGlobalSession(folder, &notice));
+        EXPECT_EQ(notice, "The boot counter file " + counter +
+                              " held no usable count and was replaced by a fresh one.");
+        EXPECT_EQ(contents(), engineHex + " 1\n");
+        EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(counter + ".bad")), c.SetAside);
+        EXPECT_EQ(GlobalSnmpSession->engine_boots(), 1u);
+        EXPECT_TRUE(SnmpEventPump().Running());
+        EXPECT_EQ(DefaultSNMPDevice.Port, 161);
+    }
+    // The last count the protocol allows a next start still counts on.
+    ForgetSession();
+    std::filesystem::remove_all(counter);
+    std::ofstream(counter) << engineHex << " 2147483646\n";
+    ASSERT_EQ(raisedBy(folder), 0) << message;
+    EXPECT_EQ(GlobalSnmpSession->engine_boots(), 2147483647u);
 }
 
 TEST_F(SessionTest, UnwritableCounterStopsBeforeMessageProcessing) {

@@ -10,13 +10,16 @@
 #include "tests/logforms/LogFormSupport.h"
 #include "tests/support/FormPicture.h"
 #include "tests/support/TftpAttempts.h"
+#include "tests/support/UdpPeer.h"
 
 #include <QPushButton>
 #include <arpa/inet.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <netinet/in.h>
+#include <sstream>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -177,21 +180,58 @@ TEST_F(RefusedLogFormTest, RefusedFetchIsAFailureNotAnOldFile) {
     EXPECT_EQ(form->ViewListView->ItemCount(), 0);
 }
 
-TEST_F(LogFormTest, BusyTftpPortEndsTheModule) {
-    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = htons(static_cast<uint16_t>(TftpPort));
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
-    auto form = Open();
-    ::close(fd);
-    EXPECT_FALSE(form->ServerStarted());
-    EXPECT_TRUE(ApplicationTerminated());
-    ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
-    EXPECT_EQ(Device->Messages().Boxes[0].Text.rfind("TFTP Service Init Error:(NxTFTP) ", 0), 0u)
-        << Device->Messages().Boxes[0].Text;
-    EXPECT_TRUE(Sets().empty()); // nobody is asked to upload to a server that is not there
+// A form closed while the device's upload runs ends that upload: the old log stays whole and no
+// temporary file is left.
+TEST_F(LogFormTest, ClosedDuringTheUploadKeepsTheOldLog) {
+    Folder.Write("LogFile.RD", "old");
+    TestPeer device(kDeviceHost);
+    Bytes answer, block{0, 3, 0, 1};
+    block.resize(4 + 512, 'n');
+    std::unique_ptr<TLogForm> form;
+    WithTransferHeld(
+        Device->Sim(), [&] { form = Open(); },
+        [&] {
+            const std::string request("\0\2LogFile.RD\0octet\0", 19);
+            device.SendTo(TftpPort, Bytes(request.begin(), request.end()));
+            ASSERT_TRUE(device.Receive(answer, 5000));
+            device.Reply(block);
+            ASSERT_TRUE(device.Receive(answer, 5000) && answer == Bytes({0, 4, 0, 1}));
+            form.reset();
+            ASSERT_TRUE(device.Receive(answer, 5000));
+        });
+    EXPECT_EQ(answer, Bytes({0, 5, 0, 0, 0})) << "the upload is ended";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.Path()), {}), 1)
+        << "no temporary file";
+    std::ifstream in(Folder.File("LogFile.RD"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+}
+
+// A port another program holds (a second module's form, say) costs only this form its transfer;
+// any other failure to start the server ends the module.
+TEST_F(LogFormTest, ATftpServerThatCannotStartAsksNothingOfTheDevice) {
+    const struct {
+        const char* Name;
+        const char* BindAddress;
+        bool Ends;
+    } cases[] = {{"port in use", "127.0.0.1", false}, {"address not ours", "192.0.2.1", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        a.sin_port = htons(static_cast<uint16_t>(TftpPort));
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+        Device->Messages().Boxes.clear();
+        auto form = std::make_unique<TLogForm>(nullptr, Folder.Path(), c.BindAddress);
+        ::close(fd);
+        EXPECT_FALSE(form->ServerStarted());
+        EXPECT_EQ(ApplicationTerminated(), c.Ends);
+        ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
+        EXPECT_EQ(Device->Messages().Boxes[0].Text.rfind("TFTP Service Init Error:(NxTFTP) ", 0), 0u)
+            << Device->Messages().Boxes[0].Text;
+        EXPECT_TRUE(Sets().empty()); // nobody is asked to upload to a server that is not there
+    }
 }
 
 // The device answers the get-log write at once and uploads to a port nobody serves; the test plays

@@ -150,7 +150,7 @@ TEST_F(LogSetFormTest, SettingsNotReadOrNotShownAreNotWritten) {
          {},
          kLog + ".2.3.0 5",
          {kLog + ".2.4.0=1", kLog + ".2.5.0=0", kLog + ".2.1.0=0", kLog + ".2.2.0=0.0.0.0", smtpOff[0]},
-         TSettingsForm::kPartlyWritten},
+         TSettingsForm::kPartlyWrittenUnshown},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.What);

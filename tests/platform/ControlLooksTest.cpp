@@ -149,33 +149,45 @@ TEST(Edit, PasswordShowsStarsAndReadOnlyTakesTheButtonFace) {
     EXPECT_TRUE(SaveFormPicture(window, "PasswordEdit"));
 }
 
-TEST(StatusBar, TextThatDoesNotFitIsTheTooltip) {
+// The widths are those of the LAN (271), grouping (290) and system (341) forms' bars.
+TEST(StatusBar, TextThatDoesNotFitWrapsTheBarGrowsAndTheTooltipHelps) {
     const std::string longText =
         "Get: (SNMPClass) SNMP request timed out! Request:[bGetIPFrom]. Receive at 03:04:05 PM.";
     struct Row {
         int panels;
+        int width;
         std::string text;
-        bool cut;
+        bool wraps;
     };
-    for (const Row& row : {Row{0, "Get OK!", false}, Row{0, longText, true}, Row{2, "Get OK!", false},
-                           Row{2, longText, true}}) {
-        SCOPED_TRACE(row.text + " panels " + std::to_string(row.panels));
+    for (const Row& row :
+         {Row{0, 271, "Get OK!", false}, Row{0, 271, longText, true}, Row{0, 290, longText, true},
+          Row{0, 341, longText, true}, Row{2, 271, "Get OK!", false}, Row{2, 290, longText, true}}) {
+        SCOPED_TRACE(row.text + " panels " + std::to_string(row.panels) + " width " +
+                     std::to_string(row.width));
         QWidget window;
-        window.resize(271, 19);
+        window.setFixedSize(row.width, 60);
         auto* bar = new TStatusBar(&window);
         for (int i = 0; i < row.panels; ++i)
             bar->AddPanel(120);
-        bar->setGeometry(0, 0, 271, 19);
+        bar->setGeometry(0, 41, row.width, 19);
         window.show();
         bar->ShowResult(row.text);
         QApplication::processEvents();
-        const QWidget* pane = nullptr;
+        const QLabel* pane = nullptr;
         for (QLabel* label : bar->findChildren<QLabel*>())
             if (label->isVisible() && label->text() == QString::fromStdString(row.text))
                 pane = label;
         ASSERT_NE(pane, nullptr);
         EXPECT_LE(pane->geometry().right(), bar->width());
-        EXPECT_EQ(pane->toolTip().toStdString(), row.cut ? row.text : "");
+        // every line in view
+        const QRect need =
+            pane->fontMetrics().boundingRect(pane->contentsRect(), Qt::TextWordWrap, pane->text());
+        EXPECT_LE(need.height(), pane->contentsRect().height());
+        EXPECT_LE(need.width(), pane->contentsRect().width());
+        EXPECT_LE(bar->geometry().bottom() + 1, window.height());
+        EXPECT_EQ(window.width(), row.width);
+        EXPECT_EQ(bar->height() > 19, row.wraps);
+        EXPECT_EQ(pane->toolTip().toStdString(), row.wraps ? row.text : "");
     }
 }
 

@@ -8,14 +8,14 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <signal.h>
 #include <string>
 #include <sys/file.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -74,61 +74,94 @@ TEST(NamedMutex, CaptionsThatDifferOnlyInOddCharactersStayApart) {
     unlink(NamedMutexLockPath(b).c_str());
 }
 
-// Without XDG_RUNTIME_DIR the lock lives in a folder of the user's own: nothing another account
-// left under a shared name stops a start, and a folder the user does not own is never used.
-TEST(NamedMutex, FallbackFolderIsTheUsersOwn) {
-    const std::string caption = UniqueCaption("fallback");
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string savedRuntime = runtime ? runtime : "";
-    const std::string scratch =
-        std::filesystem::temp_directory_path() / ("ktx-mutex-" + std::to_string(getpid()));
-    std::filesystem::create_directories(scratch);
-    // The shared name under /tmp, held by "another account" in a way this user cannot open.
-    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
-    const std::string shared = NamedMutexLockPath(caption);
-    ASSERT_TRUE(std::filesystem::create_directory(shared));
-    unsetenv("XDG_RUNTIME_DIR");
-    setenv("TMPDIR", scratch.c_str(), 1);
-    const std::string own = scratch + "/ktx7593ap-" + std::to_string(getuid());
+// The variables that pick the lock folder, set for one test and put back after it.
+class LockFolderEnvironment {
+  public:
+    LockFolderEnvironment() {
+        for (const char* name : kNames)
+            if (const char* value = std::getenv(name))
+                Saved_.emplace_back(name, value);
+    }
+    ~LockFolderEnvironment() {
+        for (const char* name : kNames)
+            unsetenv(name);
+        for (const auto& [name, value] : Saved_)
+            setenv(name.c_str(), value.c_str(), 1);
+    }
+    // runtime null: unset. The program folder is data/ktx7593ap.
+    void Set(const char* runtime, const std::string& data) {
+        if (runtime)
+            setenv("XDG_RUNTIME_DIR", runtime, 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
+        setenv("HOME", data.c_str(), 1); // its own fallback stays inside the test's folder
+        unsetenv("TMPDIR");
+    }
 
-    SetLastError(0);
-    EXPECT_NE(CreateMutexA(nullptr, true, caption.c_str()), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
-    EXPECT_EQ(std::filesystem::path(NamedMutexLockPath(caption)).parent_path(), own);
-    struct stat st {};
-    ASSERT_EQ(lstat(own.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0700u);
+  private:
+    static constexpr const char* kNames[] = {"XDG_RUNTIME_DIR", "XDG_DATA_HOME", "HOME", "TMPDIR"};
+    std::vector<std::pair<std::string, std::string>> Saved_;
+};
 
-    // A link, or a folder open to others, in place of the user's folder is not used: the next
-    // folder of the user's own is.
-    const std::string last = "/tmp/ktx7593ap-" + std::to_string(geteuid());
-    std::filesystem::remove_all(own);
-    std::filesystem::create_directory_symlink(scratch, own);
-    EXPECT_EQ(std::filesystem::path(NamedMutexLockPath(caption)).parent_path(), last);
-    std::filesystem::remove(own);
-    ASSERT_EQ(mkdir(own.c_str(), 0777), 0);
-    chmod(own.c_str(), 0777);
-    EXPECT_EQ(std::filesystem::path(NamedMutexLockPath(caption)).parent_path(), last);
-
-    unsetenv("TMPDIR");
-    if (!savedRuntime.empty())
-        setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
-    std::filesystem::remove(shared);
-    std::filesystem::remove_all(scratch);
+// Without a runtime folder the lock lives in the program folder, which no other account can make
+// first (a folder under /tmp could be). A program folder that is not the user's own (a link, open
+// to others) gives no lock folder, and the one tried is named.
+TEST(NamedMutex, FallbackIsTheProgramFolder) {
+    LockFolderEnvironment environment;
+    TempDir data;
+    const std::string program = data.File("ktx7593ap");
+    const std::string homeProgram = data.File(".local/share/ktx7593ap");
+    const struct {
+        const char* Name;
+        std::function<void()> Prepare;
+        std::string Folder;
+    } cases[] = {
+        {"made", [] {}, program},
+        {"a link", [&] { std::filesystem::create_directory_symlink(data.Path(), program); }, ""},
+        {"open to others",
+         [&] {
+             ASSERT_EQ(mkdir(program.c_str(), 0700), 0);
+             chmod(program.c_str(), 0777);
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(program);
+        std::filesystem::remove_all(data.File(".local"));
+        // The home's program folder, the last one tried, is unusable too.
+        std::filesystem::create_directories(homeProgram);
+        chmod(homeProgram.c_str(), 0755);
+        environment.Set(nullptr, data.Path());
+        c.Prepare();
+        std::string unsafe;
+        EXPECT_EQ(NamedMutexFolder(&unsafe), c.Folder) << c.Name;
+        if (c.Folder.empty()) {
+            EXPECT_EQ(unsafe, homeProgram) << c.Name;
+            EXPECT_EQ(CreateMutexA(nullptr, true, UniqueCaption(c.Name).c_str()), nullptr) << c.Name;
+            continue;
+        }
+        struct stat st {};
+        ASSERT_EQ(lstat(program.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+        SetLastError(0);
+        EXPECT_NE(CreateMutexA(nullptr, true, UniqueCaption(c.Name).c_str()), nullptr) << c.Name;
+        EXPECT_EQ(GetLastError(), ERROR_SUCCESS) << c.Name;
+    }
 }
 
 constexpr uid_t kOtherAccount = 4321;
 
 // Which folder the lock goes to when $XDG_RUNTIME_DIR is not the user's own (another account's,
-// open to others, a link) and when the fallback under $TMPDIR is another account's.
+// open to others, a link): the program folder, whatever another account made under /tmp.
 TEST(NamedMutex, FoldersOfOtherAccountsAreNeverUsed) {
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root to hand folders to another account";
-    const std::string scratch =
-        std::filesystem::temp_directory_path() / ("ktx-mutex-own-" + std::to_string(getpid()));
-    const std::string runtime = scratch + "/runtime";
-    const std::string temp = scratch + "/temp";
-    const std::string uid = std::to_string(geteuid());
+    LockFolderEnvironment environment;
+    TempDir scratch;
+    const std::string runtime = scratch.File("runtime");
+    const std::string data = scratch.File("data");
+    const std::string program = data + "/ktx7593ap";
     const struct {
         const char* Name;
         std::function<void()> Prepare;
@@ -136,29 +169,21 @@ TEST(NamedMutex, FoldersOfOtherAccountsAreNeverUsed) {
     } cases[] = {
         {"own runtime folder", [] {}, runtime},
         {"runtime folder of another account", [&] { ASSERT_EQ(chown(runtime.c_str(), kOtherAccount, 0), 0); },
-         temp + "/ktx7593ap-" + uid},
-        {"runtime folder open to others", [&] { chmod(runtime.c_str(), 01777); }, temp + "/ktx7593ap-" + uid},
+         program},
+        {"runtime folder open to others", [&] { chmod(runtime.c_str(), 01777); }, program},
         {"runtime folder as a link",
          [&] {
-             std::filesystem::rename(runtime, scratch + "/real");
-             std::filesystem::create_directory_symlink(scratch + "/real", runtime);
+             std::filesystem::rename(runtime, scratch.File("real"));
+             std::filesystem::create_directory_symlink(scratch.File("real"), runtime);
          },
-         temp + "/ktx7593ap-" + uid},
-        {"fallback of another account",
-         [&] {
-             chmod(runtime.c_str(), 0755);
-             ASSERT_EQ(mkdir((temp + "/ktx7593ap-" + uid).c_str(), 0700), 0);
-             ASSERT_EQ(chown((temp + "/ktx7593ap-" + uid).c_str(), kOtherAccount, 0), 0);
-         },
-         "/tmp/ktx7593ap-" + uid},
+         program},
     };
     for (const auto& c : cases) {
-        std::filesystem::remove_all(scratch);
+        std::filesystem::remove_all(runtime);
+        std::filesystem::remove_all(scratch.File("real"));
         std::filesystem::create_directories(runtime);
-        std::filesystem::create_directories(temp);
         chmod(runtime.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-        setenv("TMPDIR", temp.c_str(), 1);
+        environment.Set(runtime.c_str(), data);
         c.Prepare();
         EXPECT_EQ(NamedMutexFolder(), c.Folder) << c.Name;
         const std::string caption = UniqueCaption(c.Name);
@@ -166,8 +191,6 @@ TEST(NamedMutex, FoldersOfOtherAccountsAreNeverUsed) {
         EXPECT_EQ(GetLastError(), ERROR_SUCCESS) << c.Name;
         unlink(NamedMutexLockPath(caption).c_str());
     }
-    unsetenv("TMPDIR");
-    std::filesystem::remove_all(scratch);
 }
 
 // A lock file held by another account in a folder that is not the user's own stops nothing, and
@@ -175,11 +198,11 @@ TEST(NamedMutex, FoldersOfOtherAccountsAreNeverUsed) {
 TEST(NamedMutex, LockFilesOfOtherAccounts) {
     if (geteuid() != 0)
         GTEST_SKIP() << "needs root to hand files to another account";
+    LockFolderEnvironment environment;
     TempDir shared, own;
     chmod(shared.Path().c_str(), 0777);
     const std::string caption = UniqueCaption("foreign lock file");
-    setenv("XDG_RUNTIME_DIR", shared.Path().c_str(), 1);
-    setenv("TMPDIR", own.Path().c_str(), 1);
+    environment.Set(shared.Path().c_str(), own.Path());
     // What another account left under the shared name, and holds.
     const std::string foreign =
         shared.Path() + "/" + std::filesystem::path(NamedMutexLockPath(caption)).filename().string();
@@ -198,36 +221,6 @@ TEST(NamedMutex, LockFilesOfOtherAccounts) {
     ASSERT_EQ(fchown(planted, kOtherAccount, 0), 0);
     close(planted);
     EXPECT_EQ(CreateMutexA(nullptr, true, other.c_str()), nullptr);
-    unsetenv("TMPDIR");
-}
-
-// With every folder another account's, there is no lock folder, and the last one tried is named.
-// /tmp of a private mount namespace stands in for the shared one.
-TEST(NamedMutex, NoSafeFolderNamesTheLastOneTried) {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "needs root for a private /tmp";
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount("tmpfs", "/tmp", "tmpfs", 0, nullptr) != 0)
-            _exit(3);
-        const std::string last = "/tmp/ktx7593ap-" + std::to_string(geteuid());
-        if (mkdir(last.c_str(), 0700) != 0 || chown(last.c_str(), kOtherAccount, 0) != 0)
-            _exit(4);
-        unsetenv("XDG_RUNTIME_DIR");
-        unsetenv("TMPDIR");
-        std::string unsafe;
-        const bool none = NamedMutexFolder(&unsafe).empty() && unsafe == last &&
-                          CreateMutexA(nullptr, true, "KTX-7593AP : 127.0.0.1") == nullptr;
-        _exit(none ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 3)
-        GTEST_SKIP() << "no private mount namespace here";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 } // namespace

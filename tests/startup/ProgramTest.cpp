@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -80,24 +81,28 @@ TEST_F(Program, IgnoresTheFileSizeSignal) {
     EXPECT_NE(ignored & (1ULL << (SIGXFSZ - 1)), 0u) << std::hex << ignored;
 }
 
-// Without XDG_RUNTIME_DIR (a start over ssh or by a host service) a lock another account left
-// under the shared name stops nothing; two starts of one user for one device still meet.
+// Without XDG_RUNTIME_DIR (a start over ssh or by a host service) the lock lives in the program
+// folder: a lock another account left under a shared name stops nothing; two starts of one user
+// for one device still meet.
 TEST_F(Program, OneInstancePerUserWithoutARuntimeFolder) {
     const std::string caption = "KTX-7593AP : 127.0.0.1";
     setenv("XDG_RUNTIME_DIR", "/tmp", 1);
     const std::string shared = NamedMutexLockPath(caption);
     const bool made = std::filesystem::create_directory(shared); // unopenable as a lock file
     unsetenv("XDG_RUNTIME_DIR");
-    setenv("TMPDIR", dir.Path().c_str(), 1);
+    // The lock then lives in the program folder, which the probe here must find too.
+    setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
 
     const pid_t first = Start({"/I127.0.0.1", "/Rpublic"});
     const bool locked = WaitLocked(caption, 10s);
     const pid_t second = Start({"/I127.0.0.1", "/Rpublic"});
     const int secondExit = WaitExit(second, 10s);
-    unsetenv("TMPDIR");
+    const bool inProgramFolder = NamedMutexFolder() == dir.File("data/ktx7593ap");
+    unsetenv("XDG_DATA_HOME");
     if (made)
         std::filesystem::remove(shared);
     EXPECT_TRUE(locked) << Log();
+    EXPECT_TRUE(inProgramFolder);
     EXPECT_EQ(secondExit, 0);
     EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
     EXPECT_EQ(WaitExit(first, 0ms), -1);
@@ -114,22 +119,46 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     if (geteuid() == 0 && fchown(held, 4321, 4321) != 0)
         ADD_FAILURE() << "chown";
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
-    const std::vector<std::pair<std::string, std::string>> env = {{"XDG_RUNTIME_DIR", "/tmp"},
-                                                                  {"TMPDIR", dir.Path()}};
+    const std::vector<std::pair<std::string, std::string>> env = {{"XDG_RUNTIME_DIR", "/tmp"}};
     const pid_t first = host.Start({"/I127.0.0.1", "/Rpublic"}, env);
     setenv("XDG_RUNTIME_DIR", "/tmp", 1);
-    setenv("TMPDIR", dir.Path().c_str(), 1);
+    setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
     const bool locked = WaitLocked(caption, 10s);
     const pid_t second = host.Start({"/I127.1", "/Rpublic"}, env);
     const int secondExit = WaitExit(second, 10s);
     setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
-    unsetenv("TMPDIR");
+    unsetenv("XDG_DATA_HOME");
     close(held);
     unlink(shared.c_str());
     EXPECT_TRUE(locked) << Log();
     EXPECT_EQ(secondExit, 0) << "127.1 is the device 127.0.0.1";
     EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
     EXPECT_EQ(WaitExit(first, 0ms), -1);
+}
+
+// Message files and a boot counter that are no regular files hold nothing up: each is named in one
+// Warning box, and the main window comes up with its lock, its session and the built-in texts.
+TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
+    std::filesystem::create_directories(dir.File("run/errmsg"));
+    ASSERT_EQ(::mkfifo(dir.File("run/errmsg/common.err").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("run/errmsg/snmp.err"));
+    const std::string counter = dir.File("data/ktx7593ap/NxSNMP_PP_BootCounter");
+    std::filesystem::create_directories(counter + "/inside");
+    ::chmod(dir.File("data").c_str(), 0700);
+    ::chmod(dir.File("data/ktx7593ap").c_str(), 0700);
+
+    const pid_t pid = Start({"/I127.0.0.1", "/Rpublic"});
+    EXPECT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
+    EXPECT_EQ(WaitExit(pid, 0ms), -1);
+    const std::string log = Log();
+    EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
+    for (const std::string& text : std::vector<std::string>{
+             "The boot counter file " + counter + " held no usable count and was replaced by a fresh one.",
+             "The file errmsg/common.err was not read: it is not a regular file.",
+             "The file errmsg/snmp.err was not read: it is not a regular file."})
+        EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
+    EXPECT_TRUE(std::filesystem::is_regular_file(counter));
+    EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside"));
 }
 
 // Program folders of another account end the start with a message that names the folder.

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -69,8 +70,11 @@ class MessageFiles : public ::testing::Test {
         for (NxMessageTable* table : {&CommonErrTable, &SnmpErrTable, &Snmpv3ErrTable, &SnmpUsmErrTable,
                                       &SnmpClassErrTable, &NxSnmpErrTable, &SnmpMsgTable})
             table->Replace({});
+        EXPECT_EQ(skipped, Expected) << "texts naming the skipped files";
     }
     TempDir dir;
+    std::vector<std::string> skipped;
+    std::vector<std::string> Expected;
 };
 
 TEST_F(MessageFiles, HostFolderFoundWhateverTheCaseOfItsName) {
@@ -81,7 +85,7 @@ TEST_F(MessageFiles, HostFolderFoundWhateverTheCaseOfItsName) {
     EXPECT_EQ(FindFolderNoCase(dir.File("help/errMSg/")), dir.File("help/errMSg/"));
     EXPECT_EQ(FindFolderNoCase(dir.File("help/nothing/")), dir.File("help/nothing/"));
 
-    LoadHostMessageFiles(dir.File("help/errmsg/"));
+    LoadHostMessageFiles(dir.File("help/errmsg/"), skipped);
     EXPECT_EQ(CommonErrTable.Text(0), "host ok");
     EXPECT_EQ(SnmpMsgTable.Text(1), "host set [ERROR]");
     EXPECT_EQ(SnmpErrTable.LoadedCount(), 0) << "a missing file keeps the table";
@@ -94,10 +98,31 @@ TEST_F(MessageFiles, HostFilesReplaceTheInstalledOnesAndAnEmptyOneKeepsThem) {
     dir.Write("bin/errMSg/nxsnmp.err", "installed ok\n");
     dir.Write("help/errmsg/common.err", "host\n");
     dir.Write("help/errmsg/nxsnmp.err", "\n\n");
-    LoadInstalledMessageFiles(dir.File("bin/errMSg/"));
-    LoadHostMessageFiles(dir.File("help/errmsg/"));
+    LoadInstalledMessageFiles(dir.File("bin/errMSg/"), skipped);
+    LoadHostMessageFiles(dir.File("help/errmsg/"), skipped);
     EXPECT_EQ(CommonErrTable.Text(0), "host");
     EXPECT_EQ(NxSnmpErrTable.Text(0), "installed ok");
+}
+
+TEST_F(MessageFiles, OnlyRegularFilesOfBoundedSizeAreRead) {
+    std::filesystem::create_directories(dir.File("help/errmsg/snmp.err"));
+    ASSERT_EQ(::mkfifo(dir.File("help/errmsg/common.err").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.File("help/errmsg/snmpv3.err"));
+    dir.Write("help/errmsg/snmpusm.err", std::string(kMaxMessageFileSize + 1, 'x'));
+    dir.Write("help/errmsg/nxsnmp.err", "read\n");
+    const struct {
+        const char* Name;
+        const char* Why;
+    } cases[] = {{"common.err", "it is not a regular file"},
+                 {"snmp.err", "it is not a regular file"},
+                 {"snmpv3.err", "it is not a regular file"},
+                 {"snmpusm.err", "it is larger than 1048576 bytes"}};
+    for (const auto& c : cases)
+        Expected.push_back("The file " + dir.File("help/errmsg/") + c.Name + " was not read: " + c.Why + ".");
+    LoadHostMessageFiles(dir.File("help/errmsg/"), skipped);
+    for (const NxMessageTable* table : {&CommonErrTable, &SnmpErrTable, &Snmpv3ErrTable, &SnmpUsmErrTable})
+        EXPECT_EQ(table->LoadedCount(), 0);
+    EXPECT_EQ(NxSnmpErrTable.Text(0), "read");
 }
 
 TEST_F(MessageFiles, InstalledFilesBesideTheProgram) {
@@ -114,7 +139,7 @@ TEST_F(MessageFiles, RelativeBaseLooksInTheWorkingFolder) {
     dir.Write("ErrMsg/common.err", "here\n");
     std::filesystem::current_path(dir.Path());
     EXPECT_EQ(FindFolderNoCase("errmsg/"), "ErrMsg/");
-    LoadHostMessageFiles("errmsg/");
+    LoadHostMessageFiles("errmsg/", skipped);
     std::filesystem::current_path(previous);
     EXPECT_EQ(CommonErrTable.Text(0), "here");
 }

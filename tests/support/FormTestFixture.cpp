@@ -5,6 +5,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
 
 namespace {
 
@@ -41,6 +46,26 @@ std::vector<DevSimLogLine> SimulatedDeviceSession::Received(const std::string& p
         if (line.pdu == pduType)
             out.push_back(line);
     return out;
+}
+
+std::map<std::string, std::string> SimulatedDeviceSession::Values(const std::string& prefix) {
+    std::map<std::string, std::string> values;
+    const std::filesystem::path data =
+        std::filesystem::path(std::getenv("KTX_SOURCE_DIR")) / "tools/devsim/data";
+    for (const auto& file : std::filesystem::directory_iterator(data)) {
+        std::ifstream in(file.path());
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream fields(line);
+            std::string oid, type, access;
+            if (fields >> oid >> type >> access && access == "rw" && oid.rfind(prefix, 0) == 0)
+                try {
+                    values[oid] = Sim_->Command("get " + oid);
+                } catch (const std::runtime_error&) {
+                    // a group the device leaves out
+                }
+        }
+    }
+    return values;
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMillis) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ class SimulatedDeviceSession {
 
     // The values of every binding the device received in PDUs of this type ("SET", "GET", ...), in order.
     std::vector<DevSimLogLine> Received(const std::string& pduType) const;
+    // What the device holds now in each writable object of the bundled data under the prefix (those
+    // of a group it leaves out excepted).
+    std::map<std::string, std::string> Values(const std::string& prefix);
 
   private:
     std::unique_ptr<DevSim> Sim_;

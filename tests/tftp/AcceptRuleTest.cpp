@@ -125,9 +125,61 @@ TEST_F(AcceptRuleTest, AwaitedWriteLandsAndNothingElseIsStored) {
     EXPECT_TRUE(IsAck(p, 1));
     ASSERT_TRUE(WaitForSessionsEnded(1));
     EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 3);
+    EXPECT_EQ(m_server->HeldFileCount(), 1u) << "the file waits for the form's judgement";
+    EXPECT_TRUE(m_server->EndAwaited(true));
     EXPECT_EQ(QDir(QString::fromStdString(m_root)).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               (QStringList{"LogFile.RD", "fw.tfp", "other.bin"}));
     EXPECT_EQ(ReadFileBytes(RootPath("LogFile.RD")), "t1\t[System]up\n");
+}
+
+// Only a transfer the form judged successful replaces the file: one it judged failed (or whose wait
+// ended) is cancelled while it runs, or removed once complete, and the old file stays whole.
+TEST_F(AcceptRuleTest, OnlyATransferJudgedSuccessfulReplacesTheFile) {
+    const std::string block(512, 'n');
+    const struct {
+        const char* Name;
+        bool Running; // judged after the first of two blocks, else after the last
+        bool Keep;
+        std::string Left;
+    } cases[] = {{"failed while running", true, false, "old"},
+                 {"kept while running", true, true, block + "end"},
+                 {"failed once complete", false, false, "old"},
+                 {"kept once complete", false, true, block + "end"}};
+    StartConfined();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        WriteFileBytes(RootPath("backup.dcf"), "old");
+        m_reports.clear();
+        m_server->Awaited().Await(kDevice, "backup.dcf", OP_WRQ);
+        TestPeer device(kDevice);
+        Bytes p;
+        device.SendTo(m_port, RequestPacket(OP_WRQ, "backup.dcf"));
+        ASSERT_TRUE(device.Receive(p, 2000));
+        device.Reply(DataPacket(1, block));
+        ASSERT_TRUE(device.Receive(p, 2000));
+        ASSERT_TRUE(IsAck(p, 1));
+        if (!c.Running) {
+            device.Reply(DataPacket(2, "end"));
+            ASSERT_TRUE(device.Receive(p, 2000));
+            ASSERT_TRUE(IsAck(p, 2));
+        }
+        EXPECT_TRUE(m_server->EndAwaited(c.Keep));
+        if (c.Running && c.Keep) {
+            device.Reply(DataPacket(2, "end"));
+            ASSERT_TRUE(device.Receive(p, 2000));
+            EXPECT_TRUE(IsAck(p, 2));
+        } else if (c.Running) {
+            ASSERT_TRUE(device.Receive(p, 2000));
+            EXPECT_EQ(p, ErrorPacket(ERR_UNDEFINED)) << "the device hears the transfer end";
+            EXPECT_EQ(CountStatus(TFTP_CANCELED), 1);
+        }
+        ASSERT_TRUE(WaitForSessionsEnded(1));
+        EXPECT_EQ(m_server->HeldFileCount(), 0u);
+        EXPECT_EQ(ReadFileBytes(RootPath("backup.dcf")), c.Left);
+        EXPECT_EQ(QDir(QString::fromStdString(m_root)).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                  (QStringList{"backup.dcf", "fw.tfp", "other.bin"}))
+            << "no temporary file is left";
+    }
 }
 
 // Refusals hold nothing: a foreign host's flood does not crowd out the device's request.
@@ -146,6 +198,7 @@ TEST_F(AcceptRuleTest, AFloodOfRefusalsLeavesRoomForTheAwaitedRequest) {
     EXPECT_EQ(m_server->SessionCount(), 1u);
     device.Reply(DataPacket(1, "log"));
     ASSERT_TRUE(WaitForSessionsEnded(1));
+    EXPECT_TRUE(m_server->EndAwaited(true));
     EXPECT_EQ(ReadFileBytes(RootPath("LogFile.RD")), "log");
 }
 
@@ -205,6 +258,12 @@ TEST_F(AcceptRuleTest, NoOtherSocketTakesThePort) {
         EXPECT_EQ(e.Message, TFTPStatusText(TFTP_SOCKET_OPEN_FAILED));
     }
     EXPECT_FALSE(second.IsListening());
+    EXPECT_TRUE(second.PortInUse());
+    // Another failure (an address this computer does not have) is no port in use.
+    NxTFTPServer elsewhere(nullptr);
+    elsewhere.SetBindAddress("192.0.2.1");
+    EXPECT_THROW(elsewhere.Start(m_root, m_port), Exception);
+    EXPECT_FALSE(elsewhere.PortInUse());
 }
 
 } // namespace

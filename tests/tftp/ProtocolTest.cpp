@@ -117,6 +117,24 @@ TEST_F(ProtocolTest, NamesOutsideTheRootAreRefused) {
     EXPECT_FALSE(Exists("/tmp/ktx-tftp-made"));
     EXPECT_FALSE(Exists(RootPath("sub/made")));
     EXPECT_EQ(ReadFileBytes(TempPath("secret")), "outside");
+
+    // Dots inside a name are no way out: such a file is read and written like any other.
+    WriteFileBytes(RootPath("upd..v2.dcf"), "update");
+    const struct {
+        int Opcode;
+        const char* Name;
+    } plain[] = {{OP_RRQ, "upd..v2.dcf"}, {OP_WRQ, "backup..v1"}, {OP_WRQ, "..hidden"}};
+    for (const auto& c : plain) {
+        TestPeer peer;
+        Bytes p;
+        peer.SendTo(m_port, RequestPacket(c.Opcode, c.Name));
+        ASSERT_TRUE(peer.Receive(p, 2000)) << c.Name;
+        EXPECT_TRUE(c.Opcode == OP_RRQ ? IsData(p, 1) : IsAck(p, 0)) << c.Name;
+        peer.Reply(c.Opcode == OP_RRQ ? AckPacket(1) : DataPacket(1, "saved"));
+    }
+    ASSERT_TRUE(WaitForSessionsEnded(sessions + 3));
+    EXPECT_EQ(ReadFileBytes(RootPath("backup..v1")), "saved");
+    EXPECT_EQ(ReadFileBytes(RootPath("..hidden")), "saved");
 }
 
 // A read session resends its block up to the retries; a write session waits one time-out and never

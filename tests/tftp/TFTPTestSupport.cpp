@@ -87,48 +87,6 @@ bool IsAck(const Bytes& p, int block) {
     return p.size() == 4 && p[1] == tftp::OP_ACK && tftp::Word(p.data(), 2) == block;
 }
 
-TestPeer::TestPeer(const char* address) {
-    m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    ::inet_pton(AF_INET, address, &a.sin_addr);
-    ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-}
-
-TestPeer::~TestPeer() {
-    ::close(m_fd);
-}
-
-void TestPeer::SendTo(int port, const Bytes& packet) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    a.sin_port = htons(static_cast<uint16_t>(port));
-    ::sendto(m_fd, packet.data(), packet.size(), 0, reinterpret_cast<sockaddr*>(&a), sizeof a);
-}
-
-bool TestPeer::Receive(Bytes& packet, int timeoutMs) {
-    bool got = false;
-    PumpUntil(
-        [&] {
-            pollfd p{m_fd, POLLIN, 0};
-            if (::poll(&p, 1, 0) <= 0)
-                return false;
-            uint8_t buffer[4096];
-            sockaddr_in from{};
-            socklen_t len = sizeof from;
-            ssize_t n = ::recvfrom(m_fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&from), &len);
-            if (n < 0)
-                return false;
-            packet.assign(buffer, buffer + n);
-            m_lastPort = ntohs(from.sin_port);
-            got = true;
-            return true;
-        },
-        timeoutMs);
-    return got;
-}
-
 ClientResult RunClient(const QString& program, const QStringList& arguments, int timeoutMs) {
     ClientResult result;
     QProcess process;

@@ -3,6 +3,7 @@
 // reports, a raw UDP peer, and child-process clients run while the event loop keeps serving.
 #include "library/tftp/NxTFTPServer.h"
 #include "tests/support/FreePort.h"
+#include "tests/support/UdpPeer.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -13,8 +14,6 @@
 #include <netinet/in.h>
 #include <string>
 #include <vector>
-
-using Bytes = std::vector<uint8_t>;
 
 void PumpFor(int milliseconds);
 bool PumpUntil(const std::function<bool()>& done, int milliseconds);
@@ -30,23 +29,6 @@ Bytes DataPacket(int block, const std::string& data);
 Bytes ErrorPacket(int code);
 bool IsData(const Bytes& packet, int block);
 bool IsAck(const Bytes& packet, int block);
-
-// A UDP socket of the test on a loopback address (127.0.0.1 unless told); receiving pumps the event
-// loop so the server keeps running. It always sends to the server on 127.0.0.1.
-class TestPeer {
-  public:
-    explicit TestPeer(const char* address = "127.0.0.1");
-    ~TestPeer();
-    void SendTo(int port, const Bytes& packet);
-    // Replies go to the port the last datagram came from (the session's).
-    void Reply(const Bytes& packet) { SendTo(m_lastPort, packet); }
-    bool Receive(Bytes& packet, int timeoutMs);
-    int LastPort() const { return m_lastPort; }
-
-  private:
-    int m_fd = -1;
-    int m_lastPort = 0;
-};
 
 struct ClientResult {
     bool Finished = false;

@@ -2,6 +2,7 @@
 // checks, what each write sends, the re-reads after a static-pool change, and closing.
 #include "app/Wait.h"
 #include "forms/network/Dhcp.h"
+#include "forms/network/DhcpShared.h"
 #include "forms/network/Staticip.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -451,6 +452,9 @@ TEST_F(DhcpFormTest, AReadRefusedAtOpeningStaysInViewAndItsObjectIsNotWritten) {
             form->CB_Fuction2->OnChange(form->CB_Fuction2);
             form->StaticApply->click();
             EXPECT_EQ(Sets(), std::vector<std::string>{kFunction + "=0"});
+            // The function's write ends what each bar said of it.
+            EXPECT_EQ(form->StatusBar1->SimpleText(), "Setting Success!");
+            EXPECT_EQ(form->StatusBar2->SimpleText(), "Setting Success!");
         }
         form.reset();
     }
@@ -476,11 +480,58 @@ TEST_F(DhcpFormTest, APoolNotReadSendsOnlyWhatTheUserTypedAndSaysSo) {
     for (const std::string& set : Sets())
         if (set.rfind(kPool, 0) == 0)
             poolSets.push_back(set.substr(kPool.size()));
-    // The empty servers go out as the step's 0.0.0.0; domain and status were neither read nor set.
-    EXPECT_EQ(poolSets,
-              (std::vector<std::string>{"1.0=10.10.10.100", "2.0=10", "3.0=255.255.255.0", "4.0=10.10.10.254",
-                                        "5.0=0.0.0.0", "6.0=0.0.0.0", "8.0=86400"}));
+    // Servers, domain and status were neither read nor typed: they stay out, not even the step's
+    // 0.0.0.0 for an empty server goes over the device's own.
+    EXPECT_EQ(poolSets, (std::vector<std::string>{"1.0=10.10.10.100", "2.0=10", "3.0=255.255.255.0",
+                                                  "4.0=10.10.10.254", "8.0=86400"}));
     EXPECT_EQ(form->StatusBar1->SimpleText(), TSettingsForm::kPartlyWritten);
+}
+
+// A pool check needs the list or the address it checks against: without it, nothing is written.
+TEST_F(DhcpFormTest, APoolCheckAgainstWhatWasNotReadDoesNotPass) {
+    struct Case {
+        std::string refused;
+        const char* start;
+        const char* box;
+    };
+    const Case cases[] = {
+        // The static binding 192.168.1.30 lies in the pool.
+        {kStaticPool + "1", "192.168.1.25", Dhcp::kStaticPoolUnread},
+        // The device's own 192.168.1.1 lies in the pool.
+        {"1.3.6.1.4.1.48113.11.37.4.1.5", "192.168.1.1", Dhcp::kSystemAddressUnread},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refused);
+        Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + c.refused);
+        // The failure stays on the pool's bar: neither "Listing data ... " nor "Get OK!".
+        EXPECT_EQ(form->StatusBar1->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar1->SimpleText();
+        EXPECT_TRUE(form->Bt_Apply->isEnabled());
+        form->Ed_IPAF->SetText(c.start);
+        form->Ed_PoolRan->SetText("10");
+        form->Bt_Apply->click();
+        EXPECT_EQ(Boxes(), std::vector<std::string>{std::string("Warning: ") + c.box});
+        EXPECT_TRUE(Sets().empty());
+        form.reset();
+    }
+}
+
+// The static pool's walk times out (its time-out is below the device's delay) while the used rows'
+// walk, with ten times as long, lists them: Set and Del have no row to work on and stay off.
+TEST_F(DhcpFormTest, AfterAFailedStaticPoolReadSetAndDelStayOff) {
+    Device->Sim().Command("set " + kFunction + " 1");
+    Device->Sim().Command("delay 600");
+    form = std::make_unique<TFM_DHCP>(nullptr, 20);
+    ASSERT_TRUE(ShowActive(*form));
+    ASSERT_TRUE(PumpUntil([this] { return Idle(); }, 60000));
+    Device->Sim().Command("delay 0");
+    ASSERT_EQ(form->User_ListView->ItemCount(), 2);
+    EXPECT_EQ(form->StatusBar2->SimpleText().rfind("Get: ", 0), 0u) << form->StatusBar2->SimpleText();
+    EXPECT_NE(form->StatusBar1->SimpleText(), "Listing data ... ");
+    SelectUsed(0);
+    EXPECT_FALSE(form->Bt_Set->isEnabled());
+    EXPECT_FALSE(form->Bt_Del->isEnabled());
 }
 
 class DhcpClosingTest : public DhcpFormTest {

@@ -10,6 +10,7 @@
 #include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <filesystem>
 #include <functional>
@@ -148,6 +149,12 @@ TEST_F(GroupFormFailedReadTest, FailedReadShowsInTheStatusBar) {
     Open();
     EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
     EXPECT_TRUE(Device->Messages().Boxes.empty());
+    // The whole line is in view, inside the form.
+    const auto* pane = form->StatusBar->findChild<QLabel*>();
+    const QRect need = pane->fontMetrics().boundingRect(pane->contentsRect(), Qt::TextWordWrap, pane->text());
+    EXPECT_LE(need.height(), pane->contentsRect().height());
+    EXPECT_LE(need.width(), pane->contentsRect().width());
+    EXPECT_LE(form->StatusBar->geometry().bottom() + 1, form->height());
 }
 
 // What the form did not read, or could not show, is not written; what the user changes is.
@@ -175,7 +182,7 @@ TEST_F(GroupFormTest, SettingsNotReadOrNotShownAreNotWritten) {
          "",
          nullptr,
          {kUserLimit + "=20"},
-         TSettingsForm::kPartlyWritten,
+         TSettingsForm::kPartlyWrittenUnshown,
          "20"},
         {"negative user limit is shown as read and refused", {kUserLimit + " -5"}, "", nullptr, {}, "", "-5"},
     };
@@ -199,6 +206,9 @@ TEST_F(GroupFormTest, SettingsNotReadOrNotShownAreNotWritten) {
         Apply();
         EXPECT_EQ(Sets(), c.Sets);
         EXPECT_EQ(Status(), c.Status);
+        // A Refresh that reads the device ends what the Apply said it left out.
+        form->Bt_Refresh->click();
+        EXPECT_EQ(Status(), "");
         form.reset();
     }
 }

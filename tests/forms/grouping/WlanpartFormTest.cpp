@@ -140,14 +140,14 @@ TEST_F(WlanpartFormTest, SettingsNotReadOrNotShownAreNotWritten) {
          true,
          {kStations1 + "=1"},
          TSettingsForm::kPartlyWritten},
-        {"values not among the options", "5", "7", false, false, {}, TSettingsForm::kNothingWritten},
+        {"values not among the options", "5", "7", false, false, {}, TSettingsForm::kNothingWrittenUnshown},
         {"one value not among the options",
          "5",
          "1",
          false,
          false,
          {kEthernet1 + "=1"},
-         TSettingsForm::kPartlyWritten},
+         TSettingsForm::kPartlyWrittenUnshown},
         {"both shown", "0", "1", false, false, {kStations1 + "=0", kEthernet1 + "=1"}, "Setting OK!"},
     };
     for (const Case& c : cases) {

@@ -251,36 +251,58 @@ TEST_F(AccessListFailedModeTest, UnreadModeIsShownAndNeverWritten) {
 }
 
 // A list not read offers no add, and "The list is full" comes only from a list that is; a mode
-// that the user writes after its read failed takes the read's failure off the status bar.
+// not read (or not among the options) offers no add until the user picks one; a mode that the
+// user writes after its read failed, or a later delete, takes the read's failure off the status bar.
 TEST_F(AccessListFormTest, ListOrModeNotReadAtOpening) {
     struct Case {
         const char* What;
-        std::string Refused;
-        int PickedMode; // -1: left as shown
+        std::string Refused; // or "=value" for a mode no option shows
+        int PickedMode;      // -1: left as shown
+        bool Delete;         // the first used row deleted in place of Apply
         std::vector<std::string> Sets;
         std::string Status;
-        bool AddOffered;
     };
     const Case cases[] = {
-        {"list refused", kEthAddr + "1", -1, {kEthMode}, "The list was not read; nothing was added.", false},
-        {"mode refused, then written", kEthMode, 1, {kEthMode, kEthAddr + "3"}, "Get OK!", true},
+        {"list refused", kEthAddr + "1", -1, false, {kEthMode}, "The list was not read; nothing was added."},
+        {"mode refused, then written", kEthMode, 1, false, {kEthMode, kEthAddr + "3"}, "Get OK!"},
+        {"mode refused, then a delete", kEthMode, -1, true, {kEthAddr + "1"}, "Get OK!"},
+        {"mode refused, Apply",
+         kEthMode,
+         -1,
+         false,
+         {},
+         "The access mode was not read; nothing was written."},
+        {"mode not among the options",
+         "=7",
+         -1,
+         false,
+         {},
+         "The access mode the device holds cannot be shown; nothing was written."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.What);
-        Device->Sim().Command("fail " + c.Refused + " genErr");
+        const bool unshown = c.Refused[0] == '=';
+        Device->Sim().Command(unshown ? "set " + kEthMode + " " + c.Refused.substr(1)
+                                      : "fail " + c.Refused + " genErr");
         auto* f = Open<TFM_EthernetFilter>();
-        EXPECT_EQ(Panel().rfind("(SNMP) ", 0), 0u) << Panel();
-        Device->Sim().Command("unfail " + c.Refused);
-        EXPECT_EQ(f->Ed_MacAdd->isEnabled(), c.AddOffered);
+        if (!unshown) {
+            EXPECT_EQ(Panel().rfind("(SNMP) ", 0), 0u) << Panel();
+        }
+        Device->Sim().Command(unshown ? "set " + kEthMode + " 1" : "unfail " + c.Refused);
+        EXPECT_FALSE(f->Ed_MacAdd->isEnabled());
         if (c.PickedMode >= 0)
             Pick(f->CB_FilterCtrl, c.PickedMode);
+        EXPECT_EQ(f->Ed_MacAdd->isEnabled(), c.PickedMode > 0 && c.Refused != kEthAddr + "1");
         f->Ed_MacAdd->SetText("001A2B3C4D09");
-        Click(f->Bt_Apply);
+        if (c.Delete)
+            f->LV_UerMACAddress->SetItemIndex(0);
+        Click(c.Delete ? f->Bt_Del : f->Bt_Apply);
         EXPECT_EQ(Box(), "");
         EXPECT_EQ(SetOids(), c.Sets);
         EXPECT_EQ(Panel(), c.Status);
         form.reset();
         Device->Sim().Command("set " + kEthAddr + "3 000000000000");
+        Device->Sim().Command("set " + kEthAddr + "1 001A2B3C4D01");
     }
 }
 

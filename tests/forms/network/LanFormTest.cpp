@@ -11,6 +11,7 @@
 #include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -283,6 +284,12 @@ TEST_P(LanFormFailedReadTest, FailedReadShowsInTheStatusBarAndKeepsTheTexts) {
     EXPECT_EQ(Status().rfind("Get: ", 0), 0u) << Status();
     EXPECT_NE(Status().find(". Receive at "), std::string::npos) << Status();
     EXPECT_TRUE(Device->Messages().Boxes.empty());
+    // The whole line is in view, inside the form.
+    const auto* pane = form->StatusBar->findChild<QLabel*>();
+    const QRect need = pane->fontMetrics().boundingRect(pane->contentsRect(), Qt::TextWordWrap, pane->text());
+    EXPECT_LE(need.height(), pane->contentsRect().height());
+    EXPECT_LE(need.width(), pane->contentsRect().width());
+    EXPECT_LE(form->StatusBar->geometry().bottom() + 1, form->height());
 }
 
 INSTANTIATE_TEST_SUITE_P(Objects, LanFormFailedReadTest, ::testing::Values(kDNS2, kSubnetMask));

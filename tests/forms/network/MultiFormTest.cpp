@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -42,8 +43,11 @@ class MultiFormTest : public FormTest {
 
     void Open() {
         Device->Sim().Command("set " + kMssidState + " 1");
+        form.reset();
+        Device->Sim().ClearLog();
         form = std::make_unique<TFM_MultiForm>();
         ASSERT_TRUE(PumpUntil([&] { return form->Idle(); }, 30000));
+        EXPECT_TRUE(Device->Received("SET").empty()) << "an opening writes nothing";
         Device->Sim().ClearLog();
         Device->Messages().Boxes.clear();
     }
@@ -66,7 +70,7 @@ class MultiFormTest : public FormTest {
     }
     static void Type(TEdit* edit, const std::string& text) {
         edit->SetText(text);
-        edit->setModified(true);
+        emit edit->textEdited(QString::fromStdString(text)); // as the user types it
     }
     void Save() {
         Device->Sim().ClearLog();
@@ -254,12 +258,11 @@ TEST_F(MultiFormTest, ARefusedSwitchIsShownWhenACheckThenStopsTheSave) {
     EXPECT_EQ(Status().rfind("Multi-SSID set:", 0), 0u) << Status();
     EXPECT_GT(Status().size(), std::string("Multi-SSID set:").size());
 
-    // The switches taken, a check failing: the status stays as it was, no success.
+    // The switches taken, a check failing: the earlier failure gives way, no success is claimed.
     Device->Sim().Command("unfail " + kMssidState);
-    form->MuStatusBar->Panel(0)->SetText("Get OK!");
     Save();
     EXPECT_EQ(LastBox(), "Please input SSID!");
-    EXPECT_EQ(Status(), "Get OK!");
+    EXPECT_EQ(Status(), "Multi-SSID and VLAN states set; the SSID was not saved.");
 }
 
 TEST_F(MultiFormTest, AccountingEditsAreNeverOfferedForEditing) {
@@ -411,6 +414,68 @@ TEST(MultiSsidRules, OfferedKeyIndexes) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(OfferedKeyIndexes(c.band, "2", c.dynamicWep), c.offered);
+}
+
+// What the device holds stays when nothing was changed, whatever the AP mode; a failure of the
+// opening stays in view past the table's "Get OK!"; a key the user typed is written whatever the
+// size and type chosen after it.
+TEST_F(MultiFormTest, UntouchedSavesKeepTheDeviceAndTypedKeysAreWritten) {
+    const std::string kApMode = "1.3.6.1.4.1.48113.11.37.4.2.1.1.1.7.1";
+    struct Case {
+        std::string apMode, refused;
+        std::function<void()> act;
+        std::string status, key; // the key's SET, none when empty
+    };
+    auto size = [this](int index) {
+        form->SizeCombo->SetItemIndex(index);
+        form->KeyIdxComboChange(form->SizeCombo);
+    };
+    const std::string hex26 = "0123456789abcdef0123456789";
+    const std::vector<Case> cases = {
+        {"1", "", [] {}, "Multi-SSID set success!", ""},
+        {"9", "", [] {}, "Written, except settings not read.", ""},
+        {"1", kApMode, [] {}, "Written, except settings not read.", ""},
+        {"1", kVlanState, [] {}, "Written, except settings not read.", ""},
+        {"1", "",
+         [&] {
+             Edit(1);
+             size(2);
+             Type(form->KeyValEdit, hex26);
+             size(1);
+         },
+         "Multi-SSID set success!", "7.1.2=" + hex26},
+        {"1", "",
+         [&] {
+             Edit(1);
+             Type(form->KeyValEdit, "abcde");
+             form->TypeCombo->SetItemIndex(0);
+             form->TypeComboChange(form->TypeCombo);
+         },
+         "Multi-SSID set success!", "7.1.2=6162636465"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& set :
+             {"set " + kApMode + " " + c.apMode, "set " + Cell(2, 2) + " 1", "set " + Cell(3, 2) + " lobby",
+              "set " + Cell(4, 2) + " 1", "set " + Cell(5, 2) + " 1", "set " + Cell(7, 2) + " \"\"",
+              "set " + Cell(11, 2) + " 2"})
+            Device->Sim().Command(set);
+        if (!c.refused.empty())
+            Device->Sim().Command("fail " + c.refused + " genErr");
+        Open();
+        if (!c.refused.empty()) {
+            EXPECT_NE(Status(), "Get OK!") << c.refused;
+            Device->Sim().Command("unfail " + c.refused);
+        }
+        c.act();
+        const auto before = Device->Values("1.3.6.1.4.1.48113.11.37.4");
+        Save();
+        const auto sets = TableSets(true);
+        if (c.key.empty())
+            EXPECT_EQ(Device->Values("1.3.6.1.4.1.48113.11.37.4"), before) << c.apMode << c.refused;
+        else
+            EXPECT_NE(std::find(sets.begin(), sets.end(), c.key), sets.end()) << c.key;
+        EXPECT_EQ(Status(), c.status) << c.apMode << c.refused << c.key << LastBox();
+    }
 }
 
 } // namespace

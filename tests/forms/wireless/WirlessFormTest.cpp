@@ -41,9 +41,12 @@ const std::string kDataRateStatus = E + ".3.5.1.1.2.1";
 class WirlessFormTest : public FormTest {
   protected:
     void Open() {
+        form.reset();
+        Device->Sim().ClearLog();
         form = std::make_unique<TFM_Wirless>();
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([this] { return form->NoScanPending && !form->SiteTableReq[0]->Busy; }));
+        EXPECT_TRUE(Sent("SET").empty()) << "an opening writes nothing";
         Device->Sim().ClearLog();
         Device->Messages().Boxes.clear();
     }
@@ -70,6 +73,10 @@ class WirlessFormTest : public FormTest {
         combo->OnChange(combo);
     }
     WirlessBand& B() { return form->Band[0]; }
+    static void Type(TEdit* edit, const std::string& text) {
+        edit->SetText(text);
+        emit edit->textEdited(QString::fromStdString(text)); // as the user types it
+    }
     std::string Status() const { return form->StatusBar->Panel(0)->Text(); }
 
     std::unique_ptr<TFM_Wirless> form;
@@ -764,7 +771,7 @@ TEST_F(WirlessFormTest, AnAuthenticationTheListLacksIsNotReplaced) {
     for (const std::string& set : Sent("SET"))
         EXPECT_NE(set.rfind("2.1.1.1.8.1=", 0), 0u) << set;
     EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 11\n");
-    EXPECT_EQ(Status(), TSettingsForm::kPartlyWritten);
+    EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
 
     Choose(B().AuthTemp, "Shared Key");
     Device->Sim().ClearLog();
@@ -787,6 +794,107 @@ TEST_F(WirlessFormTest, AChannelTheListLacksIsKept) {
     B().Chan->setCurrentText("6");
     form->Bt_Apply->click();
     EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 6\n") << LastBox();
+}
+
+// An Apply with nothing changed leaves the device as it was, also when the AP mode is one the list
+// lacks or was refused while the form opened.
+TEST_F(WirlessFormTest, AnUntouchedApplyLeavesTheDeviceAsItWas) {
+    Set(kMssidState, "1");
+    for (const std::string apMode : {"1", "9", "refused"}) {
+        Set(kApMode, apMode == "9" ? "9" : "1");
+        if (apMode == "refused")
+            Device->Sim().Command("fail " + kApMode + " genErr");
+        Open();
+        Device->Sim().Command("unfail " + kApMode);
+        const auto before = Device->Values(E);
+        form->Bt_Apply->click();
+        ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy && !form->MssidStateReq->Busy; }));
+        EXPECT_EQ(Device->Values(E), before) << apMode;
+        EXPECT_EQ(Status() == "Setting Success!", apMode == "1") << apMode << " " << Status();
+    }
+}
+
+// What the form could not read or show decides nothing; what the user typed or picked is written.
+TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) {
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> device;
+        std::string refused; // under E, while the form opens
+        std::function<void()> act;
+        std::function<void()> check;
+    };
+    const std::string kDot1xType = E + ".2.1.1.1.15.1", kRts = "3.1.1.9.1=";
+    auto sent = [this](const std::string& start) {
+        const auto sets = Sent("SET");
+        return std::any_of(sets.begin(), sets.end(),
+                           [&](const std::string& s) { return s.rfind(start, 0) == 0; });
+    };
+    const std::vector<Case> cases = {
+        {{},
+         "2.1.1.1",
+         [this] {
+             Type(B().SSID, "KTX-AP");
+             Choose(B().ApMode, "Access Point");
+         },
+         [&] {
+             EXPECT_FALSE(sent(kRts));
+             EXPECT_EQ(Status(), TSettingsForm::kPartlyWritten);
+         }},
+        {{{kAuth, "10"}, {kEncryption, "1"}, {kDot1xType, "5"}, {E + ".2.1.4.0", "192.168.1.10"}},
+         "",
+         [] {},
+         [&] { EXPECT_FALSE(sent("2.1.1.1.10.1=")) << LastBox(); }},
+        {{{kApMode, "9"}, {kAuth, "4"}},
+         "",
+         [] {},
+         [this] {
+             EXPECT_EQ(LastBox(), "");
+             EXPECT_EQ(B().AuthTemp->GetItemIndex(), -1);
+         }},
+        {{{kEncryption, "1"}, {kKeyType, "2"}},
+         "",
+         [this] {
+             Choose(B().KeySize, "152 Bits");
+             Type(B().Key[0], std::string(32, 'a'));
+             Choose(B().ValKey, "Third");
+         },
+         [&] {
+             EXPECT_EQ(B().KeySize->Text(), "152 Bits");
+             EXPECT_EQ(B().Key[0]->Text(), std::string(32, 'a'));
+             EXPECT_EQ(LastBox(), "Warning: The Length of the 3rd key in IEEE802.11g must be 32!");
+             EXPECT_TRUE(Sent("SET").empty());
+         }},
+        {{{kApMode, "2"}},
+         "2.1.2.1.2",
+         [this] {
+             B().Scan->click();
+             ASSERT_TRUE(PumpUntil([this] { return form->NoScanPending && !form->SiteTableReq[0]->Busy; }));
+             B().Sites->SetItemIndex(1);
+             form->LV_SiteInfoClick(B());
+         },
+         [&] { EXPECT_TRUE(sent("2.1.2.1.2.1.1=" + std::string("\x00\x11\x6B\x10\x00\x03", 6))); }},
+        {{},
+         "",
+         [this] { Device->Sim().Command("drop 2"); },
+         [this] { EXPECT_NE(Status().find("timed out"), std::string::npos) << Status(); }},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [oid, value] : c.device)
+            Set(oid, value);
+        if (!c.refused.empty())
+            Device->Sim().Command("fail " + E + "." + c.refused + " genErr");
+        Open();
+        if (!c.refused.empty())
+            Device->Sim().Command("unfail " + E + "." + c.refused);
+        c.act();
+        Device->Sim().ClearLog();
+        Device->Messages().Boxes.clear();
+        form->Bt_Apply->click();
+        ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy && !form->MssidStateReq->Busy; }));
+        c.check();
+        form.reset();
+        Device.reset(); // its box recorder first
+        Device = std::make_unique<SimulatedDeviceSession>();
+    }
 }
 
 } // namespace
