@@ -6,6 +6,15 @@
 #include "platform/ListView.h"
 #include "platform/MessageRecorder.h"
 #include "tests/controls/DeviceFixture.h"
+#include "tests/support/ActiveWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
+#include <functional>
 
 #include <QVBoxLayout>
 
@@ -25,16 +34,46 @@ const VarDef kEntries[] = {
     EndOfRows(),
 };
 
+// Counts the events of one type that reach an object, and those that came while request code ran.
+class EventCounter : public QObject {
+  public:
+    EventCounter(QObject* target, QEvent::Type type, const std::function<bool()>& inside)
+        : Type_(type), Inside_(inside) {
+        target->installEventFilter(this);
+    }
+    int Count() const { return Count_; }
+    int Inside() const { return InsideCount_; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == Type_) {
+            ++Count_;
+            InsideCount_ += Inside_() ? 1 : 0;
+        }
+        return false;
+    }
+
+  private:
+    QEvent::Type Type_;
+    std::function<bool()> Inside_;
+    int Count_ = 0, InsideCount_ = 0;
+};
+
 // Counts the driver's calls of the answer display.
 class CountingEdits : public NxSNMPRequest2Edits {
   public:
     using NxSNMPRequest2Edits::NxSNMPRequest2Edits;
     int Shown = 0;
+    bool Showing = false;
+    std::function<void()> OnFirstRow;
 
   protected:
     void ShowValues() override {
-        ++Shown;
+        if (++Shown == 1 && OnFirstRow)
+            OnFirstRow();
+        Showing = true;
         NxSNMPRequest2Edits::ShowValues();
+        Showing = false;
     }
 };
 
@@ -157,6 +196,74 @@ TEST_F(TableListTest, WritingTheSelectedRowReadsTheTableAgain) {
     EXPECT_EQ(SetsLogged(), expected);
     EXPECT_EQ(view->ItemCount(), 3);
     EXPECT_EQ(view->SubItem(0, 0), "ALPHA");
+}
+
+// The user's input given while request code runs (a row's display in a blocking walk or in a
+// walk's completion, a request's wait for an owed answer as it is destroyed) is taken only after
+// that code has returned: a key, a menu shortcut, a button click and the window manager's close.
+TEST_F(TableListTest, InputGivenWhileRequestCodeRunsIsTakenAfterIt) {
+    ASSERT_TRUE(ShowActive(form));
+    auto* button = new QPushButton("Close", &form);
+    form.layout()->addWidget(button);
+    auto* action = new QAction(&form);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    form.addAction(action);
+    enum Mode { Blocking, Completion, Destroyed };
+    for (const Mode mode : {Blocking, Completion, Destroyed}) {
+        SCOPED_TRACE(mode);
+        ASSERT_TRUE(ShowActive(form));
+        bool inside = false; // request code is on the stack
+        const std::function<bool()> insideNow = [&] { return inside || (req && req->Showing); };
+        std::vector<std::string> taken;
+        std::vector<QMetaObject::Connection> links;
+        auto take = [&](const char* what) {
+            taken.push_back(std::string(what) + (insideNow() ? " inside" : ""));
+        };
+        links.push_back(QObject::connect(button, &QPushButton::clicked, [&] { take("click"); }));
+        links.push_back(QObject::connect(action, &QAction::triggered, [&] { take("menu"); }));
+        EventCounter keys(&form, QEvent::KeyPress, insideNow),
+            closes(form.windowHandle(), QEvent::Close, insideNow);
+        auto give = [&] {
+            const QPoint at = button->rect().center();
+            QCoreApplication::postEvent(&form,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            QCoreApplication::postEvent(&form,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier));
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(button,
+                                            new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton,
+                                                            Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(form.windowHandle(), new QCloseEvent());
+        };
+        if (mode == Destroyed) {
+            sim->Command("delay 300");
+            ASSERT_TRUE(req->Get());
+            give();
+            inside = true;
+            req.reset(); // waits for the owed answer, running the message loop meanwhile
+            inside = false;
+            sim->Command("delay 0");
+        } else {
+            req->Mode = mode == Blocking ? 0 : 1;
+            bool ended = false;
+            req->Shown = 0;
+            req->OnFirstRow = [&] {
+                give();
+                inside = mode == Blocking;
+            };
+            req->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError*) { ended = true; };
+            req->Get();
+            inside = false;
+            ended = ended || mode == Blocking; // a blocking walk has no ending handler
+            ASSERT_TRUE(WaitUntil([&] { return ended; }));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return keys.Count() >= 1 && closes.Count() == 1 && taken.size() == 2; }));
+        EXPECT_EQ(keys.Inside(), 0);
+        EXPECT_EQ(closes.Inside(), 0);
+        EXPECT_EQ(taken, (std::vector<std::string>{"menu", "click"}));
+        for (const auto& link : links)
+            QObject::disconnect(link);
+    }
 }
 
 // The numbered list of a fixed-size table.
