@@ -25,12 +25,31 @@
 #include <QPointer>
 #include <QThread>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <netdb.h>
 #include <unistd.h>
 
+// Every host name look-up of the process is counted, then done as usual.
 namespace {
+std::map<std::string, int> Lookups;
+}
+extern "C" int getaddrinfo(const char* node, const char* service, const addrinfo* hints, addrinfo** found) {
+    using Real = int (*)(const char*, const char*, const addrinfo*, addrinfo**);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "getaddrinfo"));
+    if (node)
+        ++Lookups[node];
+    return real(node, service, hints, found);
+}
+
+namespace {
+
+int LookupsOf(const std::string& name) {
+    return Lookups[name];
+}
 
 // Each case runs start-up in a scratch folder: the session keeps its boot counter in the working
 // folder and the single-instance locks live in the runtime folder. The device answers, so start-up's
@@ -215,6 +234,35 @@ TEST_F(MainWindow, OneDeviceHasOneCaption) {
     ASSERT_EQ(boxes.Boxes.size(), 2u);
     for (const auto& box : boxes.Boxes)
         EXPECT_EQ(box.Text, "Another KTX7593AP module is running!");
+}
+
+// A host name is looked up once, at start-up; one that does not resolve is named on the panel and
+// the polls never ask the resolver again.
+TEST_F(MainWindow, AHostNameIsResolvedOnce) {
+    const struct {
+        const char* Name;
+        const char* Device;
+        const char* Panel; // after the polls; empty: whatever the device answered
+    } cases[] = {{"localhost", "127.0.0.1", ""},
+                 {"bad..name", "", "The device address cannot be resolved: bad..name"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Cfg(c.Name, "Version=1\n");
+        TMainForm form;
+        const int before = LookupsOf(c.Name);
+        Start(form, {std::string("/I") + c.Name, "/Rpublic"});
+        EXPECT_EQ(DefaultSNMPDevice.Address, c.Device);
+        for (int poll = 0; poll < 3; ++poll) {
+            form.Timer1Timer(form.Timer1);
+            form.Timer4Timer(form.Timer4);
+            Pump([&] { return !form.LedRequest->Busy; }, 5000);
+        }
+        EXPECT_EQ(LookupsOf(c.Name) - before, 1);
+        if (*c.Panel)
+            EXPECT_EQ(form.Panel0Text(), c.Panel);
+        else
+            EXPECT_EQ(form.Panel0Text(), "Ready. ");
+    }
 }
 
 // SNMPv3 settings that do not convert end the start before anything is sent.
