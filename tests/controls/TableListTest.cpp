@@ -34,29 +34,15 @@ const VarDef kEntries[] = {
     EndOfRows(),
 };
 
-// Counts the events of one type that reach an object, and those that came while request code ran.
-class EventCounter : public QObject {
-  public:
-    EventCounter(QObject* target, QEvent::Type type, const std::function<bool()>& inside)
-        : Type_(type), Inside_(inside) {
+// Calls back for every event of one type that reaches an object.
+struct EventTap : QObject {
+    EventTap(QObject* target, QEvent::Type type, std::function<void()> seen)
+        : Type(type), Seen(std::move(seen)) {
         target->installEventFilter(this);
     }
-    int Count() const { return Count_; }
-    int Inside() const { return InsideCount_; }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == Type_) {
-            ++Count_;
-            InsideCount_ += Inside_() ? 1 : 0;
-        }
-        return false;
-    }
-
-  private:
-    QEvent::Type Type_;
-    std::function<bool()> Inside_;
-    int Count_ = 0, InsideCount_ = 0;
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == Type ? (Seen(), false) : false; }
+    QEvent::Type Type;
+    std::function<void()> Seen;
 };
 
 // Counts the driver's calls of the answer display.
@@ -204,65 +190,47 @@ TEST_F(TableListTest, WritingTheSelectedRowReadsTheTableAgain) {
 TEST_F(TableListTest, InputGivenWhileRequestCodeRunsIsTakenAfterIt) {
     ASSERT_TRUE(ShowActive(form));
     auto* button = new QPushButton("Close", &form);
-    form.layout()->addWidget(button);
     auto* action = new QAction(&form);
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     form.addAction(action);
-    enum Mode { Blocking, Completion, Destroyed };
-    for (const Mode mode : {Blocking, Completion, Destroyed}) {
+    bool inside = false; // request code is on the stack
+    std::vector<std::string> taken;
+    auto take = [&](const char* what) {
+        taken.push_back(what + std::string(inside || req->Showing ? " inside" : ""));
+    };
+    QObject::connect(button, &QPushButton::clicked, [&] { take("click"); });
+    QObject::connect(action, &QAction::triggered, [&] { take("menu"); });
+    EventTap keys(&form, QEvent::KeyPress, [&] { take("key"); });
+    EventTap closes(form.windowHandle(), QEvent::Close, [&] { take("close"); });
+    auto give = [&] {
+        QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier));
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(button,
+                                        new QMouseEvent(type, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(form.windowHandle(), new QCloseEvent());
+    };
+    for (const int mode : {0, 1, 2}) { // a blocking walk, a walk's completions, a request's end
         SCOPED_TRACE(mode);
         ASSERT_TRUE(ShowActive(form));
-        bool inside = false; // request code is on the stack
-        const std::function<bool()> insideNow = [&] { return inside || (req && req->Showing); };
-        std::vector<std::string> taken;
-        std::vector<QMetaObject::Connection> links;
-        auto take = [&](const char* what) {
-            taken.push_back(std::string(what) + (insideNow() ? " inside" : ""));
-        };
-        links.push_back(QObject::connect(button, &QPushButton::clicked, [&] { take("click"); }));
-        links.push_back(QObject::connect(action, &QAction::triggered, [&] { take("menu"); }));
-        EventCounter keys(&form, QEvent::KeyPress, insideNow),
-            closes(form.windowHandle(), QEvent::Close, insideNow);
-        auto give = [&] {
-            const QPoint at = button->rect().center();
-            QCoreApplication::postEvent(&form,
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-            QCoreApplication::postEvent(&form,
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier));
-            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(button,
-                                            new QMouseEvent(type, at, button->mapToGlobal(at), Qt::LeftButton,
-                                                            Qt::LeftButton, Qt::NoModifier));
-            QCoreApplication::postEvent(form.windowHandle(), new QCloseEvent());
-        };
-        if (mode == Destroyed) {
+        taken.clear();
+        req->Shown = 0;
+        req->Mode = mode == 0 ? 0 : 1;
+        req->OnFirstRow = [&] { give(), inside = mode == 0; };
+        if (mode == 2) {
             sim->Command("delay 300");
+            req->OnFirstRow = nullptr;
             ASSERT_TRUE(req->Get());
             give();
             inside = true;
-            req.reset(); // waits for the owed answer, running the message loop meanwhile
-            inside = false;
-            sim->Command("delay 0");
+            req = std::make_unique<CountingEdits>(&form); // the old one waits for its owed answer
         } else {
-            req->Mode = mode == Blocking ? 0 : 1;
-            bool ended = false;
-            req->Shown = 0;
-            req->OnFirstRow = [&] {
-                give();
-                inside = mode == Blocking;
-            };
-            req->OnEndingGet = [&](NxSNMPRequest2Controls*, NxSNMPError*) { ended = true; };
             req->Get();
-            inside = false;
-            ended = ended || mode == Blocking; // a blocking walk has no ending handler
-            ASSERT_TRUE(WaitUntil([&] { return ended; }));
         }
-        ASSERT_TRUE(WaitUntil([&] { return keys.Count() >= 1 && closes.Count() == 1 && taken.size() == 2; }));
-        EXPECT_EQ(keys.Inside(), 0);
-        EXPECT_EQ(closes.Inside(), 0);
-        EXPECT_EQ(taken, (std::vector<std::string>{"menu", "click"}));
-        for (const auto& link : links)
-            QObject::disconnect(link);
+        inside = false;
+        ASSERT_TRUE(WaitUntil([&] { return taken.size() == 4 && !req->Busy; }));
+        EXPECT_EQ(taken, (std::vector<std::string>{"key", "menu", "click", "close"}));
     }
 }
 

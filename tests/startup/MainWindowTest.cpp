@@ -47,10 +47,6 @@ extern "C" int getaddrinfo(const char* node, const char* service, const addrinfo
 
 namespace {
 
-int LookupsOf(const std::string& name) {
-    return Lookups[name];
-}
-
 // Each case runs start-up in a scratch folder: the session keeps its boot counter in the working
 // folder and the single-instance locks live in the runtime folder. The device answers, so start-up's
 // reads end at once.
@@ -239,29 +235,21 @@ TEST_F(MainWindow, OneDeviceHasOneCaption) {
 // A host name is looked up once, at start-up; one that does not resolve is named on the panel and
 // the polls never ask the resolver again.
 TEST_F(MainWindow, AHostNameIsResolvedOnce) {
-    const struct {
-        const char* Name;
-        const char* Device;
-        const char* Panel; // after the polls; empty: whatever the device answered
-    } cases[] = {{"localhost", "127.0.0.1", ""},
-                 {"bad..name", "", "The device address cannot be resolved: bad..name"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        Cfg(c.Name, "Version=1\n");
+    const char* const cases[][3] = {{"localhost", "127.0.0.1", "Ready. "},
+                                    {"bad..name", "", "The device address cannot be resolved: bad..name"}};
+    for (const auto& [name, device, panel] : cases) {
+        Cfg(name, "Version=1\n");
         TMainForm form;
-        const int before = LookupsOf(c.Name);
-        Start(form, {std::string("/I") + c.Name, "/Rpublic"});
-        EXPECT_EQ(DefaultSNMPDevice.Address, c.Device);
+        const int before = Lookups[name];
+        Start(form, {std::string("/I") + name, "/Rpublic"});
+        EXPECT_EQ(DefaultSNMPDevice.Address, device);
         for (int poll = 0; poll < 3; ++poll) {
             form.Timer1Timer(form.Timer1);
             form.Timer4Timer(form.Timer4);
             Pump([&] { return !form.LedRequest->Busy; }, 5000);
         }
-        EXPECT_EQ(LookupsOf(c.Name) - before, 1);
-        if (*c.Panel)
-            EXPECT_EQ(form.Panel0Text(), c.Panel);
-        else
-            EXPECT_EQ(form.Panel0Text(), "Ready. ");
+        EXPECT_EQ(Lookups[name] - before, 1) << name;
+        EXPECT_EQ(form.Panel0Text(), panel);
     }
 }
 

@@ -565,29 +565,23 @@ TEST_F(WirlessFormTest, CloseGivenWhileTheSiteListFillsWaitsForTheRowsCompletion
         Set(E + ".2.1.7.2.1.5.1." + row, std::string("00116B10000") + row);
         Set(E + ".2.1.7.2.1.9.1." + row, "1");
     }
-    for (int kind = 0; kind < 3; ++kind) {
-        SCOPED_TRACE(kind);
+    const std::function<void(TFM_Wirless&)> gives[] = {
+        [](TFM_Wirless& f) {
+            QCoreApplication::postEvent(&f, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        },
+        [](TFM_Wirless& f) {
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(f.Bt_Close,
+                                            new QMouseEvent(type, QPointF(2, 2), QPointF(2, 2),
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        },
+        [](TFM_Wirless& f) { QCoreApplication::postEvent(f.windowHandle(), new QCloseEvent()); }};
+    for (const auto& give : gives) {
         form = std::make_unique<TFM_Wirless>();
         ASSERT_TRUE(ShowActive(*form));
         bool given = false;
-        QObject::connect(B().Sites->model(), &QAbstractItemModel::rowsInserted, form.get(), [&] {
-            if (given)
-                return;
-            given = true;
-            QObject* to = kind == 0   ? static_cast<QObject*>(form.get())
-                          : kind == 1 ? static_cast<QObject*>(form->Bt_Close)
-                                      : static_cast<QObject*>(form->windowHandle());
-            if (kind == 0)
-                QCoreApplication::postEvent(to,
-                                            new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
-            else if (kind == 1)
-                for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                    QCoreApplication::postEvent(to, new QMouseEvent(type, QPointF(2, 2), QPointF(2, 2),
-                                                                    Qt::LeftButton, Qt::LeftButton,
-                                                                    Qt::NoModifier));
-            else
-                QCoreApplication::postEvent(to, new QCloseEvent());
-        });
+        QObject::connect(B().Sites->model(), &QAbstractItemModel::rowsInserted, form.get(),
+                         [&] { given = given || (give(*form), true); });
         ASSERT_TRUE(PumpUntil([&] { return given && !form->isVisible(); }));
         form.reset();
     }
