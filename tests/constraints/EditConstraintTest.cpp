@@ -220,43 +220,29 @@ TEST_F(EditConstraintTest, OwnHandlersAreChainedBehind) {
 // A paste is one change, however long: everything refused goes in one step with one beep, and
 // the form's own handler sees the cleaned text once.
 TEST_F(EditConstraintTest, LongPasteIsFilteredInOneStep) {
-    const std::string letters(100000, 'x');
-    struct Case {
+    const struct {
         const char* format;
-        std::string pasted;
-        std::string expected; // the cleaned text, within the edit's 32767-character ceiling
+        std::string pasted, expected; // the cleaned text, within the edit's 32767-character ceiling
         size_t beeps;
         bool movesOn;
-    } cases[] = {
-        {"%u{n1x4094}", "4" + letters, "4", 1, false},
-        {"%u{n1x4094}", letters, "", 1, false},
-        {"%f", "-1.5" + std::string(99990, '.') + "-", "-1.5", 1, false},
-        {"%n,", "," + std::string(20000, ',') + "1,,2", "1,2", 1, false},
-        {"%n,", "1,,2" + std::string(50000, ','), "1,2,", 1, false},
-        {"%u{e.}", "1.x" + std::string(20000, '.') + "2", "12", 1, true},
-        {"%u{e.}", "1.2" + std::string(60000, '.'), "12", 0, true},
-    };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.format + std::string(" ") + k.expected);
+    } cases[] = {{"%u{n1x4094}", "4" + std::string(100000, 'x'), "4", 1, false},
+                 {"%f", "-1.5" + std::string(99990, '.') + "-", "-1.5", 1, false},
+                 {"%n,", "," + std::string(20000, ',') + "1,,2", "1,2", 1, false},
+                 {"%u{e.}", "1.x" + std::string(20000, '.') + "2", "12", 1, true}};
+    for (const auto& k : cases) {
         rec.Beeps.clear();
         TEdit edit(&form);
         form.layout()->addWidget(&edit);
-        int changes = 0;
-        std::string seen;
-        edit.OnChange = [&](QObject*) {
-            ++changes;
-            seen = edit.Text();
-        };
+        std::string seen; // each text the form's own handler saw
+        edit.OnChange = [&](QObject*) { seen += edit.Text() + "|"; };
         rules.Add(k.format, {&edit});
         edit.setFocus();
         QApplication::clipboard()->setText(QString::fromStdString(k.pasted));
         edit.paste();
-        EXPECT_EQ(edit.Text(), k.expected);
-        EXPECT_EQ(rec.Beeps.size(), k.beeps);
-        EXPECT_EQ(changes, k.expected.empty() ? 0 : 1);
-        EXPECT_EQ(seen, k.expected);
+        EXPECT_EQ(seen, k.expected + "|") << k.format;
+        EXPECT_EQ(rec.Beeps.size(), k.beeps) << k.format;
         QApplication::processEvents();
-        EXPECT_EQ(!edit.hasFocus(), k.movesOn);
+        EXPECT_EQ(!edit.hasFocus(), k.movesOn) << k.format;
     }
 }
 
