@@ -6,7 +6,6 @@
 #include "library/snmp/NxBindingErrors.h"
 #include "library/snmp/NxEditSplit.h"
 #include "library/snmp/NxSNMPValue.h"
-#include "platform/Clock.h"
 #include "platform/ControlClass.h"
 #include "platform/Exception.h"
 
@@ -578,10 +577,11 @@ void NxSNMPRequest2Edits::BeforeSet() {
         OnBeforeSet();
 }
 
+// A row at a time, and nothing else: a completion that ran the message loop here would let a
+// close destroy the request whose answer is being shown.
 void NxSNMPRequest2Edits::ShowValues() {
     if (ListView_) {
         AddListRow();
-        ProcessMessages();
     } else {
         ValuesToControls(-1);
     }
