@@ -270,6 +270,24 @@ TEST_F(ScalarFormTest, ValuesTheControlsCannotShow) {
     }
 }
 
+// A value longer than its edit can hold whole is not shown cut: the edit keeps what it showed,
+// holds nothing to write, and the read says so.
+TEST_F(ScalarFormTest, AValueTooLongForItsEditIsNotHeld) {
+    ASSERT_TRUE(req->Get());
+    sim->Command("set 1.3.6.1.4.1.99999.1.1.0 \"" + std::string(40000, 'x') + "\"");
+    EXPECT_FALSE(req->Get());
+    EXPECT_EQ(req->Request.Result.Code, NXSNMP_NOT_SHOWN);
+    EXPECT_EQ(req->Request.Result.Message, "(NxSNMP++) A value read is too long and cannot be shown!");
+    EXPECT_EQ(name->Text(), "Office AP");
+    EXPECT_FALSE(req->Holds(0));
+    EXPECT_EQ(interval->Text(), "600");
+    sim->ClearLog();
+    EXPECT_TRUE(req->Set(true, true));
+    EXPECT_EQ(req->LeftOutRows, std::vector<int>{0});
+    for (const std::string& set : SetsLogged())
+        EXPECT_EQ(set.find("99999.1.1.0"), std::string::npos) << set;
+}
+
 // ---- nothing the form did not read is written ------------------------------------------------
 
 constexpr char kModeOid[] = "1.3.6.1.4.1.99999.1.2.0";
