@@ -1,5 +1,6 @@
 #include "app/Static.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/Edit.h"
 #include "platform/StatusBar.h"
 #include "tests/status/StatusViewTools.h"
 
@@ -51,6 +52,25 @@ TEST_F(StaticTest, ShowsTheFirstRadiosCounters) {
     EXPECT_EQ(oids.size(), 20u);
     EXPECT_EQ(form.BandRequestG, nullptr);
     SavePicture(form, "static");
+}
+
+// Ten-digit counters show whole, from their first character, in the read-only edits.
+TEST_F(StaticTest, LongCountersShowWhole) {
+    Device->Sim().Command("set " + kBand1 + ".7.1 1234567890");
+    Device->Sim().Command("set " + kBand1 + ".10.1 -123456789");
+    TFM_Static form;
+    form.show();
+    Open(form);
+    for (const auto& [name, text] :
+         {std::pair{"Ed_TranFrCnta", "1234567890"}, {"Ed_TranTtlRtyCnta", "-123456789"}}) {
+        const auto* edit = form.findChild<TEdit*>(name);
+        ASSERT_NE(edit, nullptr) << name;
+        EXPECT_EQ(edit->Text(), text);
+        EXPECT_EQ(edit->cursorPosition(), 0) << name;
+        // Frame and margins take about four pixels a side.
+        EXPECT_LE(edit->fontMetrics().horizontalAdvance(text), edit->width() - 10) << name;
+    }
+    SavePicture(form, "static-long-counters");
 }
 
 TEST_F(StaticTest, RefreshShowsNewCountersAndWaitsForTheReadOut) {
