@@ -197,24 +197,6 @@ TEST(Edit, MaxLengthZeroIsNoLimitAndNeverCutsTheText) {
     EXPECT_EQ(edit->Text(), "12345");
 }
 
-// Code's text shows from its first character, also in an edit narrower than the text; a text
-// beyond Qt's own ceiling could not be held whole.
-TEST(Edit, TextFromCodeShowsItsStart) {
-    QWidget w;
-    auto* edit = new TEdit(&w);
-    edit->setFixedWidth(40);
-    edit->SetReadOnly(true);
-    ASSERT_TRUE(ShowActive(w));
-    for (const char* text : {"1234567890", "-123456789", "4294967295"}) {
-        edit->SetText(text);
-        EXPECT_EQ(edit->cursorPosition(), 0) << text;
-        EXPECT_TRUE(edit->rect().contains(edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()))
-            << text;
-    }
-    EXPECT_TRUE(TEdit::CanHold(std::string(32767, 'x')));
-    EXPECT_FALSE(TEdit::CanHold(std::string(40000, 'x')));
-}
-
 TEST(Edit, ChangeOnEveryTextExitOnFocusMove) {
     QWidget w;
     auto* layout = new QVBoxLayout(&w);

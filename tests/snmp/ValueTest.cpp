@@ -86,60 +86,6 @@ TEST(ValueText, UnsignedAnswersOfAnotherTypeStayUnsigned) {
     }
 }
 
-// What each row syntax takes from an answer: another type only where its value is one of the
-// row's; anything else is no value of the row.
-TEST(ValueText, AnswersTheRowCanHold) {
-    auto typed = [](int32_t tag, NxSNMPValue v) {
-        v.Syntax = tag;
-        return v;
-    };
-    NxSNMPValue ids;
-    ids.Type = NxSNMPValue::Kind::Ids;
-    ids.Syntax = SYN_OBJECTID;
-    ids.Oid = {1, 3, 6};
-    const std::string four("\xC0\xA8\x00\x01", 4);
-    const struct {
-        int32_t Row;
-        NxSNMPValue Answer;
-        bool Fits;
-    } cases[] = {
-        {SYN_INTEGER, typed(SYN_INTEGER, Number(0xFFFFFFFFu)), true}, // -1
-        {SYN_INTEGER, typed(SYN_GAUGE, Number(7)), true},
-        {SYN_INTEGER, typed(SYN_COUNTER, Number(4294967295u)), false},
-        {SYN_INTEGER, typed(SYN_COUNTER64, Number(1ull << 40)), false},
-        {SYN_INTEGER, typed(SYN_OCTETSTR, Bytes("7")), false},
-        {SYN_INTEGER, NxSNMPValue{}, false},
-        {SYN_BOOLEAN, typed(SYN_INTEGER, Number(1)), true},
-        {SYN_COUNTER, typed(SYN_GAUGE, Number(4294967295u)), true},
-        {SYN_GAUGE, typed(SYN_UINTEGER, Number(5)), true},
-        {SYN_UINTEGER, typed(SYN_INTEGER, Number(5)), true},
-        {SYN_COUNTER, typed(SYN_INTEGER, Number(0xFFFFFFFFu)), false},
-        {SYN_COUNTER, typed(SYN_COUNTER64, Number(1ull << 32)), false},
-        {SYN_COUNTER, typed(SYN_OCTETSTR, Bytes("12")), false},
-        {SYN_TIMETICKS, typed(SYN_TIMETICKS, Number(100)), true},
-        {SYN_COUNTER64, typed(SYN_COUNTER, Number(5)), true},
-        {SYN_COUNTER64, typed(SYN_INTEGER, Number(0xFFFFFFFFu)), false},
-        {SYN_IPADDRESS, typed(SYN_IPADDRESS, Bytes(four)), true},
-        {SYN_IPADDRESS, typed(SYN_OCTETSTR, Bytes(four)), true},
-        {SYN_IPADDRESS, typed(SYN_OCTETSTR, Bytes("abc")), false},
-        {SYN_IPADDRESS, typed(SYN_COUNTER, Number(5)), false},
-        {SYN_IPADDRESS, NxSNMPValue{}, false},
-        {SYN_OBJECTID, ids, true},
-        {SYN_OBJECTID, typed(SYN_OCTETSTR, Bytes("1.3.6")), false},
-        {SYN_DISPLAYSTR, typed(SYN_OCTETSTR, Bytes("")), true},
-        {SYN_DISPLAYSTR, typed(SYN_IPADDRESS, Bytes(four)), false},
-        {SYN_DISPLAYSTR, typed(SYN_INTEGER, Number(5)), false},
-        {SYN_OCTETSTR, typed(SYN_OPAQUE, Bytes("ab")), true},
-        {SYN_MACADDRESS, typed(SYN_OCTETSTR, Bytes("abcdef")), true},
-        {SYN_DATETIME, typed(SYN_OCTETSTR, Bytes("abcdefgh")), true},
-        {SYN_DATETIME, typed(SYN_OCTETSTR, Bytes("abc")), false},
-        {SYN_DOUBLE, typed(SYN_OCTETSTR, Bytes("abc")), false},
-        {SYN_NULL, typed(SYN_INTEGER, Number(5)), true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(AnswerFits(c.Row, c.Answer), c.Fits) << c.Row << " answered as " << c.Answer.Syntax;
-}
-
 TEST(ValueText, EmptyValuesAndReservedTexts) {
     const NxSNMPValue none;
     EXPECT_EQ(Text(SYN_DISPLAYSTR, none), "");
