@@ -62,11 +62,13 @@ void TFM_DevInfo::FormCreate(QObject*) {
         if (ShowBandPage(PageControl1, TabSheetA, 1)) {
             MakeBandRequest(BandRequestA, 1);
             BandRequestA->Mode = NxSNMPRequest2Controls::ModeBlocking;
-            ReadAndReport(*BandRequestA);
+            Read(*BandRequestA);
         }
         if (ShowBandPage(PageControl1, TabSheetG, 2)) {
             MakeBandRequest(BandRequestG, 2);
-            BandRequestG->OnEndingGet = ReportFailedRead;
+            BandRequestG->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
+                ReadEnded(s, r);
+            };
             BandRequestG->Get();
         }
         ReadGeneral();
@@ -99,7 +101,7 @@ void TFM_DevInfo::ReadGeneral() {
         list.GetRow(kWlan0Mac)->Access = ACC_READONLY;
     else if (ModelCode == "7593")
         list.GetRow(kWlan0Mac)->Access = ACC_INVALID;
-    ReadAndReport(*GeneralRequest);
+    Read(*GeneralRequest);
 }
 
 void TFM_DevInfo::ShowMacRanges() {
@@ -116,7 +118,7 @@ void TFM_DevInfo::ShowMacRanges() {
 void TFM_DevInfo::Bt_RefaClick(QObject*) {
     RunReporting(StatusBar, [this] {
         if (BandRequestA)
-            ReadAndReport(*BandRequestA);
+            Read(*BandRequestA);
     });
 }
 

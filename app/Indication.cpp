@@ -78,8 +78,7 @@ void TFM_Indication::FormCreate() {
         SetBandRows(*ApModeReq_);
         ApModeReq_->BindComboBox(0, ED_APModeComboBox_a);
         ApModeReq_->BindComboBox(1, ED_APModeComboBox_g);
-        if (!ApModeReq_->Get())
-            ShowStatus(ApModeReq_->Request.Result.Message);
+        Read(*ApModeReq_);
 
         // Writing "Get" makes the device collect its WDS peer data.
         MakeRequest(WdsGetReq_);
@@ -91,15 +90,18 @@ void TFM_Indication::FormCreate() {
         ED_wdsGetComboBoxa->SetItemIndex(1);
         ED_wdsGetComboBoxg->SetItemIndex(1);
         WdsGetReq_->MarkAsked(-1);
-        if (!WdsGetReq_->Set(true, true))
+        if (WdsGetReq_->Set(true, true)) {
+            DropFailure(WdsGetReq_.get());
+        } else {
             ShowStatus(WdsGetReq_->Request.Result.Message);
+            KeepFailure(WdsGetReq_.get());
+        }
 
         MakeRequest(WdsTableReq_);
         WdsTableReq_->Request.VarList = NxSNMPVarList(MibRows::ifIndex_to_wdsRSSI(), MVT_UMV, 2);
         WdsTableReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
         WdsTableReq_->AttachListView(LV_Wds, false);
-        if (!WdsTableReq_->Get())
-            ShowStatus(WdsTableReq_->Request.Result.Message);
+        Read(*WdsTableReq_);
 
         ShowWdsRssi();
         LayoutWdsGroups();
@@ -119,8 +121,7 @@ void TFM_Indication::OnEndingGet(NxSNMPError* result) {
     LA_TemperationH->SetCaption(IntToStr(int64_t(t) * 9 / 5 + 32));
     if (value == "(NULL)")
         LA_Tempteration->SetCaption("50");
-    if (result->Code != 0)
-        ShowStatus(result->Message);
+    ReadEnded(TemperatureReq_.get(), result);
 }
 
 void TFM_Indication::FillSlot(const PeerSlot& slot, const std::string& mac, const std::string& rssi) {

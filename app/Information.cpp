@@ -23,7 +23,7 @@ void TFM_HomeInformation::FormCreate(QObject*) {
         Request->BindEdits(2, "%s", edtuptime);
         Request->BindEdits(3, "%s", edtfirmversion);
         Request->BindEdits(4, "%s", edtIPaddress);
-        ReadAndReport(*Request);
+        Read(*Request);
     });
 }
 

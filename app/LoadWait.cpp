@@ -29,6 +29,11 @@ void ShowRestartWait(TFM_Waiting* waiting, int countdown) {
     waiting->seconds->show();
 }
 
+void ShowUnansweredWait(TFM_Waiting& waiting) {
+    waiting.Label2->setText("The device did not answer.");
+    waiting.Label3->setText("Waiting for it to come back.");
+}
+
 bool RebootLeftUnanswered(const NxSNMPError* result) {
     return result != nullptr && result->Code == SNMP_CLASS_TIMEOUT;
 }

@@ -12,5 +12,10 @@ void ShowLoadWait(TFM_Waiting& waiting, const std::string& upper, int countdown)
 void ShowLoadStep(TFM_Waiting* waiting, const std::string& upper);
 // "The device is restarting..." over "Please waiting for " with the seconds counted down.
 void ShowRestartWait(TFM_Waiting* waiting, int countdown);
+// A command left unanswered may have been taken by a device that restarts at once: the wait runs,
+// but says only that the device did not answer and is awaited.
+void ShowUnansweredWait(TFM_Waiting& waiting);
+// Shown when a wait ends without the device answering again.
+inline constexpr char kDeviceNotBackText[] = "The device did not answer again within the wait.";
 // A device that restarts at once leaves the reboot command unanswered: no failure for that.
 bool RebootLeftUnanswered(const NxSNMPError* result);

@@ -19,6 +19,7 @@ constexpr int kSmtpServerRow = 1;
 constexpr int kSmtpRecipientRow = 3;
 constexpr char kNoServer[] = "0.0.0.0";
 constexpr char kSetError[] = "Set Error!";
+constexpr char kSetSuccess[] = "Set Success!";
 
 } // namespace
 
@@ -87,6 +88,7 @@ void TLogSetForm::CB_SMTPStatusClick() {
 void TLogSetForm::Bt_ApplyClick() {
     if (!RequestsBuilt())
         return ShowStatus(kSetError);
+    ShowReadOk(""); // an earlier Apply's result is not this one's
     bool noServer = false;
     // The remote state follows the server; a server neither read nor typed decides nothing and
     // neither is written.
@@ -128,13 +130,17 @@ void TLogSetForm::Bt_ApplyClick() {
     // A group with nothing read to send is no failure of the device: the other is still written.
     const bool written = WriteAsked(*SyslogRequest) && WriteAsked(*SmtpRequest);
     const std::string result =
-        written ? WrittenText({SyslogRequest.get(), SmtpRequest.get()}, "Set Success!") : kSetError;
+        written ? WrittenText({SyslogRequest.get(), SmtpRequest.get()}, kSetSuccess) : kSetError;
 
     SetSmtpRowsAccess(ACC_READWRITE);
     ReadAll();
     TidyAfterRead();
-    // The write's result is what the user asked for; a read's failure line must not hide it.
-    ShowStatus(result);
+    // A failed or partial write's text is what the user asked about and stays; after a success,
+    // a re-read that failed is shown instead.
+    if (result == kSetSuccess)
+        ShowReadOk(result);
+    else
+        ShowStatus(result);
 }
 
 void ShowLogSetForm() {

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/Lamp.h"
 #include "app/LampStatus.h"
+#include "app/LoadWait.h"
 #include "app/MainPicture.h"
 #include "app/MenuHandlers.h"
 #include "app/MessageFiles.h"
@@ -34,6 +35,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QTimer>
 #include <stdexcept>
 #include <vector>
 
@@ -291,15 +293,24 @@ void TMainForm::OnSaveActivateDone(NxSNMPRequest2Controls*, NxSNMPError* result)
             LibraryMessageBox(this, result->Message);
         return;
     }
-    // A restarting device may not answer the SET: only other failures are worth a box. The wait
-    // follows whatever the result; it ends when the lamp poll answers again.
-    if (failed && result->Code != SNMP_CLASS_TIMEOUT)
+    WaitAfterSet = false;
+    // A refused SET saved nothing and restarts nothing. One left unanswered may have been taken by
+    // a device that restarts at once: it is awaited, but nothing is claimed.
+    const bool unanswered = RebootLeftUnanswered(result);
+    if (failed && !unanswered) {
         LibraryMessageBox(this, result->Message);
+        return;
+    }
     delete FM_Waiting;
     FM_Waiting = new TFM_Waiting(nullptr);
+    if (unanswered)
+        ShowUnansweredWait(*FM_Waiting);
+    FM_Waiting->OnEnded = [this](bool answered) {
+        if (!answered) // told from the loop, not from inside the dialog's close
+            QTimer::singleShot(0, this, [this] { LibraryMessageBox(this, kDeviceNotBackText); });
+    };
     FM_Waiting->show();
     setEnabled(false);
-    WaitAfterSet = false;
 }
 
 void TMainForm::cfSaveandActivate1Click(QObject*) {

@@ -1,19 +1,8 @@
 #pragma once
-// How the read-only status views report a failed read: the driver's status line on the form's
-// status bar (the library itself writes nothing there for a failed read).
-#include "library/snmp/NxSNMPStatus.h"
-
+// How the read-only status views report an exception that ends their steps: on the status bar.
 #include <exception>
 
-class NxSNMPRequest2Controls;
 class TStatusBar;
-
-// A blocking read; a failure goes on the request's status target. Library exceptions reach the
-// caller. True when the read succeeded.
-bool ReadAndReport(NxSNMPRequest2Controls& request);
-
-// Completion for reads with callbacks: a failure goes on the sender's status target.
-void ReportFailedRead(NxSNMPRequest2Controls* sender, NxSNMPError* result);
 
 void ShowExceptionText(TStatusBar* bar, const char* text);
 

@@ -58,6 +58,18 @@ void TServedForm::EndWait() {
         Waiting->Countdown = 1;
 }
 
+void TServedForm::AwaitRestart(const NxSNMPError* result, int countdown) {
+    if (Waiting == nullptr)
+        return;
+    ShowRestartWait(Waiting, countdown);
+    if (RebootLeftUnanswered(result))
+        ShowUnansweredWait(*Waiting);
+    Waiting->OnEnded = [this](bool answered) {
+        if (!answered)
+            ShowStatus(kDeviceNotBackText);
+    };
+}
+
 void TServedForm::Warn(const std::string& text) {
     MessageBox(this, text, "Warning", MB_OK);
 }

@@ -10,6 +10,7 @@
 
 class TEdit;
 class TFM_Waiting;
+struct NxSNMPError;
 
 class TServedForm : public TSettingsForm {
     Q_OBJECT
@@ -44,6 +45,9 @@ class TServedForm : public TSettingsForm {
     void RunLoadWait(const std::string& upper, int countdown, const std::function<void()>& start = {});
     // The running wait ends at its next tick.
     void EndWait();
+    // The load's wait turns into the restart's once the device took the reboot, or left it
+    // unanswered (then it claims nothing); a wait the device does not end is told as a failure.
+    void AwaitRestart(const NxSNMPError* result, int countdown);
     void Warn(const std::string& text);
     // The status place says what went wrong last, the Warning box (when given) what the user can
     // do, and the wait ends.

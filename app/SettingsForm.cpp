@@ -88,7 +88,7 @@ bool TSettingsForm::BusyNow() const {
 }
 
 void TSettingsForm::DestroyRequests() {
-    ReadFailures_.clear();
+    ReadFailures_.Clear();
     Requests_.DestroyAll();
 }
 
@@ -108,24 +108,11 @@ std::string TSettingsForm::StatusText() const {
 }
 
 void TSettingsForm::KeepReadFailure(const NxSNMPRequest2Controls& request) {
-    const std::string line = StatusText();
-    for (ReadFailure& f : ReadFailures_)
-        if (f.Request == &request) {
-            f.Line = line;
-            return;
-        }
-    ReadFailures_.push_back({&request, line});
+    ReadFailures_.Keep(&request);
 }
 
 void TSettingsForm::DropReadFailure(const NxSNMPRequest2Controls& request) {
-    const auto it = std::find_if(ReadFailures_.begin(), ReadFailures_.end(),
-                                 [&](const ReadFailure& f) { return f.Request == &request; });
-    if (it == ReadFailures_.end())
-        return;
-    const bool inView = Bar_ != nullptr && StatusText() == it->Line;
-    ReadFailures_.erase(it);
-    if (inView)
-        ShowStatus(ReadFailures_.empty() ? std::string() : ReadFailures_.front().Line);
+    ReadFailures_.Drop(&request);
 }
 
 bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
@@ -143,7 +130,7 @@ bool TSettingsForm::Read(NxSNMPRequest2Controls& request) {
 }
 
 void TSettingsForm::ShowReadOk(const std::string& text) {
-    ShowStatus(ReadFailures_.empty() ? text : ReadFailures_.front().Line);
+    ShowStatus(ReadFailures_.Empty() ? text : ReadFailures_.FirstLine());
 }
 
 bool TSettingsForm::Write(NxSNMPRequest2Controls& request, ReadBack readBack) {

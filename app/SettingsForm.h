@@ -8,6 +8,7 @@
 // connected with OnClicked. Within a pass, once a blocking request has timed out, the form's
 // other blocking requests fail at once with the time-out.
 #include "app/FormRequests.h"
+#include "app/KeptFailures.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/VarDef.h"
 
@@ -110,7 +111,11 @@ class TSettingsForm : public QDialog {
     // A form's "read OK" text: shown only when no read failure is kept; otherwise the first kept
     // failure stays (or comes back) in view.
     void ShowReadOk(const std::string& text);
-    bool ReadFailureKept() const { return !ReadFailures_.empty(); }
+    bool ReadFailureKept() const { return !ReadFailures_.Empty(); }
+    // For a request the form reads or commands without Read: its failure, now on the status
+    // place, is kept; its success takes that failure off the status place if still in view.
+    void KeepReadFailure(const NxSNMPRequest2Controls& request);
+    void DropReadFailure(const NxSNMPRequest2Controls& request);
     // A blocking write of the controls' values, whatever the request's Mode, with the read-back
     // unless told otherwise (a table the form reads again itself). True only when the device took
     // it; a library exception counts as a failure (its text is shown on the status place), and so
@@ -152,14 +157,13 @@ class TSettingsForm : public QDialog {
 
     TFormRequests Requests_;
     // Read failures still unmended, first kept first, with the line each put on the status place.
-    struct ReadFailure {
-        const NxSNMPRequest2Controls* Request;
-        std::string Line;
-    };
-    std::vector<ReadFailure> ReadFailures_;
+    // Without a bar a failure was a box: nothing is taken back.
+    TKeptFailures ReadFailures_{[this] { return StatusText(); },
+                                [this](const std::string& line) {
+                                    if (Bar_ != nullptr)
+                                        ShowStatus(line);
+                                }};
     std::string StatusText() const;
-    void KeepReadFailure(const NxSNMPRequest2Controls& request);
-    void DropReadFailure(const NxSNMPRequest2Controls& request);
     TStatusBar* Bar_ = nullptr;
     const void* Binding_ = nullptr; // the slot the build steps are binding
     bool WriteRaised_ = false;      // the last Write ended in a library exception

@@ -39,7 +39,7 @@ void TFM_Static::ReadBand(TFormRequest<NxSNMPRequest2Edits>& slot, int band) {
                                     : MibRows::stTrSuccessRate_to_stReceivedByteCount_2(),
                           MVT_SV, 0);
         request.SetStatusBar(StatusBar);
-        request.OnEndingGet = ReportFailedRead;
+        request.OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { ReadEnded(s, r); };
         const QChar sfx = band == 1 ? 'a' : 'g';
         for (int i = 0; i < kShownCounters; ++i)
             request.BindEdits(i, "%s", findChild<TEdit*>(QString(kCounterEdits[i]) + sfx));

@@ -117,8 +117,10 @@ void TStationListForm::ReadCounts() {
         throw;
     }
     --CountReading_;
-    if (!ok)
-        ShowStatus(CountReq_->Request.Result.Message);
+    if (ok)
+        return DropFailure(CountReq_.get());
+    ShowStatus(CountReq_->Request.Result.Message);
+    KeepFailure(CountReq_.get());
 }
 
 void TStationListForm::StartWalk() {
@@ -185,7 +187,8 @@ void TStationListForm::OnActionDone(NxSNMPError* result) {
 }
 
 void TStationListForm::OnWalkDone(NxSNMPError* result) {
-    ShowStatus(result->Message);
+    // The walk's own success line does not hide the count's failure of the same refresh.
+    ShowUnlessFailureKept(result->Message, result->Code == 0);
     Busy = 0;
     if (result->Code == 0)
         FillUserList();

@@ -1,5 +1,6 @@
 #include "app/StatusView.h"
 
+#include "library/snmp/NxSNMPRequest2Controls.h"
 #include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/FormTeardown.h"
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QScopedValueRollback>
 #include <QTimer>
+#include <exception>
 
 namespace {
 
@@ -49,6 +51,45 @@ void TStatusView::SetUpWindow(TStatusBar* bar, int panelWidth) {
 
 void TStatusView::ShowStatus(const std::string& text) {
     Bar_->ShowResult(text);
+}
+
+std::string TStatusView::StatusText() const {
+    return Bar_->PanelCount() > 0 ? Bar_->Panel(0)->Text() : Bar_->SimpleText();
+}
+
+// The driver's status line where the request reports to the view's bar; the bare text otherwise.
+void TStatusView::ShowFailureOf(NxSNMPRequest2Controls& request, const std::string& text) {
+    if (request.StatusTarget() != nullptr)
+        request.ShowStatus(text);
+    else
+        ShowStatus(text);
+}
+
+bool TStatusView::Read(NxSNMPRequest2Controls& request) {
+    try {
+        if (request.Get()) {
+            DropFailure(&request);
+            return true;
+        }
+        ShowFailureOf(request, request.Request.Result.Message);
+    } catch (const std::exception& e) {
+        ShowStatus(e.what());
+    }
+    KeepFailure(&request);
+    return false;
+}
+
+void TStatusView::ShowUnlessFailureKept(const std::string& text, bool success) {
+    ShowStatus(success && !Failures_.Empty() ? Failures_.FirstLine() : text);
+}
+
+void TStatusView::ReadEnded(NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+    if (sender == nullptr || result == nullptr)
+        return;
+    if (result->Code == 0)
+        return DropFailure(sender);
+    ShowFailureOf(*sender, result->Message);
+    KeepFailure(sender);
 }
 
 TTimer* TStatusView::AddTimer(TimerStart start, int milliseconds, std::function<void()> onTimer) {

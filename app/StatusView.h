@@ -7,6 +7,7 @@
 // destructor for its requests. A view derives from this and from its layout class, calls
 // SetUpWindow after setupUi and keeps only its own steps.
 #include "app/FormRequests.h"
+#include "app/KeptFailures.h"
 
 #include <QDialog>
 #include <functional>
@@ -14,6 +15,8 @@
 #include <string>
 #include <vector>
 
+class NxSNMPRequest2Controls;
+struct NxSNMPError;
 class TStatusBar;
 class TTimer;
 
@@ -46,6 +49,17 @@ class TStatusView : public QDialog {
     void SetUpWindow(TStatusBar* bar, int panelWidth = kNoPanel);
     // The line on the status bar given to SetUpWindow (its panel, when it has one).
     void ShowStatus(const std::string& text);
+    // A blocking read whose failure (or library exception) goes on the status line and is kept
+    // there until a read of the same request succeeds. True when the device answered.
+    bool Read(NxSNMPRequest2Controls& request);
+    // The same rule for a read with callbacks: its completion, or a request that failed to start.
+    void ReadEnded(NxSNMPRequest2Controls* sender, NxSNMPError* result);
+    // A failure of `request` now on the status line (a read's or a command's): kept as a read's.
+    void KeepFailure(const void* request) { Failures_.Keep(request); }
+    // `request` succeeded: its kept failure goes.
+    void DropFailure(const void* request) { Failures_.Drop(request); }
+    // A result line; a success one gives way to the first failure still kept.
+    void ShowUnlessFailureKept(const std::string& text, bool success);
 
     // A timer of the view, off until shown or started; it stops before the requests go.
     TTimer* AddTimer(TimerStart start, int milliseconds = 0, std::function<void()> onTimer = {});
@@ -91,6 +105,9 @@ class TStatusView : public QDialog {
     std::vector<Timer> Timers_;
     TFormRequests Requests_;
     TStatusBar* Bar_ = nullptr;
+    std::string StatusText() const;
+    void ShowFailureOf(NxSNMPRequest2Controls& request, const std::string& text);
+    TKeptFailures Failures_{[this] { return StatusText(); }, [this](const std::string& t) { ShowStatus(t); }};
     Frame Frame_;
     bool Closing_ = false;       // the requests are being destroyed
     bool CloseDeferred_ = false; // a close came while request code was running

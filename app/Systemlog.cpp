@@ -135,13 +135,18 @@ void TLogForm::EndFetch(bool loaded) {
     UploadRunning_ = false;
     Timer1->SetEnabled(false);
     if (!loaded)
-        ShowStatus("Get file fail!");
+        ShowFetchFailure();
+}
+
+void TLogForm::ShowFetchFailure() {
+    ShowStatus("Get file fail!");
+    KeepFailure(LogRequest.get());
 }
 
 void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (result->Code != 0) {
         if (!FetchPending_ && !FetchEnded_)
-            ShowStatus("Get file fail!");
+            ShowFetchFailure();
         return;
     }
     // A file left from an earlier fetch is shown while the new one is on its way.
@@ -215,12 +220,13 @@ bool TLogForm::LoadLogFile(const std::string& path) {
     UploadRunning_ = false;
     std::vector<std::string> lines;
     if (!ReadLogFileLines(path, lines)) {
-        ShowStatus("Get file fail!");
+        ShowFetchFailure();
         return false;
     }
     LBLog = lines;
     ShowRows(lines);
-    ShowStatus("Get OK!");
+    DropFailure(LogRequest.get());
+    ShowUnlessFailureKept("Get OK!", true);
     return true;
 }
 
@@ -249,10 +255,12 @@ void TLogForm::Clear_BtnClick() {
 }
 
 void TLogForm::OnEndingClear(NxSNMPRequest2Controls*, NxSNMPError* result) {
-    if (result->Code == 0)
+    if (result->Code == 0) {
         ViewListView->ClearItems();
-    else
-        ClearRequest->ShowStatus(result->Message);
+        return DropFailure(ClearRequest.get());
+    }
+    ClearRequest->ShowStatus(result->Message);
+    KeepFailure(ClearRequest.get());
 }
 
 void TLogForm::resizeEvent(QResizeEvent* event) {

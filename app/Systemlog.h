@@ -61,6 +61,7 @@ class TLogForm : public TStatusView, public Ui::TLogForm {
     void ShowRows(const std::vector<std::string>& lines);
 
     bool ServerStarted_ = false;
+    void ShowFetchFailure(); // "Get file fail!", kept until a fetch succeeds
     void EndFetch(bool loaded);
 
     bool FetchPending_ = false;

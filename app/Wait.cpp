@@ -105,10 +105,18 @@ void TFM_Waiting::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    FormClose();
     // A closed dialog is only hidden until its creator deletes it; it stops counting so that it
     // does not close, and re-enable the main window, again on every later tick.
     Timer1->stop();
+    FormClose();
+    if (OnEnded) {
+        const auto ended = std::move(OnEnded); // told once
+        OnEnded = nullptr;
+        try {
+            ended(MainPanelReady());
+        } catch (const std::exception&) {
+        }
+    }
     setResult(QDialog::Rejected);
     event->accept();
 }

@@ -38,6 +38,9 @@ class TFM_Waiting : public QDialog, public Ui::TFM_Waiting {
     int32_t Countdown = 50;
     int32_t ExtraTicks = 0; // ticks spent holding at a count of 1
 
+    // Called once the dialog closed, with whether the device answered again by then.
+    std::function<void(bool answered)> OnEnded;
+
     QTimer* Timer1;
 
     void Timer1Timer();

@@ -8,6 +8,8 @@
 #include "forms/admin/AdminRows.h"
 #include "library/common/IpText.h"
 #include "library/snmp/New_req2Edit.h"
+#include "library/snmp/NxRequestPass.h"
+#include "library/snmp/NxSNMPStatus.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -22,6 +24,9 @@
 #include <initializer_list>
 
 namespace {
+
+constexpr int kConsoleTelnetRow = 0;
+constexpr int kConsoleSshRow = 2;
 
 constexpr char kZeroIp[] = "0.0.0.0";
 constexpr int kMaxRanges = 4;
@@ -85,13 +90,7 @@ void TFM_Admin::FormCreate(QObject*) {
     }
     for (TEdit* e : {Ed_IP1, Ed_IP2, Ed_FromIP, Ed_ToIP, Ed_TrapServIP})
         e->SetMaxLength(15);
-    if (CB_Telnet->GetItemIndex() > 0)
-        RB_Telnet->setChecked(true);
-    else if (CB_SHH->GetItemIndex() > 0)
-        RB_SHH->setChecked(true);
-    else
-        RB_None->setChecked(true);
-    CB_Timeout->setEnabled(!RB_None->isChecked());
+    ShowConsoleChoice();
     CB_LimitVIDClick(CB_LimitVID);
     for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
         e->SetText(Ed_Pwd->Text());
@@ -221,6 +220,20 @@ void TFM_Admin::CkBx_LBSClick(QObject*) {
 
 void TFM_Admin::CB_LimitVIDClick(QObject*) {
     Ed_Vid->setEnabled(CB_LimitVID->Checked());
+}
+
+void TFM_Admin::ShowConsoleChoice() {
+    const int telnet = CB_Telnet->GetItemIndex();
+    const int ssh = CB_SHH->GetItemIndex();
+    if (ConsoleRead_ && telnet >= 0 && ssh >= 0) {
+        if (telnet > 0)
+            RB_Telnet->setChecked(true);
+        else if (ssh > 0)
+            RB_SHH->setChecked(true);
+        else
+            RB_None->setChecked(true);
+    }
+    CB_Timeout->setEnabled(RB_Telnet->isChecked() || RB_SHH->isChecked());
 }
 
 void TFM_Admin::RB_NoneClick(QObject*) {
@@ -424,6 +437,7 @@ bool TFM_Admin::CheckInputs() {
 void TFM_Admin::OKClick(QObject*) {
     if (!RequestsBuilt() || ReadingRanges_)
         return;
+    ShowReadOk(""); // an earlier OK's result is not this one's
     // An unread or unfinished list would look empty and switch the limit off.
     if (RangeSupported && UsedRangesRead_ && LimitRead_ && CkBx_ManagerState->Checked() &&
         ListView_User->ItemCount() == 0) {
@@ -457,8 +471,21 @@ void TFM_Admin::KeepConsoleAsRead() {
     SshAsRead_ = CB_SHH->GetItemIndex();
 }
 
+bool TFM_Admin::WriteConsole(ConsoleHeld taken, ConsoleHeld& held) {
+    const NxRequestPass* pass = NxRequestPass::Find(this);
+    const bool sent = pass == nullptr || !pass->Stopped();
+    ConsoleRequest->MarkAsked(kConsoleTelnetRow); // the protocol rows are the form's step
+    ConsoleRequest->MarkAsked(kConsoleSshRow);
+    const bool ok = Write(*ConsoleRequest);
+    if (ok)
+        held = taken;
+    else if (sent && ConsoleRequest->Request.Result.Code == SNMP_CLASS_TIMEOUT)
+        held = ConsoleHeld::Unknown;
+    return ok;
+}
+
 // Telnet, SSH and the timeout as read; the controls keep the user's choice for the next OK.
-bool TFM_Admin::WriteConsoleBack() {
+TFM_Admin::ConsoleHeld TFM_Admin::WriteConsoleBack() {
     const int timeout = CB_Timeout->GetItemIndex();
     NxSNMPVarList& console = ConsoleRequest->Request.VarList;
     for (int row : {0, 1, 2})
@@ -466,12 +493,12 @@ bool TFM_Admin::WriteConsoleBack() {
     CB_Telnet->SetItemIndex(TelnetAsRead_);
     CB_Timeout->SetItemIndex(TimeoutAsRead_);
     CB_SHH->SetItemIndex(SshAsRead_);
-    const bool ok = Write(*ConsoleRequest);
-    if (ok)
+    ConsoleHeld held = ConsoleHeld::BothOff;
+    if (WriteConsole(ConsoleHeld::AsBefore, held))
         KeepConsoleAsRead();
     RB_NoneClick(nullptr);
     CB_Timeout->SetItemIndex(timeout);
-    return ok;
+    return held;
 }
 
 void TFM_Admin::WriteChain() {
@@ -480,12 +507,15 @@ void TFM_Admin::WriteChain() {
     Ed_Pwd->SetText(Ed_NPwd->Text());
     bool loginWritten = false;
     bool ok = true;
-    bool bothOff = false; // the device holds Telnet and SSH off until the console's own write
+    ConsoleHeld held = ConsoleHeld::AsBefore;
     bool leftOut = false; // a write left out rows that were neither read nor changed
+    std::string timedOut; // the step that stopped the chain went unanswered: its text
     auto step = [&](bool run, NxSNMPRequest2Controls* request) {
         if (!ok || !run)
             return;
         ok = Write(*request);
+        if (!ok && request->Request.Result.Code == SNMP_CLASS_TIMEOUT)
+            timedOut = " " + request->Request.Result.Message;
         if (!NotWrittenText(*request).empty()) {
             leftOut = true;
             ok = ok || request->SentNothing; // nothing to send is no refusal: the chain goes on
@@ -500,15 +530,17 @@ void TFM_Admin::WriteChain() {
     NxSNMPVarList& console = ConsoleRequest->Request.VarList;
     console.GetRow(0)->Access = ACC_READWRITE;
     console.GetRow(2)->Access = ACC_READWRITE;
+    // Written only when read and a protocol is chosen (shown as read, or picked by the user).
+    const bool consoleChosen = RB_None->isChecked() || RB_Telnet->isChecked() || RB_SHH->isChecked();
+    const bool writeConsole = ConsoleRead_ && consoleChosen;
     if (RB_None->isChecked()) {
         console.GetRow(1)->Access = ACC_INVALID;
-    } else if (ConsoleRead_) {
+    } else if (writeConsole) {
         // A change of protocol passes through both off.
         console.GetRow(1)->Access = ACC_READWRITE;
         CB_Telnet->SetItemIndex(0);
         CB_SHH->SetItemIndex(0);
-        ok = Write(*ConsoleRequest);
-        bothOff = ok;
+        ok = WriteConsole(ConsoleHeld::BothOff, held);
         RB_NoneClick(nullptr);
     }
     if (AndDottedQuads(NetMask->Text(), Ed_ToIP->Text()) !=
@@ -530,11 +562,10 @@ void TFM_Admin::WriteChain() {
     step(WriteSingleAddresses, SingleRequest.get());
     step(VlanLimitSupport.Supported(), VlanLimitRequest.get());
     step(TrapSupported && TrapRead_, TrapRequest.get());
-    step(ConsoleRead_, ConsoleRequest.get());
-    if (ok && ConsoleRead_) {
-        bothOff = false;
+    if (ok && writeConsole && WriteConsole(ConsoleHeld::AsAsked, held))
         KeepConsoleAsRead();
-    }
+    else if (writeConsole)
+        ok = false;
     step(PingSupport.Supported(), PingRequest.get());
     step(WlanSupport.Supported(), WlanRequest.get());
     if (ok && RangeSupported && ListView_IpRange->ItemIndex() >= 0)
@@ -543,12 +574,26 @@ void TFM_Admin::WriteChain() {
         Ed_Pwd->SetText(present);
     if (ok && !unread.empty())
         return ShowStatus("Not read, so not written: " + unread + ".");
+    if (ok && ConsoleRead_ && !consoleChosen)
+        return ShowStatus("Cannot be shown, so not written: Console.");
     if (ok)
         return ShowStatus(leftOut ? kPartlyWritten : "Setting Success!");
-    if (!bothOff)
-        return ShowStatus("Setting Error!");
-    ShowStatus(WriteConsoleBack() ? "Setting Error! Telnet and SSH were set back as they were."
-                                  : "Setting Error! Telnet and SSH are both off on the device.");
+    // The chain stopped: the text claims no console state the form did not see.
+    if (held == ConsoleHeld::BothOff) {
+        held = WriteConsoleBack();
+        if (held == ConsoleHeld::AsBefore)
+            return ShowStatus("Setting Error! Telnet and SSH were set back as they were.");
+    }
+    switch (held) {
+    case ConsoleHeld::AsBefore:
+    case ConsoleHeld::AsAsked:
+        return ShowStatus("Setting Error!" + timedOut);
+    case ConsoleHeld::BothOff:
+        return ShowStatus("Setting Error! Telnet and SSH are both off on the device.");
+    case ConsoleHeld::Unknown:
+        break;
+    }
+    ShowStatus("Setting Error! The device did not answer; Telnet and SSH on the device are unknown.");
 }
 
 void ShowAdminForm() {

@@ -58,7 +58,14 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     // The console as the device last held it, for the way back when a chain stops after the
     // protocol change's "both off" write.
     void KeepConsoleAsRead();
-    bool WriteConsoleBack();
+    // What the device holds of Telnet and SSH as far as the form saw it during a chain.
+    enum class ConsoleHeld { AsBefore, BothOff, AsAsked, Unknown };
+    // One console write: `taken` when the device took it; unchanged when it was refused or not
+    // sent; Unknown when it went unanswered (the device may have taken it).
+    bool WriteConsole(ConsoleHeld taken, ConsoleHeld& held);
+    ConsoleHeld WriteConsoleBack();
+    // A protocol is shown only when both Telnet and SSH were read and shown.
+    void ShowConsoleChoice();
 
     std::unique_ptr<FreeRowTable> Ranges_;
     bool LoginRead_ = false;

@@ -199,13 +199,13 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     const bool rebooting = CB_UpgCom->GetItemIndex() == kReboot;
     // The device restarts before it answers the reboot: the restart wait goes on.
     if (rebooting && RebootLeftUnanswered(result))
-        return ShowRestartWait(Waiting, kRestartCount);
+        return AwaitRestart(result, kRestartCount);
     if (result->Code != 0)
         return FailLoad(result->Message, rebooting ? kRestartRefused : kUpgradeFailed);
     ShowStatus("Update configuration success!");
     // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
-        return ShowRestartWait(Waiting, kRestartCount);
+        return AwaitRestart(result, kRestartCount);
     UpgradeRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kReboot);
     SendLoadCommand(*UpgradeRequest, kRestartRefused);

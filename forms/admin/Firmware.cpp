@@ -262,7 +262,7 @@ void TFM_Firmware::Reboot() {
 void TFM_Firmware::OnRestartDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (Failed(result) && !RebootLeftUnanswered(result))
         return FailLoad(FailureText(result), kRestartRefused);
-    ShowRestartWait(Waiting, kRestartCountdown);
+    AwaitRestart(result, kRestartCountdown);
 }
 
 void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -287,13 +287,13 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
     // A device that restarts at once does not answer the reboot: that is no failed update, and the
     // restart wait goes on.
     if (rebooting && RebootLeftUnanswered(result))
-        return ShowRestartWait(Waiting, kRestartCountdown);
+        return AwaitRestart(result, kRestartCountdown);
     if (Failed(result))
         return FailLoad(FailureText(result),
                         rebooting ? kRestartRefused : "Update file fail!Please try again!");
     ShowStatus("Update firmware success!");
     if (rebooting)
-        return ShowRestartWait(Waiting, kRestartCountdown);
+        return AwaitRestart(result, kRestartCountdown);
     UpgradeCommandRequest->Request.TimeOut = kRebootTimeOut;
     CB_UpgCom->SetItemIndex(kIndexReboot);
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });

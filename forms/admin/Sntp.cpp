@@ -1,5 +1,7 @@
 #include "forms/admin/Sntp.h"
 
+#include "library/snmp/NxSNMPStatus.h"
+
 #include "app/AddressChecks.h"
 #include "app/FormTftpServer.h"
 #include "app/LogFileLines.h"
@@ -244,7 +246,12 @@ void TFM_SNTP::Bt_ApplyClick() {
 
 void TFM_SNTP::OnEndingSetSntp(NxSNMPError* result) {
     WritePending_ = false;
-    ShowStatus(result->Code == 0 ? "Setting success!" : "Setting error!");
+    // A write that left out what was not read is no success; a time-out says so.
+    const std::string leftOut = NotWrittenText(*SettingsRequest);
+    if (result->Code == SNMP_CLASS_TIMEOUT)
+        ShowStatus(result->Message);
+    else
+        ShowStatus(result->Code != 0 ? "Setting error!" : leftOut.empty() ? "Setting success!" : leftOut);
     ShowServerEmptyForNone();
     UpdateIdle();
     UpdateApply();

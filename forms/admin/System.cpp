@@ -48,9 +48,13 @@ void TFM_Sytem::FormCreate(QObject*) {
         request.BindComboBox(kRowRestart, CB_Restart);
         request.BindComboBox(kRowFactoryDefault, CB_Restore);
         // Answers come through the pump; a refused read or write would otherwise go unseen.
-        request.OnEndingGet = [](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
-            if (result->Code != 0)
+        request.OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
+            GuardEvent([&] {
+                if (result->Code == 0)
+                    return DropReadFailure(*sender);
                 sender->ShowStatus(result->Message);
+                KeepReadFailure(*sender);
+            });
         };
         request.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
             GuardEvent([&] { OnWriteDone(result); });
@@ -64,17 +68,20 @@ bool TFM_Sytem::Confirmed() {
     return MessageBox(this, kQuestion, kWarning, MB_OKCANCEL) == IDOK;
 }
 
-void TFM_Sytem::ShowWaiting(const char* caption, const char* label3) {
+void TFM_Sytem::ShowWaiting(bool unanswered) {
     auto waiting = std::make_unique<TFM_Waiting>(nullptr);
-    waiting->setWindowTitle(caption);
-    if (label3 != nullptr)
-        waiting->Label3->setText(label3);
-    // A step refused before the dialog runs ends it at once.
-    if (Refused_)
-        waiting->Countdown = 1;
-    Waiting_ = waiting.get();
+    waiting->setWindowTitle(Caption_);
+    if (unanswered)
+        ShowUnansweredWait(*waiting);
+    if (Label3_ != nullptr)
+        waiting->Label3->setText(Label3_);
+    waiting->OnEnded = [this](bool answered) {
+        if (answered)
+            return;
+        ShowStatus(kDeviceNotBackText);
+        KeepReadFailure(*Request);
+    };
     waiting->exec();
-    Waiting_ = nullptr;
 }
 
 void TFM_Sytem::Send(Step step) {
@@ -84,7 +91,6 @@ void TFM_Sytem::Send(Step step) {
     SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
     SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
     Step_ = step;
-    Refused_ = false;
     Request->MarkAsked(-1); // the command is the form's own
     try {
         Request->Set(true, true);
@@ -97,17 +103,18 @@ void TFM_Sytem::Send(Step step) {
 void TFM_Sytem::OnWriteDone(NxSNMPError* result) {
     const Step step = Step_;
     Step_ = Step::None;
-    // A device that restarts at once leaves the restart unanswered: it is restarting.
-    if (result->Code != 0 && !(step == Step::Restart && RebootLeftUnanswered(result))) {
+    const bool unanswered = step == Step::Restart && RebootLeftUnanswered(result);
+    if (result->Code != 0 && !unanswered) {
         Request->ShowStatus(result->Message);
-        Refused_ = true;
-        if (Waiting_ != nullptr)
-            Waiting_->Countdown = 1;
+        KeepReadFailure(*Request);
         return;
     }
+    // Sent, and shown, from the loop, not from inside the completion of the step before.
     if (step == Step::Reset)
-        // Sent from the loop, not from inside the completion of the reset.
-        QTimer::singleShot(0, this, [this] { Guard([this] { Send(Step::Restart); }); });
+        return QTimer::singleShot(0, this, [this] { Guard([this] { Send(Step::Restart); }); });
+    if (!unanswered)
+        DropReadFailure(*Request);
+    QTimer::singleShot(0, this, [this, unanswered] { GuardEvent([&] { ShowWaiting(unanswered); }); });
 }
 
 void TFM_Sytem::Button1Click(QObject*) {
@@ -119,7 +126,8 @@ void TFM_Sytem::Button2Click(QObject*) {
 }
 
 void TFM_Sytem::Run(Step step, const char* caption, const char* label3) {
-    if (!RequestsBuilt())
+    // One run at a time: until its dialog shows, the form takes clicks.
+    if (!RequestsBuilt() || Step_ != Step::None || Request->Busy)
         return;
     const bool reset = step == Step::Reset;
     CB_Restart->SetItemIndex(kItemReboot);
@@ -129,8 +137,9 @@ void TFM_Sytem::Run(Step step, const char* caption, const char* label3) {
     SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
     if (!Confirmed())
         return;
+    Caption_ = caption;
+    Label3_ = label3;
     Send(step);
-    ShowWaiting(caption, label3);
 }
 
 void ShowSystemForm() {

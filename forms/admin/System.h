@@ -22,18 +22,20 @@ class TFM_Sytem : public TSettingsForm, public Ui::TFM_Sytem {
   private:
     enum class Step { None, Reset, Restart };
     bool Confirmed();
-    void ShowWaiting(const char* caption, const char* label3);
-    // A button's whole run: the command's row shown and chosen, the question, the first step
-    // sent and the wait.
+    // The restart dialog, shown once the device took the restart (or left it unanswered, as a
+    // device that restarts at once does: the dialog then claims nothing).
+    void ShowWaiting(bool unanswered);
+    // A button's whole run: the command's row shown and chosen, the question, the first step sent.
     void Run(Step step, const char* caption, const char* label3);
     // Sends one row (the other switched off) as the step that is now out.
     void Send(Step step);
-    // The restart follows a reset only once the reset was taken; a refusal ends the wait.
+    // The restart follows a reset only once the reset was taken; a refusal ends the run with its
+    // failure, and nothing is awaited.
     void OnWriteDone(NxSNMPError* result);
 
-    class TFM_Waiting* Waiting_ = nullptr;
     Step Step_ = Step::None;
-    bool Refused_ = false; // the last step was refused: the wait ends
+    const char* Caption_ = nullptr; // the dialog's texts for the run that is out
+    const char* Label3_ = nullptr;
 };
 
 // Menu item sySystemSetting1: opens the form modally.

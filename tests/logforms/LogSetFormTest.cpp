@@ -108,7 +108,8 @@ TEST_F(LogSetFormTest, SyslogReadThatRaisesStillReadsSmtp) {
     Device->Sim().Command("set " + kLog + ".3.3.0 ap@example.com");
     form->Bt_Apply->click(); // reads both again after the write
     EXPECT_EQ(form->EDT_Sender->Text(), "ap@example.com");
-    EXPECT_EQ(PanelText(form->StatusBar1), "Set Success!");
+    // The write went through; the re-read that failed after it is what the line tells.
+    EXPECT_EQ(PanelText(form->StatusBar1), "syslog read raised");
 
     // With no request to write with, Apply says so and sends nothing.
     form->SmtpRequest.reset();
@@ -118,8 +119,18 @@ TEST_F(LogSetFormTest, SyslogReadThatRaisesStillReadsSmtp) {
     EXPECT_TRUE(Sets().empty());
 }
 
+// The log settings as the simulator holds them.
+std::vector<std::string> LogValues(SimulatedDeviceSession& device) {
+    std::vector<std::string> values;
+    for (const char* leaf :
+         {".2.1.0", ".2.2.0", ".2.3.0", ".2.4.0", ".2.5.0", ".3.1.0", ".3.2.0", ".3.3.0", ".3.4.0"})
+        values.push_back(device.Sim().Command("get " + kLog + leaf));
+    return values;
+}
+
 // A group refused while the form opens, or a level the boxes cannot show, is not written over
-// the device; the other group still is.
+// the device; the other group still is. Nothing is sent while the form opens, and the untouched
+// Apply leaves the device's settings as they were.
 TEST_F(LogSetFormTest, SettingsNotReadOrNotShownAreNotWritten) {
     const std::vector<std::string> syslog = {kLog + ".2.3.0=1", kLog + ".2.4.0=1", kLog + ".2.5.0=0",
                                              kLog + ".2.1.0=0", kLog + ".2.2.0=0.0.0.0"};
@@ -148,14 +159,18 @@ TEST_F(LogSetFormTest, SettingsNotReadOrNotShownAreNotWritten) {
             Device->Sim().Command("set " + c.Device);
         for (const std::string& oid : c.Refused)
             Device->Sim().Command("fail " + oid + " genErr");
+        const auto before = LogValues(*Device);
+        Device->Sim().ClearLog();
         form = std::make_unique<TLogSetForm>();
         ASSERT_TRUE(ShowActive(*form));
+        EXPECT_TRUE(Sets().empty()) << "no SET while the form opens";
         for (const std::string& oid : c.Refused)
             Device->Sim().Command("unfail " + oid);
         Device->Sim().ClearLog();
         form->Bt_Apply->click();
         EXPECT_EQ(Sets(), c.Sets);
         EXPECT_EQ(PanelText(form->StatusBar1), c.Status);
+        EXPECT_EQ(LogValues(*Device), before);
         if (!c.Device.empty())
             Device->Sim().Command("set " + kLog + ".2.3.0 1");
     }

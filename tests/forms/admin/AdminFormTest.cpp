@@ -155,6 +155,63 @@ TEST_F(AdminFormTest, AChainStoppedAfterTheConsoleOffWriteWritesTheConsoleBack) 
     }
 }
 
+// An untouched OK leaves the device as it was (a telnet value no list offers, refused reads: no
+// protocol shown); a console write whose answer is lost leaves the console unknown on the line.
+TEST_F(AdminFormTest, AnOkClaimsOnlyWhatTheDeviceTookAndAnUntouchedOneChangesNothing) {
+    const std::string all = A.substr(0, A.size() - 1),
+                      lost = "Setting Error! The device did not answer; Telnet and "
+                             "SSH on the device are unknown.";
+    const struct {
+        std::string command, undo, status;
+        int lostAt;       // the console SET from which answers are lost; 0: none, nothing changed
+        const char* held; // telnet and SSH afterwards; empty: as before
+    } cases[] = {{"", "", "Setting Success!", 0, ""},
+                 {"set " + kTelnet + " 5", "", "Cannot be shown, so not written: Console.", 0, ""},
+                 {"fail " + A + "5 genErr", "unfail " + A + "5", "Not read, so not written: Console.", 0, ""},
+                 {"fail " + all + " genErr", "unfail " + all,
+                  "Not read, so not written: Login, Limit Administrator IP, SNMP, Console.", 0, ""},
+                 {"", "", lost, 1, "value integer 0\nvalue integer 0\n"},
+                 {"", "", lost, 2, "value integer 0\nvalue integer 1\n"}};
+    const auto values = [this] {
+        std::string text;
+        for (const std::string& oid :
+             {kLimit, kUser, kPassword, kTelnet, kSsh, kTimeout, kTrapIp, kNotify, kPing, kWlan})
+            text += Device->Sim().Command("get " + oid);
+        return text;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command + c.status);
+        Device->Sim().Command("set " + kTelnet + " 1");
+        Device->Sim().Command("set " + kSsh + " 0");
+        Device->Sim().Command(c.command.empty() ? "drop 0" : c.command);
+        const std::string before = values();
+        Device->Sim().ClearLog();
+        form = std::make_unique<TFM_Admin>();
+        ASSERT_TRUE(ShowActive(*form));
+        EXPECT_TRUE(Device->Received("SET").empty()) << "no SET while the form opens";
+        Device->Sim().Command(c.undo.empty() ? "drop 0" : c.undo);
+        EXPECT_EQ(form->RB_Telnet->isChecked(), c.status == "Setting Success!" || c.lostAt > 0);
+        EXPECT_FALSE(form->RB_None->isChecked() || form->RB_SHH->isChecked());
+        int consoleSets = 0;
+        form->ConsoleRequest->OnBeforeSet = [&] {
+            if (++consoleSets == c.lostAt)
+                Device->Sim().Command("drop 1000");
+        };
+        if (c.lostAt > 0)
+            form->RB_SHH->setChecked(true);
+        Click(form->OK);
+        Device->Sim().Command("drop 0");
+        EXPECT_EQ(Status(), c.status);
+        if (c.lostAt == 0)
+            EXPECT_EQ(values(), before);
+        else
+            EXPECT_EQ(Device->Sim().Command("get " + kTelnet) + Device->Sim().Command("get " + kSsh), c.held);
+        form->Ed_OPwd->SetText("wrong");
+        form->OK->click();
+        EXPECT_NE(Status(), c.status) << "an earlier OK's text is not this one's";
+    }
+}
+
 TEST_F(AdminFormTest, ChecksRefuseBeforeAnyWrite) {
     struct Case {
         const char* user;

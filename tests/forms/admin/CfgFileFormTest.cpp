@@ -124,13 +124,14 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
     form->Ed_UpgFile->SetText(path);
     // The restart wait counts 60 under its own lines.
     int countdownAtRestart = 0;
-    std::string lowerAtRestart;
+    std::string lowerAtRestart, upperAtRestart;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         TFM_Waiting* wait = form->Waiting;
-        if (countdownAtRestart == 0 && wait && wait->Label3->text() == "The device is restarting...") {
+        if (countdownAtRestart == 0 && wait && wait->Label1->text() == "Please waiting for ") {
             countdownAtRestart = wait->Countdown;
             lowerAtRestart = wait->Label1->text().toStdString();
+            upperAtRestart = (wait->Label2->text() + " " + wait->Label3->text()).toStdString();
         }
     });
     watch.start(1);
@@ -138,7 +139,9 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
     watch.stop();
     EXPECT_EQ(countdownAtRestart, 60);
     EXPECT_EQ(lowerAtRestart, "Please waiting for ");
-    // The device restarts before it answers the reboot, which is no failed update.
+    // The device restarts before it answers the reboot, which is no failed update; the wait
+    // claims nothing of it.
+    EXPECT_EQ(upperAtRestart, "The device did not answer. Waiting for it to come back.");
     ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeRequest->Busy; }, 10000));
     auto sets = Sets();
     while (sets.size() > 5 && sets.back() == kCfg + "4.0=3")

@@ -109,7 +109,7 @@ TEST_F(FirmwareFormTest, TftpLoadUpdatesThenReboots) {
         EXPECT_EQ(wait->Countdown, 500);
         auto* poll = new QTimer(wait);
         QObject::connect(poll, &QTimer::timeout, wait, [&, wait, poll] {
-            if (wait->Countdown < 60 || wait->Label3->text() != "The device is restarting...")
+            if (wait->Countdown < 60 || wait->Label1->text() != "Please waiting for ")
                 return;
             poll->stop();
             countdownAtRestart = wait->Countdown;
@@ -153,7 +153,7 @@ TEST_F(FirmwareFormTest, ServerServesOnlyTheChosenImageDuringALoad) {
     WhenModal<TFM_Waiting>([](TFM_Waiting* wait) {
         auto* poll = new QTimer(wait);
         QObject::connect(poll, &QTimer::timeout, wait, [wait] {
-            if (wait->Label3->text() == "The device is restarting...")
+            if (wait->Label1->text() == "Please waiting for ")
                 wait->Countdown = 1; // the test does not wait out the restart
         });
         poll->start(20);
@@ -339,7 +339,7 @@ class FtpLoadTest : public FirmwareFormTest {
         WhenModal<TFM_Waiting>([](TFM_Waiting* wait) {
             auto* poll = new QTimer(wait);
             QObject::connect(poll, &QTimer::timeout, wait, [wait] {
-                if (wait->Label3->text() == "The device is restarting...")
+                if (wait->Label1->text() == "Please waiting for ")
                     wait->Countdown = 1;
             });
             poll->start(20);

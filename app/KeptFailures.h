@@ -1,0 +1,32 @@
+#pragma once
+// The failures a status line shows, each kept with the request that failed: it stays until that
+// request succeeds, and another request's success never replaces it. The line is read and written
+// through the given functions.
+#include <functional>
+#include <string>
+#include <vector>
+
+class TKeptFailures {
+  public:
+    using LineReader = std::function<std::string()>;
+    using LineWriter = std::function<void(const std::string&)>;
+    TKeptFailures(LineReader read, LineWriter show) : Read_(std::move(read)), Show_(std::move(show)) {}
+
+    // The line now in view is the failure of `request` (its earlier one, if any, is replaced).
+    void Keep(const void* request);
+    // `request` succeeded: its failure goes, and when it was in view the first failure still kept
+    // (or an empty line) takes its place.
+    void Drop(const void* request);
+    bool Empty() const { return Kept_.empty(); }
+    const std::string& FirstLine() const { return Kept_.front().Line; }
+    void Clear() { Kept_.clear(); }
+
+  private:
+    struct Failure {
+        const void* Request;
+        std::string Line;
+    };
+    LineReader Read_;
+    LineWriter Show_;
+    std::vector<Failure> Kept_;
+};
