@@ -210,6 +210,9 @@ struct GetCase {
     const char* Rows = "old old";
     const char* AfterGet = nullptr;
 };
+void PrintTo(const GetCase& c, std::ostream* out) {
+    *out << c.Name;
+}
 const std::string Four("\x0A\x00\x00\x01", 4);
 const GetCase GetCases[] = {
     {"CounterForAddress", SYN_IPADDRESS, {{0}, 0x41, 5, {}}},
