@@ -45,6 +45,7 @@ bool IsTable(uint8_t itemType) {
 }
 
 const char* const kNothingToWrite = "(NxSNMP++) Nothing to write!";
+const char* const kNotShown = "(NxSNMP++) A value read is too long and cannot be shown!";
 
 } // namespace
 
@@ -88,6 +89,14 @@ void NxSNMPRequest2Controls::ShowAnswer(const std::string& filter) {
     }
 }
 
+bool NxSNMPRequest2Controls::AllShown() {
+    if (!NotShown_)
+        return true;
+    NotShown_ = false;
+    Request.FailUnsent(NXSNMP_NOT_SHOWN, kNotShown);
+    return false;
+}
+
 void NxSNMPRequest2Controls::ReportSuccess(int64_t count) {
     if (!Request.OnResult)
         return;
@@ -122,6 +131,7 @@ bool NxSNMPRequest2Controls::Get() {
     BeforeGet();
     const std::string filter = FilterText();
     RowCount = 0;
+    NotShown_ = false;
     try {
         if (Mode == ModeBlocking) {
             Busy = 1;
@@ -138,6 +148,8 @@ bool NxSNMPRequest2Controls::Get() {
             }
             AfterGet();
             Busy = 0;
+            if (!AllShown())
+                ok = false;
             if (ok)
                 ReportSuccess(0);
         } else if (Mode == ModeCallback) {
@@ -301,7 +313,10 @@ void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
     AfterGet();
     Busy = 0;
     LastOperation = OperationGet;
-    ReportSuccess(0);
+    if (AllShown())
+        ReportSuccess(0);
+    else
+        result = &Request.Result;
     if (OnEndingGet)
         OnEndingGet(this, result);
 }
