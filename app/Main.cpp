@@ -204,9 +204,14 @@ void TMainForm::FormCreate(QObject*) {
         return;
     }
     // One device, one text: "127.1" and "010.0.0.1" are the devices 127.0.0.1 and 10.0.0.1.
-    AgentAddress = startup.CanonicalAgentAddress();
-    if (!startup.AgentAddress.empty()) // without "/I" the library's default address stays
-        DefaultSNMPDevice.Address = AgentAddress;
+    // A host name is looked up this once. One that does not resolve leaves the requests without
+    // an address: they fail at once instead of asking the resolver again on every poll.
+    bool resolved = true;
+    AgentAddress = startup.CanonicalAgentAddress(&resolved);
+    if (!startup.AgentAddress.empty()) { // without "/I" the library's default address stays
+        DefaultSNMPDevice.Address = resolved ? AgentAddress : std::string();
+        UnresolvedAgent = resolved ? std::string() : startup.AgentAddress;
+    }
     VersionText = startup.VersionText;
 
     setWindowTitle(windowTitle() + ToQ(" : " + AgentAddress));
@@ -399,6 +404,13 @@ void TMainForm::Timer1Timer(QObject*) {
     // overwrite the answer to a later one.
     if (!LedRequest || LedRequest->Busy)
         return;
+    if (!UnresolvedAgent.empty()) {
+        NxSNMPError failed;
+        failed.Code = NXSNMP_BAD_ADDRESS;
+        failed.Message = kUnresolvedAgentMessage + UnresolvedAgent;
+        ShowLedStatus(failed, std::string());
+        return;
+    }
     try {
         LedRequest->Get();
     } catch (const Exception& error) {
@@ -410,7 +422,7 @@ void TMainForm::Timer1Timer(QObject*) {
 }
 
 void TMainForm::Timer4Timer(QObject*) {
-    if (AddressRequest)
+    if (AddressRequest && UnresolvedAgent.empty())
         StartRead(*AddressRequest);
 }
 

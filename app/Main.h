@@ -22,6 +22,8 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
     // The start ends with these, followed by the setting or the lock file.
     static constexpr char kUnusableSecurityMessage[] = "The SNMPv3 security setting is not valid: ";
     static constexpr char kLockFileMessage[] = "The lock file cannot be used: ";
+    // The lamp poll shows it, followed by the name, while the agent's host name did not resolve.
+    static constexpr char kUnresolvedAgentMessage[] = "The device address cannot be resolved: ";
     static constexpr char kDiscardQuestion[] = "All of your changes will be discarded! continue?";
 
     // Loads the installed message files; FormCreate does the rest of start-up.
@@ -60,6 +62,7 @@ class TMainForm : public QMainWindow, public Ui::TMainForm {
 
     // Start-up state
     std::string AgentAddress;
+    std::string UnresolvedAgent; // the host name "/I" gave when it did not resolve
     std::string VersionText;
     // Owned here and destroyed before the controls they are bound to.
     std::unique_ptr<NxSNMPRequest2Edits> LedRequest;

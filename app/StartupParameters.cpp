@@ -65,8 +65,10 @@ std::string StartupParameters::UnusableSecuritySetting() const {
     return std::string();
 }
 
-std::string StartupParameters::CanonicalAgentAddress() const {
+std::string StartupParameters::CanonicalAgentAddress(bool* resolved) const {
     const IpAddress address(AgentAddress);
+    if (resolved)
+        *resolved = address.valid();
     return address.valid() ? address.get_printable() : AgentAddress;
 }
 

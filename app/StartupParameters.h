@@ -33,8 +33,9 @@ class StartupParameters {
     std::string ConfigFileName() const { return CfgFolder + AgentAddress + ".cfg"; }
     // The agent address as one device has it, for the caption and the lock: a dotted quad or a
     // host name as its four decimal numbers ("127.1" and "010.0.0.1" become 127.0.0.1 and
-    // 10.0.0.1); a name that does not resolve stays as given.
-    std::string CanonicalAgentAddress() const;
+    // 10.0.0.1); a name that does not resolve stays as given, and resolved is set false then.
+    // A name is looked up here, once per call.
+    std::string CanonicalAgentAddress(bool* resolved = nullptr) const;
     // Version 3 only: the key and text ("SecurityLevel=authPriv", "/lhigh") of the first of the
     // security level, authentication and privacy protocol whose last text did not convert, which
     // would leave the requests with less security than asked; empty when there is none.

@@ -13,19 +13,9 @@ void Sleep(uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-namespace {
-int InputHolds = 0;
-}
-
-TInputHold::TInputHold() {
-    ++InputHolds;
-}
-TInputHold::~TInputHold() {
-    --InputHolds;
-}
-
 void ProcessMessages() {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents(InputHolds > 0 ? QEventLoop::ExcludeUserInputEvents
-                                                       : QEventLoop::AllEvents);
+    if (!QCoreApplication::instance())
+        return;
+    const TInputHold hold;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -52,6 +52,12 @@ std::string TEdit::Text() const {
 void TEdit::SetText(const std::string& text) {
     FitQtLimit(int(text.size()));
     setText(ToQ(text));
+    // Qt leaves the cursor at the end, and a narrow edit would show only the value's tail.
+    setCursorPosition(0);
+}
+
+bool TEdit::CanHold(const std::string& text) {
+    return text.size() <= size_t(QtLimit) || ToQ(text).size() <= QtLimit;
 }
 
 void TEdit::SetMaxLength(int length) {

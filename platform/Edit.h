@@ -15,7 +15,10 @@ class TEdit : public QLineEdit {
     explicit TEdit(QWidget* parent = nullptr);
 
     std::string Text() const;
-    void SetText(const std::string& text); // longer than MaxLength is kept, as the class library did
+    // Longer than MaxLength is kept, as the class library did; shown from its first character.
+    void SetText(const std::string& text);
+    // Whether SetText would keep the whole text: beyond Qt's own ceiling it would be cut.
+    static bool CanHold(const std::string& text);
 
     int MaxLength() const { return MaxLength_; }
     void SetMaxLength(int length); // 0: no limit; the user cannot type beyond it

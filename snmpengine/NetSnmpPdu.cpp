@@ -83,7 +83,11 @@ void takeBinding(Vb& vb, const netsnmp_variable_list* var) {
     vb.set_oid(var->name, var->name_length);
     switch (var->type) {
     case ASN_INTEGER:
-        vb.set_value(static_cast<int32_t>(*var->val.integer));
+        // Wider than 32 bits it is no INTEGER value: cut, it would read as another number.
+        if (*var->val.integer < INT32_MIN || *var->val.integer > INT32_MAX)
+            vb.set_null();
+        else
+            vb.set_value(static_cast<int32_t>(*var->val.integer));
         break;
     case ASN_COUNTER:
     case ASN_GAUGE:

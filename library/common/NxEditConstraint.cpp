@@ -80,25 +80,26 @@ uint32_t CutToUInt32(double v) {
     return static_cast<uint32_t>(static_cast<int64_t>(v));
 }
 
-bool Allowed(const _EditConstraint_s& c, const std::string& t, size_t i) {
-    const unsigned char ch = static_cast<unsigned char>(t[i]);
+// Whether ch may follow the characters kept so far; pointSeen: kept already holds a ".".
+bool AllowedAfter(const _EditConstraint_s& c, const std::string& kept, bool pointSeen, char ch) {
+    const unsigned char u = static_cast<unsigned char>(ch);
     switch (c.Conversion) {
     case 'f':
         if (ch == '-')
-            return i == 0;
+            return kept.empty();
         if (ch == '.')
-            return t.find('.') == i;
-        return std::isdigit(ch);
+            return !pointSeen;
+        return std::isdigit(u);
     case 'i':
-        return std::isdigit(ch) || (ch == '-' && i == 0);
+        return std::isdigit(u) || (ch == '-' && kept.empty());
     case 'u':
-        return std::isdigit(ch);
+        return std::isdigit(u);
     case 'h':
-        return std::isxdigit(ch);
+        return std::isxdigit(u);
     case 'n':
-        if (t[i] == c.Delimiter)
-            return i > 0 && t[i - 1] != c.Delimiter;
-        return std::isdigit(ch);
+        if (ch == c.Delimiter)
+            return !kept.empty() && kept.back() != c.Delimiter;
+        return std::isdigit(u);
     default:
         return true;
     }
@@ -257,7 +258,9 @@ void NxEditConstraint::OnEditChange(QObject* sender) {
     if (!c || !c->Control)
         return;
     TEdit* edit = c->Control;
-    std::string t = edit->Text();
+    if (Filtering_)
+        return;
+    const std::string t = edit->Text();
     if (t.empty() || IsReservedText(t))
         return;
     if (Showing_) {
@@ -265,26 +268,42 @@ void NxEditConstraint::OnEditChange(QObject* sender) {
             c->PrevChange(sender);
         return;
     }
-    const size_t length = t.size();
-    auto removeAt = [&](size_t i) {
-        t.erase(i, 1);
-        edit->SetText(t);
-        edit->setCursorPosition(int(i));
-    };
-    if (c->ExitChar) {
-        if (const size_t i = t.find(c->ExitChar); i != std::string::npos) {
-            removeAt(i);
-            PostNextControl(Owner_ ? Owner_.data() : edit);
-            return;
-        }
-    }
+    // One pass over the whole change, however long (a paste): every exit character and every
+    // refused character goes at once, and the text is written back once.
+    const int cursor = edit->cursorPosition();
+    std::string kept;
+    kept.reserve(t.size());
+    bool pointSeen = false, exitSeen = false, refused = false;
+    int removedBeforeCursor = 0;
     for (size_t i = 0; i < t.size(); ++i) {
-        if (!Allowed(*c, t, i)) {
-            removeAt(i);
-            Beep(1000, 200);
-            return;
+        const char ch = t[i];
+        const bool exit = c->ExitChar && ch == c->ExitChar;
+        if (exit || !AllowedAfter(*c, kept, pointSeen, ch)) {
+            (exit ? exitSeen : refused) = true;
+            if (int(i) < cursor)
+                ++removedBeforeCursor;
+            continue;
         }
+        pointSeen = pointSeen || ch == '.';
+        kept += ch;
     }
+    if (exitSeen || refused) {
+        {
+            // The write-back is this change's own: it must not be handled as another.
+            const bool outer = Filtering_;
+            Filtering_ = true;
+            edit->SetText(kept);
+            Filtering_ = outer;
+        }
+        edit->setCursorPosition(cursor - removedBeforeCursor);
+        if (exitSeen)
+            PostNextControl(Owner_ ? Owner_.data() : edit);
+        if (refused)
+            Beep(1000, 200);
+        if (kept.empty())
+            return;
+    }
+    const size_t length = kept.size();
     if (c->PrevChange) {
         c->PrevChange(sender);
         if (edit->Tag == -1)

@@ -60,6 +60,7 @@ class NxEditConstraint {
     QPointer<QWidget> Owner_;
     uint8_t SaveFlag_;
     bool Showing_ = false;
+    bool Filtering_ = false; // writing back a filtered text
     std::vector<std::unique_ptr<_EditConstraint_s>> Constraints_;
     // The edits keep the handlers installed here after this object is gone; they check this.
     std::shared_ptr<NxEditConstraint*> Self_;

@@ -1,7 +1,6 @@
 #include "library/snmp/New_req2Edit.h"
 
 #include "library/snmp/NxSNMPValue.h"
-#include "platform/Clock.h"
 
 New_req2Edit::New_req2Edit(QWidget* owner) : NxSNMPRequest2Edits(owner) {}
 
@@ -14,7 +13,6 @@ void New_req2Edit::ShowValues() {
         return;
     AddListRow();
     ++RowCounter;
-    ProcessMessages();
 }
 
 void New_req2Edit::AddListRow() {

@@ -42,15 +42,26 @@ const QDate kEpoch(1899, 12, 30);
 
 int64_t LeadingNumber(const std::string& text) {
     size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && text[i] == '-') {
-        negative = true;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative)
         ++i;
-    }
+    // Beyond 64 bits no number is meant: refused rather than folded.
+    const uint64_t limit = negative ? uint64_t(INT64_MAX) + 1 : uint64_t(INT64_MAX);
     uint64_t n = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        n = n * 10 + uint64_t(text[i] - '0');
-    return negative ? -int64_t(n) : int64_t(n);
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const uint64_t digit = uint64_t(text[i] - '0');
+        if (n > (limit - digit) / 10)
+            RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+        n = n * 10 + digit;
+    }
+    return negative ? int64_t(0 - n) : int64_t(n);
+}
+
+int64_t LeadingNumberIn(const std::string& text, int64_t low, int64_t high) {
+    const int64_t n = LeadingNumber(text);
+    if (n < low || n > high)
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return n;
 }
 
 size_t SyntaxSize(int32_t syntax) {
@@ -90,10 +101,11 @@ std::string TextToBytes(int32_t syntax, const std::string& text) {
     case SYN_BOOLEAN:
         return Raw<int32_t>(text == "true" ? 1 : 0);
     case SYN_INTEGER:
+        return Raw<int32_t>(static_cast<int32_t>(LeadingNumberIn(text, INT32_MIN, INT32_MAX)));
     case SYN_COUNTER:
     case SYN_GAUGE:
     case SYN_UINTEGER:
-        return Raw<uint32_t>(static_cast<uint32_t>(LeadingNumber(text)));
+        return Raw<uint32_t>(static_cast<uint32_t>(LeadingNumberIn(text, 0, UINT32_MAX)));
     case SYN_BITSTR:
     case SYN_OCTETSTR:
     case SYN_OPAQUE:
@@ -101,21 +113,17 @@ std::string TextToBytes(int32_t syntax, const std::string& text) {
         return HexToOctets(text);
     case SYN_OBJECTID: {
         std::string out;
-        for (uint32_t id : ParseDottedIds(text))
+        for (uint32_t id : OidIdsInRange(text))
             out += Raw<uint32_t>(id);
         return out;
     }
     case SYN_IPADDRESS:
-    case SYN_NSAPADDR: {
-        std::string out;
-        for (uint32_t part : ParseDottedIds(text))
-            out += static_cast<char>(part & 0xFF);
-        return out;
-    }
+    case SYN_NSAPADDR:
+        return text.empty() ? std::string() : DottedQuadOctets(text);
     case SYN_TIMETICKS:
-        return Raw<uint32_t>(TimeTicksFromText(text));
+        return Raw<uint32_t>(TimeTicksInRange(text));
     case SYN_COUNTER64:
-        return Raw<uint64_t>(std::strtoull(text.c_str(), nullptr, 10));
+        return Raw<uint64_t>(UnsignedInRange(text, UINT64_MAX));
     case SYN_DOUBLE:
         return Raw<double>(CTextToFloat(text.c_str()));
     case SYN_DATETIME: {
@@ -131,14 +139,16 @@ std::string TextToBytes(int32_t syntax, const std::string& text) {
         return text;
     case SYN_BOOL8:
         return std::string(1, text == "true" ? '\1' : '\0');
-    case SYN_INT8:
+    case SYN_INT8: // shown as the byte unsigned: both readings are taken
+        return std::string(1, static_cast<char>(LeadingNumberIn(text, INT8_MIN, UINT8_MAX)));
     case SYN_UINT8:
-        return std::string(1, static_cast<char>(LeadingNumber(text) & 0xFF));
+        return std::string(1, static_cast<char>(LeadingNumberIn(text, 0, UINT8_MAX)));
     case SYN_BOOL16:
         return Net16(text == "true" ? 1 : 0);
     case SYN_INT16:
+        return Net16(static_cast<uint16_t>(LeadingNumberIn(text, INT16_MIN, UINT16_MAX)));
     case SYN_UINT16:
-        return Net16(static_cast<uint32_t>(LeadingNumber(text)));
+        return Net16(static_cast<uint32_t>(LeadingNumberIn(text, 0, UINT16_MAX)));
     default:
         RaiseSnmpError(NXSNMP_BAD_SYNTAX);
     }

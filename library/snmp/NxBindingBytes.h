@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
-// "(NULL)" gives no bytes. Raises -511 for a syntax without a conversion.
+// "(NULL)" gives no bytes. Raises -511 for a syntax without a conversion, and, as the request's
+// own conversion does, for a number beyond the syntax's range or an OID or address text that is
+// none; integers are read from the text's leading number ("12abc" is 12).
 std::string TextToBytes(int32_t syntax, const std::string& text);
 // No bytes give "(NULL)". Raises -518 for too few bytes, -511 for an unknown syntax.
 std::string BytesToText(int32_t syntax, const std::string& bytes);
@@ -16,7 +18,9 @@ size_t SyntaxSize(int32_t syntax);
 std::string CutPart(const std::string& bytes, int32_t offset, int32_t syntax);
 
 // The leading decimal number of a text (an optional "-", then digits), 0 when there is none.
+// Raises -511 beyond 64 bits; LeadingNumberIn also outside [low, high].
 int64_t LeadingNumber(const std::string& text);
+int64_t LeadingNumberIn(const std::string& text, int64_t low, int64_t high);
 
 // The class library's date-time number and its parts (milliseconds in the last field).
 struct DateTimeParts {

@@ -140,8 +140,13 @@ std::string ComposeFromEdits(int32_t syntax, const std::vector<TEdit*>& edits) {
         return out;
     case SYN_TIMETICKS: {
         Need(edits, 5);
-        const int64_t t = Number(edits[0]) * 8640000 + Number(edits[1]) * 360000 + Number(edits[2]) * 6000 +
-                          Number(edits[3]) * 100 + Number(edits[4]);
+        // Each part within 32 bits keeps the sum within 64; the sum must fit the 32-bit count.
+        int64_t t = 0;
+        const int64_t weights[] = {8640000, 360000, 6000, 100, 1};
+        for (size_t i = 0; i < 5; ++i)
+            t += LeadingNumberIn(edits[i]->Text(), 0, UINT32_MAX) * weights[i];
+        if (t > int64_t(UINT32_MAX))
+            RaiseSnmpError(NXSNMP_BAD_SYNTAX);
         return TimeTicksText(static_cast<uint32_t>(t));
     }
     case SYN_DATETIME: {

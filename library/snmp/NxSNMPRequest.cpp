@@ -2,6 +2,8 @@
 
 #include "library/common/NxNumList.h"
 #include "library/snmp/NxSNMPSession.h"
+#include "library/snmp/NxSNMPValue.h"
+#include "library/snmp/NxSNMPVbValue.h"
 #include "snmpengine/Pdu.h"
 #include "snmpengine/Snmp.h"
 #include "snmpengine/SnmpStatus.h"
@@ -294,6 +296,17 @@ int32_t NxSNMPRequest::AnswerFault(const Pdu& pdu, const std::vector<SentRow>& r
         return NXSNMP_OK; // a failure already, whatever the bindings
     if (static_cast<size_t>(pdu.get_vb_count()) < rows.size())
         return SNMP_CLASS_INVALID_PDU;
+    if (!walkStep && code == NXSNMP_OK) {
+        // A GET or SET is answered at the OIDs asked, in their order: a value at another OID or
+        // position belongs to no row.
+        for (size_t k = 0; k < rows.size(); ++k) {
+            const size_t i = static_cast<size_t>(rows[k].Row);
+            if (i >= OidCache_.size() ||
+                OidCache_[i].second != pdu.get_vb(static_cast<int>(k)).get_oid().ids())
+                return SNMP_CLASS_INVALID_PDU;
+        }
+        return NXSNMP_OK;
+    }
     if (!walkStep || code != NXSNMP_OK || !IsTable(VarList.ItemType))
         return NXSNMP_OK;
     std::vector<uint32_t> parsed;
@@ -391,6 +404,14 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
     }
     if (lowest)
         WalkIndex_ = lowest->Oid->substr(lowest->Column->size() + 1);
+    if (code == NXSNMP_OK)
+        if (const size_t unfit = FirstUnfit(pdu, rows, answers)) {
+            // A value the row cannot hold is never taken as another: no row takes this answer.
+            code = NXSNMP_BAD_SYNTAX;
+            if (!async)
+                Report(code, SnmpMessage(code), static_cast<int32_t>(unfit));
+            return Taken::Failed;
+        }
 
     bool anyDone = false;
     bool reported = false;
@@ -427,6 +448,21 @@ NxSNMPRequest::Taken NxSNMPRequest::TakeAnswer(const Pdu& pdu, const std::vector
         }
     }
     return anyDone ? Taken::Row : Taken::WalkEnded;
+}
+
+size_t NxSNMPRequest::FirstUnfit(const Pdu& pdu, const std::vector<SentRow>& rows,
+                                 const std::vector<AnswerText>& answers) const {
+    const bool table = IsTable(VarList.ItemType);
+    for (size_t k = 0; k < answers.size(); ++k) {
+        const AnswerText& a = answers[k];
+        if (!a.Column || !a.InColumn ||
+            (table && a.Oid->compare(a.Column->size() + 1, std::string::npos, WalkIndex_) != 0))
+            continue; // not taken: the row has no entry here
+        const Vb& vb = pdu.get_vb(static_cast<int>(k));
+        if (!AnswerFits(VarList.GetRow(rows[k].Row)->Syntax, ValueOfVb(vb)))
+            return k + 1;
+    }
+    return 0;
 }
 
 bool NxSNMPRequest::FinishRead(bool ended) {

@@ -126,11 +126,14 @@ class NxSNMPRequest {
     void Report(int32_t code, const std::string& message, int32_t errorIndex);
     void ClearResult();
     // Clears code when the answer's failure only ended the walk of some columns.
-    // walkStep: the answer is to a GET-NEXT of a walk, so each answered OID must follow the one asked.
+    // walkStep: the answer is to a GET-NEXT, so each answered OID of a walk must follow the one
+    // asked; otherwise each must be the one asked. Failed with NXSNMP_BAD_SYNTAX when a row would
+    // take a value it cannot hold.
     Taken TakeAnswer(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t& code, bool async,
                      bool walkStep);
-    // SNMP_CLASS_INVALID_PDU for an answer with fewer bindings than were sent, or a walk step that
-    // did not go forward (an agent that never leaves a column would walk for ever); else 0.
+    // SNMP_CLASS_INVALID_PDU for an answer with fewer bindings than were sent, a GET or SET answer
+    // at other OIDs or in another order, or a walk step that did not go forward (an agent that
+    // never leaves a column would walk for ever); else 0.
     int32_t AnswerFault(const Pdu& pdu, const std::vector<SentRow>& rows, int32_t code, bool walkStep);
     bool FinishRead(bool ended);
     // Marks and fills the rows of one write, builds its target and PDU, and puts the rows back.
@@ -159,7 +162,11 @@ class NxSNMPRequest {
         bool InColumn = false;
     };
     std::vector<AnswerText> Answers_; // storage kept from the last answer taken
-    std::vector<Vb> ReadVbs_;         // the last blocking read's bindings, reused by the next one
+    // The position (from 1) of the first binding whose value its row would take but cannot hold;
+    // 0 when every one fits.
+    size_t FirstUnfit(const Pdu& pdu, const std::vector<SentRow>& rows,
+                      const std::vector<AnswerText>& answers) const;
+    std::vector<Vb> ReadVbs_; // the last blocking read's bindings, reused by the next one
     // Per row: the last OID text a PDU asked for and its sub-identifiers, so that an unchanged
     // text is not parsed again on every send.
     std::vector<std::pair<std::string, std::vector<uint32_t>>> OidCache_;

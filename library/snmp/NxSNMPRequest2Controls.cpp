@@ -45,6 +45,7 @@ bool IsTable(uint8_t itemType) {
 }
 
 const char* const kNothingToWrite = "(NxSNMP++) Nothing to write!";
+const char* const kNotShown = "(NxSNMP++) A value read is too long and cannot be shown!";
 
 } // namespace
 
@@ -86,6 +87,14 @@ void NxSNMPRequest2Controls::ShowAnswer(const std::string& filter) {
         ShowValues();
         ++RowCount;
     }
+}
+
+bool NxSNMPRequest2Controls::AllShown() {
+    if (!NotShown_)
+        return true;
+    NotShown_ = false;
+    Request.FailUnsent(NXSNMP_NOT_SHOWN, kNotShown);
+    return false;
 }
 
 void NxSNMPRequest2Controls::ReportSuccess(int64_t count) {
@@ -130,6 +139,7 @@ bool NxSNMPRequest2Controls::Get() {
     BeforeGet();
     const std::string filter = FilterText();
     RowCount = 0;
+    NotShown_ = false;
     WalkRows_ = 0;
     try {
         if (Mode == ModeBlocking) {
@@ -152,6 +162,8 @@ bool NxSNMPRequest2Controls::Get() {
             }
             AfterGet();
             Busy = 0;
+            if (!AllShown())
+                ok = false;
             if (ok)
                 ReportSuccess(0);
         } else if (Mode == ModeCallback) {
@@ -322,7 +334,10 @@ void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
     AfterGet();
     Busy = 0;
     LastOperation = OperationGet;
-    ReportSuccess(0);
+    if (AllShown())
+        ReportSuccess(0);
+    else
+        result = &Request.Result;
     if (OnEndingGet)
         OnEndingGet(this, result);
 }

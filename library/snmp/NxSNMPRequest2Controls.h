@@ -90,6 +90,12 @@ class NxSNMPRequest2Controls {
     // True when the row's last read answered with a value its controls could not show.
     virtual bool RowUnshown(int /*item*/) const { return false; }
 
+    // A value of the read being shown does not fit its control whole and was left out: the read
+    // ends as a failure that says so.
+    void NoteNotShown() { NotShown_ = true; }
+    // Ends a showing of values: false, with the failure reported, when one was left out.
+    bool AllShown();
+
     QWidget* Owner() const { return Owner_.data(); }
     // The status line on the target, or without one the library's box on the owner's window.
     void ShowStatusOrBox(const std::string& text);
@@ -114,5 +120,6 @@ class NxSNMPRequest2Controls {
 
     QPointer<QWidget> Owner_;
     QPointer<QObject> StatusTarget_;
+    bool NotShown_ = false;
     int32_t WalkRows_ = 0; // rows the running walk has delivered
 };

@@ -6,7 +6,6 @@
 #include "library/snmp/NxBindingErrors.h"
 #include "library/snmp/NxEditSplit.h"
 #include "library/snmp/NxSNMPValue.h"
-#include "platform/Clock.h"
 #include "platform/ControlClass.h"
 #include "platform/Exception.h"
 
@@ -67,6 +66,19 @@ std::string ControlText(QWidget* control) {
 // Bit b of a value counts from the most significant bit of byte b / 8.
 uint8_t BitMask(int32_t bit) {
     return uint8_t(UIntPower(2, 7 - bit % 8));
+}
+
+// What a row holds before its controls are read back, as bytes the parts are written over. A
+// text that is no value of the row's syntax (another column's, a list cell's) is replaced whole
+// by what the controls hold: only what is written must convert.
+std::string BaseBytes(const VarDef& row) {
+    try {
+        return TextToBytes(row.Syntax, RowKeyText(row));
+    } catch (const Exception& e) {
+        if (e.HelpContext != NXSNMP_BAD_SYNTAX)
+            throw;
+        return {};
+    }
 }
 
 std::string ExceptionText(const std::exception& e) {
@@ -392,6 +404,11 @@ void NxSNMPRequest2Edits::ShowBinding(NxSNMPBinding& b) {
             ~Showing() { Constraints.SetShowing(false); }
         } showing{Constraints_};
         Constraints_.SetShowing(true); // the device's value as it is: "-5" in a "%u" edit stays
+        if (b.Controls.size() == 1 && !TEdit::CanHold(text)) {
+            // Cut, it would be written back short: the edit keeps what it showed, holding nothing.
+            NoteNotShown();
+            return;
+        }
         if (b.Controls.size() == 1)
             edit->SetText(text);
         else
@@ -459,7 +476,7 @@ void NxSNMPRequest2Edits::ControlsToValues(int item) {
         if ((item >= 0 && i != item) || !list.IsSettable(i))
             continue;
         VarDef& row = *list.GetRow(i);
-        std::string bytes = TextToBytes(row.Syntax, RowKeyText(row));
+        std::string bytes = BaseBytes(row);
         bool applied = false;
         for (const auto& b : Bindings_) {
             if (b->Item != i || b->Controls.empty() || !b->Controls[0])
@@ -557,6 +574,8 @@ void NxSNMPRequest2Edits::OnListSelect(QObject* sender, int item, bool selected)
         ListRowToValues();
         ValuesToControls(-1);
         Changed = 0;
+        if (!AllShown())
+            ShowStatusOrBox(Request.Result.Message);
     } catch (const std::exception& e) {
         ShowStatusOrBox(ExceptionText(e));
     }
@@ -578,10 +597,11 @@ void NxSNMPRequest2Edits::BeforeSet() {
         OnBeforeSet();
 }
 
+// A row at a time, and nothing else: a completion that ran the message loop here would let a
+// close destroy the request whose answer is being shown.
 void NxSNMPRequest2Edits::ShowValues() {
     if (ListView_) {
         AddListRow();
-        ProcessMessages();
     } else {
         ValuesToControls(-1);
     }

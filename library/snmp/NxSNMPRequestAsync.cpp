@@ -42,6 +42,7 @@ struct NxSNMPRequest::CallbackRecord {
     NxSNMPRequest* Request;
     bool Read;  // the answer's bindings are taken into the rows
     bool Write; // a failed write keeps its failure even where a walk would end
+    bool Next;  // sent as GET-NEXT: the answer names the OIDs after those asked
     NxSNMPCompletionHandler Handler;
     void* Context;
     std::vector<SentRow> Rows; // the rows the sent bindings belong to
@@ -102,8 +103,13 @@ void NxSNMPRequest::SendAsync(uint8_t type, Pdu& pdu, NxSNMPCompletionHandler ha
     Snmp& session = Session();
     SnmpTarget& target = Security.Version == version3 ? static_cast<SnmpTarget&>(*UserTarget_)
                                                       : static_cast<SnmpTarget&>(*CommunityTarget_);
-    auto* record =
-        new CallbackRecord{this, read, type == PduType::SetRequest, handler, context, std::move(Sent_)};
+    auto* record = new CallbackRecord{this,
+                                      read,
+                                      type == PduType::SetRequest,
+                                      type == PduType::GetNextRequest,
+                                      handler,
+                                      context,
+                                      std::move(Sent_)};
     // Counted before the send so that a completion can never find the count short.
     Pending_.push_back(record);
     ++Outstanding;
@@ -187,7 +193,7 @@ void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, Ca
         if ((Result.Code == NXSNMP_OK && taken.Read) ||
             (Result.Code == SNMP_ERR_NO_SUCH_NAME && table && !taken.Write)) {
             const int32_t answered = Result.Code;
-            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true, !taken.Write);
+            const Taken outcome = TakeAnswer(pdu, taken.Rows, Result.Code, true, taken.Next);
             if (outcome == Taken::WalkEnded)
                 Result.Code = NXSNMP_OK;
             if (Result.Code != answered) {
@@ -206,10 +212,12 @@ void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, Ca
         } else {
             Result.EndOfWalk = 1;
         }
-    } catch (const Exception& failure) {
-        // Raised while taking the answer: the caller still hears of the end.
-        Result.Code = failure.HelpContext;
-        Result.Message = failure.Message;
+    } catch (const std::exception& failure) {
+        // Raised while taking the answer: the caller still hears of the end, as a failure also
+        // when the exception carries no library code (a text that did not convert).
+        const auto* raised = dynamic_cast<const Exception*>(&failure);
+        Result.Code = raised && raised->HelpContext != NXSNMP_OK ? raised->HelpContext : NXSNMP_BAD_SYNTAX;
+        Result.Message = raised ? raised->Message : failure.what();
         Result.EndOfWalk = 1;
     }
     if (taken.Handler)

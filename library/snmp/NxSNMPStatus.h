@@ -31,8 +31,10 @@ enum : int32_t {
     NXSNMP_UNKNOWN = -528,
     // Outside the message tables: a write of a form's controls with no row left to send.
     NXSNMP_NOTHING_TO_WRITE = -530,
+    // Likewise: a read whose value a bound control cannot hold whole, so it was not shown.
+    NXSNMP_NOT_SHOWN = -531,
     // Outside the message tables: a table walk stopped at its bound, the rest of it unread.
-    NXSNMP_WALK_TOO_LONG = -531,
+    NXSNMP_WALK_TOO_LONG = -532,
     SNMP_ERR_NO_SUCH_NAME = -102,
     SNMP_CLASS_TIMEOUT = -405,
     SNMP_CLASS_INVALID_PDU = -411 // an answer that does not answer what was asked

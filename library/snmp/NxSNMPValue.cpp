@@ -90,7 +90,53 @@ std::string Printable(int32_t syntax, const NxSNMPValue& v) {
     }
 }
 
+bool IsOctetTag(int32_t tag) {
+    return tag == SYN_OCTETSTR || tag == SYN_BITSTR || tag == SYN_OPAQUE;
+}
+
 } // namespace
+
+bool AnswerFits(int32_t rowSyntax, const NxSNMPValue& v) {
+    const bool number = v.Type == NxSNMPValue::Kind::Number;
+    // An INTEGER answer carries its number as 32-bit two's complement; the others unsigned.
+    const bool negative =
+        v.Syntax == SYN_INTEGER && static_cast<int32_t>(static_cast<uint32_t>(v.Number)) < 0;
+    const uint64_t magnitude = v.Syntax == SYN_INTEGER ? static_cast<uint32_t>(v.Number) : v.Number;
+    const bool octets = v.Type == NxSNMPValue::Kind::Bytes && IsOctetTag(v.Syntax);
+    switch (rowSyntax) {
+    case SYN_NULL:
+        return true;
+    case SYN_BOOLEAN:
+    case SYN_INTEGER:
+        return number && (v.Syntax == SYN_INTEGER || magnitude <= INT32_MAX);
+    case SYN_COUNTER:
+    case SYN_GAUGE:
+    case SYN_UINTEGER:
+    case SYN_TIMETICKS:
+        return number && !negative && magnitude <= UINT32_MAX;
+    case SYN_COUNTER64:
+        return number && !negative;
+    case SYN_IPADDRESS:
+    case SYN_NSAPADDR:
+        return v.Type == NxSNMPValue::Kind::Bytes && v.Octets.size() == 4 &&
+               (v.Syntax == SYN_IPADDRESS || v.Syntax == SYN_NSAPADDR || v.Syntax == SYN_OCTETSTR);
+    case SYN_OBJECTID:
+        return v.Type == NxSNMPValue::Kind::Ids;
+    case SYN_BITSTR:
+    case SYN_OCTETSTR:
+    case SYN_OPAQUE:
+    case SYN_MACADDRESS:
+    case SYN_DISPLAYSTR:
+        return octets;
+    case SYN_DOUBLE:
+    case SYN_BCDATETIME:
+        return octets && v.Octets.size() >= 8;
+    case SYN_DATETIME:
+        return octets && (v.Octets.size() == 8 || v.Octets.size() == 11);
+    default:
+        return true; // no conversion: the conversion itself refuses it
+    }
+}
 
 std::string DottedQuadOctets(const std::string& text) {
     if (text.empty()) // a value not yet read or given

@@ -21,6 +21,9 @@ struct NxSNMPValue {
 // The row's value text from a binding (option text when the row has an option list).
 // Raises -511 for a syntax without a conversion.
 std::string ValueToText(const VarDef& row, const NxSNMPValue& value);
+// Whether an answered binding is a value of the row's syntax that the row can hold whole: of a
+// type the object may legitimately be answered with, within the syntax's range and size.
+bool AnswerFits(int32_t rowSyntax, const NxSNMPValue& value);
 // The binding value for the row's value text, of the row's syntax. Raises -511 likewise.
 NxSNMPValue TextToValue(const VarDef& row);
 

@@ -4,6 +4,7 @@
 #include "platform/MessageRecorder.h"
 #include "tests/support/ActiveWindow.h"
 
+#include <QClipboard>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <memory>
@@ -214,6 +215,35 @@ TEST_F(EditConstraintTest, OwnHandlersAreChainedBehind) {
     Leave();
     EXPECT_EQ(first->Text(), "3"); // tag -1: the saved text comes back and stays
     EXPECT_EQ(rules.Find(first)->SavedText, "3");
+}
+
+// A paste is one change, however long: everything refused goes in one step with one beep, and
+// the form's own handler sees the cleaned text once.
+TEST_F(EditConstraintTest, LongPasteIsFilteredInOneStep) {
+    const struct {
+        const char* format;
+        std::string pasted, expected; // the cleaned text, within the edit's 32767-character ceiling
+        size_t beeps;
+        bool movesOn;
+    } cases[] = {{"%u{n1x4094}", "4" + std::string(100000, 'x'), "4", 1, false},
+                 {"%f", "-1.5" + std::string(99990, '.') + "-", "-1.5", 1, false},
+                 {"%n,", "," + std::string(20000, ',') + "1,,2", "1,2", 1, false},
+                 {"%u{e.}", "1.x" + std::string(20000, '.') + "2", "12", 1, true}};
+    for (const auto& k : cases) {
+        rec.Beeps.clear();
+        TEdit edit(&form);
+        form.layout()->addWidget(&edit);
+        std::string seen; // each text the form's own handler saw
+        edit.OnChange = [&](QObject*) { seen += edit.Text() + "|"; };
+        rules.Add(k.format, {&edit});
+        edit.setFocus();
+        QApplication::clipboard()->setText(QString::fromStdString(k.pasted));
+        edit.paste();
+        EXPECT_EQ(seen, k.expected + "|") << k.format;
+        EXPECT_EQ(rec.Beeps.size(), k.beeps) << k.format;
+        QApplication::processEvents();
+        EXPECT_EQ(!edit.hasFocus(), k.movesOn) << k.format;
+    }
 }
 
 TEST_F(EditConstraintTest, SaveFlagZeroKeepsTheFirstText) {

@@ -270,6 +270,20 @@ TEST_F(ScalarFormTest, ValuesTheControlsCannotShow) {
     }
 }
 
+// A value longer than its edit can hold whole is not shown cut: the edit keeps what it showed,
+// holds nothing to write, and the read says so.
+TEST_F(ScalarFormTest, AValueTooLongForItsEditIsNotHeld) {
+    ASSERT_TRUE(req->Get());
+    sim->Command("set 1.3.6.1.4.1.99999.1.1.0 \"" + std::string(40000, 'x') + "\"");
+    EXPECT_FALSE(req->Get());
+    EXPECT_EQ(req->Request.Result.Message, "(NxSNMP++) A value read is too long and cannot be shown!");
+    EXPECT_EQ(name->Text() + "|" + interval->Text(), "Office AP|600");
+    sim->ClearLog();
+    EXPECT_TRUE(req->Set(true, true));
+    EXPECT_EQ(req->LeftOutRows, std::vector<int>{0});
+    EXPECT_EQ(SetsLogged().size(), 5u); // each row read, the name left out
+}
+
 // ---- nothing the form did not read is written ------------------------------------------------
 
 constexpr char kModeOid[] = "1.3.6.1.4.1.99999.1.2.0";

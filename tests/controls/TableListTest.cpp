@@ -6,6 +6,15 @@
 #include "platform/ListView.h"
 #include "platform/MessageRecorder.h"
 #include "tests/controls/DeviceFixture.h"
+#include "tests/support/ActiveWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
+#include <functional>
 
 #include <QVBoxLayout>
 
@@ -25,16 +34,32 @@ const VarDef kEntries[] = {
     EndOfRows(),
 };
 
+// Calls back for every event of one type that reaches an object.
+struct EventTap : QObject {
+    EventTap(QObject* target, QEvent::Type type, std::function<void()> seen)
+        : Type(type), Seen(std::move(seen)) {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == Type ? (Seen(), false) : false; }
+    QEvent::Type Type;
+    std::function<void()> Seen;
+};
+
 // Counts the driver's calls of the answer display.
 class CountingEdits : public NxSNMPRequest2Edits {
   public:
     using NxSNMPRequest2Edits::NxSNMPRequest2Edits;
     int Shown = 0;
+    bool Showing = false;
+    std::function<void()> OnFirstRow;
 
   protected:
     void ShowValues() override {
-        ++Shown;
+        if (++Shown == 1 && OnFirstRow)
+            OnFirstRow();
+        Showing = true;
         NxSNMPRequest2Edits::ShowValues();
+        Showing = false;
     }
 };
 
@@ -157,6 +182,56 @@ TEST_F(TableListTest, WritingTheSelectedRowReadsTheTableAgain) {
     EXPECT_EQ(SetsLogged(), expected);
     EXPECT_EQ(view->ItemCount(), 3);
     EXPECT_EQ(view->SubItem(0, 0), "ALPHA");
+}
+
+// The user's input given while request code runs (a row's display in a blocking walk or in a
+// walk's completion, a request's wait for an owed answer as it is destroyed) is taken only after
+// that code has returned: a key, a menu shortcut, a button click and the window manager's close.
+TEST_F(TableListTest, InputGivenWhileRequestCodeRunsIsTakenAfterIt) {
+    ASSERT_TRUE(ShowActive(form));
+    auto* button = new QPushButton("Close", &form);
+    auto* action = new QAction(&form);
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    form.addAction(action);
+    bool inside = false; // request code is on the stack
+    std::vector<std::string> taken;
+    auto take = [&](const char* what) {
+        taken.push_back(what + std::string(inside || req->Showing ? " inside" : ""));
+    };
+    QObject::connect(button, &QPushButton::clicked, [&] { take("click"); });
+    QObject::connect(action, &QAction::triggered, [&] { take("menu"); });
+    EventTap keys(&form, QEvent::KeyPress, [&] { take("key"); });
+    EventTap closes(form.windowHandle(), QEvent::Close, [&] { take("close"); });
+    auto give = [&] {
+        QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QCoreApplication::postEvent(&form, new QKeyEvent(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier));
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(button,
+                                        new QMouseEvent(type, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(form.windowHandle(), new QCloseEvent());
+    };
+    for (const int mode : {0, 1, 2}) { // a blocking walk, a walk's completions, a request's end
+        SCOPED_TRACE(mode);
+        ASSERT_TRUE(ShowActive(form));
+        taken.clear();
+        req->Shown = 0;
+        req->Mode = mode == 0 ? 0 : 1;
+        req->OnFirstRow = [&] { give(), inside = mode == 0; };
+        if (mode == 2) {
+            sim->Command("delay 300");
+            req->OnFirstRow = nullptr;
+            ASSERT_TRUE(req->Get());
+            give();
+            inside = true;
+            req = std::make_unique<CountingEdits>(&form); // the old one waits for its owed answer
+        } else {
+            req->Get();
+        }
+        inside = false;
+        ASSERT_TRUE(WaitUntil([&] { return taken.size() == 4 && !req->Busy; }));
+        EXPECT_EQ(taken, (std::vector<std::string>{"key", "menu", "click", "close"}));
+    }
 }
 
 // The numbered list of a fixed-size table.

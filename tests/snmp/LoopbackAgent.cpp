@@ -101,6 +101,8 @@ std::string EncodeOid(const std::vector<uint32_t>& ids) {
 std::string EncodeValue(const AgentBinding& b) {
     switch (b.Type) {
     case 0x02:
+        if (!b.Octets.empty()) // contents as given: wider than a 32-bit INTEGER
+            return Tlv(b.Type, b.Octets);
         return Tlv(
             b.Type,
             EncodeNumber(static_cast<uint64_t>(static_cast<int64_t>(static_cast<int32_t>(b.Number))), true));

@@ -14,7 +14,7 @@ struct AgentBinding {
     uint8_t Type =
         0x05; // BER tag: 0x02 integer, 0x04 octets, 0x41..0x47 application types, 0x82 endOfMibView
     uint64_t Number = 0; // integers as two's complement
-    std::string Octets;
+    std::string Octets;  // for an integer, when given: its contents octets as they stand
 };
 
 // pduType: 0xA0 GET, 0xA1 GETNEXT, 0xA3 SET; asked: the request's OIDs in order.

@@ -203,6 +203,71 @@ TEST_F(ShortAnswerTest, AsynchronousGetFails) {
     EXPECT_EQ(RowsText(request->VarList), "old old");
 }
 
+// GET answers two rows cannot hold (another type or range, other OIDs or order, an after-read step
+// that does not convert) fail, blocking and asynchronous, and fill no row; a value of the row's is taken.
+struct GetCase {
+    const char* Name;
+    int32_t Syntax;
+    AgentBinding Answer; // its OID: 0 the one asked, 1 the other row's, 2 one below the one asked
+    int32_t Code = NXSNMP_BAD_SYNTAX;
+    const char* Rows = "old old";
+    const char* AfterGet = nullptr;
+};
+void PrintTo(const GetCase& c, std::ostream* out) {
+    *out << c.Name;
+}
+const std::string Four("\x0A\x00\x00\x01", 4);
+const GetCase GetCases[] = {
+    {"CounterForAddress", SYN_IPADDRESS, {{0}, 0x41, 5, {}}},
+    {"NullForAddress", SYN_IPADDRESS, {{0}, 0x05, 0, {}}},
+    {"ShortStringForAddress", SYN_IPADDRESS, {{0}, 0x04, 0, "abc"}},
+    {"FourOctetsForAddress", SYN_IPADDRESS, {{0}, 0x04, 0, Four}, 0, "10.0.0.1 10.0.0.1"},
+    {"CounterBeyondInteger", SYN_INTEGER, {{0}, 0x41, 4294967295u, {}}},
+    {"IntegerBeyond32Bits", SYN_INTEGER, {{0}, 0x02, 0, std::string("\x00\xFF\xFF\xFF\xFF", 5)}},
+    {"GaugeForInteger", SYN_INTEGER, {{0}, 0x42, 7, {}}, 0, "7 7"},
+    {"StringForCounter", SYN_COUNTER, {{0}, 0x04, 0, "12"}},
+    {"GaugeForCounter", SYN_COUNTER, {{0}, 0x42, 4294967295u, {}}, 0, "4294967295 4294967295"},
+    {"IntegerForString", SYN_DISPLAYSTR, {{0}, 0x02, 5, {}}},
+    {"StringForOid", SYN_OBJECTID, {{0}, 0x04, 0, "1.3"}},
+    {"Reordered", SYN_INTEGER, {{1}, 0x02, 5, {}}, SNMP_CLASS_INVALID_PDU},
+    {"OtherOids", SYN_INTEGER, {{2}, 0x02, 5, {}}, SNMP_CLASS_INVALID_PDU},
+    {"AfterReadDoesNotConvert", SYN_INTEGER, {{0}, 0x02, 5, {}}, NXSNMP_BAD_SYNTAX, nullptr, "$4294967295"},
+};
+
+class GetFaultTest : public ShortAnswerTest, public ::testing::WithParamInterface<GetCase> {};
+
+TEST_P(GetFaultTest, BlockingAndAsynchronous) {
+    const GetCase& c = GetParam();
+    agent = std::make_unique<LoopbackAgent>([c](uint8_t, const std::vector<std::vector<uint32_t>>& asked) {
+        std::vector<AgentBinding> answer(2, c.Answer);
+        for (size_t k = 0; k < 2; ++k)
+            answer[k].Oid =
+                c.Answer.Oid[0] == 2 ? Child(asked[k], 1) : asked[c.Answer.Oid[0] == 1 ? 1 - k : k];
+        return answer;
+    });
+    VarDef rows[] = {TwoScalars[0], TwoScalars[1], EndOfRows()};
+    rows[0].Syntax = rows[1].Syntax = c.Syntax;
+    rows[1].AfterGet = c.AfterGet;
+    request->VarList = NxSNMPVarList(rows, SVT_SV, 0);
+    *request->VarList.GetRow(0)->Value = *request->VarList.GetRow(1)->Value = "old";
+    request->Device.Port = static_cast<uint16_t>(agent->Port());
+    bool ok = true;
+    if (c.Rows) { // a blocking read's conversion failure reaches its caller raised
+        request->Get(ok, true);
+        EXPECT_EQ(ok && request->Result.Code == 0, c.Code == 0);
+        EXPECT_EQ(RowsText(request->VarList), c.Rows);
+    }
+    WalkSeen seen;
+    request->GetAsync(WalkOn, &seen, true);
+    ASSERT_TRUE(PumpUntil([&] { return seen.Completions > 0; }, 20000));
+    EXPECT_EQ(seen.Code, c.Code);
+    EXPECT_EQ(c.Rows ? RowsText(request->VarList) : request->Result.Message,
+              c.Rows ? c.Rows : "'4294967295' is not a valid integer value");
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, GetFaultTest, ::testing::ValuesIn(GetCases),
+                         [](const ::testing::TestParamInfo<GetCase>& info) { return info.param.Name; });
+
 } // namespace
 
 // A column that never ends (row n + 1 follows row n): the driver's walk, blocking or with callbacks,

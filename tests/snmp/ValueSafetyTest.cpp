@@ -55,10 +55,18 @@ TEST(ValueSafety, TextsThatAreNoValueOfTheSyntaxAreRefused) {
                    {SYN_TIMETICKS, "0 days, 99999999999:00:00.00"},
                    {SYN_OBJECTID, "1.3.6.4294967296.5"},
                    {SYN_OBJECTID, "1.3.abc.7"},
-                   {SYN_OBJECTID, "1.3.6.-1"}};
+                   {SYN_OBJECTID, "1.3.6.-1"},
+                   {SYN_INTEGER, "-9223372036854775808"},
+                   {SYN_INTEGER, "4294967295"},
+                   {SYN_COUNTER, "4294967296"},
+                   {SYN_OBJECTID, "1.3.6.abc"},
+                   {SYN_UINT8, "256"},
+                   {SYN_INT16, "-32769"}};
     for (const auto& c : refused) {
         EXPECT_EQ(CodeOf([&] { Back(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Syntax << " " << c.Text;
-        if (c.Syntax != SYN_COUNTER64) {
+        // What a bound control holds is converted by the same rules before anything is sent.
+        EXPECT_EQ(CodeOf([&] { TextToBytes(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Text;
+        if (c.Syntax != SYN_COUNTER64 && c.Syntax < SYN_BOOL8) {
             EXPECT_EQ(CodeOf([&] { KeyIndex(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Text;
         }
     }
@@ -71,6 +79,8 @@ TEST(ValueSafety, TextsThatAreNoValueOfTheSyntaxAreRefused) {
     EXPECT_EQ(Back(SYN_TIMETICKS, "497 days, 02:27:52.95").Number, 0xFFFFFFFFu);
     EXPECT_EQ(Back(SYN_OBJECTID, ".1.3.6.4294967295").Oid, (std::vector<uint32_t>{1, 3, 6, 4294967295u}));
     EXPECT_EQ(KeyIndex(SYN_OBJECTID, "1.3.6"), "3.1.3.6");
+    // What a bound control holds is read from its leading number ("12abc" is 12).
+    EXPECT_EQ(BytesToText(SYN_INTEGER, TextToBytes(SYN_INTEGER, "-2147483648abc")), "-2147483648");
 }
 
 // Makes the process's locale one that writes "2,5", as a program started under it would have.

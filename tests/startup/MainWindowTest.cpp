@@ -25,10 +25,25 @@
 #include <QPointer>
 #include <QThread>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <netdb.h>
 #include <unistd.h>
+
+// Every host name look-up of the process is counted, then done as usual.
+namespace {
+std::map<std::string, int> Lookups;
+}
+extern "C" int getaddrinfo(const char* node, const char* service, const addrinfo* hints, addrinfo** found) {
+    using Real = int (*)(const char*, const char*, const addrinfo*, addrinfo**);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "getaddrinfo"));
+    if (node)
+        ++Lookups[node];
+    return real(node, service, hints, found);
+}
 
 namespace {
 
@@ -215,6 +230,27 @@ TEST_F(MainWindow, OneDeviceHasOneCaption) {
     ASSERT_EQ(boxes.Boxes.size(), 2u);
     for (const auto& box : boxes.Boxes)
         EXPECT_EQ(box.Text, "Another KTX7593AP module is running!");
+}
+
+// A host name is looked up once, at start-up; one that does not resolve is named on the panel and
+// the polls never ask the resolver again.
+TEST_F(MainWindow, AHostNameIsResolvedOnce) {
+    const char* const cases[][3] = {{"localhost", "127.0.0.1", "Ready. "},
+                                    {"bad..name", "", "The device address cannot be resolved: bad..name"}};
+    for (const auto& [name, device, panel] : cases) {
+        Cfg(name, "Version=1\n");
+        TMainForm form;
+        const int before = Lookups[name];
+        Start(form, {std::string("/I") + name, "/Rpublic"});
+        EXPECT_EQ(DefaultSNMPDevice.Address, device);
+        for (int poll = 0; poll < 3; ++poll) {
+            form.Timer1Timer(form.Timer1);
+            form.Timer4Timer(form.Timer4);
+            Pump([&] { return !form.LedRequest->Busy; }, 5000);
+        }
+        EXPECT_EQ(Lookups[name] - before, 1) << name;
+        EXPECT_EQ(form.Panel0Text(), panel);
+    }
 }
 
 // SNMPv3 settings that do not convert end the start before anything is sent.

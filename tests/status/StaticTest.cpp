@@ -1,5 +1,6 @@
 #include "app/Static.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "platform/Edit.h"
 #include "platform/StatusBar.h"
 #include "tests/status/StatusViewTools.h"
 
@@ -29,8 +30,14 @@ class StaticTest : public FormTest {
 };
 
 TEST_F(StaticTest, ShowsTheFirstRadiosCounters) {
+    Device->Sim().Command("set " + kBand1 + ".10.1 -123456789");
     TFM_Static form;
+    form.show();
     Open(form);
+    // Nine digits and a sign show whole, from the first character, in the read-only edits.
+    const auto* edit = form.findChild<TEdit*>("Ed_TranTtlRtyCnta");
+    EXPECT_EQ(edit->Text() + "@" + std::to_string(edit->cursorPosition()), "-123456789@0");
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance("4294967295"), edit->width() - 10); // frame, margins
     EXPECT_EQ(TextOf(form, "Ed_TranSuRata"), "97");
     EXPECT_EQ(TextOf(form, "Ed_TranReRata"), "3");
     EXPECT_EQ(TextOf(form, "Ed_RTSFaCnta"), "4");

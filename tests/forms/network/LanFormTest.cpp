@@ -2,11 +2,13 @@
 #include "app/SettingsForm.h"
 #include "forms/network/Lan.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/NxSNMPSession.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
+#include "tests/snmp/LoopbackAgent.h"
 #include "tests/support/ActiveWindow.h"
 #include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -334,6 +337,26 @@ TEST_F(LanFormTest, SettingsNotReadAreNotWritten) {
         EXPECT_EQ(Status(), c.Status);
         form.reset();
     }
+}
+
+// Addresses answered as counters: the reads fail, no edit shows another value, nothing is written.
+TEST_F(LanFormTest, AnswersOfAnotherTypeAreFailures) {
+    std::atomic<int> sets{0};
+    LoopbackAgent agent([&sets](uint8_t pdu, const std::vector<std::vector<uint32_t>>& asked) {
+        sets += pdu == 0xA3;
+        std::vector<AgentBinding> answer;
+        for (const auto& oid : asked)
+            answer.push_back({oid, uint8_t(oid == AgentOid(kGetIPFrom) ? 0x02 : 0x41), 1, {}});
+        return answer;
+    });
+    DefaultSNMPDevice = {"127.0.0.1", static_cast<uint16_t>(agent.Port())};
+    Open();
+    EXPECT_NE(Status().find("(NxSNMP++) Bad SNMP syntax!"), std::string::npos) << Status();
+    EXPECT_EQ(form->ED_SubMask->Text() + "|" + form->EDT_DNS1->Text(), "255.255.255.0|   .   .   .   ");
+    Apply();
+    EXPECT_EQ(sets.load(), 0);
+    EXPECT_EQ(Status(), TSettingsForm::kNothingWritten);
+    form.reset();
 }
 
 } // namespace

@@ -15,10 +15,14 @@
 #include "tests/support/FormPicture.h"
 #include "tests/support/FormTestFixture.h"
 
+#include <QAbstractItemModel>
+#include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPoint>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -555,6 +559,32 @@ TEST_F(WirlessFormTest, CloseWithAnswersOwedHidesFirst) {
     EXPECT_FALSE(visible);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(form->WirelessReq); // the requests went with the close
+}
+
+// Esc or the window manager's close given while the site list of a WDS device
+// fills is taken once that row's completion has returned: the close never frees the request
+// whose answer is being shown.
+TEST_F(WirlessFormTest, CloseGivenWhileTheSiteListFillsWaitsForTheRowsCompletion) {
+    Set(kApMode, "2");
+    for (const char* row : {"1", "2", "3"}) { // WDS peers an earlier scan found
+        Set(E + ".2.1.7.2.1.1.1." + row, row);
+        Set(E + ".2.1.7.2.1.5.1." + row, std::string("00116B10000") + row);
+        Set(E + ".2.1.7.2.1.9.1." + row, "1");
+    }
+    const std::function<void(TFM_Wirless&)> gives[] = {
+        [](TFM_Wirless& f) {
+            QCoreApplication::postEvent(&f, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        },
+        [](TFM_Wirless& f) { QCoreApplication::postEvent(f.windowHandle(), new QCloseEvent()); }};
+    for (const auto& give : gives) {
+        form = std::make_unique<TFM_Wirless>();
+        ASSERT_TRUE(ShowActive(*form));
+        bool given = false;
+        QObject::connect(B().Sites->model(), &QAbstractItemModel::rowsInserted, form.get(),
+                         [&] { given = given || (give(*form), true); });
+        ASSERT_TRUE(PumpUntil([&] { return given && !form->isVisible(); }));
+        form.reset();
+    }
 }
 
 // Scan waits for the site walk that the opening, a Refresh or an Apply started: a second walk on
