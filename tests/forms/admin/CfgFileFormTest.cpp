@@ -127,7 +127,9 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
         update += std::string(1, char(i)); // more than one block, every byte value
     const std::string path = Folder.Write("update.dcf", update);
     form->Ed_UpgFile->SetText(path);
-    // The restart wait counts 60 under its own lines.
+    // The restart wait counts 60 under its own lines. The wait does not tick on its own until the
+    // restart was seen, so the count read is the one the restart set.
+    form->WaitTickMilliseconds = 3600 * 1000;
     int countdownAtRestart = 0;
     std::string lowerAtRestart, upperAtRestart;
     QTimer watch;
@@ -137,11 +139,13 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
             countdownAtRestart = wait->Countdown;
             lowerAtRestart = wait->Label1->text().toStdString();
             upperAtRestart = (wait->Label2->text() + " " + wait->Label3->text()).toStdString();
+            wait->Timer1->setInterval(20);
         }
     });
     watch.start(1);
     Start(form->Bt_OK);
     watch.stop();
+    form->WaitTickMilliseconds = 20;
     EXPECT_EQ(countdownAtRestart, 60);
     EXPECT_EQ(lowerAtRestart, "Please waiting for ");
     // The device restarts before it answers the reboot, which is no failed update; the wait
