@@ -40,9 +40,12 @@ class AdminFormTest : public FormTest {
         FormTest::TearDown();
     }
     void Open() {
+        form.reset();
+        Device->Sim().ClearLog();
         form = std::make_unique<TFM_Admin>();
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
+        EXPECT_TRUE(Device->Received("SET").empty()) << "no SET while the form opens";
         Device->Sim().ClearLog();
         Device->Messages().Boxes.clear();
     }
@@ -188,11 +191,7 @@ TEST_F(AdminFormTest, AnOkClaimsOnlyWhatTheDeviceTookAndAnUntouchedOneChangesNot
         Device->Sim().Command("set " + kSsh + " 0");
         Device->Sim().Command(c.command.empty() ? "drop 0" : c.command);
         const std::string before = values();
-        Device->Sim().ClearLog();
-        form = std::make_unique<TFM_Admin>();
-        ASSERT_TRUE(ShowActive(*form));
-        ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
-        EXPECT_TRUE(Device->Received("SET").empty()) << "no SET while the form opens";
+        Open();
         Device->Sim().Command(c.undo.empty() ? "drop 0" : c.undo);
         EXPECT_EQ(form->RB_Telnet->isChecked(), c.status == "Setting Success!" || c.lostAt > 0);
         EXPECT_FALSE(form->RB_None->isChecked() || form->RB_SHH->isChecked());
