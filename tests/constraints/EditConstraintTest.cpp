@@ -223,12 +223,11 @@ TEST_F(EditConstraintTest, LongPasteIsFilteredInOneStep) {
     const struct {
         const char* format;
         std::string pasted, expected; // the cleaned text, within the edit's 32767-character ceiling
-        size_t beeps;
         bool movesOn;
-    } cases[] = {{"%u{n1x4094}", "4" + std::string(100000, 'x'), "4", 1, false},
-                 {"%f", "-1.5" + std::string(99990, '.') + "-", "-1.5", 1, false},
-                 {"%n,", "," + std::string(20000, ',') + "1,,2", "1,2", 1, false},
-                 {"%u{e.}", "1.x" + std::string(20000, '.') + "2", "12", 1, true}};
+    } cases[] = {{"%u{n1x4094}", "4" + std::string(100000, 'x'), "4", false},
+                 {"%f", "-1.5" + std::string(99990, '.') + "-", "-1.5", false},
+                 {"%n,", "," + std::string(20000, ',') + "1,,2", "1,2", false},
+                 {"%u{e.}", "1.x" + std::string(20000, '.') + "2", "12", true}};
     for (const auto& k : cases) {
         rec.Beeps.clear();
         TEdit edit(&form);
@@ -240,7 +239,7 @@ TEST_F(EditConstraintTest, LongPasteIsFilteredInOneStep) {
         QApplication::clipboard()->setText(QString::fromStdString(k.pasted));
         edit.paste();
         EXPECT_EQ(seen, k.expected + "|") << k.format;
-        EXPECT_EQ(rec.Beeps.size(), k.beeps) << k.format;
+        EXPECT_EQ(rec.Beeps.size(), 1u) << k.format;
         QApplication::processEvents();
         EXPECT_EQ(!edit.hasFocus(), k.movesOn) << k.format;
     }

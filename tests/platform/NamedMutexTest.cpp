@@ -8,14 +8,13 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <signal.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -80,28 +79,23 @@ class LockFolderEnvironment {
     LockFolderEnvironment() {
         for (const char* name : kNames)
             if (const char* value = std::getenv(name))
-                Saved_.emplace_back(name, value);
+                Saved_[name] = value;
     }
     ~LockFolderEnvironment() {
         for (const char* name : kNames)
-            unsetenv(name);
-        for (const auto& [name, value] : Saved_)
-            setenv(name.c_str(), value.c_str(), 1);
+            Saved_.count(name) ? setenv(name, Saved_[name].c_str(), 1) : unsetenv(name);
     }
-    // runtime null: unset. The program folder is data/ktx7593ap.
+    // runtime null: unset. The program folder is data/ktx7593ap; HOME's fallback stays inside data.
     void Set(const char* runtime, const std::string& data) {
-        if (runtime)
-            setenv("XDG_RUNTIME_DIR", runtime, 1);
-        else
-            unsetenv("XDG_RUNTIME_DIR");
+        runtime ? setenv("XDG_RUNTIME_DIR", runtime, 1) : unsetenv("XDG_RUNTIME_DIR");
         setenv("XDG_DATA_HOME", data.c_str(), 1);
-        setenv("HOME", data.c_str(), 1); // its own fallback stays inside the test's folder
+        setenv("HOME", data.c_str(), 1);
         unsetenv("TMPDIR");
     }
 
   private:
     static constexpr const char* kNames[] = {"XDG_RUNTIME_DIR", "XDG_DATA_HOME", "HOME", "TMPDIR"};
-    std::vector<std::pair<std::string, std::string>> Saved_;
+    std::map<std::string, std::string> Saved_;
 };
 
 // Without a runtime folder the lock lives in the program folder, which no other account can make
@@ -112,41 +106,31 @@ TEST(NamedMutex, FallbackIsTheProgramFolder) {
     TempDir data;
     const std::string program = data.File("ktx7593ap");
     const std::string homeProgram = data.File(".local/share/ktx7593ap");
-    const struct {
-        const char* Name;
-        std::function<void()> Prepare;
-        std::string Folder;
-    } cases[] = {
-        {"made", [] {}, program},
-        {"a link", [&] { std::filesystem::create_directory_symlink(data.Path(), program); }, ""},
-        {"open to others",
-         [&] {
-             ASSERT_EQ(mkdir(program.c_str(), 0700), 0);
-             chmod(program.c_str(), 0777);
-         },
-         ""},
-    };
-    for (const auto& c : cases) {
+    for (const std::string name : {"made", "a link", "open to others"}) {
+        SCOPED_TRACE(name);
         std::filesystem::remove_all(program);
         std::filesystem::remove_all(data.File(".local"));
         // The home's program folder, the last one tried, is unusable too.
         std::filesystem::create_directories(homeProgram);
         chmod(homeProgram.c_str(), 0755);
         environment.Set(nullptr, data.Path());
-        c.Prepare();
-        std::string unsafe;
-        EXPECT_EQ(NamedMutexFolder(&unsafe), c.Folder) << c.Name;
-        if (c.Folder.empty()) {
-            EXPECT_EQ(unsafe, homeProgram) << c.Name;
-            EXPECT_EQ(CreateMutexA(nullptr, true, UniqueCaption(c.Name).c_str()), nullptr) << c.Name;
-            continue;
+        if (name == "a link")
+            std::filesystem::create_directory_symlink(data.Path(), program);
+        if (name == "open to others") {
+            ASSERT_EQ(mkdir(program.c_str(), 0700) + chmod(program.c_str(), 0777), 0);
         }
+        const bool made = name == "made";
+        std::string unsafe;
+        EXPECT_EQ(NamedMutexFolder(&unsafe), made ? program : "");
+        EXPECT_EQ(unsafe, made ? "" : homeProgram);
+        SetLastError(0);
+        EXPECT_EQ(CreateMutexA(nullptr, true, UniqueCaption(name.c_str()).c_str()) != nullptr, made);
+        if (!made)
+            continue;
+        EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
         struct stat st {};
         ASSERT_EQ(lstat(program.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0700u);
-        SetLastError(0);
-        EXPECT_NE(CreateMutexA(nullptr, true, UniqueCaption(c.Name).c_str()), nullptr) << c.Name;
-        EXPECT_EQ(GetLastError(), ERROR_SUCCESS) << c.Name;
     }
 }
 

@@ -4,8 +4,6 @@
 #include "tests/snmp/LoopbackAgent.h"
 #include "tests/snmp/RequestFixture.h"
 
-#include <tuple>
-
 using namespace requesttest;
 
 namespace {
@@ -213,15 +211,15 @@ struct GetCase {
     const char* Rows = "old old";
     const char* AfterGet = nullptr;
 };
-void PrintTo(const GetCase& c, std::ostream* out) {
-    *out << c.Name;
-}
-const std::string Four("\x0A\x00\x00\x01", 4);
 const GetCase GetCases[] = {
     {"CounterForAddress", SYN_IPADDRESS, {{0}, 0x41, 5, {}}},
     {"NullForAddress", SYN_IPADDRESS, {{0}, 0x05, 0, {}}},
     {"ShortStringForAddress", SYN_IPADDRESS, {{0}, 0x04, 0, "abc"}},
-    {"FourOctetsForAddress", SYN_IPADDRESS, {{0}, 0x04, 0, Four}, 0, "10.0.0.1 10.0.0.1"},
+    {"FourOctetsForAddress",
+     SYN_IPADDRESS,
+     {{0}, 0x04, 0, std::string("\x0A\x00\x00\x01", 4)},
+     0,
+     "10.0.0.1 10.0.0.1"},
     {"CounterBeyondInteger", SYN_INTEGER, {{0}, 0x41, 4294967295u, {}}},
     {"IntegerBeyond32Bits", SYN_INTEGER, {{0}, 0x02, 0, std::string("\x00\xFF\xFF\xFF\xFF", 5)}},
     {"GaugeForInteger", SYN_INTEGER, {{0}, 0x42, 7, {}}, 0, "7 7"},

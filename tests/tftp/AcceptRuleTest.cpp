@@ -136,50 +136,39 @@ TEST_F(AcceptRuleTest, AwaitedWriteLandsAndNothingElseIsStored) {
 // ended) is cancelled while it runs, or removed once complete, and the old file stays whole.
 TEST_F(AcceptRuleTest, OnlyATransferJudgedSuccessfulReplacesTheFile) {
     const std::string block(512, 'n');
-    const struct {
-        const char* Name;
-        bool Running; // judged after the first of two blocks, else after the last
-        bool Keep;
-        std::string Left;
-    } cases[] = {{"failed while running", true, false, "old"},
-                 {"kept while running", true, true, block + "end"},
-                 {"failed once complete", false, false, "old"},
-                 {"kept once complete", false, true, block + "end"}};
     StartConfined();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        WriteFileBytes(RootPath("backup.dcf"), "old");
-        m_reports.clear();
-        m_server->Awaited().Await(kDevice, "backup.dcf", OP_WRQ);
-        TestPeer device(kDevice);
-        Bytes p;
-        device.SendTo(m_port, RequestPacket(OP_WRQ, "backup.dcf"));
-        ASSERT_TRUE(device.Receive(p, 2000));
-        device.Reply(DataPacket(1, block));
-        ASSERT_TRUE(device.Receive(p, 2000));
-        ASSERT_TRUE(IsAck(p, 1));
-        if (!c.Running) {
-            device.Reply(DataPacket(2, "end"));
+    for (const bool running : {true, false}) // judged after the first of two blocks, else after the last
+        for (const bool keep : {false, true}) {
+            SCOPED_TRACE(std::string(keep ? "kept" : "failed") +
+                         (running ? " while running" : " once complete"));
+            WriteFileBytes(RootPath("backup.dcf"), "old");
+            m_reports.clear();
+            m_server->Awaited().Await(kDevice, "backup.dcf", OP_WRQ);
+            TestPeer device(kDevice);
+            Bytes p;
+            device.SendTo(m_port, RequestPacket(OP_WRQ, "backup.dcf"));
             ASSERT_TRUE(device.Receive(p, 2000));
-            ASSERT_TRUE(IsAck(p, 2));
+            device.Reply(DataPacket(1, block));
+            ASSERT_TRUE(device.Receive(p, 2000) && IsAck(p, 1));
+            if (!running) {
+                device.Reply(DataPacket(2, "end"));
+                ASSERT_TRUE(device.Receive(p, 2000) && IsAck(p, 2));
+            }
+            EXPECT_TRUE(m_server->EndAwaited(keep));
+            if (running) { // a failed one is cancelled, and the device hears the transfer end
+                if (keep)
+                    device.Reply(DataPacket(2, "end"));
+                ASSERT_TRUE(device.Receive(p, 2000));
+                EXPECT_EQ(p, keep ? AckPacket(2) : ErrorPacket(ERR_UNDEFINED));
+                EXPECT_EQ(CountStatus(TFTP_CANCELED), keep ? 0 : 1);
+            }
+            ASSERT_TRUE(WaitForSessionsEnded(1));
+            EXPECT_EQ(m_server->HeldFileCount(), 0u);
+            EXPECT_EQ(ReadFileBytes(RootPath("backup.dcf")), keep ? block + "end" : "old");
+            EXPECT_EQ(QDir(QString::fromStdString(m_root)).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                      (QStringList{"backup.dcf", "fw.tfp", "other.bin"}))
+                << "no temporary file is left";
         }
-        EXPECT_TRUE(m_server->EndAwaited(c.Keep));
-        if (c.Running && c.Keep) {
-            device.Reply(DataPacket(2, "end"));
-            ASSERT_TRUE(device.Receive(p, 2000));
-            EXPECT_TRUE(IsAck(p, 2));
-        } else if (c.Running) {
-            ASSERT_TRUE(device.Receive(p, 2000));
-            EXPECT_EQ(p, ErrorPacket(ERR_UNDEFINED)) << "the device hears the transfer end";
-            EXPECT_EQ(CountStatus(TFTP_CANCELED), 1);
-        }
-        ASSERT_TRUE(WaitForSessionsEnded(1));
-        EXPECT_EQ(m_server->HeldFileCount(), 0u);
-        EXPECT_EQ(ReadFileBytes(RootPath("backup.dcf")), c.Left);
-        EXPECT_EQ(QDir(QString::fromStdString(m_root)).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                  (QStringList{"backup.dcf", "fw.tfp", "other.bin"}))
-            << "no temporary file is left";
-    }
 }
 
 // Refusals hold nothing: a foreign host's flood does not crowd out the device's request.

@@ -120,17 +120,15 @@ TEST_F(ProtocolTest, NamesOutsideTheRootAreRefused) {
 
     // Dots inside a name are no way out: such a file is read and written like any other.
     WriteFileBytes(RootPath("upd..v2.dcf"), "update");
-    const struct {
-        int Opcode;
-        const char* Name;
-    } plain[] = {{OP_RRQ, "upd..v2.dcf"}, {OP_WRQ, "backup..v1"}, {OP_WRQ, "..hidden"}};
-    for (const auto& c : plain) {
+    const std::pair<int, const char*> plain[] = {
+        {OP_RRQ, "upd..v2.dcf"}, {OP_WRQ, "backup..v1"}, {OP_WRQ, "..hidden"}};
+    for (const auto& [opcode, name] : plain) {
         TestPeer peer;
         Bytes p;
-        peer.SendTo(m_port, RequestPacket(c.Opcode, c.Name));
-        ASSERT_TRUE(peer.Receive(p, 2000)) << c.Name;
-        EXPECT_TRUE(c.Opcode == OP_RRQ ? IsData(p, 1) : IsAck(p, 0)) << c.Name;
-        peer.Reply(c.Opcode == OP_RRQ ? AckPacket(1) : DataPacket(1, "saved"));
+        peer.SendTo(m_port, RequestPacket(opcode, name));
+        ASSERT_TRUE(peer.Receive(p, 2000)) << name;
+        EXPECT_TRUE(opcode == OP_RRQ ? IsData(p, 1) : IsAck(p, 0)) << name;
+        peer.Reply(opcode == OP_RRQ ? AckPacket(1) : DataPacket(1, "saved"));
     }
     ASSERT_TRUE(WaitForSessionsEnded(sessions + 3));
     EXPECT_EQ(ReadFileBytes(RootPath("backup..v1")), "saved");
