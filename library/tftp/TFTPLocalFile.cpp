@@ -141,13 +141,9 @@ TFTPLocalFile::Result TFTPLocalFile::Finish() {
 }
 
 TFTPLocalFile::Result TFTPLocalFile::Commit() {
-    if (m_fd < 0 || m_tempPath.empty())
-        return Result::Refused;
     // The old file goes only once the new one is safely stored.
-    if (::fsync(m_fd) != 0) {
-        Close();
-        return Result::NoSpace;
-    }
+    if (const Result stored = Finish(); stored != Result::Ok)
+        return stored;
     if (::rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
         Close();
         return Result::Refused;
