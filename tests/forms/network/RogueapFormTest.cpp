@@ -98,8 +98,7 @@ TEST_F(RogueapFormTest, FiltersAreBitSetsAndAdHocHasNoWpa) {
     EXPECT_EQ(Status(), "Set Success!");
     EXPECT_TRUE(SaveFormPicture(*form, "rogueap"));
 
-    // Read as ad hoc: the WPA bits read are kept, unshown, by an untouched Apply.
-    Device->Sim().Command("set " + kSecurity + " 255");
+    Device->Sim().Command("set " + kSecurity + " 255"); // read as ad hoc: no WPA to tick, none lost
     Open();
     EXPECT_FALSE(form->WPA2PSKCkBox->isEnabled());
     form->Apply_Btn->click();
@@ -143,15 +142,14 @@ TEST_F(RogueapFormTest, AddAndDeleteNeedASelectionAndTheKnownListHoldsThirty) {
     EXPECT_EQ(form->RogueListView->ItemCount(), 5);
     EXPECT_EQ(form->AP_ListView->ItemCount(), 3);
 
-    // An answer lost: the add is not sent again, says so, and the lists show what the device did.
+    // A lost answer: the add goes out once, the time-out shows, and the lists are read again.
     Device->Sim().ClearLog();
     Device->Sim().Command("drop 1");
     form->AddRequest->Request.TimeOut = 100;
     form->RogueListView->SetItemIndex(0);
-    const std::string lost = form->RogueListView->ItemCaption(0);
     form->AddBtn->click();
     ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(Sets(), (std::vector<std::string>{kAdd + "=" + lost}));
+    EXPECT_EQ(Sets().size(), 1u);
     EXPECT_NE(Status().find("timed out"), std::string::npos) << Status();
     EXPECT_EQ(form->AP_ListView->ItemCount(), 4);
 
@@ -258,7 +256,6 @@ TEST_F(RogueapFormTest, SettingsNotReadAtOpeningAreNotWritten) {
          false,
          {filters[0], filters[1], filters[2], kProtection + "=0"},
          "Set Success!"},
-        // Its limit of 30 cannot be checked: Add writes nothing.
         {"known list refused",
          kKnownList,
          false,
@@ -278,8 +275,8 @@ TEST_F(RogueapFormTest, SettingsNotReadAtOpeningAreNotWritten) {
             EXPECT_EQ(form->CB_RogueAP->GetItemIndex(), -1);
         }
         EXPECT_EQ(form->ChcBxo_eap->isEnabled(), c.Refused != kBand);
-        form->RogueListView->SetItemIndex(0);
-        if (c.Refused == kKnownList) {
+        if (c.Refused == kKnownList) { // its limit of 30 cannot be checked: Add writes nothing
+            form->RogueListView->SetItemIndex(0);
             form->AddBtn->click();
             EXPECT_EQ(Status(), TFM_RogueForm::kKnownListNotRead);
         }
