@@ -61,7 +61,7 @@ class TFM_RogueForm : public TSettingsForm, public Ui::TFM_RogueForm {
     void EndedRead(NxSNMPRequest2Controls& request, const NxSNMPError& result);
     void EndedAction(NxSNMPRequest2Controls& request, const NxSNMPError& result, const std::string& success);
     void ReadKnownList();
-    // The six WPA boxes take part only in a filter read whole and not for an ad hoc network.
+    // The six WPA boxes can be ticked once the BSS type and security were read, unless ad hoc.
     bool WpaFilterOn() const;
     void OnActionDone(NxSNMPRequest2Controls& request, NxSNMPError* result, const char* success, bool found,
                       bool known);
