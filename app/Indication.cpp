@@ -114,13 +114,13 @@ void TFM_Indication::FormCreate() {
 void TFM_Indication::OnEndingGet(NxSNMPError* result) {
     Ready = 1;
     const std::string* text = TemperatureReq_->Request.VarList.GetRow(0)->Value;
-    const std::string value = text ? *text : std::string();
-    const int t = WholeNumberOr(value, 50);
-    SetBarPosition(ProgressBar1, t);
-    // In 64 bits: any 32-bit reading times 9 fits there, not in an int.
-    LA_TemperationH->SetCaption(IntToStr(int64_t(t) * 9 / 5 + 32));
-    if (value == "(NULL)")
-        LA_Tempteration->SetCaption("50");
+    int t = 0;
+    // A read that failed or holds no number shows none: the labels and the bar stay as laid out.
+    if (result->Code == 0 && text && TryStrToInt(*text, t)) {
+        SetBarPosition(ProgressBar1, t);
+        // In 64 bits: any 32-bit reading times 9 fits there, not in an int.
+        LA_TemperationH->SetCaption(IntToStr(int64_t(t) * 9 / 5 + 32));
+    }
     ReadEnded(TemperatureReq_.get(), result);
 }
 

@@ -109,15 +109,18 @@ void TFM_RogueForm::FormCreate(QObject*) {
         MakeRequest(DeleteKnownRequest, MibRows::deleteRogueAPfromAPList(), action)
             .BindEdits(0, "%u", DelCoBox);
         DetectRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) { OnDetectDone(r); };
-        AddRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
-            OnActionDone(r, "Add to AP list successfully! Getting data...", true, true);
+        AddRequest->OnEndingSet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* r) {
+            OnActionDone(*sender, r, "Add to AP list successfully! Getting data...", true, true);
         };
-        DeleteFoundRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
-            OnActionDone(r, "Delete rogue AP successfully! Getting data...", true, false);
+        DeleteFoundRequest->OnEndingSet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* r) {
+            OnActionDone(*sender, r, "Delete rogue AP successfully! Getting data...", true, false);
         };
-        DeleteKnownRequest->OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) {
-            OnActionDone(r, "Delete successfully! Getting data...", false, true);
+        DeleteKnownRequest->OnEndingSet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* r) {
+            OnActionDone(*sender, r, "Delete successfully! Getting data...", false, true);
         };
+        // The device moves an entry once: a resend after a lost answer would meet it moved already.
+        for (auto* action : {AddRequest.get(), DeleteFoundRequest.get(), DeleteKnownRequest.get()})
+            action->Request.Retries = 0;
 
         const RequestOptions list{.TimeOut = kActionTimeOut,
                                   .Kind = MVT_UMV,
@@ -141,7 +144,7 @@ void TFM_RogueForm::FormCreate(QObject*) {
         }
         SetButtons(false);
         Start(*FoundRequest, false, nullptr);
-        Start(*KnownRequest, false, nullptr);
+        ReadKnownList();
 
         auto& support = MakeRequest(SupportRequest, MibRows::rogueApProtectionSupported(), {.Kind = SVT_SV});
         support.BindEdits(0, "%s", Ed_RogueSupport);
@@ -198,16 +201,35 @@ void TFM_RogueForm::Start(NxSNMPRequest2Edits& request, bool write, const char* 
 void TFM_RogueForm::Ended(const std::string& status) {
     if (Outstanding_ > 0)
         --Outstanding_;
-    ShowStatus(status);
+    if (!status.empty())
+        ShowStatus(status);
     if (Idle() && !DetectWait->isActive())
         SetButtons(true);
 }
 
-// A read failure of the opening stays in view: a list's "Get OK!" does not replace it.
-void TFM_RogueForm::EndedRead(const NxSNMPError& result) {
-    Ended(result.Code != 0 ? result.Message : "Get OK!");
+// A failure stays in view: another request's "Get OK!" does not replace it.
+void TFM_RogueForm::EndedRead(NxSNMPRequest2Controls& request, const NxSNMPError& result) {
+    EndedAction(request, result, {});
+    Ended({});
     if (result.Code == 0)
         ShowReadOk("Get OK!");
+}
+
+void TFM_RogueForm::EndedAction(NxSNMPRequest2Controls& request, const NxSNMPError& result,
+                                const std::string& success) {
+    if (result.Code != 0) {
+        request.ShowStatus(result.Message);
+        return KeepReadFailure(request);
+    }
+    DropReadFailure(request);
+    if (!success.empty())
+        ShowStatus(success);
+}
+
+void TFM_RogueForm::ReadKnownList() {
+    KnownRead_ = false;
+    if (KnownRequest)
+        Start(*KnownRequest, false, nullptr);
 }
 
 std::string TFM_RogueForm::SelectedIndex(TListView* view) const {
@@ -220,8 +242,9 @@ std::string TFM_RogueForm::SelectedIndex(TListView* view) const {
 void TFM_RogueForm::ShowFilters() {
     const bool bandKnown = FilterRequest && FilterRequest->Holds(kBandRow);
     const bool securityKnown = FilterRequest && FilterRequest->Holds(kSecurityRow);
-    const long band = std::strtol(BandEdit->Text().c_str(), nullptr, 10);
-    const long security = std::strtol(SecEdit->Text().c_str(), nullptr, 10);
+    const std::string bandText = BandEdit->Text(), securityText = SecEdit->Text();
+    const long band = std::strtol(bandText.c_str(), nullptr, 10);
+    const long security = std::strtol(securityText.c_str(), nullptr, 10);
     const std::pair<TCheckBox*, long> bands[] = {{CheckBox_11a, 1}, {CheckBox_11b, 4}, {CheckBox_11g, 8}};
     for (const auto& [box, bit] : bands) {
         box->setEnabled(bandKnown);
@@ -231,12 +254,19 @@ void TFM_RogueForm::ShowFilters() {
     TCheckBox* const kinds[] = {ChcBxo_off,   ChcBxo_wep,   ChcBxo_eap,    ChcBxo_psk,
                                 WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox};
     for (int i = 0; i < 8; ++i) {
-        if (!securityKnown) {
-            kinds[i]->setEnabled(false);
-            continue;
-        }
-        kinds[i]->SetChecked((security & (1L << i)) != 0);
+        kinds[i]->setEnabled(securityKnown && (i < 2 || WpaFilterOn()));
+        if (securityKnown)
+            kinds[i]->SetChecked((security & (1L << i)) != 0);
     }
+    // Ticking the boxes runs their handlers, which sum the bits anew (no WPA for ad hoc): the
+    // device's values stay what an untouched Apply writes.
+    BandEdit->SetText(bandText);
+    SecEdit->SetText(securityText);
+}
+
+bool TFM_RogueForm::WpaFilterOn() const {
+    return FilterRequest && FilterRequest->Holds(0) && FilterRequest->Holds(kSecurityRow) &&
+           BSSTypRadGrp->GetItemIndex() != kIndexAdHoc;
 }
 
 void TFM_RogueForm::CheckBox_11aClick(QObject*) {
@@ -260,9 +290,8 @@ void TFM_RogueForm::ChcBxo_offClick(QObject*) {
 
 // An ad hoc network has no WPA.
 void TFM_RogueForm::BSSTypRadGrpClick(QObject* sender) {
-    const bool wpa = BSSTypRadGrp->GetItemIndex() != kIndexAdHoc;
     for (TCheckBox* box : {ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox, WPA2AUTECkBox, WPA2AUTPCkBox})
-        box->setEnabled(wpa && FilterRequest && FilterRequest->Holds(kSecurityRow));
+        box->setEnabled(WpaFilterOn());
     ChcBxo_offClick(sender);
 }
 
@@ -289,6 +318,8 @@ void TFM_RogueForm::AddBtnClick(QObject*) {
         MessageBox(this, "Miximum number of AP list is 30!", "Warning", MB_OK);
         return;
     }
+    if (!KnownRead_)
+        return ShowStatus(kKnownListNotRead);
     SetButtons(false);
     AddCoBox->SetText(index);
     Start(*AddRequest, true, "Adding...");
@@ -322,26 +353,27 @@ void TFM_RogueForm::OnDetectDone(NxSNMPError* result) {
     });
 }
 
-void TFM_RogueForm::OnActionDone(NxSNMPError* result, const char* success, bool found, bool known) {
-    Guard([this, result, success, found, known] {
-        if (result->Code != 0)
-            return Ended(result->Message);
-        ShowStatus(success);
+// A failed or unanswered action may still have changed the lists: they are read again either way.
+void TFM_RogueForm::OnActionDone(NxSNMPRequest2Controls& request, NxSNMPError* result, const char* success,
+                                 bool found, bool known) {
+    Guard([this, &request, result, success, found, known] {
+        EndedAction(request, *result, success);
         if (found)
             Start(*FoundRequest, false, nullptr);
         if (known)
-            Start(*KnownRequest, false, nullptr);
-        Ended(success);
+            ReadKnownList();
+        Ended({});
     });
 }
 
 void TFM_RogueForm::OnDetectedListRead(NxSNMPError* result) {
-    Guard([this, result] { EndedRead(*result); });
+    Guard([this, result] { EndedRead(*FoundRequest, *result); });
 }
 
 void TFM_RogueForm::OnKnownListRead(NxSNMPError* result) {
     Guard([this, result] {
-        EndedRead(*result);
+        KnownRead_ = result->Code == 0;
+        EndedRead(*KnownRequest, *result);
         if (result->Code != 0)
             return;
         CB_RogueAP->setEnabled(RadioOn());

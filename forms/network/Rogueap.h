@@ -17,6 +17,8 @@ class TFM_RogueForm : public TSettingsForm, public Ui::TFM_RogueForm {
   public:
     static constexpr int kMaxKnown = 30;
     static constexpr int kDetectWaitMillis = 1000;
+    static constexpr const char* kKnownListNotRead =
+        "Not added: the AP list was not read, so its limit of 30 could not be checked.";
 
     explicit TFM_RogueForm(QWidget* owner = nullptr);
 
@@ -55,14 +57,21 @@ class TFM_RogueForm : public TSettingsForm, public Ui::TFM_RogueForm {
     void Start(NxSNMPRequest2Edits& request, bool write, const char* progress);
     // One outstanding operation ended; the buttons come back when none is left.
     void Ended(const std::string& status);
-    void EndedRead(const NxSNMPError& result);
-    void OnActionDone(NxSNMPError* result, const char* success, bool found, bool known);
+    // A list read or an action ended: a failure is kept in view until that request succeeds.
+    void EndedRead(NxSNMPRequest2Controls& request, const NxSNMPError& result);
+    void EndedAction(NxSNMPRequest2Controls& request, const NxSNMPError& result, const std::string& success);
+    void ReadKnownList();
+    // The six WPA boxes can be ticked once the BSS type and security were read, unless ad hoc.
+    bool WpaFilterOn() const;
+    void OnActionDone(NxSNMPRequest2Controls& request, NxSNMPError* result, const char* success, bool found,
+                      bool known);
     void OnDetectDone(NxSNMPError* result);
     void OnDetectedListRead(NxSNMPError* result);
     void OnKnownListRead(NxSNMPError* result);
     std::string SelectedIndex(TListView* view) const;
 
     int Outstanding_ = 0;
+    bool KnownRead_ = false; // the last walk of the known list ended whole
     SupportProbe Support_;
 };
 

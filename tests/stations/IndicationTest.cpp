@@ -119,14 +119,18 @@ TEST_F(IndicationTest, FahrenheitOfAnyReadingDoesNotOverflow) {
     }
 }
 
-TEST_F(IndicationTest, MissingTemperatureShowsFiftyAndTheFailure) {
-    Device->Sim().Command("omit " + E + ".6.3.1");
-    std::unique_ptr<TFM_Indication> form;
-    OpenAndWait(form);
-    EXPECT_EQ(form->LA_Tempteration->Caption(), "50");
-    EXPECT_EQ(form->LA_TemperationH->Caption(), "122");
-    EXPECT_EQ(form->ProgressBar1->value(), 50);
-    EXPECT_FALSE(form->StatusBar1->Panel(0)->Text().empty()); // the failed read
+// No stand-in reading (50 °C, 122 °F, a half bar) for a temperature the device did not give.
+TEST_F(IndicationTest, AMissingOrRefusedTemperatureShowsNoNumberButTheFailure) {
+    const std::string kTemperature = E + ".6.3.1";
+    for (const std::string& refusal : {"fail " + kTemperature + " genErr", "omit " + kTemperature}) {
+        Device->Sim().Command("unfail " + kTemperature);
+        Device->Sim().Command(refusal);
+        std::unique_ptr<TFM_Indication> form;
+        OpenAndWait(form);
+        EXPECT_EQ(form->LA_Tempteration->Caption() + form->LA_TemperationH->Caption(), "") << refusal;
+        EXPECT_EQ(form->ProgressBar1->value(), 0);
+        EXPECT_FALSE(form->StatusBar1->Panel(0)->Text().empty()); // the failed read
+    }
 }
 
 TEST_F(IndicationTest, ClosingWaitsForTheTemperature) {

@@ -30,6 +30,7 @@ const std::string kSecurity = E + ".3.6.3.0";
 const std::string kDetect = E + ".3.6.4.1.1.0";
 const std::string kAdd = E + ".3.6.4.1.2.0";
 const std::string kFoundList = E + ".3.6.4.1.4.1.";
+const std::string kKnownList = E + ".3.6.4.2.2";
 const std::string kProtection = E + ".3.6.5.0";
 
 class RogueapFormTest : public FormTest {
@@ -76,6 +77,7 @@ TEST_F(RogueapFormTest, FiltersAreBitSetsAndAdHocHasNoWpa) {
     EXPECT_EQ(form->AP_ListView->ItemCount(), 2);
     EXPECT_EQ(form->RogueListView->ColumnWidth(0), 0);
     EXPECT_TRUE(form->CheckBox_11b->Checked() && form->CheckBox_11g->Checked());
+    EXPECT_TRUE(form->WPA2PSKCkBox->isEnabled()); // "Both" read
     form->CheckBox_11b->click();
     EXPECT_EQ(form->BandEdit->Text(), "8");
     form->CheckBox_11b->click();
@@ -95,6 +97,12 @@ TEST_F(RogueapFormTest, FiltersAreBitSetsAndAdHocHasNoWpa) {
                                                 kProtection + "=0"}));
     EXPECT_EQ(Status(), "Set Success!");
     EXPECT_TRUE(SaveFormPicture(*form, "rogueap"));
+
+    Device->Sim().Command("set " + kSecurity + " 255"); // read as ad hoc: no WPA to tick, none lost
+    Open();
+    EXPECT_FALSE(form->WPA2PSKCkBox->isEnabled());
+    form->Apply_Btn->click();
+    EXPECT_EQ(Sets()[2], kSecurity + "=255");
 }
 
 TEST_F(RogueapFormTest, DetectWritesTheFiltersThenScansAndReadsTheListAfterItsWait) {
@@ -133,6 +141,17 @@ TEST_F(RogueapFormTest, AddAndDeleteNeedASelectionAndTheKnownListHoldsThirty) {
     EXPECT_EQ(Sets(), (std::vector<std::string>{kAdd + "=" + chosen}));
     EXPECT_EQ(form->RogueListView->ItemCount(), 5);
     EXPECT_EQ(form->AP_ListView->ItemCount(), 3);
+
+    // A lost answer: the add goes out once, the time-out shows, and the lists are read again.
+    Device->Sim().ClearLog();
+    Device->Sim().Command("drop 1");
+    form->AddRequest->Request.TimeOut = 100;
+    form->RogueListView->SetItemIndex(0);
+    form->AddBtn->click();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Sets().size(), 1u);
+    EXPECT_NE(Status().find("timed out"), std::string::npos) << Status();
+    EXPECT_EQ(form->AP_ListView->ItemCount(), 4);
 
     Device->Sim().ClearLog();
     while (form->AP_ListView->ItemCount() < TFM_RogueForm::kMaxKnown)
@@ -237,6 +256,11 @@ TEST_F(RogueapFormTest, SettingsNotReadAtOpeningAreNotWritten) {
          false,
          {filters[0], filters[1], filters[2], kProtection + "=0"},
          "Set Success!"},
+        {"known list refused",
+         kKnownList,
+         false,
+         {filters[0], filters[1], filters[2], kProtection + "=0"},
+         "Set Success!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.What);
@@ -249,6 +273,12 @@ TEST_F(RogueapFormTest, SettingsNotReadAtOpeningAreNotWritten) {
         EXPECT_TRUE(form->DetectBtn->isEnabled());
         if (c.Refused == kProtection) {
             EXPECT_EQ(form->CB_RogueAP->GetItemIndex(), -1);
+        }
+        EXPECT_EQ(form->ChcBxo_eap->isEnabled(), c.Refused != kBand);
+        if (c.Refused == kKnownList) { // its limit of 30 cannot be checked: Add writes nothing
+            form->RogueListView->SetItemIndex(0);
+            form->AddBtn->click();
+            EXPECT_EQ(Status(), TFM_RogueForm::kKnownListNotRead);
         }
         if (c.UserClicks11b) {
             EXPECT_FALSE(form->CheckBox_11b->isEnabled());
