@@ -320,7 +320,7 @@ bool TFM_MultiForm::SelectSecurityColumns() {
             // the key, so a masked one must be typed again.
             const bool typePicked = TypeCombo->UserChanged();
             if (typePicked && !KeyEdited() && !KeyValEdit->Text().empty() &&
-                IsMaskedKey(KeyValEdit->Text())) {
+                IsMaskedKey(KeyValEdit->Text()) && TypeCombo->GetItemIndex() != KeyShownType_) {
                 MessageBox(this, kRetypeKey, kWarning, MB_OK);
                 KeyValEdit->setFocus();
                 return false;
