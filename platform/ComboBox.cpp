@@ -5,7 +5,12 @@
 #include <QLineEdit>
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
-    connect(this, &QComboBox::activated, this, [this](int) { FireEvent(OnChange, this); });
+    connect(this, &QComboBox::activated, this, [this](int) { UserChange(); });
+}
+
+void TComboBox::UserChange() {
+    UserChanged_ = true;
+    FireEvent(OnChange, this);
 }
 
 void TComboBox::ClearItems() {
@@ -38,5 +43,5 @@ void TComboBox::SetStyle(Style style) {
         return;
     setEditable(editable);
     if (editable)
-        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { FireEvent(OnChange, this); });
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { UserChange(); });
 }

@@ -24,6 +24,14 @@ class TComboBox : public QComboBox, public NxItemControl {
     void SetStyle(Style style);
     Style GetStyle() const { return isEditable() ? csDropDown : csDropDownList; }
 
+    // Set by the user's own picks and typing only, as TEdit::UserChanged; never by code.
+    bool UserChanged() const { return UserChanged_; }
+    void ClearUserChanged() { UserChanged_ = false; }
+
     TNotifyEvent OnChange;
     int Tag = 0;
+
+  private:
+    void UserChange();
+    bool UserChanged_ = false;
 };

@@ -36,10 +36,8 @@ constexpr int kSsidLength = 32;
 constexpr char kGetOk[] = "Get OK!";
 constexpr int kKeyColumn = 7; // adMSSIDKey
 constexpr char kWarning[] = "Warning";
-
-// Warned once per module run and band, until Multi-SSID is switched off again.
-bool WarnApModeFirst = true;
-bool WarnApModeSecond = true;
+constexpr int kTableBands = 2;            // the table holds both bands' rows, whatever the model
+constexpr int kAsciiKey = 0, kHexKey = 1; // TypeCombo items
 
 RequestOptions Kind(uint8_t itemType, uint8_t mode = kBlocking, int32_t keyCount = 0, uint32_t timeOut = 0) {
     RequestOptions options;
@@ -225,6 +223,7 @@ void TFM_MultiForm::BuildRequests() {
     const VarDef* table =
         PrioritySupported_ ? MultiRows::ifIndex_to_adMSSIDPriority() : MibRows::ifIndex_to_adMSSIDSuppress();
     MakeRequest(TableRequest, table, Kind(MVT_UMV, kAsync, 2));
+    TableRequest->WalkLimit = kTableBands * kSsidRowsPerBand;
     TableRequest->AttachListView(GetMultiListView, false);
     TableRequest->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { OnMssidTableRead(s, r); };
     TableRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
@@ -277,6 +276,7 @@ void TFM_MultiForm::SetIdle(bool idle) {
 // Starts the table read; false (with the reason shown) when it could not be sent.
 bool TFM_MultiForm::ReadTable() {
     SetIdle(false);
+    TableComplete_ = false;
     try {
         TableRequest->Get();
     } catch (const std::exception& e) {
@@ -296,6 +296,7 @@ void TFM_MultiForm::OnMssidTableRead(NxSNMPRequest2Controls* sender, NxSNMPError
     SetIdle(true);
     const bool afterWrite = ReadAfterWrite_;
     ReadAfterWrite_ = false;
+    TableComplete_ = result->Code == 0;
     if (result->Code != 0) {
         ShowStatus(result->Message);
         KeepReadFailure(*sender);
@@ -318,7 +319,7 @@ void TFM_MultiForm::OnMssidStateRead(NxSNMPRequest2Controls* sender, NxSNMPError
     }
     DropReadFailure(*sender);
     ShowReadOk(kGetOk);
-    WarnApModeFirst = WarnApModeSecond = true;
+    WarnApModeFirst_ = WarnApModeSecond_ = true;
     BandsFromMssidState();
 }
 
@@ -332,8 +333,7 @@ void TFM_MultiForm::BandsFromMssidState() {
 void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool deleting = DeletePending_;
     DeletePending_ = false;
-    if (!TableRequest->LeftOutRows.empty() || TableRequest->SentNothing)
-        LeftOut_ = true;
+    NoteWrite(*TableRequest);
     if (TableRequest->SentNothing) { // no row went out: nothing to read back either
         SetIdle(true);
         ShowSaveResult();
@@ -358,7 +358,26 @@ void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* re
 void TFM_MultiForm::ShowSaveResult() {
     if (!SaveFailure_.empty())
         return ShowStatus("Multi-SSID set:" + SaveFailure_);
-    ShowStatus(LeftOut_ ? std::string(kPartlyWritten) : std::string("Multi-SSID set success!"));
+    if (LeftOutUnread_ || LeftOutUnshown_)
+        return ShowStatus(LeftOutText(SentSome_, LeftOutUnread_, LeftOutUnshown_));
+    ShowStatus("Multi-SSID set success!");
+}
+
+void TFM_MultiForm::NoteWrite(const NxSNMPRequest2Controls& request) {
+    SentSome_ = SentSome_ || !request.SentNothing;
+    if (request.LeftOutRows.empty() && !request.SentNothing)
+        return;
+    const auto [unread, unshown] = LeftOutKinds(request);
+    LeftOutUnread_ = LeftOutUnread_ || unread;
+    LeftOutUnshown_ = LeftOutUnshown_ || unshown;
+}
+
+void TFM_MultiForm::NoteLeftOut(bool unshown) {
+    (unshown ? LeftOutUnshown_ : LeftOutUnread_) = true;
+}
+
+bool TFM_MultiForm::VlanStateKnown() const {
+    return VlanStateRequest && VlanStateRequest->Holds(0);
 }
 
 // ---- the SSID list -----------------------------------------------------------------------------
@@ -379,6 +398,7 @@ void TFM_MultiForm::FillSsidListView() {
     MulSSIDListView->ClearItems();
     VisibleRows_.clear();
     const bool vlanOn = CHK_VLanState->Checked();
+    const bool vlanKnown = VlanStateKnown();
     for (int pass = 1; pass <= 2; ++pass) {
         if ((pass == 1 && BandFilter_ == 1) || (pass == 2 && BandFilter_ == 0))
             continue;
@@ -391,7 +411,7 @@ void TFM_MultiForm::FillSsidListView() {
                 MulSSIDListView->AddItem(SsidListCaption(i, SsidRowAt(*GetMultiListView, i - 1).Index));
             MulSSIDListView->AddSubItem(item, row.Ssid);
             MulSSIDListView->AddSubItem(item, SsidListEncryption(row));
-            MulSSIDListView->AddSubItem(item, SsidListVlan(row, vlanOn));
+            MulSSIDListView->AddSubItem(item, vlanKnown ? SsidListVlan(row, vlanOn) : std::string());
             MulSSIDListView->AddSubItem(item, pass == 1 ? FirstBandWord() : "11g");
             VisibleRows_.push_back(i);
             if (i == chosen)
@@ -452,6 +472,7 @@ bool TFM_MultiForm::SelectHiddenRow(int row) {
         return false;
     GetMultiListView->SetItemIndex(-1);
     GetMultiListView->SetItemIndex(row);
+    TypeCombo->ClearUserChanged(); // a pick counts from the row it was made on
     return true;
 }
 
@@ -501,6 +522,7 @@ void TFM_MultiForm::MSSIDIdxComboChange(QObject*) {
     // ASCII keys are stored as hex digits; a masked key is shown as the device sent it.
     if (TypeCombo->GetItemIndex() == 0 && !IsMaskedKey(KeyValEdit->Text()))
         KeyValEdit->SetText(HexTextToAscii(KeyValEdit->Text()));
+    KeyShownType_ = TypeCombo->GetItemIndex() == 0 ? kAsciiKey : kHexKey;
     CopyEditorsToGroups();
     CB_EnablePriorityClick(CB_EnablePriority);
 }
@@ -613,6 +635,28 @@ void TFM_MultiForm::SetKeyLengthLimit() {
 
 void TFM_MultiForm::TypeComboChange(QObject*) {
     SetKeyLengthLimit();
+    KeyToPickedType();
+}
+
+// A key the user typed is read in the type chosen when it is saved; one the device sent keeps
+// its octets, so that a type picked on its own can be written with it.
+void TFM_MultiForm::KeyToPickedType() {
+    const int type = TypeCombo->GetItemIndex();
+    const std::string key = KeyValEdit->Text();
+    if (type < 0 || type == KeyShownType_ || KeyValEdit->UserChanged() || IsMaskedKey(key))
+        return;
+    if (type == kHexKey) {
+        KeyValEdit->SetText(AsciiToHexText(key));
+    } else {
+        if (key.size() % 2 != 0 || !IsHexKeyText(key))
+            return;
+        const std::string text = HexTextToAscii(key);
+        for (const char c : text)
+            if (c < 0x20 || c > 0x7e)
+                return; // not characters an ASCII key can show: the save asks for the key
+        KeyValEdit->SetText(text);
+    }
+    KeyShownType_ = type;
 }
 
 void TFM_MultiForm::KeyIdxComboChange(QObject*) {
@@ -694,7 +738,7 @@ void TFM_MultiForm::IfEnabMuSSIDClick(QObject*) {
         }
         MulSSIDListView->ClearItems();
         VisibleRows_.clear();
-        WarnApModeFirst = WarnApModeSecond = true;
+        WarnApModeFirst_ = WarnApModeSecond_ = true;
     } else {
         CB_EnablePriority->setEnabled(true);
         switch (RadioGroup1->GetItemIndex()) {
@@ -741,29 +785,29 @@ void TFM_MultiForm::WarnApMode() {
     constexpr int kWds = 2;
     switch (RadioGroup1->GetItemIndex()) {
     case kBoth:
-        if (WarnApModeFirst || WarnApModeSecond) {
+        if (WarnApModeFirst_ || WarnApModeSecond_) {
             if (CB_ApMode->GetItemIndex() == kWds || CB_ApMode_g->GetItemIndex() == kWds)
                 MessageBox(this, "If you enable Multi-SSID,AP Mode will be Access Point!", kWarning, MB_OK);
-            WarnApModeFirst = WarnApModeSecond = false;
+            WarnApModeFirst_ = WarnApModeSecond_ = false;
         }
         break;
     case kFirstOnly:
-        if (WarnApModeFirst) {
+        if (WarnApModeFirst_) {
             if (CB_ApMode->GetItemIndex() == kWds)
                 MessageBox(this,
                            DualBand()
                                ? "If you enable Multi-SSID,AP Mode in IEEE802.11a will be Access Point!"
                                : "If you enable Multi-SSID,AP Mode in IEEE802.11g will be Access Point!",
                            kWarning, MB_OK);
-            WarnApModeFirst = false;
+            WarnApModeFirst_ = false;
         }
         break;
     case kSecondOnly:
-        if (WarnApModeSecond) {
+        if (WarnApModeSecond_) {
             if (CB_ApMode_g->GetItemIndex() == kWds)
                 MessageBox(this, "If you enable Multi-SSID,AP Mode in IEEE802.11g will be Access Point!",
                            kWarning, MB_OK);
-            WarnApModeSecond = false;
+            WarnApModeSecond_ = false;
         }
         break;
     default:

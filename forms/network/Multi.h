@@ -103,6 +103,14 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     bool WriteTable(const std::string& pendingText);
     void ShowSaveResult();
     void ShowSwitchFailure();
+    // Remembers what the request's last write sent and what it left out, for the result line.
+    void NoteWrite(const NxSNMPRequest2Controls& request);
+    void NoteLeftOut(bool unshown);
+    // The VLAN state holds the device's value or the user's choice: only then does anything
+    // that follows from it get written.
+    bool VlanStateKnown() const;
+    // The key shown again in the terms of the type the user picked, the key's octets unchanged.
+    void KeyToPickedType();
     bool VlanColumns();
     bool CheckMultiSsidInputs();
     void WriteGroupKey();
@@ -122,7 +130,15 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     bool Idle_ = true;
     bool ReadAfterWrite_ = false; // the running table read follows a write whose result stands
     bool DeletePending_ = false;  // the running table write is a delete
-    bool LeftOut_ = false;        // the present save left out rows that were not read
+    bool LeftOutUnread_ = false;  // the present save left out rows that were not read
+    bool LeftOutUnshown_ = false; // ... or rows read whose value the form cannot show
+    bool SentSome_ = false;       // the present save sent something
+    bool TableComplete_ = false;  // the last table read ended whole
+    int KeyShownType_ = -1;       // the key type the key edit's text is written in
+    // Each opening warns once a band that Multi-SSID turns a WDS mode into Access Point, and
+    // again after Multi-SSID was switched off.
+    bool WarnApModeFirst_ = true;
+    bool WarnApModeSecond_ = true;
     SupportProbe PriorityProbe_;
     bool Refilling_ = false; // the list's own refill selects, not the user
 };

@@ -26,6 +26,9 @@ constexpr int kWds = 2;
 constexpr int kBoth = 0, kFirstOnly = 1, kSecondOnly = 2;
 constexpr char kSwitchesOnly[] = "Multi-SSID and VLAN states set; the SSID was not saved.";
 constexpr char kReadAgain[] = "The SSID list was not read completely. Please open the form again.";
+constexpr char kDuplicateUnchecked[] =
+    "The SSID list was not read completely: the SSID could not be checked against the other SSIDs.";
+constexpr char kRetypeKey[] = "Please input the key again for the new key type!";
 
 enum TableColumn {
     kIdvState = 2,
@@ -107,11 +110,9 @@ bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
     }
     request->Mode = mode;
     // Rows nobody read or changed were left out: no failure of the device, but no success either.
-    if (!request->LeftOutRows.empty() || request->SentNothing) {
-        LeftOut_ = true;
-        if (request->SentNothing)
-            return false;
-    }
+    NoteWrite(*request);
+    if (request->SentNothing)
+        return false;
     if (!ok && SaveFailure_.empty())
         SaveFailure_ = failure;
     return ok;
@@ -151,10 +152,10 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     // would put the edits on another SSID's row, so nothing is written.
     if (IfEnabMuSSID->Checked() && !EditedRowIsShown())
         return ShowStatus(kReadAgain);
-    if (CB_LimitVID->Text() == "Enable" && !CHK_VLanState->Checked())
+    if (CB_LimitVID->Text() == "Enable" && VlanStateKnown() && !CHK_VLanState->Checked())
         ShowMessage("The manage vlan status will be disabled!");
     SaveFailure_.clear();
-    LeftOut_ = false;
+    LeftOutUnread_ = LeftOutUnshown_ = SentSome_ = false;
     KeyEditKept keyKept(KeyValEdit);
     bool sent = false;
     {
@@ -184,7 +185,9 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
 void TFM_MultiForm::ShowSwitchFailure() {
     if (!SaveFailure_.empty())
         return ShowSaveResult();
-    ShowReadOk(LeftOut_ ? kPartlyWritten : kSwitchesOnly);
+    if (LeftOutUnread_ || LeftOutUnshown_)
+        return ShowReadOk(LeftOutText(SentSome_, LeftOutUnread_, LeftOutUnshown_));
+    ShowReadOk(kSwitchesOnly);
 }
 
 // Typed by the user since the key was last shown; no limit or text set by code clears that.
@@ -201,7 +204,9 @@ bool TFM_MultiForm::VlanColumns() {
         GroupIDEdit->setFocus();
         return false;
     };
-    const bool vlan = CHK_VLanState->Checked();
+    // An unknown state is neither on nor off: nothing that follows from it is written.
+    const bool known = VlanStateKnown();
+    const bool vlan = known && CHK_VLanState->Checked();
     if (!PrioritySupported_) {
         if (vlan) {
             if (!vlanIdGiven())
@@ -221,10 +226,13 @@ bool TFM_MultiForm::VlanColumns() {
             if (CB_DyVlan->isEnabled())
                 on(kDyVlan);
         }
-    } else {
+    } else if (known) {
         CheckBox_EthernetTag->SetChecked(false);
     }
-    on(kEthernetTag);
+    if (known)
+        on(kEthernetTag);
+    else
+        NoteLeftOut(VlanStateRequest && VlanStateRequest->Unshown(0));
     if (CB_EnablePriority->Checked())
         on(kPriority);
     return true;
@@ -283,6 +291,11 @@ bool TFM_MultiForm::CheckMultiSsidInputs() {
 }
 
 bool TFM_MultiForm::CheckDuplicateSsid() {
+    if (!TableComplete_) { // rows never read cannot be told apart from the SSID typed
+        MessageBox(this, kDuplicateUnchecked, kWarning, MB_OK);
+        SSIDEdit->setFocus();
+        return false;
+    }
     const std::string text =
         DuplicateSsidText(BandRows(), Test11a->Caption(), SSIDEdit->Text(), EditedBandWord());
     if (text.empty())
@@ -303,8 +316,16 @@ bool TFM_MultiForm::SelectSecurityColumns() {
     if (EncryBox->Text() == "Enable") {
         if (Grp_KeySet->isVisibleTo(this) && (security == "Open System" || security == "Shared Key")) {
             // A key the user did not touch stays on the device as it is: it is shown converted
-            // or masked, and sending that back would change it.
-            if (KeyEdited() || KeyValEdit->Text().empty()) {
+            // or masked, and sending that back would change it. A type picked goes out with
+            // the key, so a masked one must be typed again.
+            const bool typePicked = TypeCombo->UserChanged();
+            if (typePicked && !KeyEdited() && !KeyValEdit->Text().empty() &&
+                IsMaskedKey(KeyValEdit->Text()) && TypeCombo->GetItemIndex() != KeyShownType_) {
+                MessageBox(this, kRetypeKey, kWarning, MB_OK);
+                KeyValEdit->setFocus();
+                return false;
+            }
+            if (KeyEdited() || typePicked || KeyValEdit->Text().empty()) {
                 if (!CheckKeyLength())
                     return false;
                 bool masked = false;
@@ -326,10 +347,13 @@ bool TFM_MultiForm::SelectSecurityColumns() {
     for (int column : {kSsid, kAuth, kEncryption, kSuppress})
         on(column);
     if (PrioritySupported_) {
-        if (!CHK_VLanState->Checked())
+        const bool vlanKnown = VlanStateKnown();
+        if (vlanKnown && !CHK_VLanState->Checked())
             CheckBox_EthernetTag->SetChecked(false);
-        for (int column : {kWmm, kDyVlan, kEthernetTag, kPriority})
+        for (int column : {kWmm, kDyVlan, kPriority})
             on(column);
+        if (vlanKnown)
+            on(kEthernetTag);
     }
     return true;
 }
@@ -467,7 +491,7 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
     if (!SelectHiddenRow(VisibleRows_[size_t(item)]))
         return;
     SaveFailure_.clear();
-    LeftOut_ = false;
+    LeftOutUnread_ = LeftOutUnshown_ = SentSome_ = false;
     TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
     SelectText(IdvStatusComboBox, "Disable");
     SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,6 @@ class MultiFormTest : public FormTest {
         ASSERT_TRUE(PumpUntil([&] { return form->Idle(); }, 30000));
         EXPECT_TRUE(Device->Received("SET").empty()) << "an opening writes nothing";
         Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
     }
     void TearDown() override {
         form.reset();
@@ -324,13 +324,19 @@ TEST_F(MultiFormTest, ASaveThroughARowTheListLacksWritesNothing) {
     struct Case {
         const char* name;
         std::vector<std::string> failed; // refused while the form opens
+        std::string box = "", status = "The SSID list was not read completely. Please open the form again.";
     };
-    std::vector<std::string> afterPrimary;
-    for (int column = 1; column <= 13; ++column)
+    std::vector<std::string> afterPrimary, afterRow6;
+    for (int column = 1; column <= 13; ++column) {
         afterPrimary.push_back(kTable + std::to_string(column) + ".1.2");
+        afterRow6.push_back(kTable + std::to_string(column) + ".1.7");
+    }
     const Case cases[] = {
         {"walk ended after the primary", afterPrimary},
         {"table read refused", {kTable.substr(0, kTable.size() - 1)}},
+        {"walk ended at row 6", afterRow6, // the edited SSID read, others not; the walk's failure stays
+         "The SSID list was not read completely: the SSID could not be checked against the other SSIDs.",
+         "(SNMP) Cannot perform operation, General Error!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -342,8 +348,10 @@ TEST_F(MultiFormTest, ASaveThroughARowTheListLacksWritesNothing) {
         Edit(3);
         Type(form->SSIDEdit, "typed-over");
         Save();
-        EXPECT_TRUE(Device->Received("SET").empty());
-        EXPECT_EQ(Status(), "The SSID list was not read completely. Please open the form again.");
+        EXPECT_TRUE(TableSets().empty());
+        EXPECT_EQ(Device->Received("SET").empty(), c.box.empty()); // the switches go before the check
+        EXPECT_EQ(LastBox(), c.box);
+        EXPECT_EQ(Status(), c.status);
         form.reset();
     }
 }
@@ -416,26 +424,40 @@ TEST(MultiSsidRules, OfferedKeyIndexes) {
         EXPECT_EQ(OfferedKeyIndexes(c.band, "2", c.dynamicWep), c.offered);
 }
 
-// What the device holds stays when nothing was changed, whatever the AP mode; a failure of the
-// opening stays in view past the table's "Get OK!"; a key the user typed is written whatever the
-// size and type chosen after it.
-TEST_F(MultiFormTest, UntouchedSavesKeepTheDeviceAndTypedKeysAreWritten) {
+// What the device holds stays when nothing was changed, whatever the AP mode or VLAN state; a
+// failure of the opening stays in view past the table's "Get OK!"; a key the user typed, or a key
+// type picked, is written whatever the size and type chosen after it; every opening warns of a
+// WDS mode that the save turns into Access Point.
+TEST_F(MultiPriorityFormTest, UntouchedSavesKeepTheDeviceAndTypedKeysAreWritten) {
     const std::string kApMode = "1.3.6.1.4.1.48113.11.37.4.2.1.1.1.7.1";
     struct Case {
         std::string apMode, refused;
         std::function<void()> act;
-        std::string status, key; // the key's SET, none when empty
+        std::string status, written;        // "OID=value" SETs, blank-separated; every other value stays
+        std::vector<std::string> sets = {}; // more device values
+        std::string box = "";               // the last box of the opening or the save
     };
     auto size = [this](int index) {
         form->SizeCombo->SetItemIndex(index);
         form->KeyIdxComboChange(form->SizeCombo);
     };
-    const std::string hex26 = "0123456789abcdef0123456789";
+    auto pick = [this](int type) -> std::function<void()> {
+        return [this, type] {
+            Edit(1), form->TypeCombo->SetItemIndex(type), emit form->TypeCombo->activated(type);
+        };
+    };
+    const std::string hex26 = "0123456789abcdef0123456789", ok = "Multi-SSID set success!";
+    const std::string key = kTable + "7.1.2=", type = kTable + "11.1.2=", setKey = "set " + Cell(7, 2) + " ";
+    const std::string wds = "If you enable Multi-SSID,AP Mode in IEEE802.11g will be Access Point!";
+    const std::string unsaved = "Multi-SSID and VLAN states set; the SSID was not saved.";
+    const std::string retype = "Please input the key again for the new key type!",
+                      tag = "set " + Cell(15, 1) + " 1";
     const std::vector<Case> cases = {
         {"1", "", [] {}, "Multi-SSID set success!", ""},
-        {"9", "", [] {}, "Written, except settings not read.", ""},
+        {"9", "", [] {}, "Written, except settings the form cannot show.", ""},
         {"1", kApMode, [] {}, "Written, except settings not read.", ""},
-        {"1", kVlanState, [] {}, "Written, except settings not read.", ""},
+        {"1", kVlanState, [] {}, "Written, except settings not read.", "", {tag}}, // Ethernet without tag
+                                                                                   // stays
         {"1", "",
          [&] {
              Edit(1);
@@ -443,7 +465,7 @@ TEST_F(MultiFormTest, UntouchedSavesKeepTheDeviceAndTypedKeysAreWritten) {
              Type(form->KeyValEdit, hex26);
              size(1);
          },
-         "Multi-SSID set success!", "7.1.2=" + hex26},
+         "Multi-SSID set success!", key + hex26},
         {"1", "",
          [&] {
              Edit(1);
@@ -451,13 +473,25 @@ TEST_F(MultiFormTest, UntouchedSavesKeepTheDeviceAndTypedKeysAreWritten) {
              form->TypeCombo->SetItemIndex(0);
              form->TypeComboChange(form->TypeCombo);
          },
-         "Multi-SSID set success!", "7.1.2=6162636465"},
+         "Multi-SSID set success!", key + "6162636465 " + type + "1"},
+        {"1", "", pick(0), ok, key + "6162636465 " + type + "1", {setKey + "6162636465"}},
+        {"1", "", pick(0), unsaved, "", {setKey + "****"}, retype},
+        {"3", "", [] {}, ok, kApMode + "=1", {}, wds},
+        {"3", "", [] {}, ok, kApMode + "=1", {}, wds}, // a second opening as well
+        {"1",
+         "",
+         [] {},
+         "Written, except settings the form cannot show.",
+         "",
+         {tag, "set " + kVlanState + " 3"}},
     };
     for (const Case& c : cases) {
         for (const std::string& set :
              {"set " + kApMode + " " + c.apMode, "set " + Cell(2, 2) + " 1", "set " + Cell(3, 2) + " lobby",
               "set " + Cell(4, 2) + " 1", "set " + Cell(5, 2) + " 1", "set " + Cell(7, 2) + " \"\"",
-              "set " + Cell(11, 2) + " 2"})
+              "set " + Cell(11, 2) + " 2", "set " + kVlanState + " 0", "set " + Cell(15, 1) + " 0"})
+            Device->Sim().Command(set);
+        for (const std::string& set : c.sets)
             Device->Sim().Command(set);
         if (!c.refused.empty())
             Device->Sim().Command("fail " + c.refused + " genErr");
@@ -467,14 +501,21 @@ TEST_F(MultiFormTest, UntouchedSavesKeepTheDeviceAndTypedKeysAreWritten) {
             Device->Sim().Command("unfail " + c.refused);
         }
         c.act();
-        const auto before = Device->Values("1.3.6.1.4.1.48113.11.37.4");
+        const std::string opened = LastBox();
+        auto before = Device->Values("1.3.6.1.4.1.48113.11.37.4");
         Save();
-        const auto sets = TableSets(true);
-        if (c.key.empty())
-            EXPECT_EQ(Device->Values("1.3.6.1.4.1.48113.11.37.4"), before) << c.apMode << c.refused;
-        else
-            EXPECT_NE(std::find(sets.begin(), sets.end(), c.key), sets.end()) << c.key;
-        EXPECT_EQ(Status(), c.status) << c.apMode << c.refused << c.key << LastBox();
+        auto after = Device->Values("1.3.6.1.4.1.48113.11.37.4");
+        const auto sets = Device->Received("SET");
+        std::istringstream written(c.written);
+        for (std::string set; written >> set; after.erase(set.substr(0, set.find('=')))) {
+            EXPECT_TRUE(
+                std::any_of(sets.begin(), sets.end(), [&](auto& l) { return l.oid + "=" + l.value == set; }));
+            before.erase(set.substr(0, set.find('=')));
+        }
+        for (const auto& [oid, value] : before)
+            EXPECT_EQ(after[oid], value) << oid;
+        EXPECT_EQ(Status(), c.status) << c.apMode << c.refused << c.written << LastBox();
+        EXPECT_EQ(LastBox().empty() ? opened : LastBox(), c.box);
     }
 }
 
