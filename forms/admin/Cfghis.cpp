@@ -70,6 +70,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
 
         auto& tftp = MakeRequest(TftpRequest, MibRows::tftpcommand(),
                                  {.TimeOut = kTftpTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        ArmLoadCommand(tftp.Request, kTftpTimeOut);
         tftp.BindComboBox(0, CB_TfpCom);
         tftp.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
             GuardEvent([&] { OnTftpCommandDone(s, r); });
@@ -78,6 +79,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         auto& upgrade =
             MakeRequest(UpgradeRequest, MibRows::upgradesettingcommand(),
                         {.TimeOut = kUpgradeTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        ArmLoadCommand(upgrade.Request, kUpgradeTimeOut);
         upgrade.BindComboBox(0, CB_UpgCom);
         upgrade.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
             GuardEvent([&] { OnUpgradeCommandDone(s, r); });
@@ -118,52 +120,80 @@ bool TFM_CfgFile::WriteSource(const char* failure) {
 void TFM_CfgFile::Bt_OKClick(QObject*) {
     if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
         return;
-    const std::string path = Ed_UpgFile->Text();
-    if (path.empty())
-        return Warn(kEmptyFile);
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored))
-        return Warn("File format error! Please try again!");
-    std::string name;
-    if (!ServeFileAt(Ed_TfpSrv, path, name))
-        return;
-    Ed_UpgFile->SetText(name);
-
-    CfgSaveMode = 0;
-    if (!WriteSource(kUpdateFailed))
-        return;
-    CB_TfpCom->SetItemIndex(kGet);
-    AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Reads);
-    Wait();
+    const std::string before = StatusBar->Panel(0)->Text();
+    if (!Update())
+        TellUnsent(before, kUpdateFailed);
 }
 
 void TFM_CfgFile::Bt_UploadClick(QObject*) {
     if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
         return;
+    const std::string before = StatusBar->Panel(0)->Text();
+    if (!Save())
+        TellUnsent(before, kSaveFailed);
+}
+
+void TFM_CfgFile::TellUnsent(const std::string& before, const char* failure) {
+    // What a refusal put there says why; otherwise the text of an earlier load would stay.
+    if (StatusBar->Panel(0)->Text() == before)
+        ShowStatus(failure);
+}
+
+bool TFM_CfgFile::Update() {
+    const std::string path = Ed_UpgFile->Text();
+    if (path.empty()) {
+        Warn(kEmptyFile);
+        return false;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        Warn("File format error! Please try again!");
+        return false;
+    }
+    std::string name;
+    if (!ServeFileAt(Ed_TfpSrv, path, name))
+        return false;
+    Ed_UpgFile->SetText(name);
+
+    CfgSaveMode = 0;
+    if (!WriteSource(kUpdateFailed))
+        return false;
+    CB_TfpCom->SetItemIndex(kGet);
+    AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Reads);
+    Wait();
+    return true;
+}
+
+bool TFM_CfgFile::Save() {
     const std::string path = Ed_SaveFile->Text();
-    if (path.empty())
-        return Warn(kEmptyFile);
+    if (path.empty()) {
+        Warn(kEmptyFile);
+        return false;
+    }
     if (!PickServerAddress(Ed_TfpSrv))
-        return;
+        return false;
     // A folder without a file name would store a hidden ".dcf" there.
-    if (path.back() == '/' || path.back() == '\\')
-        return Warn(kPathError);
+    if (path.back() == '/' || path.back() == '\\') {
+        Warn(kPathError);
+        return false;
+    }
     // The name gets its extension before the server is rooted: a link is judged by what is saved.
     const std::string named = path.substr(path.find_last_of("\\/") + 1);
     std::string name;
     if (!RootServerAt(NamesDcf(named) ? path : path + ".dcf", name))
-        return;
+        return false;
     Ed_UpgFile->SetText(name);
 
     const bool written = WriteSource(kSaveFailed);
     Ed_UpgFile->SetText("");
     Ed_SaveFile->SetText("");
     if (!written)
-        return;
+        return false;
     CB_TfpCom->SetItemIndex(kPut);
     CfgSaveMode = 1;
     AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Writes);
     Wait();
+    return true;
 }
 
 // Sends the TFTP command and holds the modal wait until the completions end it.
@@ -195,7 +225,7 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     KeepDeviceTransfer(TFTPServer); // the device has its file: a read under way may end
     ShowStatus("Upload configuration file success!");
     ShowLoadStep(Waiting, "Updating configuration file...!");
-    ArmLoadCommand(UpgradeRequest->Request, kUpgradeTimeOut, false);
+    ArmLoadCommand(UpgradeRequest->Request, kUpgradeTimeOut);
     CB_UpgCom->SetItemIndex(kConfigSave);
     SendLoadCommand(*UpgradeRequest, kUpgradeFailed);
 }
@@ -211,7 +241,8 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
         return AwaitRestart(result, kRestartCount);
-    ArmLoadCommand(UpgradeRequest->Request, kRebootTimeOut, true);
+    ShowSettingsSaved(Waiting);
+    ArmLoadCommand(UpgradeRequest->Request, kRebootTimeOut);
     CB_UpgCom->SetItemIndex(kReboot);
     SendLoadCommand(*UpgradeRequest, kRestartRefused);
 }

@@ -21,6 +21,7 @@
 #include <netinet/in.h>
 #include <sstream>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -138,15 +139,17 @@ TEST_F(LogFormTest, ALogWithoutLineEndsShowsAScreenfulOfItsOneLine) {
         EXPECT_FALSE(view->grab().isNull()); // each repaint lays out the shown part only
 }
 
-// A lost answer to the get-log write: the write goes again, the device uploads again, and that
-// second upload of the same file is taken too.
-TEST_F(LogFormTest, LostAnswerUploadsAgainAndIsShown) {
+// A lost answer to the get-log write: the write goes out once (the device uploads once) and the
+// fetch ends on the time-out, told as such; the upload the device did not confirm is not shown.
+TEST_F(LogFormTest, LostAnswerIsATimeOutAndUploadsOnce) {
     std::unique_ptr<TLogForm> form;
     ASSERT_TRUE(WithTransferHeld(
         Device->Sim(), [&] { form = Open(); }, [&] { Device->Sim().Command("drop 1"); }));
-    ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }, 20000));
-    EXPECT_EQ(form->ViewListView->ItemCount(), 3);
-    EXPECT_EQ(Sets().size(), 6u); // the write and its retry
+    ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending(); }, 20000));
+    EXPECT_EQ(PanelText(form->StatusBar1), "(SNMPClass) SNMP request timed out!");
+    EXPECT_EQ(form->ViewListView->ItemCount(), 0);
+    EXPECT_EQ(Sets().size(), 3u); // the one write
+    EXPECT_FALSE(std::filesystem::exists(LogFilePath));
 }
 
 TEST_F(LogFormTest, ClearWithoutAnAnswerKeepsTheList) {
@@ -178,6 +181,27 @@ TEST_F(RefusedLogFormTest, RefusedFetchIsAFailureNotAnOldFile) {
     PumpUntil([] { return false; }, 3300); // past the three ticks of a successful fetch
     EXPECT_EQ(PanelText(form->StatusBar1), "Get file fail!");
     EXPECT_EQ(form->ViewListView->ItemCount(), 0);
+}
+
+// An old log file that is not read (a link to a folder, a FIFO, a folder) is also why no upload can
+// replace it: the failed fetch keeps that reason in view.
+TEST_F(LogFormTest, AnOldLogFileNotReadKeepsItsReason) {
+    const std::string path = Folder.File("LogFile.RD");
+    const std::function<void()> plant[] = {
+        [&] { std::filesystem::create_symlink(Folder.Path(), path); },
+        [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+        [&] { std::filesystem::create_directory(path); },
+    };
+    for (size_t i = 0; i < std::size(plant); ++i) {
+        SCOPED_TRACE(i);
+        plant[i]();
+        auto form = Open();
+        ASSERT_TRUE(PumpUntil([&] { return !form->FetchPending(); }));
+        const std::string why = "The file " + path + " was not read: it is not a regular file.";
+        EXPECT_EQ(PanelText(form->StatusBar1), "Get file fail! " + why);
+        form.reset();
+        std::filesystem::remove(path);
+    }
 }
 
 // A form closed while the device's upload runs ends that upload: the old log stays whole and no
