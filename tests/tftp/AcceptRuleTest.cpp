@@ -108,6 +108,21 @@ TEST_F(AcceptRuleTest, OnlyTheAwaitedRequestIsServed) {
     EXPECT_EQ(CountStatus(TFTP_SUCCESS), 1);
     EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 2);
     EXPECT_EQ(FolderContents(m_root), before);
+
+    // After a failed session the device may try again while the form waits; after a whole one not.
+    awaited.Await(kDevice, "fw.tfp", OP_RRQ);
+    NxTFTPMsg request;
+    request.RequestMode = OP_RRQ;
+    request.PeerAddress = kDevice;
+    request.FileName = "fw.tfp";
+    for (const int end : {TFTP_TIMEOUT, TFTP_CANCELED, TFTP_SUCCESS}) {
+        ++request.SessionNumber;
+        EXPECT_TRUE(awaited.Admit(request)) << end;
+        request.Status = end;
+        awaited.SessionEnded(request);
+    }
+    ++request.SessionNumber;
+    EXPECT_FALSE(awaited.Admit(request));
 }
 
 TEST_F(AcceptRuleTest, AwaitedWriteLandsAndNothingElseIsStored) {
