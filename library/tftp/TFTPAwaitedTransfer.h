@@ -3,9 +3,9 @@
 // and the direction. From the moment the form arms it (before the SET that asks the device) until
 // the form ends the wait, a matching request is admitted while no admitted session runs and none
 // ended whole: after a failed session the device may try again, never two at once, and a request
-// repeated after the transfer ended whole is refused like everything else (admitting it would drop
-// the file received). Reports of the sessions admitted for the wait stay recognisable after they
-// ended.
+// repeated after the transfer ended whole is refused like everything else (the file received waits
+// for the form's judgement). Reports of the sessions admitted for the wait stay recognisable after
+// they ended.
 #include "library/tftp/NxTFTPMsg.h"
 
 #include <set>
