@@ -46,6 +46,24 @@ bool NamesDcf(const std::string& name) {
     return upper.find(".DCF") != std::string::npos;
 }
 
+// A load refused before it went out says so, unless the refusal put its reason on the panel: the
+// text of an earlier load must not stay.
+class RefusalText {
+  public:
+    RefusalText(TStatusPanel* panel, const char* failure)
+        : Panel_(panel), Before_(panel->Text()), Failure_(failure) {}
+    ~RefusalText() {
+        if (!Sent && Panel_->Text() == Before_)
+            Panel_->SetText(Failure_);
+    }
+    bool Sent = false;
+
+  private:
+    TStatusPanel* Panel_;
+    std::string Before_;
+    const char* Failure_;
+};
+
 } // namespace
 
 TFM_CfgFile::TFM_CfgFile(QWidget* owner) : TServedForm(owner) {
@@ -120,80 +138,56 @@ bool TFM_CfgFile::WriteSource(const char* failure) {
 void TFM_CfgFile::Bt_OKClick(QObject*) {
     if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
         return;
-    const std::string before = StatusBar->Panel(0)->Text();
-    if (!Update())
-        TellUnsent(before, kUpdateFailed);
+    RefusalText refusal(StatusBar->Panel(0), kUpdateFailed);
+    const std::string path = Ed_UpgFile->Text();
+    if (path.empty())
+        return Warn(kEmptyFile);
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored))
+        return Warn("File format error! Please try again!");
+    std::string name;
+    if (!ServeFileAt(Ed_TfpSrv, path, name))
+        return;
+    Ed_UpgFile->SetText(name);
+
+    refusal.Sent = true; // from here on every failure shows its own text
+    CfgSaveMode = 0;
+    if (!WriteSource(kUpdateFailed))
+        return;
+    CB_TfpCom->SetItemIndex(kGet);
+    AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Reads);
+    Wait();
 }
 
 void TFM_CfgFile::Bt_UploadClick(QObject*) {
     if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
         return;
-    const std::string before = StatusBar->Panel(0)->Text();
-    if (!Save())
-        TellUnsent(before, kSaveFailed);
-}
-
-void TFM_CfgFile::TellUnsent(const std::string& before, const char* failure) {
-    // What a refusal put there says why; otherwise the text of an earlier load would stay.
-    if (StatusBar->Panel(0)->Text() == before)
-        ShowStatus(failure);
-}
-
-bool TFM_CfgFile::Update() {
-    const std::string path = Ed_UpgFile->Text();
-    if (path.empty()) {
-        Warn(kEmptyFile);
-        return false;
-    }
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        Warn("File format error! Please try again!");
-        return false;
-    }
-    std::string name;
-    if (!ServeFileAt(Ed_TfpSrv, path, name))
-        return false;
-    Ed_UpgFile->SetText(name);
-
-    CfgSaveMode = 0;
-    if (!WriteSource(kUpdateFailed))
-        return false;
-    CB_TfpCom->SetItemIndex(kGet);
-    AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Reads);
-    Wait();
-    return true;
-}
-
-bool TFM_CfgFile::Save() {
+    RefusalText refusal(StatusBar->Panel(0), kSaveFailed);
     const std::string path = Ed_SaveFile->Text();
-    if (path.empty()) {
-        Warn(kEmptyFile);
-        return false;
-    }
+    if (path.empty())
+        return Warn(kEmptyFile);
     if (!PickServerAddress(Ed_TfpSrv))
-        return false;
+        return;
     // A folder without a file name would store a hidden ".dcf" there.
-    if (path.back() == '/' || path.back() == '\\') {
-        Warn(kPathError);
-        return false;
-    }
+    if (path.back() == '/' || path.back() == '\\')
+        return Warn(kPathError);
     // The name gets its extension before the server is rooted: a link is judged by what is saved.
     const std::string named = path.substr(path.find_last_of("\\/") + 1);
     std::string name;
     if (!RootServerAt(NamesDcf(named) ? path : path + ".dcf", name))
-        return false;
+        return;
     Ed_UpgFile->SetText(name);
 
+    refusal.Sent = true;
     const bool written = WriteSource(kSaveFailed);
     Ed_UpgFile->SetText("");
     Ed_SaveFile->SetText("");
     if (!written)
-        return false;
+        return;
     CB_TfpCom->SetItemIndex(kPut);
     CfgSaveMode = 1;
     AwaitDeviceTransfer(TFTPServer, *TftpRequest, name, DeviceTransfer::Writes);
     Wait();
-    return true;
 }
 
 // Sends the TFTP command and holds the modal wait until the completions end it.

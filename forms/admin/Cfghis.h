@@ -33,11 +33,6 @@ class TFM_CfgFile : public TServedForm, public Ui::TFM_CfgFile {
     void OnUpgradeCommandDone(NxSNMPRequest2Controls* sender, NxSNMPError* result);
     // Writes the source objects; on failure shows the error text and `failure`.
     bool WriteSource(const char* failure);
-    // The two loads up to the end of their wait; false when refused before the wait.
-    bool Update();
-    bool Save();
-    // A load refused: `failure` on the panel unless the refusal put its reason there.
-    void TellUnsent(const std::string& before, const char* failure);
     void Wait();
 };
 
