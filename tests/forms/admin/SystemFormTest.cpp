@@ -31,7 +31,7 @@ struct WaitingSeen {
     bool closed = false;
     bool modal = false;
     std::string caption;
-    std::string label3; // under the top line, which claims no saved settings
+    std::string label3; // with the top line above it
     std::string status; // the form's status bar while the dialog was up
 };
 
