@@ -7,6 +7,7 @@
 #include <QLabel>
 
 void ShowLoadWait(TFM_Waiting& waiting, const std::string& upper, int countdown) {
+    waiting.Label2->clear();
     waiting.Label3->setText(QString::fromStdString(upper));
     waiting.Label1->setText("Please wait ....");
     waiting.La_Time->hide();
@@ -17,6 +18,11 @@ void ShowLoadWait(TFM_Waiting& waiting, const std::string& upper, int countdown)
 void ShowLoadStep(TFM_Waiting* waiting, const std::string& upper) {
     if (waiting != nullptr)
         waiting->Label3->setText(QString::fromStdString(upper));
+}
+
+void ShowSettingsSaved(TFM_Waiting* waiting) {
+    if (waiting != nullptr)
+        waiting->Label2->setText("Settings saved.");
 }
 
 void ShowRestartWait(TFM_Waiting* waiting, int countdown) {
@@ -39,7 +45,7 @@ bool RebootLeftUnanswered(const NxSNMPError* result) {
     return result != nullptr && result->Code == SNMP_CLASS_TIMEOUT;
 }
 
-void ArmLoadCommand(NxSNMPRequest& request, uint32_t timeOut, bool restarts) {
+void ArmLoadCommand(NxSNMPRequest& request, uint32_t timeOut) {
     request.TimeOut = timeOut;
-    request.Retries = restarts ? 0 : NxSNMPRequest::kDefaultRetries;
+    request.Retries = 0;
 }

@@ -8,8 +8,11 @@ class NxSNMPRequest;
 class TFM_Waiting;
 struct NxSNMPError;
 
-// `upper` over "Please wait ....", without a count, for `countdown` ticks.
+// `upper` over "Please wait ....", without a count, for `countdown` ticks. The top line claims
+// nothing: the device has taken nothing yet.
 void ShowLoadWait(TFM_Waiting& waiting, const std::string& upper, int countdown);
+// The device took the save of its settings: the top line may say so.
+void ShowSettingsSaved(TFM_Waiting* waiting);
 // Only the upper line changes as the load goes on.
 void ShowLoadStep(TFM_Waiting* waiting, const std::string& upper);
 // "The device is restarting..." over "Please waiting for " with the seconds counted down.
@@ -21,6 +24,7 @@ void ShowUnansweredWait(TFM_Waiting& waiting);
 inline constexpr char kDeviceNotBackText[] = "The device did not answer again within the wait.";
 // A device that restarts at once leaves the reboot command unanswered: no failure for that.
 bool RebootLeftUnanswered(const NxSNMPError* result);
-// Times the next command of a load. One after which the device restarts goes out once: it does not
-// answer, and a retry would reach the restarted device again.
-void ArmLoadCommand(NxSNMPRequest& request, uint32_t timeOut, bool restarts);
+// Times a command the device acts on (a transfer, a save, an update, a restart), which goes out
+// once: a retry would reach a device that already acts on it (a second save or upload, a restarted
+// device), and an answer lost is told as the time-out it is.
+void ArmLoadCommand(NxSNMPRequest& request, uint32_t timeOut);

@@ -2,9 +2,11 @@
 
 #include "app/AddressChecks.h"
 #include "app/FormTftpServer.h"
+#include "app/LoadWait.h"
 #include "app/LogFileLines.h"
 #include "app/LogObjectRows.h"
 #include "app/ShowForm.h"
+#include "library/snmp/NxSNMPStatus.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPServerPort.h"
 #include "library/tftp/TFTPStatus.h"
@@ -66,6 +68,7 @@ void TLogForm::FormCreate(const std::string& folder, const std::string& bindAddr
     try {
         MakeRequest(LogRequest);
         LogRequest->Request.VarList = NxSNMPVarList(MibRows::logTftpServerIP_to_getLog(), SVT_SV, 0);
+        ArmLoadCommand(LogRequest->Request, LogRequest->Request.TimeOut);
         LogRequest->SetStatusPanel(StatusBar1->Panel(0));
         LogRequest->BindEdits(0, "%s", ServerEdit);
         LogRequest->BindEdits(1, "%s", FileNameEdit);
@@ -129,17 +132,19 @@ void TLogForm::GetBtnClick() {
     }
 }
 
-void TLogForm::EndFetch(bool loaded) {
+void TLogForm::EndFetch(bool loaded, const std::string& failure) {
     AwaitingUpload_ = false;
     EndDeviceTransfer(TFTPServer);
     UploadRunning_ = false;
     Timer1->SetEnabled(false);
     if (!loaded)
-        ShowFetchFailure();
+        ShowFetchFailure(failure);
 }
 
 void TLogForm::ShowFetchFailure(const std::string& text) {
-    ShowStatus(text);
+    const std::string shown = text.empty() ? "Get file fail!" : text;
+    // An old log file that is not read is also why no upload can take its place: its reason stays.
+    ShowStatus(OldFileSkipped_.empty() || shown == OldFileSkipped_ ? shown : shown + " " + OldFileSkipped_);
     KeepFailure(LogRequest.get());
 }
 
@@ -157,6 +162,7 @@ void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
             LBLog = lines;
             ShowRows(lines);
         } else if (!why.empty()) {
+            OldFileSkipped_ = why;
             ShowStatus(why);
         }
     }
@@ -168,7 +174,7 @@ void TLogForm::OnEndingSetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (!AwaitingUpload_)
         return;
     if (result->Code != 0 || TransferFailed_)
-        return EndFetch(false);
+        return EndFetch(false, result->Code == SNMP_CLASS_TIMEOUT ? result->Message : std::string());
     if (TransferDone_) {
         LoadLogFile(LogFilePath);
         return;
@@ -225,9 +231,10 @@ bool TLogForm::LoadLogFile(const std::string& path) {
     std::vector<std::string> lines;
     std::string why;
     if (!kept || !ReadLogFileLines(path, lines, &why)) {
-        ShowFetchFailure(why.empty() ? "Get file fail!" : why);
+        ShowFetchFailure(why);
         return false;
     }
+    OldFileSkipped_.clear();
     LBLog = lines;
     ShowRows(lines);
     DropFailure(LogRequest.get());

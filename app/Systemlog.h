@@ -61,9 +61,11 @@ class TLogForm : public TStatusView, public Ui::TLogForm {
     void ShowRows(const std::vector<std::string>& lines);
 
     bool ServerStarted_ = false;
-    // "Get file fail!" (or why the file was not read), kept until a fetch succeeds.
-    void ShowFetchFailure(const std::string& text = "Get file fail!");
-    void EndFetch(bool loaded);
+    // `text` ("Get file fail!" when empty), kept until a fetch succeeds.
+    void ShowFetchFailure(const std::string& text = {});
+    // `failure` as ShowFetchFailure takes it.
+    void EndFetch(bool loaded, const std::string& failure = {});
+    std::string OldFileSkipped_; // why the log file found at the opening was not read
 
     bool FetchPending_ = false;
     bool FetchEnded_ = false;

@@ -46,6 +46,24 @@ bool NamesDcf(const std::string& name) {
     return upper.find(".DCF") != std::string::npos;
 }
 
+// A load refused before it went out says so, unless the refusal put its reason on the panel: the
+// text of an earlier load must not stay.
+class RefusalText {
+  public:
+    RefusalText(TStatusPanel* panel, const char* failure)
+        : Panel_(panel), Before_(panel->Text()), Failure_(failure) {}
+    ~RefusalText() {
+        if (!Sent && Panel_->Text() == Before_)
+            Panel_->SetText(Failure_);
+    }
+    bool Sent = false;
+
+  private:
+    TStatusPanel* Panel_;
+    std::string Before_;
+    const char* Failure_;
+};
+
 } // namespace
 
 TFM_CfgFile::TFM_CfgFile(QWidget* owner) : TServedForm(owner) {
@@ -70,6 +88,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
 
         auto& tftp = MakeRequest(TftpRequest, MibRows::tftpcommand(),
                                  {.TimeOut = kTftpTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        ArmLoadCommand(tftp.Request, kTftpTimeOut);
         tftp.BindComboBox(0, CB_TfpCom);
         tftp.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
             GuardEvent([&] { OnTftpCommandDone(s, r); });
@@ -78,6 +97,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         auto& upgrade =
             MakeRequest(UpgradeRequest, MibRows::upgradesettingcommand(),
                         {.TimeOut = kUpgradeTimeOut, .Mode = NxSNMPRequest2Controls::ModeCallback});
+        ArmLoadCommand(upgrade.Request, kUpgradeTimeOut);
         upgrade.BindComboBox(0, CB_UpgCom);
         upgrade.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
             GuardEvent([&] { OnUpgradeCommandDone(s, r); });
@@ -118,6 +138,7 @@ bool TFM_CfgFile::WriteSource(const char* failure) {
 void TFM_CfgFile::Bt_OKClick(QObject*) {
     if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
         return;
+    RefusalText refusal(StatusBar->Panel(0), kUpdateFailed);
     const std::string path = Ed_UpgFile->Text();
     if (path.empty())
         return Warn(kEmptyFile);
@@ -129,6 +150,7 @@ void TFM_CfgFile::Bt_OKClick(QObject*) {
         return;
     Ed_UpgFile->SetText(name);
 
+    refusal.Sent = true; // from here on every failure shows its own text
     CfgSaveMode = 0;
     if (!WriteSource(kUpdateFailed))
         return;
@@ -140,6 +162,7 @@ void TFM_CfgFile::Bt_OKClick(QObject*) {
 void TFM_CfgFile::Bt_UploadClick(QObject*) {
     if (!SourceRequest || !TftpRequest || !UpgradeRequest || Waiting)
         return;
+    RefusalText refusal(StatusBar->Panel(0), kSaveFailed);
     const std::string path = Ed_SaveFile->Text();
     if (path.empty())
         return Warn(kEmptyFile);
@@ -155,6 +178,7 @@ void TFM_CfgFile::Bt_UploadClick(QObject*) {
         return;
     Ed_UpgFile->SetText(name);
 
+    refusal.Sent = true;
     const bool written = WriteSource(kSaveFailed);
     Ed_UpgFile->SetText("");
     Ed_SaveFile->SetText("");
@@ -195,7 +219,7 @@ void TFM_CfgFile::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result
     KeepDeviceTransfer(TFTPServer); // the device has its file: a read under way may end
     ShowStatus("Upload configuration file success!");
     ShowLoadStep(Waiting, "Updating configuration file...!");
-    ArmLoadCommand(UpgradeRequest->Request, kUpgradeTimeOut, false);
+    ArmLoadCommand(UpgradeRequest->Request, kUpgradeTimeOut);
     CB_UpgCom->SetItemIndex(kConfigSave);
     SendLoadCommand(*UpgradeRequest, kUpgradeFailed);
 }
@@ -211,7 +235,8 @@ void TFM_CfgFile::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* res
     // The restart wait follows the reboot's answer: a refused reboot ends the wait instead.
     if (rebooting)
         return AwaitRestart(result, kRestartCount);
-    ArmLoadCommand(UpgradeRequest->Request, kRebootTimeOut, true);
+    ShowSettingsSaved(Waiting);
+    ArmLoadCommand(UpgradeRequest->Request, kRebootTimeOut);
     CB_UpgCom->SetItemIndex(kReboot);
     SendLoadCommand(*UpgradeRequest, kRestartRefused);
 }

@@ -105,11 +105,13 @@ void TFM_Firmware::FormCreate(QObject*) {
 
         auto& ftpFirmware = NewRequest(FtpFirmwareRequest, MibRows::uFirmwareImageName_to_uFirmwareUpdate(),
                                        kFtpFirmwareTimeOut);
+        ArmLoadCommand(ftpFirmware.Request, kFtpFirmwareTimeOut);
         ftpFirmware.BindEdits(0, "%s", Ed_UpgFile);
         ftpFirmware.BindComboBox(1, CB_FwUpdt);
         ftpFirmware.OnEndingSet = handler(&TFM_Firmware::OnFirmwareUpdateDone);
 
         auto& ssl = NewRequest(SslRequest, MibRows::uSSLCertFileName_to_uSSLCertUpdate(), kSslTimeOut);
+        ArmLoadCommand(ssl.Request, kSslTimeOut);
         ssl.BindEdits(0, "%s", EDT_Certificate);
         ssl.BindEdits(1, "%s", EDT_Key);
         ssl.BindComboBox(2, CB_SslUpdt);
@@ -126,13 +128,15 @@ void TFM_Firmware::FormCreate(QObject*) {
         source.BindEdits(0, "%s", Ed_TfpSrv);
         source.BindEdits(1, "%s", Ed_UpgFile);
 
-        NewRequest(TftpCommandRequest, MibRows::uTFTPCommand(), kTftpCommandTimeOut)
-            .BindComboBox(0, CB_TfpCom);
-        TftpCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnTftpCommandDone);
+        auto& command = NewRequest(TftpCommandRequest, MibRows::uTFTPCommand(), kTftpCommandTimeOut);
+        ArmLoadCommand(command.Request, kTftpCommandTimeOut);
+        command.BindComboBox(0, CB_TfpCom);
+        command.OnEndingSet = handler(&TFM_Firmware::OnTftpCommandDone);
 
-        NewRequest(UpgradeCommandRequest, MibRows::uUpgradeSettingCommand(), kUpgradeTimeOut)
-            .BindComboBox(0, CB_UpgCom);
-        UpgradeCommandRequest->OnEndingSet = handler(&TFM_Firmware::OnUpgradeCommandDone);
+        auto& upgrade = NewRequest(UpgradeCommandRequest, MibRows::uUpgradeSettingCommand(), kUpgradeTimeOut);
+        ArmLoadCommand(upgrade.Request, kUpgradeTimeOut);
+        upgrade.BindComboBox(0, CB_UpgCom);
+        upgrade.OnEndingSet = handler(&TFM_Firmware::OnUpgradeCommandDone);
     });
     if (built)
         Guard([this] {
@@ -255,7 +259,7 @@ void TFM_Firmware::Reboot() {
     if (!RestartRequest)
         return;
     CB_Reboot->SetItemIndex(kIndexRestart);
-    ArmLoadCommand(RestartRequest->Request, RestartRequest->Request.TimeOut, true);
+    ArmLoadCommand(RestartRequest->Request, RestartRequest->Request.TimeOut);
     // The restart wait follows the answer: a refused restart ends the wait instead.
     SendLoadCommand(*RestartRequest);
 }
@@ -280,7 +284,7 @@ void TFM_Firmware::OnTftpCommandDone(NxSNMPRequest2Controls*, NxSNMPError* resul
 
 void TFM_Firmware::StartUpgradeCommand() {
     CB_UpgCom->SetItemIndex(kIndexFirmwareUpdate);
-    ArmLoadCommand(UpgradeCommandRequest->Request, kUpgradeTimeOut, false);
+    ArmLoadCommand(UpgradeCommandRequest->Request, kUpgradeTimeOut);
     // Sent from the loop, not from inside the completion of another write.
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
@@ -297,7 +301,7 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
     ShowStatus("Update firmware success!");
     if (rebooting)
         return AwaitRestart(result, kRestartCountdown);
-    ArmLoadCommand(UpgradeCommandRequest->Request, kRebootTimeOut, true);
+    ArmLoadCommand(UpgradeCommandRequest->Request, kRebootTimeOut);
     CB_UpgCom->SetItemIndex(kIndexReboot);
     QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }

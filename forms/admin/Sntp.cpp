@@ -4,6 +4,7 @@
 
 #include "app/AddressChecks.h"
 #include "app/FormTftpServer.h"
+#include "app/LoadWait.h"
 #include "app/LogFileLines.h"
 #include "app/ShowForm.h"
 #include "forms/admin/SntpRows.h"
@@ -75,6 +76,7 @@ void TFM_SNTP::FormCreate(const std::string& folder, const std::string& bindAddr
             Guard([this, r] { OnEndingSetSntp(r); });
         };
         auto& list = MakeRequest(ListRequest, MibRows::sntpTFTPServerIP_to_sntpGetList(), options);
+        ArmLoadCommand(list.Request, options.TimeOut);
         list.BindEdits(0, "%s", Ed_TFTPServ);
         list.BindEdits(1, "%s", Ed_FileName);
         list.BindComboBox(2, CB_Get);

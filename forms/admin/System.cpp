@@ -71,6 +71,7 @@ bool TFM_Sytem::Confirmed() {
 void TFM_Sytem::ShowWaiting(bool unanswered) {
     auto waiting = std::make_unique<TFM_Waiting>(nullptr);
     waiting->setWindowTitle(Caption_);
+    waiting->Label2->clear(); // a restart or reset saves no settings
     if (unanswered)
         ShowUnansweredWait(*waiting);
     if (Label3_ != nullptr)
@@ -90,7 +91,7 @@ void TFM_Sytem::Send(Step step) {
         CB_Restart->SetItemIndex(kItemReboot);
     SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
     SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
-    ArmLoadCommand(Request->Request, Request->Request.TimeOut, !reset);
+    ArmLoadCommand(Request->Request, Request->Request.TimeOut);
     Step_ = step;
     Request->MarkAsked(-1); // the command is the form's own
     try {

@@ -118,7 +118,6 @@ void NxTFTPServer::OnRequest() {
             lock.unlock();
             return RefuseRequest(from);
         }
-        DropHeld(); // a device that sends again (its command repeated) replaces what it sent before
     }
     ++m_msg.SessionNumber;
     NxTFTPStatusHandler handler = OnStatus;
@@ -183,13 +182,6 @@ bool NxTFTPServer::Settle(_TFTPSession* session) {
     const bool keep = verdict->second;
     m_verdicts.erase(verdict);
     return !keep || file->Commit() == TFTPLocalFile::Result::Ok; // a removed file closes here
-}
-
-void NxTFTPServer::DropHeld() {
-    m_held.clear();
-    for (_TFTPSession* session : m_sessions)
-        if (session->State() != _TFTPSession::Running)
-            session->TakeReceivedFile();
 }
 
 bool NxTFTPServer::EndAwaited(bool keep) {

@@ -73,8 +73,6 @@ class NxTFTPServer : public QObject {
     void RemoveAt(size_t index);
     // The received file of an ended session: given its name, removed, or held for the judgement.
     bool Settle(_TFTPSession* session);
-    // Removes the received files that wait for a judgement.
-    void DropHeld();
 
     int m_retries = 3;
     NxTFTPMsg m_msg;

@@ -1,5 +1,7 @@
 #include "library/tftp/TFTPAwaitedTransfer.h"
 
+#include "library/tftp/TFTPStatus.h"
+
 void TFTPAwaitedTransfer::Await(const std::string& peerAddress, const std::string& fileName,
                                 int requestMode) {
     m_peerAddress = peerAddress;
@@ -28,7 +30,7 @@ bool TFTPAwaitedTransfer::Admit(const NxTFTPMsg& request) {
 void TFTPAwaitedTransfer::SessionEnded(const NxTFTPMsg& report) {
     if (m_state == State::Admitted && report.SessionNumber == m_running) {
         m_running = -1;
-        m_state = State::Waiting;
+        m_state = report.Status == TFTP_SUCCESS ? State::Done : State::Waiting;
     }
 }
 

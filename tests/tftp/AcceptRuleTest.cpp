@@ -98,19 +98,21 @@ TEST_F(AcceptRuleTest, OnlyTheAwaitedRequestIsServed) {
     }
     ASSERT_TRUE(WaitForSessionsEnded(1));
     EXPECT_EQ(received, std::string(700, 'F'));
-    // Ended, it may come again while the form waits (the device repeats a repeated SET's transfer).
-    EXPECT_TRUE(awaited.Waiting());
+    // Ended whole, it is served no more while the form still waits, not even to the device.
+    EXPECT_FALSE(awaited.Waiting());
+    EXPECT_TRUE(Refused(kDevice, OP_RRQ, "fw.tfp"));
     int admittedReports = 0;
     for (const auto& report : m_reports)
         admittedReports += awaited.IsAdmitted(report) ? 1 : 0;
     EXPECT_EQ(admittedReports, 5); // 1, 2, 2, 3, 0
     EXPECT_EQ(CountStatus(TFTP_SUCCESS), 1);
-    EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 1);
+    EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 2);
     EXPECT_EQ(FolderContents(m_root), before);
 }
 
 TEST_F(AcceptRuleTest, AwaitedWriteLandsAndNothingElseIsStored) {
     StartConfined();
+    WriteFileBytes(RootPath("LogFile.RD"), "old");
     m_server->Awaited().Await(kDevice, "LogFile.RD", OP_WRQ);
     EXPECT_TRUE(Refused(kForeign, OP_WRQ, "LogFile.RD"));
     EXPECT_TRUE(Refused(kDevice, OP_WRQ, ".bashrc"));
@@ -124,7 +126,11 @@ TEST_F(AcceptRuleTest, AwaitedWriteLandsAndNothingElseIsStored) {
     ASSERT_TRUE(device.Receive(p, 2000));
     EXPECT_TRUE(IsAck(p, 1));
     ASSERT_TRUE(WaitForSessionsEnded(1));
-    EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 3);
+    // The device's write request again: the transfer ended whole.
+    device.SendTo(m_port, RequestPacket(OP_WRQ, "LogFile.RD"));
+    ASSERT_TRUE(device.Receive(p, 2000) && p == ErrorPacket(ERR_ACCESS));
+    EXPECT_EQ(ReadFileBytes(RootPath("LogFile.RD")), "old");
+    EXPECT_EQ(CountStatus(TFTP_ACCESS_VIOLATION), 4);
     EXPECT_EQ(m_server->HeldFileCount(), 1u) << "the file waits for the form's judgement";
     EXPECT_TRUE(m_server->EndAwaited(true));
     EXPECT_EQ(QDir(QString::fromStdString(m_root)).entryList(QDir::Files | QDir::Hidden, QDir::Name),

@@ -212,13 +212,14 @@ TEST_F(CfgFileFormTest, ServerServesOnlyTheAskedTransfer) {
 }
 
 TEST_F(CfgFileFormTest, SaveRefusesAPathWithoutAFileName) {
+    form->ShowStatus("The configuration file saved successfully!"); // an earlier save's
     for (const std::string& path : {Folder.Path() + "/", Folder.Path() + "\\"}) {
         SCOPED_TRACE(path);
         form->Ed_SaveFile->SetText(path);
         Start(form->Bt_Upload);
         EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The file path is error."}));
         EXPECT_TRUE(Sets().empty());
-        EXPECT_NE(Panel(), "The configuration file saved successfully!");
+        EXPECT_EQ(Panel(), "Fail to save the configuration file!");
     }
     EXPECT_FALSE(std::filesystem::exists(Folder.File(".dcf")));
 }
@@ -250,6 +251,17 @@ TEST_F(CfgFileFormTest, UpdateRefusesMissingEmptyAndFolderlessFiles) {
     ASSERT_EQ(chdir(here.c_str()), 0);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The file path is error."}));
     EXPECT_TRUE(Sets().empty());
+}
+
+// A device silent once it has the save command hears it once; the wait ends on that time-out.
+TEST_F(CfgFileFormTest, ASaveLeftUnansweredGoesOutOnceAndEndsOnItsTimeOut) {
+    form->TftpRequest->Request.TimeOut = 50;
+    form->Ed_SaveFile->SetText(Folder.File("backup"));
+    ASSERT_TRUE(WithTransferHeld(
+        Device->Sim(), [&] { Start(form->Bt_Upload); }, [&] { Device->Sim().Command("silent 600"); }));
+    Device->Sim().Command("silent 0");
+    EXPECT_EQ(Sets().size(), 3u);
+    EXPECT_EQ(Panel(), "(SNMPClass) SNMP request timed out!");
 }
 
 class RefusingDeviceTest : public CfgFileFormTest {

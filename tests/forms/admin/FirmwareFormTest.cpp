@@ -104,6 +104,7 @@ TEST_F(FirmwareFormTest, TftpLoadUpdatesThenReboots) {
     int countdownAtRestart = 0;
     std::string lowerAtRestart;
     WhenModal<TFM_Waiting>([&](TFM_Waiting* wait) {
+        EXPECT_EQ(wait->Label2->text(), "") << "nothing is saved before the device took the image";
         EXPECT_EQ(wait->Label3->text(), "Upload firmware file...!");
         EXPECT_EQ(wait->Label1->text(), "Please wait ....");
         EXPECT_EQ(wait->Countdown, 500);

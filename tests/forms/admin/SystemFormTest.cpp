@@ -31,7 +31,7 @@ struct WaitingSeen {
     bool closed = false;
     bool modal = false;
     std::string caption;
-    std::string label3;
+    std::string label3; // with the top line above it
     std::string status; // the form's status bar while the dialog was up
 };
 
@@ -68,7 +68,7 @@ class SystemFormTest : public FormTest {
             seen.shown = true;
             seen.modal = waiting->isModal();
             seen.caption = waiting->windowTitle().toStdString();
-            seen.label3 = waiting->Label3->text().toStdString();
+            seen.label3 = (waiting->Label2->text() + waiting->Label3->text()).toStdString();
             PumpUntil([&] { return Sets().size() >= sets && !form->Request->Busy; });
             seen.status = form->StatusBar->SimpleText();
             waiting->Countdown = 0;
