@@ -228,12 +228,15 @@ TEST_F(SilentDeviceTest, EscapeClosesEachFormAndNothingIsSentAfterwards) {
 }
 
 // An agent whose table never ends (row n + 1 follows row n in every column; octets for the columns
-// named, integer 1 for everything else): the list's walk stops at the bound with the failure text.
+// named, integer 1 for everything else): the list's walk stops at the bound with the failure text,
+// the table's own size where it has one.
 struct EndlessRow {
     std::function<std::unique_ptr<QWidget>()> open;
     const char* entry;
     std::map<uint32_t, std::string> octets; // column: answer
     const char* list;
+    int size = 0; // the rows the table holds; 0: the bound every walk has
+    int keys = 1; // index sub-identifiers; the last one counts up
 };
 const std::string kMac("\x00\x11\x22\x33\x44\x55", 6);
 const EndlessRow kEndless[] = {
@@ -242,6 +245,13 @@ const EndlessRow kEndless[] = {
      {{7, "ssid"}, {2, kMac}},
      "ClientListView"},
     {Plain<TFM_EthernetFilter>(), "1.3.6.1.4.1.48113.11.37.4.3.2.1.2.1", {{2, kMac}}, "LV_GetMAC"},
+    {Plain<TFM_Wirless>(),
+     "1.3.6.1.4.1.48113.11.37.4.3.4.3.1",
+     {{3, "ssid"}, {7, "key"}, {10, "passphrase"}},
+     "MultiListView",
+     16,
+     2},
+    {Plain<TFM_Indication>(), "1.3.6.1.4.1.48113.11.37.4.6.3.3.1", {{3, kMac}}, "LV_Wds", 16, 2},
 };
 
 TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeCloses) {
@@ -256,8 +266,10 @@ TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeClose
                     oid.size() > entry.size() && std::equal(entry.begin(), entry.end(), oid.begin());
                 AgentBinding b{oid, uint8_t(pdu == 0xA1 && !inTable ? 0x82 : 0x02), 1, {}};
                 if (pdu == 0xA1 && inTable) {
-                    b.Oid.resize(entry.size() + 1);
-                    b.Oid.push_back(oid.size() == entry.size() + 1 ? 1 : oid.back() + 1);
+                    if (oid.size() == entry.size() + 1)
+                        b.Oid.insert(b.Oid.end(), size_t(row.keys), 1);
+                    else
+                        ++b.Oid.back();
                 }
                 if (inTable && row.octets.count(oid[entry.size()]))
                     b = {b.Oid, 0x04, 0, row.octets.at(oid[entry.size()])};
@@ -271,7 +283,7 @@ TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeClose
         EXPECT_TRUE(PumpUntil(
             [&] { return Said(*form).find(NxSNMPRequest2Controls::kWalkTooLongText) != std::string::npos; },
             30000));
-        EXPECT_EQ(form->findChild<TListView*>(row.list)->ItemCount(), 40);
+        EXPECT_EQ(form->findChild<TListView*>(row.list)->ItemCount(), row.size > 0 ? row.size : 40);
         QTest::keyClick(form.get(), Qt::Key_Escape);
         EXPECT_TRUE(PumpUntil([&] { return !form->isVisible(); }, 30000));
         const int sent = agent.Requests();

@@ -39,6 +39,7 @@ const std::string kAuth = E + ".2.1.1.1.8.1";
 const std::string kEncryption = E + ".2.1.1.1.9.1";
 const std::string kValidKey = E + ".2.1.1.1.10.1";
 const std::string kKeyType = E + ".2.1.1.1.11.1";
+const std::string kCipher = E + ".2.1.1.1.13.1";
 const std::string kMssidState = E + ".3.4.2.1.1.1";
 const std::string kDataRateStatus = E + ".3.5.1.1.2.1";
 
@@ -821,6 +822,7 @@ TEST_F(WirlessFormTest, AChannelTheListLacksIsKept) {
     EXPECT_EQ(B().Chan->ItemCount(), 3);
     form->Bt_Apply->click();
     EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 3\n") << LastBox();
+    EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
 
     B().Chan->setCurrentText("6");
     form->Bt_Apply->click();
@@ -851,6 +853,37 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
         {{{kMssidState, "1"}, {kApMode, "1"}}, "", [] {}, [&] { untouched(true); }},
         {{{kMssidState, "1"}, {kApMode, "9"}}, "", [] {}, [&] { untouched(false); }},
         {{{kMssidState, "1"}, {kApMode, "1"}}, "2.1.1.1.7.1", [] {}, [&] { untouched(false); }},
+        // WPA-Personal with TKIP: no cipher of the list takes its place
+        {{{kApMode, "9"},
+          {kAuth, "5"},
+          {kEncryption, "1"},
+          {kCipher, "3"},
+          {E + ".2.1.1.1.12.1", "passphrase"}},
+         "",
+         [] {},
+         [&] {
+             untouched(false);
+             EXPECT_EQ(B().CipherPsk->GetItemIndex(), -1);
+             EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
+         }},
+        // Checks that need what was not read say so instead of taking it for the user's mistake.
+        {{{kAuth, "4"}},
+         "2.1.4",
+         [] {},
+         [&] {
+             untouched(false);
+             EXPECT_EQ(LastBox(),
+                       "Error: The Radius server was not read: it could not be checked. Nothing was "
+                       "written.");
+         }},
+        {{{kEncryption, "1"}},
+         "2.1.3.1.2",
+         [] {},
+         [&] {
+             untouched(false);
+             EXPECT_EQ(LastBox(),
+                       "Warning: The 1st key was not read: it could not be checked. Nothing was written.");
+         }},
         {{},
          "2.1.1.1",
          [this] {
