@@ -260,6 +260,10 @@ bool TFM_Wirless::PrepareAndCheckFields() {
             mark(row);
         for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
             mark(row, ACC_READONLY);
+        // A kind the page's list does not show (its mode offers it not, or no mode is known) is
+        // the device's, not a choice made here.
+        if (b.AuthTemp->GetItemIndex() < 0)
+            LeaveOut(b, rAuthentication);
         auto fail = [&](TEdit* edit, const std::string& text, bool page, bool clear = false) {
             if (page) {
                 MakePageActive(b);

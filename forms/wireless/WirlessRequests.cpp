@@ -252,7 +252,9 @@ bool TFM_Wirless::Known(const WirlessBand& b, int row) const {
 void TFM_Wirless::LeaveOut(WirlessBand& b, int row) {
     if (!WirelessReq)
         return;
-    (Known(b, row) ? LeftOutUnshown_ : LeftOutUnread_) = true;
+    // Held behind a page that shows it not, or read in a value its own control cannot show.
+    const bool read = Known(b, row) || WirelessReq->Unshown(WirelessRowOf(b, row));
+    (read ? LeftOutUnshown_ : LeftOutUnread_) = true;
     SetAccess(*WirelessReq, WirelessRowOf(b, row), ACC_INVALID);
 }
 

@@ -901,9 +901,11 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
         {{{kApMode, "9"}, {kAuth, "4"}},
          "",
          [] {},
-         [this] {
+         [&] {
              EXPECT_EQ(LastBox(), "");
              EXPECT_EQ(B().AuthTemp->GetItemIndex(), -1);
+             EXPECT_FALSE(sent("2.1.1.1.8.1=")); // a kind not shown is not written back
+             untouched(false);
          }},
         {{{kEncryption, "1"}, {kKeyType, "2"}},
          "",
