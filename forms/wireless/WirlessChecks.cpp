@@ -84,7 +84,7 @@ bool TFM_Wirless::CheckSsid(WirlessBand& b) {
 
 bool TFM_Wirless::CheckPrimarySsidUnique(WirlessBand& b) {
     // A state not known may be on: the SSIDs are compared all the same, which needs the list.
-    if (b.MssidState->GetItemIndex() == 0 || b.MssidState->GetItemIndex() > 1)
+    if (b.MssidState->GetItemIndex() == 0)
         return true;
     if (!MultiListRead_) {
         MessageBox(this, NotReadText("Multi-SSID list", "the SSID"), "Warning", MB_OK);

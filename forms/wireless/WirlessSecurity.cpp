@@ -243,6 +243,7 @@ void TFM_Wirless::SnapshotSecurityTexts() {
         SelectText(b.CipherPsk, b.Cipher->Text(), b.AccessPoint() || b.Wds() ? fallback : -1);
         SelectText(b.CipherRadius, b.Cipher->Text(), fallback);
         b.GroupKey->SetText(b.GroupKeyPsk->Text());
+        b.GroupKey->ClearUserChanged(); // the copy shows the bound value again
     }
 }
 
