@@ -252,7 +252,8 @@ bool TFM_Wirless::Known(const WirlessBand& b, int row) const {
 void TFM_Wirless::LeaveOut(WirlessBand& b, int row) {
     if (!WirelessReq)
         return;
-    // Held behind a page that shows it not, or read in a value its own control cannot show.
+    // A value held (read or asked) that the page does not show, or one read that its control
+    // cannot show, is unshown; anything else was not read.
     const bool read = Known(b, row) || WirelessReq->Unshown(WirelessRowOf(b, row));
     (read ? LeftOutUnshown_ : LeftOutUnread_) = true;
     SetAccess(*WirelessReq, WirelessRowOf(b, row), ACC_INVALID);
