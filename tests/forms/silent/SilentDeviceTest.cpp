@@ -228,29 +228,24 @@ TEST_F(SilentDeviceTest, EscapeClosesEachFormAndNothingIsSentAfterwards) {
 }
 
 // An agent whose table never ends (row n + 1 follows row n in every column; octets for the columns
-// named, integer 1 for everything else): the list's walk stops at the bound with the failure text,
-// the table's own size where it has one.
+// named, integer 1 for everything else): the list's walk stops at the bound with the failure text.
 struct EndlessRow {
     std::function<std::unique_ptr<QWidget>()> open;
     const char* entry;
     std::map<uint32_t, std::string> octets; // column: answer
     const char* list;
-    int size = 0; // the rows the table holds; 0: the bound every walk has
+    int size = 0; // rows the table holds, if fixed: the bound
     int keys = 1; // index sub-identifiers; the last one counts up
 };
 const std::string kMac("\x00\x11\x22\x33\x44\x55", 6);
+const char kMssidEntry[] = "1.3.6.1.4.1.48113.11.37.4.3.4.3.1";
 const EndlessRow kEndless[] = {
     {Plain<TClientInformation>(),
      "1.3.6.1.4.1.48113.11.37.4.6.4.2.1",
      {{7, "ssid"}, {2, kMac}},
      "ClientListView"},
     {Plain<TFM_EthernetFilter>(), "1.3.6.1.4.1.48113.11.37.4.3.2.1.2.1", {{2, kMac}}, "LV_GetMAC"},
-    {Plain<TFM_Wirless>(),
-     "1.3.6.1.4.1.48113.11.37.4.3.4.3.1",
-     {{3, "ssid"}, {7, "key"}, {10, "passphrase"}},
-     "MultiListView",
-     16,
-     2},
+    {Plain<TFM_Wirless>(), kMssidEntry, {{3, "s"}, {7, "k"}, {10, "p"}}, "MultiListView", 16, 2},
     {Plain<TFM_Indication>(), "1.3.6.1.4.1.48113.11.37.4.6.3.3.1", {{3, kMac}}, "LV_Wds", 16, 2},
 };
 
@@ -266,10 +261,8 @@ TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeClose
                     oid.size() > entry.size() && std::equal(entry.begin(), entry.end(), oid.begin());
                 AgentBinding b{oid, uint8_t(pdu == 0xA1 && !inTable ? 0x82 : 0x02), 1, {}};
                 if (pdu == 0xA1 && inTable) {
-                    if (oid.size() == entry.size() + 1)
-                        b.Oid.insert(b.Oid.end(), size_t(row.keys), 1);
-                    else
-                        ++b.Oid.back();
+                    b.Oid.resize(std::max(oid.size(), entry.size() + 1 + size_t(row.keys)));
+                    ++b.Oid.back();
                 }
                 if (inTable && row.octets.count(oid[entry.size()]))
                     b = {b.Oid, 0x04, 0, row.octets.at(oid[entry.size()])};
