@@ -1,4 +1,5 @@
 #include "forms/wireless/Performace.h"
+#include "forms/wireless/UncheckedText.h"
 
 #include "app/ApplyResult.h"
 #include "app/BandPages.h"
@@ -311,27 +312,38 @@ void TFM_Performace::PC_PerformaceChange(QObject*) {
 
 bool TFM_Performace::CheckInputs(PerformanceBand& band, bool onExit, TEdit* only) {
     const bool wds = band.Wds();
+    const bool modeKnown = wds || band.ApMode->GetItemIndex() == 0;
     struct Range {
         TEdit* Edit;
+        int Row; // of the radio group
+        const char* Name;
         long Low, High;
     };
-    const Range ranges[] = {{band.BeInt, 20, 1000},
-                            {band.DTIM, 1, 255},
-                            {band.FragLen, 256, 2346},
-                            {band.RTS, wds ? 1 : 256, 2346}};
+    // Without a known mode the RTS length takes the range of every mode; below it, the mode decides.
+    const Range ranges[] = {{band.BeInt, 5, "beacon interval", 20, 1000},
+                            {band.DTIM, 6, "DTIM", 1, 255},
+                            {band.FragLen, 7, "fragment length", 256, 2346},
+                            {band.RTS, 8, "RTS length", wds || !modeKnown ? 1 : 256, 2346}};
     for (const Range& r : ranges) {
         if (only && r.Edit != only)
             continue;
         const std::string text = r.Edit->Text();
         const long value = NumberOf(text);
-        if (!text.empty() && value >= r.Low && value <= r.High)
+        const bool inRange = !text.empty() && value >= r.Low && value <= r.High;
+        std::string failure;
+        if (!band.RadioRequest || !band.RadioRequest->Holds(r.Row))
+            failure = NotReadText(r.Name);
+        else if (!inRange)
+            failure = "Please input a number between " + std::to_string(r.Low) + " and " +
+                      std::to_string(r.High) + ".";
+        else if (r.Edit == band.RTS && !modeKnown && value < 256)
+            failure = UncheckedText("The AP mode is not known", "the RTS length");
+        else
             continue;
         Pages_->Activate(band.Number);
-        MessageBox(this,
-                   "Please input a number between " + std::to_string(r.Low) + " and " +
-                       std::to_string(r.High) + ".",
-                   onExit ? "Warning" : "Error", MB_OK);
-        if (!onExit || r.Edit == band.RTS)
+        MessageBox(this, failure, onExit ? "Warning" : "Error", MB_OK);
+        // Only what the user typed is emptied: a value the device holds stays in view.
+        if (!inRange && (!onExit || r.Edit == band.RTS) && r.Edit->UserChanged())
             r.Edit->SetText("");
         r.Edit->setFocus();
         return false;

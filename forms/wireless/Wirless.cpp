@@ -64,6 +64,9 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
         ShowSecurityGroups();
     });
     on(b.XType->OnChange, [this] { ShowSecurityGroups(); });
+    // The visible cipher lists are copied into the bound one at Apply: a pick there is the user's.
+    for (TComboBox* cipher : {b.CipherPsk, b.CipherRadius})
+        on(cipher->OnChange, [this, band] { MarkAsked(*band, rCipher); });
     on(b.KeyType->OnChange, [this, band] { KeyTypeChange(*band); });
     on(b.X.KeyType->OnChange, [this, band] {
         band->KeyType->SetItemIndex(band->X.KeyType->GetItemIndex());

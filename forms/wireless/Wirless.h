@@ -126,6 +126,12 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     void WriteMssidStateForWds(WriteTally& tally);
     void MarkAsked(WirlessBand& band, int wirelessRow);
     void MarkTwinEditsAsked(WirlessBand& band);
+    // The row holds a value read or asked (typed, picked, set by a step): a check can use it.
+    static bool Known(const NxSNMPRequest2Edits* request, int row);
+    bool Known(const WirlessBand& band, int wirelessRow) const;
+    // Keeps a wireless-table row out of this Apply's write because the page shows no value for it
+    // (a channel or cipher the list lacks); the result says so.
+    void LeaveOut(WirlessBand& band, int wirelessRow);
 
     bool PageVisible(const WirlessBand& band) const;
     bool PageActive(const WirlessBand& band) const;
@@ -170,8 +176,11 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     void DisableUnprobedControls();
 
     std::unique_ptr<BandPages> Pages_;
-    int Working_ = 0;            // inside creation, a refresh or an apply (blocking reads pump messages)
-    bool SyncingCopies_ = false; // mirrors do not fire each other
+    int Working_ = 0;             // inside creation, a refresh or an apply (blocking reads pump messages)
+    bool MultiListRead_ = false;  // the multi-SSID table's last walk ended whole
+    bool LeftOutUnread_ = false;  // this Apply kept rows out itself: ones not read,
+    bool LeftOutUnshown_ = false; // ... ones read whose value the page cannot show
+    bool SyncingCopies_ = false;  // mirrors do not fire each other
 };
 
 // Menu item bWireless1: opens the form modally.

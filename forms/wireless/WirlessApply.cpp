@@ -164,6 +164,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
         int& n;
         ~Leave() { --n; }
     } leave{Working_};
+    LeftOutUnread_ = LeftOutUnshown_ = false;
 
     // What the visible copies hold is what gets checked and written.
     for (WirlessBand& b : Band)
@@ -201,8 +202,11 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
             continue;
         if (b.Wds())
             b.MssidState->SetItemIndex(0);
+        // A channel the list lacks is not shown, so it is not the user's to write either.
         if (b.Chan->GetItemIndex() >= 0)
             b.ChanBound->SetText(b.Chan->Text());
+        else
+            LeaveOut(b, rChannel);
     }
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !ReconcileMultiSsid(b))
@@ -242,6 +246,10 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     // Every write is made whatever the one before gave; success needs every write made and taken
     // whole.
     WriteTally tally;
+    if (LeftOutUnread_)
+        tally.LeftOut();
+    if (LeftOutUnshown_)
+        tally.LeftOut(true);
     auto write = [this, &tally](NxSNMPRequest2Edits* request) {
         if (request)
             tally.Add(*request, Write(*request));

@@ -1,6 +1,7 @@
 // The checks Apply runs before it writes anything, and which rows each authentication kind writes.
 // Each failing check shows its message, makes its page active and focuses its edit where the
 // form does, and ends Apply with nothing sent.
+#include "forms/wireless/UncheckedText.h"
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
@@ -59,7 +60,9 @@ bool TFM_Wirless::CheckSsid(WirlessBand& b) {
     const std::string ssid = b.SSID->Text();
     std::string text;
     std::string title = "Error";
-    if (ssid.size() > 32) {
+    if (!Known(b, rSSID)) {
+        text = NotReadText("SSID");
+    } else if (ssid.size() > 32) {
         const std::string band = BandWord(b, "11a", "11g");
         text = band.empty() ? "" : "The Max Length of SSID is 32 in " + band + "!";
     } else if (!ssid.empty() && ssid[0] == ' ') {
@@ -80,8 +83,13 @@ bool TFM_Wirless::CheckSsid(WirlessBand& b) {
 }
 
 bool TFM_Wirless::CheckPrimarySsidUnique(WirlessBand& b) {
-    if (b.MssidState->GetItemIndex() != 1)
+    // A state not known may be on: the SSIDs are compared all the same, which needs the list.
+    if (b.MssidState->GetItemIndex() == 0)
         return true;
+    if (!MultiListRead_) {
+        MessageBox(this, NotReadText("Multi-SSID list", "the SSID"), "Warning", MB_OK);
+        return false;
+    }
     const int first = b.Number == 1 ? 1 : 9;
     const std::string caption = std::to_string(b.Number);
     for (int row = first; row < first + 7 && row < MultiListView->ItemCount(); ++row) {
@@ -140,6 +148,8 @@ bool TFM_Wirless::CheckMacAddresses() {
         const std::string band = BandWord(b, "IEEE802.11a", "IEEE802.11g");
         const std::string lengthText = band.empty() ? "" : "The length is 12 in " + band + " MAC address.";
         if (b.WdsMac[0]->Text().empty()) {
+            if (!Known(WdsMacReq.get(), b.PageIndex * 8))
+                return fail(b.WdsMac[0], NotReadText("first WDS MAC address"), "Error");
             if (b.Number == 2)
                 return fail(b.WdsMac[0], "Please input MAC address in first blank space!", "Warning");
             return fail(b.WdsMac[0], lengthText, "Error");
@@ -168,7 +178,8 @@ int TFM_Wirless::CheckHexKey(TEdit* key) {
     for (char c : text)
         if (!std::isxdigit(static_cast<unsigned char>(c))) {
             ShowMessage("Please input  Hexadecimal digits!");
-            key->SetText("");
+            if (key->UserChanged()) // a key as the device holds it stays in view
+                key->SetText("");
             return 1;
         }
     return 2;
@@ -178,8 +189,20 @@ bool TFM_Wirless::CheckWepKeyLengths(WirlessBand& b) {
     static const char* const ordinals[] = {"1st", "2nd", "3rd", "4th"};
     static const char* const names[] = {"First", "Second", "Third", "Fourth"};
     const int length = RequiredKeyLength(b.KeyType->GetItemIndex(), b.KeySize->GetItemIndex());
+    // Which key is held to which length needs the valid key and the key type.
+    for (auto [combo, what] : {std::pair{b.ValKey, "valid key"}, std::pair{b.KeyType, "key type"}})
+        if (combo->GetItemIndex() < 0) {
+            MessageBox(this, NotReadText(what, "the key's length"), "Warning", MB_OK);
+            return false;
+        }
     for (int k = 0; k < 4; ++k) {
-        if (int(b.Key[k]->Text().size()) == length || b.ValKey->Text() != names[k])
+        if (b.ValKey->Text() != names[k])
+            continue;
+        if (!Known(WepKeyReq.get(), b.PageIndex * 4 + k)) {
+            MessageBox(this, NotReadText(std::string(ordinals[k]) + " key"), "Warning", MB_OK);
+            return false;
+        }
+        if (int(b.Key[k]->Text().size()) == length)
             continue;
         const std::string band = BandWord(b, "IEEE802.11a", "IEEE802.11g");
         if (!band.empty())
@@ -237,13 +260,17 @@ bool TFM_Wirless::PrepareAndCheckFields() {
             mark(row);
         for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
             mark(row, ACC_READONLY);
-        auto fail = [&](TEdit* edit, const char* text, bool page, bool clear = false) {
+        // A kind the page's list does not show (its mode offers it not, or no mode is known) is
+        // the device's, not a choice made here.
+        if (b.AuthTemp->GetItemIndex() < 0)
+            LeaveOut(b, rAuthentication);
+        auto fail = [&](TEdit* edit, const std::string& text, bool page, bool clear = false) {
             if (page) {
                 MakePageActive(b);
                 PC_WirlessChange(PC_Wirless);
             }
             MessageBox(this, text, "Error", MB_OK);
-            if (clear)
+            if (clear && edit->UserChanged()) // what the device holds stays in view
                 edit->SetText("");
             PostFocus(edit);
             return false;
@@ -261,35 +288,56 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                 access(WepKeyReq.get(), b.PageIndex * 4 + number, ACC_READWRITE);
             return true;
         };
-        auto servers = [&](TEdit* server, TEdit* port, TComboBox* accountMode, TEdit* accountServer,
+        // Each server's address and port, where the device's values (or the user's) are known.
+        struct Server {
+            TEdit *Address, *Port;
+            bool AddressKnown, PortKnown;
+            const char *Name, *Illegal;
+            bool Page;
+        };
+        auto server = [&](const Server& s) {
+            if (!s.AddressKnown)
+                return fail(s.Address, NotReadText(s.Name), s.Page);
+            if (!IsValidIPAddress(s.Address->Text()))
+                return fail(s.Address, s.Illegal, s.Page);
+            if (!s.PortKnown)
+                return fail(s.Port, NotReadText(std::string(s.Name) + "'s port"), s.Page);
+            if (s.Port->Text().empty())
+                return fail(s.Port, "Please input a number between 1 and 65535.", s.Page);
+            return true;
+        };
+        NxSNMPRequest2Edits* bakAccount = BakAccountReq[b.PageIndex].get();
+        auto servers = [&](TEdit* address, TEdit* port, TComboBox* accountMode, TEdit* accountServer,
                            TEdit* accountPort) {
-            if (!IsValidIPAddress(server->Text()))
-                return fail(server, "The Radius server's IP is illegal.", true);
-            if (port->Text().empty())
-                return fail(port, "Please input a number between 1 and 65535.", true);
-            if (accountMode->GetItemIndex() == kEnable) {
-                if (!IsValidIPAddress(accountServer->Text()))
-                    return fail(accountServer, "The accounting server's IP is illegal.", true);
-                if (accountPort->Text().empty())
-                    return fail(accountPort, "Please input a number between 1 and 65535.", true);
-            }
-            if (BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable) {
-                if (!IsValidIPAddress(b.SecRadiusServer->Text()))
-                    return fail(b.SecRadiusServer, "The Secondary Radius server's IP is illegal.", false);
-                if (b.SecRadiusPort->Text().empty())
-                    return fail(b.SecRadiusPort, "Please input a number between 1 and 65535.", false);
-            }
-            if (BakRadiusSupported && b.SecAccountMode->GetItemIndex() == kEnable) {
-                if (!IsValidIPAddress(b.SecAccountServer->Text()))
-                    return fail(b.SecAccountServer, "The accounting server's IP is illegal.", false);
-                if (b.SecAccountPort->Text().empty())
-                    return fail(b.SecAccountPort, "Please input a number between 1 and 65535.", false);
-            }
+            if (!server({address, port, Known(RadiusReq.get(), 0), Known(RadiusReq.get(), 1), "Radius server",
+                         "The Radius server's IP is illegal.", true}))
+                return false;
+            if (accountMode->GetItemIndex() == kEnable &&
+                !server({accountServer, accountPort, Known(b, rAccountServer), Known(b, rAccountPort),
+                         "accounting server", "The accounting server's IP is illegal.", true}))
+                return false;
+            if (BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable &&
+                !server({b.SecRadiusServer, b.SecRadiusPort, Known(BakRadiusReq.get(), 0),
+                         Known(BakRadiusReq.get(), 1), "Secondary Radius server",
+                         "The Secondary Radius server's IP is illegal.", false}))
+                return false;
+            if (BakRadiusSupported && b.SecAccountMode->GetItemIndex() == kEnable &&
+                !server({b.SecAccountServer, b.SecAccountPort, Known(bakAccount, 0), Known(bakAccount, 1),
+                         "secondary accounting server", "The accounting server's IP is illegal.", false}))
+                return false;
             return true;
         };
         auto markRadius = [&]() {
             for (int row = 0; row < 3; ++row)
                 access(RadiusReq.get(), row, ACC_READWRITE);
+        };
+        // The cipher is written as the group's list shows it; a list that shows none (the
+        // device's cipher is not among a mode's choices, or the mode is not known) writes none.
+        auto markCipher = [&](const TComboBox* shown) {
+            if (shown->GetItemIndex() >= 0)
+                mark(rCipher);
+            else
+                LeaveOut(b, rCipher);
         };
 
         const int kind = ShownKind(b);
@@ -301,12 +349,14 @@ bool TFM_Wirless::PrepareAndCheckFields() {
         } else if (IsEnterprise(kind)) {
             b.Encryp->SetItemIndex(kEnable);
             MarkAsked(b, rEncryption);
+            if (!Known(b, rGroupKey))
+                return fail(b.GroupKey, NotReadText("group key update interval"), true);
             if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
                 return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
             if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
                 return false;
             markRadius();
-            mark(rCipher);
+            markCipher(b.CipherRadius);
             mark(rGroupKey);
             if (b.AccountingSupported)
                 for (int row : {rAccountMode, rAccountServer, rAccountPort})
@@ -314,8 +364,12 @@ bool TFM_Wirless::PrepareAndCheckFields() {
         } else if (IsPersonal(kind)) {
             b.Encryp->SetItemIndex(kEnable);
             MarkAsked(b, rEncryption);
+            if (!Known(b, rGroupKey))
+                return fail(b.GroupKeyPsk, NotReadText("group key update interval"), true);
             if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
                 return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
+            if (!Known(b, rPassPhrase))
+                return fail(b.PassPhrase, NotReadText("PassPhrase"), true);
             const size_t length = b.PassPhrase->Text().size();
             if (length < 8 || length > 63) {
                 const std::string band = BandWord(b, "802.11a", "802.11g");
@@ -328,7 +382,7 @@ bool TFM_Wirless::PrepareAndCheckFields() {
                 return false;
             }
             mark(rPassPhrase);
-            mark(rCipher);
+            markCipher(b.CipherPsk);
             mark(rGroupKey);
         } else if (kind == kDot1x) {
             if (!servers(b.X.RadiusServer, b.X.RadiusPort, b.X.AccountMode, b.X.AccountServer,

@@ -23,6 +23,8 @@ namespace {
 constexpr int kSiteWalkTimeout = 500; // hundredths of a second
 constexpr int kMultiOverWdsTimeout = 8000;
 constexpr int kSiteKeyItem = 8; // bSiteSupportWDS: rows of access points without WDS are left out
+// The device's multi-SSID table: the primary and seven more SSIDs of each of the two radios.
+constexpr int kMultiSsidRows = 8 * 2;
 
 int WirelessRowOf(const WirlessBand& band, int row) {
     return (band.Number - 1) * kRowsPerBand + row;
@@ -173,8 +175,9 @@ void TFM_Wirless::CreateRequests() {
         }
     // 14: the multi-SSID table
     make(MultiListReq, MibRows::ifIndex_to_adMSSIDSuppress(), MVT_UMV, 2);
+    MultiListReq->WalkLimit = kMultiSsidRows;
     MultiListReq->AttachListView(MultiListView, false);
-    Read(*MultiListReq);
+    MultiListRead_ = Read(*MultiListReq);
     for (WirlessBand& b : Band)
         if (PageVisible(b))
             ReadMultiSsidSlots(b);
@@ -236,6 +239,24 @@ void TFM_Wirless::CreateRequests() {
 void TFM_Wirless::MarkAsked(WirlessBand& b, int row) {
     if (WirelessReq)
         WirelessReq->MarkAsked(WirelessRowOf(b, row));
+}
+
+bool TFM_Wirless::Known(const NxSNMPRequest2Edits* request, int row) {
+    return request != nullptr && request->Holds(row);
+}
+
+bool TFM_Wirless::Known(const WirlessBand& b, int row) const {
+    return Known(WirelessReq.get(), WirelessRowOf(b, row));
+}
+
+void TFM_Wirless::LeaveOut(WirlessBand& b, int row) {
+    if (!WirelessReq)
+        return;
+    // A value held (read or asked) that the page does not show, or one read that its control
+    // cannot show, is unshown; anything else was not read.
+    const bool read = Known(b, row) || WirelessReq->Unshown(WirelessRowOf(b, row));
+    (read ? LeftOutUnshown_ : LeftOutUnread_) = true;
+    SetAccess(*WirelessReq, WirelessRowOf(b, row), ACC_INVALID);
 }
 
 // Rows of a hidden band stay invalid: they are neither read nor written.
@@ -337,7 +358,7 @@ void TFM_Wirless::RefreshRequests() {
     if (MssidStateReq)
         MssidStateReq->Get();
     if (MultiListReq)
-        Read(*MultiListReq);
+        MultiListRead_ = Read(*MultiListReq);
     for (WirlessBand& b : Band)
         if (PageVisible(b))
             ReadMultiSsidSlots(b);

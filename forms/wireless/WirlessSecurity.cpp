@@ -2,6 +2,7 @@
 // states and lengths, the authentication and cipher choices, and the copies kept in step between
 // the Key Settings, Radius, PassPhrase and 802.1x groups.
 #include "forms/wireless/Wirless.h"
+#include "forms/wireless/WirlessRows.h"
 
 #include "app/WepKeyRules.h"
 #include "library/common/HexText.h"
@@ -180,7 +181,8 @@ void TFM_Wirless::BuildAuthList(WirlessBand& b) {
 }
 
 void TFM_Wirless::FillCipherList(WirlessBand& b) {
-    // A mode not known gets the one cipher every mode takes.
+    // A mode not known gets the one cipher every mode takes, and shows it only when the device
+    // holds it: the first item in place of another cipher would be written over it.
     switch (b.ApMode->GetItemIndex()) {
     case 0:
         Fill(b.CipherPsk, {"Auto", "AES", "TKIP"});
@@ -191,7 +193,8 @@ void TFM_Wirless::FillCipherList(WirlessBand& b) {
     default:
         Fill(b.CipherPsk, {"AES"});
     }
-    SelectText(b.CipherPsk, b.SnapCipher, b.SnapCipher.empty() ? -1 : 0);
+    const bool modeKnown = b.AccessPoint() || b.Wds();
+    SelectText(b.CipherPsk, b.SnapCipher, modeKnown && !b.SnapCipher.empty() ? 0 : -1);
 }
 
 void TFM_Wirless::CopyCipherChoices() {
@@ -203,6 +206,8 @@ void TFM_Wirless::CopyCipherChoices() {
         if (!b.GbRadius->isHidden()) {
             SelectText(b.Cipher, b.CipherRadius->Text(), b.Cipher->GetItemIndex());
             b.GroupKeyPsk->SetText(b.GroupKey->Text());
+            if (b.GroupKey->UserChanged())
+                MarkAsked(b, rGroupKey);
         }
         if (!b.GbPsk->isHidden())
             SelectText(b.Cipher, b.CipherPsk->Text(), b.Cipher->GetItemIndex());
@@ -232,11 +237,13 @@ void TFM_Wirless::SnapshotSecurityTexts() {
         b.X.RadiusPort->SetText(radius.RadiusPort->Text());
         b.X.RadiusSecret->SetText(radius.RadiusSecret->Text());
         // The Radius group shows the device's cipher and interval too: Apply copies them back, so
-        // a layout default there would overwrite the stored setting. A cipher not read shows none.
+        // a layout default there would overwrite the stored setting. A cipher not read shows none,
+        // nor does the PSK list of a mode not known.
         const int fallback = b.Cipher->GetItemIndex() < 0 ? -1 : 0;
-        SelectText(b.CipherPsk, b.Cipher->Text(), fallback);
+        SelectText(b.CipherPsk, b.Cipher->Text(), b.AccessPoint() || b.Wds() ? fallback : -1);
         SelectText(b.CipherRadius, b.Cipher->Text(), fallback);
         b.GroupKey->SetText(b.GroupKeyPsk->Text());
+        b.GroupKey->ClearUserChanged(); // the copy shows the bound value again
     }
 }
 

@@ -234,14 +234,19 @@ struct EndlessRow {
     const char* entry;
     std::map<uint32_t, std::string> octets; // column: answer
     const char* list;
+    int size = 0; // rows the table holds, if fixed: the bound
+    int keys = 1; // index sub-identifiers; the last one counts up
 };
 const std::string kMac("\x00\x11\x22\x33\x44\x55", 6);
+const char kMssidEntry[] = "1.3.6.1.4.1.48113.11.37.4.3.4.3.1";
 const EndlessRow kEndless[] = {
     {Plain<TClientInformation>(),
      "1.3.6.1.4.1.48113.11.37.4.6.4.2.1",
      {{7, "ssid"}, {2, kMac}},
      "ClientListView"},
     {Plain<TFM_EthernetFilter>(), "1.3.6.1.4.1.48113.11.37.4.3.2.1.2.1", {{2, kMac}}, "LV_GetMAC"},
+    {Plain<TFM_Wirless>(), kMssidEntry, {{3, "s"}, {7, "k"}, {10, "p"}}, "MultiListView", 16, 2},
+    {Plain<TFM_Indication>(), "1.3.6.1.4.1.48113.11.37.4.6.3.3.1", {{3, kMac}}, "LV_Wds", 16, 2},
 };
 
 TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeCloses) {
@@ -256,8 +261,8 @@ TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeClose
                     oid.size() > entry.size() && std::equal(entry.begin(), entry.end(), oid.begin());
                 AgentBinding b{oid, uint8_t(pdu == 0xA1 && !inTable ? 0x82 : 0x02), 1, {}};
                 if (pdu == 0xA1 && inTable) {
-                    b.Oid.resize(entry.size() + 1);
-                    b.Oid.push_back(oid.size() == entry.size() + 1 ? 1 : oid.back() + 1);
+                    b.Oid.resize(std::max(oid.size(), entry.size() + 1 + size_t(row.keys)));
+                    ++b.Oid.back();
                 }
                 if (inTable && row.octets.count(oid[entry.size()]))
                     b = {b.Oid, 0x04, 0, row.octets.at(oid[entry.size()])};
@@ -271,7 +276,7 @@ TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeClose
         EXPECT_TRUE(PumpUntil(
             [&] { return Said(*form).find(NxSNMPRequest2Controls::kWalkTooLongText) != std::string::npos; },
             30000));
-        EXPECT_EQ(form->findChild<TListView*>(row.list)->ItemCount(), 40);
+        EXPECT_EQ(form->findChild<TListView*>(row.list)->ItemCount(), row.size > 0 ? row.size : 40);
         QTest::keyClick(form.get(), Qt::Key_Escape);
         EXPECT_TRUE(PumpUntil([&] { return !form->isVisible(); }, 30000));
         const int sent = agent.Requests();

@@ -384,18 +384,21 @@ TEST_F(PerformaceFormTest, AGroupNotReadAtOpeningIsNotWritten) {
 
 // An Apply with nothing changed leaves the device as it was: with the AP mode plain, unlisted or
 // refused while the form opened (no reset, data-rate control kept), and with a data rate the list
-// lacks (no "Auto" in its place).
+// lacks (no "Auto" in its place). Without the mode an RTS length of 1 stays, and nothing is written.
 TEST_F(PerformaceFormTest, AnUntouchedApplyLeavesTheDeviceAsItWas) {
     const std::string kApMode = E + ".2.1.1.1.7.1";
     struct Case {
         std::string apMode, rate, rateControl;
+        std::string rts = "2346";
     };
     for (const Case& c : {Case{"1", "Auto", "1"}, Case{"9", "Auto", "1"}, Case{"refused", "Auto", "1"},
-                          Case{"9", "Auto", "0"}, Case{"1", "7", "0"}}) {
+                          Case{"9", "Auto", "0"}, Case{"1", "7", "0"}, Case{"9", "Auto", "0", "1"},
+                          Case{"refused", "Auto", "0", "1"}}) {
         for (const auto& [oid, value] : {std::pair{kApMode, c.apMode == "9" ? "9" : "1"},
                                          {kRadio + "4.1", c.rate.c_str()},
                                          {kRateStatus, c.rateControl.c_str()},
-                                         {kPerRate + "6.1", "0"}})
+                                         {kPerRate + "6.1", "0"},
+                                         {kRadio + "9.1", c.rts.c_str()}})
             Device->Sim().Command("set " + oid + " " + value);
         if (c.apMode == "refused")
             Device->Sim().Command("fail " + kApMode + " genErr");
@@ -408,6 +411,12 @@ TEST_F(PerformaceFormTest, AnUntouchedApplyLeavesTheDeviceAsItWas) {
         EXPECT_EQ(Device->Values(E), before) << c.apMode << c.rate;
         EXPECT_EQ(Status() == "IEEE802.11g Setting Success!", c.apMode == "1" && c.rate == "Auto")
             << Status();
+        EXPECT_EQ(form->BandA.RTS->Text(), c.rts);
+        const auto& boxes = Device->Messages().Boxes;
+        EXPECT_EQ(boxes.empty() ? "" : boxes[0].Text,
+                  c.rts == "1"
+                      ? "The AP mode is not known: the RTS length could not be checked. Nothing was written."
+                      : "");
     }
 }
 

@@ -39,6 +39,8 @@ const std::string kAuth = E + ".2.1.1.1.8.1";
 const std::string kEncryption = E + ".2.1.1.1.9.1";
 const std::string kValidKey = E + ".2.1.1.1.10.1";
 const std::string kKeyType = E + ".2.1.1.1.11.1";
+const std::string kPassPhrase = E + ".2.1.1.1.12.1";
+const std::string kCipher = E + ".2.1.1.1.13.1";
 const std::string kMssidState = E + ".3.4.2.1.1.1";
 const std::string kDataRateStatus = E + ".3.5.1.1.2.1";
 
@@ -821,6 +823,7 @@ TEST_F(WirlessFormTest, AChannelTheListLacksIsKept) {
     EXPECT_EQ(B().Chan->ItemCount(), 3);
     form->Bt_Apply->click();
     EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 3\n") << LastBox();
+    EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
 
     B().Chan->setCurrentText("6");
     form->Bt_Apply->click();
@@ -843,14 +846,30 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
                            [&](const std::string& s) { return s.rfind(start, 0) == 0; });
     };
     decltype(Device->Values(E)) before;
-    auto untouched = [&](bool success) {
+    const std::string kNotRead = " was not read: it could not be checked. Nothing was written.";
+    auto untouched = [&](bool success, const std::string& box = {}) {
         EXPECT_EQ(Device->Values(E), before);
         EXPECT_EQ(Status() == "Setting Success!", success) << Status();
+        EXPECT_TRUE(box.empty() || LastBox() == box) << LastBox();
     };
     const std::vector<Case> cases = {
         {{{kMssidState, "1"}, {kApMode, "1"}}, "", [] {}, [&] { untouched(true); }},
         {{{kMssidState, "1"}, {kApMode, "9"}}, "", [] {}, [&] { untouched(false); }},
         {{{kMssidState, "1"}, {kApMode, "1"}}, "2.1.1.1.7.1", [] {}, [&] { untouched(false); }},
+        // WPA-Personal with TKIP: no cipher of the list takes its place
+        {{{kApMode, "9"}, {kAuth, "5"}, {kEncryption, "1"}, {kCipher, "3"}, {kPassPhrase, "passphrase"}},
+         "",
+         [] {},
+         [&] {
+             untouched(false);
+             EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
+         }},
+        // Checks that need what was not read name it instead of blaming the user.
+        {{{kAuth, "4"}}, "2.1.4", [] {}, [&] { untouched(false, "Error: The Radius server" + kNotRead); }},
+        {{{kEncryption, "1"}},
+         "2.1.3.1.2",
+         [] {},
+         [&] { untouched(false, "Warning: The 1st key" + kNotRead); }},
         {{},
          "2.1.1.1",
          [this] {
@@ -868,9 +887,11 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
         {{{kApMode, "9"}, {kAuth, "4"}},
          "",
          [] {},
-         [this] {
+         [&] {
              EXPECT_EQ(LastBox(), "");
              EXPECT_EQ(B().AuthTemp->GetItemIndex(), -1);
+             EXPECT_FALSE(sent("2.1.1.1.8.1=")); // a kind not shown is not written back
+             untouched(false);
          }},
         {{{kEncryption, "1"}, {kKeyType, "2"}},
          "",
