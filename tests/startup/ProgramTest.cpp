@@ -136,29 +136,50 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     EXPECT_EQ(WaitExit(first, 0ms), -1);
 }
 
-// Message files and a boot counter that are no regular files hold nothing up: each is named in one
-// Warning box, and the main window comes up with its lock, its session and the built-in texts.
+// Message files, a boot counter and a registry that are no regular files hold nothing up: each is
+// named in one Warning box, and the main window comes up with its lock, its session and the
+// built-in texts. A counter that can be neither moved aside nor replaced counts in memory.
 TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
     std::filesystem::create_directories(dir.File("run/errmsg"));
     ASSERT_EQ(::mkfifo(dir.File("run/errmsg/common.err").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", dir.File("run/errmsg/snmp.err"));
+    ASSERT_EQ(::mkfifo(dir.File("registry.fifo").c_str(), 0600), 0);
     const std::string counter = dir.File("data/ktx7593ap/NxSNMP_PP_BootCounter");
-    std::filesystem::create_directories(counter + "/inside");
-    ::chmod(dir.File("data").c_str(), 0700);
-    ::chmod(dir.File("data/ktx7593ap").c_str(), 0700);
+    const struct {
+        bool Blocked;
+        std::string Counter;
+        std::vector<std::pair<std::string, std::string>> Env;
+    } cases[] = {{false, " held no usable count and was replaced by a fresh one.", {}},
+                 {true,
+                  " could not be written: this session keeps its count in memory only.",
+                  {{"KTX_REGISTRY_FILE", dir.File("registry.fifo")}}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Blocked ? "blocked" : "replaced");
+        std::filesystem::remove_all(dir.File("data"));
+        std::filesystem::remove(dir.File("messages.log"));
+        std::filesystem::create_directories(counter + "/inside");
+        if (c.Blocked)
+            std::filesystem::create_directories(counter + ".bad/earlier");
+        ::chmod(dir.File("data").c_str(), 0700);
+        ::chmod(dir.File("data/ktx7593ap").c_str(), 0700);
 
-    const pid_t pid = Start({"/I127.0.0.1", "/Rpublic"});
-    EXPECT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
-    EXPECT_EQ(WaitExit(pid, 0ms), -1);
-    const std::string log = Log();
-    EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
-    for (const std::string& text : std::vector<std::string>{
-             "The boot counter file " + counter + " held no usable count and was replaced by a fresh one.",
-             "The file errmsg/common.err was not read: it is not a regular file.",
-             "The file errmsg/snmp.err was not read: it is not a regular file."})
-        EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
-    EXPECT_TRUE(std::filesystem::is_regular_file(counter));
-    EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside"));
+        const pid_t pid = host.Start({"/I127.0.0.1", "/Rpublic"}, c.Env);
+        EXPECT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
+        EXPECT_EQ(WaitExit(pid, 0ms), -1);
+        const std::string log = Log();
+        EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
+        std::vector<std::string> texts{"The boot counter file " + counter + c.Counter,
+                                       "The file errmsg/common.err was not read: it is not a regular file.",
+                                       "The file errmsg/snmp.err was not read: it is not a regular file."};
+        if (c.Blocked)
+            texts.push_back("The file " + dir.File("registry.fifo") +
+                            " was not read: it is not a regular file.");
+        for (const std::string& text : texts)
+            EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
+        EXPECT_EQ(std::filesystem::is_regular_file(counter), !c.Blocked);
+        EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside") != c.Blocked);
+        host.Kill();
+    }
 }
 
 // Program folders of another account end the start with a message that names the folder.
