@@ -366,6 +366,14 @@ TEST_F(MainWindow, EachSaveAndActivateGetsAFreshWaitingDialog) {
     TMainForm form;
     form.OnSaveActivateDone(nullptr, nullptr);
     EXPECT_EQ(form.FM_Waiting, nullptr) << "no wait was asked for";
+    SetApplicationTitle("KTX-7593AP");
+    NxSNMPError refused;
+    refused.Code = -405;
+    refused.Message = "(SNMPClass) SNMP request timed out!";
+    form.OnSaveActivateDone(nullptr, &refused); // a Discard that did not reach the device
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].Caption, "KTX-7593AP") << "the library's box carries the application's title";
+    boxes.Boxes.clear();
 
     Start(form, {"/I127.0.0.1", "/Rpublic", "/Wprivate"});
     form.cfSaveandActivate1Click(form.cfSaveandActivate1);
