@@ -230,7 +230,7 @@ void TMainForm::FormCreate(QObject*) {
     if (mutex == nullptr) {
         std::string unsafe;
         if (NamedMutexFolder(&unsafe).empty())
-            EndStart(UnsafeFolderText(unsafe, "the lock"));
+            EndStart(UnsafeFolderText(unsafe.empty() ? "~/.local/share/ktx7593ap" : unsafe, "the lock"));
         else
             EndStart(kLockFileMessage + NamedMutexLockPath(FromQ(windowTitle())));
         return;

@@ -49,14 +49,16 @@ extern "C" int getaddrinfo(const char* node, const char* service, const addrinfo
 namespace {
 
 // Each case runs start-up in a scratch folder: the session keeps its boot counter in the working
-// folder and the single-instance locks live in the runtime folder. The device answers, so start-up's
+// folder and the single-instance locks live in it too. The device answers, so start-up's
 // reads end at once.
 class MainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         previous = std::filesystem::current_path();
         std::filesystem::current_path(dir.Path());
-        setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+        // A scratch account without a home: its locks live in the scratch folder.
+        const LockAccount account{"", dir.Path()};
+        SetLockAccount(&account);
         setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
         setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
         dir.Write("registry.ini", "[SOFTWARE\\Quenvar\\Orbisk5.1\\MibFile]\nPath=" + dir.Path() + "/\n");
@@ -82,6 +84,7 @@ class MainWindow : public ::testing::Test {
         std::filesystem::current_path(previous);
         unsetenv("KTX_REGISTRY_FILE");
         unsetenv("XDG_DATA_HOME");
+        SetLockAccount(nullptr);
         QCoreApplication::processEvents(); // a queued quit from a refused start-up
     }
     void Start(TMainForm& form, std::vector<std::string> parameters) {

@@ -81,31 +81,33 @@ TEST_F(Program, IgnoresTheFileSizeSignal) {
     EXPECT_NE(ignored & (1ULL << (SIGXFSZ - 1)), 0u) << std::hex << ignored;
 }
 
-// Without XDG_RUNTIME_DIR (a start over ssh or by a host service) the lock lives in the program
-// folder: a lock another account left under a shared name stops nothing; two starts of one user
-// for one device still meet.
-TEST_F(Program, OneInstancePerUserWithoutARuntimeFolder) {
+// One lock per device and account whatever the environment of either start: a second one from
+// cron, su or a service (no XDG_RUNTIME_DIR) or with another XDG_DATA_HOME and HOME still meets
+// the first. The lock lives in the account's program folder below its home.
+TEST_F(Program, OneInstancePerUserWhateverTheEnvironment) {
     const std::string caption = "KTX-7593AP : 127.0.0.1";
-    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
-    const std::string shared = NamedMutexLockPath(caption);
-    const bool made = std::filesystem::create_directory(shared); // unopenable as a lock file
-    unsetenv("XDG_RUNTIME_DIR");
-    // The lock then lives in the program folder, which the probe here must find too.
-    setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
-
-    const pid_t first = Start({"/I127.0.0.1", "/Rpublic"});
-    const bool locked = WaitLocked(caption, 10s);
-    const pid_t second = Start({"/I127.0.0.1", "/Rpublic"});
-    const int secondExit = WaitExit(second, 10s);
-    const bool inProgramFolder = NamedMutexFolder() == dir.File("data/ktx7593ap");
-    unsetenv("XDG_DATA_HOME");
-    if (made)
-        std::filesystem::remove(shared);
-    EXPECT_TRUE(locked) << Log();
-    EXPECT_TRUE(inProgramFolder);
-    EXPECT_EQ(secondExit, 0);
-    EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
-    EXPECT_EQ(WaitExit(first, 0ms), -1);
+    using Env = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        const char* Name;
+        Env First, Second;
+    } cases[] = {
+        {"runtime folder unset", {{"XDG_RUNTIME_DIR", dir.Path()}}, {{"XDG_RUNTIME_DIR", ""}}},
+        {"another data folder and home",
+         {},
+         {{"XDG_DATA_HOME", dir.File("data2")}, {"HOME", dir.File("home2")}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove(dir.File("messages.log"));
+        const pid_t first = host.Start({"/I127.0.0.1", "/Rpublic"}, c.First);
+        EXPECT_TRUE(WaitLocked(caption, 10s)) << Log();
+        const pid_t second = host.Start({"/I127.0.0.1", "/Rpublic"}, c.Second);
+        EXPECT_EQ(WaitExit(second, 10s), 0);
+        EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
+        EXPECT_EQ(WaitExit(first, 0ms), -1);
+        EXPECT_EQ(NamedMutexFolder(), dir.File("account/.local/share/ktx7593ap"));
+        host.Kill();
+    }
 }
 
 // A runtime folder that is not the user's own (here /tmp) is not used for the lock: a lock file
@@ -121,13 +123,9 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
     const std::vector<std::pair<std::string, std::string>> env = {{"XDG_RUNTIME_DIR", "/tmp"}};
     const pid_t first = host.Start({"/I127.0.0.1", "/Rpublic"}, env);
-    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
-    setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
     const bool locked = WaitLocked(caption, 10s);
     const pid_t second = host.Start({"/I127.1", "/Rpublic"}, env);
     const int secondExit = WaitExit(second, 10s);
-    setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
-    unsetenv("XDG_DATA_HOME");
     close(held);
     unlink(shared.c_str());
     EXPECT_TRUE(locked) << Log();
