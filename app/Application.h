@@ -5,6 +5,7 @@
 #include <string>
 
 std::string ApplicationTitle();
+// Also the caption of the library's boxes.
 void SetApplicationTitle(const std::string& title);
 
 // Ends the message loop as soon as it runs; the entry does not start it when already asked.

@@ -25,6 +25,7 @@
 #include "platform/OwnFolder.h"
 #include "platform/ParamStr.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Registry.h"
 #include "platform/StatusBar.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
@@ -178,6 +179,9 @@ void TMainForm::FormCreate(QObject*) {
         StartNotices_.push_back(counterNotice);
     DefaultSNMPSecurity.Version = 0;
 
+    // Without the registry the host's folders are unknown: said, and the start goes on without them.
+    if (const std::string unread = RegistryFileUnreadText(); !unread.empty())
+        StartNotices_.push_back(unread);
     LoadHostMessageFiles(HelpPathBase() + "errmsg/", StartNotices_);
     if (!StartNotices_.empty()) {
         std::string notices;
@@ -198,6 +202,11 @@ void TMainForm::FormCreate(QObject*) {
     }
     for (int i = 1; i <= ParamCount(); ++i)
         startup.ApplyParameter(ParamStr(i));
+    // The device's file holds its version and security: without them nothing may be sent.
+    if (!startup.UnreadConfigFile().empty()) {
+        EndStart(startup.UnreadConfigFile());
+        return;
+    }
     // SNMPv3 never goes out with less security than the host asked for.
     if (const std::string unusable = startup.UnusableSecuritySetting(); !unusable.empty()) {
         EndStart(kUnusableSecurityMessage + unusable);
@@ -221,7 +230,7 @@ void TMainForm::FormCreate(QObject*) {
     if (mutex == nullptr) {
         std::string unsafe;
         if (NamedMutexFolder(&unsafe).empty())
-            EndStart(UnsafeFolderText(unsafe, "the lock"));
+            EndStart(UnsafeFolderText(unsafe.empty() ? "~/.local/share/ktx7593ap" : unsafe, "the lock"));
         else
             EndStart(kLockFileMessage + NamedMutexLockPath(FromQ(windowTitle())));
         return;

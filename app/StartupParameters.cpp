@@ -3,11 +3,12 @@
 #include "app/StartupGlobals.h"
 #include "library/common/NxIni.h"
 #include "platform/Convert.h"
+#include "platform/IniText.h"
 #include "platform/Registry.h"
+#include "platform/RegularFile.h"
 #include "snmpengine/Address.h"
 
 #include <exception>
-#include <filesystem>
 #include <limits>
 #include <utility>
 
@@ -33,11 +34,6 @@ template <typename T> void SetNumber(T& target, const std::string& text) {
     int32_t value = 0;
     if (TryStrToInt(text, value) && std::in_range<T>(value))
         target = static_cast<T>(value);
-}
-
-bool FileExists(const std::string& name) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(name, error);
 }
 
 } // namespace
@@ -89,7 +85,11 @@ void StartupParameters::ApplyParameter(const std::string& parameter) {
 
 void StartupParameters::ReadConfigFile() {
     const std::string file = ConfigFileName();
-    if (!FileExists(file))
+    std::string content, why;
+    const FileRead found = ReadRegularFile(file, IniText::kMaxFileSize, content, &why);
+    if (found == FileRead::Skipped && UnreadConfigFile_.empty())
+        UnreadConfigFile_ = why;
+    if (found != FileRead::Ok)
         return;
     const NxIni ini(file);
     auto read = [&](const char* key) { return ini.ReadString(kConfigSection, key, ""); };

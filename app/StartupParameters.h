@@ -40,6 +40,9 @@ class StartupParameters {
     // security level, authentication and privacy protocol whose last text did not convert, which
     // would leave the requests with less security than asked; empty when there is none.
     std::string UnusableSecuritySetting() const;
+    // A configuration file that was there but not read (not a regular file of bounded size): a
+    // text naming it. Its version and security are unknown then, so the start must not go on.
+    const std::string& UnreadConfigFile() const { return UnreadConfigFile_; }
 
   private:
     enum SecuritySetting { Level, Auth, Priv, SecuritySettings };
@@ -55,6 +58,7 @@ class StartupParameters {
     NxSNMPScope& Scope_;
     NxSNMPSecurity& Security_;
     std::string Unconverted_[SecuritySettings]; // key and text of a setting's last unconverted text
+    std::string UnreadConfigFile_;
 };
 
 // The folder that holds the host's message files: the help path (the registry value named after

@@ -95,7 +95,9 @@ int MessageBox(QWidget* owner, const std::string& text, const std::string& capti
 }
 
 void LibraryMessageBox(QWidget* owner, const std::string& text) {
-    MessageBox(owner, text, ProgramFileName(), MB_OK);
+    // Qt's application name is the program file's name until the program names itself.
+    const QCoreApplication* app = QCoreApplication::instance();
+    MessageBox(owner, text, app ? FromQ(QCoreApplication::applicationName()) : ProgramFileName(), MB_OK);
 }
 
 void ShowMessage(const std::string& text) {

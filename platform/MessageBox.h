@@ -27,7 +27,8 @@ MessageService* SetMessageService(MessageService* service);
 
 // A box with a caption of the caller's ("Warning", "Error", "Waring") and MB_OK or MB_OKCANCEL.
 int MessageBox(QWidget* owner, const std::string& text, const std::string& caption, int buttons = MB_OK);
-// The library's box: the program file's name as caption, one OK button.
+// The library's box: the application's title as caption (the program file's name until the
+// program sets one), one OK button.
 void LibraryMessageBox(QWidget* owner, const std::string& text);
 // The plain notice: no title text, one OK button.
 void ShowMessage(const std::string& text);

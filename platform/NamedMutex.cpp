@@ -2,14 +2,14 @@
 
 #include "platform/LastError.h"
 #include "platform/OwnFolder.h"
-#include "platform/ProgramFolder.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
+#include <optional>
+#include <pwd.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -30,22 +30,26 @@ std::vector<MutexHandle*>& Handles() {
 }
 std::mutex HandlesLock;
 
-// Where the lock may live, in order: $XDG_RUNTIME_DIR (the session's: used as it is, never made
-// or changed), then the program folder. A folder under a shared one such as /tmp could be made
-// first by another account, which would then stop every start.
+std::optional<LockAccount>& AccountForTests() {
+    static std::optional<LockAccount> account;
+    return account;
+}
+
+// Where the lock may live, in order: the account's program folder (made when missing), then its
+// runtime folder (used as it is, never made or changed). A folder under a shared one such as /tmp
+// could be made first by another account, which would then stop every start.
 struct LockFolder {
     std::string Path;
     bool Make;
 };
 
 std::vector<LockFolder> LockFolderCandidates() {
+    const LockAccount account = AccountForTests() ? *AccountForTests() : SystemLockAccount();
     std::vector<LockFolder> candidates;
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime == '/')
-        candidates.push_back({runtime, false});
-    std::string own = ProgramFolder();
-    while (own.size() > 1 && own.back() == '/')
-        own.pop_back();
-    candidates.push_back({own, true});
+    candidates.push_back(
+        {account.Home.empty() ? std::string() : account.Home + "/.local/share/ktx7593ap", true});
+    if (!account.RuntimeFolder.empty())
+        candidates.push_back({account.RuntimeFolder, false});
     return candidates;
 }
 
@@ -68,13 +72,35 @@ std::string NamedMutexLockPath(const std::string& name) {
     return folder.empty() ? std::string() : folder + "/ktx7593ap-" + readable + suffix + ".lock";
 }
 
+LockAccount SystemLockAccount() {
+    const uid_t uid = geteuid();
+    LockAccount account;
+    account.RuntimeFolder = "/run/user/" + std::to_string(uid);
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir &&
+        found->pw_dir[0] == '/') {
+        account.Home = found->pw_dir;
+        while (account.Home.size() > 1 && account.Home.back() == '/')
+            account.Home.pop_back();
+        if (account.Home == "/")
+            account.Home.clear(); // "/.local/share" would be a folder of the whole system
+    }
+    return account;
+}
+
+void SetLockAccount(const LockAccount* account) {
+    AccountForTests() = account ? std::optional<LockAccount>(*account) : std::nullopt;
+}
+
 std::string NamedMutexFolder(std::string* unsafe) {
     const std::vector<LockFolder> candidates = LockFolderCandidates();
     for (const LockFolder& folder : candidates)
         if (folder.Make ? MakeOwnFolder(folder.Path) : IsOwnFolder(folder.Path))
             return folder.Path;
     if (unsafe)
-        *unsafe = candidates.back().Path;
+        *unsafe = candidates.front().Path;
     return std::string();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include "platform/IniText.h"
+#include "platform/RegularFile.h"
 
 #include <cstdlib>
 
@@ -27,6 +28,13 @@ const IniSection* FindKeySection(const IniText& ini, const std::string& path) {
 std::string RegistryFilePath() {
     const char* env = std::getenv("KTX_REGISTRY_FILE");
     return env && *env ? std::string(env) : std::string("/etc/ktx7593ap/registry.ini");
+}
+
+std::string RegistryFileUnreadText() {
+    std::string content, why;
+    return ReadRegularFile(RegistryFilePath(), IniText::kMaxFileSize, content, &why) == FileRead::Skipped
+               ? why
+               : std::string();
 }
 
 TRegistry::TRegistry() = default;

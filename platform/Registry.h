@@ -9,6 +9,9 @@ enum class HKEY { HKEY_LOCAL_MACHINE };
 inline constexpr HKEY HKEY_LOCAL_MACHINE = HKEY::HKEY_LOCAL_MACHINE;
 
 std::string RegistryFilePath();
+// The registry file when it is there but not read (not a regular file of bounded size): a text
+// naming it; empty when it is missing or read.
+std::string RegistryFileUnreadText();
 
 class TRegistry {
   public:

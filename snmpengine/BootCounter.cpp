@@ -134,3 +134,17 @@ int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsig
 bool setAsideBootCounter(const std::string& fileName) {
     return std::rename(fileName.c_str(), (fileName + ".bad").c_str()) == 0;
 }
+
+int countBoot(const std::string& fileName, const OctetStr& engineId, unsigned int& boots) {
+    const int loaded = getBootCounter(fileName, engineId, boots);
+    if (loaded == BootCounterResult::EngineIdTooLong)
+        return loaded;
+    const bool fresh = loaded == BootCounterResult::Malformed || loaded == BootCounterResult::Unusable;
+    ++boots; // getBootCounter left 0 unless it found a count
+    // What cannot be moved aside is left as it is for whoever looks at it.
+    if (loaded == BootCounterResult::Unusable && !setAsideBootCounter(fileName))
+        return BootCounterResult::InMemory;
+    if (saveBootCounter(fileName, engineId, boots) != BootCounterResult::Ok)
+        return BootCounterResult::InMemory;
+    return fresh ? BootCounterResult::Replaced : BootCounterResult::Ok;
+}

@@ -12,6 +12,9 @@ constexpr int FileError = -2;       // the file cannot be opened (read) or writt
 constexpr int EngineIdTooLong = -3; // more than 32 octets
 constexpr int Malformed = -4;       // the engine ID's line does not hold a count of 0 to 2147483646
 constexpr int Unusable = -5;        // something is there that is not a regular file of bounded size
+// How countBoot counted, besides Ok (the file's count, saved back):
+constexpr int Replaced = 1; // the file held no usable count; a fresh one took its place
+constexpr int InMemory = 2; // the file could not be replaced or saved; the count is this session's only
 } // namespace BootCounterResult
 
 // The most a counter file may hold; it has one short line per local engine.
@@ -26,3 +29,7 @@ bool setAsideBootCounter(const std::string& fileName);
 // Replaces the engine's line (or adds it) and keeps the other lines; the file is replaced as a
 // whole through a temporary file beside it, so a failed write leaves the old file intact.
 int saveBootCounter(const std::string& fileName, const OctetStr& engineId, unsigned int boots);
+// Counts this start: boots is the file's count + 1, saved back; a count that cannot be read starts
+// afresh (a file in the way moved aside first). A start is never refused for the file's sake:
+// when it cannot be written the count is kept in memory. EngineIdTooLong is the only failure.
+int countBoot(const std::string& fileName, const OctetStr& engineId, unsigned int& boots);

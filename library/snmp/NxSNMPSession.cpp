@@ -17,7 +17,6 @@ uint32_t SNMPTimeoutLimit = 0;
 namespace {
 constexpr int NoSession = NXSNMP_NO_SESSION;
 constexpr int BootsLoad = NXSNMP_BOOTS_LOAD;
-constexpr int BootsSave = NXSNMP_BOOTS_SAVE;
 
 void loadDefaults() {
     DefaultSNMPDevice.Address = "127.0.0.1";
@@ -44,22 +43,16 @@ void OpenGlobalSession(const std::string& folder, std::string* notice) {
     const OctetStr engineId(SnmpLocalEngineId);
     const std::string counterFile = JoinPath(folder, SnmpBootCounterFile);
     unsigned int boots = 0;
-    const int loaded = getBootCounter(counterFile, engineId, boots);
-    // A count nobody can read must not keep the module from its device: counting starts afresh.
-    if (loaded == BootCounterResult::Malformed || loaded == BootCounterResult::Unusable) {
-        if (loaded == BootCounterResult::Unusable && !setAsideBootCounter(counterFile))
-            RaiseSnmpError(BootsLoad);
-        boots = 0;
-        if (notice)
-            *notice = "The boot counter file " + counterFile +
-                      " held no usable count and was replaced by a fresh one.";
-    } else if (loaded != BootCounterResult::Ok && loaded != BootCounterResult::NoEntry &&
-               loaded != BootCounterResult::FileError) {
+    // A count nobody can read or write must not keep the module from its device.
+    const int counted = countBoot(counterFile, engineId, boots);
+    if (counted == BootCounterResult::EngineIdTooLong)
         RaiseSnmpError(BootsLoad);
-    }
-    ++boots;
-    if (saveBootCounter(counterFile, engineId, boots) != BootCounterResult::Ok)
-        RaiseSnmpError(BootsSave);
+    if (notice && counted == BootCounterResult::Replaced)
+        *notice =
+            "The boot counter file " + counterFile + " held no usable count and was replaced by a fresh one.";
+    if (notice && counted == BootCounterResult::InMemory)
+        *notice = "The boot counter file " + counterFile +
+                  " could not be written: this session keeps its count in memory only.";
     mpInit(*GlobalSnmpSession, engineId, boots);
     loadDefaults();
     SnmpEventPump().Start();

@@ -24,7 +24,7 @@ inline constexpr char SnmpBootCounterFile[] = "NxSNMP_PP_BootCounter";
 // Creates the session (once), counts this start in the boot counter file in folder (the working
 // folder when empty), initialises SNMPv3 message processing, sets the defaults and starts the
 // event pump. A counter file that cannot be read or holds no usable count for this engine is
-// replaced by a fresh count, and `notice` (when given) names the file. Raises Exception with -506
-// (no session), -507 (no count for this engine ID can be kept) or -508 (counter not saved); a
-// failure leaves the later steps undone.
+// replaced by a fresh count, one that cannot be written leaves this session's count in memory, and
+// `notice` (when given) names the file then. Raises Exception with -506 (no session) or -507 (no
+// count for this engine ID can be kept); a failure leaves the later steps undone.
 void OpenGlobalSession(const std::string& folder, std::string* notice = nullptr);

@@ -64,6 +64,8 @@ TEST_F(BootCounterTest, RefusesMalformedLinesLongIdsAndUnwritableFiles) {
 
     const std::string nowhere = folder + "/missing/counter";
     EXPECT_EQ(saveBootCounter(nowhere, engine, 1), BootCounterResult::FileError);
+    EXPECT_EQ(countBoot(nowhere, engine, boots), BootCounterResult::InMemory) << "counted all the same";
+    EXPECT_EQ(boots, 1u);
     EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 } // namespace

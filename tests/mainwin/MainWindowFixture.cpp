@@ -1,15 +1,19 @@
 #include "tests/mainwin/MainWindowFixture.h"
 
+#include "platform/NamedMutex.h"
 #include "platform/ParamStr.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
 
 void MainWindowOnDevice::SetUp() {
-    // The session keeps its boot counter in the working folder, the locks live in the runtime folder.
+    // The session keeps its boot counter in the working folder, the locks live there too.
     previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
     setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+    // A scratch account without a home: its locks live in the scratch folder.
+    const LockAccount account{"", dir.Path()};
+    SetLockAccount(&account);
     setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
     dir.Write("registry.ini", "[SOFTWARE\\Quenvar\\Orbisk5.1\\MibFile]\nPath=" + dir.Path() + "/\n");
     sim = std::make_unique<DevSim>(Options());
@@ -21,6 +25,7 @@ void MainWindowOnDevice::TearDown() {
     sim.reset();
     std::filesystem::current_path(previous);
     unsetenv("KTX_REGISTRY_FILE");
+    SetLockAccount(nullptr);
     QCoreApplication::processEvents();
 }
 

@@ -31,6 +31,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <netdb.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Every host name look-up of the process is counted, then done as usual.
@@ -48,14 +49,16 @@ extern "C" int getaddrinfo(const char* node, const char* service, const addrinfo
 namespace {
 
 // Each case runs start-up in a scratch folder: the session keeps its boot counter in the working
-// folder and the single-instance locks live in the runtime folder. The device answers, so start-up's
+// folder and the single-instance locks live in it too. The device answers, so start-up's
 // reads end at once.
 class MainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         previous = std::filesystem::current_path();
         std::filesystem::current_path(dir.Path());
-        setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
+        // A scratch account without a home: its locks live in the scratch folder.
+        const LockAccount account{"", dir.Path()};
+        SetLockAccount(&account);
         setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
         setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
         dir.Write("registry.ini", "[SOFTWARE\\Quenvar\\Orbisk5.1\\MibFile]\nPath=" + dir.Path() + "/\n");
@@ -81,6 +84,7 @@ class MainWindow : public ::testing::Test {
         std::filesystem::current_path(previous);
         unsetenv("KTX_REGISTRY_FILE");
         unsetenv("XDG_DATA_HOME");
+        SetLockAccount(nullptr);
         QCoreApplication::processEvents(); // a queued quit from a refused start-up
     }
     void Start(TMainForm& form, std::vector<std::string> parameters) {
@@ -253,24 +257,35 @@ TEST_F(MainWindow, AHostNameIsResolvedOnce) {
     }
 }
 
-// SNMPv3 settings that do not convert end the start before anything is sent.
+// SNMPv3 settings that do not convert, or a configuration file that is there but not read, end the
+// start before anything is sent.
 TEST_F(MainWindow, UnreadableSnmpv3SecurityEndsTheStart) {
+    const std::string setting = "The SNMPv3 security setting is not valid: ";
+    const std::string unread = "The file " + dir.File("127.0.0.1.cfg") + " was not read: it is ";
+    const std::string authPriv = "Version=3\nSecurityLevel=2\nAuthProtocol=1\nPrivProtocol=1\n";
     const struct {
-        const char* File;
+        std::string File;
         const char* Switch;
-        const char* Named;
-    } cases[] = {{"SecurityLevel=authPriv\n", "/Rpublic", "SecurityLevel=authPriv"},
-                 {"AuthProtocol=SHA\n", "/Rpublic", "AuthProtocol=SHA"},
-                 {"PrivProtocol=AES\n", "/Rpublic", "PrivProtocol=AES"},
-                 {"", "/lhigh", "/lhigh"}};
+        std::string Box;
+        bool Fifo = false;
+    } cases[] = {{"SecurityLevel=authPriv\n", "/Rpublic", setting + "SecurityLevel=authPriv"},
+                 {"AuthProtocol=SHA\n", "/Rpublic", setting + "AuthProtocol=SHA"},
+                 {"PrivProtocol=AES\n", "/Rpublic", setting + "PrivProtocol=AES"},
+                 {"", "/lhigh", setting + "/lhigh"},
+                 {authPriv + std::string(1 << 20, ';'), "/Rpublic", unread + "larger than 1048576 bytes."},
+                 {"", "/Rpublic", unread + "not a regular file.", true}};
     for (const auto& c : cases) {
         boxes.Boxes.clear();
-        Cfg("127.0.0.1", std::string("Version=3\n") + c.File);
+        std::filesystem::remove(dir.File("127.0.0.1.cfg"));
+        if (c.Fifo)
+            ASSERT_EQ(::mkfifo(dir.File("127.0.0.1.cfg").c_str(), 0600), 0);
+        else
+            Cfg("127.0.0.1", "Version=3\n" + c.File);
         TMainForm form;
         Start(form, {"/I127.0.0.1", c.Switch});
-        ASSERT_EQ(boxes.Boxes.size(), 1u) << c.Named;
+        ASSERT_EQ(boxes.Boxes.size(), 1u) << c.Box;
         EXPECT_EQ(boxes.Boxes[0].Caption, "Error");
-        EXPECT_EQ(boxes.Boxes[0].Text, std::string("The SNMPv3 security setting is not valid: ") + c.Named);
+        EXPECT_EQ(boxes.Boxes[0].Text, c.Box);
         EXPECT_TRUE(ApplicationTerminated());
         EXPECT_FALSE(form.Timer1->Enabled());
     }
@@ -354,6 +369,14 @@ TEST_F(MainWindow, EachSaveAndActivateGetsAFreshWaitingDialog) {
     TMainForm form;
     form.OnSaveActivateDone(nullptr, nullptr);
     EXPECT_EQ(form.FM_Waiting, nullptr) << "no wait was asked for";
+    SetApplicationTitle("KTX-7593AP");
+    NxSNMPError refused;
+    refused.Code = -405;
+    refused.Message = "(SNMPClass) SNMP request timed out!";
+    form.OnSaveActivateDone(nullptr, &refused); // a Discard that did not reach the device
+    ASSERT_EQ(boxes.Boxes.size(), 1u);
+    EXPECT_EQ(boxes.Boxes[0].Caption, "KTX-7593AP") << "the library's box carries the application's title";
+    boxes.Boxes.clear();
 
     Start(form, {"/I127.0.0.1", "/Rpublic", "/Wprivate"});
     form.cfSaveandActivate1Click(form.cfSaveandActivate1);

@@ -81,31 +81,33 @@ TEST_F(Program, IgnoresTheFileSizeSignal) {
     EXPECT_NE(ignored & (1ULL << (SIGXFSZ - 1)), 0u) << std::hex << ignored;
 }
 
-// Without XDG_RUNTIME_DIR (a start over ssh or by a host service) the lock lives in the program
-// folder: a lock another account left under a shared name stops nothing; two starts of one user
-// for one device still meet.
-TEST_F(Program, OneInstancePerUserWithoutARuntimeFolder) {
+// One lock per device and account whatever the environment of either start: a second one from
+// cron, su or a service (no XDG_RUNTIME_DIR) or with another XDG_DATA_HOME and HOME still meets
+// the first. The lock lives in the account's program folder below its home.
+TEST_F(Program, OneInstancePerUserWhateverTheEnvironment) {
     const std::string caption = "KTX-7593AP : 127.0.0.1";
-    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
-    const std::string shared = NamedMutexLockPath(caption);
-    const bool made = std::filesystem::create_directory(shared); // unopenable as a lock file
-    unsetenv("XDG_RUNTIME_DIR");
-    // The lock then lives in the program folder, which the probe here must find too.
-    setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
-
-    const pid_t first = Start({"/I127.0.0.1", "/Rpublic"});
-    const bool locked = WaitLocked(caption, 10s);
-    const pid_t second = Start({"/I127.0.0.1", "/Rpublic"});
-    const int secondExit = WaitExit(second, 10s);
-    const bool inProgramFolder = NamedMutexFolder() == dir.File("data/ktx7593ap");
-    unsetenv("XDG_DATA_HOME");
-    if (made)
-        std::filesystem::remove(shared);
-    EXPECT_TRUE(locked) << Log();
-    EXPECT_TRUE(inProgramFolder);
-    EXPECT_EQ(secondExit, 0);
-    EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
-    EXPECT_EQ(WaitExit(first, 0ms), -1);
+    using Env = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        const char* Name;
+        Env First, Second;
+    } cases[] = {
+        {"runtime folder unset", {{"XDG_RUNTIME_DIR", dir.Path()}}, {{"XDG_RUNTIME_DIR", ""}}},
+        {"another data folder and home",
+         {},
+         {{"XDG_DATA_HOME", dir.File("data2")}, {"HOME", dir.File("home2")}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove(dir.File("messages.log"));
+        const pid_t first = host.Start({"/I127.0.0.1", "/Rpublic"}, c.First);
+        EXPECT_TRUE(WaitLocked(caption, 10s)) << Log();
+        const pid_t second = host.Start({"/I127.0.0.1", "/Rpublic"}, c.Second);
+        EXPECT_EQ(WaitExit(second, 10s), 0);
+        EXPECT_EQ(Log(), "MessageBox\tWarning\tAnother KTX7593AP module is running!\tOK\tOK\n");
+        EXPECT_EQ(WaitExit(first, 0ms), -1);
+        EXPECT_EQ(NamedMutexFolder(), dir.File("account/.local/share/ktx7593ap"));
+        host.Kill();
+    }
 }
 
 // A runtime folder that is not the user's own (here /tmp) is not used for the lock: a lock file
@@ -121,13 +123,9 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
     const std::vector<std::pair<std::string, std::string>> env = {{"XDG_RUNTIME_DIR", "/tmp"}};
     const pid_t first = host.Start({"/I127.0.0.1", "/Rpublic"}, env);
-    setenv("XDG_RUNTIME_DIR", "/tmp", 1);
-    setenv("XDG_DATA_HOME", dir.File("data").c_str(), 1);
     const bool locked = WaitLocked(caption, 10s);
     const pid_t second = host.Start({"/I127.1", "/Rpublic"}, env);
     const int secondExit = WaitExit(second, 10s);
-    setenv("XDG_RUNTIME_DIR", dir.Path().c_str(), 1);
-    unsetenv("XDG_DATA_HOME");
     close(held);
     unlink(shared.c_str());
     EXPECT_TRUE(locked) << Log();
@@ -136,29 +134,50 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     EXPECT_EQ(WaitExit(first, 0ms), -1);
 }
 
-// Message files and a boot counter that are no regular files hold nothing up: each is named in one
-// Warning box, and the main window comes up with its lock, its session and the built-in texts.
+// Message files, a boot counter and a registry that are no regular files hold nothing up: each is
+// named in one Warning box, and the main window comes up with its lock, its session and the
+// built-in texts. A counter that can be neither moved aside nor replaced counts in memory.
 TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
     std::filesystem::create_directories(dir.File("run/errmsg"));
     ASSERT_EQ(::mkfifo(dir.File("run/errmsg/common.err").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", dir.File("run/errmsg/snmp.err"));
+    ASSERT_EQ(::mkfifo(dir.File("registry.fifo").c_str(), 0600), 0);
     const std::string counter = dir.File("data/ktx7593ap/NxSNMP_PP_BootCounter");
-    std::filesystem::create_directories(counter + "/inside");
-    ::chmod(dir.File("data").c_str(), 0700);
-    ::chmod(dir.File("data/ktx7593ap").c_str(), 0700);
+    const struct {
+        bool Blocked;
+        std::string Counter;
+        std::vector<std::pair<std::string, std::string>> Env;
+    } cases[] = {{false, " held no usable count and was replaced by a fresh one.", {}},
+                 {true,
+                  " could not be written: this session keeps its count in memory only.",
+                  {{"KTX_REGISTRY_FILE", dir.File("registry.fifo")}}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Blocked ? "blocked" : "replaced");
+        std::filesystem::remove_all(dir.File("data"));
+        std::filesystem::remove(dir.File("messages.log"));
+        std::filesystem::create_directories(counter + "/inside");
+        if (c.Blocked)
+            std::filesystem::create_directories(counter + ".bad/earlier");
+        ::chmod(dir.File("data").c_str(), 0700);
+        ::chmod(dir.File("data/ktx7593ap").c_str(), 0700);
 
-    const pid_t pid = Start({"/I127.0.0.1", "/Rpublic"});
-    EXPECT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
-    EXPECT_EQ(WaitExit(pid, 0ms), -1);
-    const std::string log = Log();
-    EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
-    for (const std::string& text : std::vector<std::string>{
-             "The boot counter file " + counter + " held no usable count and was replaced by a fresh one.",
-             "The file errmsg/common.err was not read: it is not a regular file.",
-             "The file errmsg/snmp.err was not read: it is not a regular file."})
-        EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
-    EXPECT_TRUE(std::filesystem::is_regular_file(counter));
-    EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside"));
+        const pid_t pid = host.Start({"/I127.0.0.1", "/Rpublic"}, c.Env);
+        EXPECT_TRUE(WaitLocked("KTX-7593AP : 127.0.0.1", 10s)) << Log();
+        EXPECT_EQ(WaitExit(pid, 0ms), -1);
+        const std::string log = Log();
+        EXPECT_EQ(log.rfind("MessageBox\tWarning\t", 0), 0u) << log;
+        std::vector<std::string> texts{"The boot counter file " + counter + c.Counter,
+                                       "The file errmsg/common.err was not read: it is not a regular file.",
+                                       "The file errmsg/snmp.err was not read: it is not a regular file."};
+        if (c.Blocked)
+            texts.push_back("The file " + dir.File("registry.fifo") +
+                            " was not read: it is not a regular file.");
+        for (const std::string& text : texts)
+            EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
+        EXPECT_EQ(std::filesystem::is_regular_file(counter), !c.Blocked);
+        EXPECT_TRUE(std::filesystem::is_directory(counter + ".bad/inside") != c.Blocked);
+        host.Kill();
+    }
 }
 
 // Program folders of another account end the start with a message that names the folder.

@@ -1,5 +1,7 @@
 #include "tests/support/HostedProgram.h"
 
+#include "platform/NamedMutex.h"
+
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
@@ -11,8 +13,20 @@
 #include <thread>
 #include <unistd.h>
 
+namespace {
+std::string AccountHome(const TempDir& dir) {
+    return dir.File("account");
+}
+// Never made: the scratch account has no session.
+std::string AccountRuntime(const TempDir& dir) {
+    return dir.File("account-runtime");
+}
+} // namespace
+
 HostedProgram::HostedProgram() {
     setenv("XDG_RUNTIME_DIR", Dir_.Path().c_str(), 1);
+    const LockAccount account{AccountHome(Dir_), AccountRuntime(Dir_)};
+    SetLockAccount(&account);
     std::filesystem::create_directories(Dir_.File("host/bin"));
     std::filesystem::create_directories(Dir_.File("host/Conf/MBF"));
     std::filesystem::create_directories(Dir_.File("run"));
@@ -22,17 +36,20 @@ HostedProgram::HostedProgram() {
 
 HostedProgram::~HostedProgram() {
     Kill();
+    SetLockAccount(nullptr);
 }
 
 pid_t HostedProgram::Start(const std::vector<std::string>& parameters,
                            const std::vector<std::pair<std::string, std::string>>& extraEnv) {
     const char* binDir = std::getenv("KTX_BIN_DIR");
-    const std::string program = std::string(binDir != nullptr ? binDir : ".") + "/ktx7593ap";
+    const std::string program = std::string(binDir != nullptr ? binDir : ".") + "/ktx7593ap-hosted";
     // Everything the child needs is prepared here, so it only calls into the system after fork.
     std::vector<std::pair<std::string, std::string>> env{{"QT_QPA_PLATFORM", "offscreen"},
                                                          {"KTX_MESSAGE_LOG", Dir_.File("messages.log")},
                                                          {"KTX_REGISTRY_FILE", Dir_.File("registry.ini")},
-                                                         {"XDG_DATA_HOME", Dir_.File("data")}};
+                                                         {"XDG_DATA_HOME", Dir_.File("data")},
+                                                         {"KTX_TEST_ACCOUNT_HOME", AccountHome(Dir_)},
+                                                         {"KTX_TEST_ACCOUNT_RUNTIME", AccountRuntime(Dir_)}};
     env.insert(env.end(), extraEnv.begin(), extraEnv.end());
     const std::string run = Dir_.File("run");
     std::vector<char*> argv{const_cast<char*>(program.c_str())};

@@ -12,8 +12,8 @@
 
 class HostedProgram {
   public:
-    // Also points XDG_RUNTIME_DIR of this process (and so of the program) at the scratch folder,
-    // so a test finds the program's lock files where the program puts them.
+    // The program's lock follows a scratch account whose home is account/ in the folder, and so
+    // do the locks of this process until the end, so a test finds them where the program puts them.
     HostedProgram();
     ~HostedProgram();
     HostedProgram(const HostedProgram&) = delete;
