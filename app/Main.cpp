@@ -179,9 +179,6 @@ void TMainForm::FormCreate(QObject*) {
         StartNotices_.push_back(counterNotice);
     DefaultSNMPSecurity.Version = 0;
 
-    // Without the registry the host's folders are unknown: said, and the start goes on without them.
-    if (const std::string unread = RegistryFileUnreadText(); !unread.empty())
-        StartNotices_.push_back(unread);
     LoadHostMessageFiles(HelpPathBase() + "errmsg/", StartNotices_);
     if (!StartNotices_.empty()) {
         std::string notices;
@@ -202,9 +199,13 @@ void TMainForm::FormCreate(QObject*) {
     }
     for (int i = 1; i <= ParamCount(); ++i)
         startup.ApplyParameter(ParamStr(i));
-    // The device's file holds its version and security: without them nothing may be sent.
-    if (!startup.UnreadConfigFile().empty()) {
-        EndStart(startup.UnreadConfigFile());
+    // The device's file holds its version and security: without them nothing may be sent. An unread
+    // registry hides which file is the device's.
+    std::string unread = RegistryFileUnreadText();
+    if (unread.empty())
+        unread = startup.UnreadConfigFile();
+    if (!unread.empty()) {
+        EndStart(unread);
         return;
     }
     // SNMPv3 never goes out with less security than the host asked for.

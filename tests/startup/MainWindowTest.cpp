@@ -268,12 +268,16 @@ TEST_F(MainWindow, UnreadableSnmpv3SecurityEndsTheStart) {
         const char* Switch;
         std::string Box;
         bool Fifo = false;
+        bool RegistryFifo = false;
     } cases[] = {{"SecurityLevel=authPriv\n", "/Rpublic", setting + "SecurityLevel=authPriv"},
                  {"AuthProtocol=SHA\n", "/Rpublic", setting + "AuthProtocol=SHA"},
                  {"PrivProtocol=AES\n", "/Rpublic", setting + "PrivProtocol=AES"},
                  {"", "/lhigh", setting + "/lhigh"},
                  {authPriv + std::string(1 << 20, ';'), "/Rpublic", unread + "larger than 1048576 bytes."},
-                 {"", "/Rpublic", unread + "not a regular file.", true}};
+                 {"", "/Rpublic", unread + "not a regular file.", true},
+                 {authPriv, "/Rpublic",
+                  "The file " + dir.File("registry.fifo") + " was not read: it is not a regular file.", false,
+                  true}};
     for (const auto& c : cases) {
         boxes.Boxes.clear();
         std::filesystem::remove(dir.File("127.0.0.1.cfg"));
@@ -281,8 +285,13 @@ TEST_F(MainWindow, UnreadableSnmpv3SecurityEndsTheStart) {
             ASSERT_EQ(::mkfifo(dir.File("127.0.0.1.cfg").c_str(), 0600), 0);
         else
             Cfg("127.0.0.1", "Version=3\n" + c.File);
+        if (c.RegistryFifo) {
+            ASSERT_EQ(::mkfifo(dir.File("registry.fifo").c_str(), 0600), 0);
+            setenv("KTX_REGISTRY_FILE", dir.File("registry.fifo").c_str(), 1);
+        }
         TMainForm form;
         Start(form, {"/I127.0.0.1", c.Switch});
+        setenv("KTX_REGISTRY_FILE", dir.File("registry.ini").c_str(), 1);
         ASSERT_EQ(boxes.Boxes.size(), 1u) << c.Box;
         EXPECT_EQ(boxes.Boxes[0].Caption, "Error");
         EXPECT_EQ(boxes.Boxes[0].Text, c.Box);

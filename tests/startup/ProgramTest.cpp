@@ -134,23 +134,20 @@ TEST_F(Program, OneInstancePerUserWhenTheRuntimeFolderIsShared) {
     EXPECT_EQ(WaitExit(first, 0ms), -1);
 }
 
-// Message files, a boot counter and a registry that are no regular files hold nothing up: each is
+// Message files and a boot counter that are no regular files hold nothing up: each is
 // named in one Warning box, and the main window comes up with its lock, its session and the
 // built-in texts. A counter that can be neither moved aside nor replaced counts in memory.
 TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
     std::filesystem::create_directories(dir.File("run/errmsg"));
     ASSERT_EQ(::mkfifo(dir.File("run/errmsg/common.err").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", dir.File("run/errmsg/snmp.err"));
-    ASSERT_EQ(::mkfifo(dir.File("registry.fifo").c_str(), 0600), 0);
     const std::string counter = dir.File("data/ktx7593ap/NxSNMP_PP_BootCounter");
     const struct {
         bool Blocked;
         std::string Counter;
         std::vector<std::pair<std::string, std::string>> Env;
     } cases[] = {{false, " held no usable count and was replaced by a fresh one.", {}},
-                 {true,
-                  " could not be written: this session keeps its count in memory only.",
-                  {{"KTX_REGISTRY_FILE", dir.File("registry.fifo")}}}};
+                 {true, " could not be written: this session keeps its count in memory only.", {}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Blocked ? "blocked" : "replaced");
         std::filesystem::remove_all(dir.File("data"));
@@ -169,9 +166,6 @@ TEST_F(Program, FilesThatAreNoRegularFilesAreSkippedAndTheStartGoesOn) {
         std::vector<std::string> texts{"The boot counter file " + counter + c.Counter,
                                        "The file errmsg/common.err was not read: it is not a regular file.",
                                        "The file errmsg/snmp.err was not read: it is not a regular file."};
-        if (c.Blocked)
-            texts.push_back("The file " + dir.File("registry.fifo") +
-                            " was not read: it is not a regular file.");
         for (const std::string& text : texts)
             EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
         EXPECT_EQ(std::filesystem::is_regular_file(counter), !c.Blocked);
