@@ -1,6 +1,7 @@
 #include "app/SettingsForm.h"
 
 #include "app/Main.h"
+#include "app/SupportProbe.h"
 #include "library/snmp/NxRequestPass.h"
 #include "library/snmp/NxSNMPRequest.h"
 #include "platform/DialogButtons.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 
@@ -154,6 +156,17 @@ void TSettingsForm::ReadLater(NxSNMPRequest2Controls& request, std::function<voi
     }
 }
 
+bool TSettingsForm::Probe(SupportProbe& probe, NxSNMPRequest2Controls& request) {
+    if (probe.Probe(request))
+        return true;
+    const int32_t code = request.Request.Result.Code;
+    if (code == NXSNMP_BAD_SYNTAX || code == NXSNMP_NOT_SHOWN || code == SNMP_CLASS_INVALID_PDU) {
+        request.ShowStatus(request.Request.Result.Message);
+        KeepReadFailure(request);
+    }
+    return false;
+}
+
 bool TSettingsForm::Reread(NxSNMPRequest2Controls& request) {
     if (!Read(request))
         return false;
@@ -259,6 +272,13 @@ void TSettingsForm::OnCancel(QAbstractButton* button) {
     connect(button, &QAbstractButton::clicked, this, [this] { close(); });
 }
 
+void TSettingsForm::RunAfter(std::function<void()> steps) {
+    QTimer::singleShot(0, this, [this, steps = std::move(steps)] {
+        if (!Closing_ && !Closed_ && !HeldClose_.Held())
+            GuardEvent([&] { RunPass(steps); });
+    });
+}
+
 void TSettingsForm::RunPass(const std::function<void()>& steps) {
     const NxRequestPass::Scope pass(this);
     Guard(steps);
@@ -282,11 +302,13 @@ void TSettingsForm::done(int result) {
         GuardEvent([this] { ReleaseOnClose(); });
     }
     Closing_ = false;
+    Closed_ = true;
     QDialog::done(result);
 }
 
 void TSettingsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    Closed_ = false;
     if (Shown_)
         return;
     Shown_ = true;

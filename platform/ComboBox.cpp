@@ -5,7 +5,10 @@
 #include <QLineEdit>
 
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
-    connect(this, &QComboBox::activated, this, [this](int) { FireEvent(OnChange, this); });
+    connect(this, &QComboBox::activated, this, [this](int) {
+        UserChanged_ = true;
+        FireEvent(OnChange, this);
+    });
 }
 
 void TComboBox::ClearItems() {
@@ -38,5 +41,8 @@ void TComboBox::SetStyle(Style style) {
         return;
     setEditable(editable);
     if (editable)
-        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { FireEvent(OnChange, this); });
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+            UserChanged_ = true;
+            FireEvent(OnChange, this);
+        });
 }

@@ -24,6 +24,13 @@ class TComboBox : public QComboBox, public NxItemControl {
     void SetStyle(Style style);
     Style GetStyle() const { return isEditable() ? csDropDown : csDropDownList; }
 
+    // Set by the user's own picks (or typing, when editable) only, never by code, as TEdit's.
+    bool UserChanged() const { return UserChanged_; }
+    void ClearUserChanged() { UserChanged_ = false; }
+
     TNotifyEvent OnChange;
     int Tag = 0;
+
+  private:
+    bool UserChanged_ = false;
 };

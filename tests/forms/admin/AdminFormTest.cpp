@@ -18,10 +18,14 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -82,20 +86,15 @@ using Pdus = std::vector<std::vector<std::string>>;
 const std::vector<std::string> kLogin{"3.0=admin", "4.0=password"};
 const std::vector<std::string> kTrap{"6.4.0=192.168.1.200", "6.5.0=1"};
 
+// An unchanged console is not written at all: switched off on the way, a device falling silent
+// would be left without Telnet and SSH.
 TEST_F(AdminFormTest, ApplyWithoutChangesWritesEveryGroupInOrderAndTelnetToSshPassesThroughOff) {
     Open();
     Preview("admin-ranges");
     EXPECT_EQ(form->Ed_OPwd->echoMode(), QLineEdit::Password);
     EXPECT_TRUE(form->RB_Telnet->isChecked());
     Click(form->OK);
-    EXPECT_EQ(Sets(), (Pdus{{"5.1.0=0", "5.3.0=2", "5.2.0=0"},
-                            kLogin,
-                            {"1.0=0"},
-                            {"8.1.0=0", "8.2.0=1"},
-                            kTrap,
-                            {"5.1.0=1", "5.3.0=2", "5.2.0=0"},
-                            {"9.1.0=1"},
-                            {"9.2.0=1"}}));
+    EXPECT_EQ(Sets(), (Pdus{kLogin, {"1.0=0"}, {"8.1.0=0", "8.2.0=1"}, kTrap, {"9.1.0=1"}, {"9.2.0=1"}}));
     EXPECT_EQ(Status(), "Setting Success!");
 
     form->RB_SHH->setChecked(true);
@@ -112,15 +111,15 @@ TEST_F(AdminFormTest, RefusedLoginWriteStopsTheChainAndKeepsThePresentPassword) 
     form->Ed_CNP->SetText("secret1");
     Device->Sim().Command("fail " + kPassword + " noAccess");
     Click(form->OK);
-    // The console off-write, the refused login, then the console as it was read.
-    EXPECT_EQ(Sets().size(), 3u);
-    EXPECT_EQ(Status(), "Setting Error! Telnet and SSH were set back as they were.");
+    // The refused login only: the console is unchanged.
+    EXPECT_EQ(Sets().size(), 1u);
+    EXPECT_EQ(Status(), "Setting Error!");
 
     // The old password the user typed is still the right one.
     Device->Sim().Command("unfail " + kPassword);
     Click(form->OK);
     EXPECT_EQ(Box(), "");
-    EXPECT_EQ(Sets()[1], (std::vector<std::string>{"3.0=admin", "4.0=secret1"}));
+    EXPECT_EQ(Sets()[0], (std::vector<std::string>{"3.0=admin", "4.0=secret1"}));
     EXPECT_EQ(Status(), "Setting Success!");
 }
 
@@ -473,26 +472,111 @@ TEST_F(AdminFormTest, UsedRangesAreNotReadWhenTheRangeProbeFailed) {
     EXPECT_EQ(form->ListView_User->ItemCount(), 0);
 }
 
+// The bundled data with lines of the administrator group replaced (from an empty text: added).
+using DataEdits = std::vector<std::pair<std::string, std::string>>;
+std::string EditedData(const std::string& folder, const DataEdits& edits) {
+    const std::string data = DataWithProfiles(folder, {});
+    std::stringstream text;
+    text << std::ifstream(data + "/admin.txt").rdbuf();
+    std::string lines = text.str();
+    for (const auto& [from, to] : edits)
+        if (from.empty())
+            lines += to + "\n";
+        else if (const size_t at = lines.find(from); at != std::string::npos)
+            lines.replace(at, from.size(), to);
+        else
+            ADD_FAILURE() << "no line " << from;
+    std::ofstream(data + "/admin.txt") << lines;
+    return data;
+}
+
+struct OddAnswer {
+    const char* name;
+    DataEdits edits;
+    const char* failure; // the status line after opening; empty: any failure text
+    const char* hidden;  // the group's control the failure hides
+};
+
+class AdminOddAnswerTest : public AdminFormTest, public testing::WithParamInterface<OddAnswer> {
+  protected:
+    TempDir Data;
+    DevSimOptions Options() override {
+        DevSimOptions options;
+        options.dataFile = EditedData(Data.Path(), GetParam().edits);
+        return options;
+    }
+};
+
+// A failure shown while the form opens stays in view over an untouched Apply's success.
+TEST_P(AdminOddAnswerTest, AnAnswerThatDoesNotFitHidesItsGroupAndStaysShown) {
+    Open();
+    const std::string failure = Status();
+    EXPECT_NE(failure, "");
+    EXPECT_TRUE(!*GetParam().failure || failure == GetParam().failure) << failure;
+    EXPECT_FALSE(form->findChild<QWidget*>(GetParam().hidden)->isVisibleTo(form.get()));
+    Click(form->OK);
+    EXPECT_FALSE(Sets().empty());
+    EXPECT_EQ(Status(), failure);
+}
+
+INSTANTIATE_TEST_SUITE_P(Admin, AdminOddAnswerTest,
+                         testing::Values(OddAnswer{"WalkPastTheTable",
+                                                   {{"", kRanges + ".1.1.5 integer ro 5"},
+                                                    {"", kRanges + ".1.2.5 ipaddress rw 0.0.0.0"},
+                                                    {"", kRanges + ".1.3.5 ipaddress rw 0.0.0.0"}},
+                                                   NxSNMPRequest2Controls::kWalkTooLongText,
+                                                   "ListView_User"},
+                                         OddAnswer{"ProbeOfTheWrongType",
+                                                   {{kWlan + " integer rw 1", kWlan + " displaystr rw 1"}},
+                                                   "",
+                                                   "CB_AdminWlan"}),
+                         [](const testing::TestParamInfo<OddAnswer>& info) {
+                             return std::string(info.param.name);
+                         });
+
 } // namespace
 
 // With every answer late, the opening returns with the login, VLAN state, range, limit and trap
-// reads still out, and fills them as they come; the used ranges wait the default time-out.
+// reads still out, and fills them as they come; the used ranges wait the default time-out. An
+// Apply meanwhile writes nothing and says so; what the user typed before the login's answer stays
+// (the old password, untouched, is still taken from the read) and is what the next Apply writes.
 TEST_F(AdminFormTest, OpeningSendsItsReadsWithCallbacksAndShowsBeforeTheyEnd) {
-    Device->Sim().Command("delay 300");
-    form = std::make_unique<TFM_Admin>();
-    for (NxSNMPRequest2Controls* request :
-         {form->LoginRequest.get(), form->VlanStateRequest.get(), form->RangeRequest.get(),
-          form->LimitRequest.get(), form->TrapRequest.get()}) {
-        ASSERT_NE(request, nullptr);
-        EXPECT_EQ(request->Mode, NxSNMPRequest2Controls::ModeCallback);
-        EXPECT_EQ(request->Busy, 1);
+    const struct {
+        const char *user, *newPassword; // typed before the answers; empty: nothing typed
+        const char* shownUser;
+        std::vector<std::string> login; // what the Apply writes
+    } cases[] = {{"", "", "admin", kLogin}, {"typed", "newpw1", "typed", {"3.0=typed", "4.0=newpw1"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shownUser);
+        Device->Sim().Command("delay 300");
+        form = std::make_unique<TFM_Admin>();
+        for (NxSNMPRequest2Controls* request :
+             {form->LoginRequest.get(), form->VlanStateRequest.get(), form->RangeRequest.get(),
+              form->LimitRequest.get(), form->TrapRequest.get()}) {
+            ASSERT_NE(request, nullptr);
+            EXPECT_EQ(request->Mode, NxSNMPRequest2Controls::ModeCallback);
+            EXPECT_EQ(request->Busy, 1);
+        }
+        EXPECT_EQ(form->Ed_Usr->Text(), "");
+        EXPECT_EQ(form->UsedRangeRequest->Request.TimeOut, DefaultSNMPTimeout);
+        QTest::keyClicks(form->Ed_Usr, c.user);
+        for (TEdit* e : {form->Ed_NPwd, form->Ed_CNP})
+            QTest::keyClicks(e, c.newPassword);
+        Device->Sim().ClearLog();
+        form->OKClick(form->OK); // the button itself rests while the ranges are walked
+        EXPECT_TRUE(Device->Received("SET").empty());
+        EXPECT_EQ(Status(), TSettingsForm::kStillReading);
+        ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }, 30000));
+        EXPECT_EQ(form->Ed_Usr->Text(), c.shownUser);
+        EXPECT_EQ(form->Ed_OPwd->Text(), "password");
+        EXPECT_EQ(form->ListView_User->ItemCount(), 1);
+        EXPECT_TRUE(form->ListView_User->isVisibleTo(form.get()));
+        EXPECT_EQ(form->Ed_TrapServIP->Text(), "192.168.1.200");
+        Device->Sim().Command("delay 0");
+        Click(form->OK);
+        ASSERT_FALSE(Sets().empty());
+        EXPECT_EQ(Sets()[0], c.login);
+        EXPECT_EQ(Status(), "Setting Success!");
+        form.reset();
     }
-    EXPECT_EQ(form->Ed_Usr->Text(), "");
-    EXPECT_EQ(form->UsedRangeRequest->Request.TimeOut, DefaultSNMPTimeout);
-    ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }, 30000));
-    EXPECT_EQ(form->Ed_Usr->Text(), "admin");
-    EXPECT_EQ(form->Ed_OPwd->Text(), "password");
-    EXPECT_EQ(form->ListView_User->ItemCount(), 1);
-    EXPECT_TRUE(form->ListView_User->isVisibleTo(form.get()));
-    EXPECT_EQ(form->Ed_TrapServIP->Text(), "192.168.1.200");
 }
