@@ -11,9 +11,9 @@
 #include "platform/StatusBar.h"
 
 #include <QAbstractButton>
+#include <QMetaObject>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTimer>
 #include <algorithm>
 #include <exception>
 
@@ -273,10 +273,13 @@ void TSettingsForm::OnCancel(QAbstractButton* button) {
 }
 
 void TSettingsForm::RunAfter(std::function<void()> steps) {
-    QTimer::singleShot(0, this, [this, steps = std::move(steps)] {
-        if (!Closing_ && !Closed_ && !HeldClose_.Held())
-            GuardEvent([&] { RunPass(steps); });
-    });
+    QMetaObject::invokeMethod(
+        this,
+        [this, steps = std::move(steps)] {
+            if (!Closing_ && !Closed_ && !HeldClose_.Held())
+                GuardEvent([&] { RunPass(steps); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TSettingsForm::RunPass(const std::function<void()>& steps) {
