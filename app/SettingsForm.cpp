@@ -7,6 +7,7 @@
 #include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/FormTeardown.h"
+#include "platform/InputHold.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 
@@ -275,9 +276,12 @@ void TSettingsForm::OnCancel(QAbstractButton* button) {
 void TSettingsForm::RunAfter(std::function<void()> steps) {
     QMetaObject::invokeMethod(
         this,
-        [this, steps = std::move(steps)] {
-            if (!Closing_ && !Closed_ && !HeldClose_.Held())
-                GuardEvent([&] { RunPass(steps); });
+        [this, steps = std::move(steps)]() mutable {
+            if (Closing_ || Closed_ || HeldClose_.Held())
+                return;
+            if (TInputHold::Active()) // a nested loop of request code: later still
+                return RunAfter(std::move(steps));
+            GuardEvent([&] { RunPass(steps); });
         },
         Qt::QueuedConnection);
 }
