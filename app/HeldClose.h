@@ -17,6 +17,8 @@ class THeldClose {
 
     // The close was asked and cannot be done now: try again soon.
     void Hold();
+    // A close is held: it goes through as soon as the form lets it.
+    bool Held() const { return Asked_; }
     // A close is held and one request's wait has passed since it was first asked.
     bool WaitOver() const;
     // When the held close was first asked (now when none is held): its teardown waits the rest.

@@ -1,15 +1,18 @@
 #include "app/SettingsForm.h"
 
 #include "app/Main.h"
+#include "app/SupportProbe.h"
 #include "library/snmp/NxRequestPass.h"
 #include "library/snmp/NxSNMPRequest.h"
 #include "platform/DialogButtons.h"
 #include "platform/Events.h"
 #include "platform/FormTeardown.h"
+#include "platform/InputHold.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 
 #include <QAbstractButton>
+#include <QMetaObject>
 #include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
@@ -154,6 +157,17 @@ void TSettingsForm::ReadLater(NxSNMPRequest2Controls& request, std::function<voi
     }
 }
 
+bool TSettingsForm::Probe(SupportProbe& probe, NxSNMPRequest2Controls& request) {
+    if (probe.Probe(request))
+        return true;
+    const int32_t code = request.Request.Result.Code;
+    if (code == NXSNMP_BAD_SYNTAX || code == NXSNMP_NOT_SHOWN || code == SNMP_CLASS_INVALID_PDU) {
+        request.ShowStatus(request.Request.Result.Message);
+        KeepReadFailure(request);
+    }
+    return false;
+}
+
 bool TSettingsForm::Reread(NxSNMPRequest2Controls& request) {
     if (!Read(request))
         return false;
@@ -259,6 +273,19 @@ void TSettingsForm::OnCancel(QAbstractButton* button) {
     connect(button, &QAbstractButton::clicked, this, [this] { close(); });
 }
 
+void TSettingsForm::RunAfter(std::function<void()> steps) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, steps = std::move(steps)]() mutable {
+            if (Closing_ || Closed_ || HeldClose_.Held())
+                return;
+            if (TInputHold::Active()) // a nested loop of request code: later still
+                return RunAfter(std::move(steps));
+            GuardEvent([&] { RunPass(steps); });
+        },
+        Qt::QueuedConnection);
+}
+
 void TSettingsForm::RunPass(const std::function<void()>& steps) {
     const NxRequestPass::Scope pass(this);
     Guard(steps);
@@ -282,11 +309,13 @@ void TSettingsForm::done(int result) {
         GuardEvent([this] { ReleaseOnClose(); });
     }
     Closing_ = false;
+    Closed_ = true;
     QDialog::done(result);
 }
 
 void TSettingsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    Closed_ = false;
     if (Shown_)
         return;
     Shown_ = true;

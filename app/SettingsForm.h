@@ -25,6 +25,7 @@
 #include <vector>
 
 class QAbstractButton;
+class SupportProbe;
 class TStatusBar;
 
 // How MakeRequest builds a request. TimeOut 0 keeps the library's default.
@@ -59,6 +60,8 @@ class TSettingsForm : public QDialog {
     static constexpr const char* kPartlyWritten = "Written, except settings not read.";
     static constexpr const char* kNothingWrittenUnshown = "Nothing written: settings the form cannot show.";
     static constexpr const char* kPartlyWrittenUnshown = "Written, except settings the form cannot show.";
+    // An Apply while a read it needs is still out.
+    static constexpr const char* kStillReading = "Nothing written: settings are still being read.";
     static constexpr const char* kNothingWrittenBoth =
         "Nothing written: settings not read or that the form cannot show.";
     static constexpr const char* kPartlyWrittenBoth =
@@ -130,8 +133,13 @@ class TSettingsForm : public QDialog {
     bool Read(NxSNMPRequest2Controls& request);
     // A read with callbacks, so that the form shows before the device answers: a failure is shown
     // and kept as Read's, and `then` runs once the read has ended (ok: the device answered). The
-    // request's OnEndingGet is this read's from then on.
+    // request's OnEndingGet is this read's from then on. A control the user changed before the
+    // answer keeps the user's value (the bindings see to it); what `then` derives from the read
+    // goes only into controls whose UserChanged is false.
     void ReadLater(NxSNMPRequest2Controls& request, std::function<void(bool ok)> then = {});
+    // A group's probe (SupportProbe::Probe). A device without the group is no fault; an answer
+    // that does not fit its row is one, shown and kept as Read's, the group hidden all the same.
+    bool Probe(SupportProbe& probe, NxSNMPRequest2Controls& request);
     // Read, for a form's Refresh: once the device's values are shown again, a text that said an
     // earlier write left settings out is no longer what last happened and goes.
     bool Reread(NxSNMPRequest2Controls& request);
@@ -166,6 +174,10 @@ class TSettingsForm : public QDialog {
 
     // Runs steps; an exception that ends them becomes the status line.
     void Guard(const std::function<void()>& steps);
+    // Runs steps as one pass from the event loop, once the code now running has returned: what a
+    // completion wants to ask the user (a box) waits for it to end. Not run once a close went
+    // through or while one is held.
+    void RunAfter(std::function<void()> steps);
     // Connects a button's click to a handler run under Guard, as one pass.
     void OnClicked(QAbstractButton* button, std::function<void()> handler);
     // Connects the form's Cancel button: it closes the form, as every way of closing does.
@@ -195,6 +207,7 @@ class TSettingsForm : public QDialog {
     const void* Binding_ = nullptr; // the slot the build steps are binding
     bool WriteRaised_ = false;      // the last Write ended in a library exception
     bool Closing_ = false;
+    bool Closed_ = false; // a close went through: nothing waiting in RunAfter runs
     THeldClose HeldClose_;
     int HeldResult_ = Rejected;
     bool CentreOnMain_ = false;

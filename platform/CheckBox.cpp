@@ -4,6 +4,7 @@
 
 TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(parent) {
     connect(this, &QAbstractButton::toggled, this, [this](bool) { FireEvent(OnClick, this); });
+    connect(this, &QAbstractButton::clicked, this, [this] { UserChanged_ = true; });
 }
 
 std::string TCheckBox::Caption() const {

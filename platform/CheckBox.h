@@ -14,6 +14,13 @@ class TCheckBox : public QCheckBox {
     std::string Caption() const;
     void SetCaption(const std::string& caption);
 
+    // Set by the user's own clicks only, never by code, as TEdit's.
+    bool UserChanged() const { return UserChanged_; }
+    void ClearUserChanged() { UserChanged_ = false; }
+
     TNotifyEvent OnClick;
     int Tag = 0;
+
+  private:
+    bool UserChanged_ = false;
 };

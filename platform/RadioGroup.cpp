@@ -16,7 +16,10 @@ TRadioGroup::TRadioGroup(QWidget* parent)
         ItemIndex_ = id;
         FireEvent(OnClick, this);
     });
-    connect(Group_, &QButtonGroup::idClicked, this, [this](int id) { emit Chosen(id); });
+    connect(Group_, &QButtonGroup::idClicked, this, [this](int id) {
+        UserChanged_ = true;
+        emit Chosen(id);
+    });
 }
 
 void TRadioGroup::ClearItems() {

@@ -30,6 +30,10 @@ class TRadioGroup : public QGroupBox, public NxItemControl {
     int Columns() const { return Columns_; }
     void SetColumns(int columns);
 
+    // Set by the user's own clicks only, never by code, as TEdit's.
+    bool UserChanged() const { return UserChanged_; }
+    void ClearUserChanged() { UserChanged_ = false; }
+
     TNotifyEvent OnClick;
     int Tag = 0;
 
@@ -42,5 +46,6 @@ class TRadioGroup : public QGroupBox, public NxItemControl {
     QGridLayout* Layout_;
     std::vector<QRadioButton*> Buttons_;
     int ItemIndex_ = -1;
+    bool UserChanged_ = false;
     int Columns_ = 1;
 };

@@ -111,7 +111,7 @@ bool TFM_Admin::BuildAndRead() {
     auto& single = MakeRequest(SingleRequest, MibRows::adminIP(), multiple);
     single.BindEdits(0, "%s", Ed_IP1);
     single.BindEdits(1, "%s", Ed_IP2);
-    ShowAll({Ed_IP1, Ed_IP2, Label5, Label6}, SingleSupport.Probe(single));
+    ShowAll({Ed_IP1, Ed_IP2, Label5, Label6}, Probe(SingleSupport, single));
 
     auto& login = MakeRequest(LoginRequest, MibRows::admUserName_to_admPassword());
     login.BindEdits(0, "%s", Ed_Usr);
@@ -120,14 +120,15 @@ bool TFM_Admin::BuildAndRead() {
         LoginRead_ = ok;
         if (ok)
             for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
-                e->SetText(Ed_Pwd->Text());
+                if (!e->UserChanged())
+                    e->SetText(Ed_Pwd->Text());
     });
 
     RequestOptions probe;
     probe.TimeOut = kProbeTimeOut;
     auto& wlan = MakeRequest(WlanRequest, MibRows::ctlAdminApWithWlan(), probe);
     wlan.BindCheckBox(0, CB_AdminWlan);
-    ShowAll({Label12, CB_AdminWlan, Label13}, WlanSupport.Probe(wlan));
+    ShowAll({Label12, CB_AdminWlan, Label13}, Probe(WlanSupport, wlan));
 
     auto& vlanState = MakeRequest(VlanStateRequest, MibRows::adVlanState(), multiple);
     vlanState.BindComboBox(0, CB_VLanState);
@@ -137,7 +138,7 @@ bool TFM_Admin::BuildAndRead() {
         MakeRequest(VlanLimitRequest, MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), probe);
     vlanLimit.BindCheckBox(0, CB_LimitVID);
     vlanLimit.BindEdits(1, "%u", Ed_Vid);
-    ShowAll({CB_LimitVID, Label10, Label11, Ed_Vid}, VlanLimitSupport.Probe(vlanLimit));
+    ShowAll({CB_LimitVID, Label10, Label11, Ed_Vid}, Probe(VlanLimitSupport, vlanLimit));
 
     RequestOptions table;
     table.TimeOut = kProbeTimeOut;
@@ -169,7 +170,7 @@ bool TFM_Admin::BuildAndRead() {
     CkBx_ManagerStateClick(CkBx_ManagerState);
     ReadLater(limit, [this](bool ok) {
         LimitRead_ = ok;
-        ClearAddressEdits();
+        ClearAddressEdits(KeepTyped::Yes);
         CkBx_ManagerStateClick(CkBx_ManagerState);
     });
 
@@ -190,7 +191,7 @@ bool TFM_Admin::BuildAndRead() {
     auto& ping = MakeRequest(PingRequest, MibRows::ctlPingcontrol());
     ping.BindRadioGroup(0, RG_PingSet, 2);
     RG_PingSet->SetColumns(2);
-    RG_PingSet->setVisible(PingSupport.Probe(ping));
+    RG_PingSet->setVisible(Probe(PingSupport, ping));
     return true;
 }
 
@@ -205,12 +206,16 @@ std::string TFM_Admin::LbsSupport() {
     return lbs.Get() ? Ed_LBSSupport->Text() : std::string();
 }
 
-void TFM_Admin::ClearAddressEdits() {
+void TFM_Admin::ClearAddressEdits(KeepTyped keep) {
+    const auto clear = [keep](TEdit* e) {
+        if (keep == KeepTyped::No || !e->UserChanged())
+            e->SetText("");
+    };
     for (TEdit* e : {Ed_IP1, Ed_IP2})
         if (e->Text() == kZeroIp)
-            e->SetText("");
-    Ed_FromIP->SetText("");
-    Ed_ToIP->SetText("");
+            clear(e);
+    clear(Ed_FromIP);
+    clear(Ed_ToIP);
     Btn_Del->setEnabled(false);
 }
 
@@ -308,11 +313,11 @@ void TFM_Admin::OnRangesRead(NxSNMPError* result) {
         ShowRangeGroup(RangeSupported);
     }
     if (!ok) {
-        if (result->Code == NXSNMP_WALK_TOO_LONG)
-            ShowStatus(result->Message);
+        KeepWalkFailure(*RangeRequest, *result);
         EndRangeReading(false);
         return;
     }
+    DropReadFailure(*RangeRequest);
     UsedRangeRequest->RowCounter = 1;
     UsedRangeRequest->KeyItem = 1;
     UsedRangeRequest->StopValue = kZeroIp;
@@ -322,9 +327,19 @@ void TFM_Admin::OnRangesRead(NxSNMPError* result) {
 }
 
 void TFM_Admin::OnUsedRangesRead(NxSNMPError* result) {
-    if (result->Code == NXSNMP_WALK_TOO_LONG)
-        ShowStatus(result->Message);
+    if (result->Code == 0)
+        DropReadFailure(*UsedRangeRequest);
+    else
+        KeepWalkFailure(*UsedRangeRequest, *result);
     EndRangeReading(result->Code == 0);
+}
+
+// Only the walk bound is a fault worth telling: a device without the table fails the walk too.
+void TFM_Admin::KeepWalkFailure(const NxSNMPRequest2Controls& walk, const NxSNMPError& result) {
+    if (result.Code != NXSNMP_WALK_TOO_LONG)
+        return;
+    ShowStatus(result.Message);
+    KeepReadFailure(walk);
 }
 
 void TFM_Admin::EndRangeReading(bool read) {
@@ -334,7 +349,7 @@ void TFM_Admin::EndRangeReading(bool read) {
     if (!std::exchange(AddAfterReading_, false))
         return;
     if (RangesRead_)
-        Btn_AddClick(Btn_Add);
+        RunAfter([this] { Btn_AddClick(Btn_Add); }); // its boxes open outside this completion
     else if (const auto& failed = RangeRequest->Request.Result.Code != 0 ? RangeRequest->Request.Result
                                                                          : UsedRangeRequest->Request.Result;
              !failed.Message.empty())
@@ -485,9 +500,11 @@ bool TFM_Admin::CheckInputs() {
 }
 
 void TFM_Admin::OKClick(QObject*) {
-    // Nothing is written while a read is out: its group would count as unread.
-    if (!RequestsBuilt() || ReadingRanges_ || BusyNow())
+    if (!RequestsBuilt())
         return;
+    // Nothing is written while a read is out: its group would count as unread.
+    if (ReadingRanges_ || BusyNow())
+        return ShowStatus(kStillReading);
     ShowReadOk(""); // an earlier OK's result is not this one's
     // An unread or unfinished list would look empty and switch the limit off.
     if (RangeSupported && UsedRangesRead_ && LimitRead_ && CkBx_ManagerState->Checked() &&
@@ -581,9 +598,14 @@ void TFM_Admin::WriteChain() {
     NxSNMPVarList& console = ConsoleRequest->Request.VarList;
     console.GetRow(0)->Access = ACC_READWRITE;
     console.GetRow(2)->Access = ACC_READWRITE;
-    // Written only when read and a protocol is chosen (shown as read, or picked by the user).
+    // Written only when read and a protocol is chosen (shown as read, or picked by the user), and
+    // only when the choice differs from what the device holds: an unchanged console is never
+    // switched off on the way.
     const bool consoleChosen = RB_None->isChecked() || RB_Telnet->isChecked() || RB_SHH->isChecked();
-    const bool writeConsole = ConsoleRead_ && consoleChosen;
+    const bool consoleAsRead = CB_Telnet->GetItemIndex() == TelnetAsRead_ &&
+                               CB_SHH->GetItemIndex() == SshAsRead_ &&
+                               (RB_None->isChecked() || CB_Timeout->GetItemIndex() == TimeoutAsRead_);
+    const bool writeConsole = ConsoleRead_ && consoleChosen && !consoleAsRead;
     if (RB_None->isChecked()) {
         console.GetRow(1)->Access = ACC_INVALID;
     } else if (writeConsole) {
@@ -627,8 +649,10 @@ void TFM_Admin::WriteChain() {
         return ShowStatus("Not read, so not written: " + unread + ".");
     if (ok && ConsoleRead_ && !consoleChosen)
         return ShowStatus("Cannot be shown, so not written: Console.");
+    if (ok && leftOut)
+        return ShowStatus(kPartlyWritten);
     if (ok)
-        return ShowStatus(leftOut ? kPartlyWritten : "Setting Success!");
+        return ShowReadOk("Setting Success!"); // a read failure still kept stays in view
     // The chain stopped: the text claims no console state the form did not see.
     if (held == ConsoleHeld::BothOff) {
         held = WriteConsoleBack();

@@ -28,7 +28,9 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     void RB_NoneClick(QObject* sender);
     void CB_LimitVIDClick(QObject* sender);
     void ListView_UserClick(QObject* sender);
-    void ClearAddressEdits();
+    // In a read's completion the edits the user typed in are kept.
+    enum class KeepTyped { No, Yes };
+    void ClearAddressEdits(KeepTyped keep = KeepTyped::No);
     // Letters, digits, "@", ".", "_" and "-" only; an empty name is valid.
     static bool IsValidUserName(const std::string& text);
     // Re-reads the range table and the used-range list (once each).
@@ -53,6 +55,7 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     void OnRangesRead(NxSNMPError* result);
     void OnUsedRangesRead(NxSNMPError* result);
     void EndRangeReading(bool read);
+    void KeepWalkFailure(const NxSNMPRequest2Controls& walk, const NxSNMPError& result);
     void ShowRangeGroup(bool visible);
     bool WriteRanges();
     // Add, Delete and Apply rest while a list is walked (a walk processes window messages).

@@ -19,8 +19,8 @@ struct NxSNMPBinding {
     std::vector<QPointer<QWidget>> Controls;
     std::vector<TNotifyEvent> SavedHandlers; // the handler each control had before it was chained
     // Whether the controls hold a value to write: Held when the last showing of a read could show
-    // its value there; Asked when the user chose or typed since (edits keep their own flag,
-    // TEdit::UserChanged) or the form's code put a value in for the write.
+    // its value there; Asked when the user chose or typed since (the controls keep their own flag,
+    // UserChanged) or the form's code put a value in for the write.
     bool Held = false;
     bool Asked = false;
     // The last read answered but its value is not among what the controls can show: the row is

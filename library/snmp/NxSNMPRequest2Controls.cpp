@@ -307,6 +307,14 @@ void NxSNMPRequest2Controls::AsyncSetDone(void* context, NxSNMPError* result, Nx
 }
 
 void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
+    const auto showLate = [this](const std::string& filter) {
+        struct Scope {
+            bool& Flag;
+            ~Scope() { Flag = false; }
+        } scope{ShowingCompletion_};
+        ShowingCompletion_ = true;
+        ShowAnswer(filter);
+    };
     if (result->Code != 0) {
         Busy = 0;
         LastOperation = OperationGet;
@@ -316,7 +324,7 @@ void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
     }
     const std::string filter = FilterText();
     if (!IsTable(Request.VarList.ItemType)) {
-        ShowAnswer(filter);
+        showLate(filter);
     } else if (!result->EndOfWalk) {
         if (WalkOverLong()) {
             Busy = 0;
@@ -325,7 +333,7 @@ void NxSNMPRequest2Controls::OnAsyncGetDone(NxSNMPError* result) {
                 OnEndingGet(this, &Request.Result);
             return;
         }
-        ShowAnswer(filter);
+        showLate(filter);
         if (Request.Enabled) {
             Request.GetAsync(&NxSNMPRequest2Controls::AsyncGetDone, this, false);
             return;

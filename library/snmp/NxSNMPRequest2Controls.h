@@ -95,6 +95,9 @@ class NxSNMPRequest2Controls {
     void NoteNotShown() { NotShown_ = true; }
     // Ends a showing of values: false, with the failure reported, when one was left out.
     bool AllShown();
+    // The values being shown came with a read's completion, so after the form took input: what
+    // the user changed meanwhile is theirs to keep.
+    bool ShowingCompletion() const { return ShowingCompletion_; }
 
     QWidget* Owner() const { return Owner_.data(); }
     // The status line on the target, or without one the library's box on the owner's window.
@@ -121,5 +124,6 @@ class NxSNMPRequest2Controls {
     QPointer<QWidget> Owner_;
     QPointer<QObject> StatusTarget_;
     bool NotShown_ = false;
+    bool ShowingCompletion_ = false;
     int32_t WalkRows_ = 0; // rows the running walk has delivered
 };

@@ -81,6 +81,35 @@ std::string BaseBytes(const VarDef& row) {
     }
 }
 
+// The platform's record of the user's own change, for every control class that keeps one.
+bool UserChanged(QWidget* control) {
+    if (TEdit* edit = AsEdit(control))
+        return edit->UserChanged();
+    if (TComboBox* combo = AsComboBox(control))
+        return combo->UserChanged();
+    if (TCheckBox* box = AsCheckBox(control))
+        return box->UserChanged();
+    if (TRadioGroup* group = AsRadioGroup(control))
+        return group->UserChanged();
+    return false;
+}
+
+void ClearUserChanged(QWidget* control) {
+    if (TEdit* edit = AsEdit(control))
+        edit->ClearUserChanged();
+    else if (TComboBox* combo = AsComboBox(control))
+        combo->ClearUserChanged();
+    else if (TCheckBox* box = AsCheckBox(control))
+        box->ClearUserChanged();
+    else if (TRadioGroup* group = AsRadioGroup(control))
+        group->ClearUserChanged();
+}
+
+bool AnyUserChanged(const NxSNMPBinding& b) {
+    return std::any_of(b.Controls.begin(), b.Controls.end(),
+                       [](const auto& c) { return UserChanged(c.data()); });
+}
+
 std::string ExceptionText(const std::exception& e) {
     if (const auto* ex = dynamic_cast<const Exception*>(&e))
         return ex->Message;
@@ -272,12 +301,7 @@ void NxSNMPRequest2Edits::MarkAsked(int item) {
 }
 
 bool NxSNMPRequest2Edits::HoldsValue(const NxSNMPBinding& b) {
-    if (b.Held || b.Asked)
-        return true;
-    for (const auto& c : b.Controls)
-        if (TEdit* edit = AsEdit(c.data()); edit && edit->UserChanged())
-            return true;
-    return false;
+    return b.Held || b.Asked || AnyUserChanged(b);
 }
 
 bool NxSNMPRequest2Edits::Holds(int item) const {
@@ -345,14 +369,17 @@ void NxSNMPRequest2Edits::ShowBinding(NxSNMPBinding& b) {
     QWidget* first = b.Controls.empty() ? nullptr : b.Controls[0].data();
     if (!first)
         return; // the form has already destroyed the control
-    // What the read gives replaces what the user or the form put there; a value the controls
-    // cannot show leaves them holding nothing to write.
+    // A read that ends after the form took input never replaces what the user changed meanwhile:
+    // that stays, and is what the next write sends.
+    if (ShowingCompletion() && AnyUserChanged(b))
+        return;
+    // Otherwise what the read gives replaces what the user or the form put there; a value the
+    // controls cannot show leaves them holding nothing to write.
     b.Held = false;
     b.Asked = false;
     b.Unshown = false;
     for (const auto& c : b.Controls)
-        if (TEdit* edit = AsEdit(c.data()))
-            edit->ClearUserChanged();
+        ClearUserChanged(c.data());
     const bool reserved = text == "(NULL)" || text == "(NOTDONE)";
     bool shown = !reserved;
     if (TLabel* label = AsLabel(first)) {

@@ -324,6 +324,8 @@ TEST_F(ScalarFormTest, AfterAFailedReadOnlyTheUsersChangesAreWritten) {
             e->SetText("");
             e->ClearUserChanged();
         }
+        mode->ClearUserChanged();
+        enable->ClearUserChanged();
         Bind();
         sim->Command(std::string("fail ") + kModeOid + " genErr");
         EXPECT_FALSE(req->Get());
