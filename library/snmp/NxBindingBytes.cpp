@@ -110,7 +110,7 @@ std::string TextToBytes(int32_t syntax, const std::string& text) {
     case SYN_OCTETSTR:
     case SYN_OPAQUE:
     case SYN_MACADDRESS:
-        return HexToOctets(text);
+        return HexOctetsInRange(text, SyntaxSize(syntax));
     case SYN_OBJECTID: {
         std::string out;
         for (uint32_t id : OidIdsInRange(text))
@@ -125,7 +125,7 @@ std::string TextToBytes(int32_t syntax, const std::string& text) {
     case SYN_COUNTER64:
         return Raw<uint64_t>(UnsignedInRange(text, UINT64_MAX));
     case SYN_DOUBLE:
-        return Raw<double>(CTextToFloat(text.c_str()));
+        return Raw<double>(FiniteFloat(text));
     case SYN_DATETIME: {
         NxDateTime value;
         value.FromText(text);

@@ -174,7 +174,7 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
     case SYN_OPAQUE:
     case SYN_DISPLAYSTR: {
         std::vector<uint32_t> part;
-        AppendOctets(part, r.Syntax == SYN_DISPLAYSTR ? text : HexToOctets(text));
+        AppendOctets(part, r.Syntax == SYN_DISPLAYSTR ? text : HexOctetsInRange(text, 0));
         counted(part);
         break;
     }
@@ -198,7 +198,7 @@ std::string EncodeIndex(const NxSNMPVarList& list, int row) {
     }
     case SYN_DOUBLE:
     case SYN_BCDATETIME: {
-        const double d = r.Syntax == SYN_DOUBLE ? CTextToFloat(text.c_str()) : TextToDateTime(text);
+        const double d = r.Syntax == SYN_DOUBLE ? FiniteFloat(text) : TextToDateTime(text);
         const uint64_t bits = DoubleBits(d);
         ids = {static_cast<uint32_t>(bits), static_cast<uint32_t>(bits >> 32)};
         break;

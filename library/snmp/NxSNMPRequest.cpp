@@ -557,8 +557,9 @@ bool NxSNMPRequest::Set(bool& ok, bool readBack, const std::string& rowList,
     if (code != NXSNMP_OK) {
         ok = false;
         Report(code, message, pdu.get_error_index());
-    } else if (static_cast<size_t>(pdu.get_vb_count()) < rows.size()) {
-        // An answer that leaves out bindings does not tell that they were taken.
+    } else if (AnswerFault(pdu, rows, code, false) != NXSNMP_OK) {
+        // An answer that leaves out bindings, or names other objects or another order, does not
+        // tell that what was sent was taken.
         ok = false;
         Report(SNMP_CLASS_INVALID_PDU, SnmpMessage(SNMP_CLASS_INVALID_PDU), 0);
         return false;

@@ -183,8 +183,11 @@ void NxSNMPRequest::OnAsyncResponse(int reason, Pdu& pdu, SnmpTarget& target, Ca
                              ? 0
                              : static_cast<uint16_t>(std::strtoul(from.c_str() + slash + 1, nullptr, 10));
 
-    // An answer that leaves out bindings is no success, of a write either.
-    if (Result.Code == NXSNMP_OK && static_cast<size_t>(pdu.get_vb_count()) < taken.Rows.size()) {
+    // An answer that leaves out bindings is no success, of a write either; nor is a write's answer
+    // at other objects or in another order.
+    if (Result.Code == NXSNMP_OK &&
+        (static_cast<size_t>(pdu.get_vb_count()) < taken.Rows.size() ||
+         (taken.Write && AnswerFault(pdu, taken.Rows, NXSNMP_OK, false) != NXSNMP_OK))) {
         Result.Code = SNMP_CLASS_INVALID_PDU;
         Result.Message = SnmpMessage(Result.Code);
     }

@@ -2,11 +2,14 @@
 
 #include "library/common/NxDateTime.h"
 #include "library/common/NxOptionList.h"
+#include "library/snmp/NxBindingBytes.h"
 #include "library/snmp/NxSNMPStatus.h"
 #include "platform/Convert.h"
 #include "platform/DateTime.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -125,9 +128,10 @@ bool AnswerFits(int32_t rowSyntax, const NxSNMPValue& v) {
     case SYN_BITSTR:
     case SYN_OCTETSTR:
     case SYN_OPAQUE:
-    case SYN_MACADDRESS:
     case SYN_DISPLAYSTR:
         return octets;
+    case SYN_MACADDRESS:
+        return octets && v.Octets.size() == 6;
     case SYN_DOUBLE:
     case SYN_BCDATETIME:
         return octets && v.Octets.size() >= 8;
@@ -276,13 +280,13 @@ NxSNMPValue TextToValue(const VarDef& row) {
     case SYN_OCTETSTR:
     case SYN_OPAQUE:
     case SYN_MACADDRESS:
-        bytes(HexToOctets(text));
+        bytes(HexOctetsInRange(text, SyntaxSize(row.Syntax)));
         break;
     case SYN_DISPLAYSTR:
         bytes(text);
         break;
     case SYN_DOUBLE:
-        bytes(Octets8(CTextToFloat(text.c_str())));
+        bytes(Octets8(FiniteFloat(text)));
         break;
     case SYN_DATETIME:
         bytes(DateAndTimeOctets(text));
@@ -322,6 +326,21 @@ std::string HexToOctets(const std::string& text) {
         }
     }
     return out;
+}
+
+std::string HexOctetsInRange(const std::string& text, size_t size) {
+    const size_t digits = static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c) != 0; }));
+    if (digits % 2 != 0 || (digits != 0 && size != 0 && digits != 2 * size))
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return HexToOctets(text);
+}
+
+double FiniteFloat(const std::string& text) {
+    const double value = CTextToFloat(text.c_str());
+    if (!std::isfinite(value))
+        RaiseSnmpError(NXSNMP_BAD_SYNTAX);
+    return value;
 }
 
 std::string TimeTicksText(uint32_t ticks) {

@@ -42,6 +42,10 @@ int64_t SignedInRange(const std::string& text, int64_t low, int64_t high);
 uint64_t UnsignedInRange(const std::string& text, uint64_t high);
 uint32_t TimeTicksInRange(const std::string& text);           // as TimeTicksFromText, 32 bits
 std::vector<uint32_t> OidIdsInRange(const std::string& text); // numbers of 32 bits; empty parts skipped
+// Hex digits in whole pairs (other characters skipped), `size` octets of them unless size is 0;
+// a text without digits gives none.
+std::string HexOctetsInRange(const std::string& text, size_t size);
+double FiniteFloat(const std::string& text); // a float text whose value is finite
 std::string DateAndTimeText(const std::string& octets);       // 8 or 11 octets, year first octet high
 std::string DateAndTimeOctets(const std::string& text);       // 11 octets
 

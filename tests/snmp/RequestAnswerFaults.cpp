@@ -177,20 +177,46 @@ TEST_F(ShortAnswerTest, BlockingGetFails) {
     EXPECT_EQ(RowsText(request->VarList), "old old");
 }
 
-TEST_F(ShortAnswerTest, WritesFail) {
+// SET answers that do not tell that what was sent was taken, blocking and asynchronous.
+struct SetCase {
+    const char* Name;
+    std::function<std::vector<AgentBinding>(const std::vector<std::vector<uint32_t>>& asked)> Answer;
+};
+const SetCase SetCases[] = {
+    {"OneBindingOfTwo", [](const auto& asked) { return std::vector<AgentBinding>{Integer(asked.at(0))}; }},
+    {"Reordered",
+     [](const auto& asked) { return std::vector<AgentBinding>{Integer(asked.at(1)), Integer(asked.at(0))}; }},
+    {"OtherObjects",
+     [](const auto& asked) {
+         return std::vector<AgentBinding>{Integer(Child(asked.at(0), 1)), Integer(Child(asked.at(1), 1))};
+     }},
+};
+
+class SetFaultTest : public ShortAnswerTest, public ::testing::WithParamInterface<SetCase> {};
+
+TEST_P(SetFaultTest, WritesFail) {
+    const auto answer = GetParam().Answer;
+    agent = std::make_unique<LoopbackAgent>(
+        [answer](uint8_t, const std::vector<std::vector<uint32_t>>& asked) { return answer(asked); });
+    request->Device.Port = static_cast<uint16_t>(agent->Port());
     *request->VarList.GetRow(0)->Value = "5";
     *request->VarList.GetRow(1)->Value = "6";
-    bool ok = true;
-    request->Set(ok, false, "", nullptr);
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(request->Result.Code, SNMP_CLASS_INVALID_PDU);
+    for (const bool readBack : {false, true}) {
+        bool ok = true;
+        request->Set(ok, readBack, "", nullptr);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(request->Result.Code, SNMP_CLASS_INVALID_PDU);
 
-    WalkSeen seen;
-    request->SetAsync(WalkOn, &seen, false, "", nullptr);
-    ASSERT_TRUE(PumpUntil([&] { return seen.Completions > 0; }, 20000));
-    EXPECT_EQ(seen.Code, SNMP_CLASS_INVALID_PDU);
-    EXPECT_EQ(agent->Requests(), 2);
+        WalkSeen seen;
+        request->SetAsync(WalkOn, &seen, readBack, "", nullptr);
+        ASSERT_TRUE(PumpUntil([&] { return seen.Completions > 0; }, 20000));
+        EXPECT_EQ(seen.Code, SNMP_CLASS_INVALID_PDU);
+    }
+    EXPECT_EQ(agent->Requests(), 4);
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, SetFaultTest, ::testing::ValuesIn(SetCases),
+                         [](const ::testing::TestParamInfo<SetCase>& info) { return info.param.Name; });
 
 TEST_F(ShortAnswerTest, AsynchronousGetFails) {
     WalkSeen seen;
@@ -220,6 +246,7 @@ const GetCase GetCases[] = {
      {{0}, 0x04, 0, std::string("\x0A\x00\x00\x01", 4)},
      0,
      "10.0.0.1 10.0.0.1"},
+    {"ThreeOctetsForMac", SYN_MACADDRESS, {{0}, 0x04, 0, "abc"}},
     {"CounterBeyondInteger", SYN_INTEGER, {{0}, 0x41, 4294967295u, {}}},
     {"IntegerBeyond32Bits", SYN_INTEGER, {{0}, 0x02, 0, std::string("\x00\xFF\xFF\xFF\xFF", 5)}},
     {"GaugeForInteger", SYN_INTEGER, {{0}, 0x42, 7, {}}, 0, "7 7"},

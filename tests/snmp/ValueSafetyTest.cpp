@@ -61,12 +61,17 @@ TEST(ValueSafety, TextsThatAreNoValueOfTheSyntaxAreRefused) {
                    {SYN_COUNTER, "4294967296"},
                    {SYN_OBJECTID, "1.3.6.abc"},
                    {SYN_UINT8, "256"},
-                   {SYN_INT16, "-32769"}};
+                   {SYN_INT16, "-32769"},
+                   {SYN_MACADDRESS, "AABBCCDDEEF"},
+                   {SYN_MACADDRESS, "AA:BB:CC:DD:EE:FF:00"},
+                   {SYN_MACADDRESS, "AABBCC"},
+                   {SYN_OCTETSTR, "ABC"},
+                   {SYN_DOUBLE, "1e999"}};
     for (const auto& c : refused) {
         EXPECT_EQ(CodeOf([&] { Back(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Syntax << " " << c.Text;
         // What a bound control holds is converted by the same rules before anything is sent.
         EXPECT_EQ(CodeOf([&] { TextToBytes(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Text;
-        if (c.Syntax != SYN_COUNTER64 && c.Syntax < SYN_BOOL8) {
+        if (c.Syntax != SYN_COUNTER64 && c.Syntax != SYN_MACADDRESS && c.Syntax < SYN_BOOL8) {
             EXPECT_EQ(CodeOf([&] { KeyIndex(c.Syntax, c.Text); }), NXSNMP_BAD_SYNTAX) << c.Text;
         }
     }
@@ -79,6 +84,7 @@ TEST(ValueSafety, TextsThatAreNoValueOfTheSyntaxAreRefused) {
     EXPECT_EQ(Back(SYN_TIMETICKS, "497 days, 02:27:52.95").Number, 0xFFFFFFFFu);
     EXPECT_EQ(Back(SYN_OBJECTID, ".1.3.6.4294967295").Oid, (std::vector<uint32_t>{1, 3, 6, 4294967295u}));
     EXPECT_EQ(KeyIndex(SYN_OBJECTID, "1.3.6"), "3.1.3.6");
+    EXPECT_EQ(Back(SYN_MACADDRESS, "00:11:22:33:44:FF").Octets, std::string("\x00\x11\x22\x33\x44\xFF", 6));
     // What a bound control holds is read from its leading number ("12abc" is 12).
     EXPECT_EQ(BytesToText(SYN_INTEGER, TextToBytes(SYN_INTEGER, "-2147483648abc")), "-2147483648");
 }
