@@ -100,7 +100,7 @@ void TFM_Indication::FormCreate() {
         MakeRequest(WdsTableReq_);
         WdsTableReq_->Request.VarList = NxSNMPVarList(MibRows::ifIndex_to_wdsRSSI(), MVT_UMV, 2);
         WdsTableReq_->Mode = NxSNMPRequest2Controls::ModeBlocking;
-        WdsTableReq_->WalkLimit = 8 * 2; // eight peers for each radio
+        WdsTableReq_->LimitWalk(8 * 2, "WDS list"); // eight peers for each radio
         WdsTableReq_->AttachListView(LV_Wds, false);
         Read(*WdsTableReq_);
 

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 void TKeptFailures::Keep(const void* request) {
-    const std::string line = Read_();
+    Keep(request, Read_());
+}
+
+void TKeptFailures::Keep(const void* request, const std::string& line) {
     for (Failure& f : Kept_)
         if (f.Request == request) {
             f.Line = line;

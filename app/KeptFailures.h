@@ -14,6 +14,8 @@ class TKeptFailures {
 
     // The line now in view is the failure of `request` (its earlier one, if any, is replaced).
     void Keep(const void* request);
+    // The failure of `request` is `line`, not yet in view (it shows once the form's lists are whole).
+    void Keep(const void* request, const std::string& line);
     // `request` succeeded: its failure goes, and when it was in view the first failure still kept
     // (or an empty line) takes its place.
     void Drop(const void* request);

@@ -116,6 +116,10 @@ void TSettingsForm::KeepReadFailure(const NxSNMPRequest2Controls& request) {
     ReadFailures_.Keep(&request);
 }
 
+void TSettingsForm::KeepReadFailureUnseen(const NxSNMPRequest2Controls& request, const std::string& line) {
+    ReadFailures_.Keep(&request, line);
+}
+
 void TSettingsForm::DropReadFailure(const NxSNMPRequest2Controls& request) {
     ReadFailures_.Drop(&request);
 }

@@ -150,6 +150,8 @@ class TSettingsForm : public QDialog {
     // For a request the form reads or commands without Read: its failure, now on the status
     // place, is kept; its success takes that failure off the status place if still in view.
     void KeepReadFailure(const NxSNMPRequest2Controls& request);
+    // Keeps the request's failure without showing it yet: another walk still fills the form's lists.
+    void KeepReadFailureUnseen(const NxSNMPRequest2Controls& request, const std::string& line);
     void DropReadFailure(const NxSNMPRequest2Controls& request);
     // A blocking write of the controls' values, whatever the request's Mode, with the read-back
     // unless told otherwise (a table the form reads again itself). True only when the device took

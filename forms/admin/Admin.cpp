@@ -155,9 +155,8 @@ bool TFM_Admin::BuildAndRead() {
     auto& used = MakeRequest<New_req2Edit>(UsedRangeRequest, MibRows::adminIPRange(), table);
     used.AttachListView(ListView_User, false);
     used.OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) { OnUsedRangesRead(result); };
-    for (NxSNMPRequest2Controls* walk :
-         {static_cast<NxSNMPRequest2Controls*>(&ranges), static_cast<NxSNMPRequest2Controls*>(&used)})
-        walk->WalkLimit = kMaxRanges;
+    ranges.LimitWalk(kMaxRanges, "IP range list");
+    used.LimitWalk(kMaxRanges, "list of ranges in use");
     for (int column : {1, 2})
         ListView_User->SetColumnWidth(column, kAddressColumnWidth);
     // The probe is the first walk, and its end shows the group: a device without the table answers

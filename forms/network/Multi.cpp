@@ -223,7 +223,7 @@ void TFM_MultiForm::BuildRequests() {
     const VarDef* table =
         PrioritySupported_ ? MultiRows::ifIndex_to_adMSSIDPriority() : MibRows::ifIndex_to_adMSSIDSuppress();
     MakeRequest(TableRequest, table, Kind(MVT_UMV, kAsync, 2));
-    TableRequest->WalkLimit = kTableBands * kSsidRowsPerBand;
+    TableRequest->LimitWalk(kTableBands * kSsidRowsPerBand, "SSID list");
     TableRequest->AttachListView(GetMultiListView, false);
     TableRequest->OnEndingGet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) { OnMssidTableRead(s, r); };
     TableRequest->OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {

@@ -134,7 +134,7 @@ void TFM_RogueForm::FormCreate(QObject*) {
             OnDetectedListRead(r);
         };
         KnownRequest->OnEndingGet = [this](NxSNMPRequest2Controls*, NxSNMPError* r) { OnKnownListRead(r); };
-        KnownRequest->WalkLimit = kMaxKnown; // the device keeps no more known access points
+        KnownRequest->LimitWalk(kMaxKnown, "AP list"); // the device keeps no more known access points
         for (auto* request : {FoundRequest.get(), KnownRequest.get()}) {
             request->BuildColumns();
             // The index the actions take is not for the eye.
@@ -207,8 +207,13 @@ void TFM_RogueForm::Ended(const std::string& status) {
         SetButtons(true);
 }
 
-// A failure stays in view: another request's "Get OK!" does not replace it.
+// A failure stays in view: another request's "Get OK!" does not replace it. A list that failed
+// while the other one is still being filled says so once that one has ended.
 void TFM_RogueForm::EndedRead(NxSNMPRequest2Controls& request, const NxSNMPError& result) {
+    if (result.Code != 0 && Outstanding_ > 1) {
+        KeepReadFailureUnseen(request, request.StatusLine(result.Message));
+        return Ended({});
+    }
     EndedAction(request, result, {});
     Ended({});
     if (result.Code == 0)

@@ -175,7 +175,7 @@ void TFM_Wirless::CreateRequests() {
         }
     // 14: the multi-SSID table
     make(MultiListReq, MibRows::ifIndex_to_adMSSIDSuppress(), MVT_UMV, 2);
-    MultiListReq->WalkLimit = kMultiSsidRows;
+    MultiListReq->LimitWalk(kMultiSsidRows, "multi-SSID list");
     MultiListReq->AttachListView(MultiListView, false);
     MultiListRead_ = Read(*MultiListReq);
     for (WirlessBand& b : Band)

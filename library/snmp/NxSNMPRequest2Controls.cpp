@@ -126,7 +126,8 @@ void NxSNMPRequest2Controls::NoteResult() {
 bool NxSNMPRequest2Controls::WalkOverLong() {
     if (++WalkRows_ <= std::max<int32_t>(WalkLimit, 0))
         return false;
-    Request.FailUnsent(NXSNMP_WALK_TOO_LONG, kWalkTooLongText);
+    Request.FailUnsent(NXSNMP_WALK_TOO_LONG,
+                       WalkName_.empty() ? kWalkTooLongText : kWalkTooLongText + (" (" + WalkName_ + ")"));
     Request.Result.EndOfWalk = 1;
     return true;
 }
@@ -389,6 +390,16 @@ void NxSNMPRequest2Controls::ShowStatus(const std::string& errorText) {
     QObject* target = StatusTarget_.data();
     if (!target)
         return;
+    const std::string line = StatusLine(errorText);
+    if (TMemo* memo = AsMemo(target))
+        memo->AddLine(line);
+    else if (TStatusBar* bar = AsStatusBar(target))
+        bar->SetSimpleText(line);
+    else if (TStatusPanel* panel = AsStatusPanel(target))
+        panel->SetText(line);
+}
+
+std::string NxSNMPRequest2Controls::StatusLine(const std::string& errorText) const {
     std::string line = SnmpMsgTable.Text(LastOperation == OperationSet ? 1 : 0);
     const size_t error = line.find("[ERROR]");
     const size_t varList = line.find("[VARLIST]");
@@ -400,11 +411,5 @@ void NxSNMPRequest2Controls::ShowStatus(const std::string& errorText) {
         line = ReplaceAll(line, "[VARLIST]", listText);
     }
     line = ReplaceAll(line, "[ERROR]", errorText);
-    line = ReplaceAll(line, "[TIME]", TimeText());
-    if (TMemo* memo = AsMemo(target))
-        memo->AddLine(line);
-    else if (TStatusBar* bar = AsStatusBar(target))
-        bar->SetSimpleText(line);
-    else if (TStatusPanel* panel = AsStatusPanel(target))
-        panel->SetText(line);
+    return ReplaceAll(line, "[TIME]", TimeText());
 }

@@ -53,6 +53,7 @@ class NxSNMPRequest2Controls {
 
     // Writes the failure line of the last operation on the status target.
     void ShowStatus(const std::string& errorText);
+    std::string StatusLine(const std::string& errorText) const; // what ShowStatus shows
 
     NxSNMPRequest Request;
     TEndingEvent OnEndingGet;
@@ -69,6 +70,12 @@ class NxSNMPRequest2Controls {
     static inline int32_t DefaultWalkLimit = 4096; // no device holds a table this long
     int32_t WalkLimit = DefaultWalkLimit;
     static constexpr const char* kWalkTooLongText = "(NxSNMP++) Table walk stopped: too many rows!";
+    // A table whose size the device gives: its walk stops there, and the failure names the list
+    // ("... too many rows! (SSID list)") so that a form with several walks tells which one it was.
+    void LimitWalk(int32_t rows, std::string list) {
+        WalkLimit = rows;
+        WalkName_ = std::move(list);
+    }
     // What the last Set left out because its controls held nothing read or asked, and whether it
     // therefore sent nothing at all.
     std::vector<int> LeftOutRows;
@@ -125,5 +132,6 @@ class NxSNMPRequest2Controls {
     QPointer<QObject> StatusTarget_;
     bool NotShown_ = false;
     bool ShowingCompletion_ = false;
+    std::string WalkName_;
     int32_t WalkRows_ = 0; // rows the running walk has delivered
 };

@@ -234,8 +234,9 @@ struct EndlessRow {
     const char* entry;
     std::map<uint32_t, std::string> octets; // column: answer
     const char* list;
-    int size = 0; // rows the table holds, if fixed: the bound
-    int keys = 1; // index sub-identifiers; the last one counts up
+    int size = 0;                // rows the table holds, if fixed: the bound
+    int keys = 1;                // index sub-identifiers; the last one counts up
+    const char* named = nullptr; // the list the failure names
 };
 const std::string kMac("\x00\x11\x22\x33\x44\x55", 6);
 const char kMssidEntry[] = "1.3.6.1.4.1.48113.11.37.4.3.4.3.1";
@@ -246,7 +247,20 @@ const EndlessRow kEndless[] = {
      "ClientListView"},
     {Plain<TFM_EthernetFilter>(), "1.3.6.1.4.1.48113.11.37.4.3.2.1.2.1", {{2, kMac}}, "LV_GetMAC"},
     {Plain<TFM_Wirless>(), kMssidEntry, {{3, "s"}, {7, "k"}, {10, "p"}}, "MultiListView", 16, 2},
-    {Plain<TFM_Indication>(), "1.3.6.1.4.1.48113.11.37.4.6.3.3.1", {{3, kMac}}, "LV_Wds", 16, 2},
+    {Plain<TFM_Indication>(),
+     "1.3.6.1.4.1.48113.11.37.4.6.3.3.1",
+     {{3, kMac}},
+     "LV_Wds",
+     16,
+     2,
+     "(WDS list)"},
+    {Plain<TFM_RogueForm>(),
+     "1.3.6.1.4.1.48113.11.37.4.3.6.4.2.2.1",
+     {{2, "t"}, {5, kMac}, {8, "s"}},
+     "AP_ListView",
+     30,
+     1,
+     "(AP list)"},
 };
 
 TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeCloses) {
@@ -277,6 +291,9 @@ TEST_F(SilentDeviceTest, WalkOfAColumnThatNeverEndsStopsAtItsBoundAndEscapeClose
             [&] { return Said(*form).find(NxSNMPRequest2Controls::kWalkTooLongText) != std::string::npos; },
             30000));
         EXPECT_EQ(form->findChild<TListView*>(row.list)->ItemCount(), row.size > 0 ? row.size : 40);
+        if (row.named) {
+            EXPECT_NE(Said(*form).find(row.named), std::string::npos) << Said(*form);
+        }
         QTest::keyClick(form.get(), Qt::Key_Escape);
         EXPECT_TRUE(PumpUntil([&] { return !form->isVisible(); }, 30000));
         const int sent = agent.Requests();
