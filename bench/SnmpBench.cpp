@@ -1,7 +1,7 @@
 // Round trips of NxSNMPRequest against the simulated device, beside the same PDUs sent with
 // Net-SNMP's synchronous call; an asynchronous GET through the event pump beside a blocking one;
 // and the device information form from opening to its fields filled, beside its PDUs sent raw.
-#include "app/Devinfo.h"
+#include "app/views/Devinfo.h"
 #include "library/snmp/NxSNMPRequest.h"
 #include "library/snmp/NxSNMPSession.h"
 #include "platform/Edit.h"

@@ -1,7 +1,7 @@
 // The program entry: one main window for one device.
-#include "app/Main.h"
-#include "app/Application.h"
-#include "app/StartupGlobals.h"
+#include "app/program/Main.h"
+#include "app/forms/Application.h"
+#include "app/forms/StartupGlobals.h"
 #include "app/program/FormMenu.h"
 #include "library/tftp/FileSizeLimit.h"
 #include "platform/ParamStr.h"

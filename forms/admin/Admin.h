@@ -3,9 +3,9 @@
 // ranges, or two single addresses on devices without the range table; a management VLAN; the
 // wireless LAN), the console protocol, the trap server and the ping control. Optional groups are
 // probed once at creation and hidden when the device lacks them.
-#include "app/FreeRowTable.h"
-#include "app/SettingsForm.h"
-#include "app/SupportProbe.h"
+#include "app/forms/SettingsForm.h"
+#include "app/forms/SupportProbe.h"
+#include "app/mib/FreeRowTable.h"
 #include "library/snmp/New_req2Edit.h"
 #include "ui_Admin.h"
 

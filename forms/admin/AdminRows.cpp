@@ -1,7 +1,7 @@
 // Function-local statics like the shared tables: the option lists exist by the first call.
 #include "forms/admin/AdminRows.h"
 
-#include "app/MibOptionLists.h"
+#include "app/mib/MibOptionLists.h"
 
 #define E "1.3.6.1.4.1.48113.11.37.4"
 

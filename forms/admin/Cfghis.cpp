@@ -1,8 +1,8 @@
 #include "forms/admin/Cfghis.h"
 
-#include "app/FormTftpServer.h"
-#include "app/LoadWait.h"
-#include "app/ShowForm.h"
+#include "app/forms/FormTftpServer.h"
+#include "app/forms/LoadWait.h"
+#include "app/forms/ShowForm.h"
 #include "forms/admin/LoadRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"

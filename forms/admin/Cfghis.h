@@ -2,7 +2,7 @@
 // "Tool \ Configuration File": sends a configuration file from the station to the device (which
 // applies it and restarts) or has the device send its configuration into a file on the station,
 // both over this form's own TFTP server.
-#include "app/ServedForm.h"
+#include "app/forms/ServedForm.h"
 #include "ui_Cfghis.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // "Tool \ Firmware and SSL": has the device load a firmware image (from this station's TFTP
 // server or from an FTP server) or an SSL certificate and key (from an FTP server), then restart.
 // The form only writes the commands; each step starts when the device has answered the last.
-#include "app/ServedForm.h"
+#include "app/forms/ServedForm.h"
 #include "ui_Firmware.h"
 
 #include <cstdint>

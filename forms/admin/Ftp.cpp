@@ -1,6 +1,6 @@
 #include "forms/admin/Ftp.h"
 
-#include "app/Main.h"
+#include "app/program/Main.h"
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"
 #include "platform/NMFTP.h"

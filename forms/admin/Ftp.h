@@ -1,7 +1,7 @@
 #pragma once
 // "FTP Settings": the station logs in to the FTP server itself before the device is told to fetch
 // a file from it, and keeps the three values only when the login worked.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "ui_Ftp.h"
 
 #include <cstdint>

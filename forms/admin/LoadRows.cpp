@@ -1,6 +1,6 @@
 #include "forms/admin/LoadRows.h"
 
-#include "app/MibOptionLists.h"
+#include "app/mib/MibOptionLists.h"
 
 namespace MibRows {
 

@@ -2,11 +2,11 @@
 
 #include "library/snmp/NxSNMPStatus.h"
 
-#include "app/AddressChecks.h"
-#include "app/FormTftpServer.h"
-#include "app/LoadWait.h"
-#include "app/LogFileLines.h"
-#include "app/ShowForm.h"
+#include "app/forms/AddressChecks.h"
+#include "app/forms/FormTftpServer.h"
+#include "app/forms/LoadWait.h"
+#include "app/forms/LogFileLines.h"
+#include "app/forms/ShowForm.h"
 #include "forms/admin/SntpRows.h"
 #include "library/tftp/TFTPStatus.h"
 #include "platform/CheckBox.h"

@@ -2,7 +2,7 @@
 // "Tool \ SNTP": the device's SNTP/NTP server, time zone and daylight saving. Whether daylight
 // saving may be on depends on the zone; the device keeps that table and uploads it as a file to
 // the form's own TFTP server when the form opens.
-#include "app/ServedForm.h"
+#include "app/forms/ServedForm.h"
 #include "ui_Sntp.h"
 
 #include <array>

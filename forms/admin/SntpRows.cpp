@@ -1,7 +1,7 @@
 // Function-local statics, like the shared tables: the option lists are asked for on first use.
 #include "forms/admin/SntpRows.h"
 
-#include "app/MibOptionLists.h"
+#include "app/mib/MibOptionLists.h"
 
 #define S "1.3.6.1.4.1.48113.11.37.4.4.4"
 

@@ -1,9 +1,9 @@
 #include "forms/admin/System.h"
 
-#include "app/LoadWait.h"
-#include "app/MibObjectDefs.h"
-#include "app/ShowForm.h"
-#include "app/Wait.h"
+#include "app/forms/LoadWait.h"
+#include "app/forms/ShowForm.h"
+#include "app/forms/Wait.h"
+#include "app/mib/MibObjectDefs.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Label.h"

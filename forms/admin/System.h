@@ -1,7 +1,7 @@
 #pragma once
 // "System \ System Setting": restarts the device, or resets it to its factory settings and
 // restarts it, then waits in the restart dialog until the device answers again.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "ui_System.h"
 
 // Label1 "Apply Settings and Restart ", Label2 "Restore to Factory Default Settings"; CB_Restart

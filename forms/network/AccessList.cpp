@@ -1,6 +1,6 @@
 #include "forms/network/AccessList.h"
 
-#include "app/FreeRowTable.h"
+#include "app/mib/FreeRowTable.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"

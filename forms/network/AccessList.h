@@ -4,7 +4,7 @@
 // holds every row, so that an add writes the first free row and a delete writes the zero value
 // into the row that holds the address. Each list adds only its address check and duplicate rule,
 // and the wireless MAC list its band choice.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 
 #include <array>
 #include <cstdint>

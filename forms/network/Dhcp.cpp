@@ -2,10 +2,10 @@
 
 #include "forms/network/DhcpShared.h"
 
-#include "app/DhcpRowTables.h"
-#include "app/MibObjectDefs.h"
-#include "app/ShowForm.h"
-#include "app/Wait.h"
+#include "app/forms/ShowForm.h"
+#include "app/forms/Wait.h"
+#include "app/mib/MibObjectDefs.h"
+#include "forms/network/DhcpRows.h"
 #include "forms/network/Staticip.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

@@ -3,9 +3,9 @@
 // pool, lists and edits the static pool (fixed MAC-to-address bindings, a fixed-size device table)
 // and shows the current leases. The static binding dialog edits one static-pool row through this
 // form's static-pool request.
-#include "app/FreeRowTable.h"
-#include "app/SettingsForm.h"
-#include "app/ShowingCounted.h"
+#include "app/forms/SettingsForm.h"
+#include "app/forms/ShowingCounted.h"
+#include "app/mib/FreeRowTable.h"
 #include "library/snmp/New_req2Edit.h"
 #include "ui_Dhcp.h"
 

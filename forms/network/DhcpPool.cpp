@@ -3,7 +3,7 @@
 
 #include "forms/network/DhcpShared.h"
 
-#include "app/Main.h"
+#include "app/program/Main.h"
 #include "library/common/IpText.h"
 #include "library/snmp/NxSNMPSession.h"
 #include "platform/Colors.h"

@@ -1,7 +1,7 @@
 #include "forms/network/Ethfilter.h"
 
-#include "app/MibRowTables.h"
-#include "app/ShowForm.h"
+#include "app/forms/ShowForm.h"
+#include "app/mib/MibRowTables.h"
 #include "forms/network/AccessListRows.h"
 #include "library/snmp/VarDef.h"
 

@@ -1,7 +1,7 @@
 #include "forms/network/Group.h"
 
-#include "app/GroupingRowTables.h"
-#include "app/ShowForm.h"
+#include "app/forms/ShowForm.h"
+#include "app/mib/GroupingRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Convert.h"

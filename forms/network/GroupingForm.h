@@ -2,7 +2,7 @@
 // What the grouping forms (load balancing, WLAN partition) share: one request of the device's
 // grouping objects, read when the form opens; Apply writes it and says "Setting OK!" or "Setting
 // Error!" on the form's plain status bar; Cancel closes.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #include "forms/network/Lan.h"
 
-#include "app/Main.h"
-#include "app/MibObjectDefs.h"
-#include "app/ShowForm.h"
+#include "app/forms/ShowForm.h"
+#include "app/mib/MibObjectDefs.h"
+#include "app/program/Main.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"

@@ -1,7 +1,7 @@
 #pragma once
 // "Basic \ LAN": how the access point gets its LAN address (static or from a DHCP server) and its
 // two DNS servers. Read once when the form is created, checked and written on "Apply".
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "ui_Lan.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "forms/network/MacAccessList.h"
 
-#include "app/MacAddressText.h"
+#include "app/forms/MacAddressText.h"
 #include "library/common/MacText.h"
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"

@@ -4,8 +4,8 @@
 // keys, VLAN tag, broadcast suppression and, where the device supports it, priority and WMM.
 // The table is read in the background; while a read or a write of it is pending the form keeps
 // "Apply" and "Delete" off and refuses to close.
-#include "app/SettingsForm.h"
-#include "app/SupportProbe.h"
+#include "app/forms/SettingsForm.h"
+#include "app/forms/SupportProbe.h"
 #include "ui_Multi.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // "Apply" and "Delete" of the multi-SSID form: the checks, the choice of table columns, and the
 // writes with their results.
-#include "app/Main.h"
-#include "app/WepKeyRules.h"
+#include "app/forms/WepKeyRules.h"
+#include "app/program/Main.h"
 #include "forms/network/Multi.h"
 #include "forms/network/MultiSsidRows.h"
 #include "library/common/HexText.h"

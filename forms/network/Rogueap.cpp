@@ -1,6 +1,6 @@
 #include "forms/network/Rogueap.h"
 
-#include "app/ShowForm.h"
+#include "app/forms/ShowForm.h"
 #include "forms/network/RogueApRows.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"

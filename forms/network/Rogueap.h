@@ -3,9 +3,9 @@
 // kinds), the scan itself, the found list and the device's list of known access points (at most
 // 30) with add and delete, and rogue AP protection where the device supports it. The device acts
 // on action objects written with completions; each completion reads the lists it changed.
-#include "app/ListWalkRequest.h"
-#include "app/SettingsForm.h"
-#include "app/SupportProbe.h"
+#include "app/forms/SettingsForm.h"
+#include "app/forms/SupportProbe.h"
+#include "forms/network/ListWalkRequest.h"
 #include "ui_Rogueap.h"
 
 #include <string>

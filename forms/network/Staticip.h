@@ -3,7 +3,7 @@
 // gateway, WINS and DNS servers, domain and status). The DHCP form creates it once, binds its
 // controls to its own static-pool request, selects the row to edit and shows it modally; the
 // dialog checks the row and writes it through that request.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "ui_Staticip.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 #include "forms/network/Wipacl.h"
 
-#include "app/AddressChecks.h"
-#include "app/ShowForm.h"
+#include "app/forms/AddressChecks.h"
+#include "app/forms/ShowForm.h"
 #include "forms/network/AccessListRows.h"
 #include "library/snmp/VarDef.h"
 #include "platform/Edit.h"

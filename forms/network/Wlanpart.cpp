@@ -1,8 +1,8 @@
 #include "forms/network/Wlanpart.h"
 
-#include "app/GroupingRowTables.h"
-#include "app/ModelCode.h"
-#include "app/ShowForm.h"
+#include "app/forms/ModelCode.h"
+#include "app/forms/ShowForm.h"
+#include "app/mib/GroupingRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"

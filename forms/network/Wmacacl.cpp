@@ -1,7 +1,7 @@
 #include "forms/network/Wmacacl.h"
 
-#include "app/ModelCode.h"
-#include "app/ShowForm.h"
+#include "app/forms/ModelCode.h"
+#include "app/forms/ShowForm.h"
 #include "forms/network/AccessListRows.h"
 #include "library/snmp/VarDef.h"
 #include "platform/ComboBox.h"

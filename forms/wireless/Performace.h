@@ -4,10 +4,10 @@
 // per-rate data-rate control. One page per band; the second band's page shows only on the
 // dual-band model. Optional groups (IGMP snooping, data-rate control, multi-SSID priority) are
 // probed once at creation and stay in or out for the life of the form.
-#include "app/BandPages.h"
-#include "app/SettingsForm.h"
-#include "app/SupportProbe.h"
-#include "app/TwinCombo.h"
+#include "app/forms/SettingsForm.h"
+#include "app/forms/SupportProbe.h"
+#include "forms/wireless/BandPages.h"
+#include "forms/wireless/TwinCombo.h"
 #include "ui_Performace.h"
 
 #include <array>

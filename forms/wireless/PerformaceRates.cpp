@@ -3,7 +3,7 @@
 // and scan mode. Written once for both bands.
 #include "forms/wireless/Performace.h"
 
-#include "app/BandPages.h"
+#include "forms/wireless/BandPages.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

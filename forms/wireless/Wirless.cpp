@@ -1,8 +1,8 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
-#include "app/BandPages.h"
-#include "app/ShowForm.h"
+#include "app/forms/ShowForm.h"
+#include "forms/wireless/BandPages.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"

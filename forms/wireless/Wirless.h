@@ -8,8 +8,8 @@
 // WirlessSecurity.cpp (security groups, keys, mirrors), WirlessModeRules.cpp (AP mode, channel,
 // layout, WDS slots), WirlessSiteSurvey.cpp (scan, site tables, RTS length, close retry),
 // WirlessMultiSsid.cpp (the additional SSIDs), WirlessChecks.cpp and WirlessApply.cpp.
-#include "app/BandPages.h"
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
+#include "forms/wireless/BandPages.h"
 #include "forms/wireless/WirlessBand.h"
 #include "forms/wireless/WirlessSiteTable.h"
 #include "ui_Wirless.h"

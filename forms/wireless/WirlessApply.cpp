@@ -3,7 +3,7 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
-#include "app/ApplyResult.h"
+#include "app/forms/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

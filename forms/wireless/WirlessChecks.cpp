@@ -5,9 +5,9 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
-#include "app/AddressChecks.h"
-#include "app/ModelCode.h"
-#include "app/WepKeyRules.h"
+#include "app/forms/AddressChecks.h"
+#include "app/forms/ModelCode.h"
+#include "app/forms/WepKeyRules.h"
 #include "library/common/HexText.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"

@@ -2,7 +2,7 @@
 // the warnings when the mode changes.
 #include "forms/wireless/Wirless.h"
 
-#include "app/ModelCode.h"
+#include "app/forms/ModelCode.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

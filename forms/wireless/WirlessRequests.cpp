@@ -3,9 +3,9 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
-#include "app/MibRowTables.h"
-#include "app/SupportProbe.h"
-#include "app/WirelessRowTables.h"
+#include "app/forms/SupportProbe.h"
+#include "app/mib/MibRowTables.h"
+#include "forms/wireless/WirelessRows.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/CheckBox.h"

@@ -4,7 +4,7 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
-#include "app/WepKeyRules.h"
+#include "app/forms/WepKeyRules.h"
 #include "library/common/HexText.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

@@ -3,7 +3,7 @@
 // state as last read.
 #include "forms/wireless/Wirless.h"
 
-#include "app/ApplyResult.h"
+#include "app/forms/ApplyResult.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"

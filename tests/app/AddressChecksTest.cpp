@@ -1,4 +1,4 @@
-#include "app/AddressChecks.h"
+#include "app/forms/AddressChecks.h"
 #include "platform/MessageRecorder.h"
 
 #include <QLineEdit>

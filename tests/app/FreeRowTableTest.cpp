@@ -1,6 +1,6 @@
 // The fixed-size table view: which row is free, which holds an address, and that selecting a row
 // refills the controls of the request attached to the view even when it was selected already.
-#include "app/FreeRowTable.h"
+#include "app/mib/FreeRowTable.h"
 #include "platform/ListView.h"
 
 #include <gtest/gtest.h>

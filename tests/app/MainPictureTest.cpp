@@ -1,6 +1,6 @@
-#include "app/MainPicture.h"
-#include "app/JpegPicture.h"
-#include "app/Lamp.h"
+#include "app/program/MainPicture.h"
+#include "app/program/JpegPicture.h"
+#include "app/program/Lamp.h"
 #include "tests/support/FormPicture.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/MibObjectDefs.h"
+#include "app/mib/MibObjectDefs.h"
 #include "library/common/NxOptionList.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 // The settings-form base against the simulated device: closing while an answer is due, a build
 // that fails half-way, and writes judged on their result whatever the request's mode.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "platform/Edit.h"
 #include "platform/StatusBar.h"
 #include "tests/support/FormTestFixture.h"

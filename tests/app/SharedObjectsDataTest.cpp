@@ -1,6 +1,6 @@
 // The simulator's data for the shared objects must answer every row the tables declare, with the
 // wire type the row's syntax expects.
-#include "app/MibRowTables.h"
+#include "app/mib/MibRowTables.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The status-view base against the simulated device: a close follows the view's own rules and
 // lets go of the requests only after the timers stop, a close put off while request code runs
 // comes back by itself, and a view deleted with an answer owed runs nothing of itself meanwhile.
-#include "app/StatusView.h"
+#include "app/views/StatusView.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Edit.h"
 #include "platform/StatusBar.h"

@@ -1,4 +1,4 @@
-#include "app/Wait.h"
+#include "app/forms/Wait.h"
 #include "tests/support/FormPicture.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "tests/logforms/LogFormSupport.h"
 
-#include "app/AddressChecks.h"
+#include "app/forms/AddressChecks.h"
 #include "platform/StatusBar.h"
 
 #include <arpa/inet.h>

@@ -1,7 +1,7 @@
 // The log viewer against the simulated device, which uploads its log to the form's TFTP server.
-#include "app/Application.h"
-#include "app/LogFileLines.h"
-#include "app/Systemlog.h"
+#include "app/forms/Application.h"
+#include "app/forms/LogFileLines.h"
+#include "app/views/Systemlog.h"
 #include "library/snmp/NxSNMPSession.h"
 #include "library/tftp/NxTFTPServer.h"
 #include "library/tftp/TFTPStatus.h"

@@ -1,6 +1,6 @@
 // The log settings against the simulated device: what Apply sends, what it refuses to send.
-#include "app/Logset.h"
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
+#include "app/views/Logset.h"
 #include "platform/CheckBox.h"
 #include "platform/Edit.h"
 #include "platform/Exception.h"

@@ -1,6 +1,6 @@
 // The log file's line rule and the mail address rule, without a device.
-#include "app/LogFileLines.h"
-#include "app/MailAddressCheck.h"
+#include "app/forms/LogFileLines.h"
+#include "app/views/MailAddressCheck.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

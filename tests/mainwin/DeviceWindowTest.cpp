@@ -1,7 +1,7 @@
 // The main window against the simulated device: lamps, address refresh, probes, Save and
 // Activate, Discard, and going away while reads are outstanding.
-#include "app/Lamp.h"
-#include "app/Wait.h"
+#include "app/forms/Wait.h"
+#include "app/program/Lamp.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

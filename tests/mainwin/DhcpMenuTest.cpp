@@ -1,6 +1,6 @@
 // The main window's "DHCP Server" item against a device with the DHCP server: it opens the DHCP
 // form, which reads the device and closes once its first reads have ended.
-#include "app/MenuHandlers.h"
+#include "app/program/MenuHandlers.h"
 #include "forms/network/Dhcp.h"
 #include "platform/Edit.h"
 #include "tests/mainwin/MainWindowFixture.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The main window started as the host starts it, in-process, against a simulated device: a
 // registry file and the device's .cfg in a scratch folder, the parameters on the command line.
-#include "app/Main.h"
+#include "app/program/Main.h"
 #include "platform/MessageRecorder.h"
 #include "tests/support/DevSim.h"
 #include "tests/support/TempDir.h"

@@ -1,5 +1,5 @@
-#include "app/LampStatus.h"
-#include "app/Lamp.h"
+#include "app/program/LampStatus.h"
+#include "app/program/Lamp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/MessageFiles.h"
-#include "app/StartupParameters.h"
+#include "app/program/MessageFiles.h"
+#include "app/program/StartupParameters.h"
 #include "library/common/NxCommonErrors.h"
 #include "library/snmp/NxSNMPStatus.h"
 #include "tests/support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "app/StartupParameters.h"
+#include "app/program/StartupParameters.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>

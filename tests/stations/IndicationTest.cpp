@@ -1,7 +1,7 @@
 // The indication form against the simulated device: temperature in both scales, the peers'
 // slots, and the height the groups take for the number of peers.
-#include "app/Indication.h"
-#include "app/ModelCode.h"
+#include "app/views/Indication.h"
+#include "app/forms/ModelCode.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"

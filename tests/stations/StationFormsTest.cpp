@@ -1,8 +1,8 @@
 // The client and WDS lists against the simulated device: what the lists show, a changed table at
 // the next timed refresh, firmware without the client function, and closing while busy.
-#include "app/Clientinfo.h"
-#include "app/ModelCode.h"
-#include "app/Wdsinfo.h"
+#include "app/forms/ModelCode.h"
+#include "app/views/Clientinfo.h"
+#include "app/views/Wdsinfo.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"

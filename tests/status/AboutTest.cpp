@@ -1,4 +1,4 @@
-#include "app/About.h"
+#include "app/program/About.h"
 #include "platform/Label.h"
 #include "tests/status/StatusViewTools.h"
 #include "tests/support/ActiveWindow.h"

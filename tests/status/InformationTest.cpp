@@ -1,4 +1,4 @@
-#include "app/Information.h"
+#include "app/views/Information.h"
 #include "platform/Edit.h"
 #include "platform/StatusBar.h"
 #include "tests/status/StatusViewTools.h"

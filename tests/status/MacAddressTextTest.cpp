@@ -1,4 +1,4 @@
-#include "app/MacAddressText.h"
+#include "app/forms/MacAddressText.h"
 #include "platform/MessageRecorder.h"
 
 #include <gtest/gtest.h>

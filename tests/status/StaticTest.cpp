@@ -1,4 +1,4 @@
-#include "app/Static.h"
+#include "app/views/Static.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Edit.h"
 #include "platform/StatusBar.h"

@@ -1,6 +1,6 @@
 // The administrator form against the simulated device: the order of its writes, the probes that
 // hide what the device lacks, the range list and the checks before anything is written.
-#include "app/FreeRowTable.h"
+#include "app/mib/FreeRowTable.h"
 #include "forms/admin/Admin.h"
 #include "library/snmp/NxSNMPSession.h"
 #include "platform/CheckBox.h"

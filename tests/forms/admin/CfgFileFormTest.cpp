@@ -1,7 +1,7 @@
 // The configuration file form against the simulated device: a save lands in the chosen folder as
 // the device sent it, an update reaches the device and restarts it, and refusals are reported.
-#include "app/AddressChecks.h"
-#include "app/Wait.h"
+#include "app/forms/AddressChecks.h"
+#include "app/forms/Wait.h"
 #include "forms/admin/Cfghis.h"
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"

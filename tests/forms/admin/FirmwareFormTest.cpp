@@ -1,6 +1,6 @@
 // The firmware form against the simulated device, which fetches the image from the form's own
 // TFTP server: what is refused before anything is written, and the order of the writes.
-#include "app/Wait.h"
+#include "app/forms/Wait.h"
 #include "forms/admin/Firmware.h"
 #include "forms/admin/Ftp.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"

@@ -1,6 +1,6 @@
 // The FTP settings dialog against a real FTP server on loopback: only a login that works marks
 // the parameters verified, and a bad address never reaches the network.
-#include "app/AddressChecks.h"
+#include "app/forms/AddressChecks.h"
 #include "forms/admin/Ftp.h"
 #include "library/common/NxNetInterface.h"
 #include "platform/Edit.h"

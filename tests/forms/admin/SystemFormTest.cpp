@@ -1,6 +1,6 @@
 // The reboot and factory-reset form against the simulated device: what each button sends, in
 // which writes, and the restart dialog it then waits in.
-#include "app/Wait.h"
+#include "app/forms/Wait.h"
 #include "forms/admin/System.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"

@@ -1,6 +1,6 @@
 // The DHCP server form and its static binding dialog against the simulated device: the pool
 // checks, what each write sends, the re-reads after a static-pool change, and closing.
-#include "app/Wait.h"
+#include "app/forms/Wait.h"
 #include "forms/network/Dhcp.h"
 #include "forms/network/DhcpShared.h"
 #include "forms/network/Staticip.h"

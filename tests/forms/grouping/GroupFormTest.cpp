@@ -1,6 +1,6 @@
 // The grouping form against the simulated device: the user-limit check, the edit's state and
 // what "Apply" and "Refresh" exchange with the device.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "forms/network/Group.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"

@@ -1,6 +1,6 @@
 // The WLAN partition form against the simulated single-band device: which band objects it reads
 // and writes, and when it warns.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "forms/network/Wlanpart.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"

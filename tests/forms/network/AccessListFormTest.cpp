@@ -1,6 +1,6 @@
 // The three access lists against the simulated device: the add into the first free row with its
 // checks, the delete, the mode write, failures and the refused close while a read is out.
-#include "app/FreeRowTable.h"
+#include "app/mib/FreeRowTable.h"
 #include "forms/network/Ethfilter.h"
 #include "forms/network/Wipacl.h"
 #include "forms/network/Wmacacl.h"

@@ -1,5 +1,5 @@
 // The LAN form against the simulated device: what it shows, what it sends and in which order.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "forms/network/Lan.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/NxSNMPSession.h"

@@ -1,6 +1,6 @@
 // The rogue AP form against the simulated device: the filters as bit sets, the detect sequence and
 // its wait, add and delete between the lists, the radio-off warning, protection, and closing.
-#include "app/SettingsForm.h"
+#include "app/forms/SettingsForm.h"
 #include "forms/network/RogueApRows.h"
 #include "forms/network/Rogueap.h"
 #include "platform/CheckBox.h"

@@ -1,13 +1,13 @@
 // Every form against a device that does not answer: each pass gives up after its first unanswered
 // blocking request and says so, and what it did not read is not written later; a device that only
 // loses some answers is read on the next pass.
-#include "app/Clientinfo.h"
-#include "app/Devinfo.h"
-#include "app/Indication.h"
-#include "app/Information.h"
-#include "app/Logset.h"
-#include "app/Static.h"
-#include "app/Wdsinfo.h"
+#include "app/views/Clientinfo.h"
+#include "app/views/Devinfo.h"
+#include "app/views/Indication.h"
+#include "app/views/Information.h"
+#include "app/views/Logset.h"
+#include "app/views/Static.h"
+#include "app/views/Wdsinfo.h"
 #include "forms/admin/Admin.h"
 #include "forms/admin/Cfghis.h"
 #include "forms/admin/Firmware.h"

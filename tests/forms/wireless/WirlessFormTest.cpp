@@ -1,7 +1,7 @@
 // The wireless settings form against the simulated single-band device: what it reads and shows,
 // the security and mode rules, the site survey, the checks and what Apply sends.
-#include "app/ModelCode.h"
-#include "app/WepKeyRules.h"
+#include "app/forms/ModelCode.h"
+#include "app/forms/WepKeyRules.h"
 #include "forms/wireless/Wirless.h"
 #include "library/common/HexText.h"
 #include "library/snmp/New_req2Edit.h"
