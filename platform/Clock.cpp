@@ -1,6 +1,5 @@
 #include "platform/Clock.h"
 
-#include <QCoreApplication>
 #include <chrono>
 #include <thread>
 
@@ -11,11 +10,4 @@ uint32_t GetTickCount() {
 
 void Sleep(uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
-void ProcessMessages() {
-    if (!QCoreApplication::instance())
-        return;
-    const TInputHold hold;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

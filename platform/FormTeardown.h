@@ -3,6 +3,7 @@
 // none of its controls or timers fires an event, and the user's input to any window waits until
 // the teardown ends. All but the hiding is undone when it ends.
 #include "platform/Clock.h"
+#include "platform/InputHold.h"
 
 #include <QPointer>
 #include <vector>

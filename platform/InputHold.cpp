@@ -120,3 +120,10 @@ TInputHold::~TInputHold() {
 bool TInputHold::Active() {
     return Input().Holds > 0;
 }
+
+void ProcessMessages() {
+    if (!QCoreApplication::instance())
+        return;
+    const TInputHold hold;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -13,3 +13,8 @@ class TInputHold {
 
     static bool Active();
 };
+
+// Runs pending events of the one GUI thread, as the application object did, but never the
+// user's input: request code calls it from inside its own work, where a click or a close would
+// act on what that work still uses. The input runs once the outer loop has it again.
+void ProcessMessages();

@@ -4,6 +4,7 @@
 #include "app/forms/HostAddress.h"
 #include "library/snmp/NxSNMPRequest2Controls.h"
 #include "library/tftp/TFTPServerPort.h"
+#include "platform/InputHold.h"
 #include "platform/MessageBox.h"
 
 #include <QWidget> // the request header needs the whole class
@@ -40,6 +41,7 @@ NxTFTPServer* StartFormTftpServer(QObject* owner, const std::string& root, int t
                                   NxTFTPStatusHandler onStatus, bool& started,
                                   const std::string& bindAddress) {
     auto* server = new NxTFTPServer(owner);
+    server->MessagePump = ProcessMessages; // the user's input waits while the server winds down
     server->SetTimeout(timeout, retries);
     server->ServeOnlyAwaited();
     // Refused requests are no news to the form; only its own transfer is.

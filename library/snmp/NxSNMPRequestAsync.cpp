@@ -5,6 +5,7 @@
 #include "library/snmp/NxSNMPSession.h"
 #include "platform/Clock.h"
 #include "platform/Exception.h"
+#include "platform/InputHold.h"
 #include "snmpengine/Pdu.h"
 #include "snmpengine/Snmp.h"
 #include "snmpengine/SnmpStatus.h"

@@ -79,7 +79,7 @@ void NxTFTPServer::Stop() {
     m_socket.Close();
     const uint32_t started = GetTickCount();
     while (!m_sessions.empty() && GetTickCount() - started < kStopWaitMs) {
-        ProcessMessages();
+        MessagePump();
         Sleep(1); // the 20 ms tick does the work; do not spin the processor meanwhile
     }
     m_timer->stop();

@@ -7,7 +7,9 @@
 #include "library/tftp/TFTPSocket.h"
 #include "library/tftp/TFTPStatusHandler.h"
 
+#include <QCoreApplication>
 #include <QObject>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -38,6 +40,11 @@ class NxTFTPServer : public QObject {
     bool PortInUse() const { return m_portInUse; }
     // Closes the listening socket and pumps messages for up to 10 s while sessions remain.
     void Stop();
+    // What Stop pumps messages with: Qt's events without the window system's input by default;
+    // a window that must hold posted input and closes as well gives its own.
+    std::function<void()> MessagePump = [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     // Local address the sockets bind to, "0.0.0.0" by default; tests and tools keep to loopback.
     void SetBindAddress(const std::string& address) { m_bindAddress = address; }
 
