@@ -34,7 +34,9 @@ class SimulatedDeviceSession {
 };
 
 // Runs the event loop (the 20 ms pump and the forms' timers) until `done` holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMillis = 5000);
+// The default bound only ends a wait for what does not come: a loaded machine (sanitizers, other
+// builds) may take several seconds for what takes milliseconds alone.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMillis = 30000);
 
 // A gtest fixture owning a SimulatedDeviceSession with the bundled data.
 class FormTest : public ::testing::Test {
