@@ -102,6 +102,9 @@ TEST_F(LogFormTest, ServerTakesOnlyTheAskedUpload) {
     Folder.Write("NxSNMP_PP_BootCounter", "7");
     const std::vector<std::string> folders = {Folder.Path(), here.Path()};
     std::unique_ptr<TLogForm> form;
+    // The device answers the fetch after its upload, which waits for the peers below: the
+    // command's one time-out must outlast them on a loaded machine.
+    const uint32_t timeOut = std::exchange(DefaultSNMPTimeout, 3000u);
     const bool held = WithTransferHeld(
         Device->Sim(), [&] { form = Open(); },
         [&] {
@@ -113,6 +116,7 @@ TEST_F(LogFormTest, ServerTakesOnlyTheAskedUpload) {
                               {"atftp", kDeviceHost, false, "NxSNMP_PP_BootCounter"}},
                              TftpPort, folders);
         });
+    DefaultSNMPTimeout = timeOut;
     ASSERT_TRUE(held);
     ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK!"; }));
     ASSERT_EQ(form->ViewListView->ItemCount(), 3);

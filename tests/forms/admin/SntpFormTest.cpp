@@ -1,6 +1,7 @@
 // The time settings form against the simulated device, which uploads its time-zone list to the
 // form's TFTP server: daylight saving follows the list, and nothing is written that was not read.
 #include "forms/admin/Sntp.h"
+#include "library/snmp/NxSNMPSession.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <utility>
 
 namespace {
 
@@ -137,6 +139,9 @@ TEST_F(SntpFormTest, ServerTakesOnlyTheAskedList) {
     Folder.Write("SNTPFile.RD", std::string(75, '0'));
     const std::vector<std::string> folders = {Folder.Path(), here.Path()};
     std::unique_ptr<TFM_SNTP> form;
+    // The device answers the fetch after its upload, which waits for the peers below: the
+    // command's one time-out must outlast them on a loaded machine.
+    const uint32_t timeOut = std::exchange(DefaultSNMPTimeout, 3000u);
     const bool held = WithTransferHeld(
         Device->Sim(), [&] { form = Open(); },
         [&] {
@@ -149,6 +154,7 @@ TEST_F(SntpFormTest, ServerTakesOnlyTheAskedList) {
                              TftpPort, folders);
             EXPECT_FALSE(form->Bt_Apply->isEnabled());
         });
+    DefaultSNMPTimeout = timeOut;
     ASSERT_TRUE(held);
     ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK."; }, 10000));
     EXPECT_TRUE(form->Bt_Apply->isEnabled());
