@@ -13,6 +13,7 @@ inline constexpr int kAddressLength = 15;
 inline constexpr int kDomainLength = 64;
 inline constexpr int kMacLength = 12;
 inline constexpr char kWarning[] = "Warning";
+// The device's own caption, spelt as its users see it: not a typo to correct.
 inline constexpr char kWaring[] = "Waring";
 inline constexpr char kGetOK[] = "Get OK!";
 inline constexpr char kSetOK[] = "Set OK!";

@@ -161,6 +161,7 @@ void TFM_LanCfg::ApplyStatic() {
         return Refuse(EDT_DNS2, "Please input valid DNS.", true);
 
     // One notice per run, whichever of the DNS fields are empty.
+    // It comes before the address write, at the step users of this device have always seen it; kept so.
     if (dns1Given && !dns2Given)
         Notify();
     bool leftOut = false;

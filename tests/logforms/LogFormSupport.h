@@ -2,15 +2,11 @@
 // What the log form tests share: a free UDP port for the form's TFTP server, the simulator told
 // to upload there, and the main window's device address edits that the address pick reads.
 #include "tests/support/FormTestFixture.h"
+#include "tests/support/FreePort.h"
 
 #include <QLineEdit>
 #include <memory>
 #include <string>
-
-class TStatusBar;
-
-int FreeUdpPort();
-std::string PanelText(TStatusBar* bar);
 
 // A simulated device whose log is `deviceLog`, uploading to KTX_TFTP_PORT (set for the test).
 class LogDeviceTest : public FormTest {
@@ -20,8 +16,6 @@ class LogDeviceTest : public FormTest {
     DevSimOptions Options() override;
     // The device's log as the simulator uploads it.
     virtual std::string DeviceLog() const { return "t1\t[System]up\n"; }
-    // Every SET binding the device received, as "OID=VALUE".
-    std::vector<std::string> Sets() const;
 
     TempDir Folder; // the form's program folder
     int TftpPort = 0;

@@ -15,7 +15,7 @@ namespace {
 
 const std::string kLog = "1.3.6.1.4.1.48113.11.37.4.6.5";
 
-class LogSetFormTest : public LogDeviceTest {
+class LogSetFormTest : public FormTestOf<TLogSetForm, LogDeviceTest> {
   protected:
     void SetUp() override {
         LogDeviceTest::SetUp();
@@ -23,17 +23,12 @@ class LogSetFormTest : public LogDeviceTest {
         ASSERT_TRUE(ShowActive(*form));
         Device->Sim().ClearLog();
     }
-    void TearDown() override {
-        form.reset();
-        LogDeviceTest::TearDown();
-    }
     void EnableSmtp(const char* server, const char* sender, const char* recipient) {
         form->CB_SMTPStatus->SetChecked(true);
         form->EDT_Server->SetText(server);
         form->EDT_Sender->SetText(sender);
         form->EDT_Recipient->SetText(recipient);
     }
-    std::unique_ptr<TLogSetForm> form;
 };
 
 TEST_F(LogSetFormTest, EmptyServerSwitchesRemoteLoggingOffAndSmtpOffSendsOnlyItsState) {

@@ -4,6 +4,7 @@
 #include "app/program/Main.h"
 #include "platform/MessageRecorder.h"
 #include "tests/support/DevSim.h"
+#include "tests/support/FormTestFixture.h"
 #include "tests/support/TempDir.h"
 
 #include <filesystem>
@@ -34,5 +35,3 @@ class MainWindowOnDevice : public ::testing::Test {
     std::unique_ptr<DevSim> sim;
     std::unique_ptr<TMainForm> form;
 };
-
-bool PumpUntil(const std::function<bool()>& done, int timeoutMillis);

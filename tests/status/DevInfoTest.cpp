@@ -18,7 +18,7 @@ const std::string kBand1 = std::string(kTree) + ".6.1.2.1";
 class DevInfoTest : public FormTest {
   protected:
     bool WasRead(const std::string& oid) {
-        const auto oids = ReadOids(*Device);
+        const auto oids = Sent("GET");
         return std::find(oids.begin(), oids.end(), oid) != oids.end();
     }
     void SetMac(const std::string& column, const std::string& mac) {

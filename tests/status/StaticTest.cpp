@@ -23,7 +23,7 @@ class StaticTest : public FormTest {
     }
     int CounterGets() {
         int count = 0;
-        for (const auto& oid : ReadOids(*Device))
+        for (const auto& oid : Sent("GET"))
             count += oid == kBand1 + ".1.1";
         return count;
     }
@@ -51,7 +51,7 @@ TEST_F(StaticTest, ShowsTheFirstRadiosCounters) {
     EXPECT_TRUE(form.StatusBar->SimpleText().empty());
 
     // All twenty objects at the radio's own instance, none of the second radio.
-    const auto oids = ReadOids(*Device);
+    const auto oids = Sent("GET");
     for (int n = 1; n <= 20; ++n)
         EXPECT_NE(std::find(oids.begin(), oids.end(), kBand1 + "." + std::to_string(n) + ".1"), oids.end())
             << n;

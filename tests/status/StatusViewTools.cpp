@@ -22,10 +22,3 @@ void SavePicture(QWidget& form, const std::string& name) {
     form.show();
     SaveFormPicture(form, name);
 }
-
-std::vector<std::string> ReadOids(SimulatedDeviceSession& device) {
-    std::vector<std::string> oids;
-    for (const auto& line : device.Received("GET"))
-        oids.push_back(line.oid);
-    return oids;
-}

@@ -13,7 +13,4 @@ std::string TextOf(const QWidget& form, const char* name);
 // With KTX_FORM_PICTURES naming a folder, the form is drawn to <folder>/<name>.png.
 void SavePicture(QWidget& form, const std::string& name);
 
-// The OIDs of every binding the device received in GET PDUs.
-std::vector<std::string> ReadOids(SimulatedDeviceSession& device);
-
 inline constexpr char kTree[] = "1.3.6.1.4.1.48113.11.37.4";

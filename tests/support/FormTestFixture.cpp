@@ -2,9 +2,13 @@
 
 #include "library/snmp/NxSNMPSession.h"
 #include "platform/Clock.h"
+#include "platform/ComboBox.h"
+#include "platform/Edit.h"
+#include "platform/StatusBar.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -78,4 +82,77 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMillis) {
         Sleep(2);
     }
     return true;
+}
+
+std::string PanelText(const QWidget* widget) {
+    const auto* bar = qobject_cast<const TStatusBar*>(widget);
+    if (bar == nullptr) {
+        const auto bars = widget->findChildren<TStatusBar*>();
+        if (bars.size() != 1) {
+            ADD_FAILURE() << bars.size() << " status bars on " << widget->objectName().toStdString();
+            return {};
+        }
+        bar = bars.front();
+    }
+    return bar->PanelCount() > 0 ? bar->Panel(0)->Text() : bar->SimpleText();
+}
+
+void Pick(TComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void Type(TEdit* edit, const std::string& text) {
+    edit->SetText(text);
+    emit edit->textEdited(QString::fromStdString(text));
+}
+
+std::vector<std::string> FormTest::Sent(const std::string& pduType, const std::string& cut) const {
+    std::vector<std::string> out;
+    for (const auto& line : Device->Received(pduType))
+        out.push_back((line.oid.rfind(cut, 0) == 0 ? line.oid.substr(cut.size()) : line.oid) +
+                      (pduType == "SET" ? "=" + line.value : ""));
+    return out;
+}
+
+std::vector<std::vector<std::string>> FormTest::SetPdus(const std::string& cut) const {
+    std::vector<std::vector<std::string>> out;
+    int last = -1;
+    for (const auto& line : Device->Received("SET")) {
+        if (out.empty() || line.pduNumber != last)
+            out.emplace_back();
+        last = line.pduNumber;
+        out.back().push_back((line.oid.rfind(cut, 0) == 0 ? line.oid.substr(cut.size()) : line.oid) + "=" +
+                             line.value);
+    }
+    return out;
+}
+
+std::vector<std::string> FormTest::Boxes() const {
+    std::vector<std::string> out;
+    for (const auto& box : Device->Messages().Boxes)
+        out.push_back(box.Caption + ": " + box.Text);
+    return out;
+}
+
+std::string FormTest::Box() const {
+    const auto boxes = Boxes();
+    return boxes.empty() ? "" : boxes.back();
+}
+
+std::string FormTest::DeviceValue(const std::string& oid) const {
+    std::string line = Device->Sim().Command("get " + oid);
+    while (!line.empty() && line.back() == '\n')
+        line.pop_back();
+    return line;
+}
+
+void FormTest::ClearSeen() {
+    Device->Sim().ClearLog();
+    Device->Messages().Boxes.clear();
+}
+
+void FormTest::Apply(QPushButton* button) {
+    ClearSeen();
+    button->click();
 }

@@ -12,6 +12,11 @@
 #include <string>
 #include <vector>
 
+class QPushButton;
+class QWidget;
+class TComboBox;
+class TEdit;
+
 class SimulatedDeviceSession {
   public:
     explicit SimulatedDeviceSession(const DevSimOptions& options = {});
@@ -38,6 +43,14 @@ class SimulatedDeviceSession {
 // builds) may take several seconds for what takes milliseconds alone.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMillis = 30000);
 
+// The text a status bar shows: its first panel's when it has panels, else its simple text. Given
+// a form, that of the one status bar on it.
+std::string PanelText(const QWidget* widget);
+
+// As the user picks an item or types a text: the change events follow.
+void Pick(TComboBox* combo, int index);
+void Type(TEdit* edit, const std::string& text);
+
 // A gtest fixture owning a SimulatedDeviceSession with the bundled data.
 class FormTest : public ::testing::Test {
   protected:
@@ -45,5 +58,33 @@ class FormTest : public ::testing::Test {
     void TearDown() override { Device.reset(); }
     virtual DevSimOptions Options() { return {}; }
 
+    // The bindings of the PDUs of this type the device received, in order: "OID" ("OID=value" for
+    // SETs), OIDs under `cut` shortened to what follows it.
+    std::vector<std::string> Sent(const std::string& pduType, const std::string& cut = {}) const;
+    std::vector<std::string> Sets() const { return Sent("SET"); }
+    // The SET PDUs received, each as its bindings "OID=value".
+    std::vector<std::vector<std::string>> SetPdus(const std::string& cut = {}) const;
+    // Every message box as "Caption: Text", and the last one ("" when none).
+    std::vector<std::string> Boxes() const;
+    std::string Box() const;
+    // What a manager would read now, e.g. "value integer 2".
+    std::string DeviceValue(const std::string& oid) const;
+    // Forgets what the device received and the boxes shown so far.
+    void ClearSeen();
+    // Clears what was seen, then clicks: what follows is the click's alone.
+    void Apply(QPushButton* button);
+
     std::unique_ptr<SimulatedDeviceSession> Device;
+};
+
+// A form test whose form (of type Form) goes before the device does.
+template <class Form, class Base = FormTest> class FormTestOf : public Base {
+  protected:
+    void TearDown() override {
+        form.reset();
+        Base::TearDown();
+    }
+    std::string Status() const { return PanelText(form.get()); }
+
+    std::unique_ptr<Form> form;
 };

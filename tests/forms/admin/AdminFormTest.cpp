@@ -21,7 +21,6 @@
 #include <QTest>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -37,12 +36,8 @@ const std::string kTrapIp = A + "6.4.0", kNotify = A + "6.5.0", kVlanId = A + "8
 const std::string kPing = A + "9.1.0", kWlan = A + "9.2.0", kRanges = A + "10";
 const std::string kFirmware = "1.3.6.1.4.1.48113.11.37.4.1.4.0";
 
-class AdminFormTest : public FormTest {
+class AdminFormTest : public FormTestOf<TFM_Admin> {
   protected:
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
     void Open() {
         form.reset();
         Device->Sim().ClearLog();
@@ -50,38 +45,18 @@ class AdminFormTest : public FormTest {
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
         EXPECT_TRUE(Device->Received("SET").empty()) << "no SET while the form opens";
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
+        ClearSeen();
     }
     void Click(QPushButton* button) {
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
         form->StatusBar->SetSimpleText("");
-        button->click();
+        Apply(button);
         ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); })); // the lists read again
         QCoreApplication::sendPostedEvents();                     // an Add that waited for them
         ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }));
     }
-    // The SET PDUs received, each as its bindings "OID=value" (OIDs under the administrator group
-    // shortened to what follows it).
-    std::vector<std::vector<std::string>> Sets() const {
-        std::map<int, std::vector<std::string>> pdus;
-        for (const auto& line : Device->Received("SET"))
-            pdus[line.pduNumber].push_back(
-                (line.oid.rfind(A, 0) == 0 ? line.oid.substr(A.size()) : line.oid) + "=" + line.value);
-        std::vector<std::vector<std::string>> out;
-        for (auto& [number, bindings] : pdus)
-            out.push_back(bindings);
-        return out;
-    }
-    std::string Box() const {
-        const auto& boxes = Device->Messages().Boxes;
-        return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
-    }
-    std::string Status() const { return form->StatusBar->SimpleText(); }
+    // The SET PDUs, OIDs under the administrator group shortened to what follows it.
+    std::vector<std::vector<std::string>> Sets() const { return SetPdus(A); }
     void Preview(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
-
-    std::unique_ptr<TFM_Admin> form;
 };
 
 using Pdus = std::vector<std::vector<std::string>>;

@@ -44,7 +44,7 @@ std::string ReadWhole(const std::string& path) {
     return text.str();
 }
 
-class CfgFileFormTest : public FormTest {
+class CfgFileFormTest : public FormTestOf<TFM_CfgFile> {
   protected:
     void SetUp() override {
         TftpPort = FreeUdpPort();
@@ -60,8 +60,7 @@ class CfgFileFormTest : public FormTest {
         form->show();
     }
     void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
+        FormTestOf::TearDown();
         SetDeviceAddressEdits(nullptr, nullptr);
         unsetenv("KTX_TFTP_PORT");
     }
@@ -74,38 +73,18 @@ class CfgFileFormTest : public FormTest {
         return o;
     }
 
-    void Start(QPushButton* button) {
-        Device->Messages().Boxes.clear();
-        Device->Sim().ClearLog();
-        button->click(); // returns once the wait has ended
-    }
-    std::vector<std::string> Sets() const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received("SET"))
-            out.push_back(line.oid + "=" + line.value);
-        return out;
-    }
-    std::vector<std::string> Boxes() const {
-        std::vector<std::string> out;
-        for (const auto& box : Device->Messages().Boxes)
-            out.push_back(box.Caption + ": " + box.Text);
-        return out;
-    }
-    std::string Panel() const { return form->StatusBar->Panel(0)->Text(); }
-
     std::vector<std::string> Failures; // "OID=status" the device refuses
     int TftpPort = 0;
     std::unique_ptr<QLineEdit> DeviceAddress;
     std::unique_ptr<QLineEdit> DeviceMask;
     TempDir Folder;
-    std::unique_ptr<TFM_CfgFile> form;
 };
 
 TEST_F(CfgFileFormTest, SaveStoresTheDeviceFileUnderItsDcfName) {
     EXPECT_TRUE(SaveFormPicture(*form, "cfgfile"));
     form->Ed_SaveFile->SetText(Folder.File("backup"));
-    Start(form->Bt_Upload);
-    EXPECT_EQ(Panel(), "The configuration file saved successfully!");
+    Apply(form->Bt_Upload);
+    EXPECT_EQ(Status(), "The configuration file saved successfully!");
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Sets(),
               (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=backup.dcf", kCfg + "3.0=2"}));
@@ -116,7 +95,7 @@ TEST_F(CfgFileFormTest, SaveStoresTheDeviceFileUnderItsDcfName) {
     // A name that already says .dcf, in any case, keeps its name; an older file is replaced.
     std::ofstream(Folder.File("Old.DcF"), std::ios::binary) << std::string(3000, 'x');
     form->Ed_SaveFile->SetText(Folder.File("Old.DcF"));
-    Start(form->Bt_Upload);
+    Apply(form->Bt_Upload);
     EXPECT_EQ(ReadWhole(Folder.File("Old.DcF")), kFactoryConfig);
     EXPECT_FALSE(std::filesystem::exists(Folder.File("Old.DcF.dcf")));
 }
@@ -143,7 +122,7 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
         }
     });
     watch.start(1);
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     watch.stop();
     form->WaitTickMilliseconds = 20;
     EXPECT_EQ(countdownAtRestart, 60);
@@ -155,14 +134,14 @@ TEST_F(CfgFileFormTest, UpdateSendsTheFileSavesItAndRestartsTheDevice) {
     // The unanswered reboot goes out once: a retry would reach the restarted device again.
     EXPECT_EQ(Sets(), (std::vector<std::string>{kCfg + "1.0=127.0.0.1", kCfg + "2.0=update.dcf",
                                                 kCfg + "3.0=1", kCfg + "4.0=2", kCfg + "4.0=3"}));
-    EXPECT_EQ(Panel(), "Update configuration success!");
+    EXPECT_EQ(Status(), "Update configuration success!");
     EXPECT_TRUE(Boxes().empty());
 
     // What the device took is what it hands back.
     PumpUntil([] { return false; }, 500);
     TempDir back;
     form->Ed_SaveFile->SetText(back.File("again.dcf"));
-    Start(form->Bt_Upload);
+    Apply(form->Bt_Upload);
     EXPECT_EQ(ReadWhole(back.File("again.dcf")), update);
 }
 
@@ -180,7 +159,7 @@ TEST_F(CfgFileFormTest, ServerServesOnlyTheAskedTransfer) {
 
     form->Ed_SaveFile->SetText(Folder.File("backup"));
     ASSERT_TRUE(WithTransferHeld(
-        Device->Sim(), [&] { Start(form->Bt_Upload); },
+        Device->Sim(), [&] { Apply(form->Bt_Upload); },
         [&] {
             ExpectAllRefused({{"curl", kForeignHost, true, "backup.dcf"},
                               {"curl", kDeviceHost, false, "backup.dcf"},
@@ -188,12 +167,12 @@ TEST_F(CfgFileFormTest, ServerServesOnlyTheAskedTransfer) {
                               {"atftp", kDeviceHost, true, "planted.txt"}},
                              TftpPort, folders);
         }));
-    EXPECT_EQ(Panel(), "The configuration file saved successfully!");
+    EXPECT_EQ(Status(), "The configuration file saved successfully!");
     EXPECT_EQ(ReadWhole(Folder.File("backup.dcf")), kFactoryConfig);
 
     form->Ed_UpgFile->SetText(update);
     ASSERT_TRUE(WithTransferHeld(
-        Device->Sim(), [&] { Start(form->Bt_OK); },
+        Device->Sim(), [&] { Apply(form->Bt_OK); },
         [&] {
             ExpectAllRefused({{"curl", kForeignHost, false, "update.dcf"},
                               {"curl", kDeviceHost, true, "update.dcf"},
@@ -202,7 +181,7 @@ TEST_F(CfgFileFormTest, ServerServesOnlyTheAskedTransfer) {
                               {"atftp", kDeviceHost, true, ".bashrc"}},
                              TftpPort, folders);
         }));
-    EXPECT_EQ(Panel(), "Update configuration success!");
+    EXPECT_EQ(Status(), "Update configuration success!");
     EXPECT_TRUE(Boxes().empty());
     ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeRequest->Busy; }, 10000));
 
@@ -216,10 +195,10 @@ TEST_F(CfgFileFormTest, SaveRefusesAPathWithoutAFileName) {
     for (const std::string& path : {Folder.Path() + "/", Folder.Path() + "\\"}) {
         SCOPED_TRACE(path);
         form->Ed_SaveFile->SetText(path);
-        Start(form->Bt_Upload);
+        Apply(form->Bt_Upload);
         EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The file path is error."}));
         EXPECT_TRUE(Sets().empty());
-        EXPECT_EQ(Panel(), "Fail to save the configuration file!");
+        EXPECT_EQ(Status(), "Fail to save the configuration file!");
     }
     EXPECT_FALSE(std::filesystem::exists(Folder.File(".dcf")));
 }
@@ -227,19 +206,19 @@ TEST_F(CfgFileFormTest, SaveRefusesAPathWithoutAFileName) {
 TEST_F(CfgFileFormTest, ARefusedRestartAfterATakenFileIsToldApart) {
     Device->Sim().Command("refuse " + kCfg + "4.0 3 genErr");
     form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{
                            "Warning: The configuration file was taken, but the device refused to restart."}));
     EXPECT_EQ(Sets().back(), kCfg + "4.0=3");
-    EXPECT_NE(Panel(), "Update configuration success!");
-    EXPECT_FALSE(Panel().empty());
+    EXPECT_NE(Status(), "Update configuration success!");
+    EXPECT_FALSE(Status().empty());
 }
 
 TEST_F(CfgFileFormTest, UpdateRefusesMissingEmptyAndFolderlessFiles) {
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Empty file is not accepted."}));
     form->Ed_UpgFile->SetText(Folder.File("missing.dcf"));
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: File format error! Please try again!"}));
 
     // The existence check comes first, so the folderless name must exist where we stand.
@@ -247,7 +226,7 @@ TEST_F(CfgFileFormTest, UpdateRefusesMissingEmptyAndFolderlessFiles) {
     Folder.Write("plain.dcf", "x");
     ASSERT_EQ(chdir(Folder.Path().c_str()), 0);
     form->Ed_UpgFile->SetText("plain.dcf");
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     ASSERT_EQ(chdir(here.c_str()), 0);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The file path is error."}));
     EXPECT_TRUE(Sets().empty());
@@ -258,10 +237,10 @@ TEST_F(CfgFileFormTest, ASaveLeftUnansweredGoesOutOnceAndEndsOnItsTimeOut) {
     form->TftpRequest->Request.TimeOut = 50;
     form->Ed_SaveFile->SetText(Folder.File("backup"));
     ASSERT_TRUE(WithTransferHeld(
-        Device->Sim(), [&] { Start(form->Bt_Upload); }, [&] { Device->Sim().Command("silent 600"); }));
+        Device->Sim(), [&] { Apply(form->Bt_Upload); }, [&] { Device->Sim().Command("silent 600"); }));
     Device->Sim().Command("silent 0");
     EXPECT_EQ(Sets().size(), 3u);
-    EXPECT_EQ(Panel(), "(SNMPClass) SNMP request timed out!");
+    EXPECT_EQ(Status(), "(SNMPClass) SNMP request timed out!");
 }
 
 class RefusingDeviceTest : public CfgFileFormTest {
@@ -274,14 +253,14 @@ class RefusingDeviceTest : public CfgFileFormTest {
 
 TEST_F(RefusingDeviceTest, RefusedTransferIsReportedAsFailure) {
     form->Ed_SaveFile->SetText(Folder.File("backup.dcf"));
-    Start(form->Bt_Upload);
+    Apply(form->Bt_Upload);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Fail to save the configuration file!"}));
-    EXPECT_NE(Panel(), "The configuration file saved successfully!");
+    EXPECT_NE(Status(), "The configuration file saved successfully!");
     EXPECT_FALSE(std::filesystem::exists(Folder.File("backup.dcf")));
     EXPECT_EQ(form->Ed_SaveFile->Text(), "");
 
     form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: The configuration file updated fail!"}));
     for (const std::string& set : Sets())
         EXPECT_EQ(set.find(kCfg + "4.0"), std::string::npos) << set;
@@ -297,7 +276,7 @@ TEST_F(CfgFileFormTest, ASaveTheDeviceFailedLeavesTheOldFile) {
     Bytes answer;
     bool running = false;
     ASSERT_TRUE(WithTransferHeld(
-        Device->Sim(), [&] { Start(form->Bt_Upload); },
+        Device->Sim(), [&] { Apply(form->Bt_Upload); },
         [&] {
             device.SendTo(TftpPort, Datagram(std::string("\0\2backup.dcf\0octet\0", 19)));
             running = device.Receive(answer, 5000) && answer == Bytes{0, 4, 0, 0};
@@ -342,7 +321,7 @@ TEST_F(CfgFileFormTest, DottedNamesAndLinksChosenByTheUser) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Path);
         (c.Save ? form->Ed_SaveFile : form->Ed_UpgFile)->SetText(Folder.File(c.Path));
-        Start(c.Save ? form->Bt_Upload : form->Bt_OK);
+        Apply(c.Save ? form->Bt_Upload : form->Bt_OK);
         if (c.Told.empty()) {
             EXPECT_EQ(Boxes(), std::vector<std::string>{c.Box});
             EXPECT_TRUE(Sets().empty());
@@ -351,7 +330,7 @@ TEST_F(CfgFileFormTest, DottedNamesAndLinksChosenByTheUser) {
         EXPECT_TRUE(Boxes().empty());
         ASSERT_GE(Sets().size(), 3u);
         EXPECT_EQ(Sets()[1], kCfg + "2.0=" + c.Told);
-        EXPECT_EQ(Panel(),
+        EXPECT_EQ(Status(),
                   c.Save ? "The configuration file saved successfully!" : "Update configuration success!");
         if (c.Save) {
             EXPECT_EQ(ReadWhole(Folder.File(c.Told)), kFactoryConfig);
@@ -371,11 +350,11 @@ class RefusingSaveDeviceTest : public CfgFileFormTest {
 
 TEST_F(RefusingSaveDeviceTest, RefusedConfigSaveStopsBeforeTheRestart) {
     form->Ed_UpgFile->SetText(Folder.Write("update.dcf", "cfg"));
-    Start(form->Bt_OK);
+    Apply(form->Bt_OK);
     EXPECT_EQ(Boxes(), (std::vector<std::string>{"Warning: Update file fail!Please try again!"}));
     ASSERT_FALSE(Sets().empty());
     EXPECT_EQ(Sets().back(), kCfg + "4.0=2");
-    EXPECT_NE(Panel(), "Update configuration success!");
+    EXPECT_NE(Status(), "Update configuration success!");
 }
 
 } // namespace

@@ -32,18 +32,13 @@ const std::string kLoad = "1.3.6.1.4.1.48113.11.37.4.4.3.";
 const std::string kRestart = "1.3.6.1.4.1.48113.11.37.4.4.2.1.0";
 const std::string kGenErr = "(SNMP) Cannot perform operation, General Error!";
 
-class FirmwareFormTest : public LogDeviceTest {
+class FirmwareFormTest : public FormTestOf<TFM_Firmware, LogDeviceTest> {
   protected:
     void Open() {
         form = std::make_unique<TFM_Firmware>();
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([&] { return !form->VersionRequest->Busy && !form->FtpRequest->Busy; }));
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
-    }
-    void TearDown() override {
-        form.reset();
-        LogDeviceTest::TearDown();
+        ClearSeen();
     }
     // Runs `act` on the next modal dialog of type T once it is up.
     template <class T> void WhenModal(std::function<void(T*)> act) {
@@ -57,15 +52,6 @@ class FirmwareFormTest : public LogDeviceTest {
         });
         poll->start(20);
     }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> out;
-        for (const auto& box : Device->Messages().Boxes)
-            out.push_back(box.Caption + ": " + box.Text);
-        return out;
-    }
-    std::string Panel() const { return PanelText(form->StatusBar); }
-
-    std::unique_ptr<TFM_Firmware> form;
 };
 
 TEST_F(FirmwareFormTest, ShowsTheVersionAndRefusesBadFilesBeforeWriting) {
@@ -93,7 +79,7 @@ TEST_F(FirmwareFormTest, ShowsTheVersionAndRefusesBadFilesBeforeWriting) {
         (c.ftp ? form->Rb_FTP : form->Rb_TFTP)->setChecked(true);
         form->Ed_UpgFile->SetText(c.path);
         form->Bt_Upload->click();
-        EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Warning: ") + c.text});
+        EXPECT_EQ(Boxes(), std::vector<std::string>{std::string("Warning: ") + c.text});
     }
     EXPECT_TRUE(Device->Received("SET").empty());
 }
@@ -122,11 +108,11 @@ TEST_F(FirmwareFormTest, TftpLoadUpdatesThenReboots) {
     form->Bt_Upload->click(); // returns when the wait has closed
     // The device restarts before it answers the reboot: no failed update for that.
     ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeCommandRequest->Busy; }, 10000));
-    EXPECT_EQ(Panel(), "Update firmware success!");
+    EXPECT_EQ(Status(), "Update firmware success!");
 
     EXPECT_EQ(countdownAtRestart, 60);
     EXPECT_EQ(lowerAtRestart, "Please waiting for ");
-    EXPECT_TRUE(Device->Messages().Boxes.empty()) << Texts().front();
+    EXPECT_TRUE(Device->Messages().Boxes.empty()) << Boxes().front();
     // The unanswered reboot goes out once: a retry would reach the restarted device again.
     EXPECT_EQ(Sets(), (std::vector<std::string>{kLoad + "1.1.0=127.0.0.1", kLoad + "1.2.0=image.tfp",
                                                 kLoad + "1.3.0=1", kLoad + "1.4.0=1", kLoad + "1.4.0=3"}));
@@ -167,8 +153,8 @@ TEST_F(FirmwareFormTest, ServerServesOnlyTheChosenImageDuringALoad) {
                              TftpPort, folders);
         }));
     ASSERT_TRUE(PumpUntil([&] { return !form->UpgradeCommandRequest->Busy; }, 10000));
-    EXPECT_EQ(Panel(), "Update firmware success!");
-    EXPECT_TRUE(Device->Messages().Boxes.empty()) << Texts().front();
+    EXPECT_EQ(Status(), "Update firmware success!");
+    EXPECT_TRUE(Device->Messages().Boxes.empty()) << Boxes().front();
 
     ExpectAllRefused(EveryClientAndHost({"image.tfp", "other.tfp"}, {"image.tfp"}), TftpPort, folders);
 }
@@ -191,9 +177,9 @@ TEST_P(RefusedLoadStepTest, EndsTheChainAndTheWait) {
     Device->Sim().Command(std::string(step.Command) + " " + kLoad + step.Suffix);
     form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
     form->Bt_Upload->click(); // the wait ends by itself
-    EXPECT_EQ(Texts(), std::vector<std::string>{step.Warning});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{step.Warning});
     EXPECT_EQ(Sets().back(), kLoad + step.LastSet);
-    EXPECT_EQ(Panel(), kGenErr);
+    EXPECT_EQ(Status(), kGenErr);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,7 +206,7 @@ class RefusedOpeningReadTest : public FirmwareFormTest {
 TEST_F(RefusedOpeningReadTest, ARefusedOpeningReadIsShownAndStays) {
     Open();
     EXPECT_EQ(form->Ed_FwVersion->Text(), "1.2.0.7"); // the other read got through
-    EXPECT_EQ(Panel(), kGenErr);
+    EXPECT_EQ(Status(), kGenErr);
 }
 
 // A UDP socket holding the form's TFTP port.
@@ -250,7 +236,7 @@ TEST_F(FirmwareFormTest, TftpServerThatCannotListenIsReported) {
     form->Ed_UpgFile->SetText(Folder.Write("image.tfp", "x"));
     form->Bt_Upload->click();
     ::close(fd);
-    EXPECT_EQ(Panel().rfind("(NxTFTP) ", 0), 0u) << Panel();
+    EXPECT_EQ(Status().rfind("(NxTFTP) ", 0), 0u) << Status();
     EXPECT_TRUE(Device->Received("SET").empty());
 }
 
@@ -286,7 +272,7 @@ TEST_F(FirmwareFormTest, UnverifiedFtpParametersWriteNothing) {
         form->EDT_Certificate->SetText(c.cert);
         form->EDT_Key->SetText(c.key);
         form->Bt_CUpload->click();
-        EXPECT_EQ(Texts(), std::vector<std::string>{std::string("Warning: ") + c.text});
+        EXPECT_EQ(Boxes(), std::vector<std::string>{std::string("Warning: ") + c.text});
         EXPECT_EQ(form->focusWidget(), c.keyFocused ? form->EDT_Key : form->EDT_Certificate);
     }
     Device->Messages().Boxes.clear();
@@ -393,8 +379,8 @@ TEST_F(FtpLoadTest, FirmwareAndCertificateLoadsEndToEnd) {
             form->Ed_UpgFile->SetText(c.file);
             form->Bt_Upload->click();
         }
-        EXPECT_EQ(Panel(), c.panel);
-        EXPECT_EQ(Texts(), *c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
+        EXPECT_EQ(Status(), c.panel);
+        EXPECT_EQ(Boxes(), *c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
         ASSERT_TRUE(PumpUntil([&] { return !form->BusyNow(); }, 30000));
     }
 }

@@ -35,7 +35,7 @@ struct WaitingSeen {
     std::string status; // the form's status bar while the dialog was up
 };
 
-class SystemFormTest : public FormTest {
+class SystemFormTest : public FormTestOf<TFM_Sytem> {
   protected:
     DevSimOptions Options() override {
         DevSimOptions options;
@@ -46,12 +46,7 @@ class SystemFormTest : public FormTest {
         form = std::make_unique<TFM_Sytem>();
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([this] { return form->Request && !form->Request->Busy; }));
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
-    }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
+        ClearSeen();
     }
 
     // Clicks, and once the restart dialog runs waits for `sets` bindings to reach the device and
@@ -83,35 +78,12 @@ class SystemFormTest : public FormTest {
         poll.stop();
         return seen;
     }
-    std::vector<std::string> Sets() const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received("SET"))
-            out.push_back(line.oid + "=" + line.value);
-        return out;
-    }
-    size_t SetPdus() const {
-        size_t n = 0;
-        int last = -1;
-        for (const auto& line : Device->Received("SET")) {
-            n += line.pduNumber != last;
-            last = line.pduNumber;
-        }
-        return n;
-    }
-    std::string DeviceValue(const std::string& oid) {
-        std::string line = Device->Sim().Command("get " + oid);
-        while (!line.empty() && line.back() == '\n')
-            line.pop_back();
-        return line;
-    }
     void ExpectQuestion() {
         ASSERT_EQ(Device->Messages().Boxes.size(), 1u);
         EXPECT_EQ(Device->Messages().Boxes[0].Caption, "Warning");
         EXPECT_EQ(Device->Messages().Boxes[0].Text, "Device will reboot, continue?");
         EXPECT_EQ(Device->Messages().Boxes[0].Buttons, MB_OKCANCEL);
     }
-
-    std::unique_ptr<TFM_Sytem> form;
 };
 
 TEST_F(SystemFormTest, ShowsTwoButtonsAndReadsBothObjects) {
@@ -161,7 +133,7 @@ TEST_F(SystemFormTest, FactoryResetWritesResetThenRestartInTwoWrites) {
     EXPECT_EQ(seen.caption, "System is rebooting, please waiting.....!");
     EXPECT_EQ(seen.label3, "The system IP will be 192.168.0.50 !");
     EXPECT_EQ(Sets(), (std::vector<std::string>{kFactoryDefault + "=1", kRestart + "=1"}));
-    EXPECT_EQ(SetPdus(), 2u);
+    EXPECT_EQ(SetPdus().size(), 2u);
     EXPECT_EQ(DeviceValue(kDns1), "value ipaddress 168.95.1.1"); // back to the factory value
     EXPECT_EQ(DeviceValue(kUptime), "value timeticks 0");
 }

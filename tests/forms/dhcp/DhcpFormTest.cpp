@@ -32,7 +32,7 @@ const std::string kPool = kDhcp + "2.";
 const std::string kStaticPool = kDhcp + "3.1.1.";
 const std::string kDeleteByMac = kDhcp + "3.2.0";
 
-class DhcpFormTest : public FormTest {
+class DhcpFormTest : public FormTestOf<TFM_DHCP> {
   protected:
     void Open(uint32_t walkTimeOut = TFM_DHCP::kTimeOut) {
         Device->Sim().Command("set " + kFunction + " 1"); // the server on
@@ -40,16 +40,11 @@ class DhcpFormTest : public FormTest {
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([this] { return Idle(); }));
         form->FM_StaticIP->AddressAnswers = [](const std::string&) { return false; };
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
+        ClearSeen();
     }
     bool Idle() const {
         return !form->Busy && !form->UsedRowList->Busy && !form->DynamicLeaseRequest->Busy &&
                !form->StaticLeaseRequest->Busy && !form->SystemAddressRequest->Busy;
-    }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
     }
     // "OID=value", a MAC as its 12 hex digits.
     std::vector<std::string> Sets() const {
@@ -83,12 +78,6 @@ class DhcpFormTest : public FormTest {
         for (const auto& line : Device->Received("GETNEXT"))
             n += line.oid == kStaticPool + "1";
         return n;
-    }
-    std::vector<std::string> Boxes() const {
-        std::vector<std::string> out;
-        for (const auto& box : Device->Messages().Boxes)
-            out.push_back(box.Caption + ": " + box.Text);
-        return out;
     }
     // Runs `act` on the next modal dialog of type T; the watch ends with `scope` at the latest.
     template <class T> static void WhenModal(QObject* scope, std::function<void(T*)> act) {
@@ -228,9 +217,7 @@ TEST_F(DhcpFormTest, PoolChecksRefuseBeforeAnythingIsSent) {
         form->Ed_ext->SetText(c.system);
         form->Ed_Wins->SetText("");
         form->Ed_DNS->SetText("");
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
-        form->Bt_Apply->click();
+        Apply(form->Bt_Apply);
         if (*c.box) {
             EXPECT_EQ(Boxes(), std::vector<std::string>{c.box});
             EXPECT_TRUE(Sets().empty());
@@ -334,8 +321,7 @@ TEST_F(DhcpFormTest, BindingChecksAndTheChangeModes) {
 
     // Only the MAC changed: refused.
     SelectUsed(0);
-    Device->Sim().ClearLog();
-    Device->Messages().Boxes.clear();
+    ClearSeen();
     EditBinding(form->Bt_Set, {nullptr, "0011223344DD"});
     EXPECT_EQ(Boxes(),
               std::vector<std::string>{"Warning: Reject: The IP has already existed in IP Static pool."});
@@ -470,10 +456,8 @@ TEST_F(DhcpFormTest, APoolNotReadSendsOnlyWhatTheUserTypedAndSaysSo) {
     for (const auto& [edit, text] :
          {std::pair{form->Ed_IPAF, "10.10.10.100"}, std::pair{form->Ed_PoolRan, "10"},
           std::pair{form->Ed_SubMask, "255.255.255.0"}, std::pair{form->Ed_Gateway, "10.10.10.254"},
-          std::pair{form->Ed_Lease, "86400"}}) {
-        edit->SetText(text);
-        emit edit->textEdited(QString::fromLatin1(text)); // as the user types it
-    }
+          std::pair{form->Ed_Lease, "86400"}})
+        Type(edit, text);
     form->Bt_Apply->click();
     EXPECT_TRUE(Boxes().empty()) << Boxes().front();
     std::vector<std::string> poolSets;

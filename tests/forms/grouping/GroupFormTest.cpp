@@ -26,40 +26,21 @@ const std::string kUserLimit = kGroup + "2.0";
 const std::string kLinkIntegrate = kGroup + "4.0";
 const char kRefusal[] = "Please input a number between 0 and 64.";
 
-class GroupFormTest : public FormTest {
+class GroupFormTest : public FormTestOf<TFM_Group> {
   protected:
     void Open() {
         form = std::make_unique<TFM_Group>();
         ASSERT_TRUE(ShowActive(*form));
         Device->Sim().ClearLog();
     }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
-    void Pick(TComboBox* combo, int index) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
     void Apply() {
-        Device->Messages().Boxes.clear();
-        Device->Sim().ClearLog();
         form->StatusBar->SetSimpleText("");
-        form->Bt_Apply->click();
+        FormTest::Apply(form->Bt_Apply);
     }
-    std::vector<std::string> Sets() const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received("SET"))
-            out.push_back(line.oid + "=" + line.value);
-        return out;
-    }
-    std::string Status() const { return form->StatusBar->SimpleText(); }
     bool UserLimitEditable() const {
         return !form->Ed_UsrL->ReadOnly() && form->Ed_UsrL->Color() == clWindow;
     }
     bool UserLimitLocked() const { return form->Ed_UsrL->ReadOnly() && form->Ed_UsrL->Color() == clBtnFace; }
-
-    std::unique_ptr<TFM_Group> form;
 };
 
 TEST_F(GroupFormTest, ShowsTheDeviceAndLocksTheUserLimitWhileLoadBalanceIsOff) {

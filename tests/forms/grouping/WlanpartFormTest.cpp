@@ -24,28 +24,16 @@ const std::string kStations1 = kPart + "1.1";
 const std::string kEthernet1 = kPart + "2.1";
 const char kWarningText[] = "AP will block all multicast/broadcasts from Ethernet to Wireless,except DHCP's!";
 
-class WlanpartFormTest : public FormTest {
+class WlanpartFormTest : public FormTestOf<TFM_WLANPart> {
   protected:
     void Open() {
         form = std::make_unique<TFM_WLANPart>();
         ASSERT_TRUE(ShowActive(*form));
         Device->Sim().ClearLog();
     }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
     void Apply() {
-        Device->Messages().Boxes.clear();
-        Device->Sim().ClearLog();
         form->StatusBar->SetSimpleText("");
-        form->BT_Apply->click();
-    }
-    std::vector<std::string> Sent(const char* pdu) const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received(pdu))
-            out.push_back(line.oid + (std::string(pdu) == "SET" ? "=" + line.value : ""));
-        return out;
+        FormTest::Apply(form->BT_Apply);
     }
     int Warnings() const {
         int n = 0;
@@ -53,9 +41,6 @@ class WlanpartFormTest : public FormTest {
             n += box.Text == kWarningText && box.Caption == "Warning" && box.Buttons == MB_OK;
         return n;
     }
-    std::string Status() const { return form->StatusBar->SimpleText(); }
-
-    std::unique_ptr<TFM_WLANPart> form;
 };
 
 TEST_F(WlanpartFormTest, ReadsAndShowsOnlyTheFirstBand) {

@@ -30,24 +30,15 @@ const std::string kIpAddr = E + "3.2.3.2.1.2.";
 const std::string kWMacMode = E + "3.2.2.1.1.1.1";
 const std::string kWMacAddr = E + "3.2.2.2.1.2.1.";
 
-class AccessListFormTest : public FormTest {
+class AccessListFormTest : public FormTestOf<TAccessListForm> {
   protected:
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
     template <typename Form> Form* Open() {
         auto* f = new Form();
         form.reset(f);
         EXPECT_TRUE(ShowActive(*f));
         EXPECT_TRUE(PumpUntil([&] { return f->Idle != 0; }));
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
+        ClearSeen();
         return f;
-    }
-    void Pick(TComboBox* combo, int index) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
     }
     // Clicks and waits until the form is idle again.
     void Click(QPushButton* button) {
@@ -60,24 +51,13 @@ class AccessListFormTest : public FormTest {
             out.push_back(line.oid);
         return out;
     }
-    std::string Value(const std::string& oid) {
-        std::string text = Device->Sim().Command("get " + oid);
-        return text.substr(0, text.find_last_not_of("\n") + 1);
-    }
     std::vector<std::string> Shown(TListView* view) const {
         std::vector<std::string> out;
         for (int i = 0; i < view->ItemCount(); ++i)
             out.push_back(view->ItemCaption(i) + " " + view->SubItem(i, 0));
         return out;
     }
-    std::string Box() const {
-        const auto& boxes = Device->Messages().Boxes;
-        return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
-    }
-    std::string Panel() const { return form->findChild<TStatusBar*>("StatusBar1")->Panel(0)->Text(); }
     void Preview(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
-
-    std::unique_ptr<TAccessListForm> form;
 };
 
 TEST_F(AccessListFormTest, AddLandsInTheFirstFreeRowAndTheListIsReadAgain) {
@@ -90,9 +70,9 @@ TEST_F(AccessListFormTest, AddLandsInTheFirstFreeRowAndTheListIsReadAgain) {
     f->Ed_MacAdd->SetText("00aa2B3C4D05");
     Click(f->Bt_Apply);
     EXPECT_EQ(SetOids(), (std::vector<std::string>{kEthMode, kEthAddr + "3"}));
-    EXPECT_EQ(Value(kEthAddr + "3"), "value macaddress 00AA2B3C4D05");
+    EXPECT_EQ(DeviceValue(kEthAddr + "3"), "value macaddress 00AA2B3C4D05");
     EXPECT_EQ(Shown(f->LV_UerMACAddress).back(), "3 00AA2B3C4D05");
-    EXPECT_EQ(Panel(), "Get OK!");
+    EXPECT_EQ(Status(), "Get OK!");
     EXPECT_EQ(Box(), "");
 }
 
@@ -111,8 +91,7 @@ TEST_F(AccessListFormTest, BadOrDuplicateMacIsRefusedBeforeAnyRowWrite) {
     auto* f = Open<TFM_EthernetFilter>();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
+        ClearSeen();
         f->Ed_MacAdd->SetText(c.typed);
         Click(f->Bt_Apply);
         EXPECT_EQ(Box(), c.box);
@@ -127,8 +106,8 @@ TEST_F(AccessListFormTest, DisableWritesOnlyTheModeAndAFullTableIsRefused) {
     f->Ed_MacAdd->SetText("001A2B3C4D09");
     Click(f->Bt_Apply);
     EXPECT_EQ(SetOids(), (std::vector<std::string>{kEthMode}));
-    EXPECT_EQ(Value(kEthMode), "value integer 0");
-    EXPECT_EQ(Panel(), "Set OK!");
+    EXPECT_EQ(DeviceValue(kEthMode), "value integer 0");
+    EXPECT_EQ(Status(), "Set OK!");
 
     form.reset();
     for (int row = 3; row <= 16; ++row)
@@ -151,7 +130,7 @@ TEST_F(AccessListFormTest, DeleteWritesZerosAndTheRowsBelowMoveUp) {
     f->LV_UerMACAddress->SetItemIndex(0);
     Click(f->Bt_Del);
     EXPECT_EQ(SetOids(), (std::vector<std::string>{kEthAddr + "1"}));
-    EXPECT_EQ(Value(kEthAddr + "1"), "value macaddress 000000000000");
+    EXPECT_EQ(DeviceValue(kEthAddr + "1"), "value macaddress 000000000000");
     EXPECT_EQ(Shown(f->LV_UerMACAddress), (std::vector<std::string>{"1 001A2B3C4D02"}));
 }
 
@@ -186,7 +165,7 @@ TEST_F(AccessListFormTest, IpListRefusesTheZeroAddressAndExactDuplicates) {
     f->Ed_IPAdd->SetText("10.0.0.8");
     Click(f->Bt_Apply);
     EXPECT_EQ(SetOids(), (std::vector<std::string>{kIpMode, kIpAddr + "3"}));
-    EXPECT_EQ(Value(kIpAddr + "3"), "value ipaddress 10.0.0.8");
+    EXPECT_EQ(DeviceValue(kIpAddr + "3"), "value ipaddress 10.0.0.8");
 }
 
 TEST_F(AccessListFormTest, WirelessListServesTheFirstBandOnly) {
@@ -211,7 +190,7 @@ TEST_P(AccessListRefusedWriteTest, RefusedRowWriteIsShownAsAFailure) {
     f->Ed_MacAdd->SetText("001A2B3C4D07");
     Click(f->Bt_Apply);
     EXPECT_EQ(SetOids(), (std::vector<std::string>{kEthMode, kEthAddr + "3"}));
-    EXPECT_EQ(Panel().rfind("(SNMP) ", 0), 0u) << Panel();
+    EXPECT_EQ(Status().rfind("(SNMP) ", 0), 0u) << Status();
     EXPECT_TRUE(f->Bt_Apply->isEnabled());
     EXPECT_TRUE(f->Bt_Del->isEnabled());
 }
@@ -243,11 +222,11 @@ class AccessListFailedModeTest : public AccessListFormTest {
 TEST_F(AccessListFailedModeTest, UnreadModeIsShownAndNeverWritten) {
     auto* f = Open<TFM_EthernetFilter>();
     EXPECT_EQ(f->CB_FilterCtrl->GetItemIndex(), -1);
-    EXPECT_EQ(Panel().rfind("(SNMP) ", 0), 0u) << Panel();
+    EXPECT_EQ(Status().rfind("(SNMP) ", 0), 0u) << Status();
     f->Ed_MacAdd->SetText("001A2B3C4D07");
     Click(f->Bt_Apply);
     EXPECT_TRUE(SetOids().empty());
-    EXPECT_EQ(Panel(), "The access mode was not read; nothing was written.");
+    EXPECT_EQ(Status(), "The access mode was not read; nothing was written.");
 }
 
 // A list not read offers no add, and "The list is full" comes only from a list that is; a mode
@@ -286,7 +265,7 @@ TEST_F(AccessListFormTest, ListOrModeNotReadAtOpening) {
                                       : "fail " + c.Refused + " genErr");
         auto* f = Open<TFM_EthernetFilter>();
         if (!unshown) {
-            EXPECT_EQ(Panel().rfind("(SNMP) ", 0), 0u) << Panel();
+            EXPECT_EQ(Status().rfind("(SNMP) ", 0), 0u) << Status();
         }
         Device->Sim().Command(unshown ? "set " + kEthMode + " 1" : "unfail " + c.Refused);
         EXPECT_FALSE(f->Ed_MacAdd->isEnabled());
@@ -299,7 +278,7 @@ TEST_F(AccessListFormTest, ListOrModeNotReadAtOpening) {
         Click(c.Delete ? f->Bt_Del : f->Bt_Apply);
         EXPECT_EQ(Box(), "");
         EXPECT_EQ(SetOids(), c.Sets);
-        EXPECT_EQ(Panel(), c.Status);
+        EXPECT_EQ(Status(), c.Status);
         form.reset();
         Device->Sim().Command("set " + kEthAddr + "3 000000000000");
         Device->Sim().Command("set " + kEthAddr + "1 001A2B3C4D01");

@@ -33,35 +33,15 @@ const std::string kDNS1 = kLan + "5.0";
 const std::string kDNS2 = kLan + "6.0";
 const char kNotice[] = "Wait for a moment,Please connect with new IP address!.";
 
-class LanFormTest : public FormTest {
+class LanFormTest : public FormTestOf<TFM_LanCfg> {
   protected:
     void Open() {
         form = std::make_unique<TFM_LanCfg>();
         ASSERT_TRUE(ShowActive(*form));
         Device->Sim().ClearLog();
     }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
-
-    // As the user picks an item: the combo box's change event follows.
-    void Pick(int index) {
-        form->CB_IPFrom->setCurrentIndex(index);
-        emit form->CB_IPFrom->activated(index);
-    }
-    void Apply() {
-        Device->Messages().Boxes.clear();
-        Device->Sim().ClearLog();
-        form->BT_LanCfgOk->click();
-    }
-    // "OID=value" of every binding set, in the order the device received them.
-    std::vector<std::string> Sets() const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received("SET"))
-            out.push_back(line.oid + "=" + line.value);
-        return out;
-    }
+    void Pick(int index) { ::Pick(form->CB_IPFrom, index); }
+    void Apply() { FormTest::Apply(form->BT_LanCfgOk); }
     // Each PDU's OIDs, one text per PDU, to see what travelled together.
     std::vector<std::string> SetPdus() const {
         std::vector<std::string> out;
@@ -80,14 +60,6 @@ class LanFormTest : public FormTest {
             n += box.Text == kNotice && box.Caption == "Warning" && box.Buttons == MB_OK;
         return n;
     }
-    // What a manager would read now, e.g. "value integer 2".
-    std::string DeviceValue(const std::string& oid) {
-        std::string line = Device->Sim().Command("get " + oid);
-        while (!line.empty() && line.back() == '\n')
-            line.pop_back();
-        return line;
-    }
-    std::string Status() const { return form->StatusBar->SimpleText(); }
     bool StaticFieldsHidden() const {
         for (QWidget* w : std::vector<QWidget*>{form->LA_IPAddress, form->ED_IpAddr, form->LA_SubnetMask,
                                                 form->ED_SubMask, form->LA_DefGW, form->ED_DefGw,
@@ -97,8 +69,6 @@ class LanFormTest : public FormTest {
         return true;
     }
     void Grab(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
-
-    std::unique_ptr<TFM_LanCfg> form;
 };
 
 TEST_F(LanFormTest, ShowsTheDeviceAndHidesTheStaticFieldsForDhcp) {

@@ -32,7 +32,7 @@ std::string Cell(int column, int index) {
     return kTable + std::to_string(column) + ".1." + std::to_string(index);
 }
 
-class MultiFormTest : public FormTest {
+class MultiFormTest : public FormTestOf<TFM_MultiForm> {
   protected:
     DevSimOptions Options() override {
         DevSimOptions options;
@@ -51,10 +51,6 @@ class MultiFormTest : public FormTest {
         EXPECT_TRUE(Device->Received("SET").empty()) << "an opening writes nothing";
         Device->Sim().ClearLog();
     }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
     void Edit(int index) {
         form->MSSIDIdxCombo->SetItemIndex(index);
         form->MSSIDIdxComboChange(form->MSSIDIdxCombo);
@@ -68,14 +64,8 @@ class MultiFormTest : public FormTest {
         else
             form->SecurityComboChange(shown);
     }
-    static void Type(TEdit* edit, const std::string& text) {
-        edit->SetText(text);
-        emit edit->textEdited(QString::fromStdString(text)); // as the user types it
-    }
     void Save() {
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
-        form->SaveButton->click();
+        Apply(form->SaveButton);
         ASSERT_TRUE(PumpUntil([&] { return form->Idle(); }, 30000));
     }
     // OIDs (and values) of the table SETs.
@@ -87,12 +77,9 @@ class MultiFormTest : public FormTest {
         return out;
     }
     bool Walked() const { return !Device->Received("GETNEXT").empty(); }
-    std::string Status() const { return form->MuStatusBar->Panel(0)->Text(); }
     std::string LastBox() const {
         return Device->Messages().Boxes.empty() ? "" : Device->Messages().Boxes.back().Text;
     }
-
-    std::unique_ptr<TFM_MultiForm> form;
 };
 
 TEST_F(MultiFormTest, WpaPersonalSaveSendsItsColumnsOnceThenReadsTheTable) {

@@ -33,7 +33,7 @@ const std::string kFoundList = E + ".3.6.4.1.4.1.";
 const std::string kKnownList = E + ".3.6.4.2.2";
 const std::string kProtection = E + ".3.6.5.0";
 
-class RogueapFormTest : public FormTest {
+class RogueapFormTest : public FormTestOf<TFM_RogueForm> {
   protected:
     void Open() {
         form = std::make_unique<TFM_RogueForm>();
@@ -43,16 +43,6 @@ class RogueapFormTest : public FormTest {
     }
     bool WaitIdle() {
         return PumpUntil([this] { return form->Idle() && !form->DetectWait->isActive(); }, 10000);
-    }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
-    std::vector<std::string> Sets() const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received("SET"))
-            out.push_back(line.oid + "=" + line.value);
-        return out;
     }
     bool FoundListRead() const {
         for (const auto& line : Device->Received("GETNEXT"))
@@ -66,9 +56,6 @@ class RogueapFormTest : public FormTest {
             n += box.Text == text;
         return n;
     }
-    std::string Status() const { return form->StatusBar1->SimpleText(); }
-
-    std::unique_ptr<TFM_RogueForm> form;
 };
 
 TEST_F(RogueapFormTest, FiltersAreBitSetsAndAdHocHasNoWpa) {

@@ -30,7 +30,7 @@ const std::string kRateReset = E + ".3.5.1.1.3.1";
 const std::string kPerRate = E + ".3.5.2.1.";
 const std::string k6Mb = kPerRate + "5.1";
 
-class PerformaceFormTest : public FormTest {
+class PerformaceFormTest : public FormTestOf<TFM_Performace> {
   protected:
     void Open() {
         form.reset();
@@ -40,22 +40,9 @@ class PerformaceFormTest : public FormTest {
         // the b/g mode is read with a completion
         ASSERT_TRUE(PumpUntil([this] { return !form->BgModeRequest->Busy; }));
         OpeningSets = Device->Received("SET").size();
-        Device->Messages().Boxes.clear();
-        Device->Sim().ClearLog();
+        ClearSeen();
     }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
-    }
-    static void Pick(TComboBox* combo, int index) {
-        combo->SetItemIndex(index);
-        emit combo->activated(index);
-    }
-    void Apply() {
-        Device->Messages().Boxes.clear();
-        Device->Sim().ClearLog();
-        form->BandA.Apply->click();
-    }
+    void Apply() { FormTest::Apply(form->BandA.Apply); }
     // The OID groups of the SET PDUs in the order sent, each named by its first binding.
     std::vector<std::string> SetPdus() const {
         std::vector<std::string> out;
@@ -73,10 +60,8 @@ class PerformaceFormTest : public FormTest {
             out[line.oid] = line.value;
         return out;
     }
-    std::string Status() const { return form->StatusBar->SimpleText(); }
     void SavePicture(const char* name) { EXPECT_TRUE(SaveFormPicture(*form, name)); }
 
-    std::unique_ptr<TFM_Performace> form;
     size_t OpeningSets = 0; // a WDS mode resets the per-rate values as the form opens
 };
 

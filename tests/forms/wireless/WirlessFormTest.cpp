@@ -44,7 +44,7 @@ const std::string kCipher = E + ".2.1.1.1.13.1";
 const std::string kMssidState = E + ".3.4.2.1.1.1";
 const std::string kDataRateStatus = E + ".3.5.1.1.2.1";
 
-class WirlessFormTest : public FormTest {
+class WirlessFormTest : public FormTestOf<TFM_Wirless> {
   protected:
     void Open() {
         form.reset();
@@ -53,39 +53,17 @@ class WirlessFormTest : public FormTest {
         ASSERT_TRUE(ShowActive(*form));
         ASSERT_TRUE(PumpUntil([this] { return form->NoScanPending && !form->SiteTableReq[0]->Busy; }));
         EXPECT_TRUE(Sent("SET").empty()) << "an opening writes nothing";
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
-    }
-    void TearDown() override {
-        form.reset();
-        FormTest::TearDown();
+        ClearSeen();
     }
     void Set(const std::string& oid, const std::string& value) {
         Device->Sim().Command("set " + oid + " " + value);
     }
-    std::vector<std::string> Sent(const char* pdu) const {
-        std::vector<std::string> out;
-        for (const auto& line : Device->Received(pdu))
-            out.push_back(line.oid.substr(E.size() + 1) +
-                          (std::string(pdu) == "SET" ? "=" + line.value : ""));
-        return out;
-    }
-    std::string LastBox() const {
-        const auto& boxes = Device->Messages().Boxes;
-        return boxes.empty() ? "" : boxes.back().Caption + ": " + boxes.back().Text;
-    }
+    std::vector<std::string> Sent(const char* pdu) const { return FormTest::Sent(pdu, E + "."); }
     void Choose(TComboBox* combo, const std::string& text) {
         combo->setCurrentText(QString::fromStdString(text));
         combo->OnChange(combo);
     }
     WirlessBand& B() { return form->Band[0]; }
-    static void Type(TEdit* edit, const std::string& text) {
-        edit->SetText(text);
-        emit edit->textEdited(QString::fromStdString(text)); // as the user types it
-    }
-    std::string Status() const { return form->StatusBar->Panel(0)->Text(); }
-
-    std::unique_ptr<TFM_Wirless> form;
 };
 
 TEST(WepKeyText, ConvertsBothWaysAndKnowsMaskedKeys) {
@@ -189,7 +167,7 @@ TEST_F(WirlessFormTest, KeysFollowTheValidKeyTheKeyTypeAndTheAdditionalSsids) {
     B().Key[3]->SetText("abcde");
     Device->Sim().ClearLog();
     form->Bt_Apply->click();
-    EXPECT_EQ(Status(), "Setting Success!") << LastBox();
+    EXPECT_EQ(Status(), "Setting Success!") << Box();
     EXPECT_EQ(Device->Sim().Command("get " + kValidKey), "value integer 4\n");
 }
 
@@ -229,7 +207,7 @@ TEST_F(WirlessFormTest, ScanListsWdsPeersHoldsTheFormAndFillsTheFirstEmptySlot) 
     form->LV_SiteInfoClick(B());
     EXPECT_EQ(B().WdsMac[1]->Text(), "00116B100003");
     form->LV_SiteInfoClick(B());
-    EXPECT_EQ(LastBox(), "Warning: The same MAC address has been added!");
+    EXPECT_EQ(Box(), "Warning: The same MAC address has been added!");
     EXPECT_EQ(B().WdsMac[2]->Text(), "");
     EXPECT_TRUE(SaveFormPicture(*form, "wireless-wds-site-survey"));
 }
@@ -335,11 +313,10 @@ TEST_F(WirlessFormTest, EachCheckGivesItsTextAndSendsNothing) {
     };
     for (const Case& c : cases) {
         form->Bt_Refresh->click();
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
+        ClearSeen();
         c.setup(B());
         form->Bt_Apply->click();
-        EXPECT_EQ(LastBox(), c.box);
+        EXPECT_EQ(Box(), c.box);
         EXPECT_TRUE(Sent("SET").empty()) << c.box;
     }
 }
@@ -433,7 +410,7 @@ TEST_F(WirlessFormTest, EachKindWritesItsMarkedRowsInOrder) {
         c.fill(B());
         Device->Sim().ClearLog();
         form->Bt_Apply->click();
-        EXPECT_EQ(Status(), "Setting Success!") << c.kind << " " << LastBox();
+        EXPECT_EQ(Status(), "Setting Success!") << c.kind << " " << Box();
         std::vector<std::string> rows;
         for (const std::string& set : Sent("SET")) {
             if (set.rfind("2.1.1.1.", 0) == 0 && set.find(".1=") != std::string::npos &&
@@ -495,7 +472,7 @@ TEST_F(WirlessFormTest, LimitValuesPass) {
         B().SSID->SetText(std::string(32, 's'));
         Device->Messages().Boxes.clear();
         form->Bt_Apply->click();
-        EXPECT_EQ(LastBox(), "") << c.groupKey;
+        EXPECT_EQ(Box(), "") << c.groupKey;
         EXPECT_EQ(Status(), "Setting Success!") << c.groupKey;
     }
     EXPECT_EQ(Device->Sim().Command("get " + E + ".2.1.1.1.14.1"), "value integer 18000\n");
@@ -653,7 +630,7 @@ TEST_F(WirlessFormTest, KeySizeFollowsTheKeyTheDeviceHoldsAfterRefresh) {
     Device->Sim().Command("unfail " + E + ".2.1.3.1.2");
     Device->Sim().ClearLog();
     form->Bt_Apply->click();
-    EXPECT_EQ(LastBox(), "");
+    EXPECT_EQ(Box(), "");
     EXPECT_EQ(Status(), "Setting Success!");
     EXPECT_EQ(Device->Sim().Command("get " + key3), "value displaystr 3132333435\n");
 }
@@ -731,7 +708,7 @@ TEST_F(WirlessFormTest, PrimarySsidSameAsAnAdditionalOneNamesTheModelsBand) {
         Open();
         ASSERT_TRUE(PumpUntil([this] { return B().MssidStateRead == 1; }));
         form->Bt_Apply->click();
-        EXPECT_EQ(LastBox(), c.box) << c.model;
+        EXPECT_EQ(Box(), c.box) << c.model;
         EXPECT_TRUE(Sent("SET").empty()) << c.model;
         form.reset();
     }
@@ -810,7 +787,7 @@ TEST_F(WirlessFormTest, AnAuthenticationTheListLacksIsNotReplaced) {
     Device->Sim().ClearLog();
     B().Key[0]->SetText("0123456789");
     form->Bt_Apply->click();
-    EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 2\n") << LastBox();
+    EXPECT_EQ(Device->Sim().Command("get " + kAuth), "value integer 2\n") << Box();
 }
 
 // A channel the device holds that the list lacks shows no choice and is kept; the user's choice is
@@ -822,12 +799,12 @@ TEST_F(WirlessFormTest, AChannelTheListLacksIsKept) {
     EXPECT_EQ(B().Chan->GetItemIndex(), -1);
     EXPECT_EQ(B().Chan->ItemCount(), 3);
     form->Bt_Apply->click();
-    EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 3\n") << LastBox();
+    EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 3\n") << Box();
     EXPECT_EQ(Status(), TSettingsForm::kPartlyWrittenUnshown);
 
     B().Chan->setCurrentText("6");
     form->Bt_Apply->click();
-    EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 6\n") << LastBox();
+    EXPECT_EQ(Device->Sim().Command("get " + kChannel), "value integer 6\n") << Box();
 }
 
 // What the form could not read or show decides nothing (an untouched Apply leaves the device as it
@@ -850,7 +827,7 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
     auto untouched = [&](bool success, const std::string& box = {}) {
         EXPECT_EQ(Device->Values(E), before);
         EXPECT_EQ(Status() == "Setting Success!", success) << Status();
-        EXPECT_TRUE(box.empty() || LastBox() == box) << LastBox();
+        EXPECT_TRUE(box.empty() || Box() == box) << Box();
     };
     const std::vector<Case> cases = {
         {{{kMssidState, "1"}, {kApMode, "1"}}, "", [] {}, [&] { untouched(true); }},
@@ -883,12 +860,12 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
         {{{kAuth, "10"}, {kEncryption, "1"}, {kDot1xType, "5"}, {E + ".2.1.4.0", "192.168.1.10"}},
          "",
          [] {},
-         [&] { EXPECT_FALSE(sent("2.1.1.1.10.1=")) << LastBox(); }},
+         [&] { EXPECT_FALSE(sent("2.1.1.1.10.1=")) << Box(); }},
         {{{kApMode, "9"}, {kAuth, "4"}},
          "",
          [] {},
          [&] {
-             EXPECT_EQ(LastBox(), "");
+             EXPECT_EQ(Box(), "");
              EXPECT_EQ(B().AuthTemp->GetItemIndex(), -1);
              EXPECT_FALSE(sent("2.1.1.1.8.1=")); // a kind not shown is not written back
              untouched(false);
@@ -903,7 +880,7 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
          [&] {
              EXPECT_EQ(B().KeySize->Text(), "152 Bits");
              EXPECT_EQ(B().Key[0]->Text(), std::string(32, 'a'));
-             EXPECT_EQ(LastBox(), "Warning: The Length of the 3rd key in IEEE802.11g must be 32!");
+             EXPECT_EQ(Box(), "Warning: The Length of the 3rd key in IEEE802.11g must be 32!");
              EXPECT_TRUE(Sent("SET").empty());
          }},
         {{{kApMode, "2"}},
@@ -930,8 +907,7 @@ TEST_F(WirlessFormTest, UnknownValuesDecideNothingAndTheUsersChoicesAreWritten) 
         if (!c.refused.empty())
             Device->Sim().Command("unfail " + E + "." + c.refused);
         c.act();
-        Device->Sim().ClearLog();
-        Device->Messages().Boxes.clear();
+        ClearSeen();
         before = Device->Values(E);
         form->Bt_Apply->click();
         ASSERT_TRUE(PumpUntil([this] { return !form->SiteTableReq[0]->Busy && !form->MssidStateReq->Busy; }));
