@@ -91,10 +91,10 @@ void TFM_Indication::FormCreate() {
         ED_wdsGetComboBoxg->SetItemIndex(1);
         WdsGetReq_->MarkAsked(-1);
         if (WdsGetReq_->Set(true, true)) {
-            DropFailure(WdsGetReq_.get());
+            DropReadFailure(*WdsGetReq_);
         } else {
             ShowStatus(WdsGetReq_->Request.Result.Message);
-            KeepFailure(WdsGetReq_.get());
+            KeepReadFailure(*WdsGetReq_);
         }
 
         MakeRequest(WdsTableReq_);

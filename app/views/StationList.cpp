@@ -118,9 +118,9 @@ void TStationListForm::ReadCounts() {
     }
     --CountReading_;
     if (ok)
-        return DropFailure(CountReq_.get());
+        return DropReadFailure(*CountReq_);
     ShowStatus(CountReq_->Request.Result.Message);
-    KeepFailure(CountReq_.get());
+    KeepReadFailure(*CountReq_);
 }
 
 void TStationListForm::StartWalk() {
@@ -188,7 +188,10 @@ void TStationListForm::OnActionDone(NxSNMPError* result) {
 
 void TStationListForm::OnWalkDone(NxSNMPError* result) {
     // The walk's own success line does not hide the count's failure of the same refresh.
-    ShowUnlessFailureKept(result->Message, result->Code == 0);
+    if (result->Code == 0)
+        ShowReadOk(result->Message);
+    else
+        ShowStatus(result->Message);
     Busy = 0;
     if (result->Code == 0)
         FillUserList();
