@@ -29,6 +29,8 @@ void TRequestDialog::BeginDestruction() {
 
 void TRequestDialog::UseStatusBar(TStatusBar* bar) {
     Bar_ = bar;
+    if (Bar_ != nullptr)
+        connect(Bar_, &TStatusBar::ResultChanged, this, [this] { ReadFailures_.LineChanged(); });
 }
 
 void TRequestDialog::ShowStatus(const std::string& text) {
@@ -36,6 +38,7 @@ void TRequestDialog::ShowStatus(const std::string& text) {
         Bar_->ShowResult(text);
     else
         LibraryMessageBox(this, text); // a dialog without a bar still says it
+    StatusShown(text);
 }
 
 std::string TRequestDialog::StatusText() const {
@@ -67,6 +70,7 @@ void TRequestDialog::DropReadFailure(const NxSNMPRequest2Controls& request) {
 
 void TRequestDialog::ShowReadOk(const std::string& text) {
     ShowStatus(ReadFailures_.Empty() ? text : ReadFailures_.FirstLine());
+    ReadFailures_.FirstShown();
 }
 
 // The driver's status line where the request reports to the dialog's bar; the bare text where it

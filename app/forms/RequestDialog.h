@@ -100,6 +100,8 @@ class TRequestDialog : public QDialog {
     // Keeps the request's failure without showing it yet: another walk still fills the lists.
     void KeepReadFailureUnseen(const NxSNMPRequest2Controls& request, const std::string& line);
     void DropReadFailure(const NxSNMPRequest2Controls& request);
+    // The dialog showed `text` on its status place (or in a box, having no bar).
+    virtual void StatusShown(const std::string& /*text*/) {}
 
     // Runs steps; an exception that ends them becomes the status line.
     void Guard(const std::function<void()>& steps);
@@ -120,10 +122,8 @@ class TRequestDialog : public QDialog {
     // request slots are gone, so from here closes are refused and the slots forgotten.
     void BeginDestruction();
 
-    // The line now on the status place (empty without a bar).
-    std::string StatusText() const;
-
   private:
+    std::string StatusText() const;
     void ShowFailureOf(NxSNMPRequest2Controls& request, const std::string& text);
 
     TFormRequests Requests_;

@@ -27,9 +27,11 @@ void TSettingsForm::SetUpWindow(TStatusBar* bar, const WindowOptions& options) {
     setFixedSize(options.Size.isEmpty() ? size() : options.Size);
     CentreOnMain_ = options.CentreOnMain;
     UseStatusBar(bar);
-    if (bar != nullptr)
-        for (int i = 0; i < options.Panels; ++i)
-            bar->AddPanel(options.PanelWidth);
+    if (bar == nullptr)
+        return;
+    for (int i = 0; i < options.Panels; ++i)
+        bar->AddPanel(options.PanelWidth);
+    connect(bar, &TStatusBar::ResultChanged, this, [this] { LeftOutShown_ = false; });
 }
 
 void TSettingsForm::Configure(NxSNMPRequest2Controls& request, const VarDef* table,
@@ -74,12 +76,17 @@ bool TSettingsForm::Probe(SupportProbe& probe, NxSNMPRequest2Controls& request) 
 bool TSettingsForm::Reread(NxSNMPRequest2Controls& request) {
     if (!Read(request))
         return false;
-    const std::string now = StatusText();
+    if (LeftOutShown_)
+        ShowReadOk("");
+    return true;
+}
+
+void TSettingsForm::StatusShown(const std::string& text) {
+    bool leftOut = false;
     for (const bool sentSome : {false, true})
         for (const auto& [unread, unshown] : {std::pair{true, false}, {false, true}, {true, true}})
-            if (now == LeftOutText(sentSome, unread, unshown))
-                ShowReadOk("");
-    return true;
+            leftOut = leftOut || text == LeftOutText(sentSome, unread, unshown);
+    LeftOutShown_ = leftOut && StatusBarOfForm() != nullptr;
 }
 
 bool TSettingsForm::Write(NxSNMPRequest2Controls& request, ReadBack readBack) {

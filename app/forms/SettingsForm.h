@@ -112,12 +112,14 @@ class TSettingsForm : public TRequestDialog {
     bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed);
 
     void showEvent(QShowEvent* event) override;
+    void StatusShown(const std::string& text) override;
 
   private:
     void Configure(NxSNMPRequest2Controls& request, const VarDef* table, const RequestOptions& options);
 
     const void* Binding_ = nullptr; // the slot the build steps are binding
     bool WriteRaised_ = false;      // the last Write ended in a library exception
+    bool LeftOutShown_ = false;     // the status line says a write left settings out
     bool CentreOnMain_ = false;
     bool Shown_ = false;
 };
