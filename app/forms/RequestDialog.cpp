@@ -142,6 +142,15 @@ void TRequestDialog::OnClicked(QAbstractButton* button, std::function<void()> ha
             [this, handler = std::move(handler)] { GuardEvent([&] { RunPass(handler); }); });
 }
 
+void TRequestDialog::RunHandler(const std::function<void()>& handler) {
+    GuardEvent([&] {
+        if (NxRequestPass::Of(this).Open())
+            Guard(handler);
+        else
+            RunPass(handler);
+    });
+}
+
 void TRequestDialog::OnCancel(QAbstractButton* button) {
     connect(button, &QAbstractButton::clicked, this, [this] { close(); });
 }

@@ -4,9 +4,9 @@
 // in view until the same request succeeds, the held close, and handlers from which no exception
 // escapes. The settings forms add their writes, the status views their timers.
 //
-// A pass is a click handler connected with OnClicked (or steps run with RunPass or RunAfter):
-// within it, once a blocking request has timed out, the dialog's other blocking requests fail at
-// once with the time-out.
+// A pass is a click handler connected with OnClicked, a handler wired with OnSignal or OnEvent
+// while no pass is open, or steps run with RunPass or RunAfter: within it, once a blocking request
+// has timed out, the dialog's other blocking requests fail at once with the time-out.
 #include "app/forms/FormRequests.h"
 #include "app/forms/HeldClose.h"
 #include "app/forms/KeptFailures.h"
@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <type_traits>
 
 class QAbstractButton;
 class TStatusBar;
@@ -111,8 +112,21 @@ class TRequestDialog : public QDialog {
     // completion wants to ask the user (a box) waits for it to end. Not run once a close went
     // through or while one is held.
     void RunAfter(std::function<void()> steps);
-    // Connects a button's click to a handler run as one pass.
+    // Connects a button's click to a handler run as one pass of its own.
     void OnClicked(QAbstractButton* button, std::function<void()> handler);
+    // Connects any other signal to a handler run under Guard: as one pass, or as part of the pass
+    // open when code fires it (a read that selects a page).
+    template <class Sender, class Signal>
+    void OnSignal(Sender* sender, Signal signal, std::function<void()> handler) {
+        connect(sender, signal, this, [this, handler = std::move(handler)] { RunHandler(handler); });
+    }
+    // Sets a control's event property (OnClick, OnChange, OnSelectItem) to a handler run as
+    // OnSignal's. Set before the bindings, which chain the control's own handler in front of it.
+    template <class... Args>
+    void OnEvent(std::function<void(Args...)>& event,
+                 std::type_identity_t<std::function<void(Args...)>> handler) {
+        event = [this, handler = std::move(handler)](Args... args) { RunHandler([&] { handler(args...); }); };
+    }
     // Connects the Cancel button: it closes the dialog, as every way of closing does.
     void OnCancel(QAbstractButton* button);
 
@@ -123,6 +137,7 @@ class TRequestDialog : public QDialog {
     void BeginDestruction();
 
   private:
+    void RunHandler(const std::function<void()>& handler);
     std::string StatusText() const;
     void ShowFailureOf(NxSNMPRequest2Controls& request, const std::string& text);
 

@@ -6,7 +6,6 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Clock.h"
 #include "platform/ComboBox.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -50,8 +49,8 @@ void TStationListForm::FormCreate(const Controls& c, const Tables& tables,
     Controls_.User_ListView->SetReportStyle();
     for (const auto& [caption, width] : columns)
         Controls_.User_ListView->AddColumn(caption, width);
-    connect(c.Bt_Rfrsh, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RfrshClick(); }); });
-    connect(c.Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(); }); });
+    OnClicked(c.Bt_Rfrsh, [this] { Bt_RfrshClick(); });
+    OnClicked(c.Bt_Close, [this] { Bt_CloseClick(); });
     SetUpWindow(c.StatusBar, 0);
 
     try {
@@ -228,5 +227,5 @@ bool TStationListForm::CloseAllowed() {
 void TStationListForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (Controls_.User_ListView)
-        GuardEvent([this] { FormResize(); });
+        Guard([this] { FormResize(); });
 }

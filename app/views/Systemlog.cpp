@@ -48,9 +48,9 @@ TLogForm::TLogForm(QWidget* owner, const std::string& folder, const std::string&
     ViewListView->AddColumn("Message", 220);
     SetUpWindow(StatusBar1, 50);
 
-    connect(GetBtn, &QPushButton::clicked, this, [this] { GetBtnClick(); });
-    connect(Clear_Btn, &QPushButton::clicked, this, [this] { Clear_BtnClick(); });
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { close(); });
+    OnClicked(GetBtn, [this] { GetBtnClick(); });
+    OnClicked(Clear_Btn, [this] { Clear_BtnClick(); });
+    OnCancel(CloseBtn);
     FormCreate(folder, bindAddress);
 }
 
