@@ -55,6 +55,7 @@ std::string TStatusPanel::Text() const {
 }
 void TStatusPanel::SetText(const std::string& text) {
     static_cast<Pane*>(View_)->SetPaneText(ToQ(text));
+    emit TextChanged();
 }
 int TStatusPanel::Width() const {
     return View_->minimumWidth();
@@ -82,6 +83,10 @@ TStatusPanel* TStatusBar::AddPanel(int width) {
     Layout_->setStretch(Layout_->count() - 1, 1);
     Panels_.push_back(panel);
     UpdateView();
+    if (Panels_.size() == 1) {
+        connect(panel, &TStatusPanel::TextChanged, this, &TStatusBar::ResultChanged);
+        emit ResultChanged();
+    }
     return panel;
 }
 
@@ -95,6 +100,8 @@ std::string TStatusBar::SimpleText() const {
 }
 void TStatusBar::SetSimpleText(const std::string& text) {
     static_cast<Pane*>(Simple_)->SetPaneText(ToQ(text));
+    if (Panels_.empty())
+        emit ResultChanged();
 }
 
 void TStatusBar::ShowResult(const std::string& text) {

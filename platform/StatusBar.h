@@ -19,6 +19,9 @@ class TStatusPanel : public QObject {
     int Width() const;
     void SetWidth(int width); // the last panel takes the rest of the bar
 
+  signals:
+    void TextChanged();
+
   private:
     QLabel* View_;
 };
@@ -44,6 +47,10 @@ class TStatusBar : public QFrame {
     void FitText();
 
     int Tag = 0;
+
+  signals:
+    // The line ShowResult writes changed, by whatever code, or moved to the first panel.
+    void ResultChanged();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -4,9 +4,12 @@
 
 void TKeptFailures::Keep(const void* request) {
     Keep(request, Read_());
+    InView_ = request;
 }
 
 void TKeptFailures::Keep(const void* request, const std::string& line) {
+    if (InView_ == request)
+        InView_ = nullptr; // the line still shows its earlier failure
     for (Failure& f : Kept_)
         if (f.Request == request) {
             f.Line = line;
@@ -20,8 +23,10 @@ void TKeptFailures::Drop(const void* request) {
         std::find_if(Kept_.begin(), Kept_.end(), [&](const Failure& f) { return f.Request == request; });
     if (it == Kept_.end())
         return;
-    const bool inView = Read_() == it->Line;
+    const bool inView = InView_ == request;
     Kept_.erase(it);
-    if (inView)
-        Show_(Kept_.empty() ? std::string() : Kept_.front().Line);
+    if (!inView)
+        return;
+    Show_(Kept_.empty() ? std::string() : Kept_.front().Line);
+    FirstShown();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The failures a status line shows, each kept with the request that failed: it stays until that
-// request succeeds, and another request's success never replaces it. The line is read and written
-// through the given functions.
+// request succeeds, and another request's success never replaces it. The line is read (to keep
+// what a failure put there) and written through the given functions; which failure is in view is
+// held here, its owner telling when the line changed otherwise.
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,7 +22,14 @@ class TKeptFailures {
     void Drop(const void* request);
     bool Empty() const { return Kept_.empty(); }
     const std::string& FirstLine() const { return Kept_.front().Line; }
-    void Clear() { Kept_.clear(); }
+    // The line now shows the first failure kept.
+    void FirstShown() { InView_ = Kept_.empty() ? nullptr : Kept_.front().Request; }
+    // The line changed by other means: no failure is in view.
+    void LineChanged() { InView_ = nullptr; }
+    void Clear() {
+        Kept_.clear();
+        InView_ = nullptr;
+    }
 
   private:
     struct Failure {
@@ -31,4 +39,5 @@ class TKeptFailures {
     LineReader Read_;
     LineWriter Show_;
     std::vector<Failure> Kept_;
+    const void* InView_ = nullptr; // the request whose failure the line shows
 };

@@ -3,12 +3,9 @@
 #include "app/forms/MacAddressText.h"
 #include "app/forms/ModelCode.h"
 #include "app/mib/MibRowTables.h"
-#include "app/views/ReadReport.h"
 #include "app/views/StatusBandPages.h"
 #include "app/views/StatusRowTables.h"
-#include "library/snmp/NxRequestPass.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"
 
@@ -38,8 +35,8 @@ TFM_DevInfo::TFM_DevInfo(QWidget* owner) : TStatusView(owner, Frame::Fixed), Mod
     setupUi(this);
     SetUpWindow(StatusBar);
     HideSecondBandPage(PageControl1, TabSheetG);
-    connect(Bt_Refa, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RefaClick(Bt_Refa); }); });
-    connect(Bt_Refg, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RefgClick(Bt_Refg); }); });
+    OnClicked(Bt_Refa, [this] { Bt_RefaClick(Bt_Refa); });
+    OnClicked(Bt_Refg, [this] { Bt_RefgClick(Bt_Refg); });
 }
 
 void TFM_DevInfo::MakeBandRequest(TFormRequest<NxSNMPRequest2Edits>& slot, int band) {
@@ -57,8 +54,7 @@ void TFM_DevInfo::MakeBandRequest(TFormRequest<NxSNMPRequest2Edits>& slot, int b
 }
 
 void TFM_DevInfo::FormCreate(QObject*) {
-    const NxRequestPass::Scope pass(this);
-    RunReporting(StatusBar, [this] {
+    RunPass([this] {
         if (ShowBandPage(PageControl1, TabSheetA, 1)) {
             MakeBandRequest(BandRequestA, 1);
             BandRequestA->Mode = NxSNMPRequest2Controls::ModeBlocking;
@@ -116,14 +112,14 @@ void TFM_DevInfo::ShowMacRanges() {
 }
 
 void TFM_DevInfo::Bt_RefaClick(QObject*) {
-    RunReporting(StatusBar, [this] {
+    Guard([this] {
         if (BandRequestA)
             Read(*BandRequestA);
     });
 }
 
 void TFM_DevInfo::Bt_RefgClick(QObject*) {
-    RunReporting(StatusBar, [this] {
+    Guard([this] {
         if (BandRequestG && !BandRequestG->Busy)
             BandRequestG->Get();
     });

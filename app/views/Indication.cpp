@@ -7,7 +7,6 @@
 #include "library/snmp/NxRequestPass.h"
 #include "platform/ComboBox.h"
 #include "platform/Convert.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -51,7 +50,7 @@ TFM_Indication::TFM_Indication(QWidget* owner) : TStatusView(owner, Frame::Title
     Timer1 = AddTimer(TimerStart::OnShow);
     setFixedWidth(width());
     SetFormHeight(128);
-    GuardEvent([this] { FormCreate(); });
+    Guard([this] { FormCreate(); });
 }
 
 void TFM_Indication::SetBandRows(NxSNMPRequest2Edits& request) {
@@ -91,10 +90,10 @@ void TFM_Indication::FormCreate() {
         ED_wdsGetComboBoxg->SetItemIndex(1);
         WdsGetReq_->MarkAsked(-1);
         if (WdsGetReq_->Set(true, true)) {
-            DropFailure(WdsGetReq_.get());
+            DropReadFailure(*WdsGetReq_);
         } else {
             ShowStatus(WdsGetReq_->Request.Result.Message);
-            KeepFailure(WdsGetReq_.get());
+            KeepReadFailure(*WdsGetReq_);
         }
 
         MakeRequest(WdsTableReq_);

@@ -1,6 +1,5 @@
 #include "app/views/Information.h"
 
-#include "app/views/ReadReport.h"
 #include "app/views/StatusRowTables.h"
 #include "platform/Edit.h"
 #include "platform/StatusBar.h"
@@ -12,7 +11,7 @@ TFM_HomeInformation::TFM_HomeInformation(QWidget* owner) : TStatusView(owner, Fr
 
 void TFM_HomeInformation::FormCreate(QObject*) {
     // A failure leaves the layout texts in the edits and its line on the status bar.
-    RunReporting(StatusBar, [this] {
+    Guard([this] {
         MakeRequest(Request);
         Request->Request.VarList = NxSNMPVarList(MibRows::hModelName_to_hIPAddress(), SVT_SV, 0);
         Request->Request.TimeOut = kTimeOut;

@@ -27,7 +27,7 @@ TLogSetForm::TLogSetForm(QWidget* owner) : TSettingsForm(owner) {
     setupUi(this);
     SetUpWindow(StatusBar1);
     Own(SyslogRequest, SmtpRequest);
-    CB_SMTPStatus->OnClick = [this](QObject*) { CB_SMTPStatusClick(); };
+    OnEvent(CB_SMTPStatus->OnClick, [this](QObject*) { CB_SMTPStatusClick(); });
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(); });
     OnCancel(Bt_Cancel);
     FormCreate();

@@ -1,10 +1,8 @@
 #include "app/views/Static.h"
 
-#include "app/views/ReadReport.h"
 #include "app/views/StatusBandPages.h"
 #include "app/views/StatusRowTables.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/StatusBar.h"
 
 #include <QPushButton>
@@ -25,10 +23,8 @@ TFM_Static::TFM_Static(QWidget* owner) : TStatusView(owner, Frame::Fixed) {
     setupUi(this);
     SetUpWindow(StatusBar);
     HideSecondBandPage(PageControl1, TabSheetG);
-    connect(Bt_RfrshA, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_RfrshAClick(Bt_RfrshA); }); });
-    connect(Bt_RfrshG, &QPushButton::clicked, this,
-            [this] { GuardEvent([this] { Bt_RfrshGClick(Bt_RfrshG); }); });
+    OnClicked(Bt_RfrshA, [this] { Bt_RfrshAClick(Bt_RfrshA); });
+    OnClicked(Bt_RfrshG, [this] { Bt_RfrshGClick(Bt_RfrshG); });
 }
 
 void TFM_Static::ReadBand(TFormRequest<NxSNMPRequest2Edits>& slot, int band) {
@@ -48,7 +44,7 @@ void TFM_Static::ReadBand(TFormRequest<NxSNMPRequest2Edits>& slot, int band) {
 }
 
 void TFM_Static::FormCreate(QObject*) {
-    RunReporting(StatusBar, [this] {
+    Guard([this] {
         if (ShowBandPage(PageControl1, TabSheetA, 1))
             ReadBand(BandRequestA, 1);
         if (ShowBandPage(PageControl1, TabSheetG, 2))
@@ -62,11 +58,11 @@ void TFM_Static::Refresh(NxSNMPRequest2Edits* request) {
 }
 
 void TFM_Static::Bt_RfrshAClick(QObject*) {
-    RunReporting(StatusBar, [this] { Refresh(BandRequestA.get()); });
+    Guard([this] { Refresh(BandRequestA.get()); });
 }
 
 void TFM_Static::Bt_RfrshGClick(QObject*) {
-    RunReporting(StatusBar, [this] { Refresh(BandRequestG.get()); });
+    Guard([this] { Refresh(BandRequestG.get()); });
 }
 
 void ShowStaticForm() {

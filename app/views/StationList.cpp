@@ -6,7 +6,6 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/Clock.h"
 #include "platform/ComboBox.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -50,8 +49,8 @@ void TStationListForm::FormCreate(const Controls& c, const Tables& tables,
     Controls_.User_ListView->SetReportStyle();
     for (const auto& [caption, width] : columns)
         Controls_.User_ListView->AddColumn(caption, width);
-    connect(c.Bt_Rfrsh, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_RfrshClick(); }); });
-    connect(c.Bt_Close, &QPushButton::clicked, this, [this] { GuardEvent([this] { Bt_CloseClick(); }); });
+    OnClicked(c.Bt_Rfrsh, [this] { Bt_RfrshClick(); });
+    OnClicked(c.Bt_Close, [this] { Bt_CloseClick(); });
     SetUpWindow(c.StatusBar, 0);
 
     try {
@@ -118,9 +117,9 @@ void TStationListForm::ReadCounts() {
     }
     --CountReading_;
     if (ok)
-        return DropFailure(CountReq_.get());
+        return DropReadFailure(*CountReq_);
     ShowStatus(CountReq_->Request.Result.Message);
-    KeepFailure(CountReq_.get());
+    KeepReadFailure(*CountReq_);
 }
 
 void TStationListForm::StartWalk() {
@@ -188,7 +187,10 @@ void TStationListForm::OnActionDone(NxSNMPError* result) {
 
 void TStationListForm::OnWalkDone(NxSNMPError* result) {
     // The walk's own success line does not hide the count's failure of the same refresh.
-    ShowUnlessFailureKept(result->Message, result->Code == 0);
+    if (result->Code == 0)
+        ShowReadOk(result->Message);
+    else
+        ShowStatus(result->Message);
     Busy = 0;
     if (result->Code == 0)
         FillUserList();
@@ -225,5 +227,5 @@ bool TStationListForm::CloseAllowed() {
 void TStationListForm::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (Controls_.User_ListView)
-        GuardEvent([this] { FormResize(); });
+        Guard([this] { FormResize(); });
 }

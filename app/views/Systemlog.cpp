@@ -48,9 +48,9 @@ TLogForm::TLogForm(QWidget* owner, const std::string& folder, const std::string&
     ViewListView->AddColumn("Message", 220);
     SetUpWindow(StatusBar1, 50);
 
-    connect(GetBtn, &QPushButton::clicked, this, [this] { GetBtnClick(); });
-    connect(Clear_Btn, &QPushButton::clicked, this, [this] { Clear_BtnClick(); });
-    connect(CloseBtn, &QPushButton::clicked, this, [this] { close(); });
+    OnClicked(GetBtn, [this] { GetBtnClick(); });
+    OnClicked(Clear_Btn, [this] { Clear_BtnClick(); });
+    OnCancel(CloseBtn);
     FormCreate(folder, bindAddress);
 }
 
@@ -145,7 +145,8 @@ void TLogForm::ShowFetchFailure(const std::string& text) {
     const std::string shown = text.empty() ? "Get file fail!" : text;
     // An old log file that is not read is also why no upload can take its place: its reason stays.
     ShowStatus(OldFileSkipped_.empty() || shown == OldFileSkipped_ ? shown : shown + " " + OldFileSkipped_);
-    KeepFailure(LogRequest.get());
+    if (LogRequest)
+        KeepReadFailure(*LogRequest);
 }
 
 void TLogForm::OnEndingGetLog(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -237,8 +238,9 @@ bool TLogForm::LoadLogFile(const std::string& path) {
     OldFileSkipped_.clear();
     LBLog = lines;
     ShowRows(lines);
-    DropFailure(LogRequest.get());
-    ShowUnlessFailureKept("Get OK!", true);
+    if (LogRequest)
+        DropReadFailure(*LogRequest);
+    ShowReadOk("Get OK!");
     return true;
 }
 
@@ -269,10 +271,10 @@ void TLogForm::Clear_BtnClick() {
 void TLogForm::OnEndingClear(NxSNMPRequest2Controls*, NxSNMPError* result) {
     if (result->Code == 0) {
         ViewListView->ClearItems();
-        return DropFailure(ClearRequest.get());
+        return DropReadFailure(*ClearRequest);
     }
     ClearRequest->ShowStatus(result->Message);
-    KeepFailure(ClearRequest.get());
+    KeepReadFailure(*ClearRequest);
 }
 
 void TLogForm::resizeEvent(QResizeEvent* event) {

@@ -64,16 +64,16 @@ TFM_Admin::TFM_Admin(QWidget* owner) : TSettingsForm(owner) {
     OnClicked(Btn_Add, [this] { Btn_AddClick(Btn_Add); });
     OnClicked(Btn_Del, [this] { Btn_DelClick(Btn_Del); });
     // Before the bindings, which chain the boxes' own handlers in front of these.
-    CkBx_ManagerState->OnClick = [this](QObject* s) { Guard([&] { CkBx_ManagerStateClick(s); }); };
-    CkBx_LBS->OnClick = [this](QObject* s) { Guard([&] { CkBx_LBSClick(s); }); };
-    CB_LimitVID->OnClick = [this](QObject* s) { Guard([&] { CB_LimitVIDClick(s); }); };
+    OnEvent(CkBx_ManagerState->OnClick, [this](QObject* s) { CkBx_ManagerStateClick(s); });
+    OnEvent(CkBx_LBS->OnClick, [this](QObject* s) { CkBx_LBSClick(s); });
+    OnEvent(CB_LimitVID->OnClick, [this](QObject* s) { CB_LimitVIDClick(s); });
     for (QRadioButton* button : {RB_None, RB_Telnet, RB_SHH})
-        connect(button, &QRadioButton::toggled, this, [this, button](bool on) {
-            if (on)
-                Guard([&] { RB_NoneClick(button); });
+        OnSignal(button, &QRadioButton::toggled, [this, button] {
+            if (button->isChecked())
+                RB_NoneClick(button);
         });
-    connect(ListView_User, &QTreeWidget::itemSelectionChanged, this,
-            [this] { Guard([this] { ListView_UserClick(ListView_User); }); });
+    OnSignal(ListView_User, &QTreeWidget::itemSelectionChanged,
+             [this] { ListView_UserClick(ListView_User); });
 
     FormCreate(this);
 }

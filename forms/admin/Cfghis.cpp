@@ -7,7 +7,6 @@
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/StatusBar.h"
 #include "platform/Text.h"
 
@@ -91,7 +90,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         ArmLoadCommand(tftp.Request, kTftpTimeOut);
         tftp.BindComboBox(0, CB_TfpCom);
         tftp.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
-            GuardEvent([&] { OnTftpCommandDone(s, r); });
+            Guard([&] { OnTftpCommandDone(s, r); });
         };
 
         auto& upgrade =
@@ -100,7 +99,7 @@ void TFM_CfgFile::FormCreate(QObject*) {
         ArmLoadCommand(upgrade.Request, kUpgradeTimeOut);
         upgrade.BindComboBox(0, CB_UpgCom);
         upgrade.OnEndingSet = [this](NxSNMPRequest2Controls* s, NxSNMPError* r) {
-            GuardEvent([&] { OnUpgradeCommandDone(s, r); });
+            Guard([&] { OnUpgradeCommandDone(s, r); });
         };
     });
 

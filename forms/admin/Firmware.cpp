@@ -11,7 +11,6 @@
 #include "library/snmp/NxSNMPStatus.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/StatusBar.h"
 
 #include <QApplication>
@@ -86,9 +85,8 @@ NxSNMPRequest2Edits& TFM_Firmware::NewRequest(TFormRequest<NxSNMPRequest2Edits>&
 
 void TFM_Firmware::FormCreate(QObject*) {
     const auto handler = [this](void (TFM_Firmware::*done)(NxSNMPRequest2Controls*, NxSNMPError*)) {
-        return [this, done](NxSNMPRequest2Controls* s, NxSNMPError* r) {
-            GuardEvent([&] { (this->*done)(s, r); });
-        };
+        return
+            [this, done](NxSNMPRequest2Controls* s, NxSNMPError* r) { Guard([&] { (this->*done)(s, r); }); };
     };
     const bool built = BuildRequests([this, &handler] {
         auto& ftp = NewRequest(FtpRequest, MibRows::uFTPSrvIP_to_uFTPPassword(), kDefaultTimeOut);
@@ -286,7 +284,7 @@ void TFM_Firmware::StartUpgradeCommand() {
     CB_UpgCom->SetItemIndex(kIndexFirmwareUpdate);
     ArmLoadCommand(UpgradeCommandRequest->Request, kUpgradeTimeOut);
     // Sent from the loop, not from inside the completion of another write.
-    QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
+    QTimer::singleShot(0, this, [this] { Guard([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
 
 void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -303,7 +301,7 @@ void TFM_Firmware::OnUpgradeCommandDone(NxSNMPRequest2Controls*, NxSNMPError* re
         return AwaitRestart(result, kRestartCountdown);
     ArmLoadCommand(UpgradeCommandRequest->Request, kRebootTimeOut);
     CB_UpgCom->SetItemIndex(kIndexReboot);
-    QTimer::singleShot(0, this, [this] { GuardEvent([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
+    QTimer::singleShot(0, this, [this] { Guard([this] { SendLoadCommand(*UpgradeCommandRequest); }); });
 }
 
 void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -324,7 +322,7 @@ void TFM_Firmware::OnFtpServerSetDone(NxSNMPRequest2Controls*, NxSNMPError* resu
         CB_SslUpdt->SetItemIndex(0);
         next = SslRequest.get();
     }
-    QTimer::singleShot(0, this, [this, next] { GuardEvent([this, next] { SendLoadCommand(*next); }); });
+    QTimer::singleShot(0, this, [this, next] { Guard([this, next] { SendLoadCommand(*next); }); });
 }
 
 void TFM_Firmware::OnFirmwareUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -334,7 +332,7 @@ void TFM_Firmware::OnFirmwareUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* re
         return EndWait();
     }
     ShowStatus("Update firmware success!");
-    QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
+    QTimer::singleShot(1000, this, [this] { Guard([this] { Reboot(); }); });
 }
 
 void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* result) {
@@ -344,7 +342,7 @@ void TFM_Firmware::OnSslCertUpdateDone(NxSNMPRequest2Controls*, NxSNMPError* res
         return EndWait();
     }
     ShowStatus("Update SSL certificate success!");
-    QTimer::singleShot(1000, this, [this] { GuardEvent([this] { Reboot(); }); });
+    QTimer::singleShot(1000, this, [this] { Guard([this] { Reboot(); }); });
 }
 
 void ShowFirmwareForm() {

@@ -47,7 +47,7 @@ TFM_SNTP::TFM_SNTP(QWidget* owner, const std::string& folder, const std::string&
     Bt_Apply->setEnabled(false);
 
     // Before the binding, which chains the combo's own handler in front of its flags.
-    CB_WSNTPTimeZone->OnChange = [this](QObject*) { Guard([this] { CB_WSNTPTimeZoneChange(); }); };
+    OnEvent(CB_WSNTPTimeZone->OnChange, [this](QObject*) { CB_WSNTPTimeZoneChange(); });
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(); });
     OnCancel(Bt_Cancel);
     FormCreate(folder, bindAddress);

@@ -49,15 +49,10 @@ void TFM_Sytem::FormCreate(QObject*) {
         request.BindComboBox(kRowFactoryDefault, CB_Restore);
         // Answers come through the pump; a refused read or write would otherwise go unseen.
         request.OnEndingGet = [this](NxSNMPRequest2Controls* sender, NxSNMPError* result) {
-            GuardEvent([&] {
-                if (result->Code == 0)
-                    return DropReadFailure(*sender);
-                sender->ShowStatus(result->Message);
-                KeepReadFailure(*sender);
-            });
+            ReadEnded(sender, result);
         };
         request.OnEndingSet = [this](NxSNMPRequest2Controls*, NxSNMPError* result) {
-            GuardEvent([&] { OnWriteDone(result); });
+            Guard([&] { OnWriteDone(result); });
         };
     });
     if (built)
@@ -116,7 +111,7 @@ void TFM_Sytem::OnWriteDone(NxSNMPError* result) {
         return QTimer::singleShot(0, this, [this] { Guard([this] { Send(Step::Restart); }); });
     if (!unanswered)
         DropReadFailure(*Request);
-    QTimer::singleShot(0, this, [this, unanswered] { GuardEvent([&] { ShowWaiting(unanswered); }); });
+    QTimer::singleShot(0, this, [this, unanswered] { Guard([&] { ShowWaiting(unanswered); }); });
 }
 
 void TFM_Sytem::Button1Click(QObject*) {

@@ -41,7 +41,7 @@ void TAccessListForm::FormCreate(const Controls& controls, const BandRows& first
     C_.Used->AddColumn(Kind_.AddressCaption, kListColumnWidth);
     Rows_ = std::make_unique<FreeRowTable>(C_.All, std::vector<int>{0}, Kind_.ZeroValue);
 
-    C_.Mode->OnChange = [this](QObject* sender) { CB_FilterCtrlChange(sender); };
+    OnEvent(C_.Mode->OnChange, [this](QObject* sender) { CB_FilterCtrlChange(sender); });
     OnClicked(C_.Apply, [this] { Bt_ApplyClick(C_.Apply); });
     OnClicked(C_.Delete, [this] { Bt_DelClick(C_.Delete); });
 

@@ -9,7 +9,6 @@
 #include "forms/network/Staticip.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/StatusBar.h"
@@ -51,13 +50,12 @@ TFM_DHCP::TFM_DHCP(QWidget* owner, uint32_t walkTimeOut) : TSettingsForm(owner),
         button->setEnabled(false);
 
     // Before the bindings, which chain the controls' own handlers in front of theirs.
-    CB_Fuction1->OnChange = [this](QObject* sender) { CB_Fuction1Change(sender); };
-    CB_Fuction2->OnChange = [this](QObject* sender) { CB_Fuction2Change(sender); };
-    User_ListView->OnSelectItem = [this](QObject* sender, int item, bool selected) {
-        GuardEvent([&] { User_ListViewSelectItem(sender, item, selected); });
-    };
-    connect(PageControl1, &QTabWidget::currentChanged, this,
-            [this] { GuardEvent([this] { PageControl1Change(PageControl1); }); });
+    OnEvent(CB_Fuction1->OnChange, [this](QObject* sender) { CB_Fuction1Change(sender); });
+    OnEvent(CB_Fuction2->OnChange, [this](QObject* sender) { CB_Fuction2Change(sender); });
+    OnEvent(User_ListView->OnSelectItem, [this](QObject* sender, int item, bool selected) {
+        User_ListViewSelectItem(sender, item, selected);
+    });
+    OnSignal(PageControl1, &QTabWidget::currentChanged, [this] { PageControl1Change(PageControl1); });
     const std::initializer_list<std::pair<QPushButton*, void (TFM_DHCP::*)(QObject*)>> clicks = {
         {Bt_Apply, &TFM_DHCP::Bt_ApplyClick},
         {StaticApply, &TFM_DHCP::StaticApplyClick},

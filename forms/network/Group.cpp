@@ -32,7 +32,7 @@ bool IsUserLimit(const std::string& text) {
 TFM_Group::TFM_Group(QWidget* owner) : TGroupingForm(owner) {
     setupUi(this);
     // Before the binding, which chains the combo box's own handler in front of its flag.
-    CB_LoadB->OnChange = [this](QObject* sender) { CB_LoadBChange(sender); };
+    OnEvent(CB_LoadB->OnChange, [this](QObject* sender) { CB_LoadBChange(sender); });
     SetUpGrouping(StatusBar, Bt_Apply, Bt_Cancel, [this] { Bt_ApplyClick(Bt_Apply); });
     OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
 

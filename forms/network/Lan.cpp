@@ -48,7 +48,7 @@ TFM_LanCfg::TFM_LanCfg(QWidget* owner) : TSettingsForm(owner) {
 
     Own(AddressRequest, Dns1Request, Dns2Request);
     // Before the binding: it chains the combo box's own handler in front of its flag.
-    CB_IPFrom->OnChange = [this](QObject* sender) { CB_IPFromChange(sender); };
+    OnEvent(CB_IPFrom->OnChange, [this](QObject* sender) { CB_IPFromChange(sender); });
     OnClicked(BT_LanCfgOk, [this] { BT_LanCfgOkClick(BT_LanCfgOk); });
     OnCancel(BT_LanCfgCancel);
 

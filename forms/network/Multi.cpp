@@ -95,22 +95,22 @@ TFM_MultiForm::TFM_MultiForm(QWidget* owner) : TSettingsForm(owner) {
     BandFilter_ = band == '7' ? 0 : 2;
 
     // Before the bindings, which chain the controls' own handlers in front of their flags.
-    IfEnabMuSSID->OnClick = [this](QObject* s) { IfEnabMuSSIDClick(s); };
-    CHK_VLanState->OnClick = [this](QObject* s) { CHK_VLanStateClick(s); };
-    CB_EnablePriority->OnClick = [this](QObject* s) { CB_EnablePriorityClick(s); };
-    RadioGroup1->OnClick = [this](QObject* s) { RadioGroup1Click(s); };
-    BandComboBox->OnChange = [this](QObject* s) { BandComboBoxChange(s); };
-    MSSIDIdxCombo->OnChange = [this](QObject* s) { MSSIDIdxComboChange(s); };
-    SecurityCombo->OnChange = [this](QObject* s) { SecurityComboChange(s); };
-    SecurityComboTmp->OnChange = [this](QObject* s) { SecurityComboTmpChange(s); };
-    TypeCombo->OnChange = [this](QObject* s) { TypeComboChange(s); };
+    OnEvent(IfEnabMuSSID->OnClick, [this](QObject* s) { IfEnabMuSSIDClick(s); });
+    OnEvent(CHK_VLanState->OnClick, [this](QObject* s) { CHK_VLanStateClick(s); });
+    OnEvent(CB_EnablePriority->OnClick, [this](QObject* s) { CB_EnablePriorityClick(s); });
+    OnEvent(RadioGroup1->OnClick, [this](QObject* s) { RadioGroup1Click(s); });
+    OnEvent(BandComboBox->OnChange, [this](QObject* s) { BandComboBoxChange(s); });
+    OnEvent(MSSIDIdxCombo->OnChange, [this](QObject* s) { MSSIDIdxComboChange(s); });
+    OnEvent(SecurityCombo->OnChange, [this](QObject* s) { SecurityComboChange(s); });
+    OnEvent(SecurityComboTmp->OnChange, [this](QObject* s) { SecurityComboTmpChange(s); });
+    OnEvent(TypeCombo->OnChange, [this](QObject* s) { TypeComboChange(s); });
     // The size decides the key's length as much as the type does.
-    SizeCombo->OnChange = [this](QObject* s) { KeyIdxComboChange(s); };
-    CB_DyVlan->OnChange = [this](QObject* s) { CB_DyVlanChange(s); };
-    MulSSIDListView->OnSelectItem = [this](QObject* s, int, bool selected) {
+    OnEvent(SizeCombo->OnChange, [this](QObject* s) { KeyIdxComboChange(s); });
+    OnEvent(CB_DyVlan->OnChange, [this](QObject* s) { CB_DyVlanChange(s); });
+    OnEvent(MulSSIDListView->OnSelectItem, [this](QObject* s, int, bool selected) {
         if (selected && !Refilling_)
             MulSSIDListViewClick(s);
-    };
+    });
     OnClicked(SaveButton, [this] { SaveButtonClick(SaveButton); });
     OnClicked(DelButton, [this] { DelButtonClick(DelButton); });
     OnCancel(CancelBtn);

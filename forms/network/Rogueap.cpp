@@ -54,15 +54,15 @@ TFM_RogueForm::TFM_RogueForm(QWidget* owner) : TSettingsForm(owner) {
         view->SetReportStyle();
 
     for (TCheckBox* box : {CheckBox_11a, CheckBox_11b, CheckBox_11g})
-        box->OnClick = [this](QObject* sender) { Guard([this, sender] { CheckBox_11aClick(sender); }); };
+        OnEvent(box->OnClick, [this](QObject* sender) { CheckBox_11aClick(sender); });
     for (TCheckBox* box : {ChcBxo_off, ChcBxo_wep, ChcBxo_eap, ChcBxo_psk, WPA2EAPCkBox, WPA2PSKCkBox,
                            WPA2AUTECkBox, WPA2AUTPCkBox})
-        box->OnClick = [this](QObject* sender) { Guard([this, sender] { ChcBxo_offClick(sender); }); };
-    BSSTypRadGrp->OnClick = [this](QObject* sender) { Guard([this, sender] { BSSTypRadGrpClick(sender); }); };
+        OnEvent(box->OnClick, [this](QObject* sender) { ChcBxo_offClick(sender); });
+    OnEvent(BSSTypRadGrp->OnClick, [this](QObject* sender) { BSSTypRadGrpClick(sender); });
     // The boxes are copies of the hidden filter edits: the user's click asks for the edit's value.
     auto asks = [this](std::initializer_list<TCheckBox*> boxes, int row) {
         for (TCheckBox* box : boxes)
-            connect(box, &QAbstractButton::clicked, this, [this, row] {
+            OnSignal(box, &QAbstractButton::clicked, [this, row] {
                 if (FilterRequest)
                     FilterRequest->MarkAsked(row);
             });
@@ -77,12 +77,10 @@ TFM_RogueForm::TFM_RogueForm(QWidget* owner) : TSettingsForm(owner) {
     OnClicked(ListDelBtn, [this] { ListDelBtnClick(ListDelBtn); });
     OnClicked(Apply_Btn, [this] { Apply_BtnClick(Apply_Btn); });
     OnCancel(Cancel_Btn);
-    connect(DetectWait, &QTimer::timeout, this, [this] {
-        Guard([this] {
-            ShowStatus("Detecting success. Getting data...");
-            if (FoundRequest)
-                Start(*FoundRequest, false, nullptr);
-        });
+    OnSignal(DetectWait, &QTimer::timeout, [this] {
+        ShowStatus("Detecting success. Getting data...");
+        if (FoundRequest)
+            Start(*FoundRequest, false, nullptr);
     });
     FormCreate(this);
 }

@@ -42,8 +42,8 @@ TFM_WLANPart::TFM_WLANPart(QWidget* owner) : TGroupingForm(owner) {
     CB_Wband->SetItemIndex(0);
 
     // Before the binding, which chains the controls' own handlers in front of its flags.
-    CB_Wband->OnChange = [this](QObject* sender) { CB_WbandChange(sender); };
-    CB_WLANAccessa->OnClick = [this](QObject* sender) { CB_WLANAccessaClick(sender); };
+    OnEvent(CB_Wband->OnChange, [this](QObject* sender) { CB_WbandChange(sender); });
+    OnEvent(CB_WLANAccessa->OnClick, [this](QObject* sender) { CB_WLANAccessaClick(sender); });
     SetUpGrouping(StatusBar, BT_Apply, BT_Cancel, [this] { BT_ApplyClick(BT_Apply); });
 
     FormCreate(this);

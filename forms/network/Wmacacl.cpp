@@ -10,7 +10,7 @@
 TFM_WMACACL::TFM_WMACACL(QWidget* owner) : TMacAccessListForm(owner) {
     setupUi(this);
     CB_Band->SetItemIndex(0);
-    CB_Band->OnChange = [this](QObject* sender) { CB_BandChange(sender); };
+    OnEvent(CB_Band->OnChange, [this](QObject* sender) { CB_BandChange(sender); });
 
     // The second band's requests exist only where the layout offers the band choice.
     const BandRows first{MibRows::adWirelessMacAccessControl(), MVT_SV, 0,

@@ -13,7 +13,6 @@
 #include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
-#include "platform/Events.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
@@ -75,8 +74,7 @@ TFM_Performace::TFM_Performace(QWidget* owner) : TSettingsForm(owner) {
     Pages_->Lay();
     ConnectHandlers(BandA);
     ConnectHandlers(BandG);
-    connect(PC_Performace, &QTabWidget::currentChanged, this,
-            [this] { GuardEvent([this] { Guard([this] { PC_PerformaceChange(PC_Performace); }); }); });
+    OnSignal(PC_Performace, &QTabWidget::currentChanged, [this] { PC_PerformaceChange(PC_Performace); });
     FormCreate(this);
 }
 
@@ -120,17 +118,17 @@ void TFM_Performace::TakeControls(PerformanceBand& band, char suffix) {
 // Before the bindings, which chain the controls' own handlers in front of their flags.
 void TFM_Performace::ConnectHandlers(PerformanceBand& band) {
     PerformanceBand* b = &band;
-    band.ChanCombo->OnChange = [b](QObject*) { b->Chan->SetText(b->ChanCombo->Text()); };
-    band.ApMode->OnChange = [this, b](QObject*) { Guard([this, b] { ApModeChange(*b); }); };
-    band.AutoScan->OnChange = [this, b](QObject*) { Guard([this, b] { AutoScanChange(*b); }); };
-    band.bgMode->OnChange = [this, b](QObject*) { Guard([this, b] { BgModeChange(*b); }); };
-    band.DateStatus->OnChange = [this, b](QObject*) { Guard([this, b] { DateStatusChange(*b); }); };
+    OnEvent(band.ChanCombo->OnChange, [b](QObject*) { b->Chan->SetText(b->ChanCombo->Text()); });
+    OnEvent(band.ApMode->OnChange, [this, b](QObject*) { ApModeChange(*b); });
+    OnEvent(band.AutoScan->OnChange, [this, b](QObject*) { AutoScanChange(*b); });
+    OnEvent(band.bgMode->OnChange, [this, b](QObject*) { BgModeChange(*b); });
+    OnEvent(band.DateStatus->OnChange, [this, b](QObject*) { DateStatusChange(*b); });
     for (auto& twin : band.Twins) {
         TwinCombo* t = &twin;
-        twin.Shown()->OnChange = [t](QObject*) { t->FollowShown(); };
+        OnEvent(twin.Shown()->OnChange, [t](QObject*) { t->FollowShown(); });
     }
     for (TEdit* edit : {band.BeInt, band.DTIM, band.FragLen, band.RTS})
-        edit->OnExit = [this, b, edit](QObject*) { Guard([this, b, edit] { CheckInputs(*b, true, edit); }); };
+        OnEvent(edit->OnExit, [this, b, edit](QObject*) { CheckInputs(*b, true, edit); });
     OnClicked(band.ResetButton, [this, b] { ResetRateClick(*b); });
     if (b == &BandA) {
         OnClicked(band.Apply, [this] { Bt_Apply_aClick(BandA.Apply); });

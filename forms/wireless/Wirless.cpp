@@ -32,8 +32,7 @@ TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner) {
     OnClicked(Bt_Apply, [this] { Bt_ApplyClick(Bt_Apply); });
     OnClicked(Bt_Refresh, [this] { Bt_RefreshClick(Bt_Refresh); });
     OnCancel(Bt_Close);
-    connect(PC_Wirless, &QTabWidget::currentChanged, this,
-            [this] { GuardEvent([this] { PC_WirlessChange(PC_Wirless); }); });
+    OnSignal(PC_Wirless, &QTabWidget::currentChanged, [this] { PC_WirlessChange(PC_Wirless); });
 
     FormCreate(this);
 }
@@ -42,10 +41,10 @@ TFM_Wirless::TFM_Wirless(QWidget* owner) : TSettingsForm(owner) {
 void TFM_Wirless::WireHandlers(WirlessBand& b) {
     WirlessBand* band = &b;
     auto on = [this](TNotifyEvent& event, std::function<void()> body) {
-        event = [this, body](QObject*) {
+        OnEvent(event, [this, body](QObject*) {
             if (!SyncingCopies_)
                 body();
-        };
+        });
     };
     on(b.AuthTemp->OnChange, [this, band] {
         AuthTempChange(*band);
@@ -85,23 +84,23 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
         ValidKeyChange(*band);
     });
     on(b.ApMode->OnChange, [this, band] { ApModeChange(*band); });
-    b.AutoScan->OnClick = [band](QObject*) { band->Chan->setEnabled(!band->AutoScan->Checked()); };
+    OnEvent(b.AutoScan->OnClick, [band](QObject*) { band->Chan->setEnabled(!band->AutoScan->Checked()); });
     for (int k = 0; k < 4; ++k) {
-        b.Key[k]->OnExit = [this, band](QObject*) { KeyExit(*band); };
-        b.X.Key[k]->OnExit = [this, band](QObject*) { XKeyExit(*band); };
+        OnEvent(b.Key[k]->OnExit, [this, band](QObject*) { KeyExit(*band); });
+        OnEvent(b.X.Key[k]->OnExit, [this, band](QObject*) { XKeyExit(*band); });
     }
     for (TEdit* e : {b.RadiusServer, b.RadiusPort, b.RadiusSecret})
-        e->OnExit = [this, band](QObject*) {
+        OnEvent(e->OnExit, [this, band](QObject*) {
             if (band->Number == 1)
                 RadiusportEditExit();
             else
                 XRadiusExit(*band, true);
-        };
+        });
     for (TEdit* e : {b.X.RadiusServer, b.X.RadiusPort, b.X.RadiusSecret})
-        e->OnExit = [this, band](QObject*) { XRadiusExit(*band, false); };
+        OnEvent(e->OnExit, [this, band](QObject*) { XRadiusExit(*band, false); });
     if (b.Number == 2)
         for (TEdit* e : {b.AccountPort, b.AccountServer})
-            e->OnExit = [this](QObject*) { RadiusportEditExit(); };
+            OnEvent(e->OnExit, [this](QObject*) { RadiusportEditExit(); });
 
     if (b.Number == 1) {
         on(b.AccountMode->OnChange, [this] { CB_AccountModeChange(nullptr); });
@@ -118,13 +117,13 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
     }
     // Text copies kept in step on every change.
     auto mirror = [this](TEdit* from, TEdit* to) {
-        from->OnChange = [this, from, to](QObject*) {
+        OnEvent(from->OnChange, [this, from, to](QObject*) {
             if (SyncingCopies_ || to->Text() == from->Text())
                 return;
             SyncingCopies_ = true;
             to->SetText(from->Text());
             SyncingCopies_ = false;
-        };
+        });
     };
     if (b.Number == 1) {
         mirror(b.AccountServer, b.X.AccountServer);
@@ -135,10 +134,8 @@ void TFM_Wirless::WireHandlers(WirlessBand& b) {
         mirror(b.SecAccountPort, Band[1].SecAccountPort);
     }
 
-    connect(b.Scan, &QPushButton::clicked, this,
-            [this, band] { GuardEvent([this, band] { SiteScanClick(*band); }); });
-    connect(b.Sites, &QTreeWidget::itemClicked, this,
-            [this, band] { GuardEvent([this, band] { LV_SiteInfoClick(*band); }); });
+    OnClicked(b.Scan, [this, band] { SiteScanClick(*band); });
+    OnSignal(b.Sites, &QTreeWidget::itemClicked, [this, band] { LV_SiteInfoClick(*band); });
 }
 
 bool TFM_Wirless::PageVisible(const WirlessBand& band) const {
