@@ -189,19 +189,29 @@ void TSettingsForm::ShowReadOk(const std::string& text) {
 }
 
 bool TSettingsForm::Write(NxSNMPRequest2Controls& request, ReadBack readBack) {
-    const uint8_t mode = request.Mode;
-    request.Mode = NxSNMPRequest2Controls::ModeBlocking;
-    bool ok = false;
     WriteRaised_ = false;
     try {
-        ok = request.Set(readBack == ReadBack::Yes, true);
+        return WriteOrRaise(request, readBack);
     } catch (const std::exception& e) {
-        ok = false;
         WriteRaised_ = true;
         ShowStatus(e.what());
     }
-    request.Mode = mode;
-    return ok;
+    return false;
+}
+
+bool TSettingsForm::WriteOrRaise(NxSNMPRequest2Controls& request, ReadBack readBack) {
+    struct Blocking {
+        NxSNMPRequest2Controls& Request;
+        const uint8_t Mode = Request.Mode;
+        ~Blocking() { Request.Mode = Mode; }
+    } blocking{request};
+    request.Mode = NxSNMPRequest2Controls::ModeBlocking;
+    return request.Set(readBack == ReadBack::Yes, true);
+}
+
+void TSettingsForm::WriteLater(NxSNMPRequest2Controls& request, ReadBack readBack) {
+    request.Mode = NxSNMPRequest2Controls::ModeCallback;
+    request.Set(readBack == ReadBack::Yes, true);
 }
 
 std::string TSettingsForm::WriteFailureText(const NxSNMPRequest2Controls& request,

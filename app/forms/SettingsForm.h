@@ -159,6 +159,13 @@ class TSettingsForm : public QDialog {
     // does a write that left every row out, having nothing read or asked to send.
     enum class ReadBack { Yes, No };
     bool Write(NxSNMPRequest2Controls& request, ReadBack readBack = ReadBack::Yes);
+    // Write, where a library exception reaches the caller: a step that undoes what it set up
+    // first, or a click whose guard shows it.
+    bool WriteOrRaise(NxSNMPRequest2Controls& request, ReadBack readBack);
+    // A write whose completion reports (the request's OnEndingSet): sent with callbacks, judged
+    // by nothing here. The request's Mode is callbacks from then on. A library exception reaches
+    // the caller, nothing having been sent.
+    void WriteLater(NxSNMPRequest2Controls& request, ReadBack readBack);
     // `failed`, or the request's own text when its last operation timed out: the device may have
     // taken a write whose answer was lost, which a plain failure text would deny.
     static std::string WriteFailureText(const NxSNMPRequest2Controls& request, const std::string& failed);

@@ -130,11 +130,11 @@ bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, bool& leftO
         return true;
     }
     if (!edit->Text().empty())
-        return request.Set(true, true);
+        return WriteOrRaise(request, ReadBack::Yes);
     edit->SetText(kNoServer);
     bool ok = false;
     try {
-        ok = request.Set(true, true);
+        ok = WriteOrRaise(request, ReadBack::Yes);
     } catch (...) {
         edit->SetText("");
         throw;
@@ -175,7 +175,7 @@ void TFM_LanCfg::ApplyStatic() {
     if (!WriteDns(*Dns2Request, EDT_DNS2, leftOut))
         return ShowStatus(WriteFailureText(*Dns2Request, kSetError));
 
-    const bool written = AddressRequest->Set(true, true);
+    const bool written = WriteOrRaise(*AddressRequest, ReadBack::Yes);
     ShowWriteResult(written, leftOut);
 }
 
@@ -198,7 +198,7 @@ void TFM_LanCfg::ApplyDhcp() {
         // Address, mask and gateway stay out of a DHCP write, so that a later static Apply sends
         // the whole group again.
         RowsLeftOut onlySource(AddressRequest->Request.VarList, {1, 2, 3});
-        ok = AddressRequest->Set(true, true);
+        ok = WriteOrRaise(*AddressRequest, ReadBack::Yes);
     }
     ShowWriteResult(ok, false);
 }

@@ -97,18 +97,15 @@ bool IsEnterprise(const std::string& security) {
 bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
     if (!request)
         return false;
-    const uint8_t mode = request->Mode;
-    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
     bool ok = false;
     std::string failure;
     try {
-        ok = request->Set(false, true);
+        ok = WriteOrRaise(*request, ReadBack::No);
         if (!ok)
             failure = request->Request.Result.Message;
     } catch (const std::exception& e) {
         failure = e.what();
     }
-    request->Mode = mode;
     // Rows nobody read or changed were left out: no failure of the device, but no success either.
     NoteWrite(*request);
     if (request->SentNothing)
@@ -127,7 +124,7 @@ bool TFM_MultiForm::WriteTable(const std::string& pendingText) {
         return false;
     SetIdle(false);
     try {
-        TableRequest->Set(false, true);
+        WriteLater(*TableRequest, ReadBack::No);
     } catch (const std::exception& e) {
         SetIdle(true);
         if (SaveFailure_.empty())

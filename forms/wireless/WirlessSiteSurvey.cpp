@@ -42,7 +42,7 @@ void TFM_Wirless::SiteScanClick(WirlessBand& b) {
     NoScanPending = false;
     SetActionButtons(false);
     try {
-        SiteTriggerReq->Set(false, true);
+        WriteLater(*SiteTriggerReq, ReadBack::No);
     } catch (const std::exception& e) {
         // Nothing was sent, so no completion will give the buttons back.
         b.SiteTrigger->Tag = 0;
