@@ -7,6 +7,7 @@
 // The form's passes: its opening (from construction to the first show) and each click handler
 // connected with OnClicked. Within a pass, once a blocking request has timed out, the form's
 // other blocking requests fail at once with the time-out.
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/FormRequests.h"
 #include "app/forms/HeldClose.h"
 #include "app/forms/KeptFailures.h"
@@ -54,25 +55,24 @@ class TSettingsForm : public QDialog {
     // Where the form shows status: panel 0 when the bar has panels, otherwise its simple text; a
     // form without a bar shows the library's box.
     void ShowStatus(const std::string& text);
-    // Shown in place of a success text when a write left out rows that nobody changed: all of
-    // them, or some; rows that were not read, rows read whose value the form cannot show, or both.
-    static constexpr const char* kNothingWritten = "Nothing written: settings not read.";
-    static constexpr const char* kPartlyWritten = "Written, except settings not read.";
-    static constexpr const char* kNothingWrittenUnshown = "Nothing written: settings the form cannot show.";
-    static constexpr const char* kPartlyWrittenUnshown = "Written, except settings the form cannot show.";
+    // Shown in place of a success text when a write left out rows that nobody changed (ApplyOutcome).
+    static constexpr const char* kNothingWritten = ApplyOutcome::kNothingWritten;
+    static constexpr const char* kPartlyWritten = ApplyOutcome::kPartlyWritten;
+    static constexpr const char* kNothingWrittenUnshown = ApplyOutcome::kNothingWrittenUnshown;
+    static constexpr const char* kPartlyWrittenUnshown = ApplyOutcome::kPartlyWrittenUnshown;
+    static constexpr const char* kNothingWrittenBoth = ApplyOutcome::kNothingWrittenBoth;
+    static constexpr const char* kPartlyWrittenBoth = ApplyOutcome::kPartlyWrittenBoth;
     // An Apply while a read it needs is still out.
     static constexpr const char* kStillReading = "Nothing written: settings are still being read.";
-    static constexpr const char* kNothingWrittenBoth =
-        "Nothing written: settings not read or that the form cannot show.";
-    static constexpr const char* kPartlyWrittenBoth =
-        "Written, except settings not read or that the form cannot show.";
-    // The text for rows left out: `sentSome` when other rows were written.
-    static std::string LeftOutText(bool sentSome, bool unread, bool unshown);
-    // Whether a write left out rows not read (first) and rows read but not shown (second).
-    static std::pair<bool, bool> LeftOutKinds(const NxSNMPRequest2Controls& request);
-    // Why the request's last write is no success although the device may have taken it: empty
-    // when it left nothing out; else one of the texts above.
-    static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
+    static std::string LeftOutText(bool sentSome, bool unread, bool unshown) {
+        return ApplyOutcome::LeftOutText(sentSome, unread, unshown);
+    }
+    static std::pair<bool, bool> LeftOutKinds(const NxSNMPRequest2Controls& request) {
+        return ApplyOutcome::LeftOutKinds(request);
+    }
+    static std::string NotWrittenText(const NxSNMPRequest2Controls& request) {
+        return ApplyOutcome::NotWrittenText(request);
+    }
 
     // True while one of the form's requests is waiting for an answer; closing is then held.
     virtual bool BusyNow() const;
@@ -168,7 +168,9 @@ class TSettingsForm : public QDialog {
     void WriteLater(NxSNMPRequest2Controls& request, ReadBack readBack);
     // `failed`, or the request's own text when its last operation timed out: the device may have
     // taken a write whose answer was lost, which a plain failure text would deny.
-    static std::string WriteFailureText(const NxSNMPRequest2Controls& request, const std::string& failed);
+    static std::string WriteFailureText(const NxSNMPRequest2Controls& request, const std::string& failed) {
+        return ApplyOutcome::FailureText(request, failed);
+    }
     // Write, where a request left with nothing read or asked to send counts as done (its
     // SentNothing tells): a form writing several groups goes on to the next.
     bool WriteAsked(NxSNMPRequest2Controls& request) { return Write(request) || request.SentNothing; }

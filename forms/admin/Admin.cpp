@@ -1,6 +1,7 @@
 #include "forms/admin/Admin.h"
 
 #include "app/forms/AddressChecks.h"
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ShowForm.h"
 #include "app/mib/FreeRowTable.h"
 #include "app/mib/MibRowTables.h"
@@ -575,18 +576,10 @@ void TFM_Admin::WriteChain() {
     bool loginWritten = false;
     bool ok = true;
     ConsoleHeld held = ConsoleHeld::AsBefore;
-    bool leftOut = false; // a write left out rows that were neither read nor changed
-    std::string timedOut; // the step that stopped the chain went unanswered: its text
+    ApplyOutcome outcome;
     auto step = [&](bool run, NxSNMPRequest2Controls* request) {
-        if (!ok || !run)
-            return;
-        ok = Write(*request);
-        if (!ok && request->Request.Result.Code == SNMP_CLASS_TIMEOUT)
-            timedOut = " " + request->Request.Result.Message;
-        if (!NotWrittenText(*request).empty()) {
-            leftOut = true;
-            ok = ok || request->SentNothing; // nothing to send is no refusal: the chain goes on
-        }
+        if (ok && run)
+            ok = outcome.Add(*request, Write(*request)); // nothing to send is no refusal: the chain goes on
     };
 
     if (TrapSupported) {
@@ -622,12 +615,13 @@ void TFM_Admin::WriteChain() {
     }
 
     // A group that was never read would be written back empty or off; it is named instead.
-    std::string unread;
     for (const auto& [read, name] :
          {std::pair{LoginRead_, "Login"}, std::pair{LimitRead_, "Limit Administrator IP"},
           std::pair{!TrapSupported || TrapRead_, "SNMP"}, std::pair{ConsoleRead_, "Console"}})
         if (!read)
-            unread += (unread.empty() ? "" : ", ") + std::string(name);
+            outcome.GroupLeftOut(name);
+    if (ConsoleRead_ && !consoleChosen)
+        outcome.GroupLeftOut("Console", true);
     step(LoginRead_, LoginRequest.get());
     loginWritten = ok && LoginRead_;
     step(LimitRead_, LimitRequest.get());
@@ -644,14 +638,13 @@ void TFM_Admin::WriteChain() {
         ok = WriteRanges();
     if (!loginWritten)
         Ed_Pwd->SetText(present);
-    if (ok && !unread.empty())
-        return ShowStatus("Not read, so not written: " + unread + ".");
-    if (ok && ConsoleRead_ && !consoleChosen)
-        return ShowStatus("Cannot be shown, so not written: Console.");
-    if (ok && leftOut)
-        return ShowStatus(kPartlyWritten);
-    if (ok)
-        return ShowReadOk("Setting Success!"); // a read failure still kept stays in view
+    if (!ok)
+        outcome.Refused();
+    const std::string text = outcome.Text("Setting Success!", "Setting Error!", ApplyOutcome::TimeOut::After);
+    if (outcome.AllTaken())
+        return ShowReadOk(text); // a read failure still kept stays in view
+    if (!outcome.AnyRefused())
+        return ShowStatus(text);
     // The chain stopped: the text claims no console state the form did not see.
     if (held == ConsoleHeld::BothOff) {
         held = WriteConsoleBack();
@@ -661,7 +654,7 @@ void TFM_Admin::WriteChain() {
     switch (held) {
     case ConsoleHeld::AsBefore:
     case ConsoleHeld::AsAsked:
-        return ShowStatus("Setting Error!" + timedOut);
+        return ShowStatus(text);
     case ConsoleHeld::BothOff:
         return ShowStatus("Setting Error! Telnet and SSH are both off on the device.");
     case ConsoleHeld::Unknown:

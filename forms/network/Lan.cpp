@@ -1,5 +1,6 @@
 #include "forms/network/Lan.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ShowForm.h"
 #include "app/mib/MibObjectDefs.h"
 #include "app/program/Main.h"
@@ -179,15 +180,13 @@ void TFM_LanCfg::ApplyStatic() {
     ShowWriteResult(written, leftOut);
 }
 
-// Success only when nothing was left out for not having been read.
+// A DNS server left out counts as a row of the write that was not read.
 void TFM_LanCfg::ShowWriteResult(bool written, bool leftOut) {
-    const std::string why = NotWrittenText(*AddressRequest);
-    if (!why.empty() && (written || AddressRequest->SentNothing))
-        ShowStatus(why);
-    else if (!written)
-        ShowStatus(WriteFailureText(*AddressRequest, kSetError));
-    else
-        ShowStatus(leftOut ? kPartlyWritten : kSetSuccess);
+    ApplyOutcome outcome;
+    outcome.Add(*AddressRequest, written);
+    if (leftOut)
+        outcome.LeftOut();
+    ShowStatus(outcome.Text(kSetSuccess, kSetError));
 }
 
 void TFM_LanCfg::ApplyDhcp() {

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-class WriteTally;
+class ApplyOutcome;
 struct NxSNMPError;
 
 class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
@@ -109,7 +109,7 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     void OnSiteRefreshDone(NxSNMPError* result);
     void OnSiteTableRead(WirlessBand& band, NxSNMPError* result);
     void LV_SiteInfoClick(WirlessBand& band);
-    void ApplyRtsLength(WriteTally& tally);
+    void ApplyRtsLength(ApplyOutcome& tally);
     void OnMssidStateRead(NxSNMPError* result);
     void StoreMssidStates();
 
@@ -123,7 +123,7 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
     bool ReconcileMultiSsid(WirlessBand& band);
-    void WriteMssidStateForWds(WriteTally& tally);
+    void WriteMssidStateForWds(ApplyOutcome& tally);
     void MarkAsked(WirlessBand& band, int wirelessRow);
     void MarkTwinEditsAsked(WirlessBand& band);
     // The row holds a value read or asked (typed, picked, set by a step): a check can use it.

@@ -3,6 +3,7 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -137,7 +138,7 @@ void TFM_Wirless::MarkTwinEditsAsked(WirlessBand& b) {
             WepKeyReq->MarkAsked(b.PageIndex * 4 + k);
 }
 
-void TFM_Wirless::WriteMssidStateForWds(WriteTally& tally) {
+void TFM_Wirless::WriteMssidStateForWds(ApplyOutcome& tally) {
     if (!MssidStateReq)
         return;
     bool any = false;
@@ -245,7 +246,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     ShowStatus("Send SNMP packet,Please wait!");
     // Every write is made whatever the one before gave; success needs every write made and taken
     // whole.
-    WriteTally tally;
+    ApplyOutcome tally;
     if (LeftOutUnread_)
         tally.LeftOut();
     if (LeftOutUnshown_)
