@@ -11,6 +11,7 @@
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxRequestPass.h"
 #include "library/snmp/NxSNMPStatus.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -23,6 +24,7 @@
 #include <QLayout>
 #include <QRadioButton>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -582,14 +584,13 @@ void TFM_Admin::WriteChain() {
             ok = outcome.Add(*request, Write(*request)); // nothing to send is no refusal: the chain goes on
     };
 
-    if (TrapSupported) {
-        NxSNMPVarList& trap = TrapRequest->Request.VarList;
-        trap.GetRow(0)->Access = CkBx_LBS->Checked() ? ACC_READWRITE : ACC_INVALID;
-        trap.GetRow(1)->Access = ACC_READWRITE;
-    }
-    NxSNMPVarList& console = ConsoleRequest->Request.VarList;
-    console.GetRow(0)->Access = ACC_READWRITE;
-    console.GetRow(2)->Access = ACC_READWRITE;
+    // A trap server switched off is not written; neither is the timeout of a console with neither protocol.
+    std::optional<RowsLeftOut> trapServer;
+    if (TrapSupported && !CkBx_LBS->Checked())
+        trapServer.emplace(TrapRequest->Request.VarList, std::initializer_list<int>{0});
+    std::optional<RowsLeftOut> consoleTimeout;
+    if (RB_None->isChecked())
+        consoleTimeout.emplace(ConsoleRequest->Request.VarList, std::initializer_list<int>{1});
     // Written only when read and a protocol is chosen (shown as read, or picked by the user), and
     // only when the choice differs from what the device holds: an unchanged console is never
     // switched off on the way.
@@ -598,11 +599,8 @@ void TFM_Admin::WriteChain() {
                                CB_SHH->GetItemIndex() == SshAsRead_ &&
                                (RB_None->isChecked() || CB_Timeout->GetItemIndex() == TimeoutAsRead_);
     const bool writeConsole = ConsoleRead_ && consoleChosen && !consoleAsRead;
-    if (RB_None->isChecked()) {
-        console.GetRow(1)->Access = ACC_INVALID;
-    } else if (writeConsole) {
+    if (writeConsole && !RB_None->isChecked()) {
         // A change of protocol passes through both off.
-        console.GetRow(1)->Access = ACC_READWRITE;
         CB_Telnet->SetItemIndex(0);
         CB_SHH->SetItemIndex(0);
         ok = WriteConsole(ConsoleHeld::BothOff, held);
