@@ -123,6 +123,12 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
     bool ReconcileMultiSsid(WirlessBand& band);
+    // The Apply's steps: its checks, the reconciling with the multi-SSID slots (false: refused or
+    // stopped, the user told), the writes and their result.
+    bool CheckApply();
+    bool ReconcileApply();
+    void WriteApply(ApplyOutcome& tally);
+    void ShowApplied(const ApplyOutcome& tally);
     void WriteMssidStateForWds(ApplyOutcome& tally);
     void MarkAsked(WirlessBand& band, int wirelessRow);
     void MarkTwinEditsAsked(WirlessBand& band);
