@@ -119,6 +119,7 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     bool CheckDuplicateWdsMac();
     bool CheckMacAddresses();
     bool PrepareAndCheckFields();
+    bool PrepareAndCheckBand(WirlessBand& band);
     bool CheckWepKeyLengths(WirlessBand& band);
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
