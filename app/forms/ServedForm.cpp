@@ -84,7 +84,7 @@ void TServedForm::FailLoad(const std::string& errorText, const char* box) {
 bool TServedForm::SendLoadCommand(NxSNMPRequest2Edits& request, const char* box) {
     request.MarkAsked(-1);
     try {
-        request.Set(true, true);
+        WriteLater(request, ReadBack::Yes);
         return true;
     } catch (const std::exception& e) {
         FailLoad(e.what(), box);

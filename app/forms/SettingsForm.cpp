@@ -90,74 +90,47 @@ void TSettingsForm::StatusShown(const std::string& text) {
 }
 
 bool TSettingsForm::Write(NxSNMPRequest2Controls& request, ReadBack readBack) {
-    const uint8_t mode = request.Mode;
-    request.Mode = NxSNMPRequest2Controls::ModeBlocking;
-    bool ok = false;
     WriteRaised_ = false;
     try {
-        ok = request.Set(readBack == ReadBack::Yes, true);
+        return WriteOrRaise(request, readBack);
     } catch (const std::exception& e) {
-        ok = false;
         WriteRaised_ = true;
         ShowStatus(e.what());
     }
-    request.Mode = mode;
-    return ok;
+    return false;
 }
 
-std::string TSettingsForm::WriteFailureText(const NxSNMPRequest2Controls& request,
-                                            const std::string& failed) {
-    const NxSNMPError& result = request.Request.Result;
-    return result.Code == SNMP_CLASS_TIMEOUT && !result.Message.empty() ? result.Message : failed;
+bool TSettingsForm::WriteOrRaise(NxSNMPRequest2Controls& request, ReadBack readBack) {
+    struct Blocking {
+        NxSNMPRequest2Controls& Request;
+        const uint8_t Mode = Request.Mode;
+        ~Blocking() { Request.Mode = Mode; }
+    } blocking{request};
+    request.Mode = NxSNMPRequest2Controls::ModeBlocking;
+    return request.Set(readBack == ReadBack::Yes, true);
 }
 
-std::string TSettingsForm::LeftOutText(bool sentSome, bool unread, bool unshown) {
-    if (unshown && !unread)
-        return sentSome ? kPartlyWrittenUnshown : kNothingWrittenUnshown;
-    if (unshown)
-        return sentSome ? kPartlyWrittenBoth : kNothingWrittenBoth;
-    return sentSome ? kPartlyWritten : kNothingWritten;
-}
-
-std::pair<bool, bool> TSettingsForm::LeftOutKinds(const NxSNMPRequest2Controls& request) {
-    const size_t unshown = request.LeftOutUnshownRows.size();
-    // A write the form itself sent empty lists no rows: what it lacked was never read.
-    const bool unread = request.LeftOutRows.size() > unshown || (request.SentNothing && unshown == 0);
-    return {unread, unshown > 0};
-}
-
-std::string TSettingsForm::NotWrittenText(const NxSNMPRequest2Controls& request) {
-    if (!request.SentNothing && request.LeftOutRows.empty())
-        return {};
-    const auto [unread, unshown] = LeftOutKinds(request);
-    return LeftOutText(!request.SentNothing, unread, unshown);
+void TSettingsForm::WriteLater(NxSNMPRequest2Controls& request, ReadBack readBack) {
+    request.Mode = NxSNMPRequest2Controls::ModeCallback;
+    request.Set(readBack == ReadBack::Yes, true);
 }
 
 std::string TSettingsForm::WrittenText(std::initializer_list<const NxSNMPRequest2Controls*> requests,
                                        const std::string& ok) {
-    bool sentSome = false, unread = false, unshown = false;
-    for (const NxSNMPRequest2Controls* r : requests) {
-        sentSome = sentSome || !r->SentNothing;
-        if (NotWrittenText(*r).empty())
-            continue;
-        const auto kinds = LeftOutKinds(*r);
-        unread = unread || kinds.first;
-        unshown = unshown || kinds.second;
-    }
-    if (!sentSome || unread || unshown)
-        return LeftOutText(sentSome, unread, unshown);
-    return ok;
+    ApplyOutcome outcome;
+    for (const NxSNMPRequest2Controls* r : requests)
+        outcome.Add(*r, true);
+    return outcome.Text(ok, {});
 }
 
 bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
                                  const std::string& failed) {
     const bool written = Write(request);
-    const std::string why = NotWrittenText(request);
-    if (!why.empty() && (written || request.SentNothing))
-        ShowStatus(why);
-    else if (written || !WriteRaised_)
-        ShowStatus(written ? ok : WriteFailureText(request, failed));
-    return written && why.empty();
+    ApplyOutcome outcome;
+    // A library exception's text stays in view.
+    if (outcome.Add(request, written) || !WriteRaised_)
+        ShowStatus(outcome.Text(ok, failed));
+    return written && outcome.AllTaken();
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // itself out, calls SetUpWindow, builds its requests with MakeRequest and keeps only its own rules.
 //
 // Besides the dialog's passes, the form's opening (from construction to the first show) is one.
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/RequestDialog.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "library/snmp/VarDef.h"
@@ -43,25 +44,24 @@ class TSettingsForm : public TRequestDialog {
   public:
     explicit TSettingsForm(QWidget* owner = nullptr);
 
-    // Shown in place of a success text when a write left out rows that nobody changed: all of
-    // them, or some; rows that were not read, rows read whose value the form cannot show, or both.
-    static constexpr const char* kNothingWritten = "Nothing written: settings not read.";
-    static constexpr const char* kPartlyWritten = "Written, except settings not read.";
-    static constexpr const char* kNothingWrittenUnshown = "Nothing written: settings the form cannot show.";
-    static constexpr const char* kPartlyWrittenUnshown = "Written, except settings the form cannot show.";
+    // Shown in place of a success text when a write left out rows that nobody changed (ApplyOutcome).
+    static constexpr const char* kNothingWritten = ApplyOutcome::kNothingWritten;
+    static constexpr const char* kPartlyWritten = ApplyOutcome::kPartlyWritten;
+    static constexpr const char* kNothingWrittenUnshown = ApplyOutcome::kNothingWrittenUnshown;
+    static constexpr const char* kPartlyWrittenUnshown = ApplyOutcome::kPartlyWrittenUnshown;
+    static constexpr const char* kNothingWrittenBoth = ApplyOutcome::kNothingWrittenBoth;
+    static constexpr const char* kPartlyWrittenBoth = ApplyOutcome::kPartlyWrittenBoth;
     // An Apply while a read it needs is still out.
     static constexpr const char* kStillReading = "Nothing written: settings are still being read.";
-    static constexpr const char* kNothingWrittenBoth =
-        "Nothing written: settings not read or that the form cannot show.";
-    static constexpr const char* kPartlyWrittenBoth =
-        "Written, except settings not read or that the form cannot show.";
-    // The text for rows left out: `sentSome` when other rows were written.
-    static std::string LeftOutText(bool sentSome, bool unread, bool unshown);
-    // Whether a write left out rows not read (first) and rows read but not shown (second).
-    static std::pair<bool, bool> LeftOutKinds(const NxSNMPRequest2Controls& request);
-    // Why the request's last write is no success although the device may have taken it: empty
-    // when it left nothing out; else one of the texts above.
-    static std::string NotWrittenText(const NxSNMPRequest2Controls& request);
+    static std::string LeftOutText(bool sentSome, bool unread, bool unshown) {
+        return ApplyOutcome::LeftOutText(sentSome, unread, unshown);
+    }
+    static std::pair<bool, bool> LeftOutKinds(const NxSNMPRequest2Controls& request) {
+        return ApplyOutcome::LeftOutKinds(request);
+    }
+    static std::string NotWrittenText(const NxSNMPRequest2Controls& request) {
+        return ApplyOutcome::NotWrittenText(request);
+    }
 
   protected:
     // Call once after setupUi: title bar with close (and optionally minimise) button, fixed size,
@@ -96,9 +96,18 @@ class TSettingsForm : public TRequestDialog {
     // does a write that left every row out, having nothing read or asked to send.
     enum class ReadBack { Yes, No };
     bool Write(NxSNMPRequest2Controls& request, ReadBack readBack = ReadBack::Yes);
+    // Write, where a library exception reaches the caller: a step that undoes what it set up
+    // first, or a click whose guard shows it.
+    bool WriteOrRaise(NxSNMPRequest2Controls& request, ReadBack readBack);
+    // A write whose completion reports (the request's OnEndingSet): sent with callbacks, judged
+    // by nothing here. The request's Mode is callbacks from then on. A library exception reaches
+    // the caller, nothing having been sent.
+    void WriteLater(NxSNMPRequest2Controls& request, ReadBack readBack);
     // `failed`, or the request's own text when its last operation timed out: the device may have
     // taken a write whose answer was lost, which a plain failure text would deny.
-    static std::string WriteFailureText(const NxSNMPRequest2Controls& request, const std::string& failed);
+    static std::string WriteFailureText(const NxSNMPRequest2Controls& request, const std::string& failed) {
+        return ApplyOutcome::FailureText(request, failed);
+    }
     // Write, where a request left with nothing read or asked to send counts as done (its
     // SentNothing tells): a form writing several groups goes on to the next.
     bool WriteAsked(NxSNMPRequest2Controls& request) { return Write(request) || request.SentNothing; }

@@ -1,6 +1,7 @@
 #include "forms/admin/Admin.h"
 
 #include "app/forms/AddressChecks.h"
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ShowForm.h"
 #include "app/mib/FreeRowTable.h"
 #include "app/mib/MibRowTables.h"
@@ -10,6 +11,7 @@
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxRequestPass.h"
 #include "library/snmp/NxSNMPStatus.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -22,6 +24,7 @@
 #include <QLayout>
 #include <QRadioButton>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -575,28 +578,19 @@ void TFM_Admin::WriteChain() {
     bool loginWritten = false;
     bool ok = true;
     ConsoleHeld held = ConsoleHeld::AsBefore;
-    bool leftOut = false; // a write left out rows that were neither read nor changed
-    std::string timedOut; // the step that stopped the chain went unanswered: its text
+    ApplyOutcome outcome;
     auto step = [&](bool run, NxSNMPRequest2Controls* request) {
-        if (!ok || !run)
-            return;
-        ok = Write(*request);
-        if (!ok && request->Request.Result.Code == SNMP_CLASS_TIMEOUT)
-            timedOut = " " + request->Request.Result.Message;
-        if (!NotWrittenText(*request).empty()) {
-            leftOut = true;
-            ok = ok || request->SentNothing; // nothing to send is no refusal: the chain goes on
-        }
+        if (ok && run)
+            ok = outcome.Add(*request, Write(*request)); // nothing to send is no refusal: the chain goes on
     };
 
-    if (TrapSupported) {
-        NxSNMPVarList& trap = TrapRequest->Request.VarList;
-        trap.GetRow(0)->Access = CkBx_LBS->Checked() ? ACC_READWRITE : ACC_INVALID;
-        trap.GetRow(1)->Access = ACC_READWRITE;
-    }
-    NxSNMPVarList& console = ConsoleRequest->Request.VarList;
-    console.GetRow(0)->Access = ACC_READWRITE;
-    console.GetRow(2)->Access = ACC_READWRITE;
+    // A trap server switched off is not written; neither is the timeout of a console with neither protocol.
+    std::optional<RowsLeftOut> trapServer;
+    if (TrapSupported && !CkBx_LBS->Checked())
+        trapServer.emplace(TrapRequest->Request.VarList, std::initializer_list<int>{0});
+    std::optional<RowsLeftOut> consoleTimeout;
+    if (RB_None->isChecked())
+        consoleTimeout.emplace(ConsoleRequest->Request.VarList, std::initializer_list<int>{1});
     // Written only when read and a protocol is chosen (shown as read, or picked by the user), and
     // only when the choice differs from what the device holds: an unchanged console is never
     // switched off on the way.
@@ -605,11 +599,8 @@ void TFM_Admin::WriteChain() {
                                CB_SHH->GetItemIndex() == SshAsRead_ &&
                                (RB_None->isChecked() || CB_Timeout->GetItemIndex() == TimeoutAsRead_);
     const bool writeConsole = ConsoleRead_ && consoleChosen && !consoleAsRead;
-    if (RB_None->isChecked()) {
-        console.GetRow(1)->Access = ACC_INVALID;
-    } else if (writeConsole) {
+    if (writeConsole && !RB_None->isChecked()) {
         // A change of protocol passes through both off.
-        console.GetRow(1)->Access = ACC_READWRITE;
         CB_Telnet->SetItemIndex(0);
         CB_SHH->SetItemIndex(0);
         ok = WriteConsole(ConsoleHeld::BothOff, held);
@@ -622,12 +613,13 @@ void TFM_Admin::WriteChain() {
     }
 
     // A group that was never read would be written back empty or off; it is named instead.
-    std::string unread;
     for (const auto& [read, name] :
          {std::pair{LoginRead_, "Login"}, std::pair{LimitRead_, "Limit Administrator IP"},
           std::pair{!TrapSupported || TrapRead_, "SNMP"}, std::pair{ConsoleRead_, "Console"}})
         if (!read)
-            unread += (unread.empty() ? "" : ", ") + std::string(name);
+            outcome.GroupLeftOut(name);
+    if (ConsoleRead_ && !consoleChosen)
+        outcome.GroupLeftOut("Console", true);
     step(LoginRead_, LoginRequest.get());
     loginWritten = ok && LoginRead_;
     step(LimitRead_, LimitRequest.get());
@@ -644,14 +636,13 @@ void TFM_Admin::WriteChain() {
         ok = WriteRanges();
     if (!loginWritten)
         Ed_Pwd->SetText(present);
-    if (ok && !unread.empty())
-        return ShowStatus("Not read, so not written: " + unread + ".");
-    if (ok && ConsoleRead_ && !consoleChosen)
-        return ShowStatus("Cannot be shown, so not written: Console.");
-    if (ok && leftOut)
-        return ShowStatus(kPartlyWritten);
-    if (ok)
-        return ShowReadOk("Setting Success!"); // a read failure still kept stays in view
+    if (!ok)
+        outcome.Refused();
+    const std::string text = outcome.Text("Setting Success!", "Setting Error!", ApplyOutcome::TimeOut::After);
+    if (outcome.AllTaken())
+        return ShowReadOk(text); // a read failure still kept stays in view
+    if (!outcome.AnyRefused())
+        return ShowStatus(text);
     // The chain stopped: the text claims no console state the form did not see.
     if (held == ConsoleHeld::BothOff) {
         held = WriteConsoleBack();
@@ -661,7 +652,7 @@ void TFM_Admin::WriteChain() {
     switch (held) {
     case ConsoleHeld::AsBefore:
     case ConsoleHeld::AsAsked:
-        return ShowStatus("Setting Error!" + timedOut);
+        return ShowStatus(text);
     case ConsoleHeld::BothOff:
         return ShowStatus("Setting Error! Telnet and SSH are both off on the device.");
     case ConsoleHeld::Unknown:

@@ -124,7 +124,7 @@ bool TFM_CfgFile::WriteSource(const char* failure) {
     bool ok = false;
     SourceRequest->MarkAsked(-1); // the file name and server address are the form's own
     try {
-        ok = SourceRequest->Set(true, true);
+        ok = WriteOrRaise(*SourceRequest, ReadBack::Yes);
     } catch (const std::exception& e) {
         FailLoad(e.what(), failure);
         return false;

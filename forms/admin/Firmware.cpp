@@ -204,7 +204,7 @@ void TFM_Firmware::Bt_UploadClick(QObject*) {
         Ed_UpgFile->SetText(name);
         TftpSourceRequest->MarkAsked(-1);
         // A library exception ends the click with its text on the panel.
-        if (!TftpSourceRequest->Set(true, true))
+        if (!WriteOrRaise(*TftpSourceRequest, ReadBack::Yes))
             return ShowStatus("Write file fail!Please try again!");
         TftpLoadStarted = 1;
         CB_TfpCom->SetItemIndex(kIndexGet);

@@ -121,7 +121,7 @@ void TFM_SNTP::StartFetch() {
     UpdateIdle();
     AwaitDeviceTransfer(TFTPServer, *ListRequest, kListFileName, DeviceTransfer::Writes);
     try {
-        ListRequest->Set(true, true);
+        WriteLater(*ListRequest, ReadBack::Yes);
     } catch (const std::exception& e) {
         EndDeviceTransfer(TFTPServer);
         FetchPending_ = false;
@@ -240,7 +240,7 @@ void TFM_SNTP::Bt_ApplyClick() {
     UpdateIdle();
     UpdateApply();
     try {
-        SettingsRequest->Set(true, true);
+        WriteLater(*SettingsRequest, ReadBack::Yes);
     } catch (...) {
         WritePending_ = false;
         ShowServerEmptyForNone();

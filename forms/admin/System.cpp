@@ -90,7 +90,7 @@ void TFM_Sytem::Send(Step step) {
     Step_ = step;
     Request->MarkAsked(-1); // the command is the form's own
     try {
-        Request->Set(true, true);
+        WriteLater(*Request, ReadBack::Yes);
     } catch (...) {
         Step_ = Step::None;
         throw;

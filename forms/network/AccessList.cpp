@@ -252,7 +252,7 @@ void TAccessListForm::WriteRow(Requests& r) {
     Idle = 0;
     SetActionsEnabled(false);
     try {
-        r.Table->Set(false, true);
+        WriteLater(*r.Table, ReadBack::No);
     } catch (const std::exception& e) {
         BecomeIdle();
         ShowStatus(e.what());

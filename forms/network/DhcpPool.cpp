@@ -232,7 +232,7 @@ void TFM_DHCP::ApplyPool() {
 
     if (!WriteFunction(StatusBar1))
         return;
-    if (!Written(*PoolRequest, PoolRequest->Set(true, true), StatusBar1))
+    if (!Written(*PoolRequest, WriteOrRaise(*PoolRequest, ReadBack::Yes), StatusBar1))
         return;
     StatusBar1->ShowResult(kSettingSuccess);
 }
@@ -250,7 +250,7 @@ bool TFM_DHCP::FunctionKnown(TStatusBar* bar) {
 
 // The function object from CB_Fuction1; a failure goes on `bar`.
 bool TFM_DHCP::WriteFunction(TStatusBar* bar) {
-    if (!Written(*FunctionRequest, FunctionRequest->Set(true, true), bar))
+    if (!Written(*FunctionRequest, WriteOrRaise(*FunctionRequest, ReadBack::Yes), bar))
         return false;
     FunctionWritten();
     return true;

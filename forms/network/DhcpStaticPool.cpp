@@ -64,7 +64,7 @@ void TFM_DHCP::Bt_DelClick(QObject*) {
     FirstReadPending = false;
     bool ok = false;
     try {
-        ok = DeleteRequest->Set(true, true);
+        ok = WriteOrRaise(*DeleteRequest, ReadBack::Yes);
     } catch (const std::exception& e) {
         StatusBar2->ShowResult(e.what());
         return;
@@ -83,7 +83,7 @@ bool TFM_DHCP::WriteStaticPoolRow() {
     Bt_Add->setEnabled(false);
     try {
         // The completion re-reads both lists; the request must not walk its own cursors as well.
-        StaticPoolRequest->Set(false, true);
+        WriteLater(*StaticPoolRequest, ReadBack::No);
     } catch (const std::exception& e) {
         ReleaseStaticControls();
         StatusBar2->ShowResult(e.what());

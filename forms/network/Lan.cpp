@@ -1,5 +1,6 @@
 #include "forms/network/Lan.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ShowForm.h"
 #include "app/mib/MibObjectDefs.h"
 #include "app/program/Main.h"
@@ -130,11 +131,11 @@ bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, bool& leftO
         return true;
     }
     if (!edit->Text().empty())
-        return request.Set(true, true);
+        return WriteOrRaise(request, ReadBack::Yes);
     edit->SetText(kNoServer);
     bool ok = false;
     try {
-        ok = request.Set(true, true);
+        ok = WriteOrRaise(request, ReadBack::Yes);
     } catch (...) {
         edit->SetText("");
         throw;
@@ -176,19 +177,17 @@ void TFM_LanCfg::ApplyStatic() {
     if (!WriteDns(*Dns2Request, EDT_DNS2, leftOut))
         return ShowStatus(WriteFailureText(*Dns2Request, kSetError));
 
-    const bool written = AddressRequest->Set(true, true);
+    const bool written = WriteOrRaise(*AddressRequest, ReadBack::Yes);
     ShowWriteResult(written, leftOut);
 }
 
-// Success only when nothing was left out for not having been read.
+// A DNS server left out counts as a row of the write that was not read.
 void TFM_LanCfg::ShowWriteResult(bool written, bool leftOut) {
-    const std::string why = NotWrittenText(*AddressRequest);
-    if (!why.empty() && (written || AddressRequest->SentNothing))
-        ShowStatus(why);
-    else if (!written)
-        ShowStatus(WriteFailureText(*AddressRequest, kSetError));
-    else
-        ShowStatus(leftOut ? kPartlyWritten : kSetSuccess);
+    ApplyOutcome outcome;
+    outcome.Add(*AddressRequest, written);
+    if (leftOut)
+        outcome.LeftOut();
+    ShowStatus(outcome.Text(kSetSuccess, kSetError));
 }
 
 void TFM_LanCfg::ApplyDhcp() {
@@ -199,7 +198,7 @@ void TFM_LanCfg::ApplyDhcp() {
         // Address, mask and gateway stay out of a DHCP write, so that a later static Apply sends
         // the whole group again.
         RowsLeftOut onlySource(AddressRequest->Request.VarList, {1, 2, 3});
-        ok = AddressRequest->Set(true, true);
+        ok = WriteOrRaise(*AddressRequest, ReadBack::Yes);
     }
     ShowWriteResult(ok, false);
 }

@@ -6,6 +6,7 @@
 #include "forms/network/MultiSsidRows.h"
 #include "library/common/HexText.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
@@ -17,6 +18,7 @@
 
 #include <QGroupBox>
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -48,23 +50,14 @@ enum TableColumn {
     kPriority = 16,
 };
 
-// Every non-key column of the table request off while a save or delete chooses its columns, and
-// all of them on again however the handler ends, so that later reads and writes see them all.
-class TableColumnsOff {
-  public:
-    TableColumnsOff(NxSNMPVarList& list, int last) : List_(list), Last_(last) { Set(ACC_INVALID); }
-    ~TableColumnsOff() { Set(ACC_READWRITE); }
-    TableColumnsOff(const TableColumnsOff&) = delete;
-    TableColumnsOff& operator=(const TableColumnsOff&) = delete;
-
-  private:
-    void Set(uint32_t access) {
-        for (int row = kIdvState; row <= Last_; ++row)
-            List_.GetRow(row)->Access = access;
-    }
-    NxSNMPVarList& List_;
-    int Last_;
-};
+// Every non-key column of the table request: left out while a save or delete turns on the ones it
+// writes, and all of them back however the handler ends, so that later reads and writes see them all.
+std::vector<int> TableColumns(int last) {
+    std::vector<int> rows;
+    for (int row = kIdvState; row <= last; ++row)
+        rows.push_back(row);
+    return rows;
+}
 
 // The key edit as the user left it: an ASCII key goes out as hex digits, and a save that does
 // not get through must leave the typed key to be sent again. A key the hex check refused and
@@ -97,18 +90,15 @@ bool IsEnterprise(const std::string& security) {
 bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
     if (!request)
         return false;
-    const uint8_t mode = request->Mode;
-    request->Mode = NxSNMPRequest2Controls::ModeBlocking;
     bool ok = false;
     std::string failure;
     try {
-        ok = request->Set(false, true);
+        ok = WriteOrRaise(*request, ReadBack::No);
         if (!ok)
             failure = request->Request.Result.Message;
     } catch (const std::exception& e) {
         failure = e.what();
     }
-    request->Mode = mode;
     // Rows nobody read or changed were left out: no failure of the device, but no success either.
     NoteWrite(*request);
     if (request->SentNothing)
@@ -127,7 +117,7 @@ bool TFM_MultiForm::WriteTable(const std::string& pendingText) {
         return false;
     SetIdle(false);
     try {
-        TableRequest->Set(false, true);
+        WriteLater(*TableRequest, ReadBack::No);
     } catch (const std::exception& e) {
         SetIdle(true);
         if (SaveFailure_.empty())
@@ -159,7 +149,7 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     KeyEditKept keyKept(KeyValEdit);
     bool sent = false;
     {
-        TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
+        const RowsLeftOut columns(TableRequest->Request.VarList, TableColumns(LastTableColumn()));
         if (PrioritySupported_)
             WriteJudged(PriorityRequest.get());
         WriteJudged(MssidStateRequest.get());
@@ -407,12 +397,11 @@ void TFM_MultiForm::NoticeKeyInUse() {
 
 void TFM_MultiForm::WriteGroupKey() {
     const bool first = FirstBand();
-    NxSNMPVarList& rows = GroupKeyRequest->Request.VarList;
-    const uint32_t saved[2] = {rows.GetRow(0)->Access, rows.GetRow(1)->Access};
-    rows.GetRow(first ? 1 : 0)->Access = ACC_INVALID;
-    const bool ok = WriteJudged(GroupKeyRequest.get());
-    rows.GetRow(0)->Access = saved[0];
-    rows.GetRow(1)->Access = saved[1];
+    bool ok = false;
+    {
+        const RowsLeftOut otherBand(GroupKeyRequest->Request.VarList, {first ? 1 : 0});
+        ok = WriteJudged(GroupKeyRequest.get());
+    }
     if (!ok)
         return;
     const std::string band = EditedBandWord();
@@ -456,8 +445,7 @@ void TFM_MultiForm::NoticeKeySlots() {
 void TFM_MultiForm::WriteApMode() {
     if (!ApModeRequest)
         return;
-    NxSNMPVarList& rows = ApModeRequest->Request.VarList;
-    const uint32_t saved[2] = {rows.GetRow(0)->Access, rows.GetRow(1)->Access};
+    std::vector<int> otherBand;
     if (IfEnabMuSSID->Checked() && CB_ApMode->GetItemIndex() == kWds) {
         switch (RadioGroup1->GetItemIndex()) {
         case kBoth:
@@ -466,19 +454,18 @@ void TFM_MultiForm::WriteApMode() {
             break;
         case kFirstOnly:
             SelectText(CB_ApMode, "Access Point");
-            rows.GetRow(1)->Access = ACC_INVALID;
+            otherBand = {1};
             break;
         case kSecondOnly:
             SelectText(CB_ApMode_g, "Access Point");
-            rows.GetRow(0)->Access = ACC_INVALID;
+            otherBand = {0};
             break;
         default:
             break;
         }
     }
+    const RowsLeftOut keptOut(ApModeRequest->Request.VarList, otherBand);
     WriteJudged(ApModeRequest.get());
-    rows.GetRow(0)->Access = saved[0];
-    rows.GetRow(1)->Access = saved[1];
 }
 
 void TFM_MultiForm::DelButtonClick(QObject*) {
@@ -492,7 +479,7 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
         return;
     SaveFailure_.clear();
     LeftOutUnread_ = LeftOutUnshown_ = SentSome_ = false;
-    TableColumnsOff columns(TableRequest->Request.VarList, LastTableColumn());
+    const RowsLeftOut columns(TableRequest->Request.VarList, TableColumns(LastTableColumn()));
     SelectText(IdvStatusComboBox, "Disable");
     SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);
     DeletePending_ = true;

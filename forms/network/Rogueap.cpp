@@ -186,7 +186,7 @@ void TFM_RogueForm::Start(NxSNMPRequest2Edits& request, bool write, const char* 
     try {
         if (write) {
             request.MarkAsked(-1); // an action object: its value is the form's own
-            request.Set(false, true);
+            WriteLater(request, ReadBack::No);
         } else
             request.Get();
         if (progress)

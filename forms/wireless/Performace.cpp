@@ -1,6 +1,7 @@
 #include "forms/wireless/Performace.h"
 #include "forms/wireless/UncheckedText.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ApplyResult.h"
 #include "app/forms/ModelCode.h"
 #include "app/forms/ShowForm.h"
@@ -350,7 +351,7 @@ bool TFM_Performace::CheckInputs(PerformanceBand& band, bool onExit, TEdit* only
 }
 
 // The b/g write is judged on its result like every other write of the chain.
-bool TFM_Performace::WriteBgMode(WriteTally& tally) {
+bool TFM_Performace::WriteBgMode(ApplyOutcome& tally) {
     const bool ok = Write(*BgModeRequest);
     if (!BgModeRequest->SentNothing) {
         if (!ok) {
@@ -366,7 +367,7 @@ bool TFM_Performace::WriteBgMode(WriteTally& tally) {
 // What a visible combo cannot show is not written through the control bound behind it: the
 // channel or data rate the list lacks, a rate the b/g mode does not offer. A choice it shows (the device's,
 // the user's or a mode rule's) is the one to write.
-void TFM_Performace::KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
+void TFM_Performace::KeepUnshownOut(PerformanceBand& band, ApplyOutcome& tally,
                                     std::vector<std::unique_ptr<RowsLeftOut>>& keptOut) {
     for (const auto& [combo, row] :
          {std::pair{band.ChanCombo, kChannelRow}, std::pair{band.DtRtCombo, kDataRateRow}})
@@ -402,7 +403,7 @@ void TFM_Performace::Bt_Apply_aClick(QObject*) {
         return;
     CopyComboToEdit(band.ChanCombo, band.Chan);
     CopyComboToEdit(band.DtRtCombo, band.DtRt);
-    WriteTally tally;
+    ApplyOutcome tally;
     std::vector<std::unique_ptr<RowsLeftOut>> keptOut;
     KeepUnshownOut(band, tally, keptOut);
     // The chain stops at a refusal; a group with nothing read to send is passed over.
@@ -435,7 +436,7 @@ void TFM_Performace::Bt_Apply_gClick(QObject*) {
         return;
     CopyComboToEdit(band.ChanCombo, band.Chan);
     CopyComboToEdit(band.DtRtCombo, band.DtRt);
-    WriteTally tally;
+    ApplyOutcome tally;
     std::vector<std::unique_ptr<RowsLeftOut>> keptOut;
     KeepUnshownOut(band, tally, keptOut);
     tally.Add(*band.RadioRequest, Write(*band.RadioRequest)) && WriteBgMode(tally);

@@ -16,7 +16,7 @@
 #include <vector>
 
 class RowsLeftOut;
-class WriteTally;
+class ApplyOutcome;
 
 // The controls, requests and state of one band's page.
 struct PerformanceBand {
@@ -75,8 +75,8 @@ class TFM_Performace : public TSettingsForm, public Ui::TFM_Performace {
     // The band's edits in the order they are checked, with their ranges; false after a failure
     // has been shown.
     bool CheckInputs(PerformanceBand& band, bool onExit, TEdit* only);
-    bool WriteBgMode(WriteTally& tally);
-    void KeepUnshownOut(PerformanceBand& band, WriteTally& tally,
+    bool WriteBgMode(ApplyOutcome& tally);
+    void KeepUnshownOut(PerformanceBand& band, ApplyOutcome& tally,
                         std::vector<std::unique_ptr<RowsLeftOut>>& keptOut);
     void RefreshBand(PerformanceBand& band);
     void FillBandCombos(PerformanceBand& band);

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-class WriteTally;
+class ApplyOutcome;
 struct NxSNMPError;
 
 class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
@@ -109,7 +109,7 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     void OnSiteRefreshDone(NxSNMPError* result);
     void OnSiteTableRead(WirlessBand& band, NxSNMPError* result);
     void LV_SiteInfoClick(WirlessBand& band);
-    void ApplyRtsLength(WriteTally& tally);
+    void ApplyRtsLength(ApplyOutcome& tally);
     void OnMssidStateRead(NxSNMPError* result);
     void StoreMssidStates();
 
@@ -119,11 +119,18 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     bool CheckDuplicateWdsMac();
     bool CheckMacAddresses();
     bool PrepareAndCheckFields();
+    bool PrepareAndCheckBand(WirlessBand& band);
     bool CheckWepKeyLengths(WirlessBand& band);
     int CheckHexKey(TEdit* key);
     static bool IsKeyEdited(const TEdit* key);
     bool ReconcileMultiSsid(WirlessBand& band);
-    void WriteMssidStateForWds(WriteTally& tally);
+    // The Apply's steps: its checks, the reconciling with the multi-SSID slots (false: refused or
+    // stopped, the user told), the writes and their result.
+    bool CheckApply();
+    bool ReconcileApply();
+    void WriteApply(ApplyOutcome& tally);
+    void ShowApplied(const ApplyOutcome& tally);
+    void WriteMssidStateForWds(ApplyOutcome& tally);
     void MarkAsked(WirlessBand& band, int wirelessRow);
     void MarkTwinEditsAsked(WirlessBand& band);
     // The row holds a value read or asked (typed, picked, set by a step): a check can use it.

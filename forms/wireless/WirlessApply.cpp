@@ -3,6 +3,7 @@
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -137,7 +138,7 @@ void TFM_Wirless::MarkTwinEditsAsked(WirlessBand& b) {
             WepKeyReq->MarkAsked(b.PageIndex * 4 + k);
 }
 
-void TFM_Wirless::WriteMssidStateForWds(WriteTally& tally) {
+void TFM_Wirless::WriteMssidStateForWds(ApplyOutcome& tally) {
     if (!MssidStateReq)
         return;
     bool any = false;
@@ -165,7 +166,16 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
         ~Leave() { --n; }
     } leave{Working_};
     LeftOutUnread_ = LeftOutUnshown_ = false;
+    if (!CheckApply() || !ReconcileApply())
+        return;
+    ShowStatus("Send SNMP packet,Please wait!");
+    ApplyOutcome tally;
+    WriteApply(tally);
+    ShowApplied(tally);
+}
 
+// False when a check refused the Apply (the user was told).
+bool TFM_Wirless::CheckApply() {
     // What the visible copies hold is what gets checked and written.
     for (WirlessBand& b : Band)
         if (PageVisible(b) && KindOf(b) == kDot1x) {
@@ -184,19 +194,25 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     }
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !CheckSsid(b))
-            return;
+            return false;
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !CheckPrimarySsidUnique(b)) {
             b.SSID->setFocus();
             UpdateMacEditStates();
-            return;
+            return false;
         }
     if (!CheckDuplicateWdsMac())
-        return;
+        return false;
     if (!CheckMacAddresses() || !PrepareAndCheckFields()) {
         UpdateMacEditStates();
-        return;
+        return false;
     }
+    return true;
+}
+
+// What the checks passed, brought into line with the multi-SSID slots, with the warnings that
+// brings; false when the slots stopped the Apply.
+bool TFM_Wirless::ReconcileApply() {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b))
             continue;
@@ -210,7 +226,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     }
     for (WirlessBand& b : Band)
         if (PageVisible(b) && !ReconcileMultiSsid(b))
-            return;
+            return false;
 
     struct Warning {
         bool WirlessBand::ReconcileFlags::*flag;
@@ -241,11 +257,12 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
         if (w.flag == &WirlessBand::ReconcileFlags::Enterprise)
             Band[0].MssidStateRead = Band[1].MssidStateRead = 0;
     }
+    return true;
+}
 
-    ShowStatus("Send SNMP packet,Please wait!");
+void TFM_Wirless::WriteApply(ApplyOutcome& tally) {
     // Every write is made whatever the one before gave; success needs every write made and taken
     // whole.
-    WriteTally tally;
     if (LeftOutUnread_)
         tally.LeftOut();
     if (LeftOutUnshown_)
@@ -271,6 +288,9 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
     write(WdsMacReq.get());
     WriteMssidStateForWds(tally);
     ApplyRtsLength(tally);
+}
+
+void TFM_Wirless::ShowApplied(const ApplyOutcome& tally) {
     const bool ok = tally.AllTaken();
     const std::string result = tally.Text("Setting Success!", "Setting error!");
     ShowStatus(result);

@@ -54,6 +54,12 @@ bool IsNumberIn(const std::string& text, long low, long high) {
     return n >= low && n <= high;
 }
 
+// A request not built has no rows to turn on or off.
+void RowAccessOf(NxSNMPRequest2Edits* request, int row, uint32_t value) {
+    if (request)
+        request->Request.VarList.GetRow(row)->Access = value;
+}
+
 } // namespace
 
 bool TFM_Wirless::CheckSsid(WirlessBand& b) {
@@ -223,21 +229,17 @@ int TFM_Wirless::ShownKind(const WirlessBand& b) const {
 }
 
 bool TFM_Wirless::PrepareAndCheckFields() {
-    auto access = [](NxSNMPRequest2Edits* r, int row, uint32_t value) {
-        if (r)
-            r->Request.VarList.GetRow(row)->Access = value;
-    };
     for (int row = 0; row < 2 * kRowsPerBand; ++row)
-        access(WirelessReq.get(), row, ACC_INVALID);
+        RowAccessOf(WirelessReq.get(), row, ACC_INVALID);
     for (int row = 0; row < 3; ++row)
-        access(RadiusReq.get(), row, ACC_INVALID);
+        RowAccessOf(RadiusReq.get(), row, ACC_INVALID);
     for (int row = 0; row < 8; ++row)
-        access(WepKeyReq.get(), row, ACC_INVALID);
+        RowAccessOf(WepKeyReq.get(), row, ACC_INVALID);
     const bool bothAccounting = Band[0].AccountingSupported && Band[1].AccountingSupported;
     if (bothAccounting)
         for (auto& r : AccountReq)
             for (int row = 0; row < 3; ++row)
-                access(r.get(), row, ACC_INVALID);
+                RowAccessOf(r.get(), row, ACC_INVALID);
 
     // Key lengths of every visible band come first.
     for (WirlessBand& b : Band) {
@@ -249,167 +251,170 @@ bool TFM_Wirless::PrepareAndCheckFields() {
             return false;
     }
 
-    for (WirlessBand& b : Band) {
-        if (!PageVisible(b))
-            continue;
-        const int base = b.PageIndex * kRowsPerBand;
-        auto mark = [&](int row, uint32_t value = ACC_READWRITE) {
-            access(WirelessReq.get(), base + row, value);
-        };
-        for (int row : {rSSID, rBroadcast, rChannel, rApMode, rAuthentication, rAutoScan, rEncryption})
-            mark(row);
-        for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
-            mark(row, ACC_READONLY);
-        // A kind the page's list does not show (its mode offers it not, or no mode is known) is
-        // the device's, not a choice made here.
-        if (b.AuthTemp->GetItemIndex() < 0)
-            LeaveOut(b, rAuthentication);
-        auto fail = [&](TEdit* edit, const std::string& text, bool page, bool clear = false) {
-            if (page) {
-                MakePageActive(b);
-                PC_WirlessChange(PC_Wirless);
-            }
-            MessageBox(this, text, "Error", MB_OK);
-            if (clear && edit->UserChanged()) // what the device holds stays in view
-                edit->SetText("");
-            PostFocus(edit);
+    for (WirlessBand& b : Band)
+        if (PageVisible(b) && !PrepareAndCheckBand(b))
             return false;
-        };
-        // The valid key: typed characters become hex, then the digits are tested and the row written.
-        auto validKey = [&]() {
-            const int number = ValidKeyNumber(b.ValKey);
-            TEdit* key = b.Key[number];
-            if (b.KeyType->GetItemIndex() == 0 && IsKeyEdited(key))
-                key->SetText(AsciiToHexText(key->Text()));
-            if (CheckHexKey(key) == 1)
-                return false;
-            // A key shown masked is the device's own: writing the mask back would replace it.
-            if (!IsMaskedKey(key->Text()) || key->Text().empty())
-                access(WepKeyReq.get(), b.PageIndex * 4 + number, ACC_READWRITE);
-            return true;
-        };
-        // Each server's address and port, where the device's values (or the user's) are known.
-        struct Server {
-            TEdit *Address, *Port;
-            bool AddressKnown, PortKnown;
-            const char *Name, *Illegal;
-            bool Page;
-        };
-        auto server = [&](const Server& s) {
-            if (!s.AddressKnown)
-                return fail(s.Address, NotReadText(s.Name), s.Page);
-            if (!IsValidIPAddress(s.Address->Text()))
-                return fail(s.Address, s.Illegal, s.Page);
-            if (!s.PortKnown)
-                return fail(s.Port, NotReadText(std::string(s.Name) + "'s port"), s.Page);
-            if (s.Port->Text().empty())
-                return fail(s.Port, "Please input a number between 1 and 65535.", s.Page);
-            return true;
-        };
-        NxSNMPRequest2Edits* bakAccount = BakAccountReq[b.PageIndex].get();
-        auto servers = [&](TEdit* address, TEdit* port, TComboBox* accountMode, TEdit* accountServer,
-                           TEdit* accountPort) {
-            if (!server({address, port, Known(RadiusReq.get(), 0), Known(RadiusReq.get(), 1), "Radius server",
-                         "The Radius server's IP is illegal.", true}))
-                return false;
-            if (accountMode->GetItemIndex() == kEnable &&
-                !server({accountServer, accountPort, Known(b, rAccountServer), Known(b, rAccountPort),
-                         "accounting server", "The accounting server's IP is illegal.", true}))
-                return false;
-            if (BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable &&
-                !server({b.SecRadiusServer, b.SecRadiusPort, Known(BakRadiusReq.get(), 0),
-                         Known(BakRadiusReq.get(), 1), "Secondary Radius server",
-                         "The Secondary Radius server's IP is illegal.", false}))
-                return false;
-            if (BakRadiusSupported && b.SecAccountMode->GetItemIndex() == kEnable &&
-                !server({b.SecAccountServer, b.SecAccountPort, Known(bakAccount, 0), Known(bakAccount, 1),
-                         "secondary accounting server", "The accounting server's IP is illegal.", false}))
-                return false;
-            return true;
-        };
-        auto markRadius = [&]() {
-            for (int row = 0; row < 3; ++row)
-                access(RadiusReq.get(), row, ACC_READWRITE);
-        };
-        // The cipher is written as the group's list shows it; a list that shows none (the
-        // device's cipher is not among a mode's choices, or the mode is not known) writes none.
-        auto markCipher = [&](const TComboBox* shown) {
-            if (shown->GetItemIndex() >= 0)
-                mark(rCipher);
-            else
-                LeaveOut(b, rCipher);
-        };
+    return true;
+}
 
-        const int kind = ShownKind(b);
-        if (IsWep(kind)) {
-            if (b.Encryp->GetItemIndex() == kEnable && !validKey())
-                return false;
-            mark(rValidKey);
-            mark(rKeyType);
-        } else if (IsEnterprise(kind)) {
-            b.Encryp->SetItemIndex(kEnable);
-            MarkAsked(b, rEncryption);
-            if (!Known(b, rGroupKey))
-                return fail(b.GroupKey, NotReadText("group key update interval"), true);
-            if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
-                return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
-            if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
-                return false;
-            markRadius();
-            markCipher(b.CipherRadius);
-            mark(rGroupKey);
-            if (b.AccountingSupported)
-                for (int row : {rAccountMode, rAccountServer, rAccountPort})
-                    mark(row);
-        } else if (IsPersonal(kind)) {
-            b.Encryp->SetItemIndex(kEnable);
-            MarkAsked(b, rEncryption);
-            if (!Known(b, rGroupKey))
-                return fail(b.GroupKeyPsk, NotReadText("group key update interval"), true);
-            if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
-                return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
-            if (!Known(b, rPassPhrase))
-                return fail(b.PassPhrase, NotReadText("PassPhrase"), true);
-            const size_t length = b.PassPhrase->Text().size();
-            if (length < 8 || length > 63) {
-                const std::string band = BandWord(b, "802.11a", "802.11g");
-                MakePageActive(b);
-                PC_WirlessChange(PC_Wirless);
-                if (!band.empty())
-                    MessageBox(this, "The length of " + band + " PassPhrase is between 8 and 63.", "Error",
-                               MB_OK);
-                PostFocus(b.PassPhrase);
-                return false;
-            }
-            mark(rPassPhrase);
-            markCipher(b.CipherPsk);
-            mark(rGroupKey);
-        } else if (kind == kDot1x) {
-            if (!servers(b.X.RadiusServer, b.X.RadiusPort, b.X.AccountMode, b.X.AccountServer,
-                         b.X.AccountPort))
-                return false;
-            markRadius();
+// One visible page's rows turned on for the write, each checked first; false when one refused.
+bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
+    const int base = b.PageIndex * kRowsPerBand;
+    auto mark = [&](int row, uint32_t value = ACC_READWRITE) {
+        RowAccessOf(WirelessReq.get(), base + row, value);
+    };
+    for (int row : {rSSID, rBroadcast, rChannel, rApMode, rAuthentication, rAutoScan, rEncryption})
+        mark(row);
+    for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
+        mark(row, ACC_READONLY);
+    // A kind the page's list does not show (its mode offers it not, or no mode is known) is
+    // the device's, not a choice made here.
+    if (b.AuthTemp->GetItemIndex() < 0)
+        LeaveOut(b, rAuthentication);
+    auto fail = [&](TEdit* edit, const std::string& text, bool page, bool clear = false) {
+        if (page) {
+            MakePageActive(b);
+            PC_WirlessChange(PC_Wirless);
+        }
+        MessageBox(this, text, "Error", MB_OK);
+        if (clear && edit->UserChanged()) // what the device holds stays in view
+            edit->SetText("");
+        PostFocus(edit);
+        return false;
+    };
+    // The valid key: typed characters become hex, then the digits are tested and the row written.
+    auto validKey = [&]() {
+        const int number = ValidKeyNumber(b.ValKey);
+        TEdit* key = b.Key[number];
+        if (b.KeyType->GetItemIndex() == 0 && IsKeyEdited(key))
+            key->SetText(AsciiToHexText(key->Text()));
+        if (CheckHexKey(key) == 1)
+            return false;
+        // A key shown masked is the device's own: writing the mask back would replace it.
+        if (!IsMaskedKey(key->Text()) || key->Text().empty())
+            RowAccessOf(WepKeyReq.get(), b.PageIndex * 4 + number, ACC_READWRITE);
+        return true;
+    };
+    // Each server's address and port, where the device's values (or the user's) are known.
+    struct Server {
+        TEdit *Address, *Port;
+        bool AddressKnown, PortKnown;
+        const char *Name, *Illegal;
+        bool Page;
+    };
+    auto server = [&](const Server& s) {
+        if (!s.AddressKnown)
+            return fail(s.Address, NotReadText(s.Name), s.Page);
+        if (!IsValidIPAddress(s.Address->Text()))
+            return fail(s.Address, s.Illegal, s.Page);
+        if (!s.PortKnown)
+            return fail(s.Port, NotReadText(std::string(s.Name) + "'s port"), s.Page);
+        if (s.Port->Text().empty())
+            return fail(s.Port, "Please input a number between 1 and 65535.", s.Page);
+        return true;
+    };
+    NxSNMPRequest2Edits* bakAccount = BakAccountReq[b.PageIndex].get();
+    auto servers = [&](TEdit* address, TEdit* port, TComboBox* accountMode, TEdit* accountServer,
+                       TEdit* accountPort) {
+        if (!server({address, port, Known(RadiusReq.get(), 0), Known(RadiusReq.get(), 1), "Radius server",
+                     "The Radius server's IP is illegal.", true}))
+            return false;
+        if (accountMode->GetItemIndex() == kEnable &&
+            !server({accountServer, accountPort, Known(b, rAccountServer), Known(b, rAccountPort),
+                     "accounting server", "The accounting server's IP is illegal.", true}))
+            return false;
+        if (BakRadiusSupported && b.RadiusMode->GetItemIndex() == kEnable &&
+            !server({b.SecRadiusServer, b.SecRadiusPort, Known(BakRadiusReq.get(), 0),
+                     Known(BakRadiusReq.get(), 1), "Secondary Radius server",
+                     "The Secondary Radius server's IP is illegal.", false}))
+            return false;
+        if (BakRadiusSupported && b.SecAccountMode->GetItemIndex() == kEnable &&
+            !server({b.SecAccountServer, b.SecAccountPort, Known(bakAccount, 0), Known(bakAccount, 1),
+                     "secondary accounting server", "The accounting server's IP is illegal.", false}))
+            return false;
+        return true;
+    };
+    auto markRadius = [&]() {
+        for (int row = 0; row < 3; ++row)
+            RowAccessOf(RadiusReq.get(), row, ACC_READWRITE);
+    };
+    // The cipher is written as the group's list shows it; a list that shows none (the
+    // device's cipher is not among a mode's choices, or the mode is not known) writes none.
+    auto markCipher = [&](const TComboBox* shown) {
+        if (shown->GetItemIndex() >= 0)
             mark(rCipher);
-            mark(rDot1xKeyType);
-            // The 802.1x accounting that was checked is also what is written.
-            if (b.AccountingSupported) {
-                b.AccountMode->SetItemIndex(b.X.AccountMode->GetItemIndex());
-                for (int row : {rAccountMode, rAccountServer, rAccountPort})
-                    mark(row);
+        else
+            LeaveOut(b, rCipher);
+    };
+
+    const int kind = ShownKind(b);
+    if (IsWep(kind)) {
+        if (b.Encryp->GetItemIndex() == kEnable && !validKey())
+            return false;
+        mark(rValidKey);
+        mark(rKeyType);
+    } else if (IsEnterprise(kind)) {
+        b.Encryp->SetItemIndex(kEnable);
+        MarkAsked(b, rEncryption);
+        if (!Known(b, rGroupKey))
+            return fail(b.GroupKey, NotReadText("group key update interval"), true);
+        if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
+            return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
+        if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
+            return false;
+        markRadius();
+        markCipher(b.CipherRadius);
+        mark(rGroupKey);
+        if (b.AccountingSupported)
+            for (int row : {rAccountMode, rAccountServer, rAccountPort})
+                mark(row);
+    } else if (IsPersonal(kind)) {
+        b.Encryp->SetItemIndex(kEnable);
+        MarkAsked(b, rEncryption);
+        if (!Known(b, rGroupKey))
+            return fail(b.GroupKeyPsk, NotReadText("group key update interval"), true);
+        if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
+            return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
+        if (!Known(b, rPassPhrase))
+            return fail(b.PassPhrase, NotReadText("PassPhrase"), true);
+        const size_t length = b.PassPhrase->Text().size();
+        if (length < 8 || length > 63) {
+            const std::string band = BandWord(b, "802.11a", "802.11g");
+            MakePageActive(b);
+            PC_WirlessChange(PC_Wirless);
+            if (!band.empty())
+                MessageBox(this, "The length of " + band + " PassPhrase is between 8 and 63.", "Error",
+                           MB_OK);
+            PostFocus(b.PassPhrase);
+            return false;
+        }
+        mark(rPassPhrase);
+        markCipher(b.CipherPsk);
+        mark(rGroupKey);
+    } else if (kind == kDot1x) {
+        if (!servers(b.X.RadiusServer, b.X.RadiusPort, b.X.AccountMode, b.X.AccountServer, b.X.AccountPort))
+            return false;
+        markRadius();
+        mark(rCipher);
+        mark(rDot1xKeyType);
+        // The 802.1x accounting that was checked is also what is written.
+        if (b.AccountingSupported) {
+            b.AccountMode->SetItemIndex(b.X.AccountMode->GetItemIndex());
+            for (int row : {rAccountMode, rAccountServer, rAccountPort})
+                mark(row);
+        }
+        // A key type the list lacks takes neither way: the keys stay as the device holds them.
+        const int type = b.XType->GetItemIndex();
+        if (b.Encryp->GetItemIndex() == kEnable && type >= 0) {
+            if (type == 0) {
+                if (!validKey())
+                    return false;
+                mark(rKeyType);
+            } else {
+                b.ValKey->SetItemIndex(0);
+                MarkAsked(b, rValidKey);
             }
-            // A key type the list lacks takes neither way: the keys stay as the device holds them.
-            const int type = b.XType->GetItemIndex();
-            if (b.Encryp->GetItemIndex() == kEnable && type >= 0) {
-                if (type == 0) {
-                    if (!validKey())
-                        return false;
-                    mark(rKeyType);
-                } else {
-                    b.ValKey->SetItemIndex(0);
-                    MarkAsked(b, rValidKey);
-                }
-                mark(rValidKey);
-            }
+            mark(rValidKey);
         }
     }
     return true;

@@ -3,7 +3,7 @@
 // state as last read.
 #include "forms/wireless/Wirless.h"
 
-#include "app/forms/ApplyResult.h"
+#include "app/forms/ApplyOutcome.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
 #include "platform/ComboBox.h"
@@ -42,7 +42,7 @@ void TFM_Wirless::SiteScanClick(WirlessBand& b) {
     NoScanPending = false;
     SetActionButtons(false);
     try {
-        SiteTriggerReq->Set(false, true);
+        WriteLater(*SiteTriggerReq, ReadBack::No);
     } catch (const std::exception& e) {
         // Nothing was sent, so no completion will give the buttons back.
         b.SiteTrigger->Tag = 0;
@@ -118,7 +118,7 @@ void TFM_Wirless::LV_SiteInfoClick(WirlessBand& b) {
 // The lowest RTS length each mode accepts; written only when the mode moved between "Access
 // Point" and a WDS mode since the last read. A mode not read then, or not shown now, tells no move:
 // nothing is written, and a mode the user chose over an unread one leaves the length unwritten.
-void TFM_Wirless::ApplyRtsLength(WriteTally& tally) {
+void TFM_Wirless::ApplyRtsLength(ApplyOutcome& tally) {
     for (WirlessBand& b : Band) {
         if (!PageVisible(b) || !RtsReq[b.PageIndex] || (!b.AccessPoint() && !b.Wds()))
             continue;
