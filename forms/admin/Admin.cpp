@@ -3,6 +3,7 @@
 #include "app/forms/AddressChecks.h"
 #include "app/forms/ApplyOutcome.h"
 #include "app/forms/ShowForm.h"
+#include "app/forms/SupportProbe.h"
 #include "app/mib/FreeRowTable.h"
 #include "app/mib/MibRowTables.h"
 #include "app/program/Main.h"
@@ -23,6 +24,7 @@
 
 #include <QLayout>
 #include <QRadioButton>
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -36,11 +38,6 @@ constexpr char kZeroIp[] = "0.0.0.0";
 constexpr int kMaxRanges = 4;
 constexpr uint32_t kProbeTimeOut = 1000;
 constexpr int kAddressColumnWidth = 130;
-
-void ShowAll(std::initializer_list<QWidget*> widgets, bool visible) {
-    for (QWidget* w : widgets)
-        w->setVisible(visible);
-}
 
 // Firmware on which the location service lacks the trap objects.
 bool TrapFirmware(const std::string& version) {
@@ -78,6 +75,7 @@ TFM_Admin::TFM_Admin(QWidget* owner) : TSettingsForm(owner) {
     OnSignal(ListView_User, &QTreeWidget::itemSelectionChanged,
              [this] { ListView_UserClick(ListView_User); });
 
+    DefineGroups();
     FormCreate(this);
 }
 
@@ -97,52 +95,186 @@ void TFM_Admin::FormCreate(QObject*) {
     CB_LimitVIDClick(CB_LimitVID);
 }
 
+void TFM_Admin::DefineGroups() {
+    Groups_[LoginGroup] = {
+        .BuildStep = 2,
+        .Name = "Login",
+        .Widgets = {},
+        .Build =
+            [this] {
+                auto& login = MakeRequest(LoginRequest, MibRows::admUserName_to_admPassword());
+                login.BindEdits(0, "%s", Ed_Usr);
+                login.BindEdits(1, "%s", Ed_Pwd);
+                ReadLater(login, [this](bool ok) {
+                    Groups_[LoginGroup].Read = ok;
+                    if (ok)
+                        for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
+                            if (!e->UserChanged())
+                                e->SetText(Ed_Pwd->Text());
+                });
+            },
+        .Write = [this](Chain& chain) { return chain.LoginWritten = Step(chain, *LoginRequest); },
+        .Present = true,
+    };
+    Groups_[LimitGroup] = {
+        .BuildStep = 6,
+        .Name = "Limit Administrator IP",
+        .Widgets = {},
+        .Build =
+            [this] {
+                auto& limit = MakeRequest(LimitRequest, MibRows::limitAdminIPStatus());
+                limit.BindCheckBox(0, CkBx_ManagerState);
+                CkBx_ManagerStateClick(CkBx_ManagerState);
+                ReadLater(limit, [this](bool ok) {
+                    Groups_[LimitGroup].Read = ok;
+                    ClearAddressEdits(KeepTyped::Yes);
+                    CkBx_ManagerStateClick(CkBx_ManagerState);
+                });
+            },
+        .Write = [this](Chain& chain) { return Step(chain, *LimitRequest); },
+        .Present = true,
+    };
+    Groups_[SingleGroup] = {
+        .BuildStep = 1,
+        .Name = nullptr,
+        .Widgets = {Ed_IP1, Ed_IP2, Label5, Label6},
+        .Build =
+            [this] {
+                RequestOptions multiple;
+                multiple.Kind = MVT_SV;
+                auto& single = MakeRequest(SingleRequest, MibRows::adminIP(), multiple);
+                single.BindEdits(0, "%s", Ed_IP1);
+                single.BindEdits(1, "%s", Ed_IP2);
+                ProbeGroup(SingleGroup, single);
+            },
+        .Write = [this](Chain& chain) { return !WriteSingleAddresses || Step(chain, *SingleRequest); },
+    };
+    Groups_[VlanLimitGroup] = {
+        .BuildStep = 4,
+        .Name = nullptr,
+        .Widgets = {CB_LimitVID, Label10, Label11, Ed_Vid},
+        .Build =
+            [this] {
+                // The VLAN state is what the limit's check needs.
+                RequestOptions multiple;
+                multiple.Kind = MVT_SV;
+                auto& vlanState = MakeRequest(VlanStateRequest, MibRows::adVlanState(), multiple);
+                vlanState.BindComboBox(0, CB_VLanState);
+                ReadLater(vlanState);
+
+                RequestOptions probe;
+                probe.TimeOut = kProbeTimeOut;
+                auto& vlanLimit = MakeRequest(VlanLimitRequest,
+                                              MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), probe);
+                vlanLimit.BindCheckBox(0, CB_LimitVID);
+                vlanLimit.BindEdits(1, "%u", Ed_Vid);
+                ProbeGroup(VlanLimitGroup, vlanLimit);
+            },
+        .Write = [this](Chain& chain) { return Step(chain, *VlanLimitRequest); },
+    };
+    Groups_[TrapGroup] = {
+        .BuildStep = 7,
+        .Name = "SNMP",
+        .Widgets = {GroupBox4},
+        .Build = [this] { BuildTrap(); },
+        .Write = [this](Chain& chain) { return Step(chain, *TrapRequest); },
+    };
+    Groups_[ConsoleGroup] = {
+        .BuildStep = 0,
+        .Name = "Console",
+        .Widgets = {},
+        .Build =
+            [this] {
+                auto& console = MakeRequest(ConsoleRequest, MibRows::telnet_to_ssh());
+                console.BindComboBox(0, CB_Telnet);
+                console.BindComboBox(1, CB_Timeout);
+                console.BindComboBox(2, CB_SHH);
+                Groups_[ConsoleGroup].Read = Read(console);
+                KeepConsoleAsRead();
+            },
+        .Write =
+            [this](Chain& chain) {
+                if (!chain.ConsoleAsked)
+                    return true;
+                const bool ok = WriteConsole(ConsoleHeld::AsAsked, chain.Held);
+                if (ok)
+                    KeepConsoleAsRead();
+                return ok;
+            },
+        .Present = true,
+    };
+    Groups_[PingGroup] = {
+        .BuildStep = 8,
+        .Name = nullptr,
+        .Widgets = {RG_PingSet},
+        .Build =
+            [this] {
+                auto& ping = MakeRequest(PingRequest, MibRows::ctlPingcontrol());
+                ping.BindRadioGroup(0, RG_PingSet, 2);
+                RG_PingSet->SetColumns(2);
+                ProbeGroup(PingGroup, ping);
+            },
+        .Write = [this](Chain& chain) { return Step(chain, *PingRequest); },
+    };
+    Groups_[WlanGroup] = {
+        .BuildStep = 3,
+        .Name = nullptr,
+        .Widgets = {Label12, CB_AdminWlan, Label13},
+        .Build =
+            [this] {
+                RequestOptions probe;
+                probe.TimeOut = kProbeTimeOut;
+                auto& wlan = MakeRequest(WlanRequest, MibRows::ctlAdminApWithWlan(), probe);
+                wlan.BindCheckBox(0, CB_AdminWlan);
+                ProbeGroup(WlanGroup, wlan);
+            },
+        .Write = [this](Chain& chain) { return Step(chain, *WlanRequest); },
+    };
+    Groups_[RangeGroup] = {
+        .BuildStep = 5,
+        .Name = nullptr,
+        .Widgets = {La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User},
+        .Build = [this] { BuildRanges(); },
+        .Write = [this](Chain&) { return ListView_IpRange->ItemIndex() < 0 || WriteRanges(); },
+    };
+}
+
+void TFM_Admin::ShowGroup(GroupId id, bool present) {
+    Group& group = Groups_[id];
+    group.Present = present;
+    for (QWidget* w : group.Widgets)
+        w->setVisible(present);
+}
+
+void TFM_Admin::ProbeGroup(GroupId id, NxSNMPRequest2Controls& request) {
+    SupportProbe probe;
+    Probed(id, Probe(probe, request));
+}
+
+void TFM_Admin::Probed(GroupId id, bool answered) {
+    ShowGroup(id, answered);
+    Groups_[id].Read = answered;
+}
+
+// Nothing to send is no refusal: the chain goes on.
+bool TFM_Admin::Step(Chain& chain, NxSNMPRequest2Controls& request) {
+    return chain.Outcome.Add(request, Write(request));
+}
+
 bool TFM_Admin::BuildAndRead() {
     auto& firmware = MakeRequest(FirmwareRequest, MibRows::hFirmVersion());
     firmware.BindEdits(0, "%s", Ed_FireWare);
     Read(firmware);
+    std::array<Group*, GroupCount> order;
+    for (size_t id = 0; id < GroupCount; ++id)
+        order[id] = &Groups_[id];
+    std::ranges::sort(order, {}, &Group::BuildStep);
+    for (Group* group : order)
+        group->Build();
+    return true;
+}
 
-    auto& console = MakeRequest(ConsoleRequest, MibRows::telnet_to_ssh());
-    console.BindComboBox(0, CB_Telnet);
-    console.BindComboBox(1, CB_Timeout);
-    console.BindComboBox(2, CB_SHH);
-    ConsoleRead_ = Read(console);
-    KeepConsoleAsRead();
-
-    RequestOptions multiple;
-    multiple.Kind = MVT_SV;
-    auto& single = MakeRequest(SingleRequest, MibRows::adminIP(), multiple);
-    single.BindEdits(0, "%s", Ed_IP1);
-    single.BindEdits(1, "%s", Ed_IP2);
-    ShowAll({Ed_IP1, Ed_IP2, Label5, Label6}, Probe(SingleSupport, single));
-
-    auto& login = MakeRequest(LoginRequest, MibRows::admUserName_to_admPassword());
-    login.BindEdits(0, "%s", Ed_Usr);
-    login.BindEdits(1, "%s", Ed_Pwd);
-    ReadLater(login, [this](bool ok) {
-        LoginRead_ = ok;
-        if (ok)
-            for (TEdit* e : {Ed_OPwd, Ed_NPwd, Ed_CNP})
-                if (!e->UserChanged())
-                    e->SetText(Ed_Pwd->Text());
-    });
-
-    RequestOptions probe;
-    probe.TimeOut = kProbeTimeOut;
-    auto& wlan = MakeRequest(WlanRequest, MibRows::ctlAdminApWithWlan(), probe);
-    wlan.BindCheckBox(0, CB_AdminWlan);
-    ShowAll({Label12, CB_AdminWlan, Label13}, Probe(WlanSupport, wlan));
-
-    auto& vlanState = MakeRequest(VlanStateRequest, MibRows::adVlanState(), multiple);
-    vlanState.BindComboBox(0, CB_VLanState);
-    ReadLater(vlanState);
-
-    auto& vlanLimit =
-        MakeRequest(VlanLimitRequest, MibRows::admManagerVLANIDStatus_to_admManagerVLANID(), probe);
-    vlanLimit.BindCheckBox(0, CB_LimitVID);
-    vlanLimit.BindEdits(1, "%u", Ed_Vid);
-    ShowAll({CB_LimitVID, Label10, Label11, Ed_Vid}, Probe(VlanLimitSupport, vlanLimit));
-
+void TFM_Admin::BuildRanges() {
     RequestOptions table;
     table.TimeOut = kProbeTimeOut;
     table.Kind = MVT_UMV;
@@ -164,37 +296,23 @@ bool TFM_Admin::BuildAndRead() {
         ListView_User->SetColumnWidth(column, kAddressColumnWidth);
     // The probe is the first walk, and its end shows the group: a device without the table answers
     // it with no row.
-    ShowRangeGroup(false);
+    ShowGroup(RangeGroup, false);
     ReadRanges();
+}
 
-    auto& limit = MakeRequest(LimitRequest, MibRows::limitAdminIPStatus());
-    limit.BindCheckBox(0, CkBx_ManagerState);
-    CkBx_ManagerStateClick(CkBx_ManagerState);
-    ReadLater(limit, [this](bool ok) {
-        LimitRead_ = ok;
-        ClearAddressEdits(KeepTyped::Yes);
-        CkBx_ManagerStateClick(CkBx_ManagerState);
-    });
-
-    TrapSupported = LbsSupport() == "1" && TrapFirmware(Ed_FireWare->Text());
-    GroupBox4->setVisible(TrapSupported);
-    if (TrapSupported) {
-        Own(TrapRequest);
-        auto& trap = MakeRequest(TrapRequest, MibRows::lbsTrapServerIP_to_lbsUserStaNotify());
-        trap.BindEdits(0, "%s", Ed_TrapServIP);
-        trap.BindCheckBox(1, CkBx_LBS);
+void TFM_Admin::BuildTrap() {
+    ShowGroup(TrapGroup, LbsSupport() == "1" && TrapFirmware(Ed_FireWare->Text()));
+    if (!Present(TrapGroup))
+        return;
+    Own(TrapRequest);
+    auto& trap = MakeRequest(TrapRequest, MibRows::lbsTrapServerIP_to_lbsUserStaNotify());
+    trap.BindEdits(0, "%s", Ed_TrapServIP);
+    trap.BindCheckBox(1, CkBx_LBS);
+    CkBx_LBSClick(CkBx_LBS);
+    ReadLater(trap, [this](bool ok) {
+        Groups_[TrapGroup].Read = ok;
         CkBx_LBSClick(CkBx_LBS);
-        ReadLater(trap, [this](bool ok) {
-            TrapRead_ = ok;
-            CkBx_LBSClick(CkBx_LBS);
-        });
-    }
-
-    auto& ping = MakeRequest(PingRequest, MibRows::ctlPingcontrol());
-    ping.BindRadioGroup(0, RG_PingSet, 2);
-    RG_PingSet->SetColumns(2);
-    RG_PingSet->setVisible(Probe(PingSupport, ping));
-    return true;
+    });
 }
 
 // The main window's copy when it has one; otherwise (no main window, or its read not answered yet)
@@ -224,11 +342,11 @@ void TFM_Admin::ClearAddressEdits(KeepTyped keep) {
 void TFM_Admin::CkBx_ManagerStateClick(QObject*) {
     const bool checked = CkBx_ManagerState->Checked();
     // Hidden edits of addresses the device never answered are neither checked nor written.
-    const bool single = checked && !RangeSupported && SingleSupport.Supported();
+    const bool single = checked && !Present(RangeGroup) && Present(SingleGroup);
     Ed_IP1->setEnabled(single);
     Ed_IP2->setEnabled(single);
     WriteSingleAddresses = single;
-    const bool ranges = checked && RangeSupported && !ReadingRanges_;
+    const bool ranges = checked && Present(RangeGroup) && !ReadingRanges_;
     for (QWidget* w :
          {static_cast<QWidget*>(Ed_FromIP), static_cast<QWidget*>(Ed_ToIP), static_cast<QWidget*>(Btn_Add)})
         w->setEnabled(ranges);
@@ -247,7 +365,7 @@ void TFM_Admin::CB_LimitVIDClick(QObject*) {
 void TFM_Admin::ShowConsoleChoice() {
     const int telnet = CB_Telnet->GetItemIndex();
     const int ssh = CB_SHH->GetItemIndex();
-    if (ConsoleRead_ && telnet >= 0 && ssh >= 0) {
+    if (Groups_[ConsoleGroup].Read && telnet >= 0 && ssh >= 0) {
         if (telnet > 0)
             RB_Telnet->setChecked(true);
         else if (ssh > 0)
@@ -291,10 +409,6 @@ void TFM_Admin::SetRangeReading(bool reading) {
     CkBx_ManagerStateClick(CkBx_ManagerState);
 }
 
-void TFM_Admin::ShowRangeGroup(bool visible) {
-    ShowAll({La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User}, visible);
-}
-
 // The used ranges are the same table: a failed first walk leaves them unread. A failed walk says
 // nothing here (a device without the table is told by its hidden group), unless it ran past the
 // table's rows; an exception is shown, and the reading ends either way.
@@ -311,8 +425,7 @@ void TFM_Admin::OnRangesRead(NxSNMPError* result) {
     const bool ok = result->Code == 0;
     if (!RangeProbed_) {
         RangeProbed_ = true;
-        RangeSupported = ok && ListView_IpRange->ItemCount() > 0;
-        ShowRangeGroup(RangeSupported);
+        Probed(RangeGroup, ok && ListView_IpRange->ItemCount() > 0);
     }
     if (!ok) {
         KeepWalkFailure(*RangeRequest, *result);
@@ -475,7 +588,7 @@ bool TFM_Admin::CheckInputs() {
     };
     if (WriteSingleAddresses && !CheckSingleAddresses())
         return false;
-    if (VlanLimitSupport.Supported() && CB_LimitVID->Checked()) {
+    if (Present(VlanLimitGroup) && CB_LimitVID->Checked()) {
         const int vid = VlanId(Ed_Vid->Text());
         if (vid < 1 || vid > 4094) {
             Ed_Vid->SetText("");
@@ -496,7 +609,7 @@ bool TFM_Admin::CheckInputs() {
         return refuse("Please limit password to 12 characters!", "Warning", Ed_NPwd);
     if (Ed_NPwd->Text() != Ed_CNP->Text())
         return refuse("The Password is not match!Please enter again!", "Warning", Ed_NPwd);
-    if (TrapSupported && CkBx_LBS->Checked() && !IsValidIPAddress(Ed_TrapServIP->Text()))
+    if (Present(TrapGroup) && CkBx_LBS->Checked() && !IsValidIPAddress(Ed_TrapServIP->Text()))
         return refuse("Invalid IP address!", "Warning", Ed_TrapServIP);
     return true;
 }
@@ -509,7 +622,7 @@ void TFM_Admin::OKClick(QObject*) {
         return ShowStatus(kStillReading);
     ShowReadOk(""); // an earlier OK's result is not this one's
     // An unread or unfinished list would look empty and switch the limit off.
-    if (RangeSupported && UsedRangesRead_ && LimitRead_ && CkBx_ManagerState->Checked() &&
+    if (Present(RangeGroup) && UsedRangesRead_ && Groups_[LimitGroup].Read && CkBx_ManagerState->Checked() &&
         ListView_User->ItemCount() == 0) {
         MessageBox(this,
                    "The IP Range List is empty.\nThe Limit Administrator IP function will be disabled!!",
@@ -534,7 +647,7 @@ void TFM_Admin::OKClick(QObject*) {
 }
 
 void TFM_Admin::KeepConsoleAsRead() {
-    if (!ConsoleRead_)
+    if (!Groups_[ConsoleGroup].Read)
         return;
     TelnetAsRead_ = CB_Telnet->GetItemIndex();
     TimeoutAsRead_ = CB_Timeout->GetItemIndex();
@@ -575,18 +688,14 @@ void TFM_Admin::WriteChain() {
     // The new password becomes the present one only once the device took it.
     const std::string present = Ed_Pwd->Text();
     Ed_Pwd->SetText(Ed_NPwd->Text());
-    bool loginWritten = false;
     bool ok = true;
-    ConsoleHeld held = ConsoleHeld::AsBefore;
-    ApplyOutcome outcome;
-    auto step = [&](bool run, NxSNMPRequest2Controls* request) {
-        if (ok && run)
-            ok = outcome.Add(*request, Write(*request)); // nothing to send is no refusal: the chain goes on
-    };
+    Chain chain;
+    ApplyOutcome& outcome = chain.Outcome;
+    ConsoleHeld& held = chain.Held;
 
     // A trap server switched off is not written; neither is the timeout of a console with neither protocol.
     std::optional<RowsLeftOut> trapServer;
-    if (TrapSupported && !CkBx_LBS->Checked())
+    if (Present(TrapGroup) && !CkBx_LBS->Checked())
         trapServer.emplace(TrapRequest->Request.VarList, std::initializer_list<int>{0});
     std::optional<RowsLeftOut> consoleTimeout;
     if (RB_None->isChecked())
@@ -594,12 +703,13 @@ void TFM_Admin::WriteChain() {
     // Written only when read and a protocol is chosen (shown as read, or picked by the user), and
     // only when the choice differs from what the device holds: an unchanged console is never
     // switched off on the way.
+    const bool consoleRead = Groups_[ConsoleGroup].Read;
     const bool consoleChosen = RB_None->isChecked() || RB_Telnet->isChecked() || RB_SHH->isChecked();
     const bool consoleAsRead = CB_Telnet->GetItemIndex() == TelnetAsRead_ &&
                                CB_SHH->GetItemIndex() == SshAsRead_ &&
                                (RB_None->isChecked() || CB_Timeout->GetItemIndex() == TimeoutAsRead_);
-    const bool writeConsole = ConsoleRead_ && consoleChosen && !consoleAsRead;
-    if (writeConsole && !RB_None->isChecked()) {
+    chain.ConsoleAsked = consoleRead && consoleChosen && !consoleAsRead;
+    if (chain.ConsoleAsked && !RB_None->isChecked()) {
         // A change of protocol passes through both off.
         CB_Telnet->SetItemIndex(0);
         CB_SHH->SetItemIndex(0);
@@ -613,28 +723,15 @@ void TFM_Admin::WriteChain() {
     }
 
     // A group that was never read would be written back empty or off; it is named instead.
-    for (const auto& [read, name] :
-         {std::pair{LoginRead_, "Login"}, std::pair{LimitRead_, "Limit Administrator IP"},
-          std::pair{!TrapSupported || TrapRead_, "SNMP"}, std::pair{ConsoleRead_, "Console"}})
-        if (!read)
-            outcome.GroupLeftOut(name);
-    if (ConsoleRead_ && !consoleChosen)
+    for (const Group& group : Groups_)
+        if (group.Name != nullptr && group.Present && !group.Read)
+            outcome.GroupLeftOut(group.Name);
+    if (consoleRead && !consoleChosen)
         outcome.GroupLeftOut("Console", true);
-    step(LoginRead_, LoginRequest.get());
-    loginWritten = ok && LoginRead_;
-    step(LimitRead_, LimitRequest.get());
-    step(WriteSingleAddresses, SingleRequest.get());
-    step(VlanLimitSupport.Supported(), VlanLimitRequest.get());
-    step(TrapSupported && TrapRead_, TrapRequest.get());
-    if (ok && writeConsole && WriteConsole(ConsoleHeld::AsAsked, held))
-        KeepConsoleAsRead();
-    else if (writeConsole)
-        ok = false;
-    step(PingSupport.Supported(), PingRequest.get());
-    step(WlanSupport.Supported(), WlanRequest.get());
-    if (ok && RangeSupported && ListView_IpRange->ItemIndex() >= 0)
-        ok = WriteRanges();
-    if (!loginWritten)
+    for (const Group& group : Groups_)
+        if (ok && group.Present && group.Read)
+            ok = group.Write(chain);
+    if (!chain.LoginWritten)
         Ed_Pwd->SetText(present);
     if (!ok)
         outcome.Refused();

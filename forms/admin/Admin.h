@@ -3,14 +3,17 @@
 // ranges, or two single addresses on devices without the range table; a management VLAN; the
 // wireless LAN), the console protocol, the trap server and the ping control. Optional groups are
 // probed once at creation and hidden when the device lacks them.
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/SettingsForm.h"
-#include "app/forms/SupportProbe.h"
 #include "app/mib/FreeRowTable.h"
 #include "library/snmp/New_req2Edit.h"
 #include "ui_Admin.h"
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     Q_OBJECT
@@ -43,12 +46,55 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
 
     // Set at creation.
     bool WriteSingleAddresses = false;
-    SupportProbe SingleSupport, WlanSupport, VlanLimitSupport, PingSupport;
-    bool RangeSupported = false;
-    bool TrapSupported = false;
 
   private:
+    // The groups in the order they are written and named in the Apply's text.
+    enum GroupId : size_t {
+        LoginGroup,
+        LimitGroup,
+        SingleGroup,
+        VlanLimitGroup,
+        TrapGroup,
+        ConsoleGroup,
+        PingGroup,
+        WlanGroup,
+        RangeGroup,
+        GroupCount
+    };
+    // What the device holds of Telnet and SSH as far as the form saw it during a chain.
+    enum class ConsoleHeld { AsBefore, BothOff, AsAsked, Unknown };
+    // What one chain of writes saw so far, for the steps that follow.
+    struct Chain {
+        ApplyOutcome Outcome;
+        ConsoleHeld Held = ConsoleHeld::AsBefore;
+        bool ConsoleAsked = false; // the console differs from what the device holds
+        bool LoginWritten = false;
+    };
+    // A group read at creation, shown only when the device has it and written only when read.
+    struct Group {
+        // Reads depend on earlier ones (the limit on the lists, the trap on the firmware).
+        int BuildStep;
+        // Named in the Apply's text when present and not read; null for a group never named.
+        const char* Name;
+        std::vector<QWidget*> Widgets; // hidden while the device lacks the group
+        std::function<void()> Build;   // builds its request and reads or probes it
+        // Runs when the group was read and every earlier write was taken; false stops the chain.
+        std::function<bool(Chain&)> Write;
+        bool Present = false;
+        bool Read = false;
+    };
+    // The groups' records; the constructor's, as their widgets exist from then on.
+    void DefineGroups();
+    bool Present(GroupId id) const { return Groups_[id].Present; }
+    void ShowGroup(GroupId id, bool present);
+    // A probe reads the group: one the device answered is present and read.
+    void ProbeGroup(GroupId id, NxSNMPRequest2Controls& request);
+    void Probed(GroupId id, bool answered);
+    // One group's write, judged by the outcome.
+    bool Step(Chain& chain, NxSNMPRequest2Controls& request);
     bool BuildAndRead();
+    void BuildRanges();
+    void BuildTrap();
     std::string LbsSupport();
     // Walks the range table, then the used ranges, with callbacks; Add, Delete and OK rest meanwhile.
     void ReadRanges();
@@ -56,7 +102,6 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     void OnUsedRangesRead(NxSNMPError* result);
     void EndRangeReading(bool read);
     void KeepWalkFailure(const NxSNMPRequest2Controls& walk, const NxSNMPError& result);
-    void ShowRangeGroup(bool visible);
     bool WriteRanges();
     // Add, Delete and Apply rest while a list is walked (a walk processes window messages).
     void SetRangeReading(bool reading);
@@ -67,8 +112,6 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     // The console as the device last held it, for the way back when a chain stops after the
     // protocol change's "both off" write.
     void KeepConsoleAsRead();
-    // What the device holds of Telnet and SSH as far as the form saw it during a chain.
-    enum class ConsoleHeld { AsBefore, BothOff, AsAsked, Unknown };
     // One console write: `taken` when the device took it; unchanged when it was refused or not
     // sent; Unknown when it went unanswered (the device may have taken it).
     bool WriteConsole(ConsoleHeld taken, ConsoleHeld& held);
@@ -76,11 +119,8 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     // A protocol is shown only when both Telnet and SSH were read and shown.
     void ShowConsoleChoice();
 
+    std::array<Group, GroupCount> Groups_;
     std::unique_ptr<FreeRowTable> Ranges_;
-    bool LoginRead_ = false;
-    bool ConsoleRead_ = false;
-    bool TrapRead_ = false;
-    bool LimitRead_ = false;
     bool UsedRangesRead_ = false;
     bool RangesRead_ = false; // both lists were read by the last walk
     bool ReadingRanges_ = false;
