@@ -54,7 +54,7 @@ void ApplyOutcome::GroupLeftOut(const std::string& name, bool unshown) {
 }
 
 std::string ApplyOutcome::Text(const std::string& success, const std::string& failed, TimeOut timeOut) const {
-    if (Refused_ && TimeOut_.empty())
+    if (Refused_ && (TimeOut_.empty() || timeOut == TimeOut::InFailure))
         return failed;
     if (Refused_)
         return timeOut == TimeOut::InPlace ? TimeOut_ : failed + " " + TimeOut_;

@@ -44,8 +44,9 @@ class ApplyOutcome {
     }
     bool AnyRefused() const { return Refused_; }
 
-    // Where a time-out's text goes in a failure: in place of the form's failure text, or after it.
-    enum class TimeOut : uint8_t { InPlace, After };
+    // Where a time-out's text goes in a failure: in place of the form's failure text, after it, or
+    // nowhere, when the form's failure text is the refused write's own.
+    enum class TimeOut : uint8_t { InPlace, After, InFailure };
     // `success` when every write was taken whole, `failed` (with the time-out's text) after a
     // refusal, otherwise what was not written and why.
     std::string Text(const std::string& success, const std::string& failed,

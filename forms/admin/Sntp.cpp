@@ -1,8 +1,7 @@
 #include "forms/admin/Sntp.h"
 
-#include "library/snmp/NxSNMPStatus.h"
-
 #include "app/forms/AddressChecks.h"
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/FormTftpServer.h"
 #include "app/forms/LoadWait.h"
 #include "app/forms/LogFileLines.h"
@@ -253,11 +252,9 @@ void TFM_SNTP::Bt_ApplyClick() {
 void TFM_SNTP::OnEndingSetSntp(NxSNMPError* result) {
     WritePending_ = false;
     // A write that left out what was not read is no success; a time-out says so.
-    const std::string leftOut = NotWrittenText(*SettingsRequest);
-    if (result->Code == SNMP_CLASS_TIMEOUT)
-        ShowStatus(result->Message);
-    else
-        ShowStatus(result->Code != 0 ? "Setting error!" : leftOut.empty() ? "Setting success!" : leftOut);
+    ApplyOutcome outcome;
+    outcome.Add(*SettingsRequest, result->Code == 0);
+    ShowStatus(outcome.Text("Setting success!", "Setting error!"));
     ShowServerEmptyForNone();
     UpdateIdle();
     UpdateApply();

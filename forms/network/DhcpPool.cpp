@@ -3,6 +3,7 @@
 
 #include "forms/network/DhcpShared.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/program/Main.h"
 #include "library/common/IpText.h"
 #include "library/snmp/NxSNMPSession.h"
@@ -265,15 +266,16 @@ void TFM_DHCP::FunctionWritten() {
 }
 
 bool TFM_DHCP::Written(NxSNMPRequest2Controls& request, bool ok, TStatusBar* bar) {
-    // Rows nobody read or changed were left out: no success, and why.
-    const std::string why = NotWrittenText(request);
-    if (!why.empty() && (ok || request.SentNothing)) {
-        bar->ShowResult(why);
+    ApplyOutcome outcome;
+    if (!outcome.Add(request, ok)) {
+        ShowFailure(request, bar);
         return false;
     }
-    if (!ok)
-        ShowFailure(request, bar);
-    return ok;
+    if (outcome.AllTaken())
+        return true;
+    // Rows nobody read or changed were left out: no success, and why.
+    bar->ShowResult(outcome.Text(kSettingSuccess, {}));
+    return false;
 }
 
 void TFM_DHCP::StaticApplyClick(QObject*) {

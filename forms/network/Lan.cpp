@@ -124,23 +124,28 @@ void TFM_LanCfg::Refuse(TEdit* edit, const char* text, bool focus) {
 }
 
 // An empty edit goes out as "0.0.0.0" and reads empty again afterwards. A server neither read
-// nor typed is not written: `leftOut` tells, and the write counts as done.
-bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, bool& leftOut) {
+// nor typed is not written: `outcome` counts it left out, and the write counts as done.
+bool TFM_LanCfg::WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, ApplyOutcome& outcome) {
     if (!request.Holds(0)) {
-        leftOut = true;
+        outcome.LeftOut();
         return true;
     }
-    if (!edit->Text().empty())
-        return WriteOrRaise(request, ReadBack::Yes);
-    edit->SetText(kNoServer);
     bool ok = false;
-    try {
+    if (!edit->Text().empty()) {
         ok = WriteOrRaise(request, ReadBack::Yes);
-    } catch (...) {
+    } else {
+        edit->SetText(kNoServer);
+        try {
+            ok = WriteOrRaise(request, ReadBack::Yes);
+        } catch (...) {
+            edit->SetText("");
+            throw;
+        }
         edit->SetText("");
-        throw;
     }
-    edit->SetText("");
+    // A refusal is shown by the caller at once; a server taken is something the Apply wrote.
+    if (ok)
+        outcome.Add(request, true);
     return ok;
 }
 
@@ -165,8 +170,8 @@ void TFM_LanCfg::ApplyStatic() {
     // It comes before the address write, at the step users of this device have always seen it; kept so.
     if (dns1Given && !dns2Given)
         Notify();
-    bool leftOut = false;
-    const bool dns1Written = WriteDns(*Dns1Request, EDT_DNS1, leftOut);
+    ApplyOutcome outcome;
+    const bool dns1Written = WriteDns(*Dns1Request, EDT_DNS1, outcome);
     if (!dns1Given && !dns2Given)
         Notify();
     if (!dns1Written)
@@ -174,19 +179,16 @@ void TFM_LanCfg::ApplyStatic() {
 
     if (dns2Given)
         Notify();
-    if (!WriteDns(*Dns2Request, EDT_DNS2, leftOut))
+    if (!WriteDns(*Dns2Request, EDT_DNS2, outcome))
         return ShowStatus(WriteFailureText(*Dns2Request, kSetError));
 
     const bool written = WriteOrRaise(*AddressRequest, ReadBack::Yes);
-    ShowWriteResult(written, leftOut);
+    ShowWriteResult(written, outcome);
 }
 
-// A DNS server left out counts as a row of the write that was not read.
-void TFM_LanCfg::ShowWriteResult(bool written, bool leftOut) {
-    ApplyOutcome outcome;
+// `outcome` holds the DNS servers written or left out before the address group.
+void TFM_LanCfg::ShowWriteResult(bool written, ApplyOutcome outcome) {
     outcome.Add(*AddressRequest, written);
-    if (leftOut)
-        outcome.LeftOut();
     ShowStatus(outcome.Text(kSetSuccess, kSetError));
 }
 
@@ -200,7 +202,7 @@ void TFM_LanCfg::ApplyDhcp() {
         RowsLeftOut onlySource(AddressRequest->Request.VarList, {1, 2, 3});
         ok = WriteOrRaise(*AddressRequest, ReadBack::Yes);
     }
-    ShowWriteResult(ok, false);
+    ShowWriteResult(ok, {});
 }
 
 void ShowLanForm() {

@@ -29,8 +29,8 @@ class TFM_LanCfg : public TSettingsForm, public Ui::TFM_LanCfg {
     // Shows the refusal, clears the edit and, where the user must retype at once, focuses it.
     void Refuse(TEdit* edit, const char* text, bool focus);
     void Notify(); // the notice that the address may change
-    bool WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, bool& leftOut);
-    void ShowWriteResult(bool written, bool leftOut);
+    bool WriteDns(NxSNMPRequest2Edits& request, TEdit* edit, ApplyOutcome& outcome);
+    void ShowWriteResult(bool written, ApplyOutcome outcome);
 };
 
 // Menu item bLan1: opens the form modally.

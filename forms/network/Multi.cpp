@@ -333,7 +333,7 @@ void TFM_MultiForm::BandsFromMssidState() {
 void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* result) {
     const bool deleting = DeletePending_;
     DeletePending_ = false;
-    NoteWrite(*TableRequest);
+    Outcome_.Add(*TableRequest, result->Code == 0);
     if (TableRequest->SentNothing) { // no row went out: nothing to read back either
         SetIdle(true);
         ShowSaveResult();
@@ -355,25 +355,10 @@ void TFM_MultiForm::OnMssidTableWritten(NxSNMPRequest2Controls*, NxSNMPError* re
         ReadAfterWrite_ = false;
 }
 
+// The first refusal's own text names a time-out already.
 void TFM_MultiForm::ShowSaveResult() {
-    if (!SaveFailure_.empty())
-        return ShowStatus("Multi-SSID set:" + SaveFailure_);
-    if (LeftOutUnread_ || LeftOutUnshown_)
-        return ShowStatus(LeftOutText(SentSome_, LeftOutUnread_, LeftOutUnshown_));
-    ShowStatus("Multi-SSID set success!");
-}
-
-void TFM_MultiForm::NoteWrite(const NxSNMPRequest2Controls& request) {
-    SentSome_ = SentSome_ || !request.SentNothing;
-    if (request.LeftOutRows.empty() && !request.SentNothing)
-        return;
-    const auto [unread, unshown] = LeftOutKinds(request);
-    LeftOutUnread_ = LeftOutUnread_ || unread;
-    LeftOutUnshown_ = LeftOutUnshown_ || unshown;
-}
-
-void TFM_MultiForm::NoteLeftOut(bool unshown) {
-    (unshown ? LeftOutUnshown_ : LeftOutUnread_) = true;
+    ShowStatus(Outcome_.Text("Multi-SSID set success!", "Multi-SSID set:" + SaveFailure_,
+                             ApplyOutcome::TimeOut::InFailure));
 }
 
 bool TFM_MultiForm::VlanStateKnown() const {

@@ -103,9 +103,6 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     bool WriteTable(const std::string& pendingText);
     void ShowSaveResult();
     void ShowSwitchFailure();
-    // Remembers what the request's last write sent and what it left out, for the result line.
-    void NoteWrite(const NxSNMPRequest2Controls& request);
-    void NoteLeftOut(bool unshown);
     // The VLAN state holds the device's value or the user's choice: only then does anything
     // that follows from it get written.
     bool VlanStateKnown() const;
@@ -121,6 +118,7 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     std::string GroupKeyTextA_;
     std::string GroupKeyTextG_;
     std::string SaveFailure_;      // the first refused write of the present save
+    ApplyOutcome Outcome_;         // what the present save's writes came to, for its result line
     std::vector<int> VisibleRows_; // hidden list row of each visible list item
     int BandFilter_ = 0;           // 0 first band only, 1 second band only, 2 both
     bool TableReadDone_ = false;
@@ -130,9 +128,6 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     bool Idle_ = true;
     bool ReadAfterWrite_ = false; // the running table read follows a write whose result stands
     bool DeletePending_ = false;  // the running table write is a delete
-    bool LeftOutUnread_ = false;  // the present save left out rows that were not read
-    bool LeftOutUnshown_ = false; // ... or rows read whose value the form cannot show
-    bool SentSome_ = false;       // the present save sent something
     bool TableComplete_ = false;  // the last table read ended whole
     int KeyShownType_ = -1;       // the key type the key edit's text is written in
     // Each opening warns once a band that Multi-SSID turns a WDS mode into Access Point, and

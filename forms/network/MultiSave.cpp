@@ -100,10 +100,10 @@ bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
         failure = e.what();
     }
     // Rows nobody read or changed were left out: no failure of the device, but no success either.
-    NoteWrite(*request);
+    const bool taken = Outcome_.Add(*request, ok);
     if (request->SentNothing)
         return false;
-    if (!ok && SaveFailure_.empty())
+    if (!taken && SaveFailure_.empty())
         SaveFailure_ = failure;
     return ok;
 }
@@ -120,12 +120,14 @@ bool TFM_MultiForm::WriteTable(const std::string& pendingText) {
         WriteLater(*TableRequest, ReadBack::No);
     } catch (const std::exception& e) {
         SetIdle(true);
+        Outcome_.Refused();
         if (SaveFailure_.empty())
             SaveFailure_ = e.what();
         return false;
     }
     if (!TableRequest->Busy) {
         SetIdle(true);
+        Outcome_.Refused();
         if (SaveFailure_.empty())
             SaveFailure_ = TableRequest->Request.Result.Message;
         return false;
@@ -145,7 +147,7 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     if (CB_LimitVID->Text() == "Enable" && VlanStateKnown() && !CHK_VLanState->Checked())
         ShowMessage("The manage vlan status will be disabled!");
     SaveFailure_.clear();
-    LeftOutUnread_ = LeftOutUnshown_ = SentSome_ = false;
+    Outcome_ = {};
     KeyEditKept keyKept(KeyValEdit);
     bool sent = false;
     {
@@ -173,11 +175,9 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
 // A check stopped the save after the switches went out: a refused switch must still be seen, and
 // switches taken replace what an earlier save left on the line.
 void TFM_MultiForm::ShowSwitchFailure() {
-    if (!SaveFailure_.empty())
+    if (Outcome_.AnyRefused())
         return ShowSaveResult();
-    if (LeftOutUnread_ || LeftOutUnshown_)
-        return ShowReadOk(LeftOutText(SentSome_, LeftOutUnread_, LeftOutUnshown_));
-    ShowReadOk(kSwitchesOnly);
+    ShowReadOk(Outcome_.Text(kSwitchesOnly, {}));
 }
 
 // Typed by the user since the key was last shown; no limit or text set by code clears that.
@@ -222,7 +222,7 @@ bool TFM_MultiForm::VlanColumns() {
     if (known)
         on(kEthernetTag);
     else
-        NoteLeftOut(VlanStateRequest && VlanStateRequest->Unshown(0));
+        Outcome_.LeftOut(VlanStateRequest && VlanStateRequest->Unshown(0));
     if (CB_EnablePriority->Checked())
         on(kPriority);
     return true;
@@ -478,7 +478,7 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
     if (!SelectHiddenRow(VisibleRows_[size_t(item)]))
         return;
     SaveFailure_.clear();
-    LeftOutUnread_ = LeftOutUnshown_ = SentSome_ = false;
+    Outcome_ = {};
     const RowsLeftOut columns(TableRequest->Request.VarList, TableColumns(LastTableColumn()));
     SelectText(IdvStatusComboBox, "Disable");
     SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);

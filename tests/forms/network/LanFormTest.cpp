@@ -283,11 +283,18 @@ TEST_F(LanFormTest, SettingsNotReadAreNotWritten) {
         const char* TypedDns2;
         std::vector<std::string> Sets;
         std::string Status;
+        bool StaticShownByCode = false; // the address group shows values nobody read or typed
     };
     const Case cases[] = {
-        {"address group refused", kSubnetMask, nullptr, {}, TSettingsForm::kNothingWritten},
-        {"DNS2 refused", kDNS2, nullptr, withoutDns2, TSettingsForm::kPartlyWritten},
-        {"DNS2 refused, then typed", kDNS2, "8.8.4.4", withDns2, "Set Success!"},
+        {"address group refused", kSubnetMask, nullptr, {}, TSettingsForm::kNothingWritten, false},
+        {"DNS2 refused", kDNS2, nullptr, withoutDns2, TSettingsForm::kPartlyWritten, false},
+        {"DNS2 refused, then typed", kDNS2, "8.8.4.4", withDns2, "Set Success!", false},
+        {"address group refused, static shown by code",
+         kSubnetMask,
+         nullptr,
+         {kDNS1 + "=168.95.1.1", kDNS2 + "=8.8.4.4"}, // the DNS2 typed in the row before
+         TSettingsForm::kPartlyWritten,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.What);
@@ -296,6 +303,12 @@ TEST_F(LanFormTest, SettingsNotReadAreNotWritten) {
         Device->Sim().Command("unfail " + c.Refused);
         if (c.Refused == kSubnetMask) {
             EXPECT_EQ(form->CB_IPFrom->GetItemIndex(), -1); // never the first item by itself
+        }
+        if (c.StaticShownByCode) {
+            form->CB_IPFrom->SetItemIndex(0);
+            form->ED_IpAddr->SetText("192.168.1.1");
+            form->ED_SubMask->SetText("255.255.255.0");
+            form->ED_DefGw->SetText("192.168.1.254");
         }
         if (c.TypedDns2) {
             form->EDT_DNS2->setFocus();
