@@ -1,5 +1,6 @@
 // Apply: the checks, the reconciliation of the additional SSIDs with a changed primary SSID, the
 // warnings, the writes in their order, the result, the RTS length and the refresh.
+#include "forms/wireless/SecondaryRows.h"
 #include "forms/wireless/Wirless.h"
 #include "forms/wireless/WirlessRows.h"
 
@@ -17,15 +18,9 @@
 
 namespace {
 
-constexpr int kSecondaries = 7;
-
-bool Contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
-}
-
-bool IsWepAuthText(const std::string& text) {
-    return text == "Open System" || text == "Shared Key" || text == "Open System / Shared Key";
-}
+using wireless::Contains;
+using wireless::IsWepAuthText;
+using wireless::kSecondaries;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // How the additional SSIDs of a band limit its primary SSID's choices: an enabled additional SSID
 // with WEP security holds key slots 2 and 3, so the valid key can only be the first or the fourth.
+#include "forms/wireless/SecondaryRows.h"
 #include "forms/wireless/Wirless.h"
 
 #include "platform/ComboBox.h"
@@ -9,15 +10,9 @@
 
 namespace {
 
-constexpr int kSecondaries = 7;
-
-bool Contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
-}
-
-bool IsWepAuthText(const std::string& text) {
-    return text == "Open System" || text == "Shared Key" || text == "Open System / Shared Key";
-}
+using wireless::Contains;
+using wireless::IsWepAuthText;
+using wireless::kSecondaries;
 
 void FillKeyList(TComboBox* combo, bool limited, const std::string& selected) {
     combo->ClearItems();
