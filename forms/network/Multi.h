@@ -8,6 +8,7 @@
 #include "app/forms/SupportProbe.h"
 #include "ui_Multi.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,10 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     bool CheckMultiSsidInputs();
     void WriteGroupKey();
     void NoticeKeyInUse();
+    // True when another SSID listed for the edited band passes `test` (its hidden row, and the
+    // security the visible list shows for it).
+    bool AnyOtherSsidOfBand(
+        const std::function<bool(const SsidRow& other, const std::string& listed)>& test) const;
     void NoticeKeySlots();
     void WriteApMode();
 

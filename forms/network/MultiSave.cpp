@@ -380,19 +380,25 @@ bool TFM_MultiForm::CheckHexKey(TEdit* edit, bool& masked) {
 void TFM_MultiForm::NoticeKeyInUse() {
     if (!Grp_KeySet->isVisibleTo(this) || SecurityCombo->Text() == "None")
         return;
+    const bool used = AnyOtherSsidOfBand([this](const SsidRow& other, const std::string& listed) {
+        const bool wep = listed == "WEP" || (listed == "802.1x" && other.Encryption == "Enable");
+        return wep && other.KeyIndex == CB_IdxTmp->Text();
+    });
+    if (used)
+        ShowMessage("Key value is used by SSID! \nTo change Key value affects other SSID settings.");
+}
+
+bool TFM_MultiForm::AnyOtherSsidOfBand(
+    const std::function<bool(const SsidRow& other, const std::string& listed)>& test) const {
     const std::string band = EditedBandWord();
     for (size_t item = 0; item < VisibleRows_.size(); ++item) {
         const int row = VisibleRows_[item];
         if (row == EditedRow() || MulSSIDListView->SubItem(int(item), 3) != band)
             continue;
-        const SsidRow other = SsidRowAt(*GetMultiListView, row);
-        const std::string listed = MulSSIDListView->SubItem(int(item), 1);
-        const bool wep = listed == "WEP" || (listed == "802.1x" && other.Encryption == "Enable");
-        if (wep && other.KeyIndex == CB_IdxTmp->Text()) {
-            ShowMessage("Key value is used by SSID! \nTo change Key value affects other SSID settings.");
-            return;
-        }
+        if (test(SsidRowAt(*GetMultiListView, row), MulSSIDListView->SubItem(int(item), 1)))
+            return true;
     }
+    return false;
 }
 
 void TFM_MultiForm::WriteGroupKey() {
@@ -404,14 +410,8 @@ void TFM_MultiForm::WriteGroupKey() {
     }
     if (!ok)
         return;
-    const std::string band = EditedBandWord();
-    bool otherWpa = false;
-    for (size_t item = 0; item < VisibleRows_.size(); ++item) {
-        const std::string listed = MulSSIDListView->SubItem(int(item), 1);
-        otherWpa = otherWpa ||
-                   (VisibleRows_[item] != EditedRow() && MulSSIDListView->SubItem(int(item), 3) == band &&
-                    listed != "WEP" && listed != "OFF");
-    }
+    const bool otherWpa = AnyOtherSsidOfBand(
+        [](const SsidRow&, const std::string& listed) { return listed != "WEP" && listed != "OFF"; });
     std::string& stored = first ? GroupKeyTextA_ : GroupKeyTextG_;
     TEdit* edit = Grp_EAPSet->isVisibleTo(this) ? (first ? Ed_EAPGrpKey_a : Ed_EAPGrpKey_g)
                                                 : (first ? Ed_PSKGrpKey_a : Ed_PSKGrpKey_g);
@@ -424,22 +424,15 @@ void TFM_MultiForm::WriteGroupKey() {
 }
 
 void TFM_MultiForm::NoticeKeySlots() {
-    const std::string band = EditedBandWord();
     const bool staticWep = CB_WepTypea->Text() == "Static";
-    for (size_t item = 0; item < VisibleRows_.size(); ++item) {
-        const int row = VisibleRows_[item];
-        if (row == EditedRow() || MulSSIDListView->SubItem(int(item), 3) != band)
-            continue;
-        const SsidRow other = SsidRowAt(*GetMultiListView, row);
-        const std::string listed = MulSSIDListView->SubItem(int(item), 1);
+    const bool slotsUsed = AnyOtherSsidOfBand([staticWep](const SsidRow& other, const std::string& listed) {
         const bool wep = listed == "WEP" || (listed == "802.1x" && staticWep);
-        if (other.Encryption == "Enable" && wep && other.KeyIndex != "First" && other.KeyIndex != "Fourth") {
-            ShowMessage("WPA or PSK will use key slot 2 and 3.\nOther Multiple SSID which uses WEP key 2 and "
-                        "3 will be "
-                        "set to no security.");
-            return;
-        }
-    }
+        return other.Encryption == "Enable" && wep && other.KeyIndex != "First" && other.KeyIndex != "Fourth";
+    });
+    if (slotsUsed)
+        ShowMessage("WPA or PSK will use key slot 2 and 3.\nOther Multiple SSID which uses WEP key 2 and "
+                    "3 will be "
+                    "set to no security.");
 }
 
 void TFM_MultiForm::WriteApMode() {

@@ -393,19 +393,24 @@ void TFM_Performace::KeepUnshownOut(PerformanceBand& band, ApplyOutcome& tally,
     }
 }
 
-void TFM_Performace::Bt_Apply_aClick(QObject*) {
-    PerformanceBand& band = BandA;
+bool TFM_Performace::OpenApply(PerformanceBand& band, bool built, ApplyOutcome& tally,
+                               std::vector<std::unique_ptr<RowsLeftOut>>& keptOut) {
     KeepApplyFailure_ = false;
-    if (!band.RadioRequest || !BgModeRequest || !band.RatesRequest || !IgmpRequest ||
-        (SingleBandModel() && !AntennaRequest))
-        return;
-    if (!CheckInputs(band, false, nullptr))
-        return;
+    if (!built || !band.RadioRequest || !BgModeRequest || !CheckInputs(band, false, nullptr))
+        return false;
     CopyComboToEdit(band.ChanCombo, band.Chan);
     CopyComboToEdit(band.DtRtCombo, band.DtRt);
+    KeepUnshownOut(band, tally, keptOut);
+    return true;
+}
+
+void TFM_Performace::Bt_Apply_aClick(QObject*) {
+    PerformanceBand& band = BandA;
+    const bool built = band.RatesRequest && IgmpRequest && (!SingleBandModel() || AntennaRequest);
     ApplyOutcome tally;
     std::vector<std::unique_ptr<RowsLeftOut>> keptOut;
-    KeepUnshownOut(band, tally, keptOut);
+    if (!OpenApply(band, built, tally, keptOut))
+        return;
     // The chain stops at a refusal; a group with nothing read to send is passed over.
     auto write = [this, &tally](NxSNMPRequest2Controls& request) {
         return tally.Add(request, Write(request));
@@ -429,16 +434,10 @@ void TFM_Performace::Bt_Apply_aClick(QObject*) {
 
 void TFM_Performace::Bt_Apply_gClick(QObject*) {
     PerformanceBand& band = BandG;
-    KeepApplyFailure_ = false;
-    if (!band.RadioRequest || !BgModeRequest)
-        return;
-    if (!CheckInputs(band, false, nullptr))
-        return;
-    CopyComboToEdit(band.ChanCombo, band.Chan);
-    CopyComboToEdit(band.DtRtCombo, band.DtRt);
     ApplyOutcome tally;
     std::vector<std::unique_ptr<RowsLeftOut>> keptOut;
-    KeepUnshownOut(band, tally, keptOut);
+    if (!OpenApply(band, true, tally, keptOut))
+        return;
     tally.Add(*band.RadioRequest, Write(*band.RadioRequest)) && WriteBgMode(tally);
     keptOut.clear();
     ShowStatus(tally.Text(Band2SettingSuccess, Band2SettingError));

@@ -76,6 +76,11 @@ class TFM_Performace : public TSettingsForm, public Ui::TFM_Performace {
     // has been shown.
     bool CheckInputs(PerformanceBand& band, bool onExit, TEdit* only);
     bool WriteBgMode(ApplyOutcome& tally);
+    // What both bands' Apply does first: the band's requests built (`built`: the ones only that
+    // band writes), its edits checked, the combos' choices copied and unshown rows kept out.
+    // False when nothing is to be written.
+    bool OpenApply(PerformanceBand& band, bool built, ApplyOutcome& tally,
+                   std::vector<std::unique_ptr<RowsLeftOut>>& keptOut);
     void KeepUnshownOut(PerformanceBand& band, ApplyOutcome& tally,
                         std::vector<std::unique_ptr<RowsLeftOut>>& keptOut);
     void RefreshBand(PerformanceBand& band);
