@@ -1,21 +1,26 @@
 #include "app/views/Logset.h"
 
 #include "app/forms/AddressChecks.h"
+#include "app/forms/ApplyOutcome.h"
 #include "app/forms/ShowForm.h"
 #include "app/views/LogObjectRows.h"
 #include "app/views/MailAddressCheck.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/MessageBox.h"
 
 #include <QPushButton>
+#include <optional>
+#include <vector>
 
 namespace {
 
 constexpr int kRemoteStateRow = 3;
 constexpr int kLogServerRow = 4;
 constexpr int kSmtpServerRow = 1;
+constexpr int kSmtpSenderRow = 2;
 constexpr int kSmtpRecipientRow = 3;
 constexpr char kNoServer[] = "0.0.0.0";
 constexpr char kSetError[] = "Set Error!";
@@ -48,7 +53,6 @@ void TLogSetForm::FormCreate() {
         smtp.BindEdits(1, "%s", EDT_Server);
         smtp.BindEdits(2, "%s", EDT_Sender);
         smtp.BindEdits(3, "%s", EDT_Recipient);
-        SetSmtpRowsAccess(ACC_READWRITE);
     });
     ReadAll();
     TidyAfterRead();
@@ -69,13 +73,6 @@ void TLogSetForm::TidyAfterRead() {
     EDT_Recipient->SetMaxLength(64);
     if (LogServerEdit->Text() == kNoServer)
         LogServerEdit->SetText("");
-}
-
-void TLogSetForm::SetSmtpRowsAccess(uint32_t access) {
-    if (!SmtpRequest)
-        return;
-    for (int row = kSmtpServerRow; row <= kSmtpRecipientRow; ++row)
-        SmtpRequest->Request.VarList.GetRow(row)->Access = access;
 }
 
 void TLogSetForm::CB_SMTPStatusClick() {
@@ -114,9 +111,8 @@ void TLogSetForm::Bt_ApplyClick() {
             LogServerEdit->SetText("");
     };
 
-    SetSmtpRowsAccess(ACC_INVALID);
-    if (CB_SMTPStatus->Checked()) {
-        SetSmtpRowsAccess(ACC_READWRITE);
+    const bool mail = CB_SMTPStatus->Checked();
+    if (mail) {
         if (!IsValidIPAddress(EDT_Server->Text())) {
             MessageBox(this, "Please input valid IP Address.", "Warning");
             EDT_Server->SetText("");
@@ -128,16 +124,22 @@ void TLogSetForm::Bt_ApplyClick() {
     }
 
     // A group with nothing read to send is no failure of the device: the other is still written.
-    const bool written = WriteAsked(*SyslogRequest) && WriteAsked(*SmtpRequest);
-    const std::string result =
-        written ? WrittenText({SyslogRequest.get(), SmtpRequest.get()}, kSetSuccess) : kSetError;
+    ApplyOutcome outcome;
+    {
+        // With mail off only its state goes out: the server and addresses stay as the device holds them.
+        std::optional<RowsLeftOut> mailRows;
+        if (!mail)
+            mailRows.emplace(SmtpRequest->Request.VarList,
+                             std::vector<int>{kSmtpServerRow, kSmtpSenderRow, kSmtpRecipientRow});
+        outcome.Add(*SyslogRequest, Write(*SyslogRequest)) && outcome.Add(*SmtpRequest, Write(*SmtpRequest));
+    }
+    const std::string result = outcome.Text(kSetSuccess, kSetError);
 
-    SetSmtpRowsAccess(ACC_READWRITE);
     ReadAll();
     TidyAfterRead();
     // A failed or partial write's text is what the user asked about and stays; after a success,
     // a re-read that failed is shown instead.
-    if (result == kSetSuccess)
+    if (outcome.AllTaken())
         ShowReadOk(result);
     else
         ShowStatus(result);

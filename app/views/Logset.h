@@ -23,7 +23,6 @@ class TLogSetForm : public TSettingsForm, public Ui::TLogSetForm {
     void ReadAll();
     // After a read: the SMTP enable rule, the length limits, and "0.0.0.0" shown as no server.
     void TidyAfterRead();
-    void SetSmtpRowsAccess(uint32_t access);
 };
 
 // The menu's Status \ Log \ Log Settings: opens the form modally.

@@ -5,6 +5,7 @@
 #include "app/forms/Wait.h"
 #include "app/mib/MibObjectDefs.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
@@ -22,10 +23,6 @@ constexpr int kItemReboot = 1; // after "Nothing"
 constexpr int kItemReset = 1;
 constexpr char kQuestion[] = "Device will reboot, continue?";
 constexpr char kWarning[] = "Warning";
-
-void SetAccess(NxSNMPRequest2Edits& request, int row, uint32_t access) {
-    request.Request.VarList.GetRow(row)->Access = access;
-}
 
 } // namespace
 
@@ -84,12 +81,12 @@ void TFM_Sytem::Send(Step step) {
     const bool reset = step == Step::Reset;
     if (!reset)
         CB_Restart->SetItemIndex(kItemReboot);
-    SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
-    SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
     ArmLoadCommand(Request->Request, Request->Request.TimeOut);
     Step_ = step;
     Request->MarkAsked(-1); // the command is the form's own
     try {
+        // Each step sends its own command row only; the write is built before WriteLater returns.
+        const RowsLeftOut otherCommand(Request->Request.VarList, {reset ? kRowRestart : kRowFactoryDefault});
         WriteLater(*Request, ReadBack::Yes);
     } catch (...) {
         Step_ = Step::None;
@@ -130,8 +127,6 @@ void TFM_Sytem::Run(Step step, const char* caption, const char* label3) {
     CB_Restart->SetItemIndex(kItemReboot);
     if (reset)
         CB_Restore->SetItemIndex(kItemReset);
-    SetAccess(*Request, kRowFactoryDefault, reset ? ACC_READWRITE : ACC_INVALID);
-    SetAccess(*Request, kRowRestart, reset ? ACC_INVALID : ACC_READWRITE);
     if (!Confirmed())
         return;
     Caption_ = caption;
