@@ -235,7 +235,14 @@ void TFM_Admin::DefineGroups() {
         .Name = nullptr,
         .Widgets = {La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User},
         .Build = [this] { BuildRanges(); },
-        .Write = [this](Chain&) { return ListView_IpRange->ItemIndex() < 0 || WriteRanges(); },
+        .Write =
+            [this](Chain& chain) {
+                if (ListView_IpRange->ItemIndex() < 0)
+                    return true;
+                const bool taken = chain.Outcome.Add(*RangeRequest, Write(*RangeRequest, ReadBack::No));
+                OnRangeTableChanged();
+                return taken;
+            },
     };
 }
 
@@ -477,12 +484,12 @@ void TFM_Admin::OnRangeTableChanged() {
     ReadRanges();
 }
 
-// One write, then one read of each list: the library's own read-back would walk the table twice.
-// The caller's failure text follows a refused write.
-bool TFM_Admin::WriteRanges() {
-    const bool ok = Write(*RangeRequest, ReadBack::No);
+// One write, then one read of each list: the library's own read-back would walk the table twice
+// (the OK chain's range step likewise).
+bool TFM_Admin::WriteRanges(const std::string& ok, const std::string& failed) {
+    const bool taken = WriteAndShow(*RangeRequest, ok, failed, ReadBack::No);
     OnRangeTableChanged();
-    return ok;
+    return taken;
 }
 
 void TFM_Admin::Btn_AddClick(QObject*) {
@@ -531,12 +538,9 @@ void TFM_Admin::Btn_AddClick(QObject*) {
     Ranges_->Select(Ranges_->FirstFree());
     Ed_From->SetText(Ed_FromIP->Text());
     Ed_To->SetText(Ed_ToIP->Text());
-    if (WriteRanges()) {
+    if (WriteRanges("Set OK!", "Setting Error!")) {
         Ed_FromIP->SetText("");
         Ed_ToIP->SetText("");
-        ShowStatus("Set OK!");
-    } else {
-        ShowStatus("Setting Error!");
     }
 }
 
@@ -553,7 +557,7 @@ void TFM_Admin::Btn_DelClick(QObject*) {
     Ranges_->Select(row);
     Ed_From->SetText(kZeroIp);
     Ed_To->SetText(kZeroIp);
-    ShowStatus(WriteRanges() ? "Delete OK!" : "Delete Error!");
+    WriteRanges("Delete OK!", "Delete Error!");
 }
 
 bool TFM_Admin::WriteLimitOnly() {
