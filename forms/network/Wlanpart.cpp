@@ -4,11 +4,13 @@
 #include "app/forms/ShowForm.h"
 #include "app/mib/GroupingRowTables.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/MessageBox.h"
 
 #include <QPushButton>
+#include <vector>
 
 namespace {
 
@@ -101,16 +103,12 @@ void TFM_WLANPart::CB_WLANAccessaClick(QObject*) {
 void TFM_WLANPart::BT_ApplyClick(QObject*) {
     if (!RequestsBuilt())
         return;
-    for (int row = 0; row < 2 * kRowsPerBand; ++row)
-        SetRowAccess(row, ACC_INVALID);
-    if (CB_Wband->GetItemIndex() == 0) {
-        SetRowAccess(kFirstBandRow, ACC_READWRITE);
-        SetRowAccess(kFirstBandRow + 1, ACC_READWRITE);
-        SetRowAccess(kBetweenBandsRow, BetweenBandsLive() ? ACC_READWRITE : ACC_INVALID);
-    } else {
-        for (int i = 0; i < kRowsPerBand; ++i)
-            SetRowAccess(kSecondBandRow + i, ACC_READWRITE);
-    }
+    // Only the band on view is written; the other band's rows are still read as before.
+    const int hiddenBand = CB_Wband->GetItemIndex() == 0 ? kSecondBandRow : kFirstBandRow;
+    std::vector<int> hidden;
+    for (int i = 0; i < kRowsPerBand; ++i)
+        hidden.push_back(hiddenBand + i);
+    const RowsLeftOut otherBand(PartitionRequest->Request.VarList, hidden);
     Reading_ = true; // the read-back after the write shows the device's values
     WriteSettings(*PartitionRequest);
     Reading_ = false;

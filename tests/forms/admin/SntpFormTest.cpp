@@ -64,7 +64,10 @@ class SntpFormTest : public LogDeviceTest {
 };
 
 TEST_F(SntpFormTest, ListSetsEachZonesDaylightBoxAndApplyWritesTheSettings) {
+    // The device answers the fetch after its upload: on a loaded machine that outlasts 1 s.
+    const uint32_t timeOut = std::exchange(DefaultSNMPTimeout, 3000u);
     auto form = Open();
+    DefaultSNMPTimeout = timeOut;
     ASSERT_TRUE(form->ServerStarted());
     ASSERT_TRUE(PumpUntil([&] { return PanelText(form->StatusBar1) == "Get OK."; }, 10000));
     EXPECT_EQ(TickPanels.size(), 3u);
