@@ -1,5 +1,6 @@
 #include "forms/network/AccessList.h"
 
+#include "app/forms/ApplyOutcome.h"
 #include "app/mib/FreeRowTable.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
@@ -195,14 +196,15 @@ void TAccessListForm::Bt_ApplyClick(QObject*) {
         ShowStatus(r->Mode->Unshown(r->ModeItem) ? kModeUnshownText : kNoModeText);
         return;
     }
-    if (!Write(*r->Mode)) {
-        ShowStatus(WriteFailureText(*r->Mode, "Set error!"));
+    ApplyOutcome outcome;
+    if (!outcome.Add(*r->Mode, Write(*r->Mode))) {
+        ShowStatus(outcome.Text({}, "Set error!"));
         return;
     }
     // The device holds the mode the form shows: the failure of the mode's read no longer holds.
     ModeReadFailure_.clear();
     if (C_.Mode->GetItemIndex() == kIndexDisable || C_.Typed->Text().empty()) {
-        ShowStatus("Set OK!");
+        ShowStatus(outcome.Text("Set OK!", "Set error!"));
         return;
     }
     if (!TableRead_) {
