@@ -347,6 +347,17 @@ bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
             LeaveOut(b, rCipher);
     };
 
+    // WPA kinds: encryption on, and the kind's group key interval known and in range.
+    auto encryptedWithGroupKey = [&](TEdit* groupKey) {
+        b.Encryp->SetItemIndex(kEnable);
+        MarkAsked(b, rEncryption);
+        if (!Known(b, rGroupKey))
+            return fail(groupKey, NotReadText("group key update interval"), true);
+        if (!IsNumberIn(groupKey->Text(), 300, 18000))
+            return fail(groupKey, "Please input a number between 300 and 18000.", true, true);
+        return true;
+    };
+
     const int kind = ShownKind(b);
     if (IsWep(kind)) {
         if (b.Encryp->GetItemIndex() == kEnable && !validKey())
@@ -354,12 +365,8 @@ bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
         mark(rValidKey);
         mark(rKeyType);
     } else if (IsEnterprise(kind)) {
-        b.Encryp->SetItemIndex(kEnable);
-        MarkAsked(b, rEncryption);
-        if (!Known(b, rGroupKey))
-            return fail(b.GroupKey, NotReadText("group key update interval"), true);
-        if (!IsNumberIn(b.GroupKey->Text(), 300, 18000))
-            return fail(b.GroupKey, "Please input a number between 300 and 18000.", true, true);
+        if (!encryptedWithGroupKey(b.GroupKey))
+            return false;
         if (!servers(b.RadiusServer, b.RadiusPort, b.AccountMode, b.AccountServer, b.AccountPort))
             return false;
         markRadius();
@@ -369,12 +376,8 @@ bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
             for (int row : {rAccountMode, rAccountServer, rAccountPort})
                 mark(row);
     } else if (IsPersonal(kind)) {
-        b.Encryp->SetItemIndex(kEnable);
-        MarkAsked(b, rEncryption);
-        if (!Known(b, rGroupKey))
-            return fail(b.GroupKeyPsk, NotReadText("group key update interval"), true);
-        if (!IsNumberIn(b.GroupKeyPsk->Text(), 300, 18000))
-            return fail(b.GroupKeyPsk, "Please input a number between 300 and 18000.", true, true);
+        if (!encryptedWithGroupKey(b.GroupKeyPsk))
+            return false;
         if (!Known(b, rPassPhrase))
             return fail(b.PassPhrase, NotReadText("PassPhrase"), true);
         const size_t length = b.PassPhrase->Text().size();
