@@ -124,8 +124,8 @@ std::string TSettingsForm::WrittenText(std::initializer_list<const NxSNMPRequest
 }
 
 bool TSettingsForm::WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok,
-                                 const std::string& failed, ReadBack readBack) {
-    const bool written = Write(request, readBack);
+                                 const std::string& failed) {
+    const bool written = Write(request);
     ApplyOutcome outcome;
     // A library exception's text stays in view.
     if (outcome.Add(request, written) || !WriteRaised_)

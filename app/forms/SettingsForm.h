@@ -118,8 +118,7 @@ class TSettingsForm : public TRequestDialog {
     // Write, then `ok` on the status place when all was written and taken, the NotWrittenText
     // when the write left rows out, `failed` otherwise (a library exception's text stays). True
     // only when `ok` was shown.
-    bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed,
-                      ReadBack readBack = ReadBack::Yes);
+    bool WriteAndShow(NxSNMPRequest2Controls& request, const std::string& ok, const std::string& failed);
 
     void showEvent(QShowEvent* event) override;
     void StatusShown(const std::string& text) override;

@@ -236,13 +236,7 @@ void TFM_Admin::DefineGroups() {
         .Widgets = {La_iprange, La_from, La_to, Ed_FromIP, Ed_ToIP, Btn_Add, Btn_Del, ListView_User},
         .Build = [this] { BuildRanges(); },
         .Write =
-            [this](Chain& chain) {
-                if (ListView_IpRange->ItemIndex() < 0)
-                    return true;
-                const bool taken = chain.Outcome.Add(*RangeRequest, Write(*RangeRequest, ReadBack::No));
-                OnRangeTableChanged();
-                return taken;
-            },
+            [this](Chain& chain) { return ListView_IpRange->ItemIndex() < 0 || WriteRanges(chain.Outcome); },
     };
 }
 
@@ -484,11 +478,17 @@ void TFM_Admin::OnRangeTableChanged() {
     ReadRanges();
 }
 
-// One write, then one read of each list: the library's own read-back would walk the table twice
-// (the OK chain's range step likewise).
-bool TFM_Admin::WriteRanges(const std::string& ok, const std::string& failed) {
-    const bool taken = WriteAndShow(*RangeRequest, ok, failed, ReadBack::No);
+// One write, then one read of each list: the library's own read-back would walk the table twice.
+bool TFM_Admin::WriteRanges(ApplyOutcome& outcome) {
+    const bool taken = outcome.Add(*RangeRequest, Write(*RangeRequest, ReadBack::No));
     OnRangeTableChanged();
+    return taken;
+}
+
+bool TFM_Admin::WriteRangesAndShow(const std::string& ok, const std::string& failed) {
+    ApplyOutcome outcome;
+    const bool taken = WriteRanges(outcome) && outcome.AllTaken();
+    ShowStatus(outcome.Text(ok, failed));
     return taken;
 }
 
@@ -538,7 +538,7 @@ void TFM_Admin::Btn_AddClick(QObject*) {
     Ranges_->Select(Ranges_->FirstFree());
     Ed_From->SetText(Ed_FromIP->Text());
     Ed_To->SetText(Ed_ToIP->Text());
-    if (WriteRanges("Set OK!", "Setting Error!")) {
+    if (WriteRangesAndShow("Set OK!", "Setting Error!")) {
         Ed_FromIP->SetText("");
         Ed_ToIP->SetText("");
     }
@@ -557,7 +557,7 @@ void TFM_Admin::Btn_DelClick(QObject*) {
     Ranges_->Select(row);
     Ed_From->SetText(kZeroIp);
     Ed_To->SetText(kZeroIp);
-    WriteRanges("Delete OK!", "Delete Error!");
+    WriteRangesAndShow("Delete OK!", "Delete Error!");
 }
 
 bool TFM_Admin::WriteLimitOnly() {

@@ -102,7 +102,8 @@ class TFM_Admin : public TSettingsForm, public Ui::TFM_Admin {
     void OnUsedRangesRead(NxSNMPError* result);
     void EndRangeReading(bool read);
     void KeepWalkFailure(const NxSNMPRequest2Controls& walk, const NxSNMPError& result);
-    bool WriteRanges(const std::string& ok, const std::string& failed);
+    bool WriteRanges(ApplyOutcome& outcome);
+    bool WriteRangesAndShow(const std::string& ok, const std::string& failed);
     // Add, Delete and Apply rest while a list is walked (a walk processes window messages).
     void SetRangeReading(bool reading);
     bool CheckInputs();
