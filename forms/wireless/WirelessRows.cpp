@@ -37,17 +37,18 @@ std::string Inst(int band) {
     return "." + std::to_string(band == 2 ? 2 : 1);
 }
 
-// One slot column of both radios: radio 1 slots first..last, then radio 2.
+// One slot column of both radios: radio 1 slots first..last, then radio 2. Slots of a radio the
+// model lacks must stay out of reads, so columns that are read start out invalid.
 template <size_t N>
 std::array<RowSpec, N> Slots(const std::string& column, const char* name, int32_t syntax, int first,
-                             NxOptionList* options = nullptr) {
+                             NxOptionList* options = nullptr, uint32_t access = ACC_INVALID) {
     std::array<RowSpec, N> specs;
     const size_t perBand = N / 2;
     for (size_t i = 0; i < N; ++i) {
         const int band = i < perBand ? 1 : 2;
         const int slot = first + int(i % perBand);
-        specs[i] = {column + "." + std::to_string(band) + "." + std::to_string(slot), name, syntax,
-                    ACC_INVALID, options};
+        specs[i] = {column + "." + std::to_string(band) + "." + std::to_string(slot), name, syntax, access,
+                    options};
     }
     return specs;
 }
@@ -104,14 +105,14 @@ const VarDef* bWdsRemoteMacAddress() {
 }
 
 const VarDef* adMSSIDEncryption() {
-    static const BuiltTable<14> table(
-        Slots<14>(E ".3.4.3.1.5", "adMSSIDEncryption", SYN_INTEGER, 2, adMSSIDEncryptionOptions()));
+    static const BuiltTable<14> table(Slots<14>(E ".3.4.3.1.5", "adMSSIDEncryption", SYN_INTEGER, 2,
+                                                adMSSIDEncryptionOptions(), ACC_READWRITE));
     return table.Rows.data();
 }
 
 const VarDef* adMSSIDAuth() {
     static const BuiltTable<14> table(
-        Slots<14>(E ".3.4.3.1.4", "adMSSIDAuth", SYN_INTEGER, 2, adMSSIDAuthOptions()));
+        Slots<14>(E ".3.4.3.1.4", "adMSSIDAuth", SYN_INTEGER, 2, adMSSIDAuthOptions(), ACC_READWRITE));
     return table.Rows.data();
 }
 
@@ -126,8 +127,8 @@ const VarDef* bSecRADIUSPort_bSecGroupKeyUpdateInterval() {
 
 const VarDef* bRefresha_bRefreshg() {
     static const VarDef rows[] = {
-        Row(E ".2.1.7.1.1.1.1", "bRefresha", SYN_INTEGER, ACC_INVALID, bRefreshaOptions()),
-        Row(E ".2.1.7.1.1.1.2", "bRefreshg", SYN_INTEGER, ACC_INVALID, bRefreshaOptions()),
+        Row(E ".2.1.7.1.1.1.1", "bRefresha", SYN_INTEGER, ACC_READWRITE, bRefreshaOptions()),
+        Row(E ".2.1.7.1.1.1.2", "bRefreshg", SYN_INTEGER, ACC_READWRITE, bRefreshaOptions()),
         EndOfRows(),
     };
     return rows;

@@ -10,6 +10,7 @@
 // WirlessMultiSsid.cpp (the additional SSIDs), WirlessChecks.cpp and WirlessApply.cpp.
 #include "app/forms/SettingsForm.h"
 #include "forms/wireless/BandPages.h"
+#include "forms/wireless/RowPicks.h"
 #include "forms/wireless/WirlessBand.h"
 #include "forms/wireless/WirlessSiteTable.h"
 #include "ui_Wirless.h"
@@ -131,6 +132,8 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     void WriteApply(ApplyOutcome& tally);
     void ShowApplied(const ApplyOutcome& tally);
     void WriteMssidStateForWds(ApplyOutcome& tally);
+    // Write, sending only the rows this Apply picked where its steps choose the request's rows.
+    bool WritePicked(NxSNMPRequest2Edits& request);
     void MarkAsked(WirlessBand& band, int wirelessRow);
     void MarkTwinEditsAsked(WirlessBand& band);
     // The row holds a value read or asked (typed, picked, set by a step): a check can use it.
@@ -183,6 +186,7 @@ class TFM_Wirless : public TSettingsForm, public Ui::TFM_Wirless {
     void DisableUnprobedControls();
 
     std::unique_ptr<BandPages> Pages_;
+    RowPicks Picks_;              // what this Apply sends of the requests whose rows its steps choose
     int Working_ = 0;             // inside creation, a refresh or an apply (blocking reads pump messages)
     bool MultiListRead_ = false;  // the multi-SSID table's last walk ended whole
     bool LeftOutUnread_ = false;  // this Apply kept rows out itself: ones not read,

@@ -7,6 +7,7 @@
 #include "app/forms/ApplyOutcome.h"
 #include "app/forms/ApplyResult.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -15,6 +16,7 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,10 +33,8 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
         return true;
     const int firstRow = b.Number == 1 ? 1 : 9;
     const int firstSlot = b.PageIndex * kSecondaries;
-    for (int s = 0; s < 2 * kSecondaries; ++s) {
-        MultEncytReq->Request.VarList.GetRow(s)->Access = ACC_INVALID;
-        MultiAuthReq->Request.VarList.GetRow(s)->Access = ACC_INVALID;
-    }
+    Picks_.Choose(MultEncytReq.get());
+    Picks_.Choose(MultiAuthReq.get());
     int encyt[kSecondaries];
     int auth[kSecondaries];
     for (int s = 0; s < kSecondaries; ++s)
@@ -48,8 +48,8 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
     };
     auto markSlot = [&](int s) {
         encyt[s] = auth[s] = 0;
-        MultEncytReq->Request.VarList.GetRow(firstSlot + s)->Access = ACC_READWRITE;
-        MultiAuthReq->Request.VarList.GetRow(firstSlot + s)->Access = ACC_READWRITE;
+        Picks_.Pick(MultEncytReq.get(), firstSlot + s);
+        Picks_.Pick(MultiAuthReq.get(), firstSlot + s);
     };
 
     const int kind = b.Auth->GetItemIndex();
@@ -107,8 +107,8 @@ bool TFM_Wirless::ReconcileMultiSsid(WirlessBand& b) {
     MultiAuthReq->MarkAsked(-1);
     // Both are sent whatever the first gave, and both are judged: the primary's change must not go
     // out over additional SSIDs left insecure.
-    const bool encryptionWritten = Write(*MultEncytReq);
-    const bool authWritten = Write(*MultiAuthReq);
+    const bool encryptionWritten = WritePicked(*MultEncytReq);
+    const bool authWritten = WritePicked(*MultiAuthReq);
     const bool ok = encryptionWritten && authWritten;
     if (!ok)
         ShowStatus("Multi-SSID Encrypt set error");
@@ -137,11 +137,13 @@ void TFM_Wirless::WriteMssidStateForWds(ApplyOutcome& tally) {
     if (!MssidStateReq)
         return;
     bool any = false;
+    std::vector<int> others;
     for (WirlessBand& b : Band) {
         const bool wds = PageVisible(b) && b.Wds();
-        MssidStateReq->Request.VarList.GetRow(b.PageIndex)->Access = wds ? ACC_READWRITE : ACC_INVALID;
         if (wds)
             MssidStateReq->MarkAsked(b.PageIndex); // Apply put "Disable" in
+        else
+            others.push_back(b.PageIndex);
         any = any || wds;
     }
     if (!any)
@@ -149,7 +151,13 @@ void TFM_Wirless::WriteMssidStateForWds(ApplyOutcome& tally) {
     // Its read with a completion may still be out; a write now would cross it.
     if (MssidStateReq->Busy || MssidStateReq->Request.Outstanding > 0)
         return tally.Refused();
+    const RowsLeftOut notOnWds(MssidStateReq->Request.VarList, others);
     tally.Add(*MssidStateReq, Write(*MssidStateReq));
+}
+
+bool TFM_Wirless::WritePicked(NxSNMPRequest2Edits& request) {
+    const auto others = Picks_.LeaveOutUnpicked(request);
+    return Write(request);
 }
 
 void TFM_Wirless::Bt_ApplyClick(QObject*) {
@@ -161,6 +169,7 @@ void TFM_Wirless::Bt_ApplyClick(QObject*) {
         ~Leave() { --n; }
     } leave{Working_};
     LeftOutUnread_ = LeftOutUnshown_ = false;
+    Picks_.Clear();
     if (!CheckApply() || !ReconcileApply())
         return;
     ShowStatus("Send SNMP packet,Please wait!");
@@ -264,7 +273,7 @@ void TFM_Wirless::WriteApply(ApplyOutcome& tally) {
         tally.LeftOut(true);
     auto write = [this, &tally](NxSNMPRequest2Edits* request) {
         if (request)
-            tally.Add(*request, Write(*request));
+            tally.Add(*request, WritePicked(*request));
         else
             tally.Refused();
     };

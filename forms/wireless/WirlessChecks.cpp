@@ -54,12 +54,6 @@ bool IsNumberIn(const std::string& text, long low, long high) {
     return n >= low && n <= high;
 }
 
-// A request not built has no rows to turn on or off.
-void RowAccessOf(NxSNMPRequest2Edits* request, int row, uint32_t value) {
-    if (request)
-        request->Request.VarList.GetRow(row)->Access = value;
-}
-
 } // namespace
 
 bool TFM_Wirless::CheckSsid(WirlessBand& b) {
@@ -135,14 +129,13 @@ bool TFM_Wirless::CheckDuplicateWdsMac() {
 bool TFM_Wirless::CheckMacAddresses() {
     if (!WdsMacReq)
         return true;
-    for (int row = 0; row < 16; ++row)
-        WdsMacReq->Request.VarList.GetRow(row)->Access = ACC_INVALID;
+    Picks_.Choose(WdsMacReq.get());
     for (WirlessBand& b : Band) {
         const int mode = b.ApMode->GetItemIndex();
         if (!PageVisible(b) || (mode != 1 && mode != 2))
             continue;
         for (int i = 0; i < 8; ++i)
-            WdsMacReq->Request.VarList.GetRow(b.PageIndex * 8 + i)->Access = ACC_READWRITE;
+            Picks_.Pick(WdsMacReq.get(), b.PageIndex * 8 + i);
         auto fail = [&](TEdit* slot, const std::string& text, const char* title) {
             MakePageActive(b);
             PC_WirlessChange(PC_Wirless);
@@ -229,17 +222,13 @@ int TFM_Wirless::ShownKind(const WirlessBand& b) const {
 }
 
 bool TFM_Wirless::PrepareAndCheckFields() {
-    for (int row = 0; row < 2 * kRowsPerBand; ++row)
-        RowAccessOf(WirelessReq.get(), row, ACC_INVALID);
-    for (int row = 0; row < 3; ++row)
-        RowAccessOf(RadiusReq.get(), row, ACC_INVALID);
-    for (int row = 0; row < 8; ++row)
-        RowAccessOf(WepKeyReq.get(), row, ACC_INVALID);
-    const bool bothAccounting = Band[0].AccountingSupported && Band[1].AccountingSupported;
-    if (bothAccounting)
+    // These requests send only what the bands' preparation picks.
+    Picks_.Choose(WirelessReq.get());
+    Picks_.Choose(RadiusReq.get());
+    Picks_.Choose(WepKeyReq.get());
+    if (Band[0].AccountingSupported && Band[1].AccountingSupported)
         for (auto& r : AccountReq)
-            for (int row = 0; row < 3; ++row)
-                RowAccessOf(r.get(), row, ACC_INVALID);
+            Picks_.Choose(r.get());
 
     // Key lengths of every visible band come first.
     for (WirlessBand& b : Band) {
@@ -257,16 +246,14 @@ bool TFM_Wirless::PrepareAndCheckFields() {
     return true;
 }
 
-// One visible page's rows turned on for the write, each checked first; false when one refused.
+// One visible page's rows picked for the write, each checked first; false when one refused.
 bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
     const int base = b.PageIndex * kRowsPerBand;
-    auto mark = [&](int row, uint32_t value = ACC_READWRITE) {
-        RowAccessOf(WirelessReq.get(), base + row, value);
-    };
-    for (int row : {rSSID, rBroadcast, rChannel, rApMode, rAuthentication, rAutoScan, rEncryption})
+    auto mark = [&](int row) { Picks_.Pick(WirelessReq.get(), base + row); };
+    // The lists are not written; picked, the write's read-back brings them along.
+    for (int row : {rSSID, rBroadcast, rChannel, rApMode, rAuthentication, rAutoScan, rEncryption,
+                    rChannelList, rRadioFrequency, rWdsChannelList})
         mark(row);
-    for (int row : {rChannelList, rRadioFrequency, rWdsChannelList})
-        mark(row, ACC_READONLY);
     // A kind the page's list does not show (its mode offers it not, or no mode is known) is
     // the device's, not a choice made here.
     if (b.AuthTemp->GetItemIndex() < 0)
@@ -292,7 +279,7 @@ bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
             return false;
         // A key shown masked is the device's own: writing the mask back would replace it.
         if (!IsMaskedKey(key->Text()) || key->Text().empty())
-            RowAccessOf(WepKeyReq.get(), b.PageIndex * 4 + number, ACC_READWRITE);
+            Picks_.Pick(WepKeyReq.get(), b.PageIndex * 4 + number);
         return true;
     };
     // Each server's address and port, where the device's values (or the user's) are known.
@@ -336,7 +323,7 @@ bool TFM_Wirless::PrepareAndCheckBand(WirlessBand& b) {
     };
     auto markRadius = [&]() {
         for (int row = 0; row < 3; ++row)
-            RowAccessOf(RadiusReq.get(), row, ACC_READWRITE);
+            Picks_.Pick(RadiusReq.get(), row);
     };
     // The cipher is written as the group's list shows it; a list that shows none (the
     // device's cipher is not among a mode's choices, or the mode is not known) writes none.

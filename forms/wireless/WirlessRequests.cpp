@@ -256,10 +256,11 @@ void TFM_Wirless::LeaveOut(WirlessBand& b, int row) {
     // cannot show, is unshown; anything else was not read.
     const bool read = Known(b, row) || WirelessReq->Unshown(WirelessRowOf(b, row));
     (read ? LeftOutUnshown_ : LeftOutUnread_) = true;
-    SetAccess(*WirelessReq, WirelessRowOf(b, row), ACC_INVALID);
+    Picks_.Drop(WirelessReq.get(), WirelessRowOf(b, row));
 }
 
-// Rows of a hidden band stay invalid: they are neither read nor written.
+// Rows of a hidden band stay invalid: they are neither read nor written. Set once as the requests
+// are built; an Apply leaves rows out of its writes without changing these.
 void TFM_Wirless::SetWirelessRowAccess() {
     for (WirlessBand& b : Band) {
         const bool live = PageVisible(b);
@@ -314,7 +315,6 @@ void TFM_Wirless::Bt_RefreshClick(QObject*) {
 void TFM_Wirless::RefreshRequests() {
     OfferAllValidKeys(Band[0]);
     OfferAllValidKeys(Band[1]);
-    SetWirelessRowAccess();
     if (WirelessReq)
         Read(*WirelessReq);
     if (Band[0].AccountingSupported)
@@ -322,19 +322,13 @@ void TFM_Wirless::RefreshRequests() {
     if (Band[1].AccountingSupported)
         Cb_AccountMode_gChange(nullptr);
     for (WirlessBand& b : Band)
-        if (b.AccountingSupported && AccountReq[b.PageIndex]) {
-            for (int i = 0; i < 3; ++i)
-                SetAccess(*AccountReq[b.PageIndex], i, ACC_READWRITE);
+        if (b.AccountingSupported && AccountReq[b.PageIndex])
             Read(*AccountReq[b.PageIndex]);
-        }
     for (WirlessBand& b : Band)
         if (PageVisible(b))
             TakeSnapshots(b);
-    if (RadiusReq) {
-        for (int i = 0; i < 3; ++i)
-            SetAccess(*RadiusReq, i, ACC_READWRITE);
+    if (RadiusReq)
         Read(*RadiusReq);
-    }
     if (BakRadiusSupported && BakRadiusReq) {
         Read(*BakRadiusReq);
         CB_RadiusModeChange(nullptr);

@@ -6,6 +6,7 @@
 #include "app/forms/ApplyOutcome.h"
 #include "library/snmp/New_req2Edit.h"
 #include "library/snmp/NxSNMPRequest2Edits.h"
+#include "library/snmp/RowsLeftOut.h"
 #include "platform/ComboBox.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -33,15 +34,14 @@ void TFM_Wirless::SiteScanClick(WirlessBand& b) {
     if (!SiteTriggerReq || !SiteTableReq[b.PageIndex] || SiteTableReq[b.PageIndex]->Busy || Working_ > 0 ||
         !NoScanPending)
         return;
-    for (WirlessBand& each : Band)
-        SiteTriggerReq->Request.VarList.GetRow(each.PageIndex)->Access =
-            each.PageIndex == b.PageIndex ? ACC_READWRITE : ACC_INVALID;
     b.SiteTrigger->Tag = 1;
     b.SiteTrigger->SetItemIndex(0);
     SiteTriggerReq->MarkAsked(-1);
     NoScanPending = false;
     SetActionButtons(false);
     try {
+        // The PDU is built here: the other band's trigger is out of this write only.
+        const RowsLeftOut otherBand(SiteTriggerReq->Request.VarList, {1 - b.PageIndex});
         WriteLater(*SiteTriggerReq, ReadBack::No);
     } catch (const std::exception& e) {
         // Nothing was sent, so no completion will give the buttons back.
