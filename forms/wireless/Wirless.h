@@ -10,9 +10,9 @@
 // WirlessMultiSsid.cpp (the additional SSIDs), WirlessChecks.cpp and WirlessApply.cpp.
 #include "app/forms/SettingsForm.h"
 #include "forms/wireless/BandPages.h"
-#include "forms/wireless/RowPicks.h"
 #include "forms/wireless/WirlessBand.h"
 #include "forms/wireless/WirlessSiteTable.h"
+#include "library/snmp/RowPicks.h"
 #include "ui_Wirless.h"
 
 #include <array>
