@@ -6,6 +6,7 @@
 // "Apply" and "Delete" off and refuses to close.
 #include "app/forms/SettingsForm.h"
 #include "app/forms/SupportProbe.h"
+#include "library/snmp/RowPicks.h"
 #include "ui_Multi.h"
 
 #include <functional>
@@ -124,6 +125,7 @@ class TFM_MultiForm : public TSettingsForm, public Ui::TFM_MultiForm {
     std::string GroupKeyTextG_;
     std::string SaveFailure_;      // the first refused write of the present save
     ApplyOutcome Outcome_;         // what the present save's writes came to, for its result line
+    RowPicks TableColumns_;        // the table's columns the present save or delete writes
     std::vector<int> VisibleRows_; // hidden list row of each visible list item
     int BandFilter_ = 0;           // 0 first band only, 1 second band only, 2 both
     bool TableReadDone_ = false;

@@ -50,8 +50,7 @@ enum TableColumn {
     kPriority = 16,
 };
 
-// Every non-key column of the table request: left out while a save or delete turns on the ones it
-// writes, and all of them back however the handler ends, so that later reads and writes see them all.
+// Every non-key column of the table request: a save or delete writes only the ones it picks.
 std::vector<int> TableColumns(int last) {
     std::vector<int> rows;
     for (int row = kIdvState; row <= last; ++row)
@@ -110,13 +109,12 @@ bool TFM_MultiForm::WriteJudged(NxSNMPRequest2Edits* request) {
 
 // Sends the selected hidden row with the columns turned on; false when nothing went out.
 bool TFM_MultiForm::WriteTable(const std::string& pendingText) {
-    bool anyColumn = false;
-    for (int row = kIdvState; row <= LastTableColumn(); ++row)
-        anyColumn = anyColumn || TableRequest->Request.VarList.GetRow(row)->Access == ACC_READWRITE;
-    if (!anyColumn || GetMultiListView->ItemIndex() < 0)
+    if (!TableColumns_.AnyPicked(TableRequest.get()) || GetMultiListView->ItemIndex() < 0)
         return false;
     SetIdle(false);
     try {
+        // The PDU is built here, so the columns not picked are out of this write alone.
+        const auto others = TableColumns_.LeaveOutUnpicked(*TableRequest);
         WriteLater(*TableRequest, ReadBack::No);
     } catch (const std::exception& e) {
         SetIdle(true);
@@ -150,21 +148,19 @@ void TFM_MultiForm::SaveButtonClick(QObject*) {
     Outcome_ = {};
     KeyEditKept keyKept(KeyValEdit);
     bool sent = false;
-    {
-        const RowsLeftOut columns(TableRequest->Request.VarList, TableColumns(LastTableColumn()));
-        if (PrioritySupported_)
-            WriteJudged(PriorityRequest.get());
-        WriteJudged(MssidStateRequest.get());
-        WriteJudged(VlanStateRequest.get());
-        if (!IfEnabMuSSID->Checked())
-            return ShowSaveResult();
-        if (!VlanColumns())
-            return ShowSwitchFailure();
-        Ed_Priority->SetText(Cb_Priority->Text());
-        if (MSSIDIdxCombo->GetItemIndex() != 0 && !CheckMultiSsidInputs())
-            return ShowSwitchFailure();
-        sent = WriteTable("Save Multi-SSID...!");
-    }
+    TableColumns_.Choose(TableRequest.get(), TableColumns(LastTableColumn()));
+    if (PrioritySupported_)
+        WriteJudged(PriorityRequest.get());
+    WriteJudged(MssidStateRequest.get());
+    WriteJudged(VlanStateRequest.get());
+    if (!IfEnabMuSSID->Checked())
+        return ShowSaveResult();
+    if (!VlanColumns())
+        return ShowSwitchFailure();
+    Ed_Priority->SetText(Cb_Priority->Text());
+    if (MSSIDIdxCombo->GetItemIndex() != 0 && !CheckMultiSsidInputs())
+        return ShowSwitchFailure();
+    sent = WriteTable("Save Multi-SSID...!");
     WriteApMode();
     if (AccountReadOk_)
         WriteJudged(AccountRequest802.get());
@@ -186,7 +182,7 @@ bool TFM_MultiForm::KeyEdited() const {
 }
 
 bool TFM_MultiForm::VlanColumns() {
-    auto on = [this](int column) { SetTableColumnAccess(column, column, ACC_READWRITE); };
+    auto on = [this](int column) { TableColumns_.Pick(TableRequest.get(), column); };
     auto vlanIdGiven = [this] {
         if (!GroupIDEdit->Text().empty())
             return true;
@@ -296,7 +292,7 @@ bool TFM_MultiForm::CheckDuplicateSsid() {
 }
 
 bool TFM_MultiForm::SelectSecurityColumns() {
-    auto on = [this](int column) { SetTableColumnAccess(column, column, ACC_READWRITE); };
+    auto on = [this](int column) { TableColumns_.Pick(TableRequest.get(), column); };
     if (!IfEnabMuSSID->Checked())
         return true;
     on(kIdvState);
@@ -472,9 +468,9 @@ void TFM_MultiForm::DelButtonClick(QObject*) {
         return;
     SaveFailure_.clear();
     Outcome_ = {};
-    const RowsLeftOut columns(TableRequest->Request.VarList, TableColumns(LastTableColumn()));
+    TableColumns_.Choose(TableRequest.get(), TableColumns(LastTableColumn()));
     SelectText(IdvStatusComboBox, "Disable");
-    SetTableColumnAccess(kIdvState, kIdvState, ACC_READWRITE);
+    TableColumns_.Pick(TableRequest.get(), kIdvState);
     DeletePending_ = true;
     if (!WriteTable("Deleting...")) {
         DeletePending_ = false;

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cerrno>
 #include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -45,9 +45,9 @@ std::vector<uint32_t> OidIdsInRange(const std::string& text); // numbers of 32 b
 // Hex digits in whole pairs (other characters skipped), `size` octets of them unless size is 0;
 // a text without digits gives none.
 std::string HexOctetsInRange(const std::string& text, size_t size);
-double FiniteFloat(const std::string& text); // a float text whose value is finite
-std::string DateAndTimeText(const std::string& octets);       // 8 or 11 octets, year first octet high
-std::string DateAndTimeOctets(const std::string& text);       // 11 octets
+double FiniteFloat(const std::string& text);            // a float text whose value is finite
+std::string DateAndTimeText(const std::string& octets); // 8 or 11 octets, year first octet high
+std::string DateAndTimeOctets(const std::string& text); // 11 octets
 
 // A row's value text (empty when it has none) and the same mapped to its option key.
 std::string RowText(const VarDef& row);

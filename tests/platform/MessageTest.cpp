@@ -98,5 +98,4 @@ TEST(Focus, PostedMovesRunFromTheEventLoop) {
     EXPECT_TRUE(a->hasFocus());
 }
 
-
 } // namespace

@@ -185,7 +185,9 @@ struct SetCase {
 const SetCase SetCases[] = {
     {"OneBindingOfTwo", [](const auto& asked) { return std::vector<AgentBinding>{Integer(asked.at(0))}; }},
     {"Reordered",
-     [](const auto& asked) { return std::vector<AgentBinding>{Integer(asked.at(1)), Integer(asked.at(0))}; }},
+     [](const auto& asked) {
+         return std::vector<AgentBinding>{Integer(asked.at(1)), Integer(asked.at(0))};
+     }},
     {"OtherObjects",
      [](const auto& asked) {
          return std::vector<AgentBinding>{Integer(Child(asked.at(0), 1)), Integer(Child(asked.at(1), 1))};
