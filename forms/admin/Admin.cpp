@@ -674,9 +674,6 @@ bool TFM_Admin::WriteConsole(ConsoleHeld taken, ConsoleHeld& held) {
 // Telnet, SSH and the timeout as read; the controls keep the user's choice for the next OK.
 TFM_Admin::ConsoleHeld TFM_Admin::WriteConsoleBack() {
     const int timeout = CB_Timeout->GetItemIndex();
-    NxSNMPVarList& console = ConsoleRequest->Request.VarList;
-    for (int row : {0, 1, 2})
-        console.GetRow(row)->Access = ACC_READWRITE;
     CB_Telnet->SetItemIndex(TelnetAsRead_);
     CB_Timeout->SetItemIndex(TimeoutAsRead_);
     CB_SHH->SetItemIndex(SshAsRead_);
@@ -746,6 +743,7 @@ void TFM_Admin::WriteChain() {
         return ShowStatus(text);
     // The chain stopped: the text claims no console state the form did not see.
     if (held == ConsoleHeld::BothOff) {
+        consoleTimeout.reset(); // the write-back sends the timeout as read too
         held = WriteConsoleBack();
         if (held == ConsoleHeld::AsBefore)
             return ShowStatus("Setting Error! Telnet and SSH were set back as they were.");
