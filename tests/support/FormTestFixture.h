@@ -2,6 +2,7 @@
 // What a form test needs: a simulated device, the process's SNMP session pointed at it (SNMPv2c,
 // public/private), and every message box and beep recorded instead of shown.
 #include "platform/MessageRecorder.h"
+#include "tests/support/ActiveWindow.h"
 #include "tests/support/DevSim.h"
 #include "tests/support/TempDir.h"
 
@@ -85,6 +86,15 @@ template <class Form, class Base = FormTest> class FormTestOf : public Base {
         Base::TearDown();
     }
     std::string Status() const { return PanelText(form.get()); }
+    // The form shown and active; once `settled` holds (when given), what its opening sent is forgotten.
+    void OpenForm(const std::function<bool()>& settled = {}) {
+        form = std::make_unique<Form>();
+        ASSERT_TRUE(ShowActive(*form));
+        if (settled) {
+            ASSERT_TRUE(settled());
+        }
+        this->Device->Sim().ClearLog();
+    }
 
     std::unique_ptr<Form> form;
 };

@@ -28,11 +28,7 @@ const char kRefusal[] = "Please input a number between 0 and 64.";
 
 class GroupFormTest : public FormTestOf<TFM_Group> {
   protected:
-    void Open() {
-        form = std::make_unique<TFM_Group>();
-        ASSERT_TRUE(ShowActive(*form));
-        Device->Sim().ClearLog();
-    }
+    void Open() { OpenForm(); }
     void Apply() {
         form->StatusBar->SetSimpleText("");
         FormTest::Apply(form->Bt_Apply);

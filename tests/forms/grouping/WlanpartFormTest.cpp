@@ -26,11 +26,7 @@ const char kWarningText[] = "AP will block all multicast/broadcasts from Etherne
 
 class WlanpartFormTest : public FormTestOf<TFM_WLANPart> {
   protected:
-    void Open() {
-        form = std::make_unique<TFM_WLANPart>();
-        ASSERT_TRUE(ShowActive(*form));
-        Device->Sim().ClearLog();
-    }
+    void Open() { OpenForm(); }
     void Apply() {
         form->StatusBar->SetSimpleText("");
         FormTest::Apply(form->BT_Apply);

@@ -35,11 +35,7 @@ const char kNotice[] = "Wait for a moment,Please connect with new IP address!.";
 
 class LanFormTest : public FormTestOf<TFM_LanCfg> {
   protected:
-    void Open() {
-        form = std::make_unique<TFM_LanCfg>();
-        ASSERT_TRUE(ShowActive(*form));
-        Device->Sim().ClearLog();
-    }
+    void Open() { OpenForm(); }
     void Pick(int index) { ::Pick(form->CB_IPFrom, index); }
     void Apply() { FormTest::Apply(form->BT_LanCfgOk); }
     // Each PDU's OIDs, one text per PDU, to see what travelled together.

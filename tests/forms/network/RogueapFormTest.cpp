@@ -36,10 +36,7 @@ const std::string kProtection = E + ".3.6.5.0";
 class RogueapFormTest : public FormTestOf<TFM_RogueForm> {
   protected:
     void Open() {
-        form = std::make_unique<TFM_RogueForm>();
-        ASSERT_TRUE(ShowActive(*form));
-        ASSERT_TRUE(WaitIdle());
-        Device->Sim().ClearLog();
+        OpenForm([this] { return WaitIdle(); });
     }
     bool WaitIdle() {
         return PumpUntil([this] { return form->Idle() && !form->DetectWait->isActive(); }, 10000);
