@@ -153,11 +153,7 @@ TEST_F(StationFormsTest, ClosingWhileBusyIsRefusedAndNeverCrashes) {
 
 class NoClientFunctionTest : public FormTest {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--omit", E + ".6.4"};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--omit", E + ".6.4"}); }
 };
 
 TEST_F(NoClientFunctionTest, OldFirmwareIsReportedAndTheFormCloses) {

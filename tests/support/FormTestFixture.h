@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QPushButton;
@@ -58,6 +59,12 @@ class FormTest : public ::testing::Test {
     void SetUp() override { Device = std::make_unique<SimulatedDeviceSession>(Options()); }
     void TearDown() override { Device.reset(); }
     virtual DevSimOptions Options() { return {}; }
+    // A simulated device started with these extra command-line arguments.
+    static DevSimOptions DeviceArgs(std::vector<std::string> args) {
+        DevSimOptions options;
+        options.extraArgs = std::move(args);
+        return options;
+    }
 
     // The bindings of the PDUs of this type the device received, in order: "OID" ("OID=value" for
     // SETs), OIDs under `cut` shortened to what follows it.

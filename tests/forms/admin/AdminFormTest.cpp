@@ -322,11 +322,9 @@ TEST_F(AdminFormTest, GroupsNotReadAtOpeningAreNamedAndNeverWritten) {
 class AdminShortTableTest : public AdminFormTest {
   protected:
     DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--omit", kRanges + ".1.1.3", "--omit", kRanges + ".1.2.3",
-                             "--omit", kRanges + ".1.3.3", "--omit", kRanges + ".1.1.4",
-                             "--omit", kRanges + ".1.2.4", "--omit", kRanges + ".1.3.4"};
-        return options;
+        return DeviceArgs({"--omit", kRanges + ".1.1.3", "--omit", kRanges + ".1.2.3", "--omit",
+                           kRanges + ".1.3.3", "--omit", kRanges + ".1.1.4", "--omit", kRanges + ".1.2.4",
+                           "--omit", kRanges + ".1.3.4"});
     }
 };
 
@@ -398,11 +396,7 @@ TEST_F(AdminSingleAddressTest, SingleAddressesAreWrittenAndUnreadLoginAndConsole
 
 class AdminNoAddressListTest : public AdminFormTest {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--omit", kRanges, "--omit", A + "2"};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--omit", kRanges, "--omit", A + "2"}); }
 };
 
 TEST_F(AdminNoAddressListTest, HiddenSingleAddressesAreNeitherCheckedNorWritten) {

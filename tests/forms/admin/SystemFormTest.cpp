@@ -215,11 +215,7 @@ TEST_F(SystemFormTest, AnUnansweredRestartIsAwaitedAndEndsOnAFailure) {
 
 class SystemFormFailedReadTest : public SystemFormTest {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--fail", kFactoryDefault + "=genErr"};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--fail", kFactoryDefault + "=genErr"}); }
 };
 
 TEST_F(SystemFormFailedReadTest, FailedReadShowsInTheStatusBar) {

@@ -115,11 +115,7 @@ TEST_F(GroupFormTest, RefusedWriteSaysSettingError) {
 
 class GroupFormFailedReadTest : public GroupFormTest {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--fail", kUserLimit + "=genErr"};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--fail", kUserLimit + "=genErr"}); }
 };
 
 TEST_F(GroupFormFailedReadTest, FailedReadShowsInTheStatusBar) {

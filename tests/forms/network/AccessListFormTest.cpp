@@ -212,11 +212,7 @@ TEST_F(AccessListFormTest, CloseIsRefusedWhileTheListIsRead) {
 
 class AccessListFailedModeTest : public AccessListFormTest {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--fail", kEthMode + "=genErr"};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--fail", kEthMode + "=genErr"}); }
 };
 
 TEST_F(AccessListFailedModeTest, UnreadModeIsShownAndNeverWritten) {

@@ -236,11 +236,7 @@ TEST_F(LanFormTest, ClosingDestroysEveryRequest) {
 // they had (the layout's mask, say), while the other requests still read.
 class LanFormFailedReadTest : public LanFormTest, public ::testing::WithParamInterface<std::string> {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--fail", GetParam() + "=genErr"};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--fail", GetParam() + "=genErr"}); }
 };
 
 TEST_P(LanFormFailedReadTest, FailedReadShowsInTheStatusBarAndKeepsTheTexts) {

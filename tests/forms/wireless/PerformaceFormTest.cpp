@@ -219,11 +219,7 @@ TEST_F(PerformaceFormTest, CloseWaitsForTheBgModeAnswerAndDestroyingDropsIt) {
 
 class PerformaceWithoutOptionsTest : public PerformaceFormTest {
   protected:
-    DevSimOptions Options() override {
-        DevSimOptions options;
-        options.extraArgs = {"--omit", E + ".3.5", "--omit", kIgmp};
-        return options;
-    }
+    DevSimOptions Options() override { return DeviceArgs({"--omit", E + ".3.5", "--omit", kIgmp}); }
 };
 
 TEST_F(PerformaceWithoutOptionsTest, DeviceWithoutDataRateControlOrIgmpAppliesTheRest) {
